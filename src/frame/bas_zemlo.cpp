@@ -1,0 +1,200 @@
+#include "frame/bas_zemlo.h"
+
+#include "frame/frmzemlo01.h"
+#include "platform/grid.h"
+#include "platform/gridview.h"
+#include "platform/numbers.h"
+#include "platform/online.h"
+#include "platform/profile.h"
+#include "platform/textfile.h"
+#include "platform/units.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QListWidget>
+
+#include <cmath>
+
+static void initTextResources() { Q_INIT_RESOURCE(texts); }
+
+namespace BAS_Zemlo {
+
+namespace {
+
+const QHash<int, QString> &textTable() {
+  static const QHash<int, QString> table = [] {
+    initTextResources();
+    QHash<int, QString> t;
+    QFile f(QStringLiteral(":/texts.txt"));
+    if (f.open(QIODevice::ReadOnly)) {
+      const QString all = QString::fromUtf8(f.readAll());
+      for (const QString &line : all.split(u'\n')) {
+        const qsizetype tab = line.indexOf(u'\t');
+        if (tab < 0)
+          continue;
+        bool ok = false;
+        const int number = line.left(tab).toInt(&ok);
+        if (ok)
+          t.insert(number, line.mid(tab + 1));
+      }
+    }
+    return t;
+  }();
+  return table;
+}
+
+} // namespace
+
+QString Tekst(int iIndex) {
+  QString s = QString::number(iIndex);
+  if (s.size() == 1)
+    s.prepend(QStringLiteral("00"));
+  else if (s.size() == 2)
+    s.prepend(u'0');
+  bool ok = false;
+  const int number = s.size() == 5 ? s.toInt(&ok) : (QString::number(iTaal) + s).toInt(&ok);
+  if (!ok)
+    return {};
+  return textTable().value(number);
+}
+
+int KiesTaal(const QString &programFolder) {
+  const QString path = programFolder + QStringLiteral("/taal.txt");
+  const QString line = BestandBestaat(path) == 1 ? platform::readFirstLine(path)
+                                                 : QStringLiteral("10");
+  const double value = platform::val(line);
+  if (value >= 10 && value <= 11)
+    return static_cast<int>(platform::roundHalfEven(value));
+  return 10;
+}
+
+QString Pad(const QString &relative) {
+  return relative.isEmpty() ? sProgrammaMap : sProgrammaMap + u'/' + relative;
+}
+
+void MaakPad(QString &sPad) {
+  if (!sPad.endsWith(u'/'))
+    sPad.append(u'/');
+  // Level by level, ignoring folders that exist or cannot be made.
+  for (qsizetype pos = sPad.indexOf(u'/', 1); pos > 0; pos = sPad.indexOf(u'/', pos + 1)) {
+    const QString folder = sPad.left(pos);
+    if (!QFileInfo(folder).isDir())
+      QDir().mkdir(folder);
+  }
+}
+
+int BestandBestaat(const QString &sPad) {
+  if (sPad.isEmpty())
+    return -1;
+  const QFileInfo info(sPad);
+  if (!info.exists() || !info.isFile())
+    return -1;
+  return info.size() > 0 ? 1 : 0;
+}
+
+void SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,
+                const QString &sBestand) {
+  platform::writeProfileString(sSectie, sSleutel, sWaarde, sBestand);
+}
+
+void LeesIni(const QString &sSectie, const QString &sSleutel, const QString &sBestand) {
+  sIniWaarde = platform::readProfileString(sSectie, sSleutel, sBestand);
+}
+
+bool IsInternetVerbonden() { return platform::isOnline(); }
+
+int ZoekInLijst(const QStringList &lijst, const QString &sTekst, int iExact) {
+  for (qsizetype i = 0; i < lijst.size(); ++i) {
+    const bool match = iExact != 0 ? lijst[i].compare(sTekst, Qt::CaseInsensitive) == 0
+                                   : lijst[i].startsWith(sTekst, Qt::CaseInsensitive);
+    if (match)
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int ZoekInLijst(const QListWidget *lijst, const QString &sTekst, int iExact) {
+  if (!lijst)
+    return -1;
+  QStringList items;
+  for (int i = 0; i < lijst->count(); ++i)
+    items.append(lijst->item(i)->text());
+  return ZoekInLijst(items, sTekst, iExact);
+}
+
+void ZetFocus(QWidget *frm, QWidget *ctl) {
+  if (!frm || !ctl || !frm->isVisible() || !frm->isEnabled())
+    return;
+  if (ctl->isHidden() || !ctl->isEnabled())
+    return;
+  ctl->setFocus(Qt::OtherFocusReason);
+}
+
+QFont MeetFont(double pointSize) {
+  QFont font = frmZemlo01::instance() ? frmZemlo01::instance()->font() : QApplication::font();
+  if (pointSize > 0)
+    font.setPointSizeF(pointSize);
+  return font;
+}
+
+void GridKolomBreedte(platform::GridModel &grid, double pointSize) {
+  const QFontMetricsF metrics(MeetFont(pointSize));
+  for (int c = 0; c < grid.cols(); ++c) {
+    grid.setCol(c);
+    double widest = 0;
+    for (int r = 0; r < grid.rows(); ++r) {
+      grid.setRow(r);
+      widest = std::max(widest, metrics.horizontalAdvance(grid.text() + u'W'));
+    }
+    grid.setColWidth(c, static_cast<int>(std::ceil(widest)) * platform::kTwipsPerPixel);
+  }
+  grid.setRow(0);
+}
+
+void GridKolomBreedte(platform::GridView *grid, double pointSize) {
+  if (!grid || !grid->model())
+    return;
+  grid->hide();
+  GridKolomBreedte(*grid->model(), pointSize);
+  if (!bGridOnzichtbaar)
+    grid->show();
+}
+
+QString DatumVorm() { return Tekst(63); }
+
+QString DatumTekst(const QDate &date) {
+  QString form = DatumVorm();
+  form.replace(QStringLiteral("YYYY"), QStringLiteral("yyyy"));
+  form.replace(QStringLiteral("DD"), QStringLiteral("dd"));
+  return date.toString(form);
+}
+
+std::optional<QDate> LeesDatum(const QString &text) {
+  const QString t = text.trimmed();
+  if (t.size() < 10)
+    return std::nullopt;
+  const QString head = t.left(10);
+  auto digits = [&](int from, int count) {
+    for (int i = from; i < from + count; ++i)
+      if (!head[i].isDigit() || head[i].unicode() > '9')
+        return -1;
+    return head.mid(from, count).toInt();
+  };
+  int y = -1, m = -1, d = -1;
+  if (head[2] == u'-' && head[5] == u'-') {
+    d = digits(0, 2), m = digits(3, 2), y = digits(6, 4);
+  } else if (head[4] == u'-' && head[7] == u'-') {
+    y = digits(0, 4), m = digits(5, 2), d = digits(8, 2);
+  }
+  const QDate date(y, m, d);
+  if (y < 0 || m < 0 || d < 0 || !date.isValid())
+    return std::nullopt;
+  return date;
+}
+
+} // namespace BAS_Zemlo

@@ -1,0 +1,222 @@
+#include "frame/frmzemlo01.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/units.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace BAS_Zemlo;
+using platform::twipsToPixels;
+
+namespace {
+
+QPointer<frmZemlo01> gInstance;
+std::function<void(frmZemlo01 *)> gMailTxtReader;
+std::function<void(frmZemlo01 *)> gActivationCheck;
+std::function<void(frmZemlo01 *)> gDownloadAction;
+
+// The picture of the four suits that stands under the title.
+QPixmap suitsPicture() {
+  QPixmap pm(240, 70);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(54);
+  p.setFont(f);
+  const QString suits[] = {QStringLiteral("\u2660"), QStringLiteral("\u2665"),
+                           QStringLiteral("\u2666"), QStringLiteral("\u2663")};
+  for (int i = 0; i < 4; ++i) {
+    p.setPen(i == 1 || i == 2 ? QColor(200, 0, 0) : QColor(20, 20, 20));
+    p.drawText(QRect(i * 60, 0, 60, 70), Qt::AlignCenter, suits[i]);
+  }
+  return pm;
+}
+
+// The download button's picture: an arrow pointing down into a tray.
+QIcon downloadPicture() {
+  QPixmap pm(32, 32);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 90, 170), 3));
+  p.drawLine(16, 4, 16, 20);
+  p.drawLine(9, 13, 16, 20);
+  p.drawLine(23, 13, 16, 20);
+  p.drawLine(5, 22, 5, 27);
+  p.drawLine(5, 27, 27, 27);
+  p.drawLine(27, 27, 27, 22);
+  return QIcon(pm);
+}
+
+int centred(int outer, int inner) { return (outer - inner) / 2; }
+
+} // namespace
+
+frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
+  gInstance = this;
+  QFont f = font();
+  f.setPointSize(9);
+  setFont(f);
+  setFixedSize(twipsToPixels(6300), twipsToPixels(7800));
+
+  auto button = [this](const char *name, int top) {
+    auto *b = new QPushButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(twipsToPixels(1650), twipsToPixels(top), twipsToPixels(3000),
+                   twipsToPixels(450));
+    return b;
+  };
+  picBack = new QLabel(this);
+  picBack->setObjectName(QStringLiteral("picBack"));
+  picBack->setGeometry(0, twipsToPixels(1050), twipsToPixels(5700), twipsToPixels(1200));
+  picBack->setStyleSheet(QStringLiteral("background-color: #0b6b3a; border-radius: 6px;"));
+  picZem = new QLabel(this);
+  picZem->setObjectName(QStringLiteral("picZem"));
+  picZem->setGeometry(0, twipsToPixels(1110), 240, 70);
+  picZem->setPixmap(suitsPicture());
+  picZem->setStyleSheet(QStringLiteral("background: white; border-radius: 6px;"));
+  lblZemlo = new QLabel(this);
+  lblZemlo->setObjectName(QStringLiteral("lblZemlo"));
+  lblZemlo->setAlignment(Qt::AlignCenter);
+  QFont big = font();
+  big.setPointSize(24);
+  big.setBold(true);
+  lblZemlo->setFont(big);
+  lblZemlo->resize(twipsToPixels(4500), twipsToPixels(700));
+  cmdDownLoad = new QPushButton(this);
+  cmdDownLoad->setObjectName(QStringLiteral("cmdDownLoad"));
+  cmdDownLoad->setIcon(downloadPicture());
+  cmdDownLoad->setIconSize(QSize(24, 24));
+  cmdDownLoad->setGeometry(0, twipsToPixels(2400), twipsToPixels(540), twipsToPixels(480));
+
+  cmdNamenInvoeren = button("cmdNamenInvoeren", 2550);
+  cmdGroepenMaken = button("cmdGroepenMaken", 3100);
+  cmdInVoerScores = button("cmdInVoerScores", 3650);
+  cmdSchema = button("cmdSchema", 4200);
+  cmdMAILTXT = button("cmdMAILTXT", 4750);
+  cmdAfsluiten = button("cmdAfsluiten", 5500);
+  for (QPushButton *b : {cmdNamenInvoeren, cmdGroepenMaken, cmdInVoerScores, cmdAfsluiten})
+    b->setVisible(false);
+
+  lblVersie = new QLabel(this);
+  lblVersie->setObjectName(QStringLiteral("lblVersie"));
+  lblVersie->setGeometry(twipsToPixels(150), twipsToPixels(7200), twipsToPixels(3000),
+                         twipsToPixels(300));
+  lblCopyRight = new QLabel(this);
+  lblCopyRight->setObjectName(QStringLiteral("lblCopyRight"));
+  lblCopyRight->setGeometry(twipsToPixels(3150), twipsToPixels(7200), twipsToPixels(3000),
+                            twipsToPixels(300));
+  lblCopyRight->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  cmdSetfocus = new QPushButton(this);
+  cmdSetfocus->setObjectName(QStringLiteral("cmdSetfocus"));
+  cmdSetfocus->resize(10, 10);
+
+  connect(cmdNamenInvoeren, &QPushButton::clicked, this,
+          [this] { openTask(QStringLiteral("frmZemlo02"), false); });
+  connect(cmdGroepenMaken, &QPushButton::clicked, this,
+          [this] { openTask(QStringLiteral("frmZemlo03"), false); });
+  connect(cmdInVoerScores, &QPushButton::clicked, this,
+          [this] { openTask(QStringLiteral("frmZemlo04"), false); });
+  connect(cmdMAILTXT, &QPushButton::clicked, this,
+          [this] { openTask(QStringLiteral("frmZemlo10"), true, 1); });
+  connect(cmdSchema, &QPushButton::clicked, this,
+          [this] { openTask(QStringLiteral("frmZemlo12"), true); });
+  connect(cmdDownLoad, &QPushButton::clicked, this, [this] {
+    ZetFocus(this, cmdSetfocus);
+    if (gDownloadAction)
+      gDownloadAction(this);
+  });
+  connect(cmdAfsluiten, &QPushButton::clicked, this, &frmZemlo01::beeindigProgramma);
+}
+
+frmZemlo01::~frmZemlo01() = default;
+
+frmZemlo01 *frmZemlo01::instance() { return gInstance; }
+
+void frmZemlo01::setMailTxtReader(std::function<void(frmZemlo01 *)> reader) {
+  gMailTxtReader = std::move(reader);
+}
+
+void frmZemlo01::setActivationCheck(std::function<void(frmZemlo01 *)> check) {
+  gActivationCheck = std::move(check);
+}
+
+void frmZemlo01::setDownloadAction(std::function<void(frmZemlo01 *)> action) {
+  gDownloadAction = std::move(action);
+}
+
+void frmZemlo01::Form_Load() {
+  sIniPad = Pad(QStringLiteral("standaard.ini"));
+  // The focus sink lies outside the window's visible area.
+  cmdSetfocus->move(width() + twipsToPixels(100), 0);
+  iTaal = KiesTaal(sProgrammaMap);
+  if (gMailTxtReader)
+    gMailTxtReader(this);
+  sStilzitTekst = Tekst(101);
+  bInternet = IsInternetVerbonden() ? -1 : 0;
+  lblCopyRight->setText(Tekst(1));
+  lblZemlo->setText(Tekst(2));
+  sVerbodenTekens = Tekst(43) + u'"';
+  lblVersie->setText(Tekst(3) + QStringLiteral(": ") + QStringLiteral(ZEMLO_VERSION));
+
+  lblZemlo->move(centred(width(), lblZemlo->width()), twipsToPixels(300));
+  picBack->move(centred(width(), picBack->width()), picBack->y());
+  picZem->move(centred(width(), picZem->width()), picZem->y());
+  cmdDownLoad->move(picZem->x(), cmdDownLoad->y());
+
+  cmdMAILTXT->setText(Tekst(158));
+  cmdNamenInvoeren->setText(Tekst(4));
+  cmdGroepenMaken->setText(Tekst(5));
+  cmdInVoerScores->setText(Tekst(6));
+  cmdAfsluiten->setText(u'&' + Tekst(23));
+  cmdSchema->setText(Tekst(161) + u' ' + Tekst(55));
+
+  for (const char *folder : {"namen", "groepen", "schema/10", "schema/11", "invoer"}) {
+    QString path = Pad(QString::fromLatin1(folder));
+    MaakPad(path);
+  }
+
+  if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.x() + centred(area.width(), width()), area.y() + centred(area.height(), height()));
+  }
+}
+
+void frmZemlo01::Form_Activate() {
+  ZetFocus(this, cmdSetfocus);
+  setWindowTitle(Tekst(0) + QStringLiteral(" - ") + Tekst(0));
+  for (QPushButton *b : {cmdAfsluiten, cmdNamenInvoeren, cmdGroepenMaken, cmdInVoerScores})
+    b->setVisible(true);
+  ZetFocus(this, cmdSetfocus);
+  if (bInternet == -1 && gActivationCheck)
+    gActivationCheck(this);
+}
+
+void frmZemlo01::openTask(const QString &window, bool parkFocus, int vanForm) {
+  if (!isWindowRegistered(window))
+    return;
+  if (parkFocus)
+    ZetFocus(this, cmdSetfocus);
+  openWindow(window, this, vanForm);
+}
+
+void frmZemlo01::Form_QueryUnload() { beeindigProgramma(); }
+
+void frmZemlo01::beeindigProgramma() {
+  if (m_ended)
+    return;
+  m_ended = true;
+  emit programEnded();
+  hide();
+  QCoreApplication::quit();
+}
+
+void registerFrameWindows() {
+  registerWindow(QStringLiteral("frmZemlo01"), [] { return new frmZemlo01; });
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The main window: it sets up what every window shares and offers the tasks.
+#include "frame/window.h"
+
+#include <QStringList>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+class frmZemlo01 : public ZemloWindow {
+  Q_OBJECT
+public:
+  frmZemlo01();
+  ~frmZemlo01() override;
+  static frmZemlo01 *instance();
+
+  void Form_Load() override;
+  void Form_Activate() override;
+
+  // Ends the program at once, without a question.
+  void beeindigProgramma();
+
+  // The raw lines of MAIL.TXT and the settings of the two mail providers.
+  QStringList lstCodeer;
+  std::array<QStringList, 2> lstProvider;
+
+  QPushButton *cmdSetfocus;
+  QPushButton *cmdNamenInvoeren;
+  QPushButton *cmdGroepenMaken;
+  QPushButton *cmdInVoerScores;
+  QPushButton *cmdSchema;
+  QPushButton *cmdMAILTXT;
+  QPushButton *cmdDownLoad;
+  QPushButton *cmdAfsluiten;
+  QLabel *lblZemlo;
+  QLabel *lblCopyRight;
+  QLabel *lblVersie;
+  QLabel *picBack;
+  QLabel *picZem;
+
+  // The reader of MAIL.TXT, installed by the mail part of the program.
+  static void setMailTxtReader(std::function<void(frmZemlo01 *)> reader);
+  // Runs as the last step of activation while on line (the update check).
+  static void setActivationCheck(std::function<void(frmZemlo01 *)> check);
+  // Runs for the download button.
+  static void setDownloadAction(std::function<void(frmZemlo01 *)> action);
+
+signals:
+  void programEnded();
+
+protected:
+  void Form_QueryUnload() override;
+
+private:
+  void openTask(const QString &window, bool parkFocus, int vanForm = -1);
+  bool m_ended = false;
+};
+
+// Registers the main window.
+void registerFrameWindows();

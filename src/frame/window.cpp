@@ -1,0 +1,138 @@
+#include "frame/window.h"
+
+#include "frame/bas_zemlo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHash>
+#include <QKeyEvent>
+
+namespace {
+
+struct Entry {
+  WindowFactory factory;
+  QPointer<ZemloWindow> instance;
+};
+
+QHash<QString, Entry> &registry() {
+  static QHash<QString, Entry> r;
+  return r;
+}
+
+} // namespace
+
+ZemloWindow::ZemloWindow(const QString &name, QWidget *parent) : QWidget(parent, Qt::Window) {
+  setObjectName(name);
+  setWindowTitle(name);
+  qApp->installEventFilter(this);
+}
+
+ZemloWindow::~ZemloWindow() {
+  if (qApp)
+    qApp->removeEventFilter(this);
+}
+
+void ZemloWindow::closeWindow() {
+  if (m_closing)
+    return;
+  m_closing = true;
+  Form_QueryUnload();
+}
+
+void ZemloWindow::Form_QueryUnload() {
+  returnToOpener();
+  unload();
+}
+
+bool ZemloWindow::Form_KeyDown(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape) {
+    closeWindow();
+    return true;
+  }
+  return false;
+}
+
+void ZemloWindow::returnTo(ZemloWindow *window) {
+  hide();
+  if (!window)
+    return;
+  window->setEnabled(true);
+  window->activateWindow();
+  window->Form_Activate();
+}
+
+void ZemloWindow::unload() {
+  hide();
+  for (auto &entry : registry())
+    if (entry.instance == this)
+      entry.instance = nullptr;
+  deleteLater();
+}
+
+void ZemloWindow::closeEvent(QCloseEvent *event) {
+  // The close box is ignored while the window is disabled, and the closing
+  // step deletes the window itself.
+  event->ignore();
+  if (isEnabled() && !m_closing)
+    closeWindow();
+}
+
+bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() != QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyRelease)
+      m_lastKey = nullptr;
+    return false;
+  }
+  auto *widget = qobject_cast<QWidget *>(watched);
+  if (!widget || widget->window() != this || !isEnabled() || m_closing)
+    return false;
+  // A key that its control ignores travels on to the parents; see it once.
+  if (event == m_lastKey)
+    return false;
+  m_lastKey = event;
+  return Form_KeyDown(static_cast<QKeyEvent *>(event));
+}
+
+void registerWindow(const QString &name, WindowFactory factory) {
+  registry()[name].factory = std::move(factory);
+}
+
+bool isWindowRegistered(const QString &name) {
+  return registry().contains(name) && registry()[name].factory;
+}
+
+ZemloWindow *findWindow(const QString &name) {
+  const auto it = registry().constFind(name);
+  return it == registry().constEnd() ? nullptr : it->instance.data();
+}
+
+ZemloWindow *showWindow(const QString &name, ZemloWindow *opener) {
+  auto it = registry().find(name);
+  if (it == registry().end() || !it->factory)
+    return nullptr;
+  ZemloWindow *window = it->instance;
+  const bool fresh = !window;
+  if (fresh) {
+    window = it->factory();
+    it->instance = window;
+    window->setOpener(opener);
+    window->Form_Load();
+    if (window->isClosing())
+      return nullptr;
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+  window->Form_Activate();
+  return window;
+}
+
+ZemloWindow *openWindow(const QString &name, ZemloWindow *opener, int vanForm) {
+  if (!isWindowRegistered(name))
+    return nullptr;
+  if (opener)
+    opener->setEnabled(false);
+  if (vanForm >= 0)
+    BAS_Zemlo::iVanForm = vanForm;
+  return showWindow(name, opener);
+}

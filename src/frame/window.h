@@ -1,0 +1,66 @@
+#pragma once
+// The protocol every window follows. A window exists once, is created when it
+// is first shown and deletes itself in its closing step. Its opener disables
+// itself while it is open; the closing step (Back, Escape, the close box)
+// saves what the window owns, enables the opener again and runs the opener's
+// Form_Activate. Form_Activate runs after the first show and when a window
+// that this one opened closes, never on a switch between programs.
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class QKeyEvent;
+
+class ZemloWindow : public QWidget {
+  Q_OBJECT
+public:
+  explicit ZemloWindow(const QString &name, QWidget *parent = nullptr);
+  ~ZemloWindow() override;
+
+  ZemloWindow *opener() const { return m_opener; }
+  void setOpener(ZemloWindow *opener) { m_opener = opener; }
+
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+
+  // The one closing step; runs once.
+  void closeWindow();
+  bool isClosing() const { return m_closing; }
+
+protected:
+  // Saves, hands back to the opener and unloads; windows with more to do on
+  // closing override it and call the helpers below.
+  virtual void Form_QueryUnload();
+  // Keys typed anywhere in the window, before its controls see them; true
+  // when handled. Escape leads to the closing step.
+  virtual bool Form_KeyDown(QKeyEvent *event);
+
+  // Enables the window given (the opener by default) and runs its activation.
+  void returnTo(ZemloWindow *window);
+  void returnToOpener() { returnTo(m_opener); }
+  // Hides and deletes the window.
+  void unload();
+
+  void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  QPointer<ZemloWindow> m_opener;
+  bool m_closing = false;
+  const QEvent *m_lastKey = nullptr;
+};
+
+// Windows by class name. A library registers the windows it builds; a window
+// that is not registered cannot be opened yet.
+using WindowFactory = std::function<ZemloWindow *()>;
+void registerWindow(const QString &name, WindowFactory factory);
+bool isWindowRegistered(const QString &name);
+// The live instance of a window, or nullptr.
+ZemloWindow *findWindow(const QString &name);
+
+// Opens a window from another: the opener disables itself, iVanForm is set
+// when vanForm is 0 or more, the window loads, shows and activates. Returns
+// nullptr and changes nothing when the window is not registered.
+ZemloWindow *openWindow(const QString &name, ZemloWindow *opener, int vanForm = -1);
+// Creates, loads, shows and activates a window that no other window opens.
+ZemloWindow *showWindow(const QString &name, ZemloWindow *opener = nullptr);

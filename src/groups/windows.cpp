@@ -1,0 +1,3 @@
+#include "groups/windows.h"
+
+void registerGroupsWindows() {}

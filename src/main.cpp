@@ -1,0 +1,23 @@
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "groups/windows.h"
+#include "preparation/windows.h"
+#include "publication/mailtxt.h"
+#include "rounds/windows.h"
+#include "scoring/windows.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  BAS_Zemlo::sProgrammaMap = QCoreApplication::applicationDirPath();
+  registerFrameWindows();
+  registerGroupsWindows();
+  registerPreparationWindows();
+  registerScoringWindows();
+  registerRoundsWindows();
+  registerPublicationWindows();
+  if (!showWindow(QStringLiteral("frmZemlo01")))
+    return 1;
+  return app.exec();
+}

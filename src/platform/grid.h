@@ -1,0 +1,109 @@
+#pragma once
+// A grid of text cells in the manner of a flex grid: rows and columns, fixed
+// rows and columns at the top and left, a current cell, and per cell the text,
+// alignment, colours and font. Column widths are in twips.
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+
+// Cell alignment codes: 0-8 are left/centre/right by top/centre/bottom,
+// 9 is general (text left, numbers right).
+enum GridAlignment {
+  AlignLeftTop = 0, AlignLeftCenter = 1, AlignLeftBottom = 2,
+  AlignCenterTop = 3, AlignCenterCenter = 4, AlignCenterBottom = 5,
+  AlignRightTop = 6, AlignRightCenter = 7, AlignRightBottom = 8,
+  AlignGeneral = 9
+};
+
+// Sort orders, by their codes.
+enum GridSort {
+  SortNone = 0, SortGenericAscending = 1, SortGenericDescending = 2,
+  SortNumericAscending = 3, SortNumericDescending = 4,
+  SortNoCaseAscending = 5, SortNoCaseDescending = 6,
+  SortCaseAscending = 7, SortCaseDescending = 8
+};
+
+struct GridCell {
+  QString text;
+  int alignment = AlignGeneral;
+  std::optional<std::uint32_t> backColor; // 0xBBGGRR; none: the grid's default
+  std::optional<std::uint32_t> foreColor;
+  QString fontName;  // "" : the grid's font
+  double fontSize = 0; // 0 : the grid's font size
+  bool fontBold = false;
+};
+
+class GridModel : public QObject {
+  Q_OBJECT
+public:
+  static constexpr int kDefaultColWidth = 960;
+  static constexpr int kDefaultRowHeight = 255;
+
+  explicit GridModel(QObject *parent = nullptr);
+
+  int rows() const { return m_rows; }
+  int cols() const { return m_cols; }
+  void setRows(int rows);
+  void setCols(int cols);
+  int fixedRows() const { return m_fixedRows; }
+  int fixedCols() const { return m_fixedCols; }
+  void setFixedRows(int n);
+  void setFixedCols(int n);
+
+  // The current cell; out-of-range values are ignored.
+  int row() const { return m_row; }
+  int col() const { return m_col; }
+  void setRow(int row);
+  void setCol(int col);
+  int topRow() const { return m_topRow; }
+  int leftCol() const { return m_leftCol; }
+  void setTopRow(int row);
+  void setLeftCol(int col);
+
+  bool contains(int row, int col) const;
+  // Cells outside the grid read as empty; writes to them are ignored.
+  QString textMatrix(int row, int col) const;
+  void setTextMatrix(int row, int col, const QString &text);
+  const GridCell &cell(int row, int col) const;
+  void setCell(int row, int col, const GridCell &cell);
+
+  // The current cell's properties.
+  QString text() const { return textMatrix(m_row, m_col); }
+  void setText(const QString &text) { setTextMatrix(m_row, m_col, text); }
+  void setCellAlignment(int alignment);
+  void setCellBackColor(std::uint32_t bgr);
+  void setCellForeColor(std::uint32_t bgr);
+  void setCellFont(const QString &name, double size, bool bold = false);
+
+  int colWidth(int col) const;
+  void setColWidth(int col, int twips);
+  int rowHeight(int row) const;
+  void setRowHeight(int row, int twips);
+
+  // Stable sort of the rows first..last (whole rows with their attributes)
+  // on the text of one column.
+  void sortRows(int col, GridSort order, int first, int last);
+  // Sorts the non-fixed rows on the current column.
+  void sort(GridSort order);
+
+  void clear(); // every cell's text and attributes, the sizes kept
+
+signals:
+  void changed();
+
+private:
+  GridCell &at(int row, int col);
+  void resize(int rows, int cols);
+
+  int m_rows = 0, m_cols = 0, m_fixedRows = 0, m_fixedCols = 0;
+  int m_row = 0, m_col = 0, m_topRow = 0, m_leftCol = 0;
+  QVector<QVector<GridCell>> m_cells;
+  QVector<int> m_colWidths;
+  QVector<int> m_rowHeights;
+};
+
+} // namespace platform

@@ -1,0 +1,58 @@
+#include "platform/messagebox.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+MessageAnswerer *gAnswerer = nullptr;
+
+bool show(QWidget *parent, BoxKind kind, const QString &title, const QString &text) {
+  BoxRecord box{kind, title, QString(text).replace(u'|', u'\n')};
+  if (gAnswerer)
+    return gAnswerer->answer(box);
+  switch (kind) {
+  case BoxKind::Information:
+    QMessageBox::information(parent, box.title, box.text);
+    return true;
+  case BoxKind::Critical:
+    QMessageBox::critical(parent, box.title, box.text);
+    return true;
+  case BoxKind::Question:
+    return QMessageBox::question(parent, box.title, box.text,
+                                 QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+  }
+  return false;
+}
+} // namespace
+
+void setMessageAnswerer(MessageAnswerer *answerer) { gAnswerer = answerer; }
+
+void information(QWidget *parent, const QString &title, const QString &text) {
+  show(parent, BoxKind::Information, title, text);
+}
+
+bool question(QWidget *parent, const QString &title, const QString &text) {
+  return show(parent, BoxKind::Question, title, text);
+}
+
+void critical(QWidget *parent, const QString &title, const QString &text) {
+  show(parent, BoxKind::Critical, title, text);
+}
+
+RecordingAnswerer::RecordingAnswerer() { setMessageAnswerer(this); }
+
+RecordingAnswerer::~RecordingAnswerer() {
+  if (gAnswerer == this)
+    setMessageAnswerer(nullptr);
+}
+
+bool RecordingAnswerer::answer(const BoxRecord &box) {
+  boxes.append(box);
+  if (box.kind != BoxKind::Question)
+    return true;
+  return answers.isEmpty() ? false : answers.takeFirst();
+}
+
+} // namespace platform

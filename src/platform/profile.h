@@ -1,0 +1,18 @@
+#pragma once
+// Profile (INI) files: "[section]" lines and "key=value" lines.
+#include <QString>
+
+namespace platform {
+
+// The value of a key: section and key names compared without regard to case,
+// the first match in the file wins, the value trimmed and cut to 254
+// characters; anything missing gives "".
+QString readProfileString(const QString &section, const QString &key,
+                          const QString &file);
+
+// Replaces the key's line in place, or adds the key to its section, or the
+// section to the file, or makes the file; every other line stays as it was.
+bool writeProfileString(const QString &section, const QString &key,
+                        const QString &value, const QString &file);
+
+} // namespace platform

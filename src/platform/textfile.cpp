@@ -1,0 +1,103 @@
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace platform {
+
+namespace {
+// Code points of the bytes 0x80 to 0x9F; 0 marks the five bytes that have none.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+} // namespace
+
+QString decodeAnsi(const QByteArray &bytes) {
+  QString out;
+  out.reserve(bytes.size());
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0)
+      out.append(QChar(kHigh[b - 0x80]));
+    else
+      out.append(QChar(static_cast<char16_t>(b)));
+  }
+  return out;
+}
+
+QByteArray encodeAnsi(const QString &text) {
+  QByteArray out;
+  out.reserve(text.size());
+  for (QChar ch : text) {
+    const char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) ||
+        (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0)) {
+      out.append(static_cast<char>(u));
+      continue;
+    }
+    char mapped = '?';
+    for (int i = 0; i < 32; ++i) {
+      if (kHigh[i] != 0 && kHigh[i] == u) {
+        mapped = static_cast<char>(0x80 + i);
+        break;
+      }
+    }
+    out.append(mapped);
+  }
+  return out;
+}
+
+QStringList splitLines(const QString &text) {
+  QStringList lines;
+  QString current;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar ch = text.at(i);
+    if (ch == u'\r' || ch == u'\n') {
+      lines.append(current);
+      current.clear();
+      if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+        ++i;
+    } else {
+      current.append(ch);
+    }
+  }
+  if (!current.isEmpty())
+    lines.append(current);
+  return lines;
+}
+
+std::optional<QStringList> readTextLines(const QString &path) {
+  QFile file(path);
+  if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    return std::nullopt;
+  return splitLines(decodeAnsi(file.readAll()));
+}
+
+QString readFirstLine(const QString &path) {
+  const auto lines = readTextLines(path);
+  return lines && !lines->isEmpty() ? lines->first() : QString();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly))
+    return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+bool writeTextLines(const QString &path, const QStringList &lines) {
+  QByteArray bytes;
+  for (const QString &line : lines) {
+    bytes.append(encodeAnsi(line));
+    bytes.append("\r\n");
+  }
+  return writeBytes(path, bytes);
+}
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+// Text files as the program keeps them: single-byte Windows-1252, every line
+// ending in CR LF, read whole and saved atomically.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace platform {
+
+QString decodeAnsi(const QByteArray &bytes);
+// Characters outside Windows-1252 become '?'.
+QByteArray encodeAnsi(const QString &text);
+
+// Splits on CR LF, LF or CR; a line end after the last line adds no empty line.
+QStringList splitLines(const QString &text);
+
+// The lines of a file, or nothing when it cannot be opened.
+std::optional<QStringList> readTextLines(const QString &path);
+// The first line of a file, "" when the file is missing or empty.
+QString readFirstLine(const QString &path);
+
+// Writes every line followed by CR LF; replaces the file only when all was written.
+bool writeTextLines(const QString &path, const QStringList &lines);
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
+} // namespace platform

@@ -1,0 +1,3 @@
+#include "preparation/windows.h"
+
+void registerPreparationWindows() {}

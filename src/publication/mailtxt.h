@@ -1,0 +1,34 @@
+#pragma once
+// MAIL.TXT: the settings of the two mail providers, one scrambled line each.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class frmZemlo01;
+
+namespace mailtxt {
+
+struct Reading {
+  enum Status { Ok, Missing, Damaged };
+  Status status = Missing;
+  QStringList lines;                     // the non-blank lines as read
+  std::array<QStringList, 2> providers; // nine items each, in list order
+  int providerCount = 0;
+};
+
+// Reads and checks the bytes of a MAIL.TXT (empty: a missing file).
+Reading read(const QByteArray &bytes);
+
+// The nine fields of one stored line, or nothing when it does not unscramble.
+std::optional<QStringList> unscramble(const QString &line);
+
+} // namespace mailtxt
+
+// Reads MAIL.TXT of the program folder into the window's lists; a missing or
+// damaged file gives its critical box, titled with the window's caption, and
+// sets bMailTxtFout.
+void LeesMailTxt(frmZemlo01 *frm);
+
+void registerPublicationWindows();

@@ -1,0 +1,3 @@
+#include "rounds/windows.h"
+
+void registerRoundsWindows() {}

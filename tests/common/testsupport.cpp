@@ -1,0 +1,75 @@
+#include "testsupport.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/clock.h"
+#include "platform/online.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace testing {
+
+void resetSharedState() {
+  using namespace BAS_Zemlo;
+  iTaal = 0;
+  sIniPad.clear();
+  sIniWaarde.clear();
+  sGroepBestand.clear();
+  sInvoerBestand.clear();
+  sKalenderDatum.clear();
+  iVanForm = 0;
+  bFormSluiten = false;
+  bGridOnzichtbaar = false;
+  bInternet = 0;
+  bUpdateGevraagd = 0;
+  sStilzitTekst.clear();
+  sVerbodenTekens.clear();
+  sEigenEmailAdres.clear();
+  sNaamVoorEmail.clear();
+  bMailTxtFout = 0;
+  lMailFout = 0;
+  sMailFout.clear();
+  platform::setOnlineAnswer(false);
+  platform::setClock(std::nullopt);
+}
+
+ProgramFolder::ProgramFolder() {
+  resetSharedState();
+  BAS_Zemlo::sProgrammaMap = m_dir.path();
+}
+
+ProgramFolder::~ProgramFolder() {
+  flushDeletes();
+  resetSharedState();
+  BAS_Zemlo::sProgrammaMap.clear();
+}
+
+QString ProgramFolder::path(const QString &relative) const {
+  return relative.isEmpty() ? m_dir.path() : m_dir.path() + u'/' + relative;
+}
+
+void ProgramFolder::write(const QString &relative, const QByteArray &bytes) const {
+  const QString p = path(relative);
+  QDir().mkpath(QFileInfo(p).absolutePath());
+  QFile f(p);
+  if (f.open(QIODevice::WriteOnly))
+    f.write(bytes);
+}
+
+QByteArray ProgramFolder::read(const QString &relative) const {
+  QFile f(path(relative));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool ProgramFolder::exists(const QString &relative) const {
+  return QFileInfo::exists(path(relative));
+}
+
+void flushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+} // namespace testing

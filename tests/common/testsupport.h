@@ -1,0 +1,38 @@
+#pragma once
+// What every test program shares: registration of test classes and a fresh
+// program folder with the shared state reset.
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace testing {
+
+int addTestClass(std::function<QObject *()> make);
+
+// A temporary program folder, made the program folder while it lives; the
+// shared state is reset to what it is at program start.
+class ProgramFolder {
+public:
+  ProgramFolder();
+  ~ProgramFolder();
+  QString path(const QString &relative = QString()) const;
+  void write(const QString &relative, const QByteArray &bytes) const;
+  QByteArray read(const QString &relative) const;
+  bool exists(const QString &relative) const;
+
+private:
+  QTemporaryDir m_dir;
+};
+
+void resetSharedState();
+
+// Runs posted deletions so that closed windows are gone.
+void flushDeletes();
+
+} // namespace testing
+
+#define ZEMLO_TEST_CLASS(Class)                                                       \
+  static const int zemloTestRegistration_##Class =                                    \
+      ::testing::addTestClass([]() -> QObject * { return new Class; });
