@@ -1,0 +1,168 @@
+// The shared file, settings, list, focus and grid routines.
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "platform/grid.h"
+#include "platform/gridview.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace BAS_Zemlo;
+
+class TestRoutines : public QObject {
+  Q_OBJECT
+private slots:
+  void maakPadMakesEveryLevel() {
+    testing::ProgramFolder folder;
+    QString path = folder.path(QStringLiteral("A/B"));
+    MaakPad(path);
+    QCOMPARE(path, folder.path(QStringLiteral("A/B/")));
+    QVERIFY(QFileInfo(folder.path(QStringLiteral("A/B"))).isDir());
+    // Again, and with a file in the way: nothing reported, nothing broken.
+    MaakPad(path);
+    folder.write(QStringLiteral("F"), "x");
+    QString blocked = folder.path(QStringLiteral("F/G"));
+    MaakPad(blocked);
+    QVERIFY(!QFileInfo::exists(folder.path(QStringLiteral("F/G"))));
+  }
+
+  void bestandBestaat() {
+    testing::ProgramFolder folder;
+    folder.write(QStringLiteral("one"), "x");
+    folder.write(QStringLiteral("empty"), "");
+    QCOMPARE(BestandBestaat(folder.path(QStringLiteral("one"))), 1);
+    QCOMPARE(BestandBestaat(folder.path(QStringLiteral("empty"))), 0);
+    QCOMPARE(BestandBestaat(folder.path(QStringLiteral("missing"))), -1);
+    QCOMPARE(BestandBestaat(folder.path()), -1);
+    QCOMPARE(BestandBestaat(QString()), -1);
+  }
+
+  void leesIniForgetsTheLastValue() {
+    testing::ProgramFolder folder;
+    const QString ini = folder.path(QStringLiteral("standaard.ini"));
+    SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"), QStringLiteral("1"), ini);
+    LeesIni(QStringLiteral("standaard"), QStringLiteral("PROVIDER"), ini);
+    QCOMPARE(sIniWaarde, QStringLiteral("1"));
+    LeesIni(QStringLiteral("Standaard"), QStringLiteral("eigen e-mail adres"), ini);
+    QCOMPARE(sIniWaarde, QString());
+    LeesIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+            folder.path(QStringLiteral("none.ini")));
+    QCOMPARE(sIniWaarde, QString());
+  }
+
+  void zoekInLijst_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("exact");
+    QTest::addColumn<int>("index");
+    QTest::newRow("prefix, first from the top") << "Jan" << 0 << 1;
+    QTest::newRow("prefix, case ignored") << "jAN" << 0 << 1;
+    QTest::newRow("exact") << "jan" << 1 << 2;
+    QTest::newRow("exact, none") << "Ja" << 1 << -1;
+    QTest::newRow("prefix, none") << "Piet" << 0 << -1;
+    QTest::newRow("empty prefix matches the first") << "" << 0 << 0;
+  }
+
+  void zoekInLijst() {
+    QFETCH(QString, text);
+    QFETCH(int, exact);
+    QFETCH(int, index);
+    const QStringList items{"Anna", "Janssen", "Jan", "jan"};
+    QCOMPARE(ZoekInLijst(items, text, exact), index);
+    QListWidget list;
+    list.addItems(items);
+    QCOMPARE(ZoekInLijst(&list, text, exact), index);
+  }
+
+  void zetFocusOnlyWhenPossible() {
+    QWidget window;
+    auto *a = new QLineEdit(&window);
+    auto *b = new QLineEdit(&window);
+    b->move(0, 40);
+    ZetFocus(&window, b); // window not shown: nothing
+    QVERIFY(!b->hasFocus());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ZetFocus(&window, a);
+    QVERIFY(a->hasFocus());
+    b->setEnabled(false);
+    ZetFocus(&window, b);
+    QVERIFY(a->hasFocus());
+    b->setEnabled(true);
+    b->hide();
+    ZetFocus(&window, b);
+    QVERIFY(a->hasFocus());
+    b->show();
+    window.setEnabled(false);
+    ZetFocus(&window, b);
+    window.setEnabled(true);
+    QVERIFY(!b->hasFocus());
+    ZetFocus(&window, nullptr);
+    ZetFocus(&window, b);
+    QVERIFY(b->hasFocus());
+  }
+
+  void gridKolomBreedte() {
+    testing::resetSharedState();
+    QWidget parent;
+    platform::GridView view(&parent);
+    platform::GridModel &grid = *view.model();
+    grid.setRows(3);
+    grid.setCols(2);
+    grid.setTextMatrix(0, 0, QStringLiteral("Nr."));
+    grid.setTextMatrix(2, 0, QStringLiteral("A much longer text"));
+    parent.show();
+    const QFontMetricsF fm(MeetFont());
+    GridKolomBreedte(&view);
+    QVERIFY(view.isVisible());
+    QVERIFY(grid.colWidth(0) >= fm.horizontalAdvance(QStringLiteral("A much longer textW")) * 15);
+    // An empty column gets the width of "W".
+    QCOMPARE(grid.colWidth(1), static_cast<int>(std::ceil(fm.horizontalAdvance(u'W'))) * 15);
+    QCOMPARE(grid.row(), 0);
+    QCOMPARE(grid.col(), 1);
+    // A larger measuring font gives wider columns; the grid can stay hidden.
+    const int normal = grid.colWidth(0);
+    bGridOnzichtbaar = true;
+    GridKolomBreedte(&view, 14);
+    QVERIFY(!view.isVisible());
+    QVERIFY(grid.colWidth(0) > normal);
+    // A grid without rows leaves its columns at width 0.
+    grid.setRows(0);
+    GridKolomBreedte(grid);
+    QCOMPARE(grid.colWidth(0), 0);
+    bGridOnzichtbaar = false;
+  }
+
+  void datesInBothForms_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("Dutch") << "09-12-2026" << QDate(2026, 12, 9);
+    QTest::newRow("English") << "2026-12-09" << QDate(2026, 12, 9);
+    QTest::newRow("file name") << "2026-02-28 Group A.txt" << QDate(2026, 2, 28);
+    QTest::newRow("trimmed") << "  01-01-2027\r" << QDate(2027, 1, 1);
+    QTest::newRow("no such day") << "31-02-2026" << QDate();
+    QTest::newRow("other order") << "12/09/2026" << QDate();
+    QTest::newRow("error page") << "<html><body>404</body>" << QDate();
+    QTest::newRow("empty") << "" << QDate();
+    QTest::newRow("letters") << "2026-1x-09" << QDate();
+  }
+
+  void datesInBothForms() {
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(LeesDatum(text).value_or(QDate()), date);
+  }
+
+  void dateWrittenInTheLanguagesForm() {
+    testing::resetSharedState();
+    iTaal = 10;
+    QCOMPARE(DatumTekst(QDate(2026, 3, 7)), QStringLiteral("07-03-2026"));
+    iTaal = 11;
+    QCOMPARE(DatumTekst(QDate(2026, 3, 7)), QStringLiteral("2026-03-07"));
+  }
+};
+
+#include "tst_routines.moc"
+ZEMLO_TEST_CLASS(TestRoutines)
