@@ -94,12 +94,12 @@ frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
   cmdDownLoad->setIconSize(QSize(24, 24));
   cmdDownLoad->setGeometry(0, twipsToPixels(2400), twipsToPixels(540), twipsToPixels(480));
 
-  cmdNamenInvoeren = button("cmdNamenInvoeren", 2550);
-  cmdGroepenMaken = button("cmdGroepenMaken", 3100);
-  cmdInVoerScores = button("cmdInVoerScores", 3650);
-  cmdSchema = button("cmdSchema", 4200);
-  cmdMAILTXT = button("cmdMAILTXT", 4750);
-  cmdAfsluiten = button("cmdAfsluiten", 5500);
+  cmdNamenInvoeren = button("cmdNamenInvoeren", 3000);
+  cmdGroepenMaken = button("cmdGroepenMaken", 3550);
+  cmdInVoerScores = button("cmdInVoerScores", 4100);
+  cmdSchema = button("cmdSchema", 4650);
+  cmdMAILTXT = button("cmdMAILTXT", 5200);
+  cmdAfsluiten = button("cmdAfsluiten", 5950);
   for (QPushButton *b : {cmdNamenInvoeren, cmdGroepenMaken, cmdInVoerScores, cmdAfsluiten})
     b->setVisible(false);
 

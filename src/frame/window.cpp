@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace {
 
@@ -90,6 +91,8 @@ bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
   if (event == m_lastKey)
     return false;
   m_lastKey = event;
+  // The mark holds for this delivery only: a later key may reuse the address.
+  QTimer::singleShot(0, this, [this] { m_lastKey = nullptr; });
   return Form_KeyDown(static_cast<QKeyEvent *>(event));
 }
 
