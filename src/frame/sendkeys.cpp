@@ -91,13 +91,13 @@ private:
     aInvoer.append(KeyRecord{key, up, tekst});
   }
 
-  // The character (one or, for a surrogate pair, two code units) at index i.
-  char32_t TekenOp(qsizetype &i) const {
-    const QChar c = sToetsBuffer[i];
-    if (c.isHighSurrogate() && i + 1 < sToetsBuffer.size() &&
-        sToetsBuffer[i + 1].isLowSurrogate()) {
+  // The character at index i of a text: one code unit, or two for a
+  // surrogate pair, in which case i is moved onto the second.
+  static char32_t TekenOp(const QString &tekst, qsizetype &i) {
+    const QChar c = tekst[i];
+    if (c.isHighSurrogate() && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate()) {
       ++i;
-      return QChar::surrogateToUcs4(c, sToetsBuffer[i]);
+      return QChar::surrogateToUcs4(c, tekst[i]);
     }
     return c.unicode();
   }
@@ -124,7 +124,7 @@ private:
       return LeesGroep();
     if (c == u'{')
       return LeesNaam();
-    char32_t teken = TekenOp(lToetsPos);
+    const char32_t teken = TekenOp(sToetsBuffer, lToetsPos);
     ++lToetsPos;
     StuurTeken(teken);
     return true;
@@ -140,7 +140,7 @@ private:
       return true;
     }
     for (qsizetype i = lToetsPos + 1; i < sluit; ++i)
-      StuurTeken(TekenOp(i));
+      StuurTeken(TekenOp(sToetsBuffer, i));
     lToetsPos = sluit + 1;
     return true;
   }
@@ -166,17 +166,10 @@ private:
         Druk(bekend->key, false, tekst);
     } else {
       // Not a key name: it must be one single character, sent n times.
-      qsizetype i = 0;
       if (sNaam.isEmpty())
         return false;
-      const char32_t teken = [&] {
-        const QChar first = sNaam[0];
-        if (first.isHighSurrogate() && sNaam.size() > 1 && sNaam[1].isLowSurrogate()) {
-          i = 1;
-          return QChar::surrogateToUcs4(first, sNaam[1]);
-        }
-        return char32_t(first.unicode());
-      }();
+      qsizetype i = 0;
+      const char32_t teken = TekenOp(sNaam, i);
       if (i + 1 != sNaam.size())
         return false;
       for (int k = 0; k < n; ++k)
