@@ -1,6 +1,7 @@
 #include "frame/frmzemlo01.h"
 
 #include "frame/bas_zemlo.h"
+#include "frame/updatecheck.h"
 #include "platform/units.h"
 
 #include <QApplication>
@@ -219,4 +220,5 @@ void frmZemlo01::beeindigProgramma() {
 
 void registerFrameWindows() {
   registerWindow(QStringLiteral("frmZemlo01"), [] { return new frmZemlo01; });
+  installUpdateCheck();
 }
