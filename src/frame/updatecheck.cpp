@@ -19,6 +19,9 @@ namespace {
 const QString kVersionFile = QStringLiteral("Update/zemlo.txt");
 const QString kSetupFile = QStringLiteral("Update/zemloupdate.exe");
 const QString kMarkerFile = QStringLiteral("laatsteupdate.txt");
+// The version file is fetched at every activation while on line: a slow
+// server may hold the main window only this long.
+constexpr long kVersionFileSeconds = 8;
 
 void makeUpdateFolder() {
   QString folder = Pad(QStringLiteral("Update"));
@@ -45,7 +48,8 @@ void checkForUpdate(frmZemlo01 *frm) {
   // The old version file goes first, so that a failed fetch leaves none.
   const QString versionFile = Pad(kVersionFile);
   QFile::remove(versionFile);
-  platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/zemlo.txt")), versionFile);
+  platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/zemlo.txt")), versionFile,
+                         kVersionFileSeconds);
 
   const QString serverText = firstLine(versionFile);
   const QString localText = firstLine(Pad(kMarkerFile));

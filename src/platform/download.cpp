@@ -5,6 +5,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 
@@ -19,12 +20,11 @@ QString gCaFile;
 // window for long: the connection must stand within kConnectSeconds and the
 // answer must begin within kFirstByteSeconds. A large file may take longer
 // as long as it keeps coming (kLowSpeedBytes a second over kLowSpeedSeconds),
-// but never more than kTotalSeconds.
+// but never more than the caller's total.
 constexpr long kConnectSeconds = 5;
 constexpr long kFirstByteSeconds = 10;
 constexpr long kLowSpeedBytes = 512;
 constexpr long kLowSpeedSeconds = 10;
-constexpr long kTotalSeconds = 600;
 
 struct Transfer {
   QSaveFile *file;
@@ -64,7 +64,7 @@ void initCurl() {
 }
 } // namespace
 
-int downloadFile(const QString &url, const QString &target) {
+int downloadFile(const QString &url, const QString &target, long totalSeconds) {
   const QUrl parsed(url, QUrl::TolerantMode);
   if (!parsed.isValid() ||
       parsed.scheme().compare(QStringLiteral("https"), Qt::CaseInsensitive) != 0)
@@ -97,7 +97,7 @@ int downloadFile(const QString &url, const QString &target) {
   curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectSeconds);
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT, kTotalSeconds);
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT, std::max(1L, totalSeconds));
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, kLowSpeedBytes);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kLowSpeedSeconds);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeBody);

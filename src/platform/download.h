@@ -6,8 +6,9 @@ namespace platform {
 
 // Fetches url into target: 0 on success. A status of 400 or more, a refused
 // or silent server or a certificate that does not check out is a failure,
-// and leaves an existing target as it was.
-int downloadFile(const QString &url, const QString &target);
+// and leaves an existing target as it was. The whole transfer may take at
+// most totalSeconds.
+int downloadFile(const QString &url, const QString &target, long totalSeconds = 600);
 
 // The address of a path on the maker's web server.
 QString serverUrl(const QString &path);
