@@ -7,6 +7,7 @@
 #include "platform/units.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -52,6 +53,33 @@ QPrinter &thePrinter() {
   return *gHolder->printer;
 }
 
+// A printer whose output failed keeps failing: its engine stops writing after
+// the first error. The program's printer is then replaced by a new one with
+// the same choice of printer and settings.
+void renewPrinter() {
+  const QPrinter &old = thePrinter();
+  auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (old.outputFormat() == QPrinter::PdfFormat) {
+    fresh->setOutputFormat(QPrinter::PdfFormat);
+    fresh->setOutputFileName(old.outputFileName());
+  } else {
+    fresh->setPrinterName(old.printerName());
+  }
+  fresh->setPageLayout(old.pageLayout());
+  fresh->setCopyCount(old.copyCount());
+  fresh->setDuplex(old.duplex());
+  fresh->setColorMode(old.colorMode());
+  gHolder->printer = std::move(fresh);
+}
+
+// Output to a file must have left something in it.
+bool outputWritten(const QPrinter &printer) {
+  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+    return true;
+  const QFileInfo file(printer.outputFileName());
+  return file.exists() && file.size() > 0;
+}
+
 // The test hook: preset answers instead of the dialog, output to a PDF file.
 struct DialogAnswers {
   bool active = false;
@@ -65,6 +93,7 @@ DialogAnswers &dialogAnswers() {
 }
 
 void tellPrintFailed() {
+  renewPrinter();
   QWidget *parent = QApplication::activeWindow();
   const QString title = parent ? parent->windowTitle() : BAS_Zemlo::Tekst(0);
   platform::information(parent, title, BAS_Zemlo::Tekst(kPrintFailedText));
@@ -261,7 +290,7 @@ void PrintGrid(platform::GridModel &grid, const QString &sTitel, int bTitelPerPa
   const bool ended = painter.end();
   printer.setPageOrientation(QPageLayout::Portrait);
   if (!printed || !ended || printer.printerState() == QPrinter::Error ||
-      printer.printerState() == QPrinter::Aborted)
+      printer.printerState() == QPrinter::Aborted || !outputWritten(printer))
     tellPrintFailed();
 }
 
