@@ -153,6 +153,18 @@ void GridModel::setRowHeight(int row, int twips) {
   emit changed();
 }
 
+void GridModel::setFontName(const QString &name) {
+  m_fontName = name;
+  emit changed();
+}
+
+void GridModel::setFontSize(double points) {
+  if (!(points > 0))
+    return;
+  m_fontSize = points;
+  emit changed();
+}
+
 void GridModel::sortRows(int col, GridSort order, int first, int last) {
   first = std::max(first, 0);
   last = std::min(last, m_rows - 1);

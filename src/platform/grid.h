@@ -42,6 +42,7 @@ class GridModel : public QObject {
 public:
   static constexpr int kDefaultColWidth = 960;
   static constexpr int kDefaultRowHeight = 255;
+  static constexpr double kDefaultFontSize = 9;
 
   explicit GridModel(QObject *parent = nullptr);
 
@@ -84,6 +85,12 @@ public:
   int rowHeight(int row) const;
   void setRowHeight(int row, int twips);
 
+  // The grid's own font, which printing uses: "" is the program's font.
+  QString fontName() const { return m_fontName; }
+  void setFontName(const QString &name);
+  double fontSize() const { return m_fontSize; } // points
+  void setFontSize(double points); // values of 0 or less are ignored
+
   // Stable sort of the rows first..last (whole rows with their attributes)
   // on the text of one column.
   void sortRows(int col, GridSort order, int first, int last);
@@ -104,6 +111,8 @@ private:
   QVector<QVector<GridCell>> m_cells;
   QVector<int> m_colWidths;
   QVector<int> m_rowHeights;
+  QString m_fontName;
+  double m_fontSize = kDefaultFontSize;
 };
 
 } // namespace platform
