@@ -1,3 +1,7 @@
 #include "preparation/windows.h"
 
-void registerPreparationWindows() {}
+#include "preparation/frmzemlo04.h"
+
+void registerPreparationWindows() {
+  registerWindow(QStringLiteral("frmZemlo04"), [] { return new frmZemlo04; });
+}
