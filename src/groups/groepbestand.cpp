@@ -1,0 +1,160 @@
+#include "groups/groepbestand.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <algorithm>
+
+using BAS_Zemlo::Tekst;
+
+namespace groups {
+
+QString StilzitRegel() { return QStringLiteral("***** ") + Tekst(34) + QStringLiteral(" *****"); }
+
+bool isStilzitRegel(const QString &regel) { return regel.contains(QStringLiteral("**")); }
+
+QString spelerNaam(const Speler &speler) {
+  return u' ' + speler.titel + u' ' + speler.voornaam + u' ' + speler.achternaam;
+}
+
+QString paarRegel(const GroepSpeler &a, const GroepSpeler &b) {
+  return QString::number(a.nummer) + u'|' + a.naam + u'+' + QString::number(b.nummer) + u'|' +
+         b.naam;
+}
+
+namespace {
+GroepSpeler leesHelft(const QString &helft) {
+  GroepSpeler s;
+  const qsizetype bar = helft.indexOf(u'|');
+  if (bar < 0) {
+    s.naam = helft;
+    return s;
+  }
+  bool ok = false;
+  const int n = helft.left(bar).trimmed().toInt(&ok);
+  s.nummer = ok && n > 0 ? n : 0;
+  s.naam = helft.mid(bar + 1);
+  return s;
+}
+} // namespace
+
+GroepRegel leesGroepRegel(const QString &regel) {
+  GroepRegel g;
+  g.regel = regel;
+  if (isStilzitRegel(regel)) {
+    g.stilzit = true;
+    return g;
+  }
+  const qsizetype plus = regel.indexOf(u'+');
+  g.a = leesHelft(plus < 0 ? regel : regel.left(plus));
+  if (plus >= 0)
+    g.b = leesHelft(regel.mid(plus + 1));
+  return g;
+}
+
+QVector<GroepRegel> leesGroepRegels(const QStringList &regels) {
+  QVector<GroepRegel> out;
+  for (const QString &regel : regels)
+    if (!regel.trimmed().isEmpty())
+      out.append(leesGroepRegel(regel));
+  return out;
+}
+
+std::optional<QVector<GroepRegel>> leesGroepBestand(const QString &pad) {
+  const auto regels = platform::readTextLines(pad);
+  if (!regels)
+    return std::nullopt;
+  return leesGroepRegels(*regels);
+}
+
+bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QStringList &mail) {
+  QString map = BAS_Zemlo::Pad(QStringLiteral("groepen"));
+  BAS_Zemlo::MaakPad(map);
+  return platform::writeTextLines(groepPad(naam), groep) &&
+         platform::writeTextLines(groepMailPad(naam), mail);
+}
+
+QString mailRegel(int nummer, const Speler &speler) { return spelerRegel(nummer, speler); }
+
+QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels) {
+  QVector<MailSpeler> out;
+  for (const QString &regel : regels) {
+    if (regel.trimmed().isEmpty())
+      continue;
+    const QStringList v = regel.split(u'|');
+    if (v.size() < 3)
+      continue;
+    MailSpeler m;
+    m.nummer = v.first().trimmed().toInt();
+    QStringList naam = v.mid(1, v.size() - 2);
+    for (QString &deel : naam)
+      deel = deel.trimmed();
+    naam.removeAll(QString());
+    m.naam = naam.join(u' ');
+    m.email = v.last().trimmed();
+    out.append(m);
+  }
+  return out;
+}
+
+std::optional<QVector<MailSpeler>> leesGroepMailBestand(const QString &mailPad) {
+  auto regels = platform::readTextLines(mailPad);
+  if (!regels && mailPad.endsWith(QStringLiteral(".mail"))) {
+    const QString txt = mailPad.left(mailPad.size() - 5) + QStringLiteral(".txt");
+    regels = platform::readTextLines(txt);
+  }
+  if (!regels)
+    return std::nullopt;
+  return leesGroepMailRegels(*regels);
+}
+
+QString groepBestandNaam(const QString &datum, const QString &letter) {
+  const qsizetype punt = datum.indexOf(u'.');
+  const QString d = punt < 0 ? datum : datum.left(punt);
+  return d + u' ' + Tekst(125) + u' ' + letter + QStringLiteral(".txt");
+}
+
+QString groepPad(const QString &naam) {
+  return BAS_Zemlo::Pad(QStringLiteral("groepen/")) + naam + QStringLiteral(".txt");
+}
+
+QString groepMailPad(const QString &naam) {
+  return BAS_Zemlo::Pad(QStringLiteral("groepen/")) + naam + QStringLiteral(".mail");
+}
+
+QString uitslagPad(const QString &naam) {
+  return BAS_Zemlo::Pad(QStringLiteral("invoer/")) + naam + u' ' + Tekst(70) +
+         QStringLiteral(".txt");
+}
+
+GroepNaamDelen splitsGroepNaam(const QString &naam) {
+  const QString scheiding = u' ' + Tekst(125);
+  const qsizetype pos = naam.indexOf(scheiding);
+  if (pos < 0)
+    return {naam.trimmed(), QString()};
+  return {naam.left(pos).trimmed(), naam.mid(pos + scheiding.size()).trimmed()};
+}
+
+QVector<LijstBestand> groepBestanden(bool omgekeerd) {
+  const QDir map(BAS_Zemlo::Pad(QStringLiteral("groepen")));
+  QStringList namen = map.entryList(QDir::Files);
+  std::sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  });
+  QVector<LijstBestand> out;
+  const QString woord = Tekst(125);
+  for (const QString &bestand : namen) {
+    if (!bestand.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+      continue;
+    const QString naam = bestand.left(bestand.size() - 4);
+    if (!naam.contains(woord, Qt::CaseInsensitive))
+      continue;
+    out.append(LijstBestand{naam, bestand});
+  }
+  if (omgekeerd)
+    std::reverse(out.begin(), out.end());
+  return out;
+}
+
+} // namespace groups

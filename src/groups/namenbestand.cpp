@@ -1,0 +1,123 @@
+#include "groups/namenbestand.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <algorithm>
+
+using BAS_Zemlo::Tekst;
+
+namespace groups {
+
+bool Speler::leeg() const {
+  return (titel + voornaam + achternaam + email).trimmed().isEmpty();
+}
+
+QStringList NamenBestand::regels() const {
+  QStringList out;
+  out.append(kop.join(u'|'));
+  for (int i = 0; i < spelers.size(); ++i)
+    out.append(spelerRegel(i + 1, spelers[i]));
+  return out;
+}
+
+QStringList standaardKop() {
+  QString titel = Tekst(20);
+  titel.replace(u'.', QStringLiteral(" / "));
+  QString mevr = Tekst(21);
+  mevr.remove(u'.');
+  return {Tekst(16), titel + mevr, Tekst(14), Tekst(15), Tekst(137)};
+}
+
+QString spelerRegel(int nummer, const Speler &speler) {
+  return QString::number(nummer) + u'|' + speler.velden().join(u'|');
+}
+
+QStringList namenVelden(const QString &regel) {
+  QString r = regel;
+  if (r.endsWith(u'|'))
+    r.chop(1);
+  QStringList velden = r.split(u'|');
+  while (velden.size() < 5)
+    velden.append(QString());
+  return velden.mid(0, 5);
+}
+
+NamenBestand leesNamenRegels(const QStringList &regels) {
+  NamenBestand bestand;
+  bool kopGelezen = false;
+  for (const QString &regel : regels) {
+    if (regel.trimmed().isEmpty())
+      continue;
+    const QStringList v = namenVelden(regel);
+    if (!kopGelezen) {
+      bestand.kop = v;
+      kopGelezen = true;
+      continue;
+    }
+    bestand.spelers.append(Speler{v[1], v[2], v[3], v[4]});
+  }
+  if (!kopGelezen)
+    bestand.kop = standaardKop();
+  return bestand;
+}
+
+std::optional<NamenBestand> leesNamenBestand(const QString &pad) {
+  const auto regels = platform::readTextLines(pad);
+  if (!regels)
+    return std::nullopt;
+  return leesNamenRegels(*regels);
+}
+
+QString namenPad(const QString &naam) {
+  return BAS_Zemlo::Pad(QStringLiteral("namen/")) + naam + QStringLiteral(".txt");
+}
+
+QString namenMailPad(const QString &naam) {
+  return BAS_Zemlo::Pad(QStringLiteral("namen/")) + naam + QStringLiteral(".mail");
+}
+
+bool schrijfNamenBestand(const QString &naam, const QStringList &regels) {
+  QString map = BAS_Zemlo::Pad(QStringLiteral("namen"));
+  BAS_Zemlo::MaakPad(map);
+  return platform::writeTextLines(namenPad(naam), regels) &&
+         platform::writeTextLines(namenMailPad(naam), regels);
+}
+
+QVector<LijstBestand> namenBestanden(bool omgekeerd) {
+  const QDir map(BAS_Zemlo::Pad(QStringLiteral("namen")));
+  QStringList namen = map.entryList(QDir::Files);
+  std::sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  });
+  QVector<LijstBestand> out;
+  for (const QString &bestand : namen) {
+    if (!bestand.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) || bestand.size() <= 4)
+      continue;
+    out.append(LijstBestand{bestand.left(bestand.size() - 4), bestand});
+  }
+  if (omgekeerd)
+    std::reverse(out.begin(), out.end());
+  return out;
+}
+
+QString verbodenInNaam() {
+  return Tekst(43) + QStringLiteral("\"-|\r\n");
+}
+
+QString verbodenInEmail() {
+  QString t = Tekst(43);
+  t.remove(u'.');
+  t.remove(u'@');
+  return t + QStringLiteral("\"|\r\n");
+}
+
+QString verbodenTekst() { return Tekst(43) + QStringLiteral("\"-|"); }
+
+bool bevatVerboden(const QString &tekst, const QString &verboden) {
+  return std::any_of(tekst.begin(), tekst.end(),
+                     [&](QChar c) { return verboden.contains(c); });
+}
+
+} // namespace groups

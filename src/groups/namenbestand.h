@@ -1,0 +1,72 @@
+#pragma once
+// Names files: namen/<name>.txt and its identical twin namen/<name>.mail.
+// A header line, then one player a line: number|title|first name|last name|
+// e-mail address. The number is the player's position below the header.
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+namespace groups {
+
+struct Speler {
+  QString titel;
+  QString voornaam;
+  QString achternaam;
+  QString email;
+
+  bool leeg() const;
+  // The four fields after the number, as cells of a names grid row.
+  QStringList velden() const { return {titel, voornaam, achternaam, email}; }
+};
+
+struct NamenBestand {
+  QStringList kop; // five headings
+  QVector<Speler> spelers;
+
+  // The lines as written: the header, then "k|title|first|last|email".
+  QStringList regels() const;
+};
+
+// The headings of a fresh names list in the current language.
+QStringList standaardKop();
+
+// One player line with its number.
+QString spelerRegel(int nummer, const Speler &speler);
+
+// Splits a line as the readers of names files do: one "|" at the end is
+// dropped, missing fields are empty, fields past the fifth are dropped.
+QStringList namenVelden(const QString &regel);
+
+// Reads lines of a names file. Blank lines are skipped; the first non-blank
+// line is the header; the number field is not trusted (the position counts).
+NamenBestand leesNamenRegels(const QStringList &regels);
+// Reads namen/<naam>.txt (any path); nothing when it cannot be read.
+std::optional<NamenBestand> leesNamenBestand(const QString &pad);
+
+// The path of a names file and its twin in the program folder.
+QString namenPad(const QString &naam);
+QString namenMailPad(const QString &naam);
+
+// Writes namen/<naam>.txt and then namen/<naam>.mail with the same lines.
+bool schrijfNamenBestand(const QString &naam, const QStringList &regels);
+
+// A file listed in a folder: as shown (without ".txt") and its file name.
+struct LijstBestand {
+  QString naam;
+  QString bestand;
+};
+// The names files of namen, in the alphabetical order of their file names
+// (descending when omgekeerd). ".txt" is matched without regard to case.
+QVector<LijstBestand> namenBestanden(bool omgekeerd);
+
+// Refused characters. The name boxes refuse text 43, the double quote and
+// "-"; the e-mail box text 43 without "." and "@", and the double quote.
+// Both also refuse "|" (the field separator) and line breaks.
+QString verbodenInNaam();
+QString verbodenInEmail();
+// The list of refused characters shown in text 44 for the entry boxes.
+QString verbodenTekst();
+bool bevatVerboden(const QString &tekst, const QString &verboden);
+
+} // namespace groups

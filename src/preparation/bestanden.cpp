@@ -1,0 +1,112 @@
+#include "preparation/bestanden.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace preparation {
+
+using BAS_Zemlo::Tekst;
+
+namespace {
+
+void sorteer(QStringList &names, bool omgekeerd) {
+  std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+  });
+  if (omgekeerd)
+    std::reverse(names.begin(), names.end());
+}
+
+// Whether the folder holds an entry of that name, in any case.
+bool bestaat(const QString &folder, const QString &name) {
+  const QStringList entries =
+      QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  return std::any_of(entries.begin(), entries.end(), [&](const QString &e) {
+    return e.compare(name, Qt::CaseInsensitive) == 0;
+  });
+}
+
+// Writes the title line of a results file with its date in the current form.
+// Only the date's own ten bytes change, so the rest stays byte for byte.
+void herschrijfTitel(const QString &path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly))
+    return;
+  QByteArray bytes = f.readAll();
+  f.close();
+  const auto titel = NieuweDatumNaam(platform::decodeAnsi(bytes.left(10)));
+  if (!titel || titel->size() != 10)
+    return;
+  const QByteArray datum = platform::encodeAnsi(*titel);
+  if (datum.size() != 10)
+    return;
+  bytes.replace(0, 10, datum);
+  platform::writeBytes(path, bytes);
+}
+
+void hernoem(const QString &folder, const QString &name, Soort soort) {
+  const auto nieuw = NieuweDatumNaam(name);
+  if (!nieuw || bestaat(folder, *nieuw))
+    return;
+  const QString oudPad = folder + u'/' + name;
+  const QString nieuwPad = folder + u'/' + *nieuw;
+  if (soort == Soort::Groepen) {
+    const QString oudeMail = name.left(name.size() - 4) + QStringLiteral(".mail");
+    const QString nieuweMail = nieuw->left(nieuw->size() - 4) + QStringLiteral(".mail");
+    const bool metMail = QFileInfo::exists(folder + u'/' + oudeMail);
+    if (metMail && bestaat(folder, nieuweMail))
+      return;
+    if (!QFile::rename(oudPad, nieuwPad))
+      return;
+    if (metMail && !QFile::rename(folder + u'/' + oudeMail, folder + u'/' + nieuweMail))
+      QFile::rename(nieuwPad, oudPad); // keep the pair together
+    return;
+  }
+  if (QFile::rename(oudPad, nieuwPad))
+    herschrijfTitel(nieuwPad);
+}
+
+} // namespace
+
+QStringList GroepWoordBestanden(const QString &folder, bool bOmgekeerd) {
+  const QString woord = Tekst(125);
+  QStringList names;
+  for (const QString &file : QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::NoSort))
+    if (file.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) &&
+        file.left(file.size() - 4).contains(woord, Qt::CaseInsensitive))
+      names.append(file);
+  sorteer(names, bOmgekeerd);
+  return names;
+}
+
+std::optional<QString> NieuweDatumNaam(const QString &name) {
+  if (name.size() < 10)
+    return std::nullopt;
+  const auto datum = BAS_Zemlo::LeesDatum(name.left(10));
+  if (!datum)
+    return std::nullopt;
+  const QString nieuw = BAS_Zemlo::DatumTekst(*datum) + name.mid(10);
+  if (nieuw == name || BAS_Zemlo::DatumTekst(*datum).size() != 10)
+    return std::nullopt;
+  return nieuw;
+}
+
+QStringList VulBestanden(Soort soort, bool bOmgekeerd) {
+  const QString folder =
+      BAS_Zemlo::Pad(soort == Soort::Groepen ? QStringLiteral("groepen") : QStringLiteral("invoer"));
+  for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd))
+    hernoem(folder, name, soort);
+  QStringList lijst;
+  for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd))
+    lijst.append(name.left(name.indexOf(u'.')));
+  return lijst;
+}
+
+} // namespace preparation

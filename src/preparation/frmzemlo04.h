@@ -1,0 +1,106 @@
+#pragma once
+// The preparation window: a group file or an earlier results file, the rounds,
+// the boards per round, a fitting play schema and the way of entry; Start
+// writes start.txt and the results file and hands over to the entry window.
+#include "frame/window.h"
+
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace preparation {
+struct GelezenKop;
+}
+
+class frmZemlo04 : public ZemloWindow {
+  Q_OBJECT
+public:
+  frmZemlo04();
+  ~frmZemlo04() override;
+
+  void Form_Load() override;
+  void Form_Activate() override;
+
+  int iInvoerWijze = 0; // 0 per board, 1 per round
+  bool bBezig = false;  // the window's own code is moving the controls
+
+  QGroupBox *fraGroepBestanden;
+  QListWidget *lstGroepBestand;
+  QCheckBox *chkSorteerGroepen;
+  QPushButton *cmdWisGroepen;
+  QGroupBox *fraInvoer;
+  QListWidget *lstInvoer;
+  QCheckBox *chkSorteerInvoer;
+  QPushButton *cmdWisInvoer;
+  QGroupBox *fraInfo;
+  QLabel *lblGroepInfo, *lblGroep;
+  QLabel *lblParenInfo, *lblParen;
+  QLabel *lblStilzitInfo, *lblStilzit;
+  QLabel *lblRonden;
+  QLineEdit *txtRonden;
+  QScrollBar *vscrRonden;
+  QLabel *lblSpellen;
+  QLineEdit *txtSpellen;
+  QScrollBar *vscrSpellen;
+  QGroupBox *fraSchema;
+  QListWidget *lstSchema;
+  QGroupBox *fraScoreInvoer;
+  std::array<QRadioButton *, 2> optInvoer;
+  QPushButton *cmdStart;
+  QPushButton *cmdTerug;
+  QPushButton *cmdSetfocus;
+
+  // The hidden lists behind the spinners: "12" down to "3", "9" down to "1".
+  QStringList lstRondeNummers;
+  QStringList lstSpelNummers;
+
+  // The hand-over to the entry window of the way of entry: true when it was
+  // opened. Until the entry windows exist, nothing opens and the closing step
+  // goes back to the main window.
+  bool openInvoerVenster();
+
+protected:
+  bool Form_KeyDown(QKeyEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void chkSorteerGroepen_Click();
+  void chkSorteerInvoer_Click();
+  void lstGroepBestand_Click();
+  void lstInvoer_Click();
+  void vscrRonden_Change();
+  void vscrSpellen_Change();
+  void lstSchema_Click();
+  void optInvoer_Click(int index);
+  void cmdWisGroepen_Click();
+  void cmdWisInvoer_Click();
+  void cmdStart_Click();
+  void cmdTerug_Click();
+  // Escape and the close box: the entry window when Start could open it,
+  // otherwise Back.
+  void escapeOfSluiten();
+  // The closing step: the entry window while a results file is named,
+  // otherwise back to the main window.
+  void sluitStap();
+
+  void VulGroepBestanden();
+  void VulInvoerBestanden();
+  // Nothing chosen: both names empty, the lists without selection, the schema
+  // list empty and open, the way of entry and Start locked.
+  void wisKeuzes();
+  void zetStandaardSpinners();
+  int gekozenSchema() const;
+  bool kanStarten() const;
+  void parkeer();
+  void melding(const QString &text);
+};

@@ -1,0 +1,229 @@
+#include "preparation/frmzemlo12.h"
+
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "platform/messagebox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+using namespace BAS_Zemlo;
+
+namespace {
+
+// The hourglass while the window waits for the server.
+class Zandloper {
+public:
+  Zandloper() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~Zandloper() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
+  QFont f = font();
+  f.setPointSize(9);
+  setFont(f);
+  setFixedSize(480, 430);
+
+  for (int i = 0; i < 2; ++i) {
+    lblInfo[i] = new QLabel(this);
+    lblInfo[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
+    lblInfo[i]->move(12, 18);
+  }
+  txtSchema = new QLineEdit(this);
+  txtSchema->setObjectName(QStringLiteral("txtSchema"));
+  txtSchema->setReadOnly(true);
+  txtSchema->setAlignment(Qt::AlignCenter);
+  txtSchema->resize(32, 24);
+  vscrSchema = new QScrollBar(Qt::Vertical, this);
+  vscrSchema->setObjectName(QStringLiteral("vscrSchema"));
+  vscrSchema->setFocusPolicy(Qt::NoFocus);
+  vscrSchema->setSingleStep(1);
+  vscrSchema->setPageStep(1);
+  vscrSchema->resize(17, 28);
+
+  fraSchema = new QGroupBox(this);
+  fraSchema->setObjectName(QStringLiteral("fraSchema"));
+  fraSchema->setGeometry(10, 56, 460, 290);
+  lstOpInternet = new QListWidget(fraSchema);
+  lstOpInternet->setObjectName(QStringLiteral("lstOpInternet"));
+  lstOpInternet->setSelectionMode(QAbstractItemView::MultiSelection);
+  lstOpInternet->setGeometry(10, 22, 440, 258);
+
+  chkSelecteer = new QCheckBox(this);
+  chkSelecteer->setObjectName(QStringLiteral("chkSelecteer"));
+  chkSelecteer->setGeometry(20, 354, 220, 24);
+  cmdDownLoad = new QPushButton(this);
+  cmdDownLoad->setObjectName(QStringLiteral("cmdDownLoad"));
+  cmdDownLoad->setGeometry(250, 386, 100, 32);
+  cmdTerug = new QPushButton(this);
+  cmdTerug->setObjectName(QStringLiteral("cmdTerug"));
+  cmdTerug->setGeometry(370, 386, 100, 32);
+  cmdFocus = new QPushButton(this);
+  cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
+  cmdFocus->resize(10, 10);
+
+  connect(vscrSchema, &QScrollBar::valueChanged, this, [this] { vscrSchema_Change(); });
+  connect(lstOpInternet, &QListWidget::itemSelectionChanged, this, [this] { lstOpInternet_Click(); });
+  connect(chkSelecteer, &QCheckBox::clicked, this, [this] { chkSelecteer_Click(); });
+  connect(cmdDownLoad, &QPushButton::clicked, this, [this] { cmdDownLoad_Click(); });
+  connect(cmdTerug, &QPushButton::clicked, this, [this] { cmdTerug_Click(); });
+}
+
+frmZemlo12::~frmZemlo12() = default;
+
+void frmZemlo12::Form_Load() {
+  if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  setWindowTitle(Tekst(161) + u' ' + Tekst(55).toLower());
+  if (frmZemlo01 *main = frmZemlo01::instance())
+    setWindowIcon(main->windowIcon());
+  cmdTerug->setText(Tekst(11));
+  cmdDownLoad->setText(Tekst(161));
+  cmdDownLoad->setEnabled(false);
+  cmdFocus->move(width() + 20, 0);
+  fraSchema->setTitle(Tekst(55));
+  chkSelecteer->setText(Tekst(174));
+
+  // The list is fetched anew at every opening.
+  std::optional<QStringList> lijst;
+  {
+    Zandloper wacht;
+    setEnabled(false);
+    lijst = preparation::HaalSchemaLijst();
+  }
+  if (!lijst) {
+    platform::information(this, windowTitle(), Tekst(115));
+    setEnabled(true);
+    parkeer();
+    return;
+  }
+  lstSchema = preparation::LeesSchemaLijst(*lijst);
+  lstSchemaOpInternet = preparation::SpinnerLijst(lstSchema);
+  setEnabled(true);
+
+  lblInfo[0]->setText(Tekst(161) + u' ' + Tekst(55).toLower() + u' ' + Tekst(172).toLower() +
+                      QStringLiteral(": "));
+  lblInfo[1]->setText(Tekst(32).toLower());
+  // The words, the count and the spinner on one line.
+  lblInfo[0]->adjustSize();
+  lblInfo[1]->adjustSize();
+  const int midden = lblInfo[0]->y() + lblInfo[0]->height() / 2;
+  int x = lblInfo[0]->x() + lblInfo[0]->width() + 4;
+  txtSchema->move(x, midden - txtSchema->height() / 2);
+  x += txtSchema->width();
+  vscrSchema->move(x, midden - vscrSchema->height() / 2);
+  x += vscrSchema->width() + 6;
+  lblInfo[1]->move(x, lblInfo[0]->y());
+
+  const int n = static_cast<int>(lstSchemaOpInternet.size());
+  vscrSchema->setRange(-2, n);
+  const int voor = vscrSchema->value();
+  vscrSchema->setValue(n - 1);
+  if (vscrSchema->value() == voor) // no change of value: fill the list all the same
+    vscrSchema_Change();
+  txtSchema->setText(lstSchemaOpInternet.value(n - 1));
+  fraSchema->setTitle(Tekst(55));
+  zetSelecteer(false);
+}
+
+void frmZemlo12::Form_Activate() { parkeer(); }
+
+void frmZemlo12::vscrSchema_Change() {
+  const int n = static_cast<int>(lstSchemaOpInternet.size());
+  if (n == 0)
+    return;
+  if (vscrSchema->value() < 0) {
+    vscrSchema->setValue(n - 1);
+    return;
+  }
+  if (vscrSchema->value() > n - 1) {
+    vscrSchema->setValue(0);
+    return;
+  }
+  txtSchema->setText(lstSchemaOpInternet[vscrSchema->value()]);
+  lstOpInternet->clear();
+  const QStringList namen = preparation::NamenVoorParen(lstSchema, txtSchema->text());
+  lstOpInternet->addItems(namen);
+  lstOpInternet->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+  fraSchema->setTitle(Tekst(55) + QStringLiteral(" (") + QString::number(namen.size()) + u')');
+  zetSelecteer(false);
+  zetDownLoad();
+  parkeer();
+}
+
+void frmZemlo12::lstOpInternet_Click() {
+  zetDownLoad();
+  if (!lstOpInternet->selectedItems().isEmpty())
+    zetSelecteer(true);
+}
+
+void frmZemlo12::chkSelecteer_Click() {
+  const bool alles = chkSelecteer->text() == Tekst(174);
+  for (int i = 0; i < lstOpInternet->count(); ++i)
+    lstOpInternet->item(i)->setSelected(alles);
+  zetSelecteer(alles);
+  lstOpInternet->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+  zetDownLoad();
+  parkeer();
+}
+
+void frmZemlo12::cmdDownLoad_Click() {
+  parkeer();
+  cmdDownLoad->setEnabled(false);
+  for (int i = 0; i < lstOpInternet->count(); ++i) {
+    QListWidgetItem *item = lstOpInternet->item(i);
+    if (!item->isSelected())
+      continue;
+    bool gelukt;
+    {
+      Zandloper wacht;
+      gelukt = preparation::HaalSchema(item->text());
+    }
+    if (gelukt)
+      item->setSelected(false);
+    else
+      platform::information(this, Tekst(0), QString(Tekst(173)).replace(u'#', item->text()));
+  }
+  zetDownLoad();
+  parkeer();
+}
+
+void frmZemlo12::cmdTerug_Click() { closeWindow(); }
+
+bool frmZemlo12::Form_KeyDown(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape ||
+      (event->key() == Qt::Key_F4 && event->modifiers() == Qt::ControlModifier)) {
+    cmdTerug_Click();
+    return true;
+  }
+  return false;
+}
+
+bool frmZemlo12::eventFilter(QObject *watched, QEvent *event) {
+  // The count box never keeps the focus.
+  if (event->type() == QEvent::FocusIn && watched == txtSchema)
+    parkeer();
+  return ZemloWindow::eventFilter(watched, event);
+}
+
+void frmZemlo12::zetSelecteer(bool deselecteer) {
+  chkSelecteer->setText(Tekst(deselecteer ? 175 : 174));
+  chkSelecteer->setChecked(deselecteer);
+}
+
+void frmZemlo12::zetDownLoad() { cmdDownLoad->setEnabled(!lstOpInternet->selectedItems().isEmpty()); }
+
+void frmZemlo12::parkeer() { ZetFocus(this, cmdFocus); }

@@ -1,0 +1,161 @@
+#include "preparation/schema.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace preparation {
+
+using BAS_Zemlo::Tekst;
+
+namespace {
+
+QString tweeCijfers(int value) { return QString::number(value + 100).right(2); }
+
+QString setTekst(int first, int last) {
+  return u'(' + QString::number(first) + u'-' + QString::number(last) + u')';
+}
+
+const QRegularExpression &setPatroon() {
+  static const QRegularExpression re(QStringLiteral("\\((\\d{1,4})-(\\d{1,4})\\)"));
+  return re;
+}
+
+// A field split into its pairs and board set; nothing when it is no table.
+std::optional<Tafel> leesVeld(const QString &veld) {
+  if (veld.contains(QStringLiteral("-  -")))
+    return std::nullopt;
+  const QRegularExpressionMatch m = setPatroon().match(veld);
+  if (!m.hasMatch())
+    return std::nullopt;
+  Tafel t;
+  t.veld = veld;
+  t.paren = (veld.left(m.capturedStart()) + veld.mid(m.capturedEnd())).trimmed();
+  const qsizetype dash = t.paren.indexOf(u'-');
+  if (dash < 0)
+    return std::nullopt;
+  const QString ns = t.paren.left(dash).trimmed();
+  t.ewTekst = t.paren.mid(dash + 1);
+  const QString ew = t.ewTekst.trimmed();
+  if (ns.isEmpty() || !ns[0].isDigit() || ew.isEmpty() || !ew[0].isDigit())
+    return std::nullopt;
+  t.ns = static_cast<int>(platform::val(ns));
+  t.ew = static_cast<int>(platform::val(ew));
+  t.eersteSpel = m.captured(1).toInt();
+  t.laatsteSpel = m.captured(2).toInt();
+  return t;
+}
+
+} // namespace
+
+QString SchemaPatroon(int iParen, int iRonden) {
+  return tweeCijfers(iParen) + u' ' + Tekst(32) + u' ' + tweeCijfers(iRonden) + u' ' + Tekst(50);
+}
+
+QString SchemaMap() { return BAS_Zemlo::Pad(QStringLiteral("schema/") + QString::number(BAS_Zemlo::iTaal)); }
+
+QString SchemaPad(const QString &sSchema) {
+  return SchemaMap() + u'/' + sSchema.trimmed() + QStringLiteral(".txt");
+}
+
+QStringList PassendeSchemas(int iParen, int iRonden) {
+  const QString patroon = SchemaPatroon(iParen, iRonden);
+  QStringList files = QDir(SchemaMap()).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+  // Sorted by name as a file list shows them: case-insensitive first.
+  std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+  });
+  QStringList namen;
+  for (const QString &file : files) {
+    if (!file.startsWith(patroon, Qt::CaseInsensitive) ||
+        !file.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) ||
+        file.size() < patroon.size() + 4)
+      continue;
+    // A schema of the maker's list that does not belong in this choice.
+    if (file == QStringLiteral("08 paren 03 ronden Mitchell.txt"))
+      continue;
+    namen.append(file.left(file.size() - 4));
+  }
+  return namen;
+}
+
+QStringList SchemaRegels(const QStringList &fileLines) {
+  QStringList regels;
+  for (qsizetype i = 1; i < fileLines.size(); ++i)
+    if (!fileLines[i].trimmed().isEmpty())
+      regels.append(fileLines[i]);
+  return regels;
+}
+
+std::optional<QStringList> LeesSchema(const QString &sSchema) {
+  const QString path = SchemaPad(sSchema);
+  if (sSchema.trimmed().isEmpty() || BAS_Zemlo::BestandBestaat(path) != 1)
+    return std::nullopt;
+  const auto lines = platform::readTextLines(path);
+  if (!lines)
+    return std::nullopt;
+  return SchemaRegels(*lines);
+}
+
+bool IsSchema(const QStringList &fileLines) {
+  for (const QString &regel : SchemaRegels(fileLines)) {
+    const QStringList velden = regel.split(u'\t');
+    for (qsizetype i = 1; i < velden.size(); ++i)
+      if (leesVeld(velden[i]))
+        return true;
+  }
+  return false;
+}
+
+QStringList VervangSpelNummers(int iRonden, int iSpellen) {
+  QStringList lijst;
+  for (int k = 1; k <= iRonden; ++k)
+    lijst.append(setTekst(4 * k - 3, 4 * k) + u'|' +
+                 setTekst((k - 1) * iSpellen + 1, k * iSpellen));
+  return lijst;
+}
+
+QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpellen) {
+  QList<Tafel> tafels;
+  for (qsizetype r = 0; r < rondeRegels.size(); ++r) {
+    const QStringList velden = rondeRegels[r].split(u'\t');
+    for (qsizetype i = 1; i < velden.size(); ++i) {
+      auto t = leesVeld(velden[i]);
+      if (!t)
+        continue;
+      t->ronde = static_cast<int>(r + 1);
+      t->tafel = static_cast<int>(i);
+      // Only the file's own sets, (1-4) up to the one ending at board 4R,
+      // stand for boards; any other set is left as written and plays none.
+      const int k = t->laatsteSpel / 4;
+      const QString oud = setTekst(t->eersteSpel, t->laatsteSpel);
+      if (iSpellen >= 1 && t->laatsteSpel % 4 == 0 && t->eersteSpel == 4 * k - 3 && k >= 1 &&
+          k <= iRonden) {
+        t->eersteSpel = (k - 1) * iSpellen + 1;
+        t->laatsteSpel = k * iSpellen;
+        t->veld.replace(oud, setTekst(t->eersteSpel, t->laatsteSpel));
+      } else {
+        t->eersteSpel = 0;
+        t->laatsteSpel = 0;
+      }
+      tafels.append(*t);
+    }
+  }
+  return tafels;
+}
+
+QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel) {
+  QList<Tafel> spelend;
+  for (const Tafel &t : tafels)
+    if (t.eersteSpel > 0 && t.eersteSpel <= iSpel && iSpel <= t.laatsteSpel)
+      spelend.append(t);
+  return spelend;
+}
+
+} // namespace preparation

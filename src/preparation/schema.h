@@ -1,0 +1,58 @@
+#pragma once
+// Play schema files: which schemas fit an evening, reading one, and mapping its
+// board sets (always written for four boards a round) onto the boards that
+// are really played a round.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace preparation {
+
+// "08 Paren 06 Ronden": the start of the names of the schemas for that many
+// pairs and rounds (texts 32 and 50 of the current language).
+QString SchemaPatroon(int iParen, int iRonden);
+// The schema folder of the current language.
+QString SchemaMap();
+// The file of a schema name (trimmed) in that folder.
+QString SchemaPad(const QString &sSchema);
+
+// The schema names (file names without ".txt") of the current language's
+// folder that begin with the pattern, in any case, sorted by name.
+QStringList PassendeSchemas(int iParen, int iRonden);
+
+// The round lines of a schema file's lines: line 1 is a title and skipped,
+// lines of blanks only are left out, the rest are taken unchanged.
+QStringList SchemaRegels(const QStringList &fileLines);
+// The round lines of a schema, or nothing when its file is missing, empty or
+// cannot be read.
+std::optional<QStringList> LeesSchema(const QString &sSchema);
+// True when the lines read as a schema: at least one round line with a table
+// field that names its pairs and a board set.
+bool IsSchema(const QStringList &fileLines);
+
+// "(1-4)|(1-3)", "(5-8)|(4-6)", ...: for each round k the set of the file and
+// the set of boards (k-1)*b+1 to k*b that replaces it.
+QStringList VervangSpelNummers(int iRonden, int iSpellen);
+
+// One table of one round, its board set mapped.
+struct Tafel {
+  int ronde = 0;       // 1-based, the order of the round lines
+  int tafel = 0;       // 1-based position of the field in its round line
+  QString veld;        // the field with its board set replaced
+  QString paren;       // the pair part, "<NS>- <EW>" as written, trimmed
+  int ns = 0;          // North-South pair
+  QString ewTekst;     // the text after the dash, its blank kept
+  int ew = 0;          // East-West pair
+  int eersteSpel = 0;  // the mapped board set; 0 and 0 when the file's set
+  int laatsteSpel = 0; // lies beyond the rounds, so no board is played there
+};
+
+// The tables of every round in order, their board sets mapped for R rounds
+// and b boards a round. Empty tables ("-  -"), fields without pairs or board
+// set, and the empty field after a trailing TAB are left out.
+QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpellen);
+// The tables that play board n.
+QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel);
+
+} // namespace preparation

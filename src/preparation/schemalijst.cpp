@@ -1,0 +1,109 @@
+#include "preparation/schemalijst.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/download.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+#include "preparation/schema.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+#include <algorithm>
+
+namespace preparation {
+
+namespace {
+
+int getal(const QString &text) {
+  const double value = platform::val(text);
+  return value < 0 || value > 1000000 ? 0 : static_cast<int>(platform::roundHalfEven(value));
+}
+
+} // namespace
+
+bool IsVeiligeNaam(const QString &name) {
+  if (name.trimmed().isEmpty() || name.contains(u'/') || name.contains(u'\\') ||
+      name.contains(QStringLiteral("..")))
+    return false;
+  return std::none_of(name.begin(), name.end(),
+                      [](QChar c) { return c.unicode() < 32 || c.unicode() == 127 || c.category() == QChar::Other_Control; });
+}
+
+QList<SchemaGroep> LeesSchemaLijst(const QStringList &lines) {
+  QList<SchemaGroep> groepen;
+  for (const QString &line : lines) {
+    if (line.contains(QStringLiteral("======"))) {
+      QString kop = line;
+      kop.replace(QStringLiteral("  "), QStringLiteral(" "));
+      kop.replace(QStringLiteral("  "), QStringLiteral(" "));
+      const QStringList woorden = kop.split(u' ');
+      SchemaGroep groep;
+      if (woorden.size() >= 2)
+        groep.tag = woorden[1];
+      groep.paren = getal(groep.tag);
+      groepen.append(groep);
+    } else if (!groepen.isEmpty() && IsVeiligeNaam(line)) {
+      groepen.last().namen.append(line);
+    }
+  }
+  return groepen;
+}
+
+QStringList SpinnerLijst(const QList<SchemaGroep> &groepen) {
+  QStringList lijst;
+  for (const SchemaGroep &g : groepen)
+    lijst.append(QString::number(g.paren + 100).right(2));
+  std::stable_sort(lijst.begin(), lijst.end(), [](const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  });
+  std::reverse(lijst.begin(), lijst.end());
+  return lijst;
+}
+
+QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &paren) {
+  const int waarde = getal(paren);
+  QStringList namen;
+  for (const SchemaGroep &g : groepen)
+    if (g.paren == waarde)
+      namen.append(g.namen);
+  return namen;
+}
+
+QString SchemaLijstPad() { return BAS_Zemlo::Pad(QStringLiteral("Lijst met speelschemas.txt")); }
+
+std::optional<QStringList> HaalSchemaLijst() {
+  const QString path = SchemaLijstPad();
+  if (BAS_Zemlo::BestandBestaat(path) == 1)
+    QFile::remove(path);
+  if (platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/Lijst met speelschemas.txt")),
+                             path) != 0)
+    return std::nullopt;
+  if (BAS_Zemlo::BestandBestaat(path) != 1)
+    return std::nullopt;
+  return platform::readTextLines(path);
+}
+
+bool HaalSchema(const QString &name) {
+  if (!IsVeiligeNaam(name))
+    return false;
+  QString folder = BAS_Zemlo::Pad(QStringLiteral("schema/10"));
+  BAS_Zemlo::MaakPad(folder);
+  const QString target = folder + name + QStringLiteral(".txt");
+  // Fetched beside the target first, so that a page that is no schema never
+  // replaces a good file.
+  const QString fresh = folder + QStringLiteral(".download-") + name + QStringLiteral(".txt");
+  QFile::remove(fresh);
+  const QString url = platform::serverUrl(QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"));
+  bool ok = platform::downloadFile(url, fresh) == 0;
+  if (ok) {
+    const auto lines = platform::readTextLines(fresh);
+    ok = lines && IsSchema(*lines) &&
+         std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) == 0;
+  }
+  QFile::remove(fresh);
+  return ok;
+}
+
+} // namespace preparation

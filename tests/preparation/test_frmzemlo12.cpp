@@ -1,0 +1,257 @@
+// The schema download window against a loopback HTTPS server.
+#include "common/httpsserver.h"
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "platform/download.h"
+#include "platform/messagebox.h"
+#include "preparation/frmzemlo12.h"
+#include "preparation/windows.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using platform::BoxKind;
+
+namespace {
+
+const QString kLijst = QStringLiteral("/ZEMLO/Lijst met speelschemas.txt");
+const QByteArray kSchema = "Howell\r\n1\t1- 2 (1-4)\t3- 4 (5-8)\r\n2\t1- 3 (5-8)\t2- 4 (1-4)\r\n";
+
+QString schemaPad(const QString &name) { return QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"); }
+
+} // namespace
+
+class TestFrmZemlo12 : public QObject {
+  Q_OBJECT
+private slots:
+  void initTestCase();
+  void cleanupTestCase();
+  void init();
+  void cleanup();
+  void listAndSpinner();
+  void selectionEnablesDownload();
+  void threeOfFiveFetched();
+  void unusableDownloadsKeepOldFile();
+  void listNotFetched_data();
+  void listNotFetched();
+
+private:
+  frmZemlo12 *open(int taal = 10);
+  QStringList items() const;
+  QStringList newRequests();
+
+  frmZemlo01 *m_main = nullptr;
+  std::unique_ptr<testing::HttpsServer> m_server;
+  std::unique_ptr<testing::ProgramFolder> m_folder;
+  std::unique_ptr<platform::RecordingAnswerer> m_boxes;
+  QPointer<frmZemlo12> m_win;
+  qsizetype m_seen = 0;
+};
+
+void TestFrmZemlo12::initTestCase() {
+  registerFrameWindows();
+  registerPreparationWindows();
+  {
+    testing::ProgramFolder folder;
+    m_main = qobject_cast<frmZemlo01 *>(showWindow(QStringLiteral("frmZemlo01")));
+  }
+  QVERIFY(m_main);
+  m_server = std::make_unique<testing::HttpsServer>();
+  QVERIFY(m_server->isRunning());
+}
+
+void TestFrmZemlo12::cleanupTestCase() { m_server.reset(); }
+
+void TestFrmZemlo12::init() {
+  m_folder = std::make_unique<testing::ProgramFolder>();
+  m_boxes = std::make_unique<platform::RecordingAnswerer>();
+  m_main->setEnabled(true);
+  QDir().mkpath(m_folder->path("schema/10"));
+  QDir().mkpath(m_folder->path("schema/11"));
+  m_seen = m_server->requests().size();
+}
+
+void TestFrmZemlo12::cleanup() {
+  if (m_win)
+    delete m_win.data();
+  testing::flushDeletes();
+  m_boxes.reset();
+  m_folder.reset();
+}
+
+frmZemlo12 *TestFrmZemlo12::open(int taal) {
+  BAS_Zemlo::iTaal = taal;
+  m_main->cmdSchema->click();
+  m_win = qobject_cast<frmZemlo12 *>(findWindow(QStringLiteral("frmZemlo12")));
+  return m_win;
+}
+
+QStringList TestFrmZemlo12::items() const {
+  QStringList out;
+  for (int i = 0; i < m_win->lstOpInternet->count(); ++i)
+    out.append(m_win->lstOpInternet->item(i)->text());
+  return out;
+}
+
+QStringList TestFrmZemlo12::newRequests() {
+  const QStringList all = m_server->requests();
+  const QStringList fresh = all.mid(m_seen);
+  m_seen = all.size();
+  return fresh;
+}
+
+void TestFrmZemlo12::listAndSpinner() {
+  m_server->put(kLijst, "08 before any group\r\n"
+                        "====== 08  paren\r\n"
+                        "08 paren 06 ronden Howell\r\n"
+                        "\r\n"
+                        "../../../taal\r\n"
+                        "08 paren 07 ronden Mitchell\r\n"
+                        "====== 10 paren\r\n"
+                        "10 paren 09 ronden Howell\r\n"
+                        "======   06    paren\r\n"
+                        "06 paren 05 ronden Howell\r\n");
+  m_folder->write("Lijst met speelschemas.txt", "old copy\r\n");
+  QVERIFY(open());
+  QCOMPARE(newRequests(), QStringList({kLijst}));
+  QVERIFY(m_main->isEnabled() == false);
+  QVERIFY(m_win->isEnabled());
+  QCOMPARE(m_win->windowTitle(), QStringLiteral("Download speelschema's"));
+  QCOMPARE(m_win->lblInfo[0]->text(), QStringLiteral("Download speelschema's van: "));
+  QCOMPARE(m_win->lblInfo[1]->text(), QStringLiteral("paren"));
+  QVERIFY(m_folder->read("Lijst met speelschemas.txt").startsWith("08 before"));
+  // The smallest pair count first; the up arrow goes to the next larger one.
+  QCOMPARE(m_win->txtSchema->text(), QStringLiteral("06"));
+  QCOMPARE(items(), QStringList({"06 paren 05 ronden Howell"}));
+  QCOMPARE(m_win->fraSchema->title(), QStringLiteral("Speelschema's"));
+  QCOMPARE(m_win->chkSelecteer->text(), QStringLiteral("Selecteer alles"));
+  QVERIFY(!m_win->cmdDownLoad->isEnabled());
+  m_win->vscrSchema->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  QCOMPARE(m_win->txtSchema->text(), QStringLiteral("08"));
+  QCOMPARE(items(), QStringList({"08 paren 06 ronden Howell", "08 paren 07 ronden Mitchell"}));
+  QCOMPARE(m_win->fraSchema->title(), QStringLiteral("Speelschema's (2)"));
+  m_win->vscrSchema->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  QCOMPARE(m_win->txtSchema->text(), QStringLiteral("10"));
+  m_win->vscrSchema->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  QCOMPARE(m_win->txtSchema->text(), QStringLiteral("06"));
+  m_win->vscrSchema->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  QCOMPARE(m_win->txtSchema->text(), QStringLiteral("10"));
+  QCOMPARE(m_win->fraSchema->title(), QStringLiteral("Speelschema's (1)"));
+  // Escape closes the window and the main window takes over again.
+  QTest::keyClick(m_win->lstOpInternet, Qt::Key_Escape);
+  testing::flushDeletes();
+  QVERIFY(!m_win);
+  QVERIFY(m_main->isEnabled());
+}
+
+void TestFrmZemlo12::selectionEnablesDownload() {
+  m_server->put(kLijst, "====== 8 paren\r\nA\r\nB\r\nC\r\n");
+  QVERIFY(open(11));
+  QCOMPARE(m_win->windowTitle(), QStringLiteral("Download play schemes"));
+  QCOMPARE(items(), QStringList({"A", "B", "C"}));
+  auto *list = m_win->lstOpInternet;
+  auto clickRow = [list](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  };
+  clickRow(1);
+  QVERIFY(m_win->cmdDownLoad->isEnabled());
+  QCOMPARE(m_win->chkSelecteer->text(), QStringLiteral("De-select all"));
+  clickRow(1);
+  QVERIFY(!m_win->cmdDownLoad->isEnabled());
+  // The check box still offers to deselect; that leaves nothing selected.
+  QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
+  QCOMPARE(m_win->chkSelecteer->text(), QStringLiteral("Select all"));
+  QVERIFY(!m_win->cmdDownLoad->isEnabled());
+  QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
+  QCOMPARE(list->selectedItems().size(), 3);
+  QVERIFY(m_win->cmdDownLoad->isEnabled());
+  QCOMPARE(m_win->chkSelecteer->text(), QStringLiteral("De-select all"));
+  QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
+  QCOMPARE(list->selectedItems().size(), 0);
+  QVERIFY(!m_win->cmdDownLoad->isEnabled());
+  QCOMPARE(m_win->chkSelecteer->text(), QStringLiteral("Select all"));
+  QTest::mouseClick(m_win->cmdTerug, Qt::LeftButton);
+  testing::flushDeletes();
+  QVERIFY(!m_win);
+}
+
+void TestFrmZemlo12::threeOfFiveFetched() {
+  m_server->put(kLijst, "====== 08 paren\r\nS1\r\nS2\r\nS3\r\nS4\r\nS5\r\n");
+  for (const char *name : {"S1", "S3", "S4", "S5"})
+    m_server->put(schemaPad(QString::fromLatin1(name)), kSchema);
+  m_server->fail(schemaPad("S4"), 404);
+  m_folder->write("schema/10/S4.txt", "old S4\r\n1\t1- 2 (1-4)\r\n");
+  // Downloads go to the Dutch folder whatever the language.
+  QVERIFY(open(11));
+  newRequests();
+  auto *list = m_win->lstOpInternet;
+  for (int row : {0, 2, 3})
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
+  QCOMPARE(newRequests(), QStringList({schemaPad("S1"), schemaPad("S3"), schemaPad("S4")}));
+  QCOMPARE(m_folder->read("schema/10/S1.txt"), kSchema);
+  QCOMPARE(m_folder->read("schema/10/S3.txt"), kSchema);
+  QCOMPARE(m_folder->read("schema/10/S4.txt"), QByteArray("old S4\r\n1\t1- 2 (1-4)\r\n"));
+  QVERIFY(!m_folder->exists("schema/11/S1.txt"));
+  QCOMPARE(QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden).size(), 3);
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(m_boxes->boxes[0].kind, BoxKind::Information);
+  QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Haven't been able to download the Play scheme S4.\nTry again."));
+  QVERIFY(!list->item(0)->isSelected());
+  QVERIFY(!list->item(2)->isSelected());
+  QVERIFY(list->item(3)->isSelected());
+  QVERIFY(m_win->cmdDownLoad->isEnabled()); // for a second try
+}
+
+void TestFrmZemlo12::unusableDownloadsKeepOldFile() {
+  m_server->put(kLijst, "====== 08 paren\r\nPagina\r\nLeeg\r\n");
+  m_server->put(schemaPad("Pagina"), "<html><body>Welkom</body></html>\r\n");
+  m_server->put(schemaPad("Leeg"), "");
+  m_folder->write("schema/10/Pagina.txt", kSchema);
+  QVERIFY(open());
+  QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
+  QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
+  QCOMPARE(m_boxes->boxes.size(), 2);
+  QCOMPARE(m_folder->read("schema/10/Pagina.txt"), kSchema);
+  QVERIFY(!m_folder->exists("schema/10/Leeg.txt"));
+  QCOMPARE(QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestFrmZemlo12::listNotFetched_data() {
+  QTest::addColumn<bool>("serverThere");
+  QTest::newRow("404") << true;
+  QTest::newRow("no server") << false;
+}
+
+void TestFrmZemlo12::listNotFetched() {
+  QFETCH(bool, serverThere);
+  m_server->fail(kLijst, 404);
+  m_folder->write("Lijst met speelschemas.txt", "====== 08 paren\r\nOud\r\n");
+  if (!serverThere)
+    platform::setServerBaseUrl(QStringLiteral("https://127.0.0.1:1"));
+  QVERIFY(open());
+  platform::setServerBaseUrl(m_server->baseUrl());
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Download speelschema's"));
+  QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Kan de update van Zemlo nu niet downloaden.\n")));
+  QVERIFY(m_win->isEnabled());
+  QCOMPARE(m_win->lstOpInternet->count(), 0);
+  QVERIFY(!m_win->cmdDownLoad->isEnabled());
+  // Only Back does anything useful: the spinner has nothing to show.
+  m_win->vscrSchema->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  QCOMPARE(m_win->lstOpInternet->count(), 0);
+  QTest::mouseClick(m_win->cmdTerug, Qt::LeftButton);
+  testing::flushDeletes();
+  QVERIFY(!m_win);
+  QVERIFY(m_main->isEnabled());
+}
+
+#include "test_frmzemlo12.moc"
+ZEMLO_TEST_CLASS(TestFrmZemlo12)

@@ -1,0 +1,363 @@
+// The rules without widgets: results file header, start.txt, schema lists,
+// schema reading and the board-set mapping, the date-prefix pass.
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "preparation/bestanden.h"
+#include "preparation/invoerkop.h"
+#include "preparation/schema.h"
+#include "preparation/schemalijst.h"
+
+#include <QtTest>
+
+using namespace preparation;
+
+class TestPreparationRules : public QObject {
+  Q_OBJECT
+private slots:
+  void invoerNaam_data();
+  void invoerNaam();
+  void headerWrittenByteForByte();
+  void existingResultsFileUntouched();
+  void readHeader_data();
+  void readHeader();
+  void startFile_data();
+  void startFile();
+  void startWritten();
+  void mappingList();
+  void tablesOfBoard_data();
+  void tablesOfBoard();
+  void mappedFieldText();
+  void schemaRoundLines();
+  void fittingSchemas();
+  void schemaReadAndCheck();
+  void datePassDutch();
+  void datePassEnglish();
+  void schemaList();
+  void safeNames_data();
+  void safeNames();
+};
+
+void TestPreparationRules::invoerNaam_data() {
+  QTest::addColumn<int>("taal");
+  QTest::addColumn<QString>("groep");
+  QTest::addColumn<QString>("invoer");
+  QTest::newRow("nl") << 10 << "08-11-2023 Groep A.txt" << "08-11-2023 Groep A Uitslag.txt";
+  QTest::newRow("en") << 11 << "2023-11-08 Group A.txt" << "2023-11-08 Group A Result.txt";
+}
+
+void TestPreparationRules::invoerNaam() {
+  QFETCH(int, taal);
+  QFETCH(QString, groep);
+  QFETCH(QString, invoer);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = taal;
+  QCOMPARE(InvoerNaam(groep), invoer);
+  QCOMPARE(GroepNaamVan(invoer.left(invoer.size() - 4)), groep.left(groep.size() - 4));
+  QVERIFY(!GroepNaamVan(QStringLiteral("08-11-2023 Groep A")));
+}
+
+void TestPreparationRules::headerWrittenByteForByte() {
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  folder.write("invoer/leeg Groep A Uitslag.txt", "");
+  const InvoerKop kop{"08-11-2023 Groep A Uitslag", "8", "Geen", "6", "4",
+                      "08 Paren 06 Ronden Howell", "1"};
+  const QByteArray expected = "08-11-2023 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\n"
+                              "08 Paren 06 Ronden Howell\r\n1\r\n";
+  QVERIFY(MaakInvoerBestand(folder.path("invoer/a.txt"), kop));
+  QCOMPARE(folder.read("invoer/a.txt"), expected);
+  // An empty file counts as absent and gets the header.
+  QVERIFY(MaakInvoerBestand(folder.path("invoer/leeg Groep A Uitslag.txt"), kop));
+  QCOMPARE(folder.read("invoer/leeg Groep A Uitslag.txt"), expected);
+}
+
+void TestPreparationRules::existingResultsFileUntouched() {
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  const QByteArray old = "x Uitslag\r\n10\r\n3\r\n7\r\n2\r\nS\r\n0\r\nbody\xe9\n";
+  folder.write("invoer/x.txt", old);
+  QVERIFY(MaakInvoerBestand(folder.path("invoer/x.txt"), {"y", "8", "Geen", "6", "4", "T", "1"}));
+  QCOMPARE(folder.read("invoer/x.txt"), old);
+}
+
+void TestPreparationRules::readHeader_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<bool>("ok");
+  QTest::addColumn<int>("stilzit");
+  const QByteArray tail = "6\r\n4\r\n08 Paren 06 Ronden Howell \r\n1\r\n";
+  QTest::newRow("good") << ("T Uitslag\r\n8\r\n8\r\n" + tail) << true << 8;
+  QTest::newRow("word sit-out") << ("T Uitslag\r\n8\r\nGeen\r\n" + tail) << true << 0;
+  QTest::newRow("other language word") << ("T Uitslag\r\n8\r\nNo\r\n" + tail) << true << 0;
+  QTest::newRow("LF only, with body") << QByteArray("T\n8\n5\n12\n9\nS\n0\nbody\n") << true << 5;
+  QTest::newRow("six lines") << QByteArray("T\r\n8\r\n8\r\n6\r\n4\r\nS\r\n") << false << 0;
+  QTest::newRow("empty") << QByteArray() << false << 0;
+  QTest::newRow("pairs not a number") << ("T\r\nacht\r\n8\r\n" + tail) << false << 0;
+  QTest::newRow("pairs 0") << ("T\r\n0\r\nGeen\r\n" + tail) << false << 0;
+  QTest::newRow("sit-out above pairs") << ("T\r\n8\r\n9\r\n" + tail) << false << 0;
+  QTest::newRow("rounds 2") << QByteArray("T\n8\n8\n2\n4\nS\n0\n") << false << 0;
+  QTest::newRow("rounds 13") << QByteArray("T\n8\n8\n13\n4\nS\n0\n") << false << 0;
+  QTest::newRow("boards 0") << QByteArray("T\n8\n8\n6\n0\nS\n0\n") << false << 0;
+  QTest::newRow("boards 10") << QByteArray("T\n8\n8\n6\n10\nS\n0\n") << false << 0;
+  QTest::newRow("way 2") << QByteArray("T\n8\n8\n6\n4\nS\n2\n") << false << 0;
+  QTest::newRow("way empty") << QByteArray("T\n8\n8\n6\n4\nS\n\n") << false << 0;
+}
+
+void TestPreparationRules::readHeader() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(bool, ok);
+  QFETCH(int, stilzit);
+  testing::ProgramFolder folder;
+  folder.write("invoer/k.txt", bytes);
+  const auto kop = LeesInvoerKop(folder.path("invoer/k.txt"));
+  QCOMPARE(kop.has_value(), ok);
+  if (kop) {
+    QCOMPARE(kop->stilzit, stilzit);
+    QCOMPARE(kop->regels.size(), 7);
+    QVERIFY(!kop->schema.endsWith(u' '));
+  }
+}
+
+void TestPreparationRules::startFile_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<bool>("present");
+  QTest::addColumn<int>("wijze");
+  QTest::newRow("missing") << QByteArray() << false << 0;
+  QTest::newRow("empty") << QByteArray() << true << 0;
+  QTest::newRow("one") << QByteArray(" 1 \r\n") << true << 1;
+  QTest::newRow("zero") << QByteArray(" 0 \r\n") << true << 0;
+  QTest::newRow("one LF") << QByteArray("1\n") << true << 1;
+  QTest::newRow("two") << QByteArray(" 2 \r\n") << true << 0;
+  QTest::newRow("minus one") << QByteArray("-1\r\n") << true << 0;
+  QTest::newRow("text") << QByteArray("per ronde\r\n") << true << 0;
+}
+
+void TestPreparationRules::startFile() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(bool, present);
+  QFETCH(int, wijze);
+  testing::ProgramFolder folder;
+  if (present)
+    folder.write("start.txt", bytes);
+  QCOMPARE(LeesStart(), wijze);
+}
+
+void TestPreparationRules::startWritten() {
+  testing::ProgramFolder folder;
+  QVERIFY(SchrijfStart(1));
+  QCOMPARE(folder.read("start.txt"), QByteArray(" 1 \r\n"));
+  QVERIFY(SchrijfStart(0));
+  QCOMPARE(folder.read("start.txt"), QByteArray(" 0 \r\n"));
+}
+
+void TestPreparationRules::mappingList() {
+  QCOMPARE(VervangSpelNummers(4, 3),
+           QStringList({"(1-4)|(1-3)", "(5-8)|(4-6)", "(9-12)|(7-9)", "(13-16)|(10-12)"}));
+  QCOMPARE(VervangSpelNummers(2, 4), QStringList({"(1-4)|(1-4)", "(5-8)|(5-8)"}));
+  QCOMPARE(VervangSpelNummers(2, 9), QStringList({"(1-4)|(1-9)", "(5-8)|(10-18)"}));
+}
+
+// Four rounds, with both spacings of the pair part, an empty table, a
+// trailing TAB, blank lines, a set beyond the rounds and a malformed field.
+static QStringList schemaLines() {
+  return {"1\t9- 9 (1-4)",  // a title that looks like a round: always skipped
+          "1\t1- 2 (1-4)\t3- 4 (5-8)\t-  - (9-12)",
+          "",
+          "2\t1- 3 (5-8)\t 2 - 4     (13-16)\t",
+          "   ",
+          "3\t12- 3 (9-12)\t4- 1 (17-20)",
+          "4\t2- 1 (13-16)\tgeen paren (1-4)\t5- 6"};
+}
+
+void TestPreparationRules::tablesOfBoard_data() {
+  QTest::addColumn<int>("spellen");
+  QTest::addColumn<int>("spel");
+  QTest::addColumn<QString>("tafels"); // round.table:NS-EW, ...
+  QTest::newRow("b4 board 5") << 4 << 5 << "1.2:3-4 2.1:1-3";
+  QTest::newRow("b4 board 13") << 4 << 13 << "2.2:2-4 4.1:2-1";
+  QTest::newRow("b4 board 17 beyond") << 4 << 17 << "";
+  QTest::newRow("b3 board 11") << 3 << 11 << "2.2:2-4 4.1:2-1";
+  QTest::newRow("b3 board 4") << 3 << 4 << "1.2:3-4 2.1:1-3";
+  QTest::newRow("b3 board 13 none") << 3 << 13 << "";
+  QTest::newRow("b1 board 2") << 1 << 2 << "1.2:3-4 2.1:1-3";
+  QTest::newRow("b1 board 3") << 1 << 3 << "3.1:12-3";
+  QTest::newRow("b1 board 5 none") << 1 << 5 << "";
+  QTest::newRow("b9 board 1") << 9 << 1 << "1.1:1-2";
+  QTest::newRow("b9 board 17") << 9 << 17 << "1.2:3-4 2.1:1-3";
+  QTest::newRow("b9 board 36") << 9 << 36 << "2.2:2-4 4.1:2-1";
+}
+
+void TestPreparationRules::tablesOfBoard() {
+  QFETCH(int, spellen);
+  QFETCH(int, spel);
+  QFETCH(QString, tafels);
+  const QStringList rondes = SchemaRegels(schemaLines());
+  QStringList got;
+  for (const Tafel &t : TafelsVoorSpel(ParenSpellen(rondes, 4, spellen), spel))
+    got.append(QStringLiteral("%1.%2:%3-%4").arg(t.ronde).arg(t.tafel).arg(t.ns).arg(t.ew));
+  QCOMPARE(got.join(u' '), tafels);
+}
+
+void TestPreparationRules::mappedFieldText() {
+  const QList<Tafel> b3 = ParenSpellen(SchemaRegels(schemaLines()), 4, 3);
+  QStringList velden;
+  for (const Tafel &t : b3)
+    velden.append(t.veld);
+  // The empty table, the field after the trailing TAB, the field without a
+  // pair part and the one without a set are gone.
+  QCOMPARE(velden, QStringList({"1- 2 (1-3)", "3- 4 (4-6)", "1- 3 (4-6)", " 2 - 4     (10-12)",
+                                "12- 3 (7-9)", "4- 1 (17-20)", "2- 1 (10-12)"}));
+  QCOMPARE(b3[3].paren, QStringLiteral("2 - 4"));
+  QCOMPARE(b3[3].ewTekst, QStringLiteral(" 4"));
+  QCOMPARE(b3[4].ns, 12);
+  QCOMPARE(b3[4].ewTekst, QStringLiteral(" 3"));
+  // With four boards a round every field stays as written.
+  for (const Tafel &t : ParenSpellen(SchemaRegels(schemaLines()), 4, 4))
+    QVERIFY(schemaLines().join(u'\t').contains(t.veld));
+}
+
+void TestPreparationRules::schemaRoundLines() {
+  const QStringList rondes = SchemaRegels(schemaLines());
+  QCOMPARE(rondes.size(), 4);
+  QVERIFY(rondes[0].startsWith(QStringLiteral("1\t1- 2")));
+  QVERIFY(rondes[3].startsWith(QStringLiteral("4\t")));
+}
+
+void TestPreparationRules::fittingSchemas() {
+  testing::ProgramFolder folder;
+  for (const char *name : {"08 Paren 06 Ronden Howell.txt", "08 paren 06 ronden abc.txt",
+                           "08 PAREN 06 RONDEN Z.TXT", "08 Paren 05 Ronden x.txt",
+                           "10 Paren 06 Ronden y.txt", "08 paren 03 ronden Mitchell.txt",
+                           "08 Paren 03 Ronden Mitchell.txt", "08 Paren 06 Ronden.doc"})
+    folder.write(QStringLiteral("schema/10/") + QString::fromLatin1(name), "t\r\n");
+  folder.write("schema/11/08 Pairs 06 Rounds E.txt", "t\r\n");
+  QDir().mkpath(folder.path("schema/10/08 Paren 06 Ronden map.txt"));
+  BAS_Zemlo::iTaal = 10;
+  QCOMPARE(SchemaPatroon(8, 6), QStringLiteral("08 Paren 06 Ronden"));
+  QCOMPARE(PassendeSchemas(8, 6),
+           QStringList({"08 paren 06 ronden abc", "08 Paren 06 Ronden Howell", "08 PAREN 06 RONDEN Z"}));
+  QCOMPARE(PassendeSchemas(8, 3), QStringList({"08 Paren 03 Ronden Mitchell"}));
+  QCOMPARE(PassendeSchemas(12, 6), QStringList());
+  BAS_Zemlo::iTaal = 11;
+  QCOMPARE(PassendeSchemas(8, 6), QStringList({"08 Pairs 06 Rounds E"}));
+}
+
+void TestPreparationRules::schemaReadAndCheck() {
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  folder.write("schema/10/08 Paren 06 Ronden A.txt",
+               "Titel\r\n\r\n1\t1- 2 (1-4)\t\r\n2\t3 - 4 (5-8)\r\n");
+  folder.write("schema/10/leeg.txt", "");
+  const auto rondes = LeesSchema(QStringLiteral(" 08 Paren 06 Ronden A "));
+  QVERIFY(rondes);
+  QCOMPARE(rondes->size(), 2);
+  QVERIFY(!LeesSchema(QStringLiteral("weg")));
+  QVERIFY(!LeesSchema(QStringLiteral("leeg")));
+  QVERIFY(!LeesSchema(QString()));
+  QVERIFY(IsSchema({"T", "1\t1- 2 (1-4)"}));
+  QVERIFY(IsSchema({"T", "", "1\t 1 - 2     (1-4)\t"}));
+  QVERIFY(!IsSchema({"<html>", "<body>404 Not Found</body>", "</html>"}));
+  QVERIFY(!IsSchema({"T", "1\t-  - (1-4)"}));
+  QVERIFY(!IsSchema({"1\t1- 2 (1-4)"})); // only a title line
+  QVERIFY(!IsSchema({}));
+}
+
+void TestPreparationRules::datePassDutch() {
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  folder.write("groepen/2023-11-08 Groep A.txt", "a\r\n");
+  folder.write("groepen/2023-11-08 Groep A.mail", "am\r\n");
+  folder.write("groepen/2023-11-09 Groep B.txt", "b-old\r\n");
+  folder.write("groepen/09-11-2023 Groep B.txt", "b-new\r\n");
+  folder.write("groepen/2023-11-10 Groep C.txt", "c\r\n");
+  folder.write("groepen/2023-11-10 Groep C.mail", "cm\r\n");
+  folder.write("groepen/10-11-2023 Groep C.mail", "other\r\n");
+  folder.write("groepen/Avond Groep D.txt", "d\r\n");
+  folder.write("groepen/2023-02-30 Groep E.txt", "e\r\n");
+  folder.write("groepen/2023-11-11 Group F.txt", "f\r\n");
+  QCOMPARE(VulBestanden(Soort::Groepen, false),
+           QStringList({"08-11-2023 Groep A", "09-11-2023 Groep B", "2023-02-30 Groep E",
+                        "2023-11-09 Groep B", "2023-11-10 Groep C", "Avond Groep D"}));
+  QCOMPARE(folder.read("groepen/08-11-2023 Groep A.mail"), QByteArray("am\r\n"));
+  QVERIFY(!folder.exists("groepen/2023-11-08 Groep A.mail"));
+  QCOMPARE(folder.read("groepen/2023-11-09 Groep B.txt"), QByteArray("b-old\r\n"));
+  QCOMPARE(folder.read("groepen/09-11-2023 Groep B.txt"), QByteArray("b-new\r\n"));
+  // The companion's new name is taken: neither file moves.
+  QVERIFY(folder.exists("groepen/2023-11-10 Groep C.txt"));
+  QCOMPARE(folder.read("groepen/2023-11-10 Groep C.mail"), QByteArray("cm\r\n"));
+  QVERIFY(folder.exists("groepen/2023-11-11 Group F.txt"));
+  QCOMPARE(VulBestanden(Soort::Groepen, true).first(), QStringLiteral("Avond Groep D"));
+
+  // A results file takes its title line along; the rest stays byte for byte.
+  folder.write("invoer/2023-11-08 Groep A Uitslag.txt",
+               "2023-11-08 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n");
+  QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"08-11-2023 Groep A Uitslag"}));
+  QCOMPARE(folder.read("invoer/08-11-2023 Groep A Uitslag.txt"),
+           QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n"));
+}
+
+void TestPreparationRules::datePassEnglish() {
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 11;
+  folder.write("groepen/08-11-2023 Group A.txt", "a\r\n");
+  folder.write("groepen/08-11-2023 Group A.mail", "am\r\n");
+  folder.write("groepen/12-11-2023 group b.txt", "b\r\n");
+  folder.write("groepen/08-11-2023 Groep C.txt", "c\r\n");
+  QCOMPARE(VulBestanden(Soort::Groepen, true),
+           QStringList({"2023-11-12 group b", "2023-11-08 Group A"}));
+  QCOMPARE(folder.read("groepen/2023-11-08 Group A.mail"), QByteArray("am\r\n"));
+  QVERIFY(folder.exists("groepen/08-11-2023 Groep C.txt"));
+  folder.write("invoer/08-11-2023 Group A Result.txt", "08-11-2023 Group A Result\r\n");
+  QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"2023-11-08 Group A Result"}));
+  QCOMPARE(folder.read("invoer/2023-11-08 Group A Result.txt"),
+           QByteArray("2023-11-08 Group A Result\r\n"));
+}
+
+void TestPreparationRules::schemaList() {
+  const QStringList lines = {"voor de eerste groep",
+                             "====== 08  paren ======",
+                             "08 paren 06 ronden Howell",
+                             "",
+                             "../../evil",
+                             "====== 10 paren",
+                             "10 paren 09 ronden Mitchell",
+                             "======   06    paren",
+                             "06 paren 05 ronden A",
+                             "====== 8 paren",
+                             "08 paren 07 ronden B",
+                             "======"};
+  const QList<SchemaGroep> groepen = LeesSchemaLijst(lines);
+  QCOMPARE(groepen.size(), 5);
+  QCOMPARE(groepen[0].tag, QStringLiteral("08"));
+  QCOMPARE(groepen[0].namen, QStringList({"08 paren 06 ronden Howell"}));
+  QCOMPARE(groepen[2].paren, 6);
+  QCOMPARE(groepen[4].paren, 0); // a group line of one word
+  QCOMPARE(SpinnerLijst(groepen), QStringList({"10", "08", "08", "06", "00"}));
+  // 8 and 08 are the same count: both groups' names at either position.
+  QCOMPARE(NamenVoorParen(groepen, QStringLiteral("08")),
+           QStringList({"08 paren 06 ronden Howell", "08 paren 07 ronden B"}));
+  QCOMPARE(NamenVoorParen(groepen, QStringLiteral("12")), QStringList());
+}
+
+void TestPreparationRules::safeNames_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("safe");
+  QTest::newRow("plain") << "08 paren 06 ronden Howell" << true;
+  QTest::newRow("apostrophe") << "08 paren 06 ronden Howell's" << true;
+  QTest::newRow("empty") << "" << false;
+  QTest::newRow("blanks") << "   " << false;
+  QTest::newRow("slash") << "a/b" << false;
+  QTest::newRow("backslash") << "a\\b" << false;
+  QTest::newRow("dot dot") << ".." << false;
+  QTest::newRow("dots inside") << "a..b" << false;
+  QTest::newRow("tab") << "a\tb" << false;
+  QTest::newRow("nul") << QString(QChar(0)) << false;
+}
+
+void TestPreparationRules::safeNames() {
+  QFETCH(QString, name);
+  QFETCH(bool, safe);
+  QCOMPARE(IsVeiligeNaam(name), safe);
+}
+
+#include "test_rules.moc"
+ZEMLO_TEST_CLASS(TestPreparationRules)
