@@ -136,7 +136,10 @@ frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
   connect(cmdAfsluiten, &QPushButton::clicked, this, &frmZemlo01::beeindigProgramma);
 }
 
-frmZemlo01::~frmZemlo01() = default;
+frmZemlo01::~frmZemlo01() {
+  if (gInstance == this)
+    gInstance = nullptr;
+}
 
 frmZemlo01 *frmZemlo01::instance() { return gInstance; }
 
