@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QKeyEvent>
-#include <QTimer>
 
 namespace {
 
@@ -81,19 +80,23 @@ void ZemloWindow::closeEvent(QCloseEvent *event) {
 bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() != QEvent::KeyPress) {
     if (event->type() == QEvent::KeyRelease)
-      m_lastKey = nullptr;
+      m_lastKey = {};
     return false;
   }
   auto *widget = qobject_cast<QWidget *>(watched);
   if (!widget || widget->window() != this || !isEnabled() || m_closing)
     return false;
-  // A key that its control ignores travels on to the parents; see it once.
-  if (event == m_lastKey)
+  // A key that its control ignores travels on to the control's parents as
+  // the same event; see it once. A new key may reuse the event's address, but
+  // then it goes to the focus again, not to a parent of the last receiver.
+  auto *key = static_cast<QKeyEvent *>(event);
+  const bool travelling = event == m_lastKey.event && m_lastKey.receiver &&
+                          widget->isAncestorOf(m_lastKey.receiver) &&
+                          key->key() == m_lastKey.key && key->modifiers() == m_lastKey.modifiers;
+  m_lastKey = {event, widget, key->key(), key->modifiers()};
+  if (travelling)
     return false;
-  m_lastKey = event;
-  // The mark holds for this delivery only: a later key may reuse the address.
-  QTimer::singleShot(0, this, [this] { m_lastKey = nullptr; });
-  return Form_KeyDown(static_cast<QKeyEvent *>(event));
+  return Form_KeyDown(key);
 }
 
 void registerWindow(const QString &name, WindowFactory factory) {

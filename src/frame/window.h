@@ -47,7 +47,12 @@ protected:
 private:
   QPointer<ZemloWindow> m_opener;
   bool m_closing = false;
-  const QEvent *m_lastKey = nullptr;
+  struct LastKey {
+    const QEvent *event = nullptr;
+    QPointer<QWidget> receiver;
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+  } m_lastKey;
 };
 
 // Windows by class name. A library registers the windows it builds; a window

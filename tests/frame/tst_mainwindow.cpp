@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,7 +20,12 @@ class TaskWindow : public ZemloWindow {
 public:
   TaskWindow() : ZemloWindow(QStringLiteral("frmTaak")) {}
   void Form_Activate() override { ++activations; }
+  bool Form_KeyDown(QKeyEvent *event) override {
+    keys.append(event->key());
+    return ZemloWindow::Form_KeyDown(event);
+  }
   int activations = 0;
+  QList<int> keys;
 };
 
 frmZemlo01 *startProgram() {
@@ -127,6 +133,26 @@ private slots:
     QCOMPARE(w->windowTitle(), QStringLiteral("Zemlo - Zemlo"));
     QCOMPARE(ended.count(), 0);
     delete w;
+  }
+
+  void keyPreviewSeesEveryKeyOnce() {
+    testing::ProgramFolder folder;
+    registerWindow(QStringLiteral("frmTaak"), [] { return new TaskWindow; });
+    auto *task = static_cast<TaskWindow *>(showWindow(QStringLiteral("frmTaak")));
+    auto *edit = new QLineEdit(task);
+    auto *button = new QPushButton(task); // ignores letters: they travel to the window
+    task->show();
+    // Keys held down (no release in between) and keys that travel to the
+    // parents are each seen once, wherever they are sent.
+    // (QTest presses Ctrl before each key it holds Ctrl for.)
+    QTest::keyPress(button, Qt::Key_F4, Qt::ControlModifier);
+    QTest::keyPress(button, Qt::Key_F4, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_A);
+    QTest::keyPress(task, Qt::Key_B);
+    QCOMPARE(task->keys, QList<int>({Qt::Key_Control, Qt::Key_F4, Qt::Key_Control, Qt::Key_F4,
+                                     Qt::Key_A, Qt::Key_B}));
+    task->closeWindow();
+    testing::flushDeletes();
   }
 
   void unbuiltTaskDoesNothing() {
