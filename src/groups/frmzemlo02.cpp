@@ -108,7 +108,7 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
     VulNamenBestanden();
     ZetFocus(this, cmdSetfocus);
   });
-  connect(lstNamenBestand, &QListWidget::currentRowChanged, this,
+  connect(lstNamenBestand, &QListWidget::itemSelectionChanged, this,
           [this] { lstNamenBestand_Click(); });
   connect(cmdToevoegen, &QPushButton::clicked, this, [this] { cmdToevoegen_Click(); });
   for (int i = 0; i < 2; ++i)
@@ -170,6 +170,7 @@ void frmZemlo02::VulNamenBestanden() {
   for (const LijstBestand &b : m_bestanden)
     lstNamenBestand->addItem(b.naam);
   lstNamenBestand->setCurrentRow(-1);
+  lstNamenBestand->clearSelection();
   // Nothing is selected now, so there is nothing to delete.
   cmdWissen->setEnabled(false);
 }
@@ -197,7 +198,7 @@ void frmZemlo02::leegRaster() {
 }
 
 void frmZemlo02::lstNamenBestand_Click() {
-  const int index = lstNamenBestand->currentRow();
+  const int index = gekozenRij(lstNamenBestand);
   if (index < 0 || index >= m_bestanden.size())
     return;
   const LijstBestand gekozen = m_bestanden[index];
@@ -484,7 +485,7 @@ void frmZemlo02::cmdOpslaan_Click() {
 }
 
 void frmZemlo02::cmdWissen_Click() {
-  const int index = lstNamenBestand->currentRow();
+  const int index = gekozenRij(lstNamenBestand);
   cmdWissen->setEnabled(false);
   if (index < 0 || index >= m_bestanden.size()) {
     ZetFocus(this, cmdSetfocus);

@@ -147,9 +147,9 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
     VulGroepBestanden();
     ZetFocus(this, cmdSetfocus);
   });
-  connect(lstNamenBestand, &QListWidget::currentRowChanged, this,
+  connect(lstNamenBestand, &QListWidget::itemSelectionChanged, this,
           [this] { lstNamenBestand_Click(); });
-  connect(lstGroepBestand, &QListWidget::currentRowChanged, this,
+  connect(lstGroepBestand, &QListWidget::itemSelectionChanged, this,
           [this] { lstGroepBestand_Click(); });
   connect(msfgNamen, &platform::GridView::cellClicked, this,
           [this](int row, int) { msfgNamen_Click(row); });
@@ -254,6 +254,7 @@ void frmZemlo03::VulNamenBestanden() {
     lstNamenBestand->addItem(b.naam);
   // The names file that is read stays marked.
   lstNamenBestand->setCurrentRow(-1);
+  lstNamenBestand->clearSelection();
   for (int i = 0; i < m_namenBestanden.size(); ++i)
     if (m_namenBestanden[i].bestand == m_namenBestand)
       lstNamenBestand->setCurrentRow(i);
@@ -266,6 +267,7 @@ void frmZemlo03::VulGroepBestanden() {
   for (const LijstBestand &b : m_groepBestanden)
     lstGroepBestand->addItem(b.naam);
   lstGroepBestand->setCurrentRow(-1);
+  lstGroepBestand->clearSelection();
 }
 
 void frmZemlo03::NummerNamen() {
@@ -319,7 +321,7 @@ void frmZemlo03::leegGroep() {
 }
 
 void frmZemlo03::lstNamenBestand_Click() {
-  const int index = lstNamenBestand->currentRow();
+  const int index = gekozenRij(lstNamenBestand);
   if (index < 0 || index >= m_namenBestanden.size())
     return;
   m_namenBestand = m_namenBestanden[index].bestand;
@@ -595,7 +597,7 @@ void frmZemlo03::cmdOpslaan_Click() {
 }
 
 void frmZemlo03::lstGroepBestand_Click() {
-  const int index = lstGroepBestand->currentRow();
+  const int index = gekozenRij(lstGroepBestand);
   if (index < 0 || index >= m_groepBestanden.size())
     return;
   const LijstBestand gekozen = m_groepBestanden[index];
@@ -660,7 +662,7 @@ void frmZemlo03::lstGroepBestand_Click() {
 }
 
 void frmZemlo03::cmdWisGroepen_Click() {
-  const int index = lstGroepBestand->currentRow();
+  const int index = gekozenRij(lstGroepBestand);
   if (index < 0 || index >= m_groepBestanden.size()) {
     ZetFocus(this, cmdSetfocus);
     return;
@@ -702,7 +704,7 @@ void frmZemlo03::cmdWisGroepen_Click() {
 }
 
 void frmZemlo03::cmdWisNamen_Click() {
-  const int index = lstNamenBestand->currentRow();
+  const int index = gekozenRij(lstNamenBestand);
   cmdWisNamen->setEnabled(false);
   if (index < 0 || index >= m_namenBestanden.size()) {
     ZetFocus(this, cmdSetfocus);
@@ -729,6 +731,7 @@ void frmZemlo03::cmdWisNamen_Click() {
   {
     const QSignalBlocker blocker(lstGroepBestand);
     lstGroepBestand->setCurrentRow(-1);
+  lstGroepBestand->clearSelection();
   }
   fraGroepBestanden->setEnabled(false);
   txtNaamBestand->clear();

@@ -113,7 +113,7 @@ QString verbodenInEmail() {
   return t + QStringLiteral("\"|\r\n");
 }
 
-QString verbodenTekst() { return Tekst(43) + QStringLiteral("\"-|"); }
+QString verbodenTekst() { return Tekst(43) + QStringLiteral("\"-"); }
 
 bool bevatVerboden(const QString &tekst, const QString &verboden) {
   return std::any_of(tekst.begin(), tekst.end(),

@@ -65,7 +65,8 @@ QVector<LijstBestand> namenBestanden(bool omgekeerd);
 // Both also refuse "|" (the field separator) and line breaks.
 QString verbodenInNaam();
 QString verbodenInEmail();
-// The list of refused characters shown in text 44 for the entry boxes.
+// The list of refused characters shown in text 44 for the entry boxes (a
+// "|" would show as a line break there, so it is refused without being named).
 QString verbodenTekst();
 bool bevatVerboden(const QString &tekst, const QString &verboden);
 

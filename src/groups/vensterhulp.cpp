@@ -4,6 +4,7 @@
 #include "platform/grid.h"
 
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
 #include <QWidget>
 
@@ -51,6 +52,11 @@ void zetRij(platform::GridModel &grid, int row, const QStringList &fields) {
 void leegRij(platform::GridModel &grid, int row, int first) {
   for (int c = first; c < grid.cols(); ++c)
     grid.setTextMatrix(row, c, QString());
+}
+
+int gekozenRij(const QListWidget *list) {
+  const auto items = list->selectedItems();
+  return items.isEmpty() ? -1 : list->row(items.first());
 }
 
 QString zonderAmpersand(QString text) { return text.remove(u'&'); }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QListWidget;
 class QWidget;
 namespace platform {
 class GridModel;
@@ -24,6 +25,10 @@ QString rijTekst(const platform::GridModel &grid, int row, int first, int last,
 void zetRij(platform::GridModel &grid, int row, const QStringList &fields);
 // Empties the text of every cell of a row from column first on.
 void leegRij(platform::GridModel &grid, int row, int first);
+
+// The selected entry of a list, -1 when none is (the current entry alone,
+// which a list takes on receiving the focus, does not count).
+int gekozenRij(const QListWidget *list);
 
 // "&" removed from a caption.
 QString zonderAmpersand(QString text);
