@@ -37,34 +37,34 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
   for (int i = 0; i < 3; ++i) {
     lblNaam[i] = new QLabel(fraInvoer);
     lblNaam[i]->setObjectName(QStringLiteral("lblNaam(%1)").arg(i));
-    lblNaam[i]->setGeometry(twips(150, 420 + i * 450, 1350, 315));
+    lblNaam[i]->setGeometry(twips(150, 420 + i * 450, 1500, 315));
     txtNaam[i] = new QLineEdit(fraInvoer);
     txtNaam[i]->setObjectName(QStringLiteral("txtNaam(%1)").arg(i));
-    txtNaam[i]->setGeometry(twips(1560, 390 + i * 450, 4500, 345));
+    txtNaam[i]->setGeometry(twips(1700, 390 + i * 450, 4400, 345));
     txtNaam[i]->setMaxLength(i == 0 ? 50 : 150);
   }
   for (int i = 0; i < 2; ++i) {
     chkTitel[i] = new QCheckBox(fraInvoer);
     chkTitel[i]->setObjectName(QStringLiteral("chkTitel(%1)").arg(i));
-    chkTitel[i]->setGeometry(twips(1560 + i * 1300, 1770, 1250, 315));
+    chkTitel[i]->setGeometry(twips(1700 + i * 1300, 1770, 1250, 315));
   }
   lblTitel = new QLabel(fraInvoer);
   lblTitel->setObjectName(QStringLiteral("lblTitel"));
-  lblTitel->setGeometry(twips(4200, 1770, 1900, 315));
+  lblTitel->setGeometry(twips(4300, 1770, 1800, 315));
   lblTitel->setStyleSheet(QStringLiteral("color: #ff0000;"));
   cmdToevoegen = new QPushButton(fraInvoer);
   cmdToevoegen->setObjectName(QStringLiteral("cmdToevoegen"));
-  cmdToevoegen->setGeometry(twips(1560, 2250, 1700, 420));
+  cmdToevoegen->setGeometry(twips(1700, 2250, 1700, 420));
   lblNaamBestand = new QLabel(fraInvoer);
   lblNaamBestand->setObjectName(QStringLiteral("lblNaamBestand"));
-  lblNaamBestand->setGeometry(twips(150, 3030, 1400, 315));
+  lblNaamBestand->setGeometry(twips(150, 3030, 1500, 315));
   txtNaamBestand = new QLineEdit(fraInvoer);
   txtNaamBestand->setObjectName(QStringLiteral("txtNaamBestand"));
-  txtNaamBestand->setGeometry(twips(1560, 3000, 2700, 345));
+  txtNaamBestand->setGeometry(twips(1700, 3000, 2560, 345));
   txtNaamBestand->setMaxLength(100);
   cmdOpslaan = new QPushButton(fraInvoer);
   cmdOpslaan->setObjectName(QStringLiteral("cmdOpslaan"));
-  cmdOpslaan->setGeometry(twips(4360, 2962, 1700, 420));
+  cmdOpslaan->setGeometry(twips(4400, 2962, 1700, 420));
 
   fraNamenBestand = new QGroupBox(this);
   fraNamenBestand->setObjectName(QStringLiteral("fraNamenBestand"));

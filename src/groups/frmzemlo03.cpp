@@ -58,8 +58,8 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
     sorteer->setGeometry(twips(150, 2220, 3300, 315));
     wis = knop(frame, wisName, twips(150, 2580, 2500, 390));
   };
-  lijstFrame(fraNamenBestanden, lstNamenBestand, chkSorteerNamen, cmdWisNamen,
-             "fraNamenBestanden", "lstNamenBestand", "chkSorteerNamen", "cmdWisNamen", 120);
+  lijstFrame(fraNamenBestanden, lstNamenBestand, chkSorteerNamen, cmdWisNamen, "fraNamenBestanden",
+             "lstNamenBestand", "chkSorteerNamen", "cmdWisNamen", 120);
   lijstFrame(fraGroepBestanden, lstGroepBestand, chkSorteerGroepen, cmdWisGroepen,
              "fraGroepBestanden", "lstGroepBestand", "chkSorteerGroepen", "cmdWisGroepen", 3840);
 
@@ -76,8 +76,8 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   for (int i = 0; i < 2; ++i) {
     lblNaamNummer[i] = label(i == 0 ? "lblNaamNummer(0)" : "lblNaamNummer(1)",
                              twips(rechts, 180 + i * 420, 900, 330));
-    lblNaam[i] = label(i == 0 ? "lblNaam(0)" : "lblNaam(1)",
-                       twips(rechts + 900, 180 + i * 420, 4080, 330));
+    lblNaam[i] =
+        label(i == 0 ? "lblNaam(0)" : "lblNaam(1)", twips(rechts + 900, 180 + i * 420, 4080, 330));
     lblNaam[i]->setFrameShape(QFrame::Panel);
     lblNaam[i]->setFrameShadow(QFrame::Sunken);
     lblNaam[i]->setStyleSheet(QStringLiteral("QLabel { background: white; }"));
@@ -131,8 +131,8 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
 
   fraGroepBestanden->setEnabled(false);
   for (QWidget *w : std::initializer_list<QWidget *>{
-           lblNaamBestand, txtNaamBestand, cmdToevoegen, cmdStilzitter, cmdMaakLeeg,
-           cmdAfdrukken, cmdKalender, cmdOpslaan, cmdWisNamen, cmdWisGroepen})
+           lblNaamBestand, txtNaamBestand, cmdToevoegen, cmdStilzitter, cmdMaakLeeg, cmdAfdrukken,
+           cmdKalender, cmdOpslaan, cmdWisNamen, cmdWisGroepen})
     w->setEnabled(false);
   lblKanNiet->setVisible(false);
 
@@ -213,7 +213,8 @@ void frmZemlo03::Form_Load() {
   lblGroepLetter->move(lblGroepLetter->x(), txtNaamBestand->y() + 3);
   txtGroepLetter->move(letterLinks, txtNaamBestand->y());
   vscrGroepLetter->move(txtGroepLetter->geometry().right() + 1,
-                        txtNaamBestand->y() + (txtNaamBestand->height() - vscrGroepLetter->height()) / 2);
+                        txtNaamBestand->y() +
+                            (txtNaamBestand->height() - vscrGroepLetter->height()) / 2);
 
   for (const char *map : {"namen", "groepen"}) {
     QString pad = Pad(QString::fromLatin1(map));
@@ -417,8 +418,8 @@ void frmZemlo03::cmdToevoegen_Click() {
   cmdToevoegen->setEnabled(false);
   if (lblNaam[0]->text().isEmpty() || lblNaam[1]->text().isEmpty())
     return;
-  lstGroep.append(paarRegel({lblNaamTag[0], lblNaam[0]->text()},
-                            {lblNaamTag[1], lblNaam[1]->text()}));
+  lstGroep.append(
+      paarRegel({lblNaamTag[0], lblNaam[0]->text()}, {lblNaamTag[1], lblNaam[1]->text()}));
   const int last = groepen.rows() - 1;
   groepen.setTextMatrix(last, 1, lblNaam[0]->text() + QStringLiteral(" - ") + lblNaam[1]->text());
   groepen.setRows(groepen.rows() + 1);
@@ -731,15 +732,15 @@ void frmZemlo03::cmdWisNamen_Click() {
   {
     const QSignalBlocker blocker(lstGroepBestand);
     lstGroepBestand->setCurrentRow(-1);
-  lstGroepBestand->clearSelection();
+    lstGroepBestand->clearSelection();
   }
   fraGroepBestanden->setEnabled(false);
   txtNaamBestand->clear();
   vscrGroepLetter->setValue(aantalLetters() - 1);
   txtGroepLetter->setText(QStringLiteral("A"));
-  for (QWidget *w : std::initializer_list<QWidget *>{
-           lblNaamBestand, txtNaamBestand, cmdToevoegen, cmdStilzitter, cmdMaakLeeg,
-           cmdAfdrukken, cmdKalender, cmdOpslaan, cmdWisGroepen})
+  for (QWidget *w : std::initializer_list<QWidget *>{lblNaamBestand, txtNaamBestand, cmdToevoegen,
+                                                     cmdStilzitter, cmdMaakLeeg, cmdAfdrukken,
+                                                     cmdKalender, cmdOpslaan, cmdWisGroepen})
     w->setEnabled(false);
   VulNamenBestanden();
   ZetFocus(this, cmdSetfocus);
@@ -749,10 +750,10 @@ void frmZemlo03::cmdAfdrukken_Click() {
   setEnabled(false);
   const bool afdrukken = KiesPrinter(this, 0x100004);
   if (afdrukken) {
-    const QString titel = txtNaamBestand->text().trimmed().isEmpty()
-                              ? Tekst(28)
-                              : groepBestandNaam(txtNaamBestand->text(), txtGroepLetter->text())
-                                    .chopped(4);
+    const QString titel =
+        txtNaamBestand->text().trimmed().isEmpty()
+            ? Tekst(28)
+            : groepBestandNaam(txtNaamBestand->text(), txtGroepLetter->text()).chopped(4);
     int marge = 0;
     PrintGrid(groepen, titel, 0, marge);
   }

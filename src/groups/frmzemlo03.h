@@ -56,12 +56,12 @@ public:
   QPushButton *cmdSetfocus;
 
   // Working lists.
-  QStringList lstPlaatsTerug; // the names file's lines: 0 the header, n player n
-  QStringList lstGroep;       // the group's lines, in grid order
-  QStringList lstMail;        // two lines a pair, in the order added
-  QStringList lstGroepLetter; // "Z" down to "A"
-  std::array<int, 2> lblNaamTag{0, 0};     // the slot's player number
-  std::array<QString, 2> lblNaamTerug;     // the slot's names-grid row joined by "|"
+  QStringList lstPlaatsTerug;          // the names file's lines: 0 the header, n player n
+  QStringList lstGroep;                // the group's lines, in grid order
+  QStringList lstMail;                 // two lines a pair, in the order added
+  QStringList lstGroepLetter;          // "Z" down to "A"
+  std::array<int, 2> lblNaamTag{0, 0}; // the slot's player number
+  std::array<QString, 2> lblNaamTerug; // the slot's names-grid row joined by "|"
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;

@@ -33,7 +33,8 @@ frmZemlo05::frmZemlo05() : ZemloWindow(QStringLiteral("frmZemlo05")) {
   setFixedSize(twipsToPixels(kLinks * 2 + 7 * kCelBreedte), twipsToPixels(4080));
   fraBackGround = new QFrame(this);
   fraBackGround->setObjectName(QStringLiteral("fraBackGround"));
-  fraBackGround->setGeometry(twips(kLinks - 45, kKop - 45, 7 * kCelBreedte + 90, 6 * kCelHoogte + 450));
+  fraBackGround->setGeometry(
+      twips(kLinks - 45, kKop - 45, 7 * kCelBreedte + 90, 6 * kCelHoogte + 450));
   fraBackGround->setFrameShape(QFrame::StyledPanel);
   fraBackGround->setStyleSheet(QStringLiteral("QFrame#fraBackGround { background: white; }"));
 

@@ -8,7 +8,10 @@ namespace groups {
 
 int maandLengte(int maand, int jaar) {
   switch (maand) {
-  case 4: case 6: case 9: case 11:
+  case 4:
+  case 6:
+  case 9:
+  case 11:
     return 30;
   case 2:
     return QDate::isLeapYear(jaar) ? 29 : 28;

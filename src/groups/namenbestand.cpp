@@ -10,9 +10,7 @@ using BAS_Zemlo::Tekst;
 
 namespace groups {
 
-bool Speler::leeg() const {
-  return (titel + voornaam + achternaam + email).trimmed().isEmpty();
-}
+bool Speler::leeg() const { return (titel + voornaam + achternaam + email).trimmed().isEmpty(); }
 
 QStringList NamenBestand::regels() const {
   QStringList out;
@@ -102,9 +100,7 @@ QVector<LijstBestand> namenBestanden(bool omgekeerd) {
   return out;
 }
 
-QString verbodenInNaam() {
-  return Tekst(43) + QStringLiteral("\"-|\r\n");
-}
+QString verbodenInNaam() { return Tekst(43) + QStringLiteral("\"-|\r\n"); }
 
 QString verbodenInEmail() {
   QString t = Tekst(43);
@@ -116,8 +112,7 @@ QString verbodenInEmail() {
 QString verbodenTekst() { return Tekst(43) + QStringLiteral("\"-"); }
 
 bool bevatVerboden(const QString &tekst, const QString &verboden) {
-  return std::any_of(tekst.begin(), tekst.end(),
-                     [&](QChar c) { return verboden.contains(c); });
+  return std::any_of(tekst.begin(), tekst.end(), [&](QChar c) { return verboden.contains(c); });
 }
 
 } // namespace groups

@@ -69,10 +69,13 @@ private slots:
     QCOMPARE(c->lblDatum[9]->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
     QCOMPARE(c->lblDag[1]->text(), taal == 10 ? QStringLiteral("Ma") : QStringLiteral("Mon"));
     QCOMPARE(c->comMaand->count(), 12);
-    QCOMPARE(c->comMaand->currentText(), taal == 10 ? QStringLiteral("Maart") : QStringLiteral("March"));
+    QCOMPARE(c->comMaand->currentText(),
+             taal == 10 ? QStringLiteral("Maart") : QStringLiteral("March"));
     QCOMPARE(c->comJaar->count(), 31);
     QCOMPARE(BAS_Zemlo::sKalenderDatum, date);
-    QCOMPARE(c->windowTitle(), (taal == 10 ? QStringLiteral("Kalender (") : QStringLiteral("Calendar (")) + date + u')');
+    QCOMPARE(c->windowTitle(),
+             (taal == 10 ? QStringLiteral("Kalender (") : QStringLiteral("Calendar (")) + date +
+                 u')');
     // OK hands the date to the groups window.
     Program::click(c->cmdOK);
     testing::flushDeletes();
@@ -143,10 +146,18 @@ private slots:
     QTest::mouseClick(c->lblDatum[groups::cel(10, 6, 2024)], Qt::LeftButton);
     QTest::mouseClick(c->lblDatum[groups::cel(12, 6, 2024)], Qt::LeftButton);
     switch (way) {
-    case 0: Program::click(c->cmdTerug); break;
-    case 1: QTest::keyClick(c->cmdFocus, Qt::Key_Escape); break;
-    case 2: QTest::keyClick(c->cmdFocus, Qt::Key_F4, Qt::ControlModifier); break;
-    default: c->close(); break;
+    case 0:
+      Program::click(c->cmdTerug);
+      break;
+    case 1:
+      QTest::keyClick(c->cmdFocus, Qt::Key_Escape);
+      break;
+    case 2:
+      QTest::keyClick(c->cmdFocus, Qt::Key_F4, Qt::ControlModifier);
+      break;
+    default:
+      c->close();
+      break;
     }
     testing::flushDeletes();
     QVERIFY(!findWindow(QStringLiteral("frmZemlo05")));

@@ -64,13 +64,13 @@ private slots:
     p.folder.write("namen/Club.txt", fixture(taal == 10 ? "namen_nl.txt" : "namen_en.txt"));
     auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), taal == 10 ? QStringLiteral("Groepen samenstellen")
-                                          : QStringLiteral("Build groups"));
+    QCOMPARE(w->windowTitle(),
+             taal == 10 ? QStringLiteral("Groepen samenstellen") : QStringLiteral("Build groups"));
     QVERIFY(!w->fraGroepBestanden->isEnabled() && !w->cmdStilzitter->isEnabled());
     w->lstNamenBestand->setCurrentRow(0);
     QVERIFY(w->fraGroepBestanden->isEnabled() && w->cmdStilzitter->isEnabled());
-    const QString label = taal == 10 ? QStringLiteral("Namen bestand: Club")
-                                     : QStringLiteral("File names: Club");
+    const QString label =
+        taal == 10 ? QStringLiteral("Namen bestand: Club") : QStringLiteral("File names: Club");
     QCOMPARE(w->fraNamenBestanden->title(), label);
 
     if (taal == 10) {
@@ -112,7 +112,8 @@ private slots:
     QVERIFY(w->txtNaamBestand->text().isEmpty());
     QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("A"));
     QVERIFY(!w->cmdOpslaan->isEnabled());
-    QCOMPARE(row(w->namen, 1, 0, 2), taal == 10 ? QStringLiteral("1|Dhr.|Jan") : QStringLiteral("1|Mr.|John"));
+    QCOMPARE(row(w->namen, 1, 0, 2),
+             taal == 10 ? QStringLiteral("1|Dhr.|Jan") : QStringLiteral("1|Mr.|John"));
     QCOMPARE(w->lstGroepBestand->count(), 1);
 
     // Reloading twice, then saving again, gives the same bytes.
@@ -124,15 +125,21 @@ private slots:
       QCOMPARE(w->lstMail.size(), taal == 10 ? 6 : 2);
       QVERIFY(w->cmdWisGroepen->isEnabled());
     }
-    QCOMPARE(w->groepen.textMatrix(2, 1), taal == 10 ? QStringLiteral("***** Stilzit *****")
-                                                     : QStringLiteral("***** Pair don't play *****"));
-    QCOMPARE(w->groepen.textMatrix(1, 1), taal == 10 ? QStringLiteral("Dhr. Jan Bakker - Mevr. Els Jansen")
-                                                     : QStringLiteral("Mr. John Baker - Mrs. Mary Smith"));
+    QCOMPARE(w->groepen.textMatrix(2, 1), taal == 10
+                                              ? QStringLiteral("***** Stilzit *****")
+                                              : QStringLiteral("***** Pair don't play *****"));
+    QCOMPARE(w->groepen.textMatrix(1, 1), taal == 10
+                                              ? QStringLiteral("Dhr. Jan Bakker - Mevr. Els Jansen")
+                                              : QStringLiteral("Mr. John Baker - Mrs. Mary Smith"));
     QVERIFY(w->cmdOpslaan->isEnabled());
     p.boxes.answers = {true};
     Program::click(w->cmdOpslaan);
-    QCOMPARE(p.takeBoxes(), QStringList({taal == 10 ? "Het bestand " + name + ".txt bestaat al\n\nWilt u dit overschrijven?"
-                                                    : "The " + name + ".txt file already exists\n\n Do you want to overwrite that file?"}));
+    QCOMPARE(
+        p.takeBoxes(),
+        QStringList(
+            {taal == 10 ? "Het bestand " + name + ".txt bestaat al\n\nWilt u dit overschrijven?"
+                        : "The " + name +
+                              ".txt file already exists\n\n Do you want to overwrite that file?"}));
     QCOMPARE(p.folder.read("groepen/" + name + ".txt"), fixture(fix + ".txt"));
     QCOMPARE(p.folder.read("groepen/" + name + ".mail"), fixture(fix + ".mail"));
 
@@ -163,7 +170,8 @@ private slots:
     QVERIFY(!w->cmdKalender->isEnabled() && !w->cmdOpslaan->isEnabled());
     // Taking the sit-out entry out hides the warning again.
     clickCell(w->msfgGroepen, 8, 0);
-    QVERIFY(w->lblKanNiet->isHidden() && w->cmdKalender->isEnabled() && w->cmdStilzitter->isEnabled());
+    QVERIFY(w->lblKanNiet->isHidden() && w->cmdKalender->isEnabled() &&
+            w->cmdStilzitter->isEnabled());
     QCOMPARE(w->lstGroep.size(), 8);
     // Thirteen entries scroll the group grid so that its last row is on top.
     for (int k = 8; k < 13; ++k)
@@ -254,7 +262,8 @@ private slots:
     const QStringList asked = p.takeBoxes();
     QCOMPARE(asked.size(), 2);
     QVERIFY(asked[1].startsWith("Bij dit groep bestand behoort een uitslag"));
-    QVERIFY(asked[1].endsWith("Het groep bestand < 09-12-2026 Groep A> met al zijn gegevens wissen?"));
+    QVERIFY(
+        asked[1].endsWith("Het groep bestand < 09-12-2026 Groep A> met al zijn gegevens wissen?"));
     QVERIFY(!p.folder.exists("groepen/09-12-2026 Groep A.txt"));
     QVERIFY(!p.folder.exists("groepen/09-12-2026 Groep A.mail"));
     QVERIFY(!p.folder.exists("invoer/09-12-2026 Groep A Uitslag.txt"));
@@ -276,8 +285,9 @@ private slots:
     QCOMPARE(w->lstGroep.size(), 2);
     p.boxes.answers = {true};
     Program::click(w->cmdWisGroepen);
-    QCOMPARE(p.takeBoxes(), QStringList({"You are going to delete the group file (2026-12-09 Group B)!"
-                                         "\n\nAre you sure?"}));
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"You are going to delete the group file (2026-12-09 Group B)!"
+                          "\n\nAre you sure?"}));
     QVERIFY(!p.folder.exists("groepen/2026-12-09 Group B.txt"));
     QVERIFY(!p.folder.exists("groepen/2026-12-09 Group B.mail"));
     QVERIFY(p.folder.exists("groepen/09-12-2026 Groep A.txt"));
@@ -291,8 +301,9 @@ private slots:
     Program p(10);
     p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
     // Player 3 has another name here, player 9 does not exist; a blank line is skipped.
-    p.folder.write("groepen/01-01-2027 Groep C.txt",
-                   "1| Dhr. Jan Bakker+3| Mevr. Els de Wit\r\n\r\n9| Dhr. X Y+2|  Piet de Jong\r\n");
+    p.folder.write(
+        "groepen/01-01-2027 Groep C.txt",
+        "1| Dhr. Jan Bakker+3| Mevr. Els de Wit\r\n\r\n9| Dhr. X Y+2|  Piet de Jong\r\n");
     auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
     w->lstNamenBestand->setCurrentRow(0);
     w->lstGroepBestand->setCurrentRow(0);
@@ -319,7 +330,8 @@ private slots:
     QVERIFY(p.folder.exists("namen/Club.txt") && w->cmdWisNamen->isEnabled());
     p.boxes.answers = {true};
     Program::click(w->cmdWisNamen);
-    QCOMPARE(p.takeBoxes().last(), QStringLiteral("U gaat het namen bestand (Club) wissen!\n\nZeker weten?"));
+    QCOMPARE(p.takeBoxes().last(),
+             QStringLiteral("U gaat het namen bestand (Club) wissen!\n\nZeker weten?"));
     QVERIFY(!p.folder.exists("namen/Club.txt"));
     QVERIFY(p.folder.exists("namen/Club.mail"));
     QCOMPARE(w->namen.rows(), 2);

@@ -147,7 +147,8 @@ private slots:
     w->lstNamenBestand->setCurrentRow(0);
     p.boxes.answers = {false};
     Program::click(w->cmdWissen);
-    QCOMPARE(p.takeBoxes(), QStringList({"U gaat het namen bestand (Club) wissen!\n\nZeker weten?"}));
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"U gaat het namen bestand (Club) wissen!\n\nZeker weten?"}));
     QVERIFY(p.folder.exists("namen/Club.txt") && w->cmdWissen->isEnabled());
     p.boxes.answers = {true};
     Program::click(w->cmdWissen);
@@ -187,7 +188,8 @@ private slots:
     type(w->txtNaamBestand, QStringLiteral("club"));
     p.boxes.answers = {false};
     Program::click(w->cmdOpslaan);
-    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand club bestaat al\n\nWilt u dit overschrijven?"}));
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Het bestand club bestaat al\n\nWilt u dit overschrijven?"}));
     QCOMPARE(p.folder.read("namen/Club.txt"), fixture("namen_nl.txt"));
     QCOMPARE(w->namen.rows(), 3);
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("club"));
@@ -227,9 +229,8 @@ private slots:
     QFETCH(bool, first);
     QFETCH(bool, second);
     Program p(11);
-    p.folder.write("namen/Club.txt",
-                   "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|" + title.toLatin1() +
-                       "|Jan|Bakker|jan@bakker.nl\r\n");
+    p.folder.write("namen/Club.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|" +
+                                         title.toLatin1() + "|Jan|Bakker|jan@bakker.nl\r\n");
     auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
     // A Dutch list keeps its Dutch headings under English.
     w->lstNamenBestand->setCurrentRow(0);
@@ -280,7 +281,8 @@ private slots:
     p.takeBoxes();
     type(w->txtNaamBestand, QStringLiteral("a/b"));
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("ab"));
-    QCOMPARE(p.takeBoxes(), QStringList({"Deze tekens <>#%$*&:;\\/?.,'=+`~@^\" zijn niet toegestaan!"}));
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Deze tekens <>#%$*&:;\\/?.,'=+`~@^\" zijn niet toegestaan!"}));
     // Up and Down move between the entry boxes, wrapping.
     w->txtNaam[0]->setFocus();
     QTest::keyClick(w->txtNaam[0], Qt::Key_Up);
