@@ -88,10 +88,10 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   cmdMaakLeeg = knop(this, "cmdMaakLeeg", twips(rechts, 1560, 2400, 400));
   cmdAfdrukken = knop(this, "cmdAfdrukken", twips(rechts + 2580, 1560, 2400, 400));
 
-  lblNaamBestand = label("lblNaamBestand", twips(rechts, 2100, 1400, 315));
+  lblNaamBestand = label("lblNaamBestand", twips(rechts, 2100, 1500, 315));
   txtNaamBestand = new QLineEdit(this);
   txtNaamBestand->setObjectName(QStringLiteral("txtNaamBestand"));
-  txtNaamBestand->setGeometry(twips(rechts + 1400, 2070, 1500, 345));
+  txtNaamBestand->setGeometry(twips(rechts + 1530, 2070, 1400, 345));
   lblGroepLetter = label("lblGroepLetter", twips(rechts + 3000, 2100, 1200, 315));
   txtGroepLetter = new QLineEdit(this);
   txtGroepLetter->setObjectName(QStringLiteral("txtGroepLetter"));
