@@ -99,11 +99,7 @@ QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels) {
 }
 
 std::optional<QVector<MailSpeler>> leesGroepMailBestand(const QString &mailPad) {
-  auto regels = platform::readTextLines(mailPad);
-  if (!regels && mailPad.endsWith(QStringLiteral(".mail"))) {
-    const QString txt = mailPad.left(mailPad.size() - 5) + QStringLiteral(".txt");
-    regels = platform::readTextLines(txt);
-  }
+  const auto regels = platform::readTextLines(mailPad);
   if (!regels)
     return std::nullopt;
   return leesGroepMailRegels(*regels);

@@ -52,8 +52,8 @@ struct MailSpeler {
 };
 // The players of a companion; blank lines and lines of fewer than three fields are skipped.
 QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels);
-// Reads the companion of a group file; when it is missing, the group file itself
-// serves (a reader may copy it under the companion's name).
+// Reads the companion of a group file; nothing when it is missing (the group
+// file's own lines hold no addresses, so it does not stand in for it).
 std::optional<QVector<MailSpeler>> leesGroepMailBestand(const QString &mailPad);
 
 // The file name of a group: the date up to its first ".", text 125 and the letter.

@@ -10,9 +10,7 @@ using BAS_Zemlo::Tekst;
 
 namespace groups {
 
-bool Speler::leeg() const {
-  return (titel + voornaam + achternaam + email).trimmed().isEmpty();
-}
+bool Speler::leeg() const { return (titel + voornaam + achternaam + email).trimmed().isEmpty(); }
 
 QStringList NamenBestand::regels() const {
   QStringList out;
@@ -102,9 +100,25 @@ QVector<LijstBestand> namenBestanden(bool omgekeerd) {
   return out;
 }
 
-QString verbodenInNaam() {
-  return Tekst(43) + QStringLiteral("\"-|\r\n");
+QStringList namenMailRegels() {
+  const QDir map(BAS_Zemlo::Pad(QStringLiteral("namen")));
+  QStringList bestanden = map.entryList(QDir::Files);
+  std::sort(bestanden.begin(), bestanden.end(), [](const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  });
+  QStringList out;
+  for (const QString &bestand : bestanden) {
+    if (!bestand.endsWith(QStringLiteral(".mail"), Qt::CaseInsensitive))
+      continue;
+    if (const auto regels = platform::readTextLines(map.filePath(bestand)))
+      for (const QString &regel : *regels)
+        if (regel.contains(u'@'))
+          out.append(regel);
+  }
+  return out;
 }
+
+QString verbodenInNaam() { return Tekst(43) + QStringLiteral("\"-|\r\n"); }
 
 QString verbodenInEmail() {
   QString t = Tekst(43);
@@ -113,11 +127,10 @@ QString verbodenInEmail() {
   return t + QStringLiteral("\"|\r\n");
 }
 
-QString verbodenTekst() { return Tekst(43) + QStringLiteral("\"-|"); }
+QString verbodenTekst() { return Tekst(43) + QStringLiteral("\"-"); }
 
 bool bevatVerboden(const QString &tekst, const QString &verboden) {
-  return std::any_of(tekst.begin(), tekst.end(),
-                     [&](QChar c) { return verboden.contains(c); });
+  return std::any_of(tekst.begin(), tekst.end(), [&](QChar c) { return verboden.contains(c); });
 }
 
 } // namespace groups

@@ -60,12 +60,17 @@ struct LijstBestand {
 // (descending when omgekeerd). ".txt" is matched without regard to case.
 QVector<LijstBestand> namenBestanden(bool omgekeerd);
 
+// The player lines holding an address ("@") of every names twin in namen,
+// by file name; what the address look-up of the result mail reads.
+QStringList namenMailRegels();
+
 // Refused characters. The name boxes refuse text 43, the double quote and
 // "-"; the e-mail box text 43 without "." and "@", and the double quote.
 // Both also refuse "|" (the field separator) and line breaks.
 QString verbodenInNaam();
 QString verbodenInEmail();
-// The list of refused characters shown in text 44 for the entry boxes.
+// The list of refused characters shown in text 44 for the entry boxes (a
+// "|" would show as a line break there, so it is refused without being named).
 QString verbodenTekst();
 bool bevatVerboden(const QString &tekst, const QString &verboden);
 

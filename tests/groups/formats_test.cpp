@@ -1,9 +1,9 @@
 // The names-file and group-file formats, byte for byte.
+#include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "groups/groepbestand.h"
 #include "groups/namenbestand.h"
 #include "platform/textfile.h"
-#include "common/testsupport.h"
 
 #include <QFile>
 #include <QTest>
@@ -56,9 +56,10 @@ private slots:
     QCOMPARE(b->kop.join(u'|'), QStringLiteral("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres"));
     // Blank lines skipped, the trailing bar dropped, short lines filled,
     // surplus fields dropped, numbers recomputed from the position.
-    QCOMPARE(b->regels(), QStringList({"Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres",
-                                       "1|Dhr.|Jan|Bakker|jan@bakker.nl", "2|Mevr.|Els||",
-                                       "3|Dhr.|Kees|Smit|kees@smit.nl", "4|Mevr.|Ria|Vos|ria@vos.nl"}));
+    QCOMPARE(b->regels(),
+             QStringList({"Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres",
+                          "1|Dhr.|Jan|Bakker|jan@bakker.nl", "2|Mevr.|Els||",
+                          "3|Dhr.|Kees|Smit|kees@smit.nl", "4|Mevr.|Ria|Vos|ria@vos.nl"}));
     // An empty file has the default headings and no players; a missing one is not read.
     folder.write("namen/Leeg.txt", "");
     const auto leeg = leesNamenBestand(namenPad(QStringLiteral("Leeg")));
@@ -79,6 +80,9 @@ private slots:
     for (const auto &l : namenBestanden(true))
       neer << l.naam;
     QCOMPARE(op, QStringList({"Alfa", "beta", "Gamma"}));
+    // The twins give their lines with an address; the header has none.
+    folder.write("namen/Alfa.mail", fixture("namen_en.txt"));
+    QCOMPARE(namenMailRegels(), QStringList({"1|Mr.|John|Baker|john@baker.example"}));
     QCOMPARE(neer, QStringList({"Gamma", "beta", "Alfa"}));
   }
 
@@ -109,8 +113,8 @@ private slots:
     QFETCH(QString, naam);
     testing::ProgramFolder folder;
     BAS_Zemlo::iTaal = taal;
-    const auto namen = leesNamenRegels(
-        platform::splitLines(platform::decodeAnsi(fixture(taal == 10 ? "namen_nl.txt" : "namen_en.txt"))));
+    const auto namen = leesNamenRegels(platform::splitLines(
+        platform::decodeAnsi(fixture(taal == 10 ? "namen_nl.txt" : "namen_en.txt"))));
     auto speler = [&](int n) { return GroepSpeler{n, spelerNaam(namen.spelers[n - 1])}; };
     QStringList groep, mail;
     auto paar = [&](int a, int b) {
@@ -126,8 +130,8 @@ private slots:
       paar(1, 2);
       groep << StilzitRegel();
     }
-    const QString bestand = groepBestandNaam(
-        BAS_Zemlo::DatumTekst(QDate(2026, 12, 9)), QStringLiteral("B"));
+    const QString bestand =
+        groepBestandNaam(BAS_Zemlo::DatumTekst(QDate(2026, 12, 9)), QStringLiteral("B"));
     QCOMPARE(bestand, taal == 10 ? QStringLiteral("09-12-2026 Groep B.txt")
                                  : QStringLiteral("2026-12-09 Group B.txt"));
     const QString basis = bestand.chopped(4);
@@ -166,21 +170,21 @@ private slots:
     QCOMPARE(r->at(2).a.nummer, 0);
     QCOMPARE(r->at(3).a.nummer, 2);
     QCOMPARE(r->at(3).b.nummer, 0);
-    // The companion: blank and short lines skipped; the group file serves when it is missing.
+    // The companion: blank and short lines skipped; a missing one gives no players.
     folder.write("groepen/x Groep A.mail", "1|Dhr.|Jan|Bakker|jan@x.nl\r\n\r\n3|kort\r\n");
     const auto m = leesGroepMailBestand(groepMailPad(QStringLiteral("x Groep A")));
     QVERIFY(m && m->size() == 1);
     QCOMPARE(m->at(0).naam, QStringLiteral("Dhr. Jan Bakker"));
     QCOMPARE(m->at(0).email, QStringLiteral("jan@x.nl"));
     folder.write("groepen/y Groep A.txt", "1| Dhr. Jan Bakker+3| Mevr. Els Jansen\r\n");
-    QVERIFY(leesGroepMailBestand(groepMailPad(QStringLiteral("y Groep A"))));
+    QVERIFY(!leesGroepMailBestand(groepMailPad(QStringLiteral("y Groep A"))));
   }
 
   void listsGroupFilesOfTheLanguage() {
     testing::ProgramFolder folder;
-    for (const char *n : {"groepen/09-12-2026 Groep A.txt", "groepen/09-12-2026 Groep A.mail",
-                          "groepen/2026-12-09 Group A.txt", "groepen/01-01-2027 groep C.TXT",
-                          "groepen/lijst.txt"})
+    for (const char *n :
+         {"groepen/09-12-2026 Groep A.txt", "groepen/09-12-2026 Groep A.mail",
+          "groepen/2026-12-09 Group A.txt", "groepen/01-01-2027 groep C.TXT", "groepen/lijst.txt"})
       folder.write(QString::fromLatin1(n), "x\r\n");
     BAS_Zemlo::iTaal = 10;
     QStringList nl;

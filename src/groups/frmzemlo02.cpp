@@ -1,0 +1,526 @@
+#include "groups/frmzemlo02.h"
+
+#include "frame/bas_zemlo.h"
+#include "frame/sendkeys.h"
+#include "groups/vensterhulp.h"
+#include "platform/gridview.h"
+#include "platform/messagebox.h"
+#include "platform/units.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace BAS_Zemlo;
+using namespace groups;
+using platform::twipsToPixels;
+
+namespace {
+QRect twips(int left, int top, int width, int height) {
+  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+               twipsToPixels(height));
+}
+} // namespace
+
+frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
+  setFixedSize(twipsToPixels(10200), twipsToPixels(7650));
+
+  fraInvoer = new QGroupBox(this);
+  fraInvoer->setObjectName(QStringLiteral("fraInvoer"));
+  fraInvoer->setGeometry(twips(120, 90, 6300, 3750));
+  for (int i = 0; i < 3; ++i) {
+    lblNaam[i] = new QLabel(fraInvoer);
+    lblNaam[i]->setObjectName(QStringLiteral("lblNaam(%1)").arg(i));
+    lblNaam[i]->setGeometry(twips(150, 420 + i * 450, 1500, 315));
+    txtNaam[i] = new QLineEdit(fraInvoer);
+    txtNaam[i]->setObjectName(QStringLiteral("txtNaam(%1)").arg(i));
+    txtNaam[i]->setGeometry(twips(1700, 390 + i * 450, 4400, 345));
+    txtNaam[i]->setMaxLength(i == 0 ? 50 : 150);
+  }
+  for (int i = 0; i < 2; ++i) {
+    chkTitel[i] = new QCheckBox(fraInvoer);
+    chkTitel[i]->setObjectName(QStringLiteral("chkTitel(%1)").arg(i));
+    chkTitel[i]->setGeometry(twips(1700 + i * 1300, 1770, 1250, 315));
+  }
+  lblTitel = new QLabel(fraInvoer);
+  lblTitel->setObjectName(QStringLiteral("lblTitel"));
+  lblTitel->setGeometry(twips(4300, 1770, 1800, 315));
+  lblTitel->setStyleSheet(QStringLiteral("color: #ff0000;"));
+  cmdToevoegen = new QPushButton(fraInvoer);
+  cmdToevoegen->setObjectName(QStringLiteral("cmdToevoegen"));
+  cmdToevoegen->setGeometry(twips(1700, 2250, 1700, 420));
+  lblNaamBestand = new QLabel(fraInvoer);
+  lblNaamBestand->setObjectName(QStringLiteral("lblNaamBestand"));
+  lblNaamBestand->setGeometry(twips(150, 3030, 1500, 315));
+  txtNaamBestand = new QLineEdit(fraInvoer);
+  txtNaamBestand->setObjectName(QStringLiteral("txtNaamBestand"));
+  txtNaamBestand->setGeometry(twips(1700, 3000, 2560, 345));
+  txtNaamBestand->setMaxLength(100);
+  cmdOpslaan = new QPushButton(fraInvoer);
+  cmdOpslaan->setObjectName(QStringLiteral("cmdOpslaan"));
+  cmdOpslaan->setGeometry(twips(4400, 2962, 1700, 420));
+
+  fraNamenBestand = new QGroupBox(this);
+  fraNamenBestand->setObjectName(QStringLiteral("fraNamenBestand"));
+  fraNamenBestand->setGeometry(twips(6600, 90, 3480, 3750));
+  lstNamenBestand = new QListWidget(fraNamenBestand);
+  lstNamenBestand->setObjectName(QStringLiteral("lstNamenBestand"));
+  lstNamenBestand->setGeometry(twips(150, 360, 3180, 2280));
+  chkSorteer = new QCheckBox(fraNamenBestand);
+  chkSorteer->setObjectName(QStringLiteral("chkSorteer"));
+  chkSorteer->setGeometry(twips(150, 2730, 3180, 315));
+  cmdWissen = new QPushButton(fraNamenBestand);
+  cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
+  cmdWissen->setGeometry(twips(150, 3150, 1700, 420));
+
+  namen.setRows(2);
+  namen.setCols(5);
+  namen.setFixedRows(1);
+  namen.setFixedCols(1);
+  msfgNamen = new platform::GridView(this);
+  msfgNamen->setObjectName(QStringLiteral("msfgNamen"));
+  msfgNamen->setModel(&namen);
+  msfgNamen->setGeometry(twips(120, 3960, 9960, 3000));
+
+  cmdTerug = new QPushButton(this);
+  cmdTerug->setObjectName(QStringLiteral("cmdTerug"));
+  cmdTerug->setGeometry(twips(8380, 7080, 1700, 420));
+  cmdSetfocus = new QPushButton(this);
+  cmdSetfocus->setObjectName(QStringLiteral("cmdSetfocus"));
+  cmdSetfocus->resize(10, 10);
+
+  lblTitel->setVisible(false);
+  cmdToevoegen->setEnabled(false);
+  lblNaamBestand->setEnabled(false);
+  txtNaamBestand->setEnabled(false);
+  cmdOpslaan->setEnabled(false);
+  cmdWissen->setEnabled(false);
+
+  connect(cmdTerug, &QPushButton::clicked, this, &ZemloWindow::closeWindow);
+  connect(chkSorteer, &QCheckBox::clicked, this, [this] {
+    chkSorteer->setText(Tekst(chkSorteer->isChecked() ? 13 : 12));
+    VulNamenBestanden();
+    ZetFocus(this, cmdSetfocus);
+  });
+  connect(lstNamenBestand, &QListWidget::itemSelectionChanged, this,
+          [this] { lstNamenBestand_Click(); });
+  connect(cmdToevoegen, &QPushButton::clicked, this, [this] { cmdToevoegen_Click(); });
+  for (int i = 0; i < 2; ++i)
+    connect(chkTitel[i], &QCheckBox::toggled, this, [this, i] { chkTitel_Click(i); });
+  for (int i = 0; i < 3; ++i) {
+    connect(txtNaam[i], &QLineEdit::textChanged, this, [this, i](const QString &tekst) {
+      if (!bevatVerboden(tekst, i == 2 ? verbodenInEmail() : verbodenInNaam()))
+        m_vorige[i] = tekst;
+      txtNaam_Change();
+    });
+    connect(txtNaam[i], &QLineEdit::textEdited, this, [this, i] { txtNaam_Edited(i); });
+  }
+  connect(msfgNamen, &platform::GridView::cellClicked, this,
+          [this](int row, int col) { msfgNamen_Click(row, col); });
+  connect(cmdOpslaan, &QPushButton::clicked, this, [this] { cmdOpslaan_Click(); });
+  connect(cmdWissen, &QPushButton::clicked, this, [this] { cmdWissen_Click(); });
+  connect(txtNaamBestand, &QLineEdit::textChanged, this, [this](const QString &tekst) {
+    if (!bevatVerboden(tekst, sVerbodenTekens + QStringLiteral("|\r\n")))
+      m_vorigeBestand = tekst;
+    cmdOpslaan->setEnabled(!txtNaamBestand->text().trimmed().isEmpty());
+  });
+  connect(txtNaamBestand, &QLineEdit::textEdited, this, [this] { txtNaamBestand_Edited(); });
+}
+
+void frmZemlo02::Form_Load() {
+  neemIcoon(this);
+  setWindowTitle(Tekst(8));
+  centreer(this);
+  cmdSetfocus->move(width() + twipsToPixels(100), 0);
+
+  fraNamenBestand->setTitle(Tekst(9));
+  cmdWissen->setText(u'&' + Tekst(10));
+  cmdTerug->setText(u'&' + Tekst(11));
+  chkSorteer->setText(u'&' + Tekst(12));
+  VulNamenBestanden();
+
+  const int labels[3] = {14, 15, 137};
+  for (int i = 0; i < 3; ++i)
+    lblNaam[i]->setText(Tekst(labels[i]) + u':');
+
+  zetRij(namen, 0, standaardKop());
+  GridKolomBreedte(msfgNamen);
+
+  cmdToevoegen->setText(Tekst(17));
+  cmdOpslaan->setText(u'&' + Tekst(18));
+  fraInvoer->setTitle(Tekst(19) + u':');
+  chkTitel[0]->setText(Tekst(20));
+  chkTitel[1]->setText(Tekst(21));
+  lblNaamBestand->setText(Tekst(22) + QStringLiteral(": "));
+  lblTitel->setText(Tekst(140));
+}
+
+void frmZemlo02::Form_Activate() { ZetFocus(this, cmdSetfocus); }
+
+void frmZemlo02::VulNamenBestanden() {
+  const QSignalBlocker blocker(lstNamenBestand);
+  lstNamenBestand->clear();
+  m_bestanden = namenBestanden(chkSorteer->isChecked());
+  for (const LijstBestand &b : m_bestanden)
+    lstNamenBestand->addItem(b.naam);
+  lstNamenBestand->setCurrentRow(-1);
+  lstNamenBestand->clearSelection();
+  // Nothing is selected now, so there is nothing to delete.
+  cmdWissen->setEnabled(false);
+}
+
+void frmZemlo02::NummerNamen() {
+  msfgNamen->hide();
+  for (int r = 1; r < namen.rows(); ++r) {
+    const bool gevuld = !rijTekst(namen, r, 1, 4, QString()).trimmed().isEmpty();
+    namen.setTextMatrix(r, 0, gevuld ? QString::number(r) : QString());
+    platform::GridCell cell = namen.cell(r, 0);
+    cell.alignment = platform::AlignCenterCenter;
+    namen.setCell(r, 0, cell);
+  }
+  const bool spelers = namen.rows() > 1;
+  lblNaamBestand->setEnabled(spelers);
+  txtNaamBestand->setEnabled(spelers);
+  cmdOpslaan->setEnabled(!txtNaamBestand->text().trimmed().isEmpty());
+  msfgNamen->show();
+}
+
+void frmZemlo02::leegRaster() {
+  namen.setRows(1);
+  namen.setRows(2);
+  leegRij(namen, 1, 0);
+}
+
+void frmZemlo02::lstNamenBestand_Click() {
+  const int index = gekozenRij(lstNamenBestand);
+  if (index < 0 || index >= m_bestanden.size())
+    return;
+  const LijstBestand gekozen = m_bestanden[index];
+  const auto bestand = leesNamenBestand(Pad(QStringLiteral("namen/")) + gekozen.bestand);
+  if (!bestand) {
+    // The file has gone since the list was filled.
+    VulNamenBestanden();
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
+  cmdWissen->setEnabled(true);
+  msfgNamen->hide();
+  fraInvoer->setTitle(Tekst(19) + QStringLiteral(": ") + gekozen.naam);
+  namen.setRows(1);
+  zetRij(namen, 0, bestand->kop);
+  namen.setRows(1 + static_cast<int>(bestand->spelers.size()));
+  for (int i = 0; i < bestand->spelers.size(); ++i)
+    zetRij(namen, i + 1, QStringList{QString()} + bestand->spelers[i].velden());
+  msfgNamen->show();
+  namen.sortRows(3, platform::SortGenericAscending, 1, namen.rows() - 1);
+  namen.setRows(namen.rows() + 1);
+  NummerNamen();
+  GridKolomBreedte(msfgNamen);
+  txtNaamBestand->setText(gekozen.naam);
+  ZetFocus(this, cmdSetfocus);
+}
+
+void frmZemlo02::cmdToevoegen_Click() {
+  const int last = namen.rows() - 1;
+  for (int i = 0; i < 3; ++i)
+    namen.setTextMatrix(last, 2 + i, txtNaam[i]->text().trimmed());
+  for (QLineEdit *box : txtNaam)
+    box->clear();
+  QString titel;
+  if (chkTitel[0]->isChecked())
+    titel = chkTitel[0]->text();
+  if (chkTitel[1]->isChecked())
+    titel = chkTitel[1]->text();
+  namen.setTextMatrix(last, 1, titel);
+  chkTitel[0]->setChecked(false);
+  chkTitel[1]->setChecked(false);
+  namen.sortRows(3, platform::SortGenericAscending, 1, namen.rows() - 1);
+  NummerNamen();
+  namen.setRows(namen.rows() + 1);
+  GridKolomBreedte(msfgNamen);
+  ZetFocus(this, txtNaam[0]);
+}
+
+void frmZemlo02::txtNaam_Change() {
+  const bool beide =
+      !txtNaam[0]->text().trimmed().isEmpty() && !txtNaam[1]->text().trimmed().isEmpty();
+  if (!beide) {
+    cmdToevoegen->setEnabled(false);
+    return;
+  }
+  const bool titel = chkTitel[0]->isChecked() || chkTitel[1]->isChecked();
+  lblTitel->setVisible(!titel);
+  cmdToevoegen->setEnabled(titel);
+}
+
+void frmZemlo02::chkTitel_Click(int index) {
+  const int ander = 1 - index;
+  if (chkTitel[index]->isChecked() && chkTitel[ander]->isChecked())
+    chkTitel[ander]->setChecked(false); // runs the other box's handling first
+  const bool namenGetypt = !txtNaam[0]->text().isEmpty() && !txtNaam[1]->text().isEmpty();
+  if (namenGetypt && lblTitel->isVisible()) {
+    lblTitel->setVisible(false);
+    cmdToevoegen->setEnabled(true);
+  } else {
+    lblTitel->setVisible(true);
+    cmdToevoegen->setEnabled(false);
+  }
+  ZetFocus(this, cmdSetfocus);
+  if (txtNaam[0]->text().trimmed().isEmpty())
+    ZetFocus(this, txtNaam[0]);
+  else if (txtNaam[1]->text().trimmed().isEmpty())
+    ZetFocus(this, txtNaam[1]);
+}
+
+void frmZemlo02::focusAanEind(QLineEdit *box) {
+  ZetFocus(this, box);
+  SendKeys(QStringLiteral("{END}"));
+  QCoreApplication::processEvents();
+}
+
+void frmZemlo02::meldVerboden(const QString &tekens, QLineEdit *terug) {
+  QString tekst = Tekst(44);
+  tekst.replace(u'~', tekens);
+  platform::information(this, caption(), tekst);
+  if (terug == txtNaamBestand)
+    ZetFocus(this, terug);
+  else
+    focusAanEind(terug);
+}
+
+bool frmZemlo02::eventFilter(QObject *watched, QEvent *event) {
+  if (ZemloWindow::eventFilter(watched, event))
+    return true;
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    auto *key = static_cast<QKeyEvent *>(event);
+    for (int i = 0; i < 3; ++i) {
+      if (watched != txtNaam[i])
+        continue;
+      if (event->type() == QEvent::KeyRelease) {
+        txtNaam_KeyUp(i);
+        return false;
+      }
+      return txtNaam_KeyDown(i, key) || txtNaam_KeyPress(i, key);
+    }
+    if (watched == txtNaamBestand && event->type() == QEvent::KeyPress)
+      return txtNaamBestand_KeyPress(key);
+  }
+  return false;
+}
+
+bool frmZemlo02::txtNaam_KeyPress(int index, QKeyEvent *event) {
+  const QString verboden = index == 2 ? verbodenInEmail() : verbodenInNaam();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (index == 0) {
+      if (txtNaam[1]->text().trimmed().isEmpty())
+        focusAanEind(txtNaam[1]);
+      else
+        cmdToevoegen_Click();
+    } else if (index == 1) {
+      if (txtNaam[0]->text().trimmed().isEmpty())
+        focusAanEind(txtNaam[0]);
+      else
+        cmdToevoegen_Click();
+    }
+    return true;
+  }
+  const QString typed = event->text();
+  if (!typed.isEmpty() && !(event->modifiers() & Qt::ControlModifier) &&
+      bevatVerboden(typed, verboden)) {
+    meldVerboden(verbodenTekst(), txtNaam[index]);
+    return true;
+  }
+  return false;
+}
+
+bool frmZemlo02::txtNaam_KeyDown(int index, QKeyEvent *event) {
+  if (event->key() == Qt::Key_Up) {
+    focusAanEind(txtNaam[(index + 2) % 3]);
+    return true;
+  }
+  if (event->key() == Qt::Key_Down) {
+    focusAanEind(txtNaam[(index + 1) % 3]);
+    return true;
+  }
+  return false;
+}
+
+void frmZemlo02::txtNaam_KeyUp(int index) {
+  QLineEdit *box = txtNaam[index];
+  if (box->text().contains(QStringLiteral(".."))) {
+    box->setText(box->text().replace(QStringLiteral(".."), QStringLiteral(".")));
+    focusAanEind(box);
+  }
+  if (box->text().contains(QStringLiteral("@@"))) {
+    box->setText(box->text().replace(QStringLiteral("@@"), QStringLiteral("@")));
+    focusAanEind(box);
+  }
+  const qsizetype eerste = box->text().indexOf(u'@');
+  const qsizetype tweede = eerste < 0 ? -1 : box->text().indexOf(u'@', eerste + 1);
+  if (tweede >= 0) {
+    box->setText(box->text().left(tweede));
+    focusAanEind(box);
+    ZetFocus(this, cmdSetfocus);
+    focusAanEind(box);
+  }
+}
+
+// Text that reaches a box other than by a typed key (pasting) is refused
+// when it holds a refused character, as a typed one is.
+void frmZemlo02::txtNaam_Edited(int index) {
+  QLineEdit *box = txtNaam[index];
+  const QString verboden = index == 2 ? verbodenInEmail() : verbodenInNaam();
+  if (bevatVerboden(box->text(), verboden)) {
+    box->setText(m_vorige[index]);
+    meldVerboden(verbodenTekst(), box);
+  }
+}
+
+void frmZemlo02::msfgNamen_Click(int row, int col) {
+  if (row == 0) {
+    sorteerOpKolom(col);
+    return;
+  }
+  if (rijTekst(namen, row, 0, 4, QString()).trimmed().isEmpty()) {
+    ZetFocus(this, txtNaam[0]);
+    return;
+  }
+  QString beschrijving;
+  for (int c = 0; c < 5; ++c)
+    beschrijving += namen.textMatrix(row, c) + u' ';
+  QString vraag = Tekst(113);
+  vraag.replace(u'~', beschrijving.trimmed());
+  if (platform::question(this, caption(), vraag)) {
+    verwijderRij(namen, row);
+  } else {
+    // The row goes back into the entry boxes, its title recognised in
+    // either language; an unknown or empty title ticks neither box.
+    const QString titel = namen.textMatrix(row, 1).trimmed();
+    const bool dhr = titel == Tekst(10020) || titel == Tekst(11020);
+    const bool mevr = titel == Tekst(10021) || titel == Tekst(11021);
+    chkTitel[0]->setChecked(dhr);
+    chkTitel[1]->setChecked(mevr);
+    for (int i = 0; i < 3; ++i) {
+      txtNaam[i]->setText(namen.textMatrix(row, 2 + i));
+    }
+    verwijderRij(namen, row);
+  }
+  NummerNamen();
+  ZetFocus(this, txtNaam[0]);
+}
+
+void frmZemlo02::sorteerOpKolom(int col) {
+  if (col < 0 || col >= namen.cols() || namen.rows() < 2)
+    return;
+  namen.setRows(namen.rows() - 1);
+  namen.sortRows(col, platform::SortGenericAscending, 1, namen.rows() - 1);
+  namen.setRows(namen.rows() + 1);
+  NummerNamen();
+}
+
+void frmZemlo02::cmdOpslaan_Click() {
+  cmdOpslaan->setEnabled(false);
+  const bool getypt = std::any_of(txtNaam.begin(), txtNaam.end(), [](const QLineEdit *b) {
+    return !b->text().trimmed().isEmpty();
+  });
+  if (getypt) {
+    QString vraag = Tekst(138);
+    if (platform::question(this, caption(), vraag)) {
+      cmdToevoegen_Click();
+      cmdOpslaan->setEnabled(true);
+      cmdOpslaan_Click();
+      return;
+    }
+  }
+  QString naam = txtNaamBestand->text();
+  const qsizetype txt = naam.indexOf(QStringLiteral(".txt"));
+  if (txt >= 0)
+    naam = naam.left(txt);
+  txtNaamBestand->clear();
+  txtNaamBestand->setEnabled(false);
+  lblNaamBestand->setEnabled(false);
+
+  auto geefTerug = [&] {
+    lblNaamBestand->setEnabled(true);
+    txtNaamBestand->setEnabled(true);
+    txtNaamBestand->setText(naam);
+    ZetFocus(this, cmdSetfocus);
+  };
+  // Names are told apart without regard to case: an existing list of the
+  // same name is the file replaced.
+  QString bestandNaam = naam + QStringLiteral(".txt");
+  for (const LijstBestand &b : namenBestanden(false))
+    if (b.bestand.compare(bestandNaam, Qt::CaseInsensitive) == 0)
+      bestandNaam = b.bestand;
+  const QString basis = bestandNaam.left(bestandNaam.size() - 4);
+  if (BestandBestaat(namenPad(basis)) == 1) {
+    QString vraag = Tekst(26);
+    vraag.replace(u'~', naam);
+    if (!platform::question(this, caption(), vraag)) {
+      geefTerug();
+      return;
+    }
+  }
+  cmdWissen->setEnabled(false);
+  msfgNamen->hide();
+  QStringList regels;
+  for (int r = 0; r < namen.rows() - 1; ++r)
+    regels.append(rijTekst(namen, r, 0, 4, QStringLiteral("|")));
+  if (!schrijfNamenBestand(basis, regels)) {
+    // Nothing is lost: the grid and the name stay for another try.
+    msfgNamen->show();
+    geefTerug();
+    return;
+  }
+  leegRaster();
+  msfgNamen->show();
+  VulNamenBestanden();
+  ZetFocus(this, cmdSetfocus);
+}
+
+void frmZemlo02::cmdWissen_Click() {
+  const int index = gekozenRij(lstNamenBestand);
+  cmdWissen->setEnabled(false);
+  if (index < 0 || index >= m_bestanden.size()) {
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
+  QString vraag = Tekst(24);
+  vraag.replace(u'~', m_bestanden[index].naam);
+  if (!platform::question(this, caption(), vraag)) {
+    cmdWissen->setEnabled(true);
+  } else {
+    leegRaster();
+    QFile::remove(Pad(QStringLiteral("namen/")) + m_bestanden[index].bestand);
+    VulNamenBestanden();
+    lblNaamBestand->setEnabled(false);
+    txtNaamBestand->clear();
+    txtNaamBestand->setEnabled(false);
+  }
+  ZetFocus(this, cmdSetfocus);
+}
+
+bool frmZemlo02::txtNaamBestand_KeyPress(QKeyEvent *event) {
+  const QString typed = event->text();
+  if (typed.isEmpty() || (event->modifiers() & Qt::ControlModifier))
+    return false;
+  if (bevatVerboden(typed, sVerbodenTekens + QStringLiteral("|\r\n")) &&
+      event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    meldVerboden(Tekst(43) + u'"', txtNaamBestand);
+    return true;
+  }
+  return false;
+}
+
+void frmZemlo02::txtNaamBestand_Edited() {
+  if (bevatVerboden(txtNaamBestand->text(), sVerbodenTekens + QStringLiteral("|\r\n"))) {
+    txtNaamBestand->setText(m_vorigeBestand);
+    meldVerboden(Tekst(43) + u'"', txtNaamBestand);
+  }
+}

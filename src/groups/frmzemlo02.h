@@ -1,0 +1,73 @@
+#pragma once
+// The names window: opens, edits, sorts, saves and deletes the names files.
+#include "frame/window.h"
+#include "groups/namenbestand.h"
+#include "platform/grid.h"
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+namespace platform {
+class GridView;
+}
+
+class frmZemlo02 : public ZemloWindow {
+  Q_OBJECT
+public:
+  frmZemlo02();
+  void Form_Load() override;
+  void Form_Activate() override;
+
+  QGroupBox *fraInvoer;
+  std::array<QLabel *, 3> lblNaam;
+  std::array<QLineEdit *, 3> txtNaam; // first name, last name, e-mail address
+  std::array<QCheckBox *, 2> chkTitel;
+  QLabel *lblTitel;
+  QPushButton *cmdToevoegen;
+  QLabel *lblNaamBestand;
+  QLineEdit *txtNaamBestand;
+  QPushButton *cmdOpslaan;
+  QGroupBox *fraNamenBestand;
+  QListWidget *lstNamenBestand;
+  QCheckBox *chkSorteer;
+  QPushButton *cmdWissen;
+  QPushButton *cmdTerug;
+  QPushButton *cmdSetfocus;
+  platform::GridView *msfgNamen;
+  platform::GridModel namen; // the grid's rows: header, players, one empty row
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void VulNamenBestanden();
+  void NummerNamen();
+  void lstNamenBestand_Click();
+  void cmdToevoegen_Click();
+  void chkTitel_Click(int index);
+  void txtNaam_Change();
+  bool txtNaam_KeyPress(int index, QKeyEvent *event);
+  bool txtNaam_KeyDown(int index, QKeyEvent *event);
+  void txtNaam_KeyUp(int index);
+  void txtNaam_Edited(int index);
+  void msfgNamen_Click(int row, int col);
+  void sorteerOpKolom(int col);
+  void cmdOpslaan_Click();
+  void cmdWissen_Click();
+  void txtNaamBestand_Edited();
+  bool txtNaamBestand_KeyPress(QKeyEvent *event);
+
+  void focusAanEind(QLineEdit *box);
+  void meldVerboden(const QString &tekens, QLineEdit *terug);
+  void leegRaster();
+  QString caption() const { return windowTitle(); }
+
+  QVector<groups::LijstBestand> m_bestanden;
+  std::array<QString, 3> m_vorige;
+  QString m_vorigeBestand;
+};

@@ -1,0 +1,104 @@
+#pragma once
+// The groups window: composes the pairs of an evening from a names file and
+// saves, reloads, deletes and prints group files.
+#include "frame/window.h"
+#include "groups/groepbestand.h"
+#include "platform/grid.h"
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+namespace platform {
+class GridView;
+}
+
+class frmZemlo03 : public ZemloWindow {
+  Q_OBJECT
+public:
+  frmZemlo03();
+  void Form_Load() override;
+  void Form_Activate() override;
+
+  QGroupBox *fraNamenBestanden;
+  QListWidget *lstNamenBestand;
+  QCheckBox *chkSorteerNamen;
+  QPushButton *cmdWisNamen;
+  QGroupBox *fraGroepBestanden;
+  QListWidget *lstGroepBestand;
+  QCheckBox *chkSorteerGroepen;
+  QPushButton *cmdWisGroepen;
+  platform::GridView *msfgNamen;
+  platform::GridModel namen;
+  std::array<QLabel *, 2> lblNaamNummer;
+  std::array<QLabel *, 2> lblNaam; // the two slots
+  platform::GridView *msfgGroepen;
+  platform::GridModel groepen;
+  QLabel *lblAanTalParen;
+  QLabel *lblKanNiet;
+  QLabel *lblNaamBestand;
+  QLineEdit *txtNaamBestand; // the date
+  QLabel *lblGroepLetter;
+  QLineEdit *txtGroepLetter;
+  QScrollBar *vscrGroepLetter;
+  QPushButton *cmdToevoegen;
+  QPushButton *cmdStilzitter;
+  QPushButton *cmdMaakLeeg;
+  QPushButton *cmdAfdrukken;
+  QPushButton *cmdKalender;
+  QPushButton *cmdOpslaan;
+  QPushButton *cmdTerug;
+  QPushButton *cmdSetfocus;
+
+  // Working lists.
+  QStringList lstPlaatsTerug;          // the names file's lines: 0 the header, n player n
+  QStringList lstGroep;                // the group's lines, in grid order
+  QStringList lstMail;                 // two lines a pair, in the order added
+  QStringList lstGroepLetter;          // "Z" down to "A"
+  std::array<int, 2> lblNaamTag{0, 0}; // the slot's player number
+  std::array<QString, 2> lblNaamTerug; // the slot's names-grid row joined by "|"
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void VulNamenBestanden();
+  void VulGroepBestanden();
+  void NummerNamen();
+  void NummerGroepen();
+  void MaakGroepLeeg();
+  void leesNamen();
+  void leegGroep();
+  void leegSlot(int index);
+  void telParen();
+  void werkOpslaanBij();
+  void geefSpelerTerug(int nummer);
+
+  void lstNamenBestand_Click();
+  void msfgNamen_Click(int row);
+  void lblNaam_Click(int index);
+  void cmdToevoegen_Click();
+  void cmdStilzitter_Click();
+  void msfgGroepen_Click(int row);
+  void cmdMaakLeeg_Click();
+  void vscrGroepLetter_Change(int value);
+  void cmdKalender_Click();
+  void cmdOpslaan_Click();
+  void lstGroepBestand_Click();
+  void cmdWisGroepen_Click();
+  void cmdWisNamen_Click();
+  void cmdAfdrukken_Click();
+
+  QString tekst176(const QString &naam) const;
+  int aantalEntries() const { return static_cast<int>(lstGroep.size()); }
+
+  QVector<groups::LijstBestand> m_namenBestanden;
+  QVector<groups::LijstBestand> m_groepBestanden;
+  QString m_namenBestand; // the file name of the names file read, "" none
+  bool m_laden = false;
+};

@@ -1,0 +1,242 @@
+#include "groups/frmzemlo05.h"
+
+#include "frame/bas_zemlo.h"
+#include "groups/kalender.h"
+#include "groups/vensterhulp.h"
+#include "platform/clock.h"
+#include "platform/units.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace BAS_Zemlo;
+using namespace groups;
+using platform::twipsToPixels;
+
+namespace {
+constexpr int kCelBreedte = 570;
+constexpr int kCelHoogte = 390;
+constexpr int kLinks = 120;
+constexpr int kKop = 600;
+constexpr int kBoven = 960;
+
+QRect twips(int left, int top, int width, int height) {
+  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+               twipsToPixels(height));
+}
+} // namespace
+
+frmZemlo05::frmZemlo05() : ZemloWindow(QStringLiteral("frmZemlo05")) {
+  setFixedSize(twipsToPixels(kLinks * 2 + 7 * kCelBreedte), twipsToPixels(4080));
+  fraBackGround = new QFrame(this);
+  fraBackGround->setObjectName(QStringLiteral("fraBackGround"));
+  fraBackGround->setGeometry(
+      twips(kLinks - 45, kKop - 45, 7 * kCelBreedte + 90, 6 * kCelHoogte + 450));
+  fraBackGround->setFrameShape(QFrame::StyledPanel);
+  fraBackGround->setStyleSheet(QStringLiteral("QFrame#fraBackGround { background: white; }"));
+
+  comMaand = new QComboBox(this);
+  comMaand->setObjectName(QStringLiteral("comMaand"));
+  comMaand->setGeometry(twips(kLinks, 120, 2250, 345));
+  comJaar = new QComboBox(this);
+  comJaar->setObjectName(QStringLiteral("comJaar"));
+  comJaar->setGeometry(twips(kLinks + 7 * kCelBreedte - 1350, 120, 1350, 345));
+  comJaar->setMaxVisibleItems(12);
+
+  for (int k = 1; k <= 7; ++k) {
+    lblDag[k] = new QLabel(this);
+    lblDag[k]->setObjectName(QStringLiteral("lblDag(%1)").arg(k));
+    lblDag[k]->setGeometry(twips(kLinks + (k - 1) * kCelBreedte, kKop, kCelBreedte, 330));
+    lblDag[k]->setAlignment(Qt::AlignCenter);
+    QFont f = lblDag[k]->font();
+    f.setBold(true);
+    lblDag[k]->setFont(f);
+  }
+  for (int i = 1; i <= 42; ++i) {
+    auto *l = new QLabel(this);
+    l->setObjectName(QStringLiteral("lblDatum(%1)").arg(i));
+    const int rij = (i - 1) / 7, kolom = (i - 1) % 7;
+    l->setGeometry(twips(kLinks + kolom * kCelBreedte + 15, kBoven + rij * kCelHoogte + 15,
+                         kCelBreedte - 30, kCelHoogte - 30));
+    l->setAlignment(Qt::AlignCenter);
+    l->setAutoFillBackground(true);
+    lblDatum[i] = l;
+  }
+  cmdOK = new QPushButton(this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setGeometry(twips(kLinks, 3480, 1800, 420));
+  cmdTerug = new QPushButton(this);
+  cmdTerug->setObjectName(QStringLiteral("cmdTerug"));
+  cmdTerug->setGeometry(twips(kLinks + 7 * kCelBreedte - 1800, 3480, 1800, 420));
+  cmdFocus = new QPushButton(this);
+  cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
+  cmdFocus->resize(10, 10);
+
+  connect(comMaand, &QComboBox::currentIndexChanged, this, [this] { kiesMaandOfJaar(); });
+  connect(comJaar, &QComboBox::currentIndexChanged, this, [this] { kiesMaandOfJaar(); });
+  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  connect(cmdTerug, &QPushButton::clicked, this, [this] { cmdTerug_Click(); });
+}
+
+void frmZemlo05::Form_Load() {
+  bLaden = true;
+  neemIcoon(this);
+  setWindowTitle(Tekst(60));
+  cmdTerug->setText(Tekst(11));
+  cmdOK->setText(Tekst(59));
+  cmdFocus->move(width() + twipsToPixels(100), height() + twipsToPixels(100));
+
+  const QStringList dagen = Tekst(61).split(u'|');
+  for (int k = 1; k <= 7; ++k)
+    lblDag[k]->setText(dagen.value(k - 1));
+  m_maanden = Tekst(62).split(u'|');
+  if (!m_maanden.isEmpty() && m_maanden.last().isEmpty())
+    m_maanden.removeLast();
+  comMaand->addItems(m_maanden);
+  const QDate vandaag = platform::today();
+  for (int jaar = 2012; jaar <= 2042; ++jaar)
+    comJaar->addItem(QString::number(jaar));
+  // A current year outside the list is added to it, in its place.
+  if (vandaag.year() < 2012)
+    comJaar->insertItem(0, QString::number(vandaag.year()));
+  else if (vandaag.year() > 2042)
+    comJaar->addItem(QString::number(vandaag.year()));
+
+  comJaar->setCurrentText(QString::number(vandaag.year()));
+  comMaand->setCurrentIndex(vandaag.month() - 1);
+  iDag = vandaag.day();
+  sDatum = DatumTekst(vandaag);
+  sKalenderDatum.clear();
+  centreer(this);
+  bLaden = false;
+  kiesMaandOfJaar();
+}
+
+void frmZemlo05::Form_Activate() {
+  unsetCursor();
+  setWindowTitle(zonderAmpersand(Tekst(60)) + QStringLiteral(" (") + sDatum + u')');
+  ZetFocus(this, cmdFocus);
+}
+
+void frmZemlo05::resizeEvent(QResizeEvent *event) {
+  ZemloWindow::resizeEvent(event);
+  centreer(this);
+}
+
+QString frmZemlo05::maandNaam(int maand) const { return m_maanden.value(maand - 1); }
+
+void frmZemlo05::ToonDatum() {
+  if (bLaden)
+    return;
+  iMaand = static_cast<int>(m_maanden.indexOf(comMaand->currentText())) + 1;
+  if (iMaand < 1)
+    return; // no month to draw
+  iJaar = comJaar->currentText().toInt();
+  const int lengte = maandLengte(iMaand, iJaar);
+  // The chosen day is cut to the length of the month: no date that does not exist.
+  iDag = std::clamp(iDag, 1, lengte);
+  sDatum = kalenderDatum(iDag, iMaand, iJaar);
+  const int eerste = eersteKolom(iMaand, iJaar);
+  for (int i = 1; i <= 42; ++i) {
+    lblDatum[i]->setText(QString());
+    lblDatum[i]->setVisible(i <= 35);
+  }
+  for (int dag = 1; dag <= lengte; ++dag) {
+    QLabel *l = lblDatum[eerste - 1 + dag];
+    l->setText(QString::number(dag));
+    l->setVisible(true);
+  }
+  for (int i = 1; i <= 42; ++i) {
+    QLabel *l = lblDatum[i];
+    const bool gekozen = l->text() == QString::number(iDag);
+    l->setFrameShape(gekozen ? QFrame::Panel : QFrame::NoFrame);
+    l->setFrameShadow(gekozen ? QFrame::Raised : QFrame::Plain);
+    l->setLineWidth(gekozen ? 2 : 1);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, platform::colorFromBgr(gekozen ? 0xE0E0E0 : 0xFFFFFF));
+    p.setColor(QPalette::WindowText, platform::colorFromBgr(gekozen ? 0x0000FF : 0x000000));
+    l->setPalette(p);
+    l->setEnabled(true);
+  }
+}
+
+void frmZemlo05::zetCaption() {
+  setWindowTitle(zonderAmpersand(Tekst(60)) + QStringLiteral(" (") + sKalenderDatum + u')');
+}
+
+void frmZemlo05::lblDatum_Click(int index) {
+  const QString tekst = lblDatum[index]->text();
+  if (tekst.isEmpty())
+    return;
+  iDag = tekst.toInt();
+  ToonDatum();
+  sKalenderDatum = kalenderDatum(iDag, iMaand, iJaar);
+  zetCaption();
+}
+
+void frmZemlo05::kiesMaandOfJaar() {
+  if (bLaden)
+    return;
+  ToonDatum();
+  if (iMaand < 1)
+    return;
+  sKalenderDatum = kalenderDatum(iDag, iMaand, iJaar);
+  zetCaption();
+}
+
+void frmZemlo05::cmdOK_Click() {
+  const int maand = static_cast<int>(m_maanden.indexOf(comMaand->currentText())) + 1;
+  if (maand >= 1)
+    sKalenderDatum = kalenderDatum(iDag, maand, comJaar->currentText().toInt());
+  cmdTerugTag = sKalenderDatum;
+  ZetFocus(this, cmdFocus);
+  cmdTerug_Click();
+}
+
+void frmZemlo05::cmdTerug_Click() {
+  if (cmdTerugTag.isEmpty())
+    sKalenderDatum.clear();
+  closeWindow();
+}
+
+bool frmZemlo05::Form_KeyDown(QKeyEvent *event) {
+  const bool ctrlF4 = event->key() == Qt::Key_F4 && (event->modifiers() & Qt::ControlModifier);
+  if (event->key() == Qt::Key_Escape || ctrlF4) {
+    cmdTerug_Click();
+    return true;
+  }
+  return false;
+}
+
+bool frmZemlo05::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::MouseButtonPress && isEnabled()) {
+    for (int i = 1; i <= 42; ++i)
+      if (watched == lblDatum[i]) {
+        lblDatum_Click(i);
+        return true;
+      }
+  }
+  // Ctrl+F4 is seen here as well: the shared key filter can take the F4 for
+  // the Ctrl press before it when both events share an address.
+  if (event->type() == QEvent::KeyPress && isEnabled() && !isClosing()) {
+    auto *widget = qobject_cast<QWidget *>(watched);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (widget && widget->window() == this && key->key() == Qt::Key_F4 &&
+        (key->modifiers() & Qt::ControlModifier)) {
+      cmdTerug_Click();
+      return true;
+    }
+  }
+  // The boxes are for choosing only: a typed character is dropped.
+  if (event->type() == QEvent::KeyPress && (watched == comMaand || watched == comJaar)) {
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Escape && !key->text().isEmpty() && key->text()[0].isPrint()) {
+      ZetFocus(this, cmdFocus);
+      return true;
+    }
+  }
+  return ZemloWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The calendar: the director picks the date of an evening, handed back
+// through sKalenderDatum.
+#include "frame/window.h"
+
+#include <array>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+class frmZemlo05 : public ZemloWindow {
+  Q_OBJECT
+public:
+  frmZemlo05();
+  void Form_Load() override;
+  void Form_Activate() override;
+  void ToonDatum();
+
+  std::array<QLabel *, 43> lblDatum{}; // 1 to 42
+  std::array<QLabel *, 8> lblDag{};    // 1 to 7
+  QComboBox *comMaand;
+  QComboBox *comJaar;
+  QPushButton *cmdOK;
+  QPushButton *cmdTerug;
+  QPushButton *cmdFocus;
+  QFrame *fraBackGround;
+
+  int iDag = 1;
+  int iMaand = 1;
+  int iJaar = 2024;
+  QString sDatum;
+  QString cmdTerugTag;
+
+protected:
+  bool Form_KeyDown(QKeyEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
+
+private:
+  void lblDatum_Click(int index);
+  void kiesMaandOfJaar();
+  void cmdOK_Click();
+  void cmdTerug_Click();
+  void zetCaption();
+  QString maandNaam(int maand) const;
+
+  QStringList m_maanden;
+  bool bLaden = false;
+};

@@ -1,0 +1,32 @@
+#include "groups/kalender.h"
+
+#include "frame/bas_zemlo.h"
+
+#include <algorithm>
+
+namespace groups {
+
+int maandLengte(int maand, int jaar) {
+  switch (maand) {
+  case 4:
+  case 6:
+  case 9:
+  case 11:
+    return 30;
+  case 2:
+    return QDate::isLeapYear(jaar) ? 29 : 28;
+  default:
+    return 31;
+  }
+}
+
+int eersteKolom(int maand, int jaar) { return QDate(jaar, maand, 1).dayOfWeek(); }
+
+int cel(int dag, int maand, int jaar) { return eersteKolom(maand, jaar) - 1 + dag; }
+
+QString kalenderDatum(int dag, int maand, int jaar) {
+  dag = std::clamp(dag, 1, maandLengte(maand, jaar));
+  return BAS_Zemlo::DatumTekst(QDate(jaar, maand, dag));
+}
+
+} // namespace groups

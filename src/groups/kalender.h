@@ -1,0 +1,18 @@
+#pragma once
+// The calendar's rules, apart from its window.
+#include <QDate>
+#include <QString>
+
+namespace groups {
+
+// The days of a month: 31, 30, or for February 29 in a Gregorian leap year, else 28.
+int maandLengte(int maand, int jaar);
+// The column (Monday 1 to Sunday 7) of the 1st of a month.
+int eersteKolom(int maand, int jaar);
+// The cell (1 to 42, six rows of seven from Monday) that shows a day.
+int cel(int dag, int maand, int jaar);
+// A day, month and year in the form of text 63; the day is cut to the
+// length of the month so that the date always exists.
+QString kalenderDatum(int dag, int maand, int jaar);
+
+} // namespace groups

