@@ -219,17 +219,6 @@ bool frmZemlo05::eventFilter(QObject *watched, QEvent *event) {
         return true;
       }
   }
-  // Ctrl+F4 is seen here as well: the shared key filter can take the F4 for
-  // the Ctrl press before it when both events share an address.
-  if (event->type() == QEvent::KeyPress && isEnabled() && !isClosing()) {
-    auto *widget = qobject_cast<QWidget *>(watched);
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (widget && widget->window() == this && key->key() == Qt::Key_F4 &&
-        (key->modifiers() & Qt::ControlModifier)) {
-      cmdTerug_Click();
-      return true;
-    }
-  }
   // The boxes are for choosing only: a typed character is dropped.
   if (event->type() == QEvent::KeyPress && (watched == comMaand || watched == comJaar)) {
     auto *key = static_cast<QKeyEvent *>(event);
