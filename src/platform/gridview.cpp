@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <functional>
+
 namespace platform {
 
 namespace {
@@ -188,12 +190,34 @@ void GridView::resizeEvent(QResizeEvent *event) {
   updateScrollBars();
 }
 
+// The last first-scrolled row or column that still fills the viewport, so
+// that a grid that fits shows no scroll bar.
+static int lastStart(int fixed, int count, int available, const std::function<int(int)> &size) {
+  int used = 0;
+  for (int i = count - 1; i >= fixed; --i) {
+    used += size(i);
+    if (used > available)
+      return std::min(count - 1, i + 1);
+  }
+  return fixed;
+}
+
 void GridView::updateScrollBars() {
   const GridModel &m = *m_model;
+  int fixedWidth = 0, fixedHeight = 0;
+  for (int c = 0; c < m.fixedCols(); ++c)
+    fixedWidth += twipsToPixels(m.colWidth(c));
+  for (int r = 0; r < m.fixedRows(); ++r)
+    fixedHeight += twipsToPixels(m.rowHeight(r));
+  const QSize area = viewport()->size();
+  const int lastRow = lastStart(m.fixedRows(), m.rows(), area.height() - fixedHeight,
+                                [&m](int r) { return twipsToPixels(m.rowHeight(r)); });
+  const int lastCol = lastStart(m.fixedCols(), m.cols(), area.width() - fixedWidth,
+                                [&m](int c) { return twipsToPixels(m.colWidth(c)); });
   m_syncing = true;
-  verticalScrollBar()->setRange(m.fixedRows(), std::max(m.fixedRows(), m.rows() - 1));
+  verticalScrollBar()->setRange(m.fixedRows(), std::max(m.fixedRows(), lastRow));
   verticalScrollBar()->setValue(std::max(m.topRow(), m.fixedRows()));
-  horizontalScrollBar()->setRange(m.fixedCols(), std::max(m.fixedCols(), m.cols() - 1));
+  horizontalScrollBar()->setRange(m.fixedCols(), std::max(m.fixedCols(), lastCol));
   horizontalScrollBar()->setValue(std::max(m.leftCol(), m.fixedCols()));
   m_syncing = false;
 }
