@@ -2,6 +2,7 @@
 
 #include "frame/bas_zemlo.h"
 #include "platform/textfile.h"
+#include "preparation/invoerkop.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,11 @@ void hernoem(const QString &folder, const QString &name, Soort soort) {
   const QString oudPad = folder + u'/' + name;
   const QString nieuwPad = folder + u'/' + *nieuw;
   if (soort == Soort::Groepen) {
+    // A group whose results file cannot follow keeps its name, so that the
+    // evening still finds its group.
+    const QString invoer = BAS_Zemlo::Pad(QStringLiteral("invoer"));
+    if (QFileInfo::exists(invoer + u'/' + InvoerNaam(name)) && bestaat(invoer, InvoerNaam(*nieuw)))
+      return;
     const QString oudeMail = name.left(name.size() - 4) + QStringLiteral(".mail");
     const QString nieuweMail = nieuw->left(nieuw->size() - 4) + QStringLiteral(".mail");
     const bool metMail = QFileInfo::exists(folder + u'/' + oudeMail);
@@ -69,6 +75,10 @@ void hernoem(const QString &folder, const QString &name, Soort soort) {
       QFile::rename(nieuwPad, oudPad); // keep the pair together
     return;
   }
+  // A results file whose group kept its old name keeps its name too.
+  if (const auto groep = GroepNaamVan(name.left(name.indexOf(u'.'))))
+    if (QFileInfo::exists(BAS_Zemlo::Pad(QStringLiteral("groepen/")) + *groep + QStringLiteral(".txt")))
+      return;
   if (QFile::rename(oudPad, nieuwPad))
     herschrijfTitel(nieuwPad);
 }

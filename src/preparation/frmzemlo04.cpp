@@ -405,17 +405,27 @@ void frmZemlo04::lstInvoer_Click() {
       break;
     }
   txtSpellen->setText(kop->regels[4]);
+  // The boards spinner stands on the header's boards too, so that a step
+  // from it goes on from the number shown.
+  bBezig = true;
+  vscrSpellen->setValue(static_cast<int>(lstSpelNummers.indexOf(QString::number(kop->spellen))));
+  bBezig = false;
 
+  // The schema is chosen only when its file can be read: the entry windows
+  // need it.
   const int i = ZoekInLijst(lstSchema, kop->regels[5], 1);
-  if (i != -1) {
+  const bool leesbaar =
+      preparation::LeesSchema(i != -1 ? lstSchema->item(i)->text() : kop->schema).has_value();
+  if (i != -1 && leesbaar) {
     lstSchema->selectionModel()->setCurrentIndex(lstSchema->model()->index(i, 0),
                                                  QItemSelectionModel::NoUpdate);
     lstSchema->item(i)->setSelected(true);
     optInvoer[kop->invoerWijze]->setChecked(true);
-  } else if (!preparation::LeesSchema(kop->schema)) {
-    melding(QString(Tekst(141)).replace(u'~', QStringLiteral("schema/%1/%2.txt")
-                                                  .arg(iTaal)
-                                                  .arg(kop->schema)));
+  } else if (!leesbaar) {
+    melding(QString(Tekst(141)).replace(
+        u'~', QStringLiteral("schema/%1/%2.txt")
+                  .arg(iTaal)
+                  .arg(i != -1 ? lstSchema->item(i)->text() : kop->schema)));
   }
 
   optInvoer[0]->setEnabled(false);
@@ -563,14 +573,21 @@ void frmZemlo04::cmdStart_Click() {
     return;
   }
   preparation::SchrijfStart(iInvoerWijze);
-  if (sInvoerBestand.isEmpty())
+  const bool nieuw = sInvoerBestand.isEmpty();
+  if (nieuw)
     sInvoerBestand = preparation::InvoerNaam(sGroepBestand);
   QString map = Pad(QStringLiteral("invoer"));
   MaakPad(map);
-  preparation::MaakInvoerBestand(map + sInvoerBestand,
-                                 {lblGroep->text() + u' ' + Tekst(70), lblParen->text(),
-                                  lblStilzit->text(), txtRonden->text(), txtSpellen->text(),
-                                  schemaNaam, QString::number(iInvoerWijze)});
+  if (!preparation::MaakInvoerBestand(map + sInvoerBestand,
+                                      {lblGroep->text() + u' ' + Tekst(70), lblParen->text(),
+                                       lblStilzit->text(), txtRonden->text(), txtSpellen->text(),
+                                       schemaNaam, QString::number(iInvoerWijze)})) {
+    // No results file: the evening cannot begin; the choices stay for another try.
+    if (nieuw)
+      sInvoerBestand.clear();
+    parkeer();
+    return;
+  }
   sluitStap();
 }
 
@@ -581,7 +598,9 @@ void frmZemlo04::cmdTerug_Click() {
 }
 
 bool frmZemlo04::kanStarten() const {
-  return !sInvoerBestand.isEmpty() && cmdStart->isEnabledTo(this) && gekozenSchema() >= 0;
+  const int schema = gekozenSchema();
+  return !sInvoerBestand.isEmpty() && cmdStart->isEnabledTo(this) && schema >= 0 &&
+         preparation::LeesSchema(lstSchema->item(schema)->text());
 }
 
 void frmZemlo04::escapeOfSluiten() {

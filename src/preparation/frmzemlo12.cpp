@@ -97,6 +97,21 @@ void frmZemlo12::Form_Load() {
   fraSchema->setTitle(Tekst(55));
   chkSelecteer->setText(Tekst(174));
 
+  // The words, the count and the spinner on one line; laid out before the
+  // fetch so that the window is whole also when the list does not come.
+  lblInfo[0]->setText(Tekst(161) + u' ' + Tekst(55).toLower() + u' ' + Tekst(172).toLower() +
+                      QStringLiteral(": "));
+  lblInfo[1]->setText(Tekst(32).toLower());
+  lblInfo[0]->adjustSize();
+  lblInfo[1]->adjustSize();
+  const int midden = lblInfo[0]->y() + lblInfo[0]->height() / 2;
+  int x = lblInfo[0]->x() + lblInfo[0]->width() + 4;
+  txtSchema->move(x, midden - txtSchema->height() / 2);
+  x += txtSchema->width();
+  vscrSchema->move(x, midden - vscrSchema->height() / 2);
+  x += vscrSchema->width() + 6;
+  lblInfo[1]->move(x, lblInfo[0]->y());
+
   // The list is fetched anew at every opening.
   std::optional<QStringList> lijst;
   {
@@ -113,20 +128,6 @@ void frmZemlo12::Form_Load() {
   lstSchema = preparation::LeesSchemaLijst(*lijst);
   lstSchemaOpInternet = preparation::SpinnerLijst(lstSchema);
   setEnabled(true);
-
-  lblInfo[0]->setText(Tekst(161) + u' ' + Tekst(55).toLower() + u' ' + Tekst(172).toLower() +
-                      QStringLiteral(": "));
-  lblInfo[1]->setText(Tekst(32).toLower());
-  // The words, the count and the spinner on one line.
-  lblInfo[0]->adjustSize();
-  lblInfo[1]->adjustSize();
-  const int midden = lblInfo[0]->y() + lblInfo[0]->height() / 2;
-  int x = lblInfo[0]->x() + lblInfo[0]->width() + 4;
-  txtSchema->move(x, midden - txtSchema->height() / 2);
-  x += txtSchema->width();
-  vscrSchema->move(x, midden - vscrSchema->height() / 2);
-  x += vscrSchema->width() + 6;
-  lblInfo[1]->move(x, lblInfo[0]->y());
 
   const int n = static_cast<int>(lstSchemaOpInternet.size());
   vscrSchema->setRange(-2, n);

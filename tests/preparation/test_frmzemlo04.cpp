@@ -49,9 +49,12 @@ private slots:
   void deleteGroupAsksFirst();
   void deleteResultsFileClearsChoices();
   void escapeOpensEntryOnlyWhenStartCould();
+  void escapeNeedsReadableSchema_data();
+  void escapeNeedsReadableSchema();
   void closeBoxActsAsEscape();
   void startFileChoosesWayOfEntry();
   void missingSchemaAtStart();
+  void startThatCannotWriteStays();
 
 private:
   void setUpFolder(int taal);
@@ -285,7 +288,9 @@ void TestFrmZemlo04::earlierResultsFileLocksChoices() {
   QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
   QVERIFY(get<QPushButton>("cmdWisInvoer")->isEnabled());
   // Start leaves the file byte for byte, also though the boards shown differ.
+  // The boards spinner steps on from the header's boards.
   get<QScrollBar>("vscrSpellen")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  QCOMPARE(get<QLineEdit>("txtSpellen")->text(), QStringLiteral("4"));
   QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
   QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.txt"), old);
   QCOMPARE(m_folder->read("start.txt"), QByteArray(" 1 \r\n"));
@@ -457,6 +462,38 @@ void TestFrmZemlo04::escapeOpensEntryOnlyWhenStartCould() {
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
 }
 
+void TestFrmZemlo04::escapeNeedsReadableSchema_data() {
+  QTest::addColumn<bool>("leegBijKiezen");
+  QTest::newRow("schema file empty when chosen") << true;
+  QTest::newRow("schema file gone after choosing") << false;
+}
+
+void TestFrmZemlo04::escapeNeedsReadableSchema() {
+  QFETCH(bool, leegBijKiezen);
+  setUpFolder(10);
+  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
+                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  leegBijKiezen ? QByteArray() : QByteArray("T\r\n1\t1- 2 (1-4)\r\n"));
+  registerWindow(QStringLiteral("frmZemlo07"), [] { return new NepInvoer(QStringLiteral("frmZemlo07")); });
+  QVERIFY(open());
+  click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
+  if (leegBijKiezen) {
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes.last().text,
+             QStringLiteral("Bestand <schema/10/08 Paren 06 Ronden Howell.txt> niet gevonden."));
+    QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
+  } else {
+    QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+    QFile::remove(m_folder->path("schema/10/08 Paren 06 Ronden Howell.txt"));
+  }
+  QTest::keyClick(m_prep, Qt::Key_Escape);
+  testing::flushDeletes();
+  QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));
+  QVERIFY(!m_prep);
+  QVERIFY(m_main->isEnabled());
+}
+
 void TestFrmZemlo04::closeBoxActsAsEscape() {
   setUpFolder(10);
   m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
@@ -509,6 +546,25 @@ void TestFrmZemlo04::missingSchemaAtStart() {
   QVERIFY(m_prep && m_prep->isEnabled());
   QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep A Uitslag.txt"));
   QVERIFY(!m_folder->exists("start.txt"));
+}
+
+void TestFrmZemlo04::startThatCannotWriteStays() {
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  // A folder where the results file should go: it cannot be written.
+  QVERIFY(QDir().mkpath(m_folder->path("invoer/08-11-2023 Groep A Uitslag.txt")));
+  registerWindow(QStringLiteral("frmZemlo06"), [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  QVERIFY(open());
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
+  QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+  testing::flushDeletes();
+  QVERIFY(!findWindow(QStringLiteral("frmZemlo06")));
+  QVERIFY(m_prep && m_prep->isVisible() && m_prep->isEnabled());
+  QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
+  QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
 }
 
 #include "test_frmzemlo04.moc"

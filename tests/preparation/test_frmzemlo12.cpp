@@ -244,6 +244,12 @@ void TestFrmZemlo12::listNotFetched() {
   QVERIFY(m_win->isEnabled());
   QCOMPARE(m_win->lstOpInternet->count(), 0);
   QVERIFY(!m_win->cmdDownLoad->isEnabled());
+  // The window is laid out all the same: the words, the box and the spinner
+  // on one line, side by side.
+  QCOMPARE(m_win->lblInfo[0]->text(), QStringLiteral("Download speelschema's van: "));
+  QVERIFY(m_win->lblInfo[0]->geometry().right() < m_win->txtSchema->x());
+  QVERIFY(m_win->txtSchema->geometry().right() < m_win->vscrSchema->x());
+  QVERIFY(m_win->vscrSchema->geometry().right() < m_win->lblInfo[1]->x());
   // Only Back does anything useful: the spinner has nothing to show.
   m_win->vscrSchema->triggerAction(QAbstractSlider::SliderSingleStepSub);
   QCOMPARE(m_win->lstOpInternet->count(), 0);

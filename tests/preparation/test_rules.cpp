@@ -32,6 +32,7 @@ private slots:
   void schemaReadAndCheck();
   void datePassDutch();
   void datePassEnglish();
+  void datePassKeepsEveningWithGroup();
   void schemaList();
   void safeNames_data();
   void safeNames();
@@ -310,6 +311,32 @@ void TestPreparationRules::datePassEnglish() {
   QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"2023-11-08 Group A Result"}));
   QCOMPARE(folder.read("invoer/2023-11-08 Group A Result.txt"),
            QByteArray("2023-11-08 Group A Result\r\n"));
+}
+
+void TestPreparationRules::datePassKeepsEveningWithGroup() {
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  // C cannot move (its companion's new name is taken): nor can its evening.
+  folder.write("groepen/2023-11-10 Groep C.txt", "c\r\n");
+  folder.write("groepen/2023-11-10 Groep C.mail", "cm\r\n");
+  folder.write("groepen/10-11-2023 Groep C.mail", "other\r\n");
+  folder.write("invoer/2023-11-10 Groep C Uitslag.txt", "2023-11-10 Groep C Uitslag\r\n");
+  // D's evening cannot move (its new name is taken): nor can D.
+  folder.write("groepen/2023-11-11 Groep D.txt", "d\r\n");
+  folder.write("invoer/2023-11-11 Groep D Uitslag.txt", "2023-11-11 Groep D Uitslag\r\n");
+  folder.write("invoer/11-11-2023 Groep D Uitslag.txt", "11-11-2023 Groep D Uitslag\r\n");
+  // E moves with its evening; F's evening moves though F is gone.
+  folder.write("groepen/2023-11-12 Groep E.txt", "e\r\n");
+  folder.write("invoer/2023-11-12 Groep E Uitslag.txt", "2023-11-12 Groep E Uitslag\r\n");
+  folder.write("invoer/2023-11-13 Groep F Uitslag.txt", "2023-11-13 Groep F Uitslag\r\n");
+  QCOMPARE(VulBestanden(Soort::Groepen, false),
+           QStringList({"12-11-2023 Groep E", "2023-11-10 Groep C", "2023-11-11 Groep D"}));
+  QCOMPARE(VulBestanden(Soort::Invoer, false),
+           QStringList({"11-11-2023 Groep D Uitslag", "12-11-2023 Groep E Uitslag",
+                        "13-11-2023 Groep F Uitslag", "2023-11-10 Groep C Uitslag",
+                        "2023-11-11 Groep D Uitslag"}));
+  QCOMPARE(folder.read("invoer/2023-11-10 Groep C Uitslag.txt"), QByteArray("2023-11-10 Groep C Uitslag\r\n"));
+  QCOMPARE(folder.read("invoer/12-11-2023 Groep E Uitslag.txt"), QByteArray("12-11-2023 Groep E Uitslag\r\n"));
 }
 
 void TestPreparationRules::schemaList() {
