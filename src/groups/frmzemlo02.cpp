@@ -115,7 +115,8 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
     connect(chkTitel[i], &QCheckBox::toggled, this, [this, i] { chkTitel_Click(i); });
   for (int i = 0; i < 3; ++i) {
     connect(txtNaam[i], &QLineEdit::textChanged, this, [this, i](const QString &tekst) {
-      if (!bevatVerboden(tekst, i == 2 ? verbodenInEmail() : verbodenInNaam()))
+      // The text the box settled on (not one refused and put back just now).
+      if (tekst == txtNaam[i]->text())
         m_vorige[i] = tekst;
       txtNaam_Change();
     });
@@ -126,7 +127,7 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
   connect(cmdOpslaan, &QPushButton::clicked, this, [this] { cmdOpslaan_Click(); });
   connect(cmdWissen, &QPushButton::clicked, this, [this] { cmdWissen_Click(); });
   connect(txtNaamBestand, &QLineEdit::textChanged, this, [this](const QString &tekst) {
-    if (!bevatVerboden(tekst, sVerbodenTekens + QStringLiteral("|\r\n")))
+    if (tekst == txtNaamBestand->text())
       m_vorigeBestand = tekst;
     cmdOpslaan->setEnabled(!txtNaamBestand->text().trimmed().isEmpty());
   });
@@ -372,11 +373,12 @@ void frmZemlo02::txtNaam_KeyUp(int index) {
 }
 
 // Text that reaches a box other than by a typed key (pasting) is refused
-// when it holds a refused character, as a typed one is.
+// when it adds a refused character, as a typed one is. A name read from a
+// file may already hold one; editing the rest of it stays possible.
 void frmZemlo02::txtNaam_Edited(int index) {
   QLineEdit *box = txtNaam[index];
   const QString verboden = index == 2 ? verbodenInEmail() : verbodenInNaam();
-  if (bevatVerboden(box->text(), verboden)) {
+  if (telVerboden(box->text(), verboden) > telVerboden(m_vorige[index], verboden)) {
     box->setText(m_vorige[index]);
     meldVerboden(verbodenTekst(), box);
   }
@@ -519,7 +521,8 @@ bool frmZemlo02::txtNaamBestand_KeyPress(QKeyEvent *event) {
 }
 
 void frmZemlo02::txtNaamBestand_Edited() {
-  if (bevatVerboden(txtNaamBestand->text(), sVerbodenTekens + QStringLiteral("|\r\n"))) {
+  const QString verboden = sVerbodenTekens + QStringLiteral("|\r\n");
+  if (telVerboden(txtNaamBestand->text(), verboden) > telVerboden(m_vorigeBestand, verboden)) {
     txtNaamBestand->setText(m_vorigeBestand);
     meldVerboden(Tekst(43) + u'"', txtNaamBestand);
   }

@@ -466,10 +466,15 @@ void frmZemlo03::telParen() {
 }
 
 // Gives a player of the group back to their own row of the names grid, when
-// the player was taken from it (their line is in the mail list).
-void frmZemlo03::geefSpelerTerug(int nummer) {
+// the player was taken from it: their line, with their number and their name,
+// is in the mail list. A player of a reloaded group who was not found keeps
+// the number of someone else, who is not given back for them.
+void frmZemlo03::geefSpelerTerug(const GroepSpeler &speler) {
+  const int nummer = speler.nummer;
   for (qsizetype i = 0; i < lstMail.size(); ++i) {
-    if (lstMail[i].section(u'|', 0, 0).toInt() != nummer || nummer <= 0)
+    const QStringList v = namenVelden(lstMail[i]);
+    if (v[0].toInt() != nummer || nummer <= 0 ||
+        spelerNaam({v[1], v[2], v[3], v[4]}).compare(speler.naam, Qt::CaseInsensitive) != 0)
       continue;
     if (nummer < lstPlaatsTerug.size() && nummer < namen.rows() - 1)
       zetRij(namen, nummer, lstPlaatsTerug[nummer].split(u'|'));
@@ -499,8 +504,8 @@ void frmZemlo03::msfgGroepen_Click(int row) {
   const GroepRegel paar = leesGroepRegel(lstGroep[row - 1]);
   verwijderRij(groepen, row);
   lstGroep.removeAt(row - 1);
-  geefSpelerTerug(paar.a.nummer);
-  geefSpelerTerug(paar.b.nummer);
+  geefSpelerTerug(paar.a);
+  geefSpelerTerug(paar.b);
   NummerGroepen();
   telParen();
   cmdToevoegen->setEnabled(!lblNaam[0]->text().isEmpty() && !lblNaam[1]->text().isEmpty());

@@ -77,7 +77,7 @@ private:
   void leegSlot(int index);
   void telParen();
   void werkOpslaanBij();
-  void geefSpelerTerug(int nummer);
+  void geefSpelerTerug(const groups::GroepSpeler &speler);
 
   void lstNamenBestand_Click();
   void msfgNamen_Click(int row);

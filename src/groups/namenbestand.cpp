@@ -133,4 +133,9 @@ bool bevatVerboden(const QString &tekst, const QString &verboden) {
   return std::any_of(tekst.begin(), tekst.end(), [&](QChar c) { return verboden.contains(c); });
 }
 
+int telVerboden(const QString &tekst, const QString &verboden) {
+  return static_cast<int>(
+      std::count_if(tekst.begin(), tekst.end(), [&](QChar c) { return verboden.contains(c); }));
+}
+
 } // namespace groups

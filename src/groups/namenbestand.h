@@ -73,5 +73,6 @@ QString verbodenInEmail();
 // "|" would show as a line break there, so it is refused without being named).
 QString verbodenTekst();
 bool bevatVerboden(const QString &tekst, const QString &verboden);
+int telVerboden(const QString &tekst, const QString &verboden);
 
 } // namespace groups

@@ -315,6 +315,17 @@ private slots:
     QCOMPARE(row(w->namen, 1, 0, 2), QStringLiteral("1|Dhr.|Jan"));
     QCOMPARE(row(w->namen, 3, 0, 2), QStringLiteral("3|Mevr.|Els"));
     QCOMPARE(w->lstMail, QStringList({"2||Piet|de Jong|"}));
+    // Player 3 is picked into a new pair; taking out the pair of the other
+    // player 3 ("Els de Wit", never taken) leaves her where she is.
+    w->lstGroepBestand->clearSelection();
+    w->lstGroepBestand->setCurrentRow(0);
+    QCOMPARE(w->lstGroep.size(), 2);
+    pair(w, 3, 4);
+    QCOMPARE(w->lstGroep.size(), 3);
+    clickCell(w->msfgGroepen, 1, 1);
+    QCOMPARE(row(w->namen, 3), QStringLiteral("3||||"));
+    QCOMPARE(w->lstMail, QStringList({"2||Piet|de Jong|", "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl",
+                                      "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"}));
   }
 
   void deletingTheNamesFileResetsTheWindow() {

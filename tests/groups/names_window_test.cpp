@@ -314,6 +314,45 @@ private slots:
                         "4|Mevr.|Ria|Vos|ria@vos.nl\r\n"));
   }
 
+  // A name with a character the boxes refuse (a hyphen, written by hand) can
+  // still be edited: only a refused character that the edit adds is refused.
+  void editingANameThatHoldsARefusedCharacter() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"
+                                     "1|Dhr.|Jan|Jansen-Smit|jan@club.nl\r\n");
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    w->lstNamenBestand->setCurrentRow(0);
+    p.boxes.answers = {false};
+    clickCell(w->msfgNamen, 1, 2);
+    p.takeBoxes();
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Jansen-Smit"));
+    w->txtNaam[1]->setFocus();
+    QTest::keyClick(w->txtNaam[1], Qt::Key_End);
+    QTest::keyClicks(w->txtNaam[1], QStringLiteral("x"));
+    QTest::keyClick(w->txtNaam[1], Qt::Key_Backspace);
+    QTest::keyClick(w->txtNaam[1], Qt::Key_Backspace);
+    QApplication::processEvents();
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Jansen-Smi"));
+    QVERIFY(p.takeBoxes().isEmpty());
+    // A pasted refused character is still refused, the text staying as it was.
+    QApplication::clipboard()->setText(QStringLiteral("|x"));
+    QTest::keyClick(w->txtNaam[1], Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Jansen-Smi"));
+    QCOMPARE(p.takeBoxes().size(), 1);
+    // So can a file name that holds a refused "." (a file made by hand).
+    p.folder.write("namen/Club.2024.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n");
+    Program::click(w->chkSorteer);
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club.2024"));
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club.2024"));
+    w->txtNaamBestand->setFocus();
+    QTest::keyClick(w->txtNaamBestand, Qt::Key_End);
+    QTest::keyClick(w->txtNaamBestand, Qt::Key_Backspace);
+    QApplication::processEvents();
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club.202"));
+    QVERIFY(p.takeBoxes().isEmpty());
+  }
+
   void englishCaptions() {
     Program p(11);
     auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
