@@ -476,6 +476,9 @@ void frmZemlo02::cmdOpslaan_Click() {
     regels.append(rijTekst(namen, r, 0, 4, QStringLiteral("|")));
   if (!schrijfNamenBestand(basis, regels)) {
     // Nothing is lost: the grid and the name stay for another try.
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', QStringLiteral("namen/") + basis +
+                                                                QStringLiteral(".txt")));
     msfgNamen->show();
     geefTerug();
     return;

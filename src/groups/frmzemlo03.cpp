@@ -589,6 +589,9 @@ void frmZemlo03::cmdOpslaan_Click() {
   }
   if (!schrijfGroepBestand(basis, lstGroep, lstMail)) {
     // Nothing is lost: the group stays for another try.
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', QStringLiteral("groepen/") + basis +
+                                                                QStringLiteral(".txt")));
     ZetFocus(this, cmdSetfocus);
     return;
   }

@@ -583,6 +583,7 @@ void frmZemlo04::cmdStart_Click() {
                                        lblStilzit->text(), txtRonden->text(), txtSpellen->text(),
                                        schemaNaam, QString::number(iInvoerWijze)})) {
     // No results file: the evening cannot begin; the choices stay for another try.
+    melding(QString(Tekst(181)).replace(u'~', QStringLiteral("invoer/") + sInvoerBestand));
     if (nieuw)
       sInvoerBestand.clear();
     parkeer();

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -52,6 +53,24 @@ void pickDate(frmZemlo03 *w) {
 class GroupsWindowTest : public QObject {
   Q_OBJECT
 private slots:
+  void failedSaveSaysSoAndKeepsTheGroup() {
+    Program p(10);
+    platform::setClock(QDateTime(QDate(2026, 12, 9), QTime(20, 0)));
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    QVERIFY(QDir().mkpath(p.folder.path("groepen/09-12-2026 Groep A.txt"))); // in the way
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    pair(w, 1, 3);
+    pickDate(w);
+    p.takeBoxes();
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Het bestand groepen/09-12-2026 Groep A.txt kan niet worden opgeslagen.\n"
+                          "Controleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(w->lstGroep.size(), 1);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("09-12-2026"));
+  }
+
   void composeSaveAndReload_data() {
     QTest::addColumn<int>("taal");
     QTest::newRow("Dutch") << 10;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QDir>
 #include <QTest>
 
 using namespace groupstest;
@@ -211,6 +212,20 @@ private slots:
     QCOMPARE(p.folder.read("namen/Nieuw.txt"),
              QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"));
     QCOMPARE(p.folder.read("namen/Nieuw.mail"), p.folder.read("namen/Nieuw.txt"));
+  }
+
+  void failedSaveSaysSoAndKeepsTheList() {
+    Program p(10);
+    QVERIFY(QDir().mkpath(p.folder.path("namen/Vast.txt"))); // a folder in the way
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    type(w->txtNaamBestand, QStringLiteral("Vast"));
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Het bestand namen/Vast.txt kan niet worden opgeslagen.\n"
+                          "Controleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(w->namen.rows(), 3);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Vast"));
   }
 
   void editRecognisesTitleInEitherLanguage_data() {

@@ -561,6 +561,9 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
   QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
   testing::flushDeletes();
   QVERIFY(!findWindow(QStringLiteral("frmZemlo06")));
+  QCOMPARE(m_boxes->boxes.last().text,
+           QStringLiteral("Het bestand invoer/08-11-2023 Groep A Uitslag.txt kan niet worden "
+                          "opgeslagen.\nControleer de schijf en probeer het opnieuw."));
   QVERIFY(m_prep && m_prep->isVisible() && m_prep->isEnabled());
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
