@@ -496,13 +496,10 @@ void frmZemlo02::cmdWissen_Click() {
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  QString vraag = Tekst(24);
-  vraag.replace(u'~', m_bestanden[index].naam);
-  if (!platform::question(this, caption(), vraag)) {
+  if (!vraagEnWisNamenBestand(this, caption(), m_bestanden[index])) {
     cmdWissen->setEnabled(true);
   } else {
     leegRaster();
-    QFile::remove(Pad(QStringLiteral("namen/")) + m_bestanden[index].bestand);
     VulNamenBestanden();
     lblNaamBestand->setEnabled(false);
     txtNaamBestand->clear();

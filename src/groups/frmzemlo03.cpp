@@ -719,14 +719,11 @@ void frmZemlo03::cmdWisNamen_Click() {
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  QString vraag = Tekst(24);
-  vraag.replace(u'~', m_namenBestanden[index].naam);
-  if (!platform::question(this, windowTitle(), vraag)) {
+  if (!vraagEnWisNamenBestand(this, windowTitle(), m_namenBestanden[index])) {
     cmdWisNamen->setEnabled(true);
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  QFile::remove(Pad(QStringLiteral("namen/")) + m_namenBestanden[index].bestand);
   // The whole window starts again: nothing may refer to rows that are gone.
   m_namenBestand.clear();
   lstPlaatsTerug.clear();

@@ -1,8 +1,12 @@
 #include "groups/vensterhulp.h"
 
+#include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
+#include "groups/namenbestand.h"
+#include "platform/messagebox.h"
 #include "platform/grid.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -60,5 +64,13 @@ int gekozenRij(const QListWidget *list) {
 }
 
 QString zonderAmpersand(QString text) { return text.remove(u'&'); }
+
+bool vraagEnWisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand) {
+  const QString vraag = QString(BAS_Zemlo::Tekst(24)).replace(u'~', bestand.naam);
+  if (!platform::question(window, title, vraag))
+    return false;
+  QFile::remove(BAS_Zemlo::Pad(QStringLiteral("namen/")) + bestand.bestand);
+  return true;
+}
 
 } // namespace groups

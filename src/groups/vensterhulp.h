@@ -11,6 +11,8 @@ class GridModel;
 
 namespace groups {
 
+struct LijstBestand;
+
 // Centres a window on the screen, as (screen - window) \ 2.
 void centreer(QWidget *window);
 // Takes the main window's icon.
@@ -28,6 +30,10 @@ void leegRij(platform::GridModel &grid, int row, int first);
 // The selected entry of a list, -1 when none is (the current entry alone,
 // which a list takes on receiving the focus, does not count).
 int gekozenRij(const QListWidget *list);
+
+// Asks text 24 about a names file and deletes its ".txt" on Yes (the ".mail"
+// twin stays for the address look-up); true when it was deleted.
+bool vraagEnWisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand);
 
 // "&" removed from a caption.
 QString zonderAmpersand(QString text);
