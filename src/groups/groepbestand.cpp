@@ -133,24 +133,7 @@ GroepNaamDelen splitsGroepNaam(const QString &naam) {
 }
 
 QVector<LijstBestand> groepBestanden(bool omgekeerd) {
-  const QDir map(BAS_Zemlo::Pad(QStringLiteral("groepen")));
-  QStringList namen = map.entryList(QDir::Files);
-  std::sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
-    return a.compare(b, Qt::CaseInsensitive) < 0;
-  });
-  QVector<LijstBestand> out;
-  const QString woord = Tekst(125);
-  for (const QString &bestand : namen) {
-    if (!bestand.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
-      continue;
-    const QString naam = bestand.left(bestand.size() - 4);
-    if (!naam.contains(woord, Qt::CaseInsensitive))
-      continue;
-    out.append(LijstBestand{naam, bestand});
-  }
-  if (omgekeerd)
-    std::reverse(out.begin(), out.end());
-  return out;
+  return txtBestanden(BAS_Zemlo::Pad(QStringLiteral("groepen")), omgekeerd, Tekst(125));
 }
 
 } // namespace groups

@@ -83,21 +83,28 @@ bool schrijfNamenBestand(const QString &naam, const QStringList &regels) {
          platform::writeTextLines(namenMailPad(naam), regels);
 }
 
-QVector<LijstBestand> namenBestanden(bool omgekeerd) {
-  const QDir map(BAS_Zemlo::Pad(QStringLiteral("namen")));
-  QStringList namen = map.entryList(QDir::Files);
+QVector<LijstBestand> txtBestanden(const QString &map, bool omgekeerd, const QString &woord) {
+  QStringList namen = QDir(map).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
   std::sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
-    return a.compare(b, Qt::CaseInsensitive) < 0;
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
   });
   QVector<LijstBestand> out;
   for (const QString &bestand : namen) {
     if (!bestand.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) || bestand.size() <= 4)
       continue;
-    out.append(LijstBestand{bestand.left(bestand.size() - 4), bestand});
+    const QString naam = bestand.left(bestand.size() - 4);
+    if (!woord.isEmpty() && !naam.contains(woord, Qt::CaseInsensitive))
+      continue;
+    out.append(LijstBestand{naam, bestand});
   }
   if (omgekeerd)
     std::reverse(out.begin(), out.end());
   return out;
+}
+
+QVector<LijstBestand> namenBestanden(bool omgekeerd) {
+  return txtBestanden(BAS_Zemlo::Pad(QStringLiteral("namen")), omgekeerd);
 }
 
 QStringList namenMailRegels() {

@@ -56,8 +56,12 @@ struct LijstBestand {
   QString naam;
   QString bestand;
 };
-// The names files of namen, in the alphabetical order of their file names
-// (descending when omgekeerd). ".txt" is matched without regard to case.
+// The ".txt" files of a folder whose name holds woord (any file when woord
+// is empty), in the alphabetical order of their file names without regard
+// to case (descending when omgekeerd). ".txt" and woord are matched without
+// regard to case.
+QVector<LijstBestand> txtBestanden(const QString &map, bool omgekeerd, const QString &woord = {});
+// The names files of namen, in that order.
 QVector<LijstBestand> namenBestanden(bool omgekeerd);
 
 // The player lines holding an address ("@") of every names twin in namen,

@@ -1,6 +1,7 @@
 #include "preparation/bestanden.h"
 
 #include "frame/bas_zemlo.h"
+#include "groups/namenbestand.h"
 #include "platform/textfile.h"
 #include "preparation/invoerkop.h"
 
@@ -15,15 +16,6 @@ namespace preparation {
 using BAS_Zemlo::Tekst;
 
 namespace {
-
-void sorteer(QStringList &names, bool omgekeerd) {
-  std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-  });
-  if (omgekeerd)
-    std::reverse(names.begin(), names.end());
-}
 
 // Whether the folder holds an entry of that name, in any case.
 bool bestaat(const QString &folder, const QString &name) {
@@ -86,13 +78,9 @@ void hernoem(const QString &folder, const QString &name, Soort soort) {
 } // namespace
 
 QStringList GroepWoordBestanden(const QString &folder, bool bOmgekeerd) {
-  const QString woord = Tekst(125);
   QStringList names;
-  for (const QString &file : QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::NoSort))
-    if (file.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) &&
-        file.left(file.size() - 4).contains(woord, Qt::CaseInsensitive))
-      names.append(file);
-  sorteer(names, bOmgekeerd);
+  for (const groups::LijstBestand &b : groups::txtBestanden(folder, bOmgekeerd, Tekst(125)))
+    names.append(b.bestand);
   return names;
 }
 
