@@ -97,6 +97,24 @@ int BestandBestaat(const QString &sPad) {
   return info.size() > 0 ? 1 : 0;
 }
 
+QString ZoekBestand(const QString &sMap, const QString &sNaam) {
+  const QString exact = sMap + u'/' + sNaam;
+  if (sNaam.isEmpty() || QFileInfo(exact).isFile())
+    return exact;
+  QStringList namen = QDir(sMap).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QString &naam : namen)
+    if (naam.compare(sNaam, Qt::CaseInsensitive) == 0)
+      return sMap + u'/' + naam;
+  return exact;
+}
+
+QString ZoekBestand(const QString &sPad) {
+  const qsizetype slash = sPad.lastIndexOf(u'/');
+  if (slash < 0)
+    return ZoekBestand(QStringLiteral("."), sPad).mid(2);
+  return ZoekBestand(sPad.left(slash), sPad.mid(slash + 1));
+}
+
 void SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,
                 const QString &sBestand) {
   platform::writeProfileString(sSectie, sSleutel, sWaarde, sBestand);

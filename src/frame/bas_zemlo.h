@@ -52,6 +52,15 @@ void MaakPad(QString &sPad);
 // 1 the file holds at least one byte, 0 it is empty, -1 it is not there.
 int BestandBestaat(const QString &sPad);
 
+// The file of a folder whose name equals sNaam without regard to letter case:
+// the exact name when that file exists, else the first such file in the order
+// of the names; sMap + "/" + sNaam when none does (the path a new file gets).
+// Every place that opens, saves over, renames or deletes a data file finds it
+// here, so a file named "Club.TXT" is the same file as "club.txt".
+QString ZoekBestand(const QString &sMap, const QString &sNaam);
+// The same for a whole path: the folder as given, the file name matched.
+QString ZoekBestand(const QString &sPad);
+
 void SchrijfIni(const QString &sSectie, const QString &sSleutel,
                 const QString &sWaarde, const QString &sBestand);
 // Leaves the value in sIniWaarde.

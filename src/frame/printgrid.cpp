@@ -1,5 +1,6 @@
 #include "frame/printgrid.h"
 
+#include "frame/vensterhulp.h"
 #include "frame/bas_zemlo.h"
 #include "platform/clock.h"
 #include "platform/grid.h"
@@ -188,7 +189,7 @@ private:
 
       // Every cell in its own text colour, so that the header's colour does
       // not carry over into the rows under it.
-      m_painter.setPen(cell.foreColor ? platform::colorFromBgr(*cell.foreColor)
+      m_painter.setPen(cell.foreColor ? venster::kleur(*cell.foreColor)
                                       : QColor(Qt::black));
       m_painter.drawText(QPointF(tx, ty + m_metrics.ascent()), cell.text);
       x += width;

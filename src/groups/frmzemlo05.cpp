@@ -1,5 +1,6 @@
 #include "groups/frmzemlo05.h"
 
+#include "frame/vensterhulp.h"
 #include "frame/bas_zemlo.h"
 #include "groups/kalender.h"
 #include "groups/vensterhulp.h"
@@ -156,8 +157,8 @@ void frmZemlo05::ToonDatum() {
     l->setFrameShadow(gekozen ? QFrame::Raised : QFrame::Plain);
     l->setLineWidth(gekozen ? 2 : 1);
     QPalette p = l->palette();
-    p.setColor(QPalette::Window, platform::colorFromBgr(gekozen ? 0xE0E0E0 : 0xFFFFFF));
-    p.setColor(QPalette::WindowText, platform::colorFromBgr(gekozen ? 0x0000FF : 0x000000));
+    p.setColor(QPalette::Window, venster::kleur(gekozen ? 0xE0E0E0 : 0xFFFFFF));
+    p.setColor(QPalette::WindowText, venster::kleur(gekozen ? 0x0000FF : 0x000000));
     l->setPalette(p);
     l->setEnabled(true);
   }

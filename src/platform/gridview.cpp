@@ -1,5 +1,6 @@
 #include "platform/gridview.h"
 
+#include "platform/colors.h"
 #include "platform/units.h"
 
 #include <QKeyEvent>

@@ -1,0 +1,31 @@
+#pragma once
+// Helpers that every window uses: positions and sizes in twips, colours as
+// 0xBBGGRR, making named buttons and labels, centring and the program icon.
+#include <QColor>
+#include <QRect>
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace venster {
+
+// A rectangle given in twips, in pixels.
+QRect twips(int left, int top, int width, int height);
+// A length in twips, in pixels.
+int twips(int length);
+
+// A colour given as 0xBBGGRR.
+QColor kleur(std::uint32_t bgr);
+
+// A button or label with its object name, placed at a rectangle in pixels.
+QPushButton *maakKnop(QWidget *parent, const char *name, const QRect &geometry);
+QLabel *maakLabel(QWidget *parent, const char *name, const QRect &geometry);
+
+// Centres a window on its screen, as (screen - window) \ 2.
+void centreer(QWidget *window);
+// Gives a window the main window's icon.
+void neemIcoon(QWidget *window);
+
+} // namespace venster
