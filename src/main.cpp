@@ -2,7 +2,7 @@
 #include "frame/frmzemlo01.h"
 #include "groups/windows.h"
 #include "preparation/windows.h"
-#include "publication/mailtxt.h"
+#include "publication/windows.h"
 #include "rounds/windows.h"
 #include "scoring/windows.h"
 

@@ -1,17 +1,10 @@
 #pragma once
 // The state that every window shares, and the shared routines.
 #include <QDate>
+#include <array>
 #include <QString>
 #include <optional>
 #include <QStringList>
-
-class QWidget;
-class QListWidget;
-class QFont;
-namespace platform {
-class GridModel;
-class GridView;
-} // namespace platform
 
 namespace BAS_Zemlo {
 
@@ -36,6 +29,9 @@ inline QString sNaamVoorEmail;
 inline int bMailTxtFout = 0;    // -1 when MAIL.TXT was missing or damaged
 inline long lMailFout = 0;
 inline QString sMailFout;
+// MAIL.TXT as read: its non-blank lines, and the nine items of each provider.
+inline QStringList lstCodeer;
+inline std::array<QStringList, 2> lstProvider;
 
 // The text of an index in the language iTaal; an index of five digits is a
 // text number in any language. "" when there is none.
@@ -71,19 +67,6 @@ bool IsInternetVerbonden();
 // The index of the first item equal to (iExact not 0) or beginning with
 // sTekst, both without regard to case; -1 when none does.
 int ZoekInLijst(const QStringList &lijst, const QString &sTekst, int iExact);
-int ZoekInLijst(const QListWidget *lijst, const QString &sTekst, int iExact);
-
-// Gives ctl the focus when the window and the control are visible and enabled.
-void ZetFocus(QWidget *frm, QWidget *ctl);
-
-// Fits every column to its widest text followed by "W", measured in the main
-// window's font (at pointSize when that is above 0). The view is hidden
-// meanwhile and shown again unless bGridOnzichtbaar is set.
-void GridKolomBreedte(platform::GridView *grid, double pointSize = 0);
-void GridKolomBreedte(platform::GridModel &grid, double pointSize = 0);
-
-// The measuring font: a copy of the main window's font.
-QFont MeetFont(double pointSize = 0);
 
 // The date form of text 63 in the current language.
 QString DatumVorm();

@@ -1,5 +1,6 @@
 #include "frame/frmzemlo01.h"
 
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/updatecheck.h"
 #include "platform/units.h"

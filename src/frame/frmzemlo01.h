@@ -23,8 +23,6 @@ public:
   void beeindigProgramma();
 
   // The raw lines of MAIL.TXT and the settings of the two mail providers.
-  QStringList lstCodeer;
-  std::array<QStringList, 2> lstProvider;
 
   QPushButton *cmdSetfocus;
   QPushButton *cmdNamenInvoeren;

@@ -221,10 +221,3 @@ std::optional<QList<platform::KeyRecord>> ToetsRecords(const QString &sToetsen) 
 }
 
 } // namespace MSendInput
-
-void SendKeys(const QString &sToetsen, bool bWachten) {
-  Q_UNUSED(bWachten);
-  const std::optional<QList<platform::KeyRecord>> aInvoer = MSendInput::ToetsRecords(sToetsen);
-  if (aInvoer && !aInvoer->isEmpty())
-    platform::sendKeyRecords(*aInvoer);
-}

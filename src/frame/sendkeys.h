@@ -1,5 +1,5 @@
 #pragma once
-// Sending keystrokes, in the send-keys notation, to the control that has the focus.
+// The send-keys notation read into key records; SendKeys (toetsen.h) sends them.
 //
 // Notation: a character stands for the key that types it, "~" for Enter;
 // "{NAME}" or "{NAME n}" presses a named key (END, TAB, F1, ...; any case) once
@@ -24,7 +24,3 @@ inline constexpr int kMeesteHerhalingen = 1000;
 std::optional<QList<platform::KeyRecord>> ToetsRecords(const QString &sToetsen);
 
 } // namespace MSendInput
-
-// Sends the keys of sToetsen to the control that has the focus. The keys are
-// delivered before SendKeys returns, so bWachten has nothing left to wait for.
-void SendKeys(const QString &sToetsen, bool bWachten = false);

@@ -1,5 +1,6 @@
 #include "frame/updatecheck.h"
 
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "platform/clock.h"

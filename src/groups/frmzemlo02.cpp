@@ -1,7 +1,8 @@
 #include "groups/frmzemlo02.h"
 
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
-#include "frame/sendkeys.h"
+#include "frame/toetsen.h"
 #include "groups/vensterhulp.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"

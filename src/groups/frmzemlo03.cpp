@@ -1,5 +1,6 @@
 #include "groups/frmzemlo03.h"
 
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
 #include "groups/vensterhulp.h"

@@ -1,6 +1,7 @@
 #include "groups/frmzemlo05.h"
 
 #include "frame/vensterhulp.h"
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "groups/kalender.h"
 #include "groups/vensterhulp.h"

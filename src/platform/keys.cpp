@@ -1,9 +1,6 @@
 #include "platform/keys.h"
 
-#include <QApplication>
 #include <QChar>
-#include <QKeyEvent>
-#include <QWidget>
 
 namespace platform {
 
@@ -15,18 +12,6 @@ constexpr char16_t kShifted[] = u"~!@#$%^&*()_+{}|:\"<>? ";
 constexpr qsizetype kSigns = sizeof(kPlain) / sizeof(kPlain[0]) - 1;
 static_assert(sizeof(kPlain) == sizeof(kShifted));
 
-Qt::KeyboardModifier modifierOf(int key) {
-  switch (key) {
-  case Qt::Key_Shift:
-    return Qt::ShiftModifier;
-  case Qt::Key_Control:
-    return Qt::ControlModifier;
-  case Qt::Key_Alt:
-    return Qt::AltModifier;
-  default:
-    return Qt::NoModifier;
-  }
-}
 } // namespace
 
 std::optional<LayoutKey> layoutKey(char32_t c) {
@@ -57,24 +42,6 @@ int keyOfCharacter(char32_t c) {
     return Qt::Key_Escape;
   default:
     return static_cast<int>(QChar::toUpper(c));
-  }
-}
-
-void sendKeyRecords(const QList<KeyRecord> &records) {
-  Qt::KeyboardModifiers held;
-  for (const KeyRecord &record : records) {
-    // A key event carries the modifiers that were down before it.
-    const Qt::KeyboardModifiers before = held;
-    if (const Qt::KeyboardModifier modifier = modifierOf(record.key))
-      held.setFlag(modifier, !record.up);
-    QWidget *target = QApplication::focusWidget();
-    if (!target)
-      target = QApplication::activeWindow();
-    if (!target)
-      continue;
-    QKeyEvent event(record.up ? QEvent::KeyRelease : QEvent::KeyPress, record.key, before,
-                    record.text);
-    QApplication::sendEvent(target, &event);
   }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// Our stand-in for the system's keyboard input: key records, the keyboard
-// layout that tells which key types a character, and delivery of the records
-// as key events to the control that has the focus.
+// Our stand-in for the system's keyboard input: key records and the keyboard
+// layout that tells which key types a character. Delivery is in keydelivery.h.
 #include <QList>
 #include <QString>
 #include <optional>
@@ -32,12 +31,5 @@ std::optional<LayoutKey> layoutKey(char32_t c);
 
 // The Qt::Key a typed character reports: its upper-case code point.
 int keyOfCharacter(char32_t c);
-
-// Sends the records in order as key presses and releases. Each record goes to
-// the widget that has the focus when it is sent (the active window when no
-// widget has it), with the Shift, Ctrl and Alt that earlier records hold down,
-// so that a Tab moves the later keys on to the next control. Nothing is sent
-// while no window of the program is active.
-void sendKeyRecords(const QList<KeyRecord> &records);
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "preparation/frmzemlo04.h"
 
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "groups/groepbestand.h"

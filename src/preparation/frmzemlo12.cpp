@@ -1,8 +1,10 @@
 #include "preparation/frmzemlo12.h"
 
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "platform/messagebox.h"
+#include "preparation/schemaophalen.h"
 
 #include <QApplication>
 #include <QCheckBox>

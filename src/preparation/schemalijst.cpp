@@ -1,7 +1,6 @@
 #include "preparation/schemalijst.h"
 
 #include "frame/bas_zemlo.h"
-#include "platform/download.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 #include "preparation/schema.h"
@@ -72,38 +71,5 @@ QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &par
 }
 
 QString SchemaLijstPad() { return BAS_Zemlo::Pad(QStringLiteral("Lijst met speelschemas.txt")); }
-
-std::optional<QStringList> HaalSchemaLijst() {
-  const QString path = SchemaLijstPad();
-  if (BAS_Zemlo::BestandBestaat(path) == 1)
-    QFile::remove(path);
-  if (platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/Lijst met speelschemas.txt")),
-                             path) != 0)
-    return std::nullopt;
-  if (BAS_Zemlo::BestandBestaat(path) != 1)
-    return std::nullopt;
-  return platform::readTextLines(path);
-}
-
-bool HaalSchema(const QString &name) {
-  if (!IsVeiligeNaam(name))
-    return false;
-  QString folder = BAS_Zemlo::Pad(QStringLiteral("schema/10"));
-  BAS_Zemlo::MaakPad(folder);
-  const QString target = folder + name + QStringLiteral(".txt");
-  // Fetched beside the target first, so that a page that is no schema never
-  // replaces a good file.
-  const QString fresh = folder + QStringLiteral(".download-") + name + QStringLiteral(".txt");
-  QFile::remove(fresh);
-  const QString url = platform::serverUrl(QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"));
-  bool ok = platform::downloadFile(url, fresh) == 0;
-  if (ok) {
-    const auto lines = platform::readTextLines(fresh);
-    ok = lines && IsSchema(*lines) &&
-         std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) == 0;
-  }
-  QFile::remove(fresh);
-  return ok;
-}
 
 } // namespace preparation

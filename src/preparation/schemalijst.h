@@ -35,12 +35,5 @@ namespace preparation {
 
 // The list file in the program folder.
 QString SchemaLijstPad();
-// Deletes a local copy and fetches the list anew; the lines of the list, or
-// nothing when it could not be fetched or read.
-std::optional<QStringList> HaalSchemaLijst();
-// Fetches one schema into schema/10 (whatever the language). The file is
-// taken only when it reads as a schema; otherwise, and when the download
-// fails, an existing file of that name stays as it was. True on success.
-bool HaalSchema(const QString &name);
 
 } // namespace preparation

@@ -1,12 +1,12 @@
 #include "publication/mailtxt.h"
 
 #include "frame/bas_zemlo.h"
-#include "frame/frmzemlo01.h"
-#include "platform/messagebox.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 using namespace BAS_Zemlo;
 
@@ -24,6 +24,10 @@ bool allDigits(const QString &s) {
     if (c.unicode() < '0' || c.unicode() > '9')
       return false;
   return true;
+}
+// Only blanks make a line blank; a tab or any other character is content.
+bool isBlank(const QString &line) {
+  return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
 }
 } // namespace
 
@@ -58,7 +62,7 @@ Reading read(const QByteArray &bytes) {
     return r;
   r.status = Reading::Damaged;
   for (const QString &line : platform::splitLines(platform::decodeAnsi(bytes)))
-    if (!line.trimmed().isEmpty())
+    if (!isBlank(line))
       r.lines.append(line);
   if (r.lines.isEmpty() || r.lines.size() > 2)
     return r;
@@ -80,10 +84,10 @@ Reading read(const QByteArray &bytes) {
 
 } // namespace mailtxt
 
-void LeesMailTxt(frmZemlo01 *frm) {
-  frm->lstCodeer.clear();
+int LeesMailTxtBestand() {
+  lstCodeer.clear();
   bMailTxtFout = 0;
-  const QString path = Pad(QStringLiteral("MAIL.TXT"));
+  const QString path = ZoekBestand(sProgrammaMap, QStringLiteral("MAIL.TXT"));
   QByteArray bytes;
   if (BestandBestaat(path) == 1) {
     QFile file(path);
@@ -91,12 +95,11 @@ void LeesMailTxt(frmZemlo01 *frm) {
       bytes = file.readAll();
   }
   const mailtxt::Reading reading = mailtxt::read(bytes);
-  frm->lstCodeer = reading.lines;
+  lstCodeer = reading.lines;
   if (reading.status != mailtxt::Reading::Ok) {
-    platform::critical(frm, frm->windowTitle(),
-                       Tekst(reading.status == mailtxt::Reading::Missing ? 152 : 153));
     bMailTxtFout = -1;
-    return;
+    return reading.status == mailtxt::Reading::Missing ? 152 : 153;
   }
-  frm->lstProvider = reading.providers;
+  lstProvider = reading.providers;
+  return 0;
 }

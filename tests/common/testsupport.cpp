@@ -8,8 +8,31 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QTest>
+
+#include <memory>
 
 namespace testing {
+
+static QList<std::function<QObject *()>> &classes() {
+  static QList<std::function<QObject *()>> list;
+  return list;
+}
+
+int addTestClass(std::function<QObject *()> make) {
+  classes().append(std::move(make));
+  return static_cast<int>(classes().size());
+}
+
+int runTestClasses(int argc, char *argv[]) {
+  int failures = 0;
+  for (const auto &make : classes()) {
+    std::unique_ptr<QObject> test(make());
+    failures += QTest::qExec(test.get(), argc, argv);
+  }
+  return failures == 0 ? 0 : 1;
+}
 
 void resetSharedState() {
   using namespace BAS_Zemlo;
@@ -31,6 +54,8 @@ void resetSharedState() {
   bMailTxtFout = 0;
   lMailFout = 0;
   sMailFout.clear();
+  lstCodeer.clear();
+  lstProvider = {};
   platform::setOnlineAnswer(false);
   platform::setClock(std::nullopt);
 }

@@ -10,6 +10,8 @@
 namespace testing {
 
 int addTestClass(std::function<QObject *()> make);
+// Runs every registered class; 0 when all passed.
+int runTestClasses(int argc, char *argv[]);
 
 // A temporary program folder, made the program folder while it lives; the
 // shared state is reset to what it is at program start.

@@ -3,7 +3,7 @@
 #include "groups/frmzemlo03.h"
 #include "groups/frmzemlo05.h"
 #include "groups/kalender.h"
-#include "groupstest.h"
+#include "groups_fixture.h"
 #include "platform/clock.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "frame/printgrid.h"
 #include "groups/frmzemlo03.h"
 #include "groups/frmzemlo05.h"
-#include "groupstest.h"
+#include "groups_fixture.h"
 #include "platform/clock.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The names window, driven like a person.
 #include "frame/bas_zemlo.h"
 #include "groups/frmzemlo02.h"
-#include "groupstest.h"
+#include "groups_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -259,5 +259,5 @@ void TestFrmZemlo12::listNotFetched() {
   QVERIFY(m_main->isEnabled());
 }
 
-#include "test_frmzemlo12.moc"
+#include "schema_download_test.moc"
 ZEMLO_TEST_CLASS(TestFrmZemlo12)

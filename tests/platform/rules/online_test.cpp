@@ -38,5 +38,5 @@ private slots:
   }
 };
 
-#include "tst_online.moc"
+#include "online_test.moc"
 ZEMLO_TEST_CLASS(TestOnline)

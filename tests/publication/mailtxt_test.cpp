@@ -1,8 +1,9 @@
 // Reading MAIL.TXT at start-up: clean files and damaged ones.
 #include "common/testsupport.h"
+#include "publication/windows.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
-#include "mailtxtfixture.h"
+#include "rules/mailtxtfixture.h"
 #include "platform/messagebox.h"
 #include "publication/mailtxt.h"
 
@@ -20,52 +21,6 @@ QStringList inListOrder(const QStringList &f) {
 class TestMailTxt : public QObject {
   Q_OBJECT
 private slots:
-  void cleanFiles() {
-    const QStringList a = fixture::provider(QStringLiteral("smtp.a.nl|"));
-    const QStringList b = fixture::provider(QStringLiteral("b\xe9"));
-    auto two = mailtxt::read(fixture::mailTxt({a, b}, "\r\n  \r\n", "\r\n", " \r\n"));
-    QCOMPARE(two.status, mailtxt::Reading::Ok);
-    QCOMPARE(two.providerCount, 2);
-    QCOMPARE(two.providers[0], inListOrder(a));
-    QCOMPARE(two.providers[1], inListOrder(b));
-    QCOMPARE(two.lines.size(), 2);
-
-    auto one = mailtxt::read(fixture::mailTxt({a}));
-    QCOMPARE(one.status, mailtxt::Reading::Ok);
-    QCOMPARE(one.providerCount, 1);
-    QVERIFY(one.providers[1].isEmpty());
-  }
-
-  void damagedFiles_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("status");
-    const QStringList a = fixture::provider(QStringLiteral("a"));
-    const QByteArray good = fixture::mailTxt({a});
-    QByteArray longer = good;
-    longer.append("\r\n");
-    QByteArray badGroup = good;
-    badGroup[5] = 'x';
-    QByteArray belowOffset = fixture::scrambleLine({"a", "b", "c", "d", "e", "f", "g", "h", "i"},
-                                                   100, "0000");
-    belowOffset.replace(3, 3, "050");
-    QTest::newRow("empty") << QByteArray() << int(mailtxt::Reading::Missing);
-    QTest::newRow("only blank lines") << QByteArray("\r\n   \r\n") << int(mailtxt::Reading::Damaged);
-    QTest::newRow("length changed") << longer << int(mailtxt::Reading::Damaged);
-    QTest::newRow("eight fields") << fixture::mailTxt({a.mid(0, 8)}) << int(mailtxt::Reading::Damaged);
-    QTest::newRow("three providers") << fixture::mailTxt({a, a, a}) << int(mailtxt::Reading::Damaged);
-    QTest::newRow("group of letters") << badGroup << int(mailtxt::Reading::Damaged);
-    QTest::newRow("group below the offset")
-        << QByteArray(belowOffset + "\r\n") << int(mailtxt::Reading::Damaged);
-    QTest::newRow("short line") << QByteArray("12\r\n") << int(mailtxt::Reading::Damaged);
-    QTest::newRow("garbage") << QByteArray("\xff\xfe<html>\r\n") << int(mailtxt::Reading::Damaged);
-  }
-
-  void damagedFiles() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, status);
-    QCOMPARE(int(mailtxt::read(bytes).status), status);
-  }
-
   void startUpReadsIntoTheMainWindow() {
     testing::ProgramFolder folder;
     const QStringList a = fixture::provider(QStringLiteral("a"));
@@ -77,9 +32,9 @@ private slots:
     auto *w = static_cast<frmZemlo01 *>(showWindow(QStringLiteral("frmZemlo01")));
     QVERIFY(answerer.boxes.isEmpty());
     QCOMPARE(bMailTxtFout, 0);
-    QCOMPARE(w->lstCodeer.size(), 2);
-    QCOMPARE(w->lstProvider[0], inListOrder(a));
-    QCOMPARE(w->lstProvider[1], inListOrder(b));
+    QCOMPARE(BAS_Zemlo::lstCodeer.size(), 2);
+    QCOMPARE(BAS_Zemlo::lstProvider[0], inListOrder(a));
+    QCOMPARE(BAS_Zemlo::lstProvider[1], inListOrder(b));
 
     // A damaged file keeps the lists; a file of one provider empties the second.
     folder.write(QStringLiteral("MAIL.TXT"), "123456789\r\n");
@@ -88,12 +43,12 @@ private slots:
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(answerer.boxes[0].kind, platform::BoxKind::Critical);
     QCOMPARE(answerer.boxes[0].text, Tekst(153).replace(u'|', u'\n'));
-    QCOMPARE(w->lstProvider[1], inListOrder(b));
+    QCOMPARE(BAS_Zemlo::lstProvider[1], inListOrder(b));
     folder.write(QStringLiteral("MAIL.TXT"), fixture::mailTxt({b}));
     LeesMailTxt(w);
     QCOMPARE(bMailTxtFout, 0);
-    QCOMPARE(w->lstProvider[0], inListOrder(b));
-    QVERIFY(w->lstProvider[1].isEmpty());
+    QCOMPARE(BAS_Zemlo::lstProvider[0], inListOrder(b));
+    QVERIFY(BAS_Zemlo::lstProvider[1].isEmpty());
     delete w;
   }
 
@@ -126,5 +81,5 @@ private slots:
   }
 };
 
-#include "tst_mailtxt.moc"
+#include "mailtxt_test.moc"
 ZEMLO_TEST_CLASS(TestMailTxt)

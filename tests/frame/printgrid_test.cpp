@@ -397,5 +397,5 @@ private slots:
   }
 };
 
-#include "tst_printgrid.moc"
+#include "printgrid_test.moc"
 ZEMLO_TEST_CLASS(TestPrintGrid)

@@ -1,13 +1,8 @@
-// The shared file, settings, list, focus and grid routines.
+// The shared file, settings, list and date routines.
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
-#include "platform/grid.h"
-#include "platform/gridview.h"
 
 #include <QFileInfo>
-#include <QFontMetricsF>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 using namespace BAS_Zemlo;
@@ -71,68 +66,6 @@ private slots:
     QFETCH(int, index);
     const QStringList items{"Anna", "Janssen", "Jan", "jan"};
     QCOMPARE(ZoekInLijst(items, text, exact), index);
-    QListWidget list;
-    list.addItems(items);
-    QCOMPARE(ZoekInLijst(&list, text, exact), index);
-  }
-
-  void zetFocusOnlyWhenPossible() {
-    QWidget window;
-    auto *a = new QLineEdit(&window);
-    auto *b = new QLineEdit(&window);
-    b->move(0, 40);
-    ZetFocus(&window, b); // window not shown: nothing
-    QVERIFY(!b->hasFocus());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    ZetFocus(&window, a);
-    QVERIFY(a->hasFocus());
-    b->setEnabled(false);
-    ZetFocus(&window, b);
-    QVERIFY(a->hasFocus());
-    b->setEnabled(true);
-    b->hide();
-    ZetFocus(&window, b);
-    QVERIFY(a->hasFocus());
-    b->show();
-    window.setEnabled(false);
-    ZetFocus(&window, b);
-    window.setEnabled(true);
-    QVERIFY(!b->hasFocus());
-    ZetFocus(&window, nullptr);
-    ZetFocus(&window, b);
-    QVERIFY(b->hasFocus());
-  }
-
-  void gridKolomBreedte() {
-    testing::resetSharedState();
-    QWidget parent;
-    platform::GridView view(&parent);
-    platform::GridModel &grid = *view.model();
-    grid.setRows(3);
-    grid.setCols(2);
-    grid.setTextMatrix(0, 0, QStringLiteral("Nr."));
-    grid.setTextMatrix(2, 0, QStringLiteral("A much longer text"));
-    parent.show();
-    const QFontMetricsF fm(MeetFont());
-    GridKolomBreedte(&view);
-    QVERIFY(view.isVisible());
-    QVERIFY(grid.colWidth(0) >= fm.horizontalAdvance(QStringLiteral("A much longer textW")) * 15);
-    // An empty column gets the width of "W".
-    QCOMPARE(grid.colWidth(1), static_cast<int>(std::ceil(fm.horizontalAdvance(u'W'))) * 15);
-    QCOMPARE(grid.row(), 0);
-    QCOMPARE(grid.col(), 1);
-    // A larger measuring font gives wider columns; the grid can stay hidden.
-    const int normal = grid.colWidth(0);
-    bGridOnzichtbaar = true;
-    GridKolomBreedte(&view, 14);
-    QVERIFY(!view.isVisible());
-    QVERIFY(grid.colWidth(0) > normal);
-    // A grid without rows leaves its columns at width 0.
-    grid.setRows(0);
-    GridKolomBreedte(grid);
-    QCOMPARE(grid.colWidth(0), 0);
-    bGridOnzichtbaar = false;
   }
 
   void datesInBothForms_data() {
@@ -164,5 +97,5 @@ private slots:
   }
 };
 
-#include "tst_routines.moc"
+#include "routines_test.moc"
 ZEMLO_TEST_CLASS(TestRoutines)

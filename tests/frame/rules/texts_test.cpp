@@ -82,5 +82,5 @@ private slots:
   }
 };
 
-#include "tst_texts.moc"
+#include "texts_test.moc"
 ZEMLO_TEST_CLASS(TestTexts)

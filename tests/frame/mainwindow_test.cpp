@@ -212,5 +212,5 @@ private slots:
   }
 };
 
-#include "tst_mainwindow.moc"
+#include "mainwindow_test.moc"
 ZEMLO_TEST_CLASS(TestMainWindow)

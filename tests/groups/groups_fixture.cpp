@@ -1,4 +1,4 @@
-#include "groupstest.h"
+#include "groups_fixture.h"
 
 #include "frame/bas_zemlo.h"
 #include "groups/windows.h"

@@ -570,5 +570,5 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
   QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
 }
 
-#include "test_frmzemlo04.moc"
+#include "preparation_window_test.moc"
 ZEMLO_TEST_CLASS(TestFrmZemlo04)

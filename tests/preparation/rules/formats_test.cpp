@@ -386,5 +386,5 @@ void TestPreparationRules::safeNames() {
   QCOMPARE(IsVeiligeNaam(name), safe);
 }
 
-#include "test_rules.moc"
+#include "formats_test.moc"
 ZEMLO_TEST_CLASS(TestPreparationRules)

@@ -112,5 +112,5 @@ private slots:
   }
 };
 
-#include "tst_files.moc"
+#include "files_test.moc"
 ZEMLO_TEST_CLASS(TestFiles)

@@ -1,0 +1,68 @@
+#include "frame/bas_vensters.h"
+
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "platform/grid.h"
+#include "platform/gridview.h"
+#include "platform/units.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QListWidget>
+
+#include <cmath>
+
+namespace BAS_Zemlo {
+
+int ZoekInLijst(const QListWidget *lijst, const QString &sTekst, int iExact) {
+  if (!lijst)
+    return -1;
+  QStringList items;
+  for (int i = 0; i < lijst->count(); ++i)
+    items.append(lijst->item(i)->text());
+  return ZoekInLijst(items, sTekst, iExact);
+}
+
+void ZetFocus(QWidget *frm, QWidget *ctl) {
+  if (!frm || !ctl || !frm->isVisible() || !frm->isEnabled())
+    return;
+  if (!ctl->isEnabled())
+    return;
+  // A control inside a hidden frame cannot be seen, so it must not take the keys.
+  for (const QWidget *w = ctl; w && w != frm; w = w->parentWidget())
+    if (w->isHidden())
+      return;
+  ctl->setFocus(Qt::OtherFocusReason);
+}
+
+QFont MeetFont(double pointSize) {
+  QFont font = frmZemlo01::instance() ? frmZemlo01::instance()->font() : QApplication::font();
+  if (pointSize > 0)
+    font.setPointSizeF(pointSize);
+  return font;
+}
+
+void GridKolomBreedte(platform::GridModel &grid, double pointSize) {
+  const QFontMetricsF metrics(MeetFont(pointSize));
+  for (int c = 0; c < grid.cols(); ++c) {
+    grid.setCol(c);
+    double widest = 0;
+    for (int r = 0; r < grid.rows(); ++r) {
+      grid.setRow(r);
+      widest = std::max(widest, metrics.horizontalAdvance(grid.text() + u'W'));
+    }
+    grid.setColWidth(c, static_cast<int>(std::ceil(widest)) * platform::kTwipsPerPixel);
+  }
+  grid.setRow(0);
+}
+
+void GridKolomBreedte(platform::GridView *grid, double pointSize) {
+  if (!grid || !grid->model())
+    return;
+  grid->hide();
+  GridKolomBreedte(*grid->model(), pointSize);
+  if (!bGridOnzichtbaar)
+    grid->show();
+}
+
+} // namespace BAS_Zemlo

@@ -1,0 +1,31 @@
+#pragma once
+// The shared routines that work on controls.
+#include <QString>
+
+class QWidget;
+class QListWidget;
+class QFont;
+namespace platform {
+class GridModel;
+class GridView;
+} // namespace platform
+
+namespace BAS_Zemlo {
+
+// ZoekInLijst over the items of a list box.
+int ZoekInLijst(const QListWidget *lijst, const QString &sTekst, int iExact);
+
+// Gives ctl the focus when the window is visible and enabled, and the control
+// and every widget that holds it are shown and enabled.
+void ZetFocus(QWidget *frm, QWidget *ctl);
+
+// Fits every column to its widest text followed by "W", measured in the main
+// window's font (at pointSize when that is above 0). The view is hidden
+// meanwhile and shown again unless bGridOnzichtbaar is set.
+void GridKolomBreedte(platform::GridView *grid, double pointSize = 0);
+void GridKolomBreedte(platform::GridModel &grid, double pointSize = 0);
+
+// The measuring font: a copy of the main window's font.
+QFont MeetFont(double pointSize = 0);
+
+} // namespace BAS_Zemlo
