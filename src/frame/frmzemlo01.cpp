@@ -161,6 +161,7 @@ void frmZemlo01::Form_Load() {
   // The focus sink lies outside the window's visible area.
   cmdSetfocus->move(width() + twipsToPixels(100), 0);
   iTaal = KiesTaal(sProgrammaMap);
+  ZetQtTaal(iTaal);
   if (gMailTxtReader)
     gMailTxtReader(this);
   sStilzitTekst = Tekst(101);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QMessageBox>
 #include <QTest>
 
 using namespace BAS_Zemlo;
@@ -80,6 +81,32 @@ private slots:
     for (const char *button : {"cmdNamenInvoeren", "cmdGroepenMaken", "cmdInVoerScores",
                                "cmdAfsluiten"})
       QVERIFY(w->findChild<QPushButton *>(QString::fromLatin1(button))->isVisible());
+    delete w;
+  }
+
+  // Qt's own buttons read in the program's language, whatever the system's.
+  void messageBoxButtonsInTheLanguage_data() {
+    QTest::addColumn<QByteArray>("taal");
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("no");
+    QTest::newRow("Dutch") << QByteArray("10\r\n") << "&Ja" << "&Nee";
+    QTest::newRow("English") << QByteArray("11\r\n") << "&Yes" << "&No";
+    QTest::newRow("Dutch again") << QByteArray("10\r\n") << "&Ja" << "&Nee";
+  }
+
+  void messageBoxButtonsInTheLanguage() {
+    QFETCH(QByteArray, taal);
+    QFETCH(QString, yes);
+    QFETCH(QString, no);
+    testing::ProgramFolder folder;
+    folder.write(QStringLiteral("taal.txt"), taal);
+    platform::RecordingAnswerer answerer;
+    frmZemlo01 *w = startProgram();
+    QVERIFY(w);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Zemlo"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    QCOMPARE(box.button(QMessageBox::No)->text(), no);
     delete w;
   }
 

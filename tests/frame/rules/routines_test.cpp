@@ -48,6 +48,24 @@ private slots:
     QCOMPARE(sIniWaarde, QString());
   }
 
+  // A data file is found whatever the letter case of its name: the exact name
+  // first, else the first match in the order of the names; a name that no file
+  // has gives the path a new file gets.
+  void zoekBestand() {
+    testing::ProgramFolder folder;
+    folder.write(QStringLiteral("namen/Club.TXT"), "x");
+    folder.write(QStringLiteral("namen/leden.txt"), "x");
+    folder.write(QStringLiteral("namen/LEDEN.txt"), "x");
+    const QString map = folder.path(QStringLiteral("namen"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("club.txt")), map + QStringLiteral("/Club.TXT"));
+    QCOMPARE(ZoekBestand(map + QStringLiteral("/CLUB.txt")), map + QStringLiteral("/Club.TXT"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("leden.txt")), map + QStringLiteral("/leden.txt"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("Leden.TXT")), map + QStringLiteral("/LEDEN.txt"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("nieuw.txt")), map + QStringLiteral("/nieuw.txt"));
+    QCOMPARE(ZoekBestand(folder.path(QStringLiteral("geen")), QStringLiteral("a.txt")),
+             folder.path(QStringLiteral("geen/a.txt")));
+  }
+
   void zoekInLijst_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("exact");

@@ -55,6 +55,12 @@ private slots:
     QTest::newRow("group below the offset")
         << QByteArray(belowOffset + "\r\n") << int(mailtxt::Reading::Damaged);
     QTest::newRow("short line") << QByteArray("12\r\n") << int(mailtxt::Reading::Damaged);
+    // Only blanks make a line blank: a tab is a line, so one provider and a
+    // tab read as a second provider that does not unscramble.
+    QTest::newRow("line of a tab") << fixture::mailTxt({a}, {}, {}, "\t\r\n")
+                                   << int(mailtxt::Reading::Damaged);
+    QTest::newRow("blanks after the line")
+        << fixture::mailTxt({a}, {}, {}, "   \r\n") << int(mailtxt::Reading::Ok);
     QTest::newRow("garbage") << QByteArray("\xff\xfe<html>\r\n") << int(mailtxt::Reading::Damaged);
   }
 
