@@ -115,9 +115,9 @@ QString ZoekBestand(const QString &sPad) {
   return ZoekBestand(sPad.left(slash), sPad.mid(slash + 1));
 }
 
-void SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,
+bool SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,
                 const QString &sBestand) {
-  platform::writeProfileString(sSectie, sSleutel, sWaarde, sBestand);
+  return platform::writeProfileString(sSectie, sSleutel, sWaarde, sBestand);
 }
 
 void LeesIni(const QString &sSectie, const QString &sSleutel, const QString &sBestand) {

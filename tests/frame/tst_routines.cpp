@@ -4,6 +4,7 @@
 #include "platform/grid.h"
 #include "platform/gridview.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -51,6 +52,21 @@ private slots:
     LeesIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
             folder.path(QStringLiteral("none.ini")));
     QCOMPARE(sIniWaarde, QString());
+  }
+
+  void schrijfIniSaysWhetherItWrote() {
+    testing::ProgramFolder folder;
+    const QString ini = folder.path(QStringLiteral("standaard.ini"));
+    QVERIFY(SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                       QStringLiteral("1\r\n[X]"), ini));
+    QCOMPARE(folder.read(QStringLiteral("standaard.ini")),
+             QByteArray("[Standaard]\r\nprovider=1[X]\r\n"));
+    // A profile that exists but cannot be read is not replaced.
+    const QString map = folder.path(QStringLiteral("map/standaard.ini"));
+    QVERIFY(QDir().mkpath(map));
+    QVERIFY(!SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                        QStringLiteral("1"), map));
+    QVERIFY(QFileInfo(map).isDir());
   }
 
   void zoekInLijst_data() {
