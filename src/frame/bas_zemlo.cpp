@@ -65,12 +65,12 @@ QString Tekst(int iIndex) {
 
 int KiesTaal(const QString &programFolder) {
   const QString path = programFolder + QStringLiteral("/taal.txt");
-  const QString line = BestandBestaat(path) == 1 ? platform::readFirstLine(path)
-                                                 : QStringLiteral("10");
+  const QString line =
+      BestandBestaat(path) == 1 ? platform::readFirstLine(path) : QStringLiteral("10");
   const double value = platform::val(line);
-  if (value >= 10 && value <= 11)
-    return static_cast<int>(platform::roundHalfEven(value));
-  return 10;
+  if (value < 10 || value > 11)
+    return 10;
+  return platform::toIntInRange(value, 10, 11).value_or(10);
 }
 
 QString Pad(const QString &relative) {
