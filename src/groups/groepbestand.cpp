@@ -1,6 +1,7 @@
 #include "groups/groepbestand.h"
 
 #include "frame/bas_zemlo.h"
+#include "platform/numbers.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -24,6 +25,9 @@ QString paarRegel(const GroepSpeler &a, const GroepSpeler &b) {
 }
 
 namespace {
+// A player's number is their place in a names file; no club has more players.
+constexpr int kHoogsteSpeler = 99999;
+
 GroepSpeler leesHelft(const QString &helft) {
   GroepSpeler s;
   const qsizetype bar = helft.indexOf(u'|');
@@ -31,9 +35,7 @@ GroepSpeler leesHelft(const QString &helft) {
     s.naam = helft;
     return s;
   }
-  bool ok = false;
-  const int n = helft.left(bar).trimmed().toInt(&ok);
-  s.nummer = ok && n > 0 ? n : 0;
+  s.nummer = platform::readDigits(helft.left(bar), 1, kHoogsteSpeler).value_or(0);
   s.naam = helft.mid(bar + 1);
   return s;
 }
@@ -86,7 +88,7 @@ QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels) {
     if (v.size() < 3)
       continue;
     MailSpeler m;
-    m.nummer = v.first().trimmed().toInt();
+    m.nummer = platform::readDigits(v.first(), 1, kHoogsteSpeler).value_or(0);
     QStringList naam = v.mid(1, v.size() - 2);
     for (QString &deel : naam)
       deel = deel.trimmed();

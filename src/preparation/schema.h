@@ -39,18 +39,20 @@ QStringList VervangSpelNummers(int iRonden, int iSpellen);
 struct Tafel {
   int ronde = 0;       // 1-based, the order of the round lines
   int tafel = 0;       // 1-based position of the field in its round line
-  QString veld;        // the field with its board set replaced
+  QString veld;        // the field, its board set written from the set's
+                       // numbers (mapped when it is played): "3- 6 (4-6)"
   QString paren;       // the pair part, "<NS>- <EW>" as written, trimmed
-  int ns = 0;          // North-South pair
-  QString ewTekst;     // the text after the dash, its blank kept
-  int ew = 0;          // East-West pair
+  int ns = 0;          // North-South pair, 1 to 99
+  QString ewTekst;     // the blanks after the dash as written, then ew: " 6"
+  int ew = 0;          // East-West pair, 1 to 99
   int eersteSpel = 0;  // the mapped board set; 0 and 0 when the file's set
   int laatsteSpel = 0; // lies beyond the rounds, so no board is played there
 };
 
 // The tables of every round in order, their board sets mapped for R rounds
 // and b boards a round. Empty tables ("-  -"), fields without pairs or board
-// set, and the empty field after a trailing TAB are left out.
+// set, fields whose pair or board numbers lie out of range, and the empty
+// field after a trailing TAB are left out.
 QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpellen);
 // The tables that play board n.
 QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel);

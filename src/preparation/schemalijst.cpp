@@ -15,10 +15,8 @@ namespace preparation {
 
 namespace {
 
-int getal(const QString &text) {
-  const double value = platform::val(text);
-  return value < 0 || value > 1000000 ? 0 : static_cast<int>(platform::roundHalfEven(value));
-}
+// A group's pair count: the count of a schema's file name, two digits.
+std::optional<int> paarAantal(const QString &text) { return platform::readInt(text, 0, 99); }
 
 } // namespace
 
@@ -26,12 +24,14 @@ bool IsVeiligeNaam(const QString &name) {
   if (name.trimmed().isEmpty() || name.contains(u'/') || name.contains(u'\\') ||
       name.contains(QStringLiteral("..")))
     return false;
-  return std::none_of(name.begin(), name.end(),
-                      [](QChar c) { return c.unicode() < 32 || c.unicode() == 127 || c.category() == QChar::Other_Control; });
+  return std::none_of(name.begin(), name.end(), [](QChar c) {
+    return c.unicode() < 32 || c.unicode() == 127 || c.category() == QChar::Other_Control;
+  });
 }
 
 QList<SchemaGroep> LeesSchemaLijst(const QStringList &lines) {
   QList<SchemaGroep> groepen;
+  bool inGroep = false;
   for (const QString &line : lines) {
     if (line.contains(QStringLiteral("======"))) {
       QString kop = line;
@@ -41,9 +41,14 @@ QList<SchemaGroep> LeesSchemaLijst(const QStringList &lines) {
       SchemaGroep groep;
       if (woorden.size() >= 2)
         groep.tag = woorden[1];
-      groep.paren = getal(groep.tag);
+      // A count out of range is no group: it and its names are left out.
+      const auto paren = paarAantal(groep.tag);
+      inGroep = paren.has_value();
+      if (!inGroep)
+        continue;
+      groep.paren = *paren;
       groepen.append(groep);
-    } else if (!groepen.isEmpty() && IsVeiligeNaam(line)) {
+    } else if (inGroep && IsVeiligeNaam(line)) {
       groepen.last().namen.append(line);
     }
   }
@@ -62,10 +67,10 @@ QStringList SpinnerLijst(const QList<SchemaGroep> &groepen) {
 }
 
 QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &paren) {
-  const int waarde = getal(paren);
+  const auto waarde = paarAantal(paren);
   QStringList namen;
   for (const SchemaGroep &g : groepen)
-    if (g.paren == waarde)
+    if (waarde && g.paren == *waarde)
       namen.append(g.namen);
   return namen;
 }

@@ -10,13 +10,14 @@
 namespace preparation {
 
 struct SchemaGroep {
-  QString tag;      // the pair count as written in the group line
-  int paren = 0;    // its numeric value
+  QString tag;   // the pair count as written in the group line
+  int paren = 0; // its numeric value
   QStringList namen;
 };
 
 // The groups of the list's lines, in file order. Names before the first group
-// line, and names that are no plain file name, are left out.
+// line, and names that are no plain file name, are left out; so is a group
+// whose pair count is not 0 to 99, with its names.
 QList<SchemaGroep> LeesSchemaLijst(const QStringList &lines);
 
 // True for a name that can be used as a file name in the schema folder: not

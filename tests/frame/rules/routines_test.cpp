@@ -2,6 +2,7 @@
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -64,6 +65,21 @@ private slots:
     QCOMPARE(ZoekBestand(map, QStringLiteral("nieuw.txt")), map + QStringLiteral("/nieuw.txt"));
     QCOMPARE(ZoekBestand(folder.path(QStringLiteral("geen")), QStringLiteral("a.txt")),
              folder.path(QStringLiteral("geen/a.txt")));
+  }
+
+  void schrijfIniSaysWhetherItWrote() {
+    testing::ProgramFolder folder;
+    const QString ini = folder.path(QStringLiteral("standaard.ini"));
+    QVERIFY(SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                       QStringLiteral("1\r\n[X]"), ini));
+    QCOMPARE(folder.read(QStringLiteral("standaard.ini")),
+             QByteArray("[Standaard]\r\nprovider=1[X]\r\n"));
+    // A profile that exists but cannot be read is not replaced.
+    const QString map = folder.path(QStringLiteral("map/standaard.ini"));
+    QVERIFY(QDir().mkpath(map));
+    QVERIFY(!SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                        QStringLiteral("1"), map));
+    QVERIFY(QFileInfo(map).isDir());
   }
 
   void zoekInLijst_data() {

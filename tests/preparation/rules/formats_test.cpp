@@ -27,6 +27,10 @@ private slots:
   void tablesOfBoard_data();
   void tablesOfBoard();
   void mappedFieldText();
+  void fieldTextFromNumbers_data();
+  void fieldTextFromNumbers();
+  void fieldNumbersOutOfRange_data();
+  void fieldNumbersOutOfRange();
   void schemaRoundLines();
   void fittingSchemas();
   void schemaReadAndCheck();
@@ -34,6 +38,7 @@ private slots:
   void datePassEnglish();
   void datePassKeepsEveningWithGroup();
   void schemaList();
+  void schemaListCountOutOfRange();
   void safeNames_data();
   void safeNames();
 };
@@ -42,8 +47,10 @@ void TestPreparationRules::invoerNaam_data() {
   QTest::addColumn<int>("taal");
   QTest::addColumn<QString>("groep");
   QTest::addColumn<QString>("invoer");
-  QTest::newRow("nl") << 10 << "08-11-2023 Groep A.txt" << "08-11-2023 Groep A Uitslag.txt";
-  QTest::newRow("en") << 11 << "2023-11-08 Group A.txt" << "2023-11-08 Group A Result.txt";
+  QTest::newRow("nl") << 10 << "08-11-2023 Groep A.txt"
+                      << "08-11-2023 Groep A Uitslag.txt";
+  QTest::newRow("en") << 11 << "2023-11-08 Group A.txt"
+                      << "2023-11-08 Group A Result.txt";
 }
 
 void TestPreparationRules::invoerNaam() {
@@ -62,7 +69,7 @@ void TestPreparationRules::headerWrittenByteForByte() {
   BAS_Zemlo::iTaal = 10;
   folder.write("invoer/leeg Groep A Uitslag.txt", "");
   const InvoerKop kop{"08-11-2023 Groep A Uitslag", "8", "Geen", "6", "4",
-                      "08 Paren 06 Ronden Howell", "1"};
+                      "08 Paren 06 Ronden Howell",  "1"};
   const QByteArray expected = "08-11-2023 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\n"
                               "08 Paren 06 Ronden Howell\r\n1\r\n";
   QVERIFY(MaakInvoerBestand(folder.path("invoer/a.txt"), kop));
@@ -101,6 +108,12 @@ void TestPreparationRules::readHeader_data() {
   QTest::newRow("boards 10") << QByteArray("T\n8\n8\n6\n10\nS\n0\n") << false << 0;
   QTest::newRow("way 2") << QByteArray("T\n8\n8\n6\n4\nS\n2\n") << false << 0;
   QTest::newRow("way empty") << QByteArray("T\n8\n8\n6\n4\nS\n\n") << false << 0;
+  const QByteArray huge = "1" + QByteArray(300, '0');
+  QTest::newRow("pairs beyond int") << ("T\n4294967304\n8\n" + tail) << false << 0;
+  QTest::newRow("sit-out of 300 digits") << ("T\n8\n" + huge + "\n" + tail) << false << 0;
+  QTest::newRow("rounds beyond int") << QByteArray("T\n8\n8\n4294967302\n4\nS\n0\n") << false << 0;
+  QTest::newRow("boards beyond int") << QByteArray("T\n8\n8\n6\n4294967300\nS\n0\n") << false << 0;
+  QTest::newRow("way beyond int") << QByteArray("T\n8\n8\n6\n4\nS\n4294967296\n") << false << 0;
 }
 
 void TestPreparationRules::readHeader() {
@@ -130,6 +143,7 @@ void TestPreparationRules::startFile_data() {
   QTest::newRow("two") << QByteArray(" 2 \r\n") << true << 0;
   QTest::newRow("minus one") << QByteArray("-1\r\n") << true << 0;
   QTest::newRow("text") << QByteArray("per ronde\r\n") << true << 0;
+  QTest::newRow("beyond int") << QByteArray("4294967297\r\n") << true << 0;
 }
 
 void TestPreparationRules::startFile() {
@@ -160,7 +174,7 @@ void TestPreparationRules::mappingList() {
 // Four rounds, with both spacings of the pair part, an empty table, a
 // trailing TAB, blank lines, a set beyond the rounds and a malformed field.
 static QStringList schemaLines() {
-  return {"1\t9- 9 (1-4)",  // a title that looks like a round: always skipped
+  return {"1\t9- 9 (1-4)", // a title that looks like a round: always skipped
           "1\t1- 2 (1-4)\t3- 4 (5-8)\t-  - (9-12)",
           "",
           "2\t1- 3 (5-8)\t 2 - 4     (13-16)\t",
@@ -216,6 +230,66 @@ void TestPreparationRules::mappedFieldText() {
     QVERIFY(schemaLines().join(u'\t').contains(t.veld));
 }
 
+void TestPreparationRules::fieldTextFromNumbers_data() {
+  QTest::addColumn<QString>("veld");
+  QTest::addColumn<int>("spellen");
+  QTest::addColumn<QString>("tekst"); // the field's text after the mapping
+  QTest::addColumn<int>("eersteSpel");
+  QTest::addColumn<QString>("ewTekst");
+  QTest::newRow("leading zero, mapped") << "1- 2 (13-016)" << 3 << "1- 2 (10-12)" << 10 << " 2";
+  QTest::newRow("leading zero, four boards")
+      << "1- 2 (013-16)" << 4 << "1- 2 (13-16)" << 13 << " 2";
+  QTest::newRow("set beyond the rounds") << "1- 2 (017-0020)" << 3 << "1- 2 (17-20)" << 0 << " 2";
+  QTest::newRow("text around kept") << " 1 - 2   (05-8) " << 3 << " 1 - 2   (4-6) " << 4 << " 2";
+  QTest::newRow("EW with leading zero") << "3- 06 (1-4)" << 4 << "3- 06 (1-4)" << 1 << " 6";
+}
+
+// What a field shows of its board set is built from the numbers that map
+// it, so text and mapping always name the same boards.
+void TestPreparationRules::fieldTextFromNumbers() {
+  QFETCH(QString, veld);
+  QFETCH(int, spellen);
+  QFETCH(QString, tekst);
+  QFETCH(int, eersteSpel);
+  QFETCH(QString, ewTekst);
+  const QList<Tafel> tafels = ParenSpellen({QStringLiteral("1\t") + veld}, 4, spellen);
+  QCOMPARE(tafels.size(), 1);
+  QCOMPARE(tafels[0].veld, tekst);
+  QCOMPARE(tafels[0].eersteSpel, eersteSpel);
+  QCOMPARE(tafels[0].ewTekst, ewTekst);
+  if (eersteSpel > 0) {
+    const QString set = u'(' + QString::number(tafels[0].eersteSpel) + u'-' +
+                        QString::number(tafels[0].laatsteSpel) + u')';
+    QVERIFY(tafels[0].veld.contains(set));
+  }
+}
+
+void TestPreparationRules::fieldNumbersOutOfRange_data() {
+  QTest::addColumn<QString>("veld");
+  QTest::addColumn<bool>("tafel");
+  QTest::newRow("NS beyond int") << "2147483648- 1 (1-4)" << false;
+  QTest::newRow("EW beyond int") << "1- 2147483648 (1-4)" << false;
+  QTest::newRow("NS of 300 digits") << QString(300, u'9') + "- 1 (1-4)" << false;
+  QTest::newRow("NS 100") << "100- 1 (1-4)" << false;
+  QTest::newRow("EW 0") << "1- 0 (1-4)" << false;
+  QTest::newRow("NS 99") << "99- 1 (1-4)" << true;
+  QTest::newRow("board beyond int") << "1- 2 (1-4294967297)" << false;
+  QTest::newRow("board 0") << "1- 2 (0-4)" << false;
+  QTest::newRow("board 9999") << "1- 2 (9997-9999)" << true;
+  QTest::newRow("board 10000") << "1- 2 (9997-10000)" << false;
+}
+
+// A number out of range makes the field no table, in a schema that is read
+// and in one that is fetched (IsSchema) alike.
+void TestPreparationRules::fieldNumbersOutOfRange() {
+  QFETCH(QString, veld);
+  QFETCH(bool, tafel);
+  const QString regel = QStringLiteral("1\t") + veld;
+  QCOMPARE(IsSchema({QStringLiteral("T"), regel}), tafel);
+  const QList<Tafel> tafels = ParenSpellen({regel}, 12, 4);
+  QCOMPARE(tafels.size(), tafel ? 1 : 0);
+}
+
 void TestPreparationRules::schemaRoundLines() {
   const QStringList rondes = SchemaRegels(schemaLines());
   QCOMPARE(rondes.size(), 4);
@@ -225,17 +299,18 @@ void TestPreparationRules::schemaRoundLines() {
 
 void TestPreparationRules::fittingSchemas() {
   testing::ProgramFolder folder;
-  for (const char *name : {"08 Paren 06 Ronden Howell.txt", "08 paren 06 ronden abc.txt",
-                           "08 PAREN 06 RONDEN Z.TXT", "08 Paren 05 Ronden x.txt",
-                           "10 Paren 06 Ronden y.txt", "08 paren 03 ronden Mitchell.txt",
-                           "08 Paren 03 Ronden Mitchell.txt", "08 Paren 06 Ronden.doc"})
+  for (const char *name :
+       {"08 Paren 06 Ronden Howell.txt", "08 paren 06 ronden abc.txt", "08 PAREN 06 RONDEN Z.TXT",
+        "08 Paren 05 Ronden x.txt", "10 Paren 06 Ronden y.txt", "08 paren 03 ronden Mitchell.txt",
+        "08 Paren 03 Ronden Mitchell.txt", "08 Paren 06 Ronden.doc"})
     folder.write(QStringLiteral("schema/10/") + QString::fromLatin1(name), "t\r\n");
   folder.write("schema/11/08 Pairs 06 Rounds E.txt", "t\r\n");
   QDir().mkpath(folder.path("schema/10/08 Paren 06 Ronden map.txt"));
   BAS_Zemlo::iTaal = 10;
   QCOMPARE(SchemaPatroon(8, 6), QStringLiteral("08 Paren 06 Ronden"));
-  QCOMPARE(PassendeSchemas(8, 6),
-           QStringList({"08 paren 06 ronden abc", "08 Paren 06 Ronden Howell", "08 PAREN 06 RONDEN Z"}));
+  QCOMPARE(
+      PassendeSchemas(8, 6),
+      QStringList({"08 paren 06 ronden abc", "08 Paren 06 Ronden Howell", "08 PAREN 06 RONDEN Z"}));
   QCOMPARE(PassendeSchemas(8, 3), QStringList({"08 Paren 03 Ronden Mitchell"}));
   QCOMPARE(PassendeSchemas(12, 6), QStringList());
   BAS_Zemlo::iTaal = 11;
@@ -335,8 +410,10 @@ void TestPreparationRules::datePassKeepsEveningWithGroup() {
            QStringList({"11-11-2023 Groep D Uitslag", "12-11-2023 Groep E Uitslag",
                         "13-11-2023 Groep F Uitslag", "2023-11-10 Groep C Uitslag",
                         "2023-11-11 Groep D Uitslag"}));
-  QCOMPARE(folder.read("invoer/2023-11-10 Groep C Uitslag.txt"), QByteArray("2023-11-10 Groep C Uitslag\r\n"));
-  QCOMPARE(folder.read("invoer/12-11-2023 Groep E Uitslag.txt"), QByteArray("12-11-2023 Groep E Uitslag\r\n"));
+  QCOMPARE(folder.read("invoer/2023-11-10 Groep C Uitslag.txt"),
+           QByteArray("2023-11-10 Groep C Uitslag\r\n"));
+  QCOMPARE(folder.read("invoer/12-11-2023 Groep E Uitslag.txt"),
+           QByteArray("12-11-2023 Groep E Uitslag\r\n"));
 }
 
 void TestPreparationRules::schemaList() {
@@ -363,6 +440,20 @@ void TestPreparationRules::schemaList() {
   QCOMPARE(NamenVoorParen(groepen, QStringLiteral("08")),
            QStringList({"08 paren 06 ronden Howell", "08 paren 07 ronden B"}));
   QCOMPARE(NamenVoorParen(groepen, QStringLiteral("12")), QStringList());
+}
+
+// A group whose pair count no schema name can hold is no group: its names
+// are not offered under another count.
+void TestPreparationRules::schemaListCountOutOfRange() {
+  const QList<SchemaGroep> groepen =
+      LeesSchemaLijst({"====== 08 paren", "08 paren 06 ronden A", "====== 4294967304 paren",
+                       "08 paren 06 ronden Vals", "====== 100 paren", "100 paren 06 ronden B",
+                       "====== 10 paren", "10 paren 06 ronden C"});
+  QCOMPARE(groepen.size(), 2);
+  QCOMPARE(SpinnerLijst(groepen), QStringList({"10", "08"}));
+  QCOMPARE(NamenVoorParen(groepen, QStringLiteral("08")), QStringList({"08 paren 06 ronden A"}));
+  QCOMPARE(NamenVoorParen(groepen, QStringLiteral("10")), QStringList({"10 paren 06 ronden C"}));
+  QCOMPARE(NamenVoorParen(groepen, QStringLiteral("4294967304")), QStringList());
 }
 
 void TestPreparationRules::safeNames_data() {
