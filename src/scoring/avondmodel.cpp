@@ -7,8 +7,7 @@ namespace scoring {
 namespace {
 
 bool IsLeeg(const SpelRegelRij &rij) {
-  return rij.scoreNZ.isEmpty() && rij.scoreOW.isEmpty() && rij.mpNZ.isEmpty() &&
-         rij.mpOW.isEmpty();
+  return rij.scoreNZ.isEmpty() && rij.scoreOW.isEmpty() && rij.mpNZ.isEmpty() && rij.mpOW.isEmpty();
 }
 
 void WisTeksten(SpelRij &rij) {
@@ -48,8 +47,8 @@ QVector<SpelRij> AvondModel::LegeRijen(const Spel &spel) const {
     SpelRij &rij = rijen[i];
     rij.nz = spel.tafels.at(i).nz;
     rij.ow = spel.tafels.at(i).ow;
-    rij.doetMee = rij.nz > 0 && rij.ow > 0 &&
-                  (stilzit == 0 || (rij.nz != stilzit && rij.ow != stilzit));
+    rij.doetMee =
+        rij.nz > 0 && rij.ow > 0 && (stilzit == 0 || (rij.nz != stilzit && rij.ow != stilzit));
   }
   return rijen;
 }
@@ -148,8 +147,7 @@ void AvondModel::OpenSpel(int iSpel) {
     m_spellen[iSpel - 1].rijen = m_spellen.at(iSpel - 1).opgeslagen;
 }
 
-void AvondModel::ZetScores(int iSpel, int iRij, const QString &sScoreNZ,
-                           const QString &sScoreOW) {
+void AvondModel::ZetScores(int iSpel, int iRij, const QString &sScoreNZ, const QString &sScoreOW) {
   if (!IsGeldig(iSpel) || iRij < 0 || iRij >= m_tafels)
     return;
   SpelRij &rij = m_spellen[iSpel - 1].rijen[iRij];

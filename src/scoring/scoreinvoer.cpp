@@ -126,8 +126,7 @@ bool MoetHerzien(const QString &sScoreNZ, const QString &sScoreOW) {
   if (sScoreNZ.trimmed().isEmpty())
     return false;
   if (sScoreNZ.contains(u'%') &&
-      (!IsGeldigPercentage(sScoreNZ) ||
-       (sScoreOW.contains(u'%') && !IsGeldigPercentage(sScoreOW))))
+      (!IsGeldigPercentage(sScoreNZ) || (sScoreOW.contains(u'%') && !IsGeldigPercentage(sScoreOW))))
     return true;
   return Herschrijf(sScoreNZ, sScoreOW) != qMakePair(sScoreNZ, sScoreOW);
 }

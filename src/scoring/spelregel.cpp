@@ -28,8 +28,7 @@ bool IsScoreTekst(const QString &s) {
 }
 
 bool IsMPTekst(const QString &s) {
-  static const QRegularExpression re(
-      QStringLiteral("^(|n|[0-9]{1,3}|[0-9]{0,3}\\.[0-9]{1,2})$"));
+  static const QRegularExpression re(QStringLiteral("^(|n|[0-9]{1,3}|[0-9]{0,3}\\.[0-9]{1,2})$"));
   return re.match(s).hasMatch();
 }
 

@@ -122,8 +122,8 @@ QStringList RangSorteer(const QStringList &waarden) {
     sleutels.append(RangWaarde(w));
   QStringList plaatsen;
   for (const double s : sleutels) {
-    const auto beter = std::count_if(sleutels.cbegin(), sleutels.cend(),
-                                     [s](double x) { return x > s; });
+    const auto beter =
+        std::count_if(sleutels.cbegin(), sleutels.cend(), [s](double x) { return x > s; });
     const auto gelijk = std::count(sleutels.cbegin(), sleutels.cend(), s);
     const QString plaats = QString::number(beter + 1);
     plaatsen.append(gelijk > 1 ? u'(' + plaats + u')' : plaats);

@@ -36,8 +36,8 @@ struct AvondStand {
   int intStilzitPaar = 0; // 0 when no pair sits out
   int iSpellen = 0;       // boards of the evening: rounds x boards a round
   int intTop = 0;
-  QStringList labels;                      // pair p at index p - 1; missing ones are empty
-  QVector<QVector<GescoordeRij>> spellen;  // board b at index b - 1: the tables that played it
+  QStringList labels;                     // pair p at index p - 1; missing ones are empty
+  QVector<QVector<GescoordeRij>> spellen; // board b at index b - 1: the tables that played it
 };
 
 struct UitslagRij {
