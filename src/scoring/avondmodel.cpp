@@ -24,6 +24,7 @@ AvondModel::AvondModel(const AvondKop &kop, const QVector<QVector<TafelParen>> &
       m_top(BerekenTop(kop.intAantalParen, kop.intStilzitPaar)) {
   const int spellen = std::max(kop.intAantalRonden, 0) * std::max(kop.intSpellenPerRonde, 0);
   m_spellen.resize(spellen);
+  m_hoogstePaar = std::max(kop.intAantalParen, 0);
   for (int b = 0; b < spellen; ++b) {
     Spel &spel = m_spellen[b];
     if (b < tafelsPerSpel.size())
@@ -35,6 +36,9 @@ AvondModel::AvondModel(const AvondKop &kop, const QVector<QVector<TafelParen>> &
                      });
     if (spel.tafels.size() > m_tafels)
       spel.tafels.resize(m_tafels);
+    // A schema that names more pairs than the header has still gets its lines read back.
+    for (const TafelParen &t : spel.tafels)
+      m_hoogstePaar = std::max(m_hoogstePaar, std::min(std::max(t.nz, t.ow), 999));
     spel.rijen = LegeRijen(spel);
     spel.opgeslagen = spel.rijen;
   }
@@ -105,7 +109,7 @@ void AvondModel::LeesRegels(const QStringList &regels) {
   }
   for (int i = 0; i < regels.size(); ++i) {
     const std::optional<SpelRegel> regel =
-        LeesSpelRegel(regels.at(i), AantalSpellen(), m_kop.intAantalParen);
+        LeesSpelRegel(regels.at(i), AantalSpellen(), m_hoogstePaar);
     if (!regel)
       continue;
     Spel &spel = m_spellen[regel->iSpel - 1];

@@ -114,6 +114,7 @@ private:
   AvondKop m_kop;
   int m_tafels = 0;
   int m_top = 0;
+  int m_hoogstePaar = 0; // the highest pair number a line may name
   QVector<Spel> m_spellen;
   QStringList m_regels;
   QVector<bool> m_gelezen; // per line of m_regels

@@ -109,6 +109,19 @@ private slots:
     QCOMPARE(terug.Rijen(1).at(0).nz, 1);
   }
 
+  // A schema that names a pair the header does not count: the board's line
+  // is still read back.
+  void paarBuitenKop() {
+    AvondModel m({4, 0, 1, 1}, {{{1, 2}, {3, 5}}});
+    m.ZetScores(1, 0, "420", "-420");
+    m.ZetScores(1, 1, "400", "-400");
+    QVERIFY(m.SpelKlaar(1));
+    AvondModel terug({4, 0, 1, 1}, {{{1, 2}, {3, 5}}});
+    terug.LeesRegels(m.Regels());
+    QVERIFY(terug.IsKlaar(1));
+    QCOMPARE(ParenVolgorde(terug.Stand({})).rijen.size(), 4);
+  }
+
   // Reading scores every finished board again.
   void herberekenen() {
     AvondModel m({14, 0, 1, 1}, {{{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}, {11, 12}, {13, 14}}});
