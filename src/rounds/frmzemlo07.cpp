@@ -165,7 +165,8 @@ void frmZemlo07::Form_Load() {
   QString info = Tekst(73);
   info.replace(u'!', QString::number(kop.paren));
   if (kop.stilzit == 0)
-    info.replace(QStringLiteral("paar #"), kop.regels.at(2).trimmed());
+    // The word for none takes the place of "pair #", in either language.
+    info.replace(QRegularExpression(QStringLiteral("\\S+ #")), kop.regels.at(2).trimmed());
   else
     info.replace(u'#', QString::number(kop.stilzit));
   info.replace(u'@', QString::number(kop.ronden));
@@ -248,9 +249,6 @@ void frmZemlo07::maakVenster() {
   cmdTerug->setGeometry(kBreedte - 120, onder, 110, 30);
   msfgResultaat->setGeometry(kMarge, onder + 40, kBreedte - 2 * kMarge, 300);
   setFixedSize(kBreedte, onder + 40);
-
-  for (QObject *o : {static_cast<QObject *>(cmdSpelKlaar), static_cast<QObject *>(cmdDitMoetNog)})
-    o->installEventFilter(this);
 }
 
 // --- Activation and closing ---------------------------------------------------
@@ -369,7 +367,7 @@ bool frmZemlo07::eventFilter(QObject *watched, QEvent *event) {
         optRonde_RechterKlik(t);
       return true;
     }
-    if (widget == cmdDitMoetNog && cmdDitMoetNog->isEnabled()) {
+    if (widget == cmdDitMoetNog && cmdDitMoetNog->isVisible() && cmdDitMoetNog->isEnabled()) {
       lstNietGevuld->raise();
       lstNietGevuld->show();
     }
@@ -636,7 +634,7 @@ void frmZemlo07::txtScoreNZ_Enter(int i) {
     break;
   case scoring::Focus::VolgendeRij:
     if (rounds::AlleRijenGevuld(leesRijen())) {
-      lblLetterKlaar->show();
+      toonKlaarHint();
       ZetFocus(this, cmdSpelKlaar);
     } else {
       geefFocus(txtScoreNZ[buurRij(i, 1)]);
@@ -666,7 +664,7 @@ void frmZemlo07::txtScoreOW_Enter(int i) {
     if (i + 1 < rijen.size()) {
       geefFocus(txtScoreNZ[i + 1]);
     } else if (rounds::AlleRijenGevuld(leesRijen())) {
-      lblLetterKlaar->show();
+      toonKlaarHint();
       ZetFocus(this, cmdSpelKlaar);
     }
     break;
@@ -691,8 +689,7 @@ void frmZemlo07::txtScoreNZ_LostFocus(int i) {
     if (stap.iTekst != 0)
       toonMelding(stap.iTekst, stap.sPlaatsvervanger);
   }
-  if (rounds::AlleRijenGevuld(leesRijen()))
-    lblLetterKlaar->show();
+  toonKlaarHint();
   zetKnoppen();
 }
 
@@ -784,6 +781,14 @@ void frmZemlo07::ControleerAllesIngevoerd() {
   for (QPushButton *knop : cmdRonde)
     kleur(knop, kWit);
   ZetFocus(this, cmdUitslag);
+}
+
+void frmZemlo07::toonKlaarHint() {
+  // Every row filled with something Klaar has not yet taken.
+  const QVector<scoring::RijInvoer> rijen = leesRijen();
+  if (heeftOpenSlip() && rounds::AlleRijenGevuld(rijen) &&
+      rounds::IsGewijzigd(rijen, m_avond->opslag.Cellen(openSlip())))
+    lblLetterKlaar->show();
 }
 
 void frmZemlo07::zetKnoppen() {

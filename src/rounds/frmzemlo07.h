@@ -92,6 +92,7 @@ private:
   void ControleerAllesIngevoerd();
   // Buttons and labels that follow the store and the rows.
   void zetKnoppen();
+  void toonKlaarHint();
   bool bewaar();
   void melding(const QString &tekst);
   void toonMelding(int iTekst, const QString &plaats);
