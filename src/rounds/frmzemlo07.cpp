@@ -544,9 +544,6 @@ int frmZemlo07::buurRij(int i, int richting) const {
 void frmZemlo07::txtScoreNZ_GotFocus(int i) {
   if (bBezig || !heeftOpenSlip())
     return;
-  lblRonde->setText(cmdRonde.value(m_ronde - 1)
-                        ? cmdRonde[m_ronde - 1]->text() + QStringLiteral(" - ") + lblSPel[i]->text()
-                        : QString());
   for (int r = 0; r < lblSPel.size(); ++r) {
     QFont f = lblSPel[r]->font();
     f.setBold(r == i);
@@ -554,6 +551,9 @@ void frmZemlo07::txtScoreNZ_GotFocus(int i) {
   }
   kleurRij(i, true);
   intSpelNummer = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
+  lblRonde->setText(Tekst(103) + u' ' + QString::number(m_ronde) + QStringLiteral(" - ") +
+                    Tekst(82) + QStringLiteral(": ") + QString::number(intSpelNummer) +
+                    QStringLiteral("  "));
   intKwetsbaar = scoring::Kwetsbaarheid(intSpelNummer);
   lblKwetsbaar->setText(u' ' + Tekst(86 + intKwetsbaar) + u' ');
   lblKwetsbaar->move(lblKwetsbaar->x(), lblSPel[i]->y());

@@ -13,6 +13,7 @@
 #include "scoring/avondmodel.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,12 +36,12 @@ struct Spel {
 
 // The result grid the entry per board makes of the same plays.
 void PerSpel(platform::GridModel &grid, const scoring::AvondKop &kop, const QVector<Spel> &spellen,
-             const QStringList &labels) {
-  const auto regels =
-      platform::readTextLines(QStringLiteral(ZEMLO_TEST_FIXTURES) +
-                              QStringLiteral("/rounds/06 Paren 03 Ronden Mitchell.txt"));
+             const QStringList &labels, QStringList schema = {}) {
+  if (schema.isEmpty())
+    schema = platform::splitLines(
+        QString::fromLatin1(fixture(QStringLiteral("06 Paren 03 Ronden Mitchell.txt"))));
   const QList<preparation::Tafel> alle = preparation::ParenSpellen(
-      preparation::SchemaRegels(*regels), kop.intAantalRonden, kop.intSpellenPerRonde);
+      preparation::SchemaRegels(schema), kop.intAantalRonden, kop.intSpellenPerRonde);
   QVector<QVector<scoring::TafelParen>> tafels;
   for (int b = 1; b <= kop.intAantalRonden * kop.intSpellenPerRonde; ++b) {
     QVector<scoring::TafelParen> spel;
@@ -94,8 +95,11 @@ public:
       gelezen = grid->model()->rows();
     spelers = opener()->property("lstVoorMail").toStringList();
     vanForm = BAS_Zemlo::iVanForm;
+    QFile f(BAS_Zemlo::Pad(QStringLiteral("invoer/")) + BAS_Zemlo::sInvoerBestand);
+    bestand = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   static inline int gelezen = 0;
+  static inline QByteArray bestand;
   static inline QStringList spelers;
   static inline int vanForm = 0;
 };
@@ -237,6 +241,8 @@ private slots:
     QCOMPARE(NepUitslag::spelers.size(), 10);
     QCOMPARE(NepUitslag::spelers.first(), QStringLiteral("Anna Smit"));
     QCOMPARE(NepUitslag::vanForm, 7);
+    // Everything entered is on disk before the result window opens.
+    QCOMPARE(NepUitslag::bestand.count("|"), 24);
     QVERIFY(!w->isEnabled());
     platform::GridModel verwacht;
     PerSpel(verwacht, {6, 6, 3, 2},
@@ -262,6 +268,47 @@ private slots:
     QVERIFY(w->cmdUitslag->isEnabled());
     QCOMPARE(BAS_Zemlo::iVanForm, 0);
     click(w->cmdUitslag);
+    VergelijkGrids(*w->msfgResultaat->model(), verwacht);
+  }
+
+  // A schema whose rounds have different numbers of tables and a board set
+  // played three times in a round: every table is a slip, the round gets a
+  // row for each, and the result is still the entry per board's.
+  void unevenSchema() {
+    Program p;
+    const QStringList schema{"Ongelijk", "1\t1- 2 (1-4)\t3- 4 (1-4)\t5- 6 (1-4)",
+                             "2\t1- 3 (5-8)\t2- 4 (9-12)", "3\t1- 5 (9-12)"};
+    p.folder.write(QStringLiteral("schema/10/06 Paren 03 Ronden Mitchell.txt"),
+                   (schema.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QCOMPARE(w->optRonde.size(), 3);
+    QCOMPARE(row(*w->msfgScore->model(), 3), QStringLiteral("|5 - 6|5 - 6||||"));
+    QCOMPARE(row(*w->msfgScore->model(), 4), QStringLiteral("Ronde 2|||1 - 3|1 - 3|2 - 4|2 - 4"));
+    for (const QStringList &slip : QList<QStringList>{
+             {"42", "62"}, {"40", "-10"}, {"45", "n"}, {"14", "-20"}, {"11", "-5"}, {"14", "10"}}) {
+      typeSlip(w, slip);
+      click(w->cmdSpelKlaar);
+    }
+    QVERIFY(w->optRonde[0]->isVisible() && w->optRonde[1]->isHidden());
+    QVERIFY(p.takeBoxes().isEmpty());
+    QVERIFY(missing(w).isEmpty());
+    click(w->cmdUitslag);
+    platform::GridModel verwacht;
+    PerSpel(verwacht, {6, 0, 3, 2},
+            {{1, 1, 2, "420", "-420"},
+             {2, 1, 2, "620", "-620"},
+             {1, 3, 4, "400", "-400"},
+             {2, 3, 4, "-100", "100"},
+             {1, 5, 6, "450", "-450"},
+             {2, 5, 6, "n", "n"},
+             {3, 1, 3, "140", "-140"},
+             {4, 1, 3, "-200", "200"},
+             {5, 2, 4, "110", "-110"},
+             {6, 2, 4, "-50", "50"},
+             {5, 1, 5, "140", "-140"},
+             {6, 1, 5, "100", "-100"}},
+            Labels(QStringLiteral("groep6.txt")), schema);
     VergelijkGrids(*w->msfgResultaat->model(), verwacht);
   }
 

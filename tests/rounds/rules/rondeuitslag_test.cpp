@@ -158,6 +158,17 @@ private slots:
     QVERIFY(!perRonde->textMatrix(1, perRonde->cols() - 2).isEmpty());
   }
 
+  // "N" for a board not played counts as "n", as text 94 tells the director.
+  void capitalN() {
+    SlipOpslag o(RondeSchema(preparation::RondeTafels(kMitchell, 3, 2), 3, 2, 0));
+    o.ZetSlip({1, 0}, {{"N", "n"}, {"420", "-420"}});
+    QVERIFY(o.IsCompleet({1, 0}));
+    const scoring::AvondStand stand = o.Stand(6, 0, kLabels);
+    QCOMPARE(stand.spellen.at(0).size(), 1);
+    QCOMPARE(stand.spellen.at(0).first().mpNZ, QStringLiteral("n"));
+    QCOMPARE(stand.spellen.at(0).first().mpOW, QStringLiteral("n"));
+  }
+
   // A board of the sit-out pair never counts as played for anyone, and an
   // evening without scores gives "-" rather than dividing by zero.
   void sitOutAndNothing() {
