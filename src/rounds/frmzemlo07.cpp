@@ -247,7 +247,7 @@ void frmZemlo07::maakVenster() {
   cmdVulSpellen->setGeometry(kBreedte - 340, onder, 100, 30);
   cmdUitslag->setGeometry(kBreedte - 230, onder, 100, 30);
   cmdTerug->setGeometry(kBreedte - 120, onder, 110, 30);
-  msfgResultaat->setGeometry(kMarge, onder + 40, kBreedte - 2 * kMarge, 300);
+  msfgResultaat->setGeometry(kMarge, onder + 40, kBreedte - 2 * kMarge, 240);
   setFixedSize(kBreedte, onder + 40);
 }
 
@@ -765,6 +765,11 @@ void frmZemlo07::verversOverzicht() {
                                          sStilzitTekst.isEmpty() ? Tekst(101) : sStilzitTekst};
   rounds::VulOverzicht(*msfgScore->model(), m_avond->opslag, teksten);
   GridKolomBreedte(msfgScore);
+  // A result shown here no longer holds once a slip changes.
+  if (!msfgResultaat->isHidden()) {
+    msfgResultaat->hide();
+    setFixedSize(width(), msfgResultaat->y());
+  }
   lstNietGevuld->clear();
   lstNietGevuld->addItems(rounds::NietGevuld(m_avond->opslag, teksten));
   // The list opens over the overview, from the button's top edge upwards.

@@ -212,6 +212,14 @@ private slots:
     QVERIFY(w->msfgResultaat->isVisible());
     click(w->cmdUitslag);
     VergelijkGrids(*w->msfgResultaat->model(), verwacht);
+    // A slip cleared: the result shown no longer holds and goes.
+    const int hoogte = w->height();
+    click(w->cmdWisSpel);
+    QVERIFY(w->msfgResultaat->isHidden());
+    QVERIFY(w->height() < hoogte);
+    QVERIFY(!w->cmdUitslag->isEnabled());
+    QVERIFY(!w->lblKlaar->isVisible());
+    QCOMPARE(missing(w), QStringList({"Ronde 3 - Spel 1", "Ronde 3 - Spel 2"}));
   }
 
   // Pair six sits out: two slips a round, its boards are no slips, are not
