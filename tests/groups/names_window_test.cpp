@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QDir>
 #include <QTest>
 
 using namespace groupstest;
@@ -221,9 +221,8 @@ private slots:
     addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
     type(w->txtNaamBestand, QStringLiteral("Vast"));
     Program::click(w->cmdOpslaan);
-    QCOMPARE(p.takeBoxes(),
-             QStringList({"Het bestand namen/Vast.txt kan niet worden opgeslagen.\n"
-                          "Controleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand namen/Vast.txt kan niet worden opgeslagen.\n"
+                                         "Controleer de schijf en probeer het opnieuw."}));
     QCOMPARE(w->namen.rows(), 3);
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Vast"));
   }
