@@ -351,6 +351,81 @@ private slots:
                           "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"}));
   }
 
+  // A reloaded group saved without change keeps every line of its
+  // companion, also those of players not found in the names file.
+  void reloadedGroupKeepsItsCompanion() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    const QByteArray groep = "1| Dhr. Jan Bakker+3| Mevr. Els de Wit\r\n"
+                             "***** Stilzit *****\r\n"
+                             "9| Dhr. Karel Vos+2|  Piet de Jong\r\n"
+                             "4| Dhr. Jan Jansen+6| Dhr. Kees Smit\r\n";
+    const QByteArray mail = "1|Dhr.|Jan|Bakker|jan@bakker.nl\r\n"
+                            "3|Mevr.|Els|de Wit|els@dewit.nl\r\n"
+                            "9|Dhr.|Karel|Vos|karel@vos.nl\r\n"
+                            "2||Piet|de Jong|\r\n"
+                            "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl\r\n"
+                            "6|Dhr.|Kees|Smit|kees@smit.nl\r\n";
+    p.folder.write("groepen/01-01-2027 Groep C.txt", groep);
+    p.folder.write("groepen/01-01-2027 Groep C.mail", mail);
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    w->lstGroepBestand->setCurrentRow(0);
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes().size(), 1);
+    QCOMPARE(p.folder.read("groepen/01-01-2027 Groep C.txt"), groep);
+    QCOMPARE(p.folder.read("groepen/01-01-2027 Groep C.mail"), mail);
+  }
+
+  // Group and names files whose names have other letters are listed once,
+  // opened, saved over and deleted like their lower-case twins.
+  void filesInAnyLetterCase() {
+    Program p(10);
+    p.folder.write("namen/Club.TXT", fixture("namen_nl.txt"));
+    p.folder.write("namen/club.txt", fixture("namen_nl.txt"));
+    p.folder.write("groepen/08-11-2023 groep a.TXT", fixture("groep_nl.txt"));
+    p.folder.write("groepen/08-11-2023 GROEP A.mail", fixture("groep_nl.mail"));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    QCOMPARE(w->lstNamenBestand->count(), 1);
+    w->lstNamenBestand->setCurrentRow(0);
+    QCOMPARE(w->namen.rows(), 8);
+    QCOMPARE(w->lstGroepBestand->count(), 1);
+    w->lstGroepBestand->setCurrentRow(0);
+    // The date and the letter, whatever the case of the word and the letter.
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("08-11-2023"));
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("A"));
+    QCOMPARE(w->vscrGroepLetter->value(), 25);
+    QCOMPARE(w->samenstelling.aantal(), 4);
+    // Saved over after text 26, into the files that are there.
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand 08-11-2023 groep a.TXT bestaat al\n\n"
+                                         "Wilt u dit overschrijven?"}));
+    const QStringList bestanden = {"08-11-2023 GROEP A.mail", "08-11-2023 groep a.TXT"};
+    QCOMPARE(QDir(p.folder.path("groepen")).entryList(QDir::Files, QDir::Name), bestanden);
+    QCOMPARE(p.folder.read("groepen/08-11-2023 groep a.TXT"), fixture("groep_nl.txt"));
+    QCOMPARE(p.folder.read("groepen/08-11-2023 GROEP A.mail"), fixture("groep_nl.mail"));
+    // Its results file, in other letters too, blocks a reload and goes with it.
+    p.folder.write("invoer/08-11-2023 Groep A UITSLAG.txt", "x\r\n");
+    w->lstGroepBestand->setCurrentRow(0);
+    QVERIFY(p.takeBoxes().value(0).startsWith("U kunt het groep bestand <08-11-2023 groep a>"));
+    QVERIFY(w->samenstelling.entries.isEmpty());
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisGroepen);
+    QVERIFY(p.takeBoxes().value(0).startsWith("Bij dit groep bestand behoort een uitslag"));
+    QVERIFY(QDir(p.folder.path("groepen")).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(p.folder.path("invoer")).entryList(QDir::Files).isEmpty());
+    QCOMPARE(w->lstGroepBestand->count(), 0);
+    // The names file goes, and its lower-case twin is listed in its place.
+    w->lstNamenBestand->setCurrentRow(0);
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisNamen);
+    QCOMPARE(QDir(p.folder.path("namen")).entryList(QDir::Files), QStringList({"club.txt"}));
+    QCOMPARE(w->lstNamenBestand->count(), 1);
+  }
+
   void deletingTheNamesFileResetsTheWindow() {
     Program p(10);
     p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
