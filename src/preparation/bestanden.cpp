@@ -21,9 +21,8 @@ namespace {
 bool bestaat(const QString &folder, const QString &name) {
   const QStringList entries =
       QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  return std::any_of(entries.begin(), entries.end(), [&](const QString &e) {
-    return e.compare(name, Qt::CaseInsensitive) == 0;
-  });
+  return std::any_of(entries.begin(), entries.end(),
+                     [&](const QString &e) { return e.compare(name, Qt::CaseInsensitive) == 0; });
 }
 
 // Writes the title line of a results file with its date in the current form.
@@ -69,7 +68,8 @@ void hernoem(const QString &folder, const QString &name, Soort soort) {
   }
   // A results file whose group kept its old name keeps its name too.
   if (const auto groep = GroepNaamVan(name.left(name.indexOf(u'.'))))
-    if (QFileInfo::exists(BAS_Zemlo::Pad(QStringLiteral("groepen/")) + *groep + QStringLiteral(".txt")))
+    if (QFileInfo::exists(BAS_Zemlo::Pad(QStringLiteral("groepen/")) + *groep +
+                          QStringLiteral(".txt")))
       return;
   if (QFile::rename(oudPad, nieuwPad))
     herschrijfTitel(nieuwPad);
@@ -97,8 +97,8 @@ std::optional<QString> NieuweDatumNaam(const QString &name) {
 }
 
 QStringList VulBestanden(Soort soort, bool bOmgekeerd) {
-  const QString folder =
-      BAS_Zemlo::Pad(soort == Soort::Groepen ? QStringLiteral("groepen") : QStringLiteral("invoer"));
+  const QString folder = BAS_Zemlo::Pad(soort == Soort::Groepen ? QStringLiteral("groepen")
+                                                                : QStringLiteral("invoer"));
   for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd))
     hernoem(folder, name, soort);
   QStringList lijst;

@@ -26,8 +26,9 @@ bool IsVeiligeNaam(const QString &name) {
   if (name.trimmed().isEmpty() || name.contains(u'/') || name.contains(u'\\') ||
       name.contains(QStringLiteral("..")))
     return false;
-  return std::none_of(name.begin(), name.end(),
-                      [](QChar c) { return c.unicode() < 32 || c.unicode() == 127 || c.category() == QChar::Other_Control; });
+  return std::none_of(name.begin(), name.end(), [](QChar c) {
+    return c.unicode() < 32 || c.unicode() == 127 || c.category() == QChar::Other_Control;
+  });
 }
 
 QList<SchemaGroep> LeesSchemaLijst(const QStringList &lines) {
@@ -71,5 +72,19 @@ QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &par
 }
 
 QString SchemaLijstPad() { return BAS_Zemlo::Pad(QStringLiteral("Lijst met speelschemas.txt")); }
+
+void SchemaKeuze::laad(const QStringList &lines) {
+  groepen = LeesSchemaLijst(lines);
+  spinner = SpinnerLijst(groepen);
+}
+
+void SchemaKeuze::toon(int index) {
+  paren = spinner.value(index);
+  namen = NamenVoorParen(groepen, paren);
+}
+
+QString SchemaKeuze::titel() const {
+  return BAS_Zemlo::Tekst(55) + QStringLiteral(" (") + QString::number(namen.size()) + u')';
+}
 
 } // namespace preparation

@@ -10,8 +10,8 @@
 namespace preparation {
 
 struct SchemaGroep {
-  QString tag;      // the pair count as written in the group line
-  int paren = 0;    // its numeric value
+  QString tag;   // the pair count as written in the group line
+  int paren = 0; // its numeric value
   QStringList namen;
 };
 
@@ -29,11 +29,23 @@ QStringList SpinnerLijst(const QList<SchemaGroep> &groepen);
 // The names of every group whose pair count has the value of the text.
 QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &paren);
 
-} // namespace preparation
-
-namespace preparation {
-
 // The list file in the program folder.
 QString SchemaLijstPad();
+
+// What the download window shows and has chosen.
+struct SchemaKeuze {
+  QList<SchemaGroep> groepen;
+  QStringList spinner;       // the two-digit pair counts, largest first
+  QString paren;             // the pair count shown
+  QStringList namen;         // its schemas
+  bool bDeselecteer = false; // the check box offers to deselect all
+
+  // The groups and the spinner of the list file's lines.
+  void laad(const QStringList &lines);
+  // The spinner on an index of its list: its pair count and their names.
+  void toon(int index);
+  // The frame's caption: text 55 and the number of names listed.
+  QString titel() const;
+};
 
 } // namespace preparation

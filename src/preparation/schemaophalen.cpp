@@ -16,8 +16,8 @@ std::optional<QStringList> HaalSchemaLijst() {
   const QString path = SchemaLijstPad();
   if (BAS_Zemlo::BestandBestaat(path) == 1)
     QFile::remove(path);
-  if (platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/Lijst met speelschemas.txt")),
-                             path) != 0)
+  if (platform::downloadFile(
+          platform::serverUrl(QStringLiteral("/ZEMLO/Lijst met speelschemas.txt")), path) != 0)
     return std::nullopt;
   if (BAS_Zemlo::BestandBestaat(path) != 1)
     return std::nullopt;
@@ -34,12 +34,14 @@ bool HaalSchema(const QString &name) {
   // replaces a good file.
   const QString fresh = folder + QStringLiteral(".download-") + name + QStringLiteral(".txt");
   QFile::remove(fresh);
-  const QString url = platform::serverUrl(QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"));
+  const QString url =
+      platform::serverUrl(QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"));
   bool ok = platform::downloadFile(url, fresh) == 0;
   if (ok) {
     const auto lines = platform::readTextLines(fresh);
     ok = lines && IsSchema(*lines) &&
-         std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) == 0;
+         std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) ==
+             0;
   }
   QFile::remove(fresh);
   return ok;

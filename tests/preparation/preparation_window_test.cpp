@@ -45,6 +45,8 @@ private slots:
   void earlierResultsFileLocksChoices();
   void refusals_data();
   void refusals();
+  void damagedResultsFileCanBeDeleted_data();
+  void damagedResultsFileCanBeDeleted();
   void refusedGroupKeepsNames();
   void deleteGroupAsksFirst();
   void deleteResultsFileClearsChoices();
@@ -119,7 +121,8 @@ void TestFrmZemlo04::click(QListWidget *list, const QString &text) {
   const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
   QVERIFY2(!found.isEmpty(), qPrintable(text));
   list->scrollToItem(found.first());
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(found.first()).center());
 }
 
 QStringList TestFrmZemlo04::items(QListWidget *list) {
@@ -133,16 +136,22 @@ void TestFrmZemlo04::groupShowsPairs_data() {
   QTest::addColumn<QByteArray>("groep");
   QTest::addColumn<QString>("paren");
   QTest::addColumn<QString>("stilzit");
-  QTest::newRow("seven, no sit-out line") << kZevenParen << "8" << "8";
+  QTest::newRow("seven, no sit-out line") << kZevenParen << "8"
+                                          << "8";
   QTest::newRow("eight, fifth sits out")
-      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit *****\r\nf\r\ng\r\nh\r\n") << "8" << "5";
+      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit *****\r\nf\r\ng\r\nh\r\n") << "8"
+      << "5";
   QTest::newRow("sit-out line with a blank after it")
-      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit ***** \r\nf\r\ng\r\nh\r\n") << "8" << "Geen";
+      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit ***** \r\nf\r\ng\r\nh\r\n") << "8"
+      << "Geen";
   QTest::newRow("seven with a sit-out line")
-      << QByteArray("a\r\n***** Stilzit *****\r\nc\r\nd\r\ne\r\nf\r\ng\r\n") << "8" << "8";
+      << QByteArray("a\r\n***** Stilzit *****\r\nc\r\nd\r\ne\r\nf\r\ng\r\n") << "8"
+      << "8";
   QTest::newRow("blank lines not counted")
-      << QByteArray("a\r\n\r\n  \r\nb\r\n***** Stilzit *****\r\nd\r\n") << "4" << "3";
-  QTest::newRow("empty file") << QByteArray() << "0" << "Geen";
+      << QByteArray("a\r\n\r\n  \r\nb\r\n***** Stilzit *****\r\nd\r\n") << "4"
+      << "3";
+  QTest::newRow("empty file") << QByteArray() << "0"
+                              << "Geen";
 }
 
 void TestFrmZemlo04::groupShowsPairs() {
@@ -165,8 +174,9 @@ void TestFrmZemlo04::groupShowsPairs() {
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
   QVERIFY(get<QGroupBox>("fraInfo")->isEnabled());
   QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
-  const QStringList expected = paren == "8" ? QStringList{"08 Paren 06 Ronden Howell", "08 paren 06 ronden kort"}
-                                            : QStringList{};
+  const QStringList expected =
+      paren == "8" ? QStringList{"08 Paren 06 Ronden Howell", "08 paren 06 ronden kort"}
+                   : QStringList{};
   QCOMPARE(items(get<QListWidget>("lstSchema")), expected);
   QVERIFY(m_boxes->boxes.isEmpty());
 }
@@ -228,13 +238,17 @@ void TestFrmZemlo04::startWritesBothFiles_data() {
   QTest::addColumn<QString>("invoerNaam");
   QTest::addColumn<QByteArray>("kop");
   QTest::newRow("nl, seven pairs, per round")
-      << 10 << kZevenParen << "08-11-2023 Groep A" << "08 Paren 06 Ronden Howell"
+      << 10 << kZevenParen << "08-11-2023 Groep A"
+      << "08 Paren 06 Ronden Howell"
       << "invoer/08-11-2023 Groep A Uitslag.txt"
-      << QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
+      << QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden "
+                    "Howell\r\n1\r\n");
   QTest::newRow("en, eight pairs, per round")
       << 11 << QByteArray(kZevenParen + "15| o+16| p\r\n") << "2023-11-08 Group A"
-      << "08 Pairs 06 Rounds Howell" << "invoer/2023-11-08 Group A Result.txt"
-      << QByteArray("2023-11-08 Group A Result\r\n8\r\nNo\r\n6\r\n4\r\n08 Pairs 06 Rounds Howell\r\n1\r\n");
+      << "08 Pairs 06 Rounds Howell"
+      << "invoer/2023-11-08 Group A Result.txt"
+      << QByteArray("2023-11-08 Group A Result\r\n8\r\nNo\r\n6\r\n4\r\n08 Pairs 06 Rounds "
+                    "Howell\r\n1\r\n");
 }
 
 void TestFrmZemlo04::startWritesBothFiles() {
@@ -246,7 +260,8 @@ void TestFrmZemlo04::startWritesBothFiles() {
   QFETCH(QByteArray, kop);
   setUpFolder(taal);
   m_folder->write("groepen/" + groepNaam + ".txt", groep);
-  m_folder->write(QStringLiteral("schema/%1/%2.txt").arg(taal).arg(schema), "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write(QStringLiteral("schema/%1/%2.txt").arg(taal).arg(schema),
+                  "T\r\n1\t1- 2 (1-4)\r\n");
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), groepNaam);
   click(get<QListWidget>("lstSchema"), schema);
@@ -263,8 +278,9 @@ void TestFrmZemlo04::startWritesBothFiles() {
 
 void TestFrmZemlo04::earlierResultsFileLocksChoices() {
   setUpFolder(10);
-  const QByteArray old = "08-11-2023 Groep A Uitslag\r\n10\r\nGeen\r\n9\r\n3\r\n10 paren 09 ronden Howell\r\n1\r\n"
-                         "body line\r\n";
+  const QByteArray old =
+      "08-11-2023 Groep A Uitslag\r\n10\r\nGeen\r\n9\r\n3\r\n10 paren 09 ronden Howell\r\n1\r\n"
+      "body line\r\n";
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt", old);
   m_folder->write("schema/10/10 Paren 09 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
@@ -279,7 +295,8 @@ void TestFrmZemlo04::earlierResultsFileLocksChoices() {
   QCOMPARE(get<QLineEdit>("txtRonden")->text(), QStringLiteral("9"));
   QCOMPARE(get<QLineEdit>("txtSpellen")->text(), QStringLiteral("3"));
   auto *lstSchema = get<QListWidget>("lstSchema");
-  QCOMPARE(items(lstSchema), QStringList({"10 Paren 09 Ronden Ander", "10 Paren 09 Ronden Howell"}));
+  QCOMPARE(items(lstSchema),
+           QStringList({"10 Paren 09 Ronden Ander", "10 Paren 09 Ronden Howell"}));
   QVERIFY(lstSchema->item(1)->isSelected());
   QVERIFY(!get<QGroupBox>("fraSchema")->isEnabled());
   QVERIFY(!get<QRadioButton>("optInvoer0")->isEnabled());
@@ -300,25 +317,22 @@ void TestFrmZemlo04::refusals_data() {
   QTest::addColumn<QString>("lijst");
   QTest::addColumn<QString>("naam");
   QTest::addColumn<QString>("tekst");
-  QTest::newRow("102 results file exists")
-      << "lstGroepBestand" << "08-11-2023 Groep A"
-      << "Er is al een uitslag van 08-11-2023 Groep A\n\nWis het bestand 08-11-2023 Groep A,of kies een "
-         "ander groep bestand";
-  QTest::newRow("126 group word in lower case")
-      << "lstGroepBestand" << "08-11-2023 groep B"
-      << "Het gekozen groep bestand is opgeslagen in een andere taal.\nStel de juiste taal in of kies "
-         "een ander groep bestand met in de naam Groep";
+  QTest::newRow("102 results file exists") << "lstGroepBestand"
+                                           << "08-11-2023 Groep A"
+                                           << "Er is al een uitslag van 08-11-2023 Groep A\n\nWis "
+                                              "het bestand 08-11-2023 Groep A,of kies een "
+                                              "ander groep bestand";
+  QTest::newRow("126 group word in lower case") << "lstGroepBestand"
+                                                << "08-11-2023 groep B"
+                                                << "Het gekozen groep bestand is opgeslagen in een "
+                                                   "andere taal.\nStel de juiste taal in of kies "
+                                                   "een ander groep bestand met in de naam Groep";
   QTest::newRow("124 results file of the other language")
-      << "lstInvoer" << "08-11-2023 Groep C Result"
-      << "Resultaten of uitslag is opgeslagen in een andere taal.\nStel de juiste taal in of kies een "
+      << "lstInvoer"
+      << "08-11-2023 Groep C Result"
+      << "Resultaten of uitslag is opgeslagen in een andere taal.\nStel de juiste taal in of kies "
+         "een "
          "ander bestand met in de naam Uitslag";
-  QTest::newRow("cut short") << "lstInvoer" << "08-11-2023 Groep D Uitslag"
-                             << "Het bestand 08-11-2023 Groep D Uitslag.txt is onvolledig of beschadigd.\n"
-                                "Het kan niet worden gebruikt.";
-  QTest::newRow("rounds out of range")
-      << "lstInvoer" << "08-11-2023 Groep E Uitslag"
-      << "Het bestand 08-11-2023 Groep E Uitslag.txt is onvolledig of beschadigd.\n"
-         "Het kan niet worden gebruikt.";
 }
 
 void TestFrmZemlo04::refusals() {
@@ -327,11 +341,10 @@ void TestFrmZemlo04::refusals() {
   QFETCH(QString, tekst);
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt", "x Uitslag\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
+  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
+                  "x Uitslag\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
   m_folder->write("groepen/08-11-2023 groep B.txt", kZevenParen);
   m_folder->write("invoer/08-11-2023 Groep C Result.txt", "x\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
-  m_folder->write("invoer/08-11-2023 Groep D Uitslag.txt", "x\r\n8\r\n8\r\n6\r\n");
-  m_folder->write("invoer/08-11-2023 Groep E Uitslag.txt", "x\r\n8\r\n8\r\n13\r\n4\r\nS\r\n0\r\n");
   QVERIFY(open());
   auto *list = get<QListWidget>(qPrintable(lijst));
   click(list, naam);
@@ -344,6 +357,53 @@ void TestFrmZemlo04::refusals() {
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
   QCOMPARE(get<QLabel>("lblGroep")->text(), QString());
   QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
+}
+
+void TestFrmZemlo04::damagedResultsFileCanBeDeleted_data() {
+  QTest::addColumn<QByteArray>("inhoud");
+  QTest::newRow("cut short") << QByteArray("x\r\n8\r\n8\r\n6\r\n");
+  QTest::newRow("rounds out of range") << QByteArray("x\r\n8\r\n8\r\n13\r\n4\r\nS\r\n0\r\n");
+}
+
+void TestFrmZemlo04::damagedResultsFileCanBeDeleted() {
+  QFETCH(QByteArray, inhoud);
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep D.txt", kZevenParen);
+  m_folder->write("invoer/08-11-2023 Groep D Uitslag.txt", inhoud);
+  QVERIFY(open());
+  // The damaged evening blocks its group...
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep D");
+  QVERIFY(m_boxes->boxes.last().text.startsWith(QStringLiteral("Er is al een uitslag van")));
+  // ...is not used, but stays chosen so that it can be deleted.
+  auto *lstInvoer = get<QListWidget>("lstInvoer");
+  click(lstInvoer, "08-11-2023 Groep D Uitslag");
+  QCOMPARE(m_boxes->boxes.last().kind, BoxKind::Information);
+  QCOMPARE(
+      m_boxes->boxes.last().text,
+      QStringLiteral("Het bestand 08-11-2023 Groep D Uitslag.txt is onvolledig of beschadigd.\n"
+                     "Het kan niet worden gebruikt."));
+  QCOMPARE(lstInvoer->selectedItems().size(), 1);
+  QVERIFY(BAS_Zemlo::sGroepBestand.isEmpty());
+  QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
+  QCOMPARE(get<QLabel>("lblGroep")->text(), QString());
+  QCOMPARE(get<QListWidget>("lstSchema")->count(), 0);
+  QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
+  auto *wis = get<QPushButton>("cmdWisInvoer");
+  QVERIFY(wis->isEnabled());
+  m_boxes->answers = {true};
+  QTest::mouseClick(wis, Qt::LeftButton);
+  QCOMPARE(m_boxes->boxes.last().kind, BoxKind::Question);
+  QCOMPARE(m_boxes->boxes.last().text,
+           QStringLiteral(
+               "U gaat het ingevoerde/uitslag bestand (08-11-2023 Groep D Uitslag) wissen!\n\n"
+               "Zeker weten?"));
+  QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep D Uitslag.txt"));
+  QCOMPARE(lstInvoer->count(), 0);
+  // The group is free again.
+  const qsizetype before = m_boxes->boxes.size();
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep D");
+  QCOMPARE(m_boxes->boxes.size(), before);
+  QCOMPARE(get<QLabel>("lblParen")->text(), QStringLiteral("8"));
 }
 
 void TestFrmZemlo04::refusedGroupKeepsNames() {
@@ -389,8 +449,9 @@ void TestFrmZemlo04::deleteGroupAsksFirst() {
 
 void TestFrmZemlo04::deleteResultsFileClearsChoices() {
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
@@ -402,8 +463,9 @@ void TestFrmZemlo04::deleteResultsFileClearsChoices() {
   m_boxes->answers = {true};
   QTest::mouseClick(get<QPushButton>("cmdWisInvoer"), Qt::LeftButton);
   QCOMPARE(m_boxes->boxes.last().text,
-           QStringLiteral("U gaat het ingevoerde/uitslag bestand (08-11-2023 Groep A Uitslag) wissen!\n\n"
-                          "Zeker weten?"));
+           QStringLiteral(
+               "U gaat het ingevoerde/uitslag bestand (08-11-2023 Groep A Uitslag) wissen!\n\n"
+               "Zeker weten?"));
   QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep A Uitslag.txt"));
   QVERIFY(BAS_Zemlo::sGroepBestand.isEmpty());
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
@@ -412,7 +474,8 @@ void TestFrmZemlo04::deleteResultsFileClearsChoices() {
   QCOMPARE(get<QLabel>("lblParen")->text(), QString());
   QVERIFY(!get<QPushButton>("cmdWisInvoer")->isEnabled());
   // Escape now leads back to the main window, not to an entry window.
-  registerWindow(QStringLiteral("frmZemlo06"), [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  registerWindow(QStringLiteral("frmZemlo06"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
   QTest::keyClick(m_prep, Qt::Key_Escape);
   testing::flushDeletes();
   QVERIFY(!m_prep);
@@ -421,10 +484,12 @@ void TestFrmZemlo04::deleteResultsFileClearsChoices() {
 
 void TestFrmZemlo04::escapeOpensEntryOnlyWhenStartCould() {
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
-  m_folder->write("invoer/08-11-2023 Groep B Uitslag.txt",
-                  "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Weg\r\n0\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep B Uitslag.txt",
+      "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Weg\r\n0\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   for (const char *name : {"frmZemlo06", "frmZemlo07"}) {
     const QString n = QString::fromLatin1(name);
@@ -471,11 +536,13 @@ void TestFrmZemlo04::escapeNeedsReadableSchema_data() {
 void TestFrmZemlo04::escapeNeedsReadableSchema() {
   QFETCH(bool, leegBijKiezen);
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
                   leegBijKiezen ? QByteArray() : QByteArray("T\r\n1\t1- 2 (1-4)\r\n"));
-  registerWindow(QStringLiteral("frmZemlo07"), [] { return new NepInvoer(QStringLiteral("frmZemlo07")); });
+  registerWindow(QStringLiteral("frmZemlo07"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo07")); });
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
   if (leegBijKiezen) {
@@ -496,10 +563,12 @@ void TestFrmZemlo04::escapeNeedsReadableSchema() {
 
 void TestFrmZemlo04::closeBoxActsAsEscape() {
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  registerWindow(QStringLiteral("frmZemlo06"), [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  registerWindow(QStringLiteral("frmZemlo06"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
   m_prep->close();
@@ -554,7 +623,8 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   // A folder where the results file should go: it cannot be written.
   QVERIFY(QDir().mkpath(m_folder->path("invoer/08-11-2023 Groep A Uitslag.txt")));
-  registerWindow(QStringLiteral("frmZemlo06"), [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  registerWindow(QStringLiteral("frmZemlo06"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");

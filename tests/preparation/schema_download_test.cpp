@@ -24,7 +24,9 @@ namespace {
 const QString kLijst = QStringLiteral("/ZEMLO/Lijst met speelschemas.txt");
 const QByteArray kSchema = "Howell\r\n1\t1- 2 (1-4)\t3- 4 (5-8)\r\n2\t1- 3 (5-8)\t2- 4 (1-4)\r\n";
 
-QString schemaPad(const QString &name) { return QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"); }
+QString schemaPad(const QString &name) {
+  return QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt");
+}
 
 } // namespace
 
@@ -158,7 +160,8 @@ void TestFrmZemlo12::selectionEnablesDownload() {
   QCOMPARE(items(), QStringList({"A", "B", "C"}));
   auto *list = m_win->lstOpInternet;
   auto clickRow = [list](int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
   };
   clickRow(1);
   QVERIFY(m_win->cmdDownLoad->isEnabled());
@@ -193,7 +196,8 @@ void TestFrmZemlo12::threeOfFiveFetched() {
   newRequests();
   auto *list = m_win->lstOpInternet;
   for (int row : {0, 2, 3})
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
   QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
   QCOMPARE(newRequests(), QStringList({schemaPad("S1"), schemaPad("S3"), schemaPad("S4")}));
   QCOMPARE(m_folder->read("schema/10/S1.txt"), kSchema);
@@ -203,7 +207,8 @@ void TestFrmZemlo12::threeOfFiveFetched() {
   QCOMPARE(QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden).size(), 3);
   QCOMPARE(m_boxes->boxes.size(), 1);
   QCOMPARE(m_boxes->boxes[0].kind, BoxKind::Information);
-  QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Haven't been able to download the Play scheme S4.\nTry again."));
+  QCOMPARE(m_boxes->boxes[0].text,
+           QStringLiteral("Haven't been able to download the Play scheme S4.\nTry again."));
   QVERIFY(!list->item(0)->isSelected());
   QVERIFY(!list->item(2)->isSelected());
   QVERIFY(list->item(3)->isSelected());
@@ -240,7 +245,8 @@ void TestFrmZemlo12::listNotFetched() {
   platform::setServerBaseUrl(m_server->baseUrl());
   QCOMPARE(m_boxes->boxes.size(), 1);
   QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Download speelschema's"));
-  QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Kan de update van Zemlo nu niet downloaden.\n")));
+  QVERIFY(m_boxes->boxes[0].text.startsWith(
+      QStringLiteral("Kan de update van Zemlo nu niet downloaden.\n")));
   QVERIFY(m_win->isEnabled());
   QCOMPARE(m_win->lstOpInternet->count(), 0);
   QVERIFY(!m_win->cmdDownLoad->isEnabled());

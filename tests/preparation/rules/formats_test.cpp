@@ -42,8 +42,10 @@ void TestPreparationRules::invoerNaam_data() {
   QTest::addColumn<int>("taal");
   QTest::addColumn<QString>("groep");
   QTest::addColumn<QString>("invoer");
-  QTest::newRow("nl") << 10 << "08-11-2023 Groep A.txt" << "08-11-2023 Groep A Uitslag.txt";
-  QTest::newRow("en") << 11 << "2023-11-08 Group A.txt" << "2023-11-08 Group A Result.txt";
+  QTest::newRow("nl") << 10 << "08-11-2023 Groep A.txt"
+                      << "08-11-2023 Groep A Uitslag.txt";
+  QTest::newRow("en") << 11 << "2023-11-08 Group A.txt"
+                      << "2023-11-08 Group A Result.txt";
 }
 
 void TestPreparationRules::invoerNaam() {
@@ -62,7 +64,7 @@ void TestPreparationRules::headerWrittenByteForByte() {
   BAS_Zemlo::iTaal = 10;
   folder.write("invoer/leeg Groep A Uitslag.txt", "");
   const InvoerKop kop{"08-11-2023 Groep A Uitslag", "8", "Geen", "6", "4",
-                      "08 Paren 06 Ronden Howell", "1"};
+                      "08 Paren 06 Ronden Howell",  "1"};
   const QByteArray expected = "08-11-2023 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\n"
                               "08 Paren 06 Ronden Howell\r\n1\r\n";
   QVERIFY(MaakInvoerBestand(folder.path("invoer/a.txt"), kop));
@@ -160,7 +162,7 @@ void TestPreparationRules::mappingList() {
 // Four rounds, with both spacings of the pair part, an empty table, a
 // trailing TAB, blank lines, a set beyond the rounds and a malformed field.
 static QStringList schemaLines() {
-  return {"1\t9- 9 (1-4)",  // a title that looks like a round: always skipped
+  return {"1\t9- 9 (1-4)", // a title that looks like a round: always skipped
           "1\t1- 2 (1-4)\t3- 4 (5-8)\t-  - (9-12)",
           "",
           "2\t1- 3 (5-8)\t 2 - 4     (13-16)\t",
@@ -225,17 +227,18 @@ void TestPreparationRules::schemaRoundLines() {
 
 void TestPreparationRules::fittingSchemas() {
   testing::ProgramFolder folder;
-  for (const char *name : {"08 Paren 06 Ronden Howell.txt", "08 paren 06 ronden abc.txt",
-                           "08 PAREN 06 RONDEN Z.TXT", "08 Paren 05 Ronden x.txt",
-                           "10 Paren 06 Ronden y.txt", "08 paren 03 ronden Mitchell.txt",
-                           "08 Paren 03 Ronden Mitchell.txt", "08 Paren 06 Ronden.doc"})
+  for (const char *name :
+       {"08 Paren 06 Ronden Howell.txt", "08 paren 06 ronden abc.txt", "08 PAREN 06 RONDEN Z.TXT",
+        "08 Paren 05 Ronden x.txt", "10 Paren 06 Ronden y.txt", "08 paren 03 ronden Mitchell.txt",
+        "08 Paren 03 Ronden Mitchell.txt", "08 Paren 06 Ronden.doc"})
     folder.write(QStringLiteral("schema/10/") + QString::fromLatin1(name), "t\r\n");
   folder.write("schema/11/08 Pairs 06 Rounds E.txt", "t\r\n");
   QDir().mkpath(folder.path("schema/10/08 Paren 06 Ronden map.txt"));
   BAS_Zemlo::iTaal = 10;
   QCOMPARE(SchemaPatroon(8, 6), QStringLiteral("08 Paren 06 Ronden"));
-  QCOMPARE(PassendeSchemas(8, 6),
-           QStringList({"08 paren 06 ronden abc", "08 Paren 06 Ronden Howell", "08 PAREN 06 RONDEN Z"}));
+  QCOMPARE(
+      PassendeSchemas(8, 6),
+      QStringList({"08 paren 06 ronden abc", "08 Paren 06 Ronden Howell", "08 PAREN 06 RONDEN Z"}));
   QCOMPARE(PassendeSchemas(8, 3), QStringList({"08 Paren 03 Ronden Mitchell"}));
   QCOMPARE(PassendeSchemas(12, 6), QStringList());
   BAS_Zemlo::iTaal = 11;
@@ -335,8 +338,10 @@ void TestPreparationRules::datePassKeepsEveningWithGroup() {
            QStringList({"11-11-2023 Groep D Uitslag", "12-11-2023 Groep E Uitslag",
                         "13-11-2023 Groep F Uitslag", "2023-11-10 Groep C Uitslag",
                         "2023-11-11 Groep D Uitslag"}));
-  QCOMPARE(folder.read("invoer/2023-11-10 Groep C Uitslag.txt"), QByteArray("2023-11-10 Groep C Uitslag\r\n"));
-  QCOMPARE(folder.read("invoer/12-11-2023 Groep E Uitslag.txt"), QByteArray("12-11-2023 Groep E Uitslag\r\n"));
+  QCOMPARE(folder.read("invoer/2023-11-10 Groep C Uitslag.txt"),
+           QByteArray("2023-11-10 Groep C Uitslag\r\n"));
+  QCOMPARE(folder.read("invoer/12-11-2023 Groep E Uitslag.txt"),
+           QByteArray("12-11-2023 Groep E Uitslag\r\n"));
 }
 
 void TestPreparationRules::schemaList() {
