@@ -33,6 +33,8 @@ private slots:
   void datePassDutch();
   void datePassEnglish();
   void datePassKeepsEveningWithGroup();
+  void datePassTakesNothingOver_data();
+  void datePassTakesNothingOver();
   void schemaList();
   void safeNames_data();
   void safeNames();
@@ -270,6 +272,10 @@ void TestPreparationRules::datePassDutch() {
   BAS_Zemlo::iTaal = 10;
   folder.write("groepen/2023-11-08 Groep A.txt", "a\r\n");
   folder.write("groepen/2023-11-08 Groep A.mail", "am\r\n");
+  // A results file moves with its group and takes its title line along; the
+  // rest stays byte for byte.
+  folder.write("invoer/2023-11-08 Groep A Uitslag.txt",
+               "2023-11-08 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n");
   folder.write("groepen/2023-11-09 Groep B.txt", "b-old\r\n");
   folder.write("groepen/09-11-2023 Groep B.txt", "b-new\r\n");
   folder.write("groepen/2023-11-10 Groep C.txt", "c\r\n");
@@ -291,9 +297,7 @@ void TestPreparationRules::datePassDutch() {
   QVERIFY(folder.exists("groepen/2023-11-11 Group F.txt"));
   QCOMPARE(VulBestanden(Soort::Groepen, true).first(), QStringLiteral("Avond Groep D"));
 
-  // A results file takes its title line along; the rest stays byte for byte.
-  folder.write("invoer/2023-11-08 Groep A Uitslag.txt",
-               "2023-11-08 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n");
+  QVERIFY(!folder.exists("invoer/2023-11-08 Groep A Uitslag.txt"));
   QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"08-11-2023 Groep A Uitslag"}));
   QCOMPARE(folder.read("invoer/08-11-2023 Groep A Uitslag.txt"),
            QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n"));
@@ -306,11 +310,11 @@ void TestPreparationRules::datePassEnglish() {
   folder.write("groepen/08-11-2023 Group A.mail", "am\r\n");
   folder.write("groepen/12-11-2023 group b.txt", "b\r\n");
   folder.write("groepen/08-11-2023 Groep C.txt", "c\r\n");
+  folder.write("invoer/08-11-2023 Group A Result.txt", "08-11-2023 Group A Result\r\n");
   QCOMPARE(VulBestanden(Soort::Groepen, true),
            QStringList({"2023-11-12 group b", "2023-11-08 Group A"}));
   QCOMPARE(folder.read("groepen/2023-11-08 Group A.mail"), QByteArray("am\r\n"));
   QVERIFY(folder.exists("groepen/08-11-2023 Groep C.txt"));
-  folder.write("invoer/08-11-2023 Group A Result.txt", "08-11-2023 Group A Result\r\n");
   QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"2023-11-08 Group A Result"}));
   QCOMPARE(folder.read("invoer/2023-11-08 Group A Result.txt"),
            QByteArray("2023-11-08 Group A Result\r\n"));
@@ -328,20 +332,74 @@ void TestPreparationRules::datePassKeepsEveningWithGroup() {
   folder.write("groepen/2023-11-11 Groep D.txt", "d\r\n");
   folder.write("invoer/2023-11-11 Groep D Uitslag.txt", "2023-11-11 Groep D Uitslag\r\n");
   folder.write("invoer/11-11-2023 Groep D Uitslag.txt", "11-11-2023 Groep D Uitslag\r\n");
-  // E moves with its evening; F's evening moves though F is gone.
+  // E moves with its evening; F's evening moves though F is gone; G's
+  // evening, without G, would become that of another group G: it stays.
   folder.write("groepen/2023-11-12 Groep E.txt", "e\r\n");
   folder.write("invoer/2023-11-12 Groep E Uitslag.txt", "2023-11-12 Groep E Uitslag\r\n");
   folder.write("invoer/2023-11-13 Groep F Uitslag.txt", "2023-11-13 Groep F Uitslag\r\n");
+  folder.write("groepen/14-11-2023 Groep G.txt", "g\r\n");
+  folder.write("invoer/2023-11-14 Groep G Uitslag.txt", "2023-11-14 Groep G Uitslag\r\n");
   QCOMPARE(VulBestanden(Soort::Groepen, false),
-           QStringList({"12-11-2023 Groep E", "2023-11-10 Groep C", "2023-11-11 Groep D"}));
+           QStringList({"12-11-2023 Groep E", "14-11-2023 Groep G", "2023-11-10 Groep C",
+                        "2023-11-11 Groep D"}));
   QCOMPARE(VulBestanden(Soort::Invoer, false),
            QStringList({"11-11-2023 Groep D Uitslag", "12-11-2023 Groep E Uitslag",
                         "13-11-2023 Groep F Uitslag", "2023-11-10 Groep C Uitslag",
-                        "2023-11-11 Groep D Uitslag"}));
+                        "2023-11-11 Groep D Uitslag", "2023-11-14 Groep G Uitslag"}));
   QCOMPARE(folder.read("invoer/2023-11-10 Groep C Uitslag.txt"),
            QByteArray("2023-11-10 Groep C Uitslag\r\n"));
   QCOMPARE(folder.read("invoer/12-11-2023 Groep E Uitslag.txt"),
            QByteArray("12-11-2023 Groep E Uitslag\r\n"));
+}
+
+void TestPreparationRules::datePassTakesNothingOver_data() {
+  QTest::addColumn<QStringList>("eigen"); // the group's own companion and results file
+  QTest::addColumn<QString>("bezet");     // a file under one of its new names, or none
+  QTest::addColumn<bool>("verplaatst");
+  const QStringList geen;
+  const QStringList beide{"groepen/2023-11-08 Groep A.MAIL",
+                          "invoer/2023-11-08 Groep A Uitslag.TXT"};
+  QTest::newRow("free: moves with its files in any case") << beide << QString() << true;
+  QTest::newRow("free, nothing of its own") << geen << QString() << true;
+  QTest::newRow("another's companion, none of its own")
+      << geen << "groepen/08-11-2023 Groep A.mail" << false;
+  QTest::newRow("another's companion in other case")
+      << beide << "groepen/08-11-2023 groep a.Mail" << false;
+  QTest::newRow("another's evening, none of its own")
+      << geen << "invoer/08-11-2023 Groep A Uitslag.txt" << false;
+  QTest::newRow("another's evening, and its own")
+      << beide << "invoer/08-11-2023 GROEP A Uitslag.txt" << false;
+  QTest::newRow("the group's new name") << beide << "groepen/08-11-2023 Groep A.TXT" << false;
+}
+
+void TestPreparationRules::datePassTakesNothingOver() {
+  QFETCH(QStringList, eigen);
+  QFETCH(QString, bezet);
+  QFETCH(bool, verplaatst);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  folder.write("groepen/2023-11-08 Groep A.txt", "a\r\n");
+  for (const QString &f : eigen)
+    folder.write(f, "2023-11-08 own\r\n");
+  if (!bezet.isEmpty())
+    folder.write(bezet, "other\r\n");
+  const QStringList groepen = VulBestanden(Soort::Groepen, false);
+  VulBestanden(Soort::Invoer, false);
+  QCOMPARE(folder.exists("groepen/2023-11-08 Groep A.txt"), !verplaatst);
+  QCOMPARE(folder.exists("groepen/08-11-2023 Groep A.txt"), verplaatst);
+  for (const QString &f : eigen) {
+    QString nieuw = f;
+    nieuw.replace(QStringLiteral("2023-11-08"), QStringLiteral("08-11-2023"));
+    QCOMPARE(folder.exists(f), !verplaatst);
+    QCOMPARE(folder.exists(nieuw), verplaatst);
+  }
+  if (!bezet.isEmpty())
+    QCOMPARE(folder.read(bezet), QByteArray("other\r\n"));
+  if (eigen.size() > 1 && verplaatst)
+    QCOMPARE(folder.read("invoer/08-11-2023 Groep A Uitslag.TXT"),
+             QByteArray("08-11-2023 own\r\n"));
+  // Listed once each, also when a taken name differs only in case.
+  QCOMPARE(groepen.size(), bezet.endsWith(QStringLiteral(".TXT")) ? 2 : 1);
 }
 
 void TestPreparationRules::schemaList() {
