@@ -2,6 +2,7 @@
 // The list of schemas that the maker's web server offers, grouped by the
 // number of pairs: a group line holds "======" and names the pair count as
 // its second word; every other line is the name of one schema of that group.
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,14 @@ QStringList SpinnerLijst(const QList<SchemaGroep> &groepen);
 
 // The names of every group whose pair count has the value of the text.
 QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &paren);
+
+// The rounds that a schema name gives: "08 Paren 06 Ronden Howell" gives 6
+// (the words in either language, in any case); nothing for a name of
+// another form.
+std::optional<int> RondenVanNaam(const QString &name);
+// True when a fetched schema is whole: its last line ends in CR LF, it reads
+// as a schema and it holds as many rounds as its name gives.
+bool IsHeelSchema(const QByteArray &bytes, const QString &name);
 
 // The list file in the program folder.
 QString SchemaLijstPad();

@@ -216,17 +216,37 @@ void TestFrmZemlo12::threeOfFiveFetched() {
 }
 
 void TestFrmZemlo12::unusableDownloadsKeepOldFile() {
-  m_server->put(kLijst, "====== 08 paren\r\nPagina\r\nLeeg\r\n");
+  m_server->put(kLijst, "====== 08 paren\r\nPagina\r\nLeeg\r\n08 paren 02 ronden Afgebroken\r\n"
+                        "08 paren 03 ronden Kort\r\n08 Paren 02 Ronden Z\r\n");
   m_server->put(schemaPad("Pagina"), "<html><body>Welkom</body></html>\r\n");
   m_server->put(schemaPad("Leeg"), "");
+  // Cut short: the last line has no CR LF.
+  m_server->put(schemaPad("08 paren 02 ronden Afgebroken"), kSchema.chopped(2));
+  // Two rounds where the name gives three.
+  m_server->put(schemaPad("08 paren 03 ronden Kort"), kSchema);
+  m_server->put(schemaPad("08 Paren 02 Ronden Z"), kSchema);
   m_folder->write("schema/10/Pagina.txt", kSchema);
+  m_folder->write("schema/10/08 paren 02 ronden Afgebroken.txt", kSchema);
+  // A whole schema replaces the file of its name in any case: no twin.
+  m_folder->write("schema/10/08 Paren 02 Ronden Z.TXT", "old\r\n");
   QVERIFY(open());
   QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
   QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
-  QCOMPARE(m_boxes->boxes.size(), 2);
+  QCOMPARE(m_boxes->boxes.size(), 4);
+  QCOMPARE(
+      m_boxes->boxes[2].text,
+      QStringLiteral("Heb het speelschema 08 paren 02 ronden Afgebroken niet kunnen downloaden.\n"
+                     "Probeer het strakjes nog een keer."));
   QCOMPARE(m_folder->read("schema/10/Pagina.txt"), kSchema);
   QVERIFY(!m_folder->exists("schema/10/Leeg.txt"));
-  QCOMPARE(QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  QCOMPARE(m_folder->read("schema/10/08 paren 02 ronden Afgebroken.txt"), kSchema);
+  QVERIFY(!m_folder->exists("schema/10/08 paren 03 ronden Kort.txt"));
+  QCOMPARE(m_folder->read("schema/10/08 Paren 02 Ronden Z.TXT"), kSchema);
+  QStringList files = QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden);
+  files.sort();
+  QCOMPARE(files, QStringList({"08 Paren 02 Ronden Z.TXT", "08 paren 02 ronden Afgebroken.txt",
+                               "Pagina.txt"}));
+  QCOMPARE(m_win->lstOpInternet->selectedItems().size(), 4);
 }
 
 void TestFrmZemlo12::listNotFetched_data() {

@@ -36,6 +36,8 @@ private slots:
   void datePassTakesNothingOver_data();
   void datePassTakesNothingOver();
   void schemaList();
+  void wholeDownload_data();
+  void wholeDownload();
   void safeNames_data();
   void safeNames();
 };
@@ -426,6 +428,36 @@ void TestPreparationRules::schemaList() {
   QCOMPARE(NamenVoorParen(groepen, QStringLiteral("08")),
            QStringList({"08 paren 06 ronden Howell", "08 paren 07 ronden B"}));
   QCOMPARE(NamenVoorParen(groepen, QStringLiteral("12")), QStringList());
+}
+
+void TestPreparationRules::wholeDownload_data() {
+  QTest::addColumn<QString>("naam");
+  QTest::addColumn<QByteArray>("inhoud");
+  QTest::addColumn<bool>("heel");
+  const QByteArray twee = "T\r\n1\t1- 2 (1-4)\r\n\r\n2\t1- 3 (5-8)\r\n";
+  QTest::newRow("rounds as named") << "08 paren 02 ronden Howell" << twee << true;
+  QTest::newRow("English words, any case") << "08 PAIRS 02 rounds X" << twee << true;
+  QTest::newRow("last line without CR LF")
+      << "08 paren 02 ronden Howell" << twee.chopped(2) << false;
+  QTest::newRow("last line ends in LF only")
+      << "08 paren 02 ronden Howell" << QByteArray(twee.chopped(2) + "\n") << false;
+  QTest::newRow("a round short") << "08 paren 03 ronden Howell" << twee << false;
+  QTest::newRow("a round too many") << "08 paren 01 ronden Howell" << twee << false;
+  QTest::newRow("no schema") << "08 paren 01 ronden Howell" << QByteArray("<html>\r\n") << false;
+  QTest::newRow("empty") << "08 paren 01 ronden Howell" << QByteArray() << false;
+  QTest::newRow("name gives no rounds") << "Howell" << twee << true;
+}
+
+void TestPreparationRules::wholeDownload() {
+  QFETCH(QString, naam);
+  QFETCH(QByteArray, inhoud);
+  QFETCH(bool, heel);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  QCOMPARE(IsHeelSchema(inhoud, naam), heel);
+  QCOMPARE(RondenVanNaam(QStringLiteral("12 Paren 11 Ronden")), 11);
+  QVERIFY(!RondenVanNaam(QStringLiteral("12 Paren 11Ronden")));
+  QVERIFY(!RondenVanNaam(QStringLiteral("12 Tafels 11 Ronden x")));
 }
 
 void TestPreparationRules::safeNames_data() {
