@@ -55,8 +55,11 @@ private slots:
   void escapeNeedsReadableSchema();
   void closeBoxActsAsEscape();
   void startFileChoosesWayOfEntry();
-  void missingSchemaAtStart();
+  void unusableSchemaAtStart_data();
+  void unusableSchemaAtStart();
   void startThatCannotWriteStays();
+  void fileNamesInAnyCase();
+  void schemaInAnyCase();
 
 private:
   void setUpFolder(int taal);
@@ -601,7 +604,19 @@ void TestFrmZemlo04::startFileChoosesWayOfEntry() {
   QVERIFY(m_main->isEnabled());
 }
 
-void TestFrmZemlo04::missingSchemaAtStart() {
+void TestFrmZemlo04::unusableSchemaAtStart_data() {
+  QTest::addColumn<QByteArray>("inhoud"); // the schema file at Start; empty: gone
+  QTest::addColumn<QString>("tekst");
+  QTest::newRow("gone") << QByteArray()
+                        << "Bestand <schema/10/08 Paren 06 Ronden Howell.txt> niet gevonden.";
+  QTest::newRow("no schema") << QByteArray("<html><body>Not Found</body></html>\r\n")
+                             << "Het bestand schema/10/08 Paren 06 Ronden Howell.txt is onvolledig "
+                                "of beschadigd.\nHet kan niet worden gebruikt.";
+}
+
+void TestFrmZemlo04::unusableSchemaAtStart() {
+  QFETCH(QByteArray, inhoud);
+  QFETCH(QString, tekst);
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
@@ -609,9 +624,11 @@ void TestFrmZemlo04::missingSchemaAtStart() {
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
   QFile::remove(m_folder->path("schema/10/08 Paren 06 Ronden Howell.txt"));
+  if (!inhoud.isEmpty())
+    m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", inhoud);
   QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
-  QCOMPARE(m_boxes->boxes.last().text,
-           QStringLiteral("Bestand <schema/10/08 Paren 06 Ronden Howell.txt> niet gevonden."));
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(m_boxes->boxes.last().text, tekst);
   QVERIFY(m_prep && m_prep->isEnabled());
   QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep A Uitslag.txt"));
   QVERIFY(!m_folder->exists("start.txt"));
@@ -638,6 +655,69 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
   QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+}
+
+void TestFrmZemlo04::fileNamesInAnyCase() {
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.TXT", kZevenParen);
+  m_folder->write("groepen/08-11-2023 Groep B.txt", kZevenParen);
+  m_folder->write(
+      "invoer/08-11-2023 Groep B Uitslag.TXT",
+      "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Z\r\n0\r\n");
+  m_folder->write("groepen/08-11-2023 Groep C.txt", kZevenParen);
+  m_folder->write("groepen/08-11-2023 Groep C.TXT", kZevenParen);
+  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT", "T\r\n1\t1- 2 (1-4)\r\n");
+  QVERIFY(open());
+  auto *groepen = get<QListWidget>("lstGroepBestand");
+  auto *invoer = get<QListWidget>("lstInvoer");
+  QCOMPARE(items(groepen),
+           QStringList({"08-11-2023 Groep A", "08-11-2023 Groep B", "08-11-2023 Groep C"}));
+  QCOMPARE(items(invoer), QStringList({"08-11-2023 Groep B Uitslag"}));
+
+  // A group file in upper case is read.
+  click(groepen, "08-11-2023 Groep A");
+  QCOMPARE(get<QLabel>("lblParen")->text(), QStringLiteral("8"));
+  QCOMPARE(get<QLabel>("lblStilzit")->text(), QStringLiteral("8"));
+  QVERIFY(m_boxes->boxes.isEmpty());
+  // An evening in upper case blocks its group...
+  click(groepen, "08-11-2023 Groep B");
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Er is al een uitslag van")));
+  // ...and is read, with its schema in upper case.
+  click(invoer, "08-11-2023 Groep B Uitslag");
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(get<QLabel>("lblParen")->text(), QStringLiteral("8"));
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+
+  // Both delete like their lower-case twins.
+  m_boxes->answers = {true};
+  QTest::mouseClick(get<QPushButton>("cmdWisInvoer"), Qt::LeftButton);
+  QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep B Uitslag.TXT"));
+  QCOMPARE(invoer->count(), 0);
+  click(groepen, "08-11-2023 Groep A");
+  m_boxes->answers = {true};
+  QTest::mouseClick(get<QPushButton>("cmdWisGroepen"), Qt::LeftButton);
+  QVERIFY(!m_folder->exists("groepen/08-11-2023 Groep A.TXT"));
+  QCOMPARE(items(groepen), QStringList({"08-11-2023 Groep B", "08-11-2023 Groep C"}));
+}
+
+void TestFrmZemlo04::schemaInAnyCase() {
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
+  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 paren 06 ronden z.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Y.Txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  QVERIFY(open());
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  auto *lstSchema = get<QListWidget>("lstSchema");
+  // Names that differ only in case are one file to every look-up: listed once.
+  QCOMPARE(items(lstSchema), QStringList({"08 Paren 06 Ronden Y", "08 Paren 06 Ronden Z"}));
+  click(lstSchema, "08 Paren 06 Ronden Y");
+  QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+  QVERIFY(m_boxes->boxes.isEmpty());
+  QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.txt"),
+           QByteArray(
+               "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Y\r\n0\r\n"));
 }
 
 #include "preparation_window_test.moc"
