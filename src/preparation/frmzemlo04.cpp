@@ -7,7 +7,6 @@
 #include "platform/numbers.h"
 #include "preparation/bestanden.h"
 #include "preparation/invoerkop.h"
-#include "preparation/schema.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -525,7 +524,7 @@ void frmZemlo04::cmdStart_Click() {
   QString map = Pad(QStringLiteral("invoer"));
   MaakPad(map);
   if (!preparation::MaakInvoerBestand(ZoekBestand(Pad(QStringLiteral("invoer")), sInvoerBestand),
-                                      staat.kop(iInvoerWijze))) {
+                                      staat.kop(sGroepBestand, iInvoerWijze))) {
     // No results file: the evening cannot begin; the choices stay for another try.
     melding(QString(Tekst(181)).replace(u'~', QStringLiteral("invoer/") + sInvoerBestand));
     if (nieuw)

@@ -125,9 +125,16 @@ bool Voorbereiding::magInvoerOpenen(const QString &sInvoerBestand) const {
   return !sInvoerBestand.isEmpty() && magStarten() && SchemaFoutTekst(gekozenSchema()).isEmpty();
 }
 
-InvoerKop Voorbereiding::kop(int iInvoerWijze) const {
-  return {groep + u' ' + Tekst(70),     paren, stilzit, ronden, spellen, gekozenSchema(),
-          QString::number(iInvoerWijze)};
+InvoerKop Voorbereiding::kop(const QString &sGroepBestand, int iInvoerWijze) const {
+  InvoerKop kop;
+  kop.titel = sGroepBestand.left(sGroepBestand.indexOf(u'.')) + u' ' + Tekst(70);
+  kop.paren = paren;
+  kop.stilzit = stilzit;
+  kop.ronden = ronden;
+  kop.spellen = spellen;
+  kop.schema = gekozenSchema();
+  kop.invoerWijze = QString::number(iInvoerWijze);
+  return kop;
 }
 
 } // namespace preparation

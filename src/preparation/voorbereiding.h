@@ -68,8 +68,10 @@ public:
   // and its schema can be used.
   bool magInvoerOpenen(const QString &sInvoerBestand) const;
 
-  // The header of a new results file for this evening.
-  InvoerKop kop(int iInvoerWijze) const;
+  // The header of a new results file for the group file sGroepBestand. Its
+  // title is taken from that name, not from the group shown, which a refused
+  // group empties while the chosen group stays.
+  InvoerKop kop(const QString &sGroepBestand, int iInvoerWijze) const;
 };
 
 } // namespace preparation

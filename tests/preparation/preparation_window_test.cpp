@@ -414,12 +414,19 @@ void TestFrmZemlo04::refusedGroupKeepsNames() {
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("groepen/09-11-2023 Groep B.txt", kZevenParen);
   m_folder->write("invoer/09-11-2023 Groep B Uitslag.txt", "x\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
   click(get<QListWidget>("lstGroepBestand"), "09-11-2023 Groep B");
   QCOMPARE(m_boxes->boxes.size(), 1);
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
   QCOMPARE(get<QLabel>("lblGroep")->text(), QString());
+  // Start goes on for the chosen group: its name heads the results file.
+  QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+  QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.txt"),
+           QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden "
+                      "Howell\r\n0\r\n"));
 }
 
 void TestFrmZemlo04::deleteGroupAsksFirst() {
