@@ -59,6 +59,7 @@ private slots:
   void unusableSchemaAtStart();
   void startThatCannotWriteStays();
   void fileNamesInAnyCase();
+  void startKeepsResultsFileInAnyCase();
   void schemaInAnyCase();
 
 private:
@@ -706,6 +707,22 @@ void TestFrmZemlo04::fileNamesInAnyCase() {
   QTest::mouseClick(get<QPushButton>("cmdWisGroepen"), Qt::LeftButton);
   QVERIFY(!m_folder->exists("groepen/08-11-2023 Groep A.TXT"));
   QCOMPARE(items(groepen), QStringList({"08-11-2023 Groep B", "08-11-2023 Groep C"}));
+}
+
+void TestFrmZemlo04::startKeepsResultsFileInAnyCase() {
+  setUpFolder(10);
+  const QByteArray kop = "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 paren 06 ronden "
+                         "howell\r\n0\r\nbody\r\n";
+  m_folder->write("invoer/08-11-2023 Groep A Uitslag.TXT", kop);
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  QVERIFY(open());
+  click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+  QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+  QVERIFY(m_boxes->boxes.isEmpty());
+  QCOMPARE(QDir(m_folder->path("invoer")).entryList(QDir::Files),
+           QStringList({"08-11-2023 Groep A Uitslag.TXT"}));
+  QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.TXT"), kop);
 }
 
 void TestFrmZemlo04::schemaInAnyCase() {
