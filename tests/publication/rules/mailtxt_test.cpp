@@ -8,13 +8,6 @@
 
 using namespace BAS_Zemlo;
 
-namespace {
-// The list items take the fields in this order.
-QStringList inListOrder(const QStringList &f) {
-  return {f[2], f[4], f[0], f[5], f[1], f[6], f[8], f[3], f[7]};
-}
-} // namespace
-
 class TestMailTxt : public QObject {
   Q_OBJECT
 private slots:
@@ -24,8 +17,8 @@ private slots:
     auto two = mailtxt::read(fixture::mailTxt({a, b}, "\r\n  \r\n", "\r\n", " \r\n"));
     QCOMPARE(two.status, mailtxt::Reading::Ok);
     QCOMPARE(two.providerCount, 2);
-    QCOMPARE(two.providers[0], inListOrder(a));
-    QCOMPARE(two.providers[1], inListOrder(b));
+    QCOMPARE(two.providers[0], fixture::inListOrder(a));
+    QCOMPARE(two.providers[1], fixture::inListOrder(b));
     QCOMPARE(two.lines.size(), 2);
 
     auto one = mailtxt::read(fixture::mailTxt({a}));

@@ -42,4 +42,9 @@ inline QStringList provider(const QString &name) {
   return f;
 }
 
+// The items of a provider's list, in the order LeesMailTxt gives them.
+inline QStringList inListOrder(const QStringList &f) {
+  return {f[2], f[4], f[0], f[5], f[1], f[6], f[8], f[3], f[7]};
+}
+
 } // namespace fixture
