@@ -2,6 +2,9 @@
 // A grid of text cells in the manner of a flex grid: rows and columns, fixed
 // rows and columns at the top and left, a current cell, and per cell the text,
 // alignment, colours and font. Column widths are in twips.
+//
+// Every change emits changed(); a view that shows the grid follows the finer
+// signals instead (which cells, which rows were inserted or removed, ...).
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -48,8 +51,16 @@ public:
 
   int rows() const { return m_rows; }
   int cols() const { return m_cols; }
+  // Rows and columns are added or taken away at the end; fixed rows or
+  // columns beyond the new count stop being fixed.
   void setRows(int rows);
   void setCols(int cols);
+  // Inserts count empty rows before row (rows() appends); removes count rows
+  // from row on. Rows move with their cell attributes and heights. Fixed rows
+  // are neither inserted into nor removed: false then, and nothing changes.
+  // The current and the top row keep their numbers as far as they still exist.
+  bool insertRows(int row, int count = 1);
+  bool removeRows(int row, int count = 1);
   int fixedRows() const { return m_fixedRows; }
   int fixedCols() const { return m_fixedCols; }
   void setFixedRows(int n);
@@ -92,7 +103,7 @@ public:
   void setFontSize(double points); // values of 0 or less are ignored
 
   // Stable sort of the rows first..last (whole rows with their attributes)
-  // on the text of one column.
+  // on the text of one column: rows with equal keys keep their order.
   void sortRows(int col, GridSort order, int first, int last);
   // Sorts the non-fixed rows on the current column.
   void sort(GridSort order);
@@ -100,11 +111,37 @@ public:
   void clear(); // every cell's text and attributes, the sizes kept
 
 signals:
-  void changed();
+  void changed(); // after every change below
+
+  // The texts or attributes of the cells in these rows and columns.
+  void cellsChanged(int firstRow, int firstCol, int lastRow, int lastCol);
+  // Rows or columns first..last, numbered as they are (removal) or will be
+  // (insertion) in the grid.
+  void rowsAboutToBeInserted(int first, int last);
+  void rowsInserted(int first, int last);
+  void rowsAboutToBeRemoved(int first, int last);
+  void rowsRemoved(int first, int last);
+  void colsAboutToBeInserted(int first, int last);
+  void colsInserted(int first, int last);
+  void colsAboutToBeRemoved(int first, int last);
+  void colsRemoved(int first, int last);
+  // Rows were moved by a sort; the number of rows stays.
+  void rowsAboutToBeSorted();
+  void rowsSorted();
+  // The fixed rows or columns changed: everything is to be read again.
+  void aboutToBeReset();
+  void reset();
+  void rowHeightChanged(int row);
+  void colWidthChanged(int col);
+  void fontChanged();
+  void currentCellChanged(int row, int col);
+  void topRowChanged(int row);
+  void leftColChanged(int col);
 
 private:
   GridCell &at(int row, int col);
-  void resize(int rows, int cols);
+  void clampPositions();
+  void emitCells(int firstRow, int firstCol, int lastRow, int lastCol);
 
   int m_rows = 0, m_cols = 0, m_fixedRows = 0, m_fixedCols = 0;
   int m_row = 0, m_col = 0, m_topRow = 0, m_leftCol = 0;
