@@ -16,18 +16,29 @@ namespace platform {
 // Cell alignment codes: 0-8 are left/centre/right by top/centre/bottom,
 // 9 is general (text left, numbers right).
 enum GridAlignment {
-  AlignLeftTop = 0, AlignLeftCenter = 1, AlignLeftBottom = 2,
-  AlignCenterTop = 3, AlignCenterCenter = 4, AlignCenterBottom = 5,
-  AlignRightTop = 6, AlignRightCenter = 7, AlignRightBottom = 8,
+  AlignLeftTop = 0,
+  AlignLeftCenter = 1,
+  AlignLeftBottom = 2,
+  AlignCenterTop = 3,
+  AlignCenterCenter = 4,
+  AlignCenterBottom = 5,
+  AlignRightTop = 6,
+  AlignRightCenter = 7,
+  AlignRightBottom = 8,
   AlignGeneral = 9
 };
 
 // Sort orders, by their codes.
 enum GridSort {
-  SortNone = 0, SortGenericAscending = 1, SortGenericDescending = 2,
-  SortNumericAscending = 3, SortNumericDescending = 4,
-  SortNoCaseAscending = 5, SortNoCaseDescending = 6,
-  SortCaseAscending = 7, SortCaseDescending = 8
+  SortNone = 0,
+  SortGenericAscending = 1,
+  SortGenericDescending = 2,
+  SortNumericAscending = 3,
+  SortNumericDescending = 4,
+  SortNoCaseAscending = 5,
+  SortNoCaseDescending = 6,
+  SortCaseAscending = 7,
+  SortCaseDescending = 8
 };
 
 struct GridCell {
@@ -35,7 +46,7 @@ struct GridCell {
   int alignment = AlignGeneral;
   std::optional<std::uint32_t> backColor; // 0xBBGGRR; none: the grid's default
   std::optional<std::uint32_t> foreColor;
-  QString fontName;  // "" : the grid's font
+  QString fontName;    // "" : the grid's font
   double fontSize = 0; // 0 : the grid's font size
   bool fontBold = false;
 };
@@ -100,7 +111,7 @@ public:
   QString fontName() const { return m_fontName; }
   void setFontName(const QString &name);
   double fontSize() const { return m_fontSize; } // points
-  void setFontSize(double points); // values of 0 or less are ignored
+  void setFontSize(double points);               // values of 0 or less are ignored
 
   // Stable sort of the rows first..last (whole rows with their attributes)
   // on the text of one column: rows with equal keys keep their order.

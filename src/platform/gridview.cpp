@@ -37,7 +37,7 @@ void paintFixedCell(QPainter *painter, const QRect &rect, const QFont &baseFont,
   painter->setClipRect(rect);
   const QVariant back = role(Qt::BackgroundRole);
   painter->fillRect(rect, back.canConvert<QBrush>() ? back.value<QBrush>()
-                                                     : QBrush(colorFromBgr(0xC0C0C0)));
+                                                    : QBrush(colorFromBgr(0xC0C0C0)));
   painter->setPen(colorFromBgr(kFixedLight));
   painter->drawLine(rect.topLeft(), rect.topRight());
   painter->drawLine(rect.topLeft(), rect.bottomLeft());

@@ -60,9 +60,9 @@ private:
   GridModel m_ownModel;
   GridViewModel *m_table = nullptr;
   QAbstractButton *m_corner = nullptr;
-  bool m_syncing = false;    // the view follows the grid, or the grid the view
-  bool m_scrolling = false;  // the view scrolls itself
-  int m_wantedTop = -1;      // the grid's top row, until the user scrolls
+  bool m_syncing = false;   // the view follows the grid, or the grid the view
+  bool m_scrolling = false; // the view scrolls itself
+  int m_wantedTop = -1;     // the grid's top row, until the user scrolls
   Qt::MouseButton m_pressed = Qt::NoButton;
 };
 

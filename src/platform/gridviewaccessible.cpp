@@ -162,9 +162,7 @@ public:
     return t && t->slotExists(m_slot);
   }
   QObject *object() const override { return nullptr; }
-  QWindow *window() const override {
-    return m_view ? m_view->window()->windowHandle() : nullptr;
-  }
+  QWindow *window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
   QAccessibleInterface *parent() const override { return tableInterface_(); }
   QAccessibleInterface *child(int) const override { return nullptr; }
   int childCount() const override { return 0; }

@@ -345,8 +345,9 @@ private slots:
     QCOMPARE(w->lstGroep.size(), 3);
     clickCell(w->msfgGroepen, 1, 1);
     QCOMPARE(row(w->namen, 3), QStringLiteral("3||||"));
-    QCOMPARE(w->lstMail, QStringList({"2||Piet|de Jong|", "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl",
-                                      "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"}));
+    QCOMPARE(w->lstMail,
+             QStringList({"2||Piet|de Jong|", "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl",
+                          "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"}));
   }
 
   void deletingTheNamesFileResetsTheWindow() {
@@ -444,8 +445,6 @@ private slots:
       QVERIFY2(area.contains(grid->cellRect(r, 1)), qPrintable(QString::number(r)));
     QCOMPARE(grid->cellAt(grid->cellRect(14, 1).center()), qMakePair(14, 1));
     QVERIFY(!grid->verticalScrollBar()->isVisible());
-    grid->grab().save("/tmp/groups14.png");
-    w->grab().save("/tmp/groupswindow.png");
 
     // Twenty pairs do not: the last ones and the empty row are in sight.
     for (int k = 14; k < 20; ++k)
@@ -457,7 +456,6 @@ private slots:
     QVERIFY(area.contains(grid->cellRect(20, 1)));
     QVERIFY(area.intersects(grid->cellRect(21, 1)));
     QVERIFY(!area.intersects(grid->cellRect(1, 1)));
-    grid->grab().save("/tmp/groups20.png");
 
     // Scrolled back, the first pair is in sight and is taken out by a click.
     bar->setValue(0);
@@ -475,6 +473,8 @@ private slots:
     QCOMPARE(table->rowCount(), w->groepen.rows() - 1);
     QCOMPARE(table->columnCount(), 1);
     QCOMPARE(table->columnDescription(0), QStringLiteral("Paren"));
+    QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), second);
+    QCOMPARE(table->rowDescription(18), QStringLiteral("19"));
     for (int r = 1; r < w->groepen.rows(); ++r) {
       QAccessibleInterface *cell = table->cellAt(r - 1, 0);
       QCOMPARE(cell->text(QAccessible::Name), w->groepen.textMatrix(r, 1));
@@ -482,7 +482,6 @@ private slots:
       QCOMPARE(rowHeader.size(), 1);
       QCOMPARE(rowHeader[0]->text(QAccessible::Name), w->groepen.textMatrix(r, 0));
     }
-    QCOMPARE(table->cellAt(18, 0)->text(QAccessible::Name).isEmpty(), false);
     QCOMPARE(iface->child(0)->text(QAccessible::Name), QStringLiteral("Nr."));
   }
 

@@ -114,8 +114,8 @@ private slots:
       return list;
     };
     const QList<QStringList> generic = {{"2.5"}, {"9"}, {"10"}, {"abc", "ABC"}, {"b"}};
-    const QList<QStringList> noCase = {{"appel", "Appel"}, {"BANAAN", "banaan"}, {"kers"},
-                                       {"Peer"}, {"zon"}};
+    const QList<QStringList> noCase = {
+        {"appel", "Appel"}, {"BANAAN", "banaan"}, {"kers"}, {"Peer"}, {"zon"}};
     const QList<QStringList> withCase = {{"Appel"}, {"Zon"}, {"appel"}, {"banaan"}, {"kers"}};
     QTest::newRow("1 generic ascending") << 1 << generic;
     QTest::newRow("2 generic descending") << 2 << reversed(generic);

@@ -146,8 +146,7 @@ private slots:
       s.grid().setCellAlignment(code);
     }
     QCOMPARE(alignmentOf(s.table().index(1, 1).data(Qt::TextAlignmentRole)), expected);
-    QCOMPARE(alignmentOf(s.table().headerData(1, Qt::Horizontal, Qt::TextAlignmentRole)),
-             expected);
+    QCOMPARE(alignmentOf(s.table().headerData(1, Qt::Horizontal, Qt::TextAlignmentRole)), expected);
     QCOMPARE(alignmentOf(s.table().headerData(1, Qt::Vertical, Qt::TextAlignmentRole)), expected);
     QCOMPARE(alignmentOf(s.view.tableModel()->cellData(0, 0, Qt::TextAlignmentRole)), expected);
   }
@@ -173,8 +172,7 @@ private slots:
     QCOMPARE(colour(s.table().index(1, 1).data(Qt::ForegroundRole)), QColor(Qt::red));
     QCOMPARE(colour(s.table().headerData(1, Qt::Horizontal, Qt::BackgroundRole)),
              QColor(Qt::green));
-    QCOMPARE(colour(s.table().headerData(1, Qt::Horizontal, Qt::ForegroundRole)),
-             QColor(Qt::blue));
+    QCOMPARE(colour(s.table().headerData(1, Qt::Horizontal, Qt::ForegroundRole)), QColor(Qt::blue));
     // Fonts: the cell's own, else the grid's.
     g.setRow(2);
     g.setCellFont(QStringLiteral("DejaVu Serif"), 12, true);
@@ -406,8 +404,7 @@ private slots:
     QCOMPARE(cellInfo->columnIndex(), 1);
     QCOMPARE(cellInfo->columnHeaderCells().value(0)->text(QAccessible::Name),
              QStringLiteral("r0c2"));
-    QCOMPARE(cellInfo->rowHeaderCells().value(0)->text(QAccessible::Name),
-             QStringLiteral("r3c0"));
+    QCOMPARE(cellInfo->rowHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("r3c0"));
     QCOMPARE(table->columnDescription(1), QStringLiteral("r0c2"));
     QCOMPARE(table->rowDescription(2), QStringLiteral("r3c0"));
 
