@@ -306,8 +306,13 @@ void GridView::syncHeaders() {
   const int hr = m_table->headerRows(), hc = m_table->headerCols();
   horizontalHeader()->setHidden(hr == 0);
   verticalHeader()->setHidden(hc == 0);
-  horizontalHeader()->setFixedHeight(hr ? twipsToPixels(m_model->rowHeight(0)) : 0);
-  verticalHeader()->setFixedWidth(hc ? twipsToPixels(m_model->colWidth(0)) : 0);
+  const int height = hr ? twipsToPixels(m_model->rowHeight(0)) : 0;
+  const int width = hc ? twipsToPixels(m_model->colWidth(0)) : 0;
+  if (height != horizontalHeader()->maximumHeight() || width != verticalHeader()->maximumWidth()) {
+    horizontalHeader()->setFixedHeight(height);
+    verticalHeader()->setFixedWidth(width);
+    updateGeometries(); // the viewport moves beside the headers
+  }
   if (m_corner)
     m_corner->update();
 }

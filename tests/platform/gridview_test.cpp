@@ -200,6 +200,10 @@ private slots:
     g.setRowHeight(2, 600);
     QCOMPARE(s.view.verticalHeader()->width(), 50);
     QCOMPARE(s.view.horizontalHeader()->height(), 30);
+    // The cells start beside and under the headers.
+    QCOMPARE(s.view.viewport()->geometry().topLeft(),
+             QPoint(s.view.verticalHeader()->geometry().right() + 1,
+                    s.view.horizontalHeader()->geometry().bottom() + 1));
     QCOMPARE(s.view.columnWidth(1), 100);
     QCOMPARE(s.view.columnWidth(0), GridModel::kDefaultColWidth / 15);
     QCOMPARE(s.view.rowHeight(1), 40);
