@@ -6,7 +6,9 @@
 #include "groups/frmzemlo05.h"
 #include "groups_fixture.h"
 #include "platform/clock.h"
+#include "platform/gridview.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -503,6 +505,63 @@ private slots:
              qPrintable(printed));
     QVERIFY(printed.contains(QStringLiteral("***** Stilzit *****")));
     QVERIFY(printed.contains(QStringLiteral("Paren")));
+  }
+
+  // The group grid shows every pair of a group and scrolls once the pairs no
+  // longer fit; a screen reader reads its cells and headers.
+  void aLargeGroupShowsScrollsAndReads() {
+    Program p(10);
+    p.folder.write("namen/Veel.txt", manyPlayers(40));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    platform::GridView *grid = w->msfgGroepen;
+    const QRect area = grid->viewport()->rect();
+    for (int k = 0; k < 14; ++k)
+      pair(w, 2 * k + 1, 2 * k + 2);
+    QCOMPARE(w->groepen.rows(), 16);
+    // Fourteen pairs fit: every one of them is in sight, the empty row too.
+    for (int r = 1; r < 16; ++r)
+      QVERIFY2(area.contains(grid->cellRect(r, 1)), qPrintable(QString::number(r)));
+    QCOMPARE(grid->cellAt(grid->cellRect(14, 1).center()), qMakePair(14, 1));
+    QVERIFY(!grid->verticalScrollBar()->isVisible());
+
+    // Twenty pairs do not: the last ones and the empty row are in sight.
+    for (int k = 14; k < 20; ++k)
+      pair(w, 2 * k + 1, 2 * k + 2);
+    QCOMPARE(w->groepen.rows(), 22);
+    QScrollBar *bar = grid->verticalScrollBar();
+    QVERIFY(bar->isVisible() && bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(area.contains(grid->cellRect(20, 1)));
+    QVERIFY(area.intersects(grid->cellRect(21, 1)));
+    QVERIFY(!area.intersects(grid->cellRect(1, 1)));
+
+    // Scrolled back, the first pair is in sight and is taken out by a click.
+    bar->setValue(0);
+    QVERIFY(area.contains(grid->cellRect(1, 1)));
+    const QString second = w->groepen.textMatrix(2, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(1, 1).center());
+    QCOMPARE(w->groepen.textMatrix(1, 1), second);
+    QCOMPARE(w->samenstelling.aantal(), 19);
+
+    // Every cell, header and number through the accessibility tree.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(iface);
+    QAccessibleTableInterface *table = iface->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), w->groepen.rows() - 1);
+    QCOMPARE(table->columnCount(), 1);
+    QCOMPARE(table->columnDescription(0), QStringLiteral("Paren"));
+    QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), second);
+    QCOMPARE(table->rowDescription(18), QStringLiteral("19"));
+    for (int r = 1; r < w->groepen.rows(); ++r) {
+      QAccessibleInterface *cell = table->cellAt(r - 1, 0);
+      QCOMPARE(cell->text(QAccessible::Name), w->groepen.textMatrix(r, 1));
+      const auto rowHeader = cell->tableCellInterface()->rowHeaderCells();
+      QCOMPARE(rowHeader.size(), 1);
+      QCOMPARE(rowHeader[0]->text(QAccessible::Name), w->groepen.textMatrix(r, 0));
+    }
+    QCOMPARE(iface->child(0)->text(QAccessible::Name), QStringLiteral("Nr."));
   }
 
 private:
