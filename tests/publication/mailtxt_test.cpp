@@ -1,11 +1,11 @@
 // Reading MAIL.TXT at start-up: the lists filled, and the box of a missing file.
 #include "common/testsupport.h"
-#include "publication/windows.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
-#include "rules/mailtxtfixture.h"
 #include "platform/messagebox.h"
 #include "publication/mailtxt.h"
+#include "publication/windows.h"
+#include "rules/mailtxtfixture.h"
 
 #include <QTest>
 

@@ -22,7 +22,8 @@ inline QByteArray mailTxt(const QList<QStringList> &providers, const QByteArray 
   QByteArray body;
   QList<QByteArray> lines;
   for (qsizetype i = 0; i < providers.size(); ++i)
-    lines.append(scrambleLine(providers[i], 100 + static_cast<int>(i) * 7, i == 0 ? "####" : "0000"));
+    lines.append(
+        scrambleLine(providers[i], 100 + static_cast<int>(i) * 7, i == 0 ? "####" : "0000"));
   QByteArray all = before;
   for (qsizetype i = 0; i < lines.size(); ++i) {
     all += lines[i] + "\r\n";
