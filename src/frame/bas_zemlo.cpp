@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QHash>
 
-
 static void initTextResources() { Q_INIT_RESOURCE(texts); }
 
 namespace BAS_Zemlo {

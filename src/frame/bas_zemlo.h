@@ -1,9 +1,9 @@
 #pragma once
 // The state that every window shares, and the shared routines.
 #include <QDate>
-#include <array>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace BAS_Zemlo {

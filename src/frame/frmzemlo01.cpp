@@ -2,8 +2,8 @@
 
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
-#include "frame/vensterhulp.h"
 #include "frame/updatecheck.h"
+#include "frame/vensterhulp.h"
 
 #include <QApplication>
 #include <QLabel>

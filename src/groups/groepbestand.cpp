@@ -73,8 +73,9 @@ std::optional<QVector<GroepRegel>> leesGroepBestand(const QString &pad) {
 bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QStringList &mail) {
   QString map = BAS_Zemlo::Pad(QStringLiteral("groepen"));
   BAS_Zemlo::MaakPad(map);
-  return platform::writeTextLines(groepPad(naam), groep) &&
-         platform::writeTextLines(groepMailPad(naam), mail);
+  const QString pad = groepPad(naam);
+  return platform::writeTextLines(pad, groep) &&
+         platform::writeTextLines(tweelingPad(pad, QStringLiteral(".mail")), mail);
 }
 
 QString mailRegel(int nummer, const Speler &speler) { return spelerRegel(nummer, speler); }
@@ -114,24 +115,25 @@ QString groepBestandNaam(const QString &datum, const QString &letter) {
 }
 
 QString groepPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("groepen/")) + naam + QStringLiteral(".txt");
+  return BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("groepen")),
+                                naam + QStringLiteral(".txt"));
 }
 
 QString groepMailPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("groepen/")) + naam + QStringLiteral(".mail");
+  return tweelingPad(groepPad(naam), QStringLiteral(".mail"));
 }
 
 QString uitslagPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("invoer/")) + naam + u' ' + Tekst(70) +
-         QStringLiteral(".txt");
+  return BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("invoer")),
+                                naam + u' ' + Tekst(70) + QStringLiteral(".txt"));
 }
 
 GroepNaamDelen splitsGroepNaam(const QString &naam) {
   const QString scheiding = u' ' + Tekst(125);
-  const qsizetype pos = naam.indexOf(scheiding);
+  const qsizetype pos = naam.indexOf(scheiding, 0, Qt::CaseInsensitive);
   if (pos < 0)
     return {naam.trimmed(), QString()};
-  return {naam.left(pos).trimmed(), naam.mid(pos + scheiding.size()).trimmed()};
+  return {naam.left(pos).trimmed(), naam.mid(pos + scheiding.size()).trimmed().toUpper()};
 }
 
 QVector<LijstBestand> groepBestanden(bool omgekeerd) {

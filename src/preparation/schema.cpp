@@ -89,7 +89,7 @@ QString SchemaMap() {
 }
 
 QString SchemaPad(const QString &sSchema) {
-  return SchemaMap() + u'/' + sSchema.trimmed() + QStringLiteral(".txt");
+  return BAS_Zemlo::ZoekBestand(SchemaMap(), sSchema.trimmed() + QStringLiteral(".txt"));
 }
 
 QStringList PassendeSchemas(int iParen, int iRonden) {
@@ -109,7 +109,10 @@ QStringList PassendeSchemas(int iParen, int iRonden) {
     // A schema of the maker's list that does not belong in this choice.
     if (file == QStringLiteral("08 paren 03 ronden Mitchell.txt"))
       continue;
-    namen.append(file.left(file.size() - 4));
+    // Names that differ only in case open the same file: listed once.
+    const QString naam = file.left(file.size() - 4);
+    if (!namen.contains(naam, Qt::CaseInsensitive))
+      namen.append(naam);
   }
   return namen;
 }
@@ -127,7 +130,7 @@ std::optional<QStringList> LeesSchema(const QString &sSchema) {
   if (sSchema.trimmed().isEmpty() || BAS_Zemlo::BestandBestaat(path) != 1)
     return std::nullopt;
   const auto lines = platform::readTextLines(path);
-  if (!lines)
+  if (!lines || !IsSchema(*lines))
     return std::nullopt;
   return SchemaRegels(*lines);
 }

@@ -14,18 +14,21 @@ namespace preparation {
 QString SchemaPatroon(int iParen, int iRonden);
 // The schema folder of the current language.
 QString SchemaMap();
-// The file of a schema name (trimmed) in that folder.
+// The file of a schema name (trimmed) in that folder, its name matched
+// without regard to case.
 QString SchemaPad(const QString &sSchema);
 
 // The schema names (file names without ".txt") of the current language's
-// folder that begin with the pattern, in any case, sorted by name.
+// folder that begin with the pattern, in any case, sorted by name; names
+// that differ only in case are listed once.
 QStringList PassendeSchemas(int iParen, int iRonden);
 
 // The round lines of a schema file's lines: line 1 is a title and skipped,
 // lines of blanks only are left out, the rest are taken unchanged.
 QStringList SchemaRegels(const QStringList &fileLines);
-// The round lines of a schema, or nothing when its file is missing, empty or
-// cannot be read.
+// The round lines of a schema, or nothing when its file is missing, empty,
+// cannot be read or does not read as a schema (IsSchema). What Start and the
+// entry windows use.
 std::optional<QStringList> LeesSchema(const QString &sSchema);
 // True when the lines read as a schema: at least one round line with a table
 // field that names its pairs and a board set.

@@ -6,6 +6,7 @@
 #include "preparation/schema.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -75,6 +76,44 @@ QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &par
   return namen;
 }
 
+std::optional<int> RondenVanNaam(const QString &name) {
+  static const QRegularExpression vorm(QStringLiteral("^(\\d{2}) (\\S+) (\\d{2}) (\\S+)( |$)"));
+  const QRegularExpressionMatch m = vorm.match(name);
+  if (!m.hasMatch())
+    return std::nullopt;
+  auto woord = [](const QString &w, int tekst) {
+    return w.compare(BAS_Zemlo::Tekst(10000 + tekst), Qt::CaseInsensitive) == 0 ||
+           w.compare(BAS_Zemlo::Tekst(11000 + tekst), Qt::CaseInsensitive) == 0;
+  };
+  if (!woord(m.captured(2), 32) || !woord(m.captured(4), 50))
+    return std::nullopt;
+  return m.captured(3).toInt();
+}
+
+bool IsHeelSchema(const QByteArray &bytes, const QString &name) {
+  if (!bytes.endsWith("\r\n"))
+    return false;
+  const QStringList lines = platform::splitLines(platform::decodeAnsi(bytes));
+  if (!IsSchema(lines))
+    return false;
+  const auto ronden = RondenVanNaam(name);
+  return !ronden || SchemaRegels(lines).size() == *ronden;
+}
+
 QString SchemaLijstPad() { return BAS_Zemlo::Pad(QStringLiteral("Lijst met speelschemas.txt")); }
+
+void SchemaKeuze::laad(const QStringList &lines) {
+  groepen = LeesSchemaLijst(lines);
+  spinner = SpinnerLijst(groepen);
+}
+
+void SchemaKeuze::toon(int index) {
+  paren = spinner.value(index);
+  namen = NamenVoorParen(groepen, paren);
+}
+
+QString SchemaKeuze::titel() const {
+  return BAS_Zemlo::Tekst(55) + QStringLiteral(" (") + QString::number(namen.size()) + u')';
+}
 
 } // namespace preparation

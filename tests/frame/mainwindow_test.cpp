@@ -7,9 +7,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QMessageBox>
 #include <QTest>
 
 using namespace BAS_Zemlo;
@@ -49,13 +49,17 @@ private slots:
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("refused");
     QTest::newRow("Dutch") << QByteArray("10\r\n")
-        << QStringList{"&Namen invoeren", "&Groepen samenstellen", "&Invoeren scores",
-                       "Download MAIL.TXT", "Download Speelschema's", "&Afsluiten"}
-        << "Versienummer: 1.0.20" << "<>#%$*&:;\\/?.,'=+`~@^\"";
+                           << QStringList{"&Namen invoeren",        "&Groepen samenstellen",
+                                          "&Invoeren scores",       "Download MAIL.TXT",
+                                          "Download Speelschema's", "&Afsluiten"}
+                           << "Versienummer: 1.0.20"
+                           << "<>#%$*&:;\\/?.,'=+`~@^\"";
     QTest::newRow("English") << QByteArray("11\r\n")
-        << QStringList{"Enter &names", "Build &groups", "&Entering scores", "Download MAIL.TXT",
-                       "Download Play schemes", "&Close"}
-        << "Version: 1.0.20" << "<>#%$*&:;/?.,'=+`~@^\"";
+                             << QStringList{"Enter &names",          "Build &groups",
+                                            "&Entering scores",      "Download MAIL.TXT",
+                                            "Download Play schemes", "&Close"}
+                             << "Version: 1.0.20"
+                             << "<>#%$*&:;/?.,'=+`~@^\"";
   }
 
   void captionsInEitherLanguage() {
@@ -69,7 +73,7 @@ private slots:
     frmZemlo01 *w = startProgram();
     QVERIFY(w);
     const char *names[] = {"cmdNamenInvoeren", "cmdGroepenMaken", "cmdInVoerScores",
-                           "cmdMAILTXT", "cmdSchema", "cmdAfsluiten"};
+                           "cmdMAILTXT",       "cmdSchema",       "cmdAfsluiten"};
     for (int i = 0; i < 6; ++i)
       QCOMPARE(caption(w, names[i]), captions[i]);
     QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblVersie"))->text(), version);
@@ -78,8 +82,8 @@ private slots:
     QCOMPARE(sVerbodenTekens, refused);
     QCOMPARE(sStilzitTekst, Tekst(101));
     QCOMPARE(sIniPad, folder.path(QStringLiteral("standaard.ini")));
-    for (const char *button : {"cmdNamenInvoeren", "cmdGroepenMaken", "cmdInVoerScores",
-                               "cmdAfsluiten"})
+    for (const char *button :
+         {"cmdNamenInvoeren", "cmdGroepenMaken", "cmdInVoerScores", "cmdAfsluiten"})
       QVERIFY(w->findChild<QPushButton *>(QString::fromLatin1(button))->isVisible());
     delete w;
   }
@@ -89,9 +93,12 @@ private slots:
     QTest::addColumn<QByteArray>("taal");
     QTest::addColumn<QString>("yes");
     QTest::addColumn<QString>("no");
-    QTest::newRow("Dutch") << QByteArray("10\r\n") << "&Ja" << "&Nee";
-    QTest::newRow("English") << QByteArray("11\r\n") << "&Yes" << "&No";
-    QTest::newRow("Dutch again") << QByteArray("10\r\n") << "&Ja" << "&Nee";
+    QTest::newRow("Dutch") << QByteArray("10\r\n") << "&Ja"
+                           << "&Nee";
+    QTest::newRow("English") << QByteArray("11\r\n") << "&Yes"
+                             << "&No";
+    QTest::newRow("Dutch again") << QByteArray("10\r\n") << "&Ja"
+                                 << "&Nee";
   }
 
   void messageBoxButtonsInTheLanguage() {

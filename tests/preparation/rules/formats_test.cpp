@@ -37,8 +37,12 @@ private slots:
   void datePassDutch();
   void datePassEnglish();
   void datePassKeepsEveningWithGroup();
+  void datePassTakesNothingOver_data();
+  void datePassTakesNothingOver();
   void schemaList();
   void schemaListCountOutOfRange();
+  void wholeDownload_data();
+  void wholeDownload();
   void safeNames_data();
   void safeNames();
 };
@@ -326,6 +330,8 @@ void TestPreparationRules::schemaReadAndCheck() {
   const auto rondes = LeesSchema(QStringLiteral(" 08 Paren 06 Ronden A "));
   QVERIFY(rondes);
   QCOMPARE(rondes->size(), 2);
+  // A header's name that differs from the file's only in case finds it.
+  QCOMPARE(LeesSchema(QStringLiteral("08 PAREN 06 ronden a")), rondes);
   QVERIFY(!LeesSchema(QStringLiteral("weg")));
   QVERIFY(!LeesSchema(QStringLiteral("leeg")));
   QVERIFY(!LeesSchema(QString()));
@@ -342,6 +348,10 @@ void TestPreparationRules::datePassDutch() {
   BAS_Zemlo::iTaal = 10;
   folder.write("groepen/2023-11-08 Groep A.txt", "a\r\n");
   folder.write("groepen/2023-11-08 Groep A.mail", "am\r\n");
+  // A results file moves with its group and takes its title line along; the
+  // rest stays byte for byte.
+  folder.write("invoer/2023-11-08 Groep A Uitslag.txt",
+               "2023-11-08 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n");
   folder.write("groepen/2023-11-09 Groep B.txt", "b-old\r\n");
   folder.write("groepen/09-11-2023 Groep B.txt", "b-new\r\n");
   folder.write("groepen/2023-11-10 Groep C.txt", "c\r\n");
@@ -363,9 +373,7 @@ void TestPreparationRules::datePassDutch() {
   QVERIFY(folder.exists("groepen/2023-11-11 Group F.txt"));
   QCOMPARE(VulBestanden(Soort::Groepen, true).first(), QStringLiteral("Avond Groep D"));
 
-  // A results file takes its title line along; the rest stays byte for byte.
-  folder.write("invoer/2023-11-08 Groep A Uitslag.txt",
-               "2023-11-08 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n");
+  QVERIFY(!folder.exists("invoer/2023-11-08 Groep A Uitslag.txt"));
   QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"08-11-2023 Groep A Uitslag"}));
   QCOMPARE(folder.read("invoer/08-11-2023 Groep A Uitslag.txt"),
            QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\nS\r\n0\r\n1|\xe9|x\n"));
@@ -378,11 +386,11 @@ void TestPreparationRules::datePassEnglish() {
   folder.write("groepen/08-11-2023 Group A.mail", "am\r\n");
   folder.write("groepen/12-11-2023 group b.txt", "b\r\n");
   folder.write("groepen/08-11-2023 Groep C.txt", "c\r\n");
+  folder.write("invoer/08-11-2023 Group A Result.txt", "08-11-2023 Group A Result\r\n");
   QCOMPARE(VulBestanden(Soort::Groepen, true),
            QStringList({"2023-11-12 group b", "2023-11-08 Group A"}));
   QCOMPARE(folder.read("groepen/2023-11-08 Group A.mail"), QByteArray("am\r\n"));
   QVERIFY(folder.exists("groepen/08-11-2023 Groep C.txt"));
-  folder.write("invoer/08-11-2023 Group A Result.txt", "08-11-2023 Group A Result\r\n");
   QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"2023-11-08 Group A Result"}));
   QCOMPARE(folder.read("invoer/2023-11-08 Group A Result.txt"),
            QByteArray("2023-11-08 Group A Result\r\n"));
@@ -400,20 +408,74 @@ void TestPreparationRules::datePassKeepsEveningWithGroup() {
   folder.write("groepen/2023-11-11 Groep D.txt", "d\r\n");
   folder.write("invoer/2023-11-11 Groep D Uitslag.txt", "2023-11-11 Groep D Uitslag\r\n");
   folder.write("invoer/11-11-2023 Groep D Uitslag.txt", "11-11-2023 Groep D Uitslag\r\n");
-  // E moves with its evening; F's evening moves though F is gone.
+  // E moves with its evening; F's evening moves though F is gone; G's
+  // evening, without G, would become that of another group G: it stays.
   folder.write("groepen/2023-11-12 Groep E.txt", "e\r\n");
   folder.write("invoer/2023-11-12 Groep E Uitslag.txt", "2023-11-12 Groep E Uitslag\r\n");
   folder.write("invoer/2023-11-13 Groep F Uitslag.txt", "2023-11-13 Groep F Uitslag\r\n");
+  folder.write("groepen/14-11-2023 Groep G.txt", "g\r\n");
+  folder.write("invoer/2023-11-14 Groep G Uitslag.txt", "2023-11-14 Groep G Uitslag\r\n");
   QCOMPARE(VulBestanden(Soort::Groepen, false),
-           QStringList({"12-11-2023 Groep E", "2023-11-10 Groep C", "2023-11-11 Groep D"}));
+           QStringList({"12-11-2023 Groep E", "14-11-2023 Groep G", "2023-11-10 Groep C",
+                        "2023-11-11 Groep D"}));
   QCOMPARE(VulBestanden(Soort::Invoer, false),
            QStringList({"11-11-2023 Groep D Uitslag", "12-11-2023 Groep E Uitslag",
                         "13-11-2023 Groep F Uitslag", "2023-11-10 Groep C Uitslag",
-                        "2023-11-11 Groep D Uitslag"}));
+                        "2023-11-11 Groep D Uitslag", "2023-11-14 Groep G Uitslag"}));
   QCOMPARE(folder.read("invoer/2023-11-10 Groep C Uitslag.txt"),
            QByteArray("2023-11-10 Groep C Uitslag\r\n"));
   QCOMPARE(folder.read("invoer/12-11-2023 Groep E Uitslag.txt"),
            QByteArray("12-11-2023 Groep E Uitslag\r\n"));
+}
+
+void TestPreparationRules::datePassTakesNothingOver_data() {
+  QTest::addColumn<QStringList>("eigen"); // the group's own companion and results file
+  QTest::addColumn<QString>("bezet");     // a file under one of its new names, or none
+  QTest::addColumn<bool>("verplaatst");
+  const QStringList geen;
+  const QStringList beide{"groepen/2023-11-08 Groep A.MAIL",
+                          "invoer/2023-11-08 Groep A Uitslag.TXT"};
+  QTest::newRow("free: moves with its files in any case") << beide << QString() << true;
+  QTest::newRow("free, nothing of its own") << geen << QString() << true;
+  QTest::newRow("another's companion, none of its own")
+      << geen << "groepen/08-11-2023 Groep A.mail" << false;
+  QTest::newRow("another's companion in other case")
+      << beide << "groepen/08-11-2023 groep a.Mail" << false;
+  QTest::newRow("another's evening, none of its own")
+      << geen << "invoer/08-11-2023 Groep A Uitslag.txt" << false;
+  QTest::newRow("another's evening, and its own")
+      << beide << "invoer/08-11-2023 GROEP A Uitslag.txt" << false;
+  QTest::newRow("the group's new name") << beide << "groepen/08-11-2023 Groep A.TXT" << false;
+}
+
+void TestPreparationRules::datePassTakesNothingOver() {
+  QFETCH(QStringList, eigen);
+  QFETCH(QString, bezet);
+  QFETCH(bool, verplaatst);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  folder.write("groepen/2023-11-08 Groep A.txt", "a\r\n");
+  for (const QString &f : eigen)
+    folder.write(f, "2023-11-08 own\r\n");
+  if (!bezet.isEmpty())
+    folder.write(bezet, "other\r\n");
+  const QStringList groepen = VulBestanden(Soort::Groepen, false);
+  VulBestanden(Soort::Invoer, false);
+  QCOMPARE(folder.exists("groepen/2023-11-08 Groep A.txt"), !verplaatst);
+  QCOMPARE(folder.exists("groepen/08-11-2023 Groep A.txt"), verplaatst);
+  for (const QString &f : eigen) {
+    QString nieuw = f;
+    nieuw.replace(QStringLiteral("2023-11-08"), QStringLiteral("08-11-2023"));
+    QCOMPARE(folder.exists(f), !verplaatst);
+    QCOMPARE(folder.exists(nieuw), verplaatst);
+  }
+  if (!bezet.isEmpty())
+    QCOMPARE(folder.read(bezet), QByteArray("other\r\n"));
+  if (eigen.size() > 1 && verplaatst)
+    QCOMPARE(folder.read("invoer/08-11-2023 Groep A Uitslag.TXT"),
+             QByteArray("08-11-2023 own\r\n"));
+  // Listed once each, also when a taken name differs only in case.
+  QCOMPARE(groepen.size(), bezet.endsWith(QStringLiteral(".TXT")) ? 2 : 1);
 }
 
 void TestPreparationRules::schemaList() {
@@ -454,6 +516,36 @@ void TestPreparationRules::schemaListCountOutOfRange() {
   QCOMPARE(NamenVoorParen(groepen, QStringLiteral("08")), QStringList({"08 paren 06 ronden A"}));
   QCOMPARE(NamenVoorParen(groepen, QStringLiteral("10")), QStringList({"10 paren 06 ronden C"}));
   QCOMPARE(NamenVoorParen(groepen, QStringLiteral("4294967304")), QStringList());
+}
+
+void TestPreparationRules::wholeDownload_data() {
+  QTest::addColumn<QString>("naam");
+  QTest::addColumn<QByteArray>("inhoud");
+  QTest::addColumn<bool>("heel");
+  const QByteArray twee = "T\r\n1\t1- 2 (1-4)\r\n\r\n2\t1- 3 (5-8)\r\n";
+  QTest::newRow("rounds as named") << "08 paren 02 ronden Howell" << twee << true;
+  QTest::newRow("English words, any case") << "08 PAIRS 02 rounds X" << twee << true;
+  QTest::newRow("last line without CR LF")
+      << "08 paren 02 ronden Howell" << twee.chopped(2) << false;
+  QTest::newRow("last line ends in LF only")
+      << "08 paren 02 ronden Howell" << QByteArray(twee.chopped(2) + "\n") << false;
+  QTest::newRow("a round short") << "08 paren 03 ronden Howell" << twee << false;
+  QTest::newRow("a round too many") << "08 paren 01 ronden Howell" << twee << false;
+  QTest::newRow("no schema") << "08 paren 01 ronden Howell" << QByteArray("<html>\r\n") << false;
+  QTest::newRow("empty") << "08 paren 01 ronden Howell" << QByteArray() << false;
+  QTest::newRow("name gives no rounds") << "Howell" << twee << true;
+}
+
+void TestPreparationRules::wholeDownload() {
+  QFETCH(QString, naam);
+  QFETCH(QByteArray, inhoud);
+  QFETCH(bool, heel);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  QCOMPARE(IsHeelSchema(inhoud, naam), heel);
+  QCOMPARE(RondenVanNaam(QStringLiteral("12 Paren 11 Ronden")), 11);
+  QVERIFY(!RondenVanNaam(QStringLiteral("12 Paren 11Ronden")));
+  QVERIFY(!RondenVanNaam(QStringLiteral("12 Tafels 11 Ronden x")));
 }
 
 void TestPreparationRules::safeNames_data() {
