@@ -26,6 +26,7 @@ constexpr std::uint32_t kBand = 0xC0FFFF;
 constexpr long kPrintVlaggen = 0x100004; // no selection, no print to file
 constexpr double kMeetPunten = 14;       // the columns are fitted at this size
 constexpr double kGridPunten = 12;
+constexpr int kRijHoogte = 360; // twips: room for the grid's font
 
 class Zandloper {
 public:
@@ -109,6 +110,8 @@ void frmZemlo08::Form_Load() {
   leesMailBestand();
 
   GridKolomBreedte(msfgResultaat, kMeetPunten);
+  for (int r = 0; r < resultaat.rows(); ++r)
+    resultaat.setRowHeight(r, kRijHoogte);
   for (int r = 2; r < resultaat.rows(); r += 2) {
     resultaat.setRow(r);
     for (int c = 0; c < resultaat.cols(); ++c) {

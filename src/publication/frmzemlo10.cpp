@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace BAS_Zemlo;
@@ -140,6 +141,12 @@ void frmZemlo10::Form_Load() {
   cmdOK->setText(Tekst(170));
   lblAdres->setText(Tekst(137) + u':');
   lblProvider->setText(Tekst(163));
+  // The choices stand after the caption, however long it is in the language.
+  lblProvider->adjustSize();
+  lblProvider->resize(lblProvider->width(), optProvider[0]->height());
+  const int links = std::max(140, lblProvider->x() + lblProvider->width() + 12);
+  for (int i = 0; i < 2; ++i)
+    optProvider[i]->move(links + i * 130, optProvider[i]->y());
   fraMailadres->setTitle(Tekst(162));
   cmdFocus->move(width() + 10, 0);
   lblInfo->setText(QString(Tekst(159)).replace(u'|', u'\n'));
