@@ -7,6 +7,7 @@
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "platform/textfile.h"
+#include "platform/units.h"
 #include "publication/uitslagpagina.h"
 #include "publication/verstuurmail.h"
 
@@ -17,6 +18,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 using namespace BAS_Zemlo;
 
@@ -121,6 +125,31 @@ void frmZemlo08::Form_Load() {
   }
   resultaat.setRow(0);
   resultaat.setCol(0);
+  pasGridAan();
+}
+
+// The grid takes the size of its cells, as far as the window has room,
+// centred above the buttons.
+void frmZemlo08::pasGridAan() {
+  const QRect ruimte(15, 15, width() - 30, 440);
+  const int rand = 2 * msfgResultaat->frameWidth();
+  int breedte = rand;
+  for (int c = 0; c < resultaat.cols(); ++c)
+    breedte += platform::twipsToPixels(resultaat.colWidth(c));
+  int hoogte = rand;
+  for (int r = 0; r < resultaat.rows(); ++r)
+    hoogte += platform::twipsToPixels(resultaat.rowHeight(r));
+  const int schuif = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (hoogte > ruimte.height()) {
+    hoogte = ruimte.height();
+    breedte += schuif;
+  }
+  if (breedte > ruimte.width()) {
+    breedte = ruimte.width();
+    hoogte = std::min(ruimte.height(), hoogte + schuif);
+  }
+  msfgResultaat->setGeometry(ruimte.x() + (ruimte.width() - breedte) / 2, ruimte.y(), breedte,
+                             hoogte);
 }
 
 // The players and a four-column copy of the opener's result grid: the rank,

@@ -56,6 +56,7 @@ private:
   void cmdInstelling_Click();
   void leesOpener();
   void leesMailBestand();
+  void pasGridAan();
   void parkeer();
 
   int m_vanForm = 0; // iVanForm when the window loaded
