@@ -3,11 +3,20 @@
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "platform/messagebox.h"
+#include "publication/frmzemlo08.h"
+#include "publication/frmzemlo09.h"
+#include "publication/frmzemlo10.h"
 #include "publication/mailtxt.h"
 
 void LeesMailTxt(frmZemlo01 *frm) {
   if (const int tekst = LeesMailTxtBestand())
-    platform::critical(frm, frm->windowTitle(), BAS_Zemlo::Tekst(tekst));
+    platform::critical(frm, frm ? frm->windowTitle() : BAS_Zemlo::Tekst(0),
+                       BAS_Zemlo::Tekst(tekst));
 }
 
-void registerPublicationWindows() { frmZemlo01::setMailTxtReader(&LeesMailTxt); }
+void registerPublicationWindows() {
+  frmZemlo01::setMailTxtReader(&LeesMailTxt);
+  registerWindow(QStringLiteral("frmZemlo08"), [] { return new frmZemlo08; });
+  registerWindow(QStringLiteral("frmZemlo09"), [] { return new frmZemlo09; });
+  registerWindow(QStringLiteral("frmZemlo10"), [] { return new frmZemlo10; });
+}

@@ -1,0 +1,327 @@
+#include "publication/frmzemlo08.h"
+
+#include "frame/bas_vensters.h"
+#include "frame/bas_zemlo.h"
+#include "frame/printgrid.h"
+#include "frame/vensterhulp.h"
+#include "platform/gridview.h"
+#include "platform/messagebox.h"
+#include "platform/textfile.h"
+#include "platform/units.h"
+#include "publication/uitslagpagina.h"
+#include "publication/verstuurmail.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
+
+using namespace BAS_Zemlo;
+
+namespace {
+
+constexpr std::uint32_t kBand = 0xC0FFFF;
+constexpr long kPrintVlaggen = 0x100004; // no selection, no print to file
+constexpr double kMeetPunten = 14;       // the columns are fitted at this size
+constexpr double kGridPunten = 12;
+constexpr int kRijHoogte = 360; // twips: room for the grid's font
+
+class Zandloper {
+public:
+  Zandloper() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~Zandloper() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
+  QFont f = font();
+  f.setPointSize(9);
+  setFont(f);
+  setFixedSize(700, 560);
+
+  msfgResultaat = new platform::GridView(this);
+  msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
+  msfgResultaat->setGeometry(15, 15, 670, 440);
+  QFont gf = font();
+  gf.setPointSizeF(kGridPunten);
+  msfgResultaat->setFont(gf);
+  resultaat.setFontSize(kGridPunten);
+  msfgResultaat->setModel(&resultaat);
+
+  lblGeenAdressen = venster::maakLabel(this, "lblGeenAdressen", QRect(15, 460, 670, 40));
+  lblGeenAdressen->setWordWrap(true);
+  lblGeenAdressen->hide();
+
+  const int y = 510;
+  cmdMaakHTML = venster::maakKnop(this, "cmdMaakHTML", QRect(15, y, 126, 32));
+  cmdAfdrukken = venster::maakKnop(this, "cmdAfdrukken", QRect(151, y, 126, 32));
+  cmdVerstuur = venster::maakKnop(this, "cmdVerstuur", QRect(287, y, 126, 32));
+  cmdInstelling = venster::maakKnop(this, "cmdInstelling", QRect(423, y, 126, 32));
+  cmdTerug = venster::maakKnop(this, "cmdTerug", QRect(559, y, 126, 32));
+  cmdSetfocus = venster::maakKnop(this, "cmdSetfocus", QRect(0, 0, 10, 10));
+  cmdVerstuur->hide();
+  cmdInstelling->hide();
+
+  // The progress panel while mails go out, above everything else.
+  picVerStuurDeMail = new QFrame(this);
+  picVerStuurDeMail->setObjectName(QStringLiteral("picVerStuurDeMail"));
+  picVerStuurDeMail->setFrameShape(QFrame::Box);
+  picVerStuurDeMail->setAutoFillBackground(true);
+  QPalette pal = picVerStuurDeMail->palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  picVerStuurDeMail->setPalette(pal);
+  picVerStuurDeMail->resize(380, 110);
+  lblVerstuurDeMail = new QLabel(picVerStuurDeMail);
+  lblVerstuurDeMail->setObjectName(QStringLiteral("lblVerstuurDeMail"));
+  lblVerstuurDeMail->setGeometry(15, 10, 350, 90);
+  lblVerstuurDeMail->setAlignment(Qt::AlignCenter);
+  lblVerstuurDeMail->setWordWrap(true);
+  picVerStuurDeMail->hide();
+
+  connect(cmdMaakHTML, &QPushButton::clicked, this, [this] { cmdMaakHTML_Click(false); });
+  connect(cmdAfdrukken, &QPushButton::clicked, this, [this] { cmdAfdrukken_Click(); });
+  connect(cmdVerstuur, &QPushButton::clicked, this, [this] { cmdVerstuur_Click(); });
+  connect(cmdInstelling, &QPushButton::clicked, this, [this] { cmdInstelling_Click(); });
+  connect(cmdTerug, &QPushButton::clicked, this, [this] { closeWindow(); });
+}
+
+frmZemlo08::~frmZemlo08() = default;
+
+void frmZemlo08::Form_Load() {
+  m_vanForm = iVanForm;
+  setWindowTitle(Tekst(98) + QStringLiteral(" (") + sGroepBestand.split(u'.').first() + u')');
+  venster::neemIcoon(this);
+  venster::centreer(this);
+  picVerStuurDeMail->move((width() - picVerStuurDeMail->width()) / 2,
+                          (height() - picVerStuurDeMail->height()) / 2);
+  lblVerstuurDeMail->setText(Tekst(154) + u' ');
+  cmdSetfocus->move(width() + 100, 0);
+  cmdTerug->setText(u'&' + Tekst(11));
+  cmdAfdrukken->setText(u'&' + Tekst(40));
+  cmdVerstuur->setText(Tekst(151));
+  cmdInstelling->setText(Tekst(150));
+  cmdMaakHTML->setText(Tekst(128));
+  cmdMaakHTML->setEnabled(true);
+
+  leesOpener();
+  leesMailBestand();
+
+  GridKolomBreedte(msfgResultaat, kMeetPunten);
+  for (int r = 0; r < resultaat.rows(); ++r)
+    resultaat.setRowHeight(r, kRijHoogte);
+  for (int r = 2; r < resultaat.rows(); r += 2) {
+    resultaat.setRow(r);
+    for (int c = 0; c < resultaat.cols(); ++c) {
+      resultaat.setCol(c);
+      resultaat.setCellBackColor(kBand);
+    }
+  }
+  resultaat.setRow(0);
+  resultaat.setCol(0);
+  pasGridAan();
+}
+
+// The grid takes the size of its cells, as far as the window has room,
+// centred above the buttons.
+void frmZemlo08::pasGridAan() {
+  const QRect ruimte(15, 15, width() - 30, 440);
+  const int rand = 2 * msfgResultaat->frameWidth();
+  int breedte = rand;
+  for (int c = 0; c < resultaat.cols(); ++c)
+    breedte += platform::twipsToPixels(resultaat.colWidth(c));
+  int hoogte = rand;
+  for (int r = 0; r < resultaat.rows(); ++r)
+    hoogte += platform::twipsToPixels(resultaat.rowHeight(r));
+  const int schuif = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (hoogte > ruimte.height()) {
+    hoogte = ruimte.height();
+    breedte += schuif;
+  }
+  if (breedte > ruimte.width()) {
+    breedte = ruimte.width();
+    hoogte = std::min(ruimte.height(), hoogte + schuif);
+  }
+  msfgResultaat->setGeometry(ruimte.x() + (ruimte.width() - breedte) / 2, ruimte.y(), breedte,
+                             hoogte);
+}
+
+// The players and a four-column copy of the opener's result grid: the rank,
+// the pair, the total and the percentage, without its last row.
+void frmZemlo08::leesOpener() {
+  lstWieMailen.clear();
+  ZemloWindow *bron = opener();
+  if (!bron)
+    return;
+  for (const QString &speler : bron->property("lstVoorMail").toStringList()) {
+    if (speler.trimmed().isEmpty())
+      continue;
+    lstWieMailen.append(m_vanForm == 7 ? speler : speler.trimmed());
+  }
+  const auto *grid = bron->findChild<platform::GridView *>(QStringLiteral("msfgResultaat"));
+  if (!grid || !grid->model())
+    return;
+  const platform::GridModel &van = *grid->model();
+  const int rijen = std::max(0, van.rows() - 1);
+  resultaat.setCols(4);
+  resultaat.setRows(rijen);
+  resultaat.setFixedRows(rijen > 0 ? 1 : 0);
+  const int bronKolommen[4] = {0, 1, van.cols() - 2, van.cols() - 1};
+  for (int r = 0; r < rijen; ++r) {
+    for (int c = 0; c < 4; ++c) {
+      platform::GridCell cel;
+      cel.text = van.textMatrix(r, bronKolommen[c]);
+      if (van.contains(r, bronKolommen[c]))
+        cel.alignment = van.cell(r, bronKolommen[c]).alignment;
+      resultaat.setCell(r, c, cel);
+    }
+  }
+}
+
+// The group's .mail file gives the addresses. A group without one has no
+// known address: the window says so and offers no mailing.
+void frmZemlo08::leesMailBestand() {
+  lstMailingList.clear();
+  const QString naam = publication::MailBestandNaam(sGroepBestand);
+  const QString pad = ZoekBestand(Pad(QStringLiteral("groepen")), naam);
+  bMailBestand = false;
+  if (!sGroepBestand.isEmpty() && BestandBestaat(pad) == 1) {
+    if (const auto regels = platform::readTextLines(pad)) {
+      lstMailingList = publication::LeesMailingLijst(*regels);
+      bMailBestand = true;
+    }
+  }
+  lblGeenAdressen->setText(QString(Tekst(184)).replace(u'~', naam).replace(u'|', u'\n'));
+  lblGeenAdressen->setVisible(!bMailBestand);
+}
+
+void frmZemlo08::Form_Activate() {
+  LeesIni(QStringLiteral("standaard"), QStringLiteral("eigen e-mail adres"), sIniPad);
+  sEigenEmailAdres = sIniWaarde.trimmed();
+  LeesIni(QStringLiteral("Standaard"), QStringLiteral("Naam voor e-mail"), sIniPad);
+  sNaamVoorEmail = sIniWaarde.trimmed();
+  const auto knop =
+      publication::VerstuurKnopStaat(bMailBestand, sEigenEmailAdres, sNaamVoorEmail, bMailTxtFout);
+  cmdInstelling->setVisible(true);
+  cmdVerstuur->setVisible(knop.zichtbaar);
+  cmdVerstuur->setEnabled(knop.ingeschakeld);
+  parkeer();
+}
+
+bool frmZemlo08::cmdMaakHTML_Click(bool bStil) {
+  if (!bStil && platform::question(this, windowTitle(), Tekst(139))) {
+    QString map = Pad(QStringLiteral("HTML"));
+    MaakPad(map);
+    const QDir dir(map);
+    const QStringList paginas =
+        dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (qsizetype i = paginas.size() - 1; i >= 0; --i)
+      QFile::remove(dir.filePath(paginas[i]));
+  }
+  bool geschreven = false;
+  {
+    Zandloper wacht;
+    parkeer();
+    sHTMLMap = Pad(QStringLiteral("HTML"));
+    QString map = sHTMLMap;
+    MaakPad(map);
+    sHTMLBestand = publication::HTMLBestandNaam(sGroepBestand);
+    const QString pad = ZoekBestand(sHTMLMap, sHTMLBestand);
+    geschreven = platform::writeBytes(pad, publication::UitslagPagina(resultaat, windowTitle()));
+    const auto ontvangers = publication::KoppelSpelers(lstWieMailen, lstMailingList);
+    if (QClipboard *klembord = QApplication::clipboard())
+      klembord->setText(publication::AdresKopie(ontvangers));
+  }
+  if (!geschreven) {
+    platform::information(
+        this, windowTitle(),
+        QString(Tekst(181)).replace(u'~', QStringLiteral("HTML/") + sHTMLBestand));
+    parkeer();
+    return false;
+  }
+  if (!bStil)
+    platform::information(this, windowTitle(),
+                          QString(Tekst(129)).replace(u'~', Tekst(83).toLower()) +
+                              QStringLiteral("\n\n") + sHTMLMap + u'/' + sHTMLBestand);
+  parkeer();
+  return true;
+}
+
+void frmZemlo08::cmdAfdrukken_Click() {
+  if (!KiesPrinter(this, kPrintVlaggen)) {
+    setEnabled(true);
+    cmdAfdrukken->setEnabled(true);
+    parkeer();
+    return;
+  }
+  parkeer();
+  int marge = 0;
+  PrintGrid(resultaat, windowTitle(), 0, marge);
+}
+
+void frmZemlo08::cmdVerstuur_Click() {
+  const QString titel = publication::UitslagTitel(windowTitle());
+  if (!cmdMaakHTML_Click(true))
+    return; // no mail goes out without its page
+  const QString bijlagen = sHTMLMap + u'/' + sHTMLBestand + u';';
+
+  lblVerstuurDeMail->clear();
+  picVerStuurDeMail->show();
+  picVerStuurDeMail->raise();
+  picVerStuurDeMail->repaint();
+  lMailFout = 0;
+
+  const auto ontvangers = publication::KoppelSpelers(lstWieMailen, lstMailingList);
+  int verstuurd = 0;
+  bool mislukt = false;
+  QStringList nietVerstuurd;
+  for (const publication::Ontvanger &o : ontvangers) {
+    if (!o.heeftAdres() || mislukt) {
+      nietVerstuurd.append(o.speler);
+      continue;
+    }
+    lblVerstuurDeMail->setText(Tekst(154) + QStringLiteral(" \n") + o.namen);
+    lblVerstuurDeMail->repaint();
+    const QString tekst = publication::UitslagMailTekst(Tekst(155), QStringLiteral(ZEMLO_VERSION),
+                                                        titel, sNaamVoorEmail, o.namen);
+    VerstuurMail(sEigenEmailAdres, titel, o.adres, bijlagen, tekst, this);
+    if (lMailFout != 0) {
+      mislukt = true;
+      nietVerstuurd.append(o.speler);
+    } else {
+      ++verstuurd;
+    }
+  }
+  picVerStuurDeMail->hide();
+  platform::information(this, titel,
+                        publication::MailingMelding(mislukt, verstuurd,
+                                                    static_cast<int>(ontvangers.size()),
+                                                    nietVerstuurd));
+  parkeer();
+}
+
+void frmZemlo08::cmdInstelling_Click() { openWindow(QStringLiteral("frmZemlo09"), this); }
+
+void frmZemlo08::Form_QueryUnload() {
+  // The entry window that opened this one learns from iVanForm that the
+  // result window hands back, whatever the settings windows set meanwhile.
+  ZemloWindow *terug = opener();
+  if (m_vanForm == 6 || m_vanForm == 7) {
+    iVanForm = m_vanForm;
+    if (!terug)
+      terug =
+          findWindow(m_vanForm == 6 ? QStringLiteral("frmZemlo06") : QStringLiteral("frmZemlo07"));
+  } else if (!terug) {
+    terug = findWindow(QStringLiteral("frmZemlo01"));
+  }
+  returnTo(terug);
+  unload();
+}
+
+void frmZemlo08::parkeer() { ZetFocus(this, cmdSetfocus); }

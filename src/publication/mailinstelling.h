@@ -1,0 +1,49 @@
+#pragma once
+// The e-mail settings as the two settings windows keep them: the own
+// address, the name that signs the mails and the provider, with the rules on
+// what may be typed and saved.
+#include <QChar>
+#include <QString>
+#include <optional>
+
+namespace publication {
+
+// The keys of standaard.ini. The address key is written with the section
+// "standaard", the others with "Standaard"; both name one section.
+inline const QString kSectieAdres = QStringLiteral("standaard");
+inline const QString kSectie = QStringLiteral("Standaard");
+inline const QString kSleutelAdres = QStringLiteral("eigen e-mail adres");
+inline const QString kSleutelNaam = QStringLiteral("Naam voor e-mail");
+inline const QString kSleutelProvider = QStringLiteral("provider");
+
+// The provider index of a stored value: 1 for a value that reads as 1, else 0
+// (a missing key, 0, or anything but the two providers there are).
+int ProviderIndex(const QString &waarde);
+
+// What is wrong with an address being typed that typing on cannot mend: a
+// second "@" gives '@', two dots in a row give '.'; nothing otherwise.
+std::optional<QChar> AdresFout(const QString &adres);
+
+// Characters the address box of the settings window drops as they are typed.
+bool IsGeweigerdInInstelling(QChar c);
+// Characters the address box of the mail-settings-file window drops.
+bool IsGeweigerdInTestAdres(QChar c);
+
+// The message of the mail-settings-file window for an address fault; fixed
+// Dutch texts in either language.
+QString TestAdresMelding(QChar fout);
+
+// The settings window's state: OK may save when the address is a valid one
+// and the name is neither blank nor holds a line break.
+struct MailInstelling {
+  QString adres;
+  QString naam;
+  int provider = 0;
+  bool magOpslaan() const;
+};
+
+// The test mail may go when MAIL.TXT was fetched in the window and the
+// address is a valid one.
+bool MagTestMailSturen(bool gedownload, const QString &adres);
+
+} // namespace publication

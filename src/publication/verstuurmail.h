@@ -1,0 +1,17 @@
+#pragma once
+// Sending one e-mail with the provider settings of MAIL.TXT.
+#include <QString>
+
+class QWidget;
+
+// Sends one message from the provider chosen in standaard.ini: the provider's
+// address and name as the sender, sEigenAdres (when not empty) for replies,
+// the trimmed sAan as the recipient, the trimmed subject and body, and every
+// path of sBijlagen that is followed by ";" as an attachment. lMailFout gets
+// 0 when the server took the message and a number otherwise, and sMailFout
+// what went wrong; a failure is reported in a message box. An unusable
+// MAIL.TXT, an address or header value that may not be sent, or an
+// attachment that cannot be read refuse the message before any server is
+// asked, and set lMailFout too.
+void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const QString &sAan,
+                  const QString &sBijlagen, const QString &sTekst, QWidget *parent = nullptr);

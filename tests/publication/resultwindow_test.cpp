@@ -1,0 +1,381 @@
+// The result window driven like a person: the ranking it copies, the HTML
+// page and the address list, printing, mailing every player through a real
+// SMTP server, and the way back to the entry window that opened it.
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "frame/printgrid.h"
+#include "platform/messagebox.h"
+#include "publication/frmzemlo08.h"
+#include "publication/frmzemlo09.h"
+#include "publication/frmzemlo10.h"
+#include "publication/mailtxt.h"
+#include "publication/uitslagpagina.h"
+#include "publication/windows.h"
+#include "smtpserver.h"
+#include "venstertest.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using namespace BAS_Zemlo;
+using venstertest::Invoer;
+
+class TestResultWindow : public QObject {
+  Q_OBJECT
+private slots:
+  void initTestCase() {
+    registerFrameWindows();
+    registerPublicationWindows();
+    venstertest::registreerInvoer();
+    testing::ProgramFolder folder;
+    platform::RecordingAnswerer boxes; // MAIL.TXT is missing at start-up
+    m_main = qobject_cast<frmZemlo01 *>(showWindow(QStringLiteral("frmZemlo01")));
+    QVERIFY(m_main);
+  }
+
+  void cleanupTestCase() {
+    delete m_main;
+    testing::flushDeletes();
+  }
+
+  void init() {
+    m_folder = std::make_unique<testing::ProgramFolder>();
+    m_boxes = std::make_unique<platform::RecordingAnswerer>();
+    iTaal = 10;
+    m_main->setEnabled(true);
+  }
+
+  void cleanup() {
+    for (const char *naam : {"frmZemlo10", "frmZemlo09", "frmZemlo08", "frmZemlo06", "frmZemlo07"})
+      if (ZemloWindow *w = findWindow(QString::fromLatin1(naam)))
+        delete w;
+    testing::flushDeletes();
+    m_boxes.reset();
+    m_folder.reset();
+  }
+
+  void copiesTheRankingAndThePlayers_data() {
+    QTest::addColumn<int>("vanForm");
+    QTest::newRow("per board") << 6;
+    QTest::newRow("per round") << 7;
+  }
+  void copiesTheRankingAndThePlayers() {
+    QFETCH(int, vanForm);
+    venstertest::schrijfAvond(*m_folder);
+    Invoer *invoer = openInvoer(vanForm, 7);
+    invoer->lstVoorMail.append(QStringLiteral(" Mevr. Els Jansen "));
+    frmZemlo08 *w = openUitslag(invoer, vanForm);
+
+    QCOMPARE(w->windowTitle(), QStringLiteral("Uitslag (12-03-2024 Groep A)"));
+    QVERIFY(!invoer->isEnabled());
+    // An opener grid of 9 rows gives 8 rows of rank, pair, total and percentage.
+    const platform::GridModel &g = w->resultaat;
+    QCOMPARE(g.rows(), 8);
+    QCOMPARE(g.cols(), 4);
+    QCOMPARE(g.textMatrix(0, 3), QStringLiteral("Percentage"));
+    QCOMPARE(g.textMatrix(3, 1), QStringLiteral("3. Paar & <3>"));
+    QCOMPARE(g.textMatrix(3, 2), QStringLiteral("7"));
+    QCOMPARE(g.textMatrix(7, 3), QStringLiteral("53.00%"));
+    QCOMPARE(g.cell(0, 1).alignment, 9);
+    QCOMPARE(g.cell(3, 1).alignment, 1);
+    for (int r = 0; r < 8; ++r)
+      QCOMPARE(g.cell(r, 0).backColor.has_value(), r % 2 == 0 && r > 0);
+    QCOMPARE(*g.cell(4, 3).backColor, 0xC0FFFFu);
+    QVERIFY(g.colWidth(1) > g.colWidth(0));
+    // Blank players are left out; the per-board window's are trimmed.
+    QStringList verwacht = venstertest::spelers();
+    verwacht.removeAt(3);
+    verwacht.append(vanForm == 6 ? QStringLiteral("Mevr. Els Jansen")
+                                 : QStringLiteral(" Mevr. Els Jansen "));
+    QCOMPARE(w->lstWieMailen, verwacht);
+    QCOMPARE(w->lstMailingList.size(), 6);
+  }
+
+  void onePair() {
+    venstertest::schrijfAvond(*m_folder);
+    Invoer *invoer = openInvoer(6, 1);
+    frmZemlo08 *w = openUitslag(invoer, 6);
+    QCOMPARE(w->resultaat.rows(), 2);
+    QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+    QCOMPARE(m_folder->read(QStringLiteral("HTML/12-03-2024 Groep A.html")),
+             publication::UitslagPagina(w->resultaat, w->windowTitle()));
+  }
+
+  void sendButtonFollowsTheSettings() {
+    venstertest::schrijfAvond(*m_folder);
+    frmZemlo08 *w = openUitslag(openInvoer(6, 3), 6);
+    QVERIFY(w->cmdInstelling->isVisible());
+    QVERIFY(!w->cmdVerstuur->isVisible());
+    QVERIFY(!w->lblGeenAdressen->isVisible());
+
+    // The settings are completed in the settings window; its closing shows
+    // the mail button.
+    QTest::mouseClick(w->cmdInstelling, Qt::LeftButton);
+    auto *instelling = qobject_cast<frmZemlo09 *>(findWindow(QStringLiteral("frmZemlo09")));
+    QVERIFY(instelling);
+    QVERIFY(!w->isEnabled());
+    QTest::keyClicks(instelling->txtEMailAdres, QStringLiteral("j.jansen@club.nl"));
+    QTest::keyClicks(instelling->txtNaam, QStringLiteral("Jan Jansen"));
+    QTest::mouseClick(instelling->cmdOK, Qt::LeftButton);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo09")));
+    QVERIFY(w->isEnabled());
+    QVERIFY(w->cmdVerstuur->isVisible());
+    QVERIFY(w->cmdVerstuur->isEnabled());
+    QCOMPARE(sEigenEmailAdres, QStringLiteral("j.jansen@club.nl"));
+
+    // A missing or damaged MAIL.TXT leaves it shown but disabled.
+    bMailTxtFout = -1;
+    w->Form_Activate();
+    QVERIFY(w->cmdVerstuur->isVisible());
+    QVERIFY(!w->cmdVerstuur->isEnabled());
+  }
+
+  void groupWithoutAddressesOffersNoMailing() {
+    venstertest::schrijfAvond(*m_folder, false, QStringLiteral("j.jansen@club.nl"),
+                              QStringLiteral("Jan"));
+    frmZemlo08 *w = openUitslag(openInvoer(6, 3), 6);
+    QVERIFY(w->lblGeenAdressen->isVisible());
+    QCOMPARE(
+        w->lblGeenAdressen->text(),
+        QStringLiteral("Van deze groep zijn geen e-mailadressen bekend.\nHet bestand 12-03-2024 "
+                       "Groep A.mail ontbreekt."));
+    QVERIFY(!w->cmdVerstuur->isVisible());
+    QVERIFY(w->cmdInstelling->isVisible());
+    // No companion is made from the group file.
+    QVERIFY(!m_folder->exists(QStringLiteral("groepen/12-03-2024 Groep A.mail")));
+    QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+    QVERIFY(m_folder->exists(QStringLiteral("HTML/12-03-2024 Groep A.html")));
+  }
+
+  void htmlPageAndAddressList_data() {
+    QTest::addColumn<bool>("opruimen");
+    QTest::newRow("old pages kept") << false;
+    QTest::newRow("old pages deleted") << true;
+  }
+  void htmlPageAndAddressList() {
+    QFETCH(bool, opruimen);
+    venstertest::schrijfAvond(*m_folder);
+    m_folder->write(QStringLiteral("HTML/05-03-2024 Groep B.HTML"), "oud");
+    m_folder->write(QStringLiteral("HTML/notities.txt"), "blijft");
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    m_boxes->answers = {opruimen};
+    QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+
+    QCOMPARE(m_boxes->boxes.size(), 2);
+    QCOMPARE(m_boxes->boxes[0].kind, platform::BoxKind::Question);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Ik kan de oude HTML bestanden voor u verwijderen."));
+    QCOMPARE(m_boxes->boxes[1].text,
+             QStringLiteral("HTML bestand klaar\n\n") +
+                 m_folder->path(QStringLiteral("HTML/12-03-2024 Groep A.html")));
+    QCOMPARE(m_folder->exists(QStringLiteral("HTML/05-03-2024 Groep B.HTML")), !opruimen);
+    QVERIFY(m_folder->exists(QStringLiteral("HTML/notities.txt")));
+
+    const QByteArray pagina = m_folder->read(QStringLiteral("HTML/12-03-2024 Groep A.html"));
+    QCOMPARE(pagina, publication::UitslagPagina(w->resultaat, w->windowTitle()));
+    QVERIFY(pagina.contains("<title>Uitslag (12-03-2024 Groep A)</title>"));
+    QVERIFY(pagina.contains("&nbsp;&nbsp;2. Paar &amp; &lt;2&gt;</font>"));
+    QVERIFY(pagina.contains("bgColor=\"#FFFFC0\""));
+    // Both players named Jan Bakker have their own address; Piet has none.
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("jan@bakker.test; els@jansen.test; anna@vries.test; jan2@bakker.test; "
+                            "kees@smit.test; "));
+  }
+
+  void pageThatCannotBeWritten() {
+    venstertest::schrijfAvond(*m_folder);
+    m_folder->write(QStringLiteral("HTML/12-03-2024 Groep A.html/x"), "a folder in its place");
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+    QCOMPARE(m_boxes->boxes.size(), 2);
+    QCOMPARE(m_boxes->boxes[1].text,
+             QStringLiteral("Het bestand HTML/12-03-2024 Groep A.html kan niet worden "
+                            "opgeslagen.\nControleer de schijf en probeer het opnieuw."));
+  }
+
+  void printing() {
+    venstertest::schrijfAvond(*m_folder);
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    const QString pdf = m_folder->path(QStringLiteral("uitslag.pdf"));
+    setPrintDialogAnswers({false, true}, pdf);
+    QTest::mouseClick(w->cmdAfdrukken, Qt::LeftButton);
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(w->isEnabled());
+    QVERIFY(w->cmdAfdrukken->isEnabled());
+    QTest::mouseClick(w->cmdAfdrukken, Qt::LeftButton);
+    setPrintDialogAnswers({}, {});
+    QVERIFY(QFile::exists(pdf));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(30000));
+    const QString tekst = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(tekst.contains(QStringLiteral("Uitslag (12-03-2024 Groep A)")), qPrintable(tekst));
+    QVERIFY(tekst.contains(QStringLiteral("57.00%")));
+  }
+
+  void mailsEveryPlayerWithAnAddress_data() {
+    QTest::addColumn<int>("taal");
+    QTest::newRow("Dutch") << 10;
+    QTest::newRow("English") << 11;
+  }
+  void mailsEveryPlayerWithAnAddress() {
+    QFETCH(int, taal);
+    testing::SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    iTaal = taal;
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QVERIFY(w->cmdVerstuur->isEnabled());
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+
+    const QList<QJsonObject> berichten = server.messages();
+    QStringList aan;
+    for (const QJsonObject &m : berichten)
+      aan.append(m[QStringLiteral("rcpt_tos")][0].toString());
+    QCOMPARE(aan, (QStringList{"jan@bakker.test", "els@jansen.test", "anna@vries.test",
+                               "jan2@bakker.test", "kees@smit.test"}));
+    const QString titel = taal == 10 ? QStringLiteral("Uitslag 12-03-2024 Groep A")
+                                     : QStringLiteral("Result 12-03-2024 Groep A");
+    const QJsonObject &eerste = berichten[0];
+    QCOMPARE(eerste[QStringLiteral("subject")].toString(), titel);
+    QCOMPARE(eerste[QStringLiteral("reply_to")].toString(), QStringLiteral("j.jansen@club.nl"));
+    const QString groet = taal == 10
+                              ? QStringLiteral("Hallo Dhr. Jan Bakker ,\n\nHierbij ")
+                              : QStringLiteral("Hello Dhr. Jan Bakker ,\n\nHere I send you ");
+    const QString slot = taal == 10 ? QStringLiteral("Met vriendelijke groet,\nJan Jansen\n\nDeze "
+                                                     "mail is verstuurd met Zemlo ")
+                                    : QStringLiteral("Best regards,\nJan Jansen\n\nThis mail was "
+                                                     "sent with Zemlo ");
+    QCOMPARE(eerste[QStringLiteral("text")].toString(),
+             groet + titel + QStringLiteral("\n\n") + slot +
+                 m_main->lblVersie->text().section(QStringLiteral(": "), 1));
+    QVERIFY(berichten[3][QStringLiteral("text")].toString().startsWith(
+        taal == 10 ? QStringLiteral("Hallo Dhr. Jan Bakker ,")
+                   : QStringLiteral("Hello Dhr. Jan Bakker ,")));
+    const QByteArray pagina = m_folder->read(QStringLiteral("HTML/12-03-2024 Groep A.html"));
+    QVERIFY(!pagina.isEmpty());
+    for (int i = 0; i < berichten.size(); ++i)
+      QCOMPARE(server.attachment(i, 0), pagina);
+
+    // No question and no page message in the mailing's run; one closing message.
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].title, titel);
+    QCOMPARE(m_boxes->boxes[0].text,
+             taal == 10
+                 ? QStringLiteral("Uitslag met succes vestuurd.\n\nDe uitslag is naar 5 van "
+                                  "de 6 spelers verstuurd.\n\nGeen e-mail verstuurd "
+                                  "naar:\nPiet de Jong")
+                 : QStringLiteral("Result successfully sent.\n\nThe result has been sent to "
+                                  "5 of the 6 players.\n\nNo e-mail sent to:\nPiet de Jong"));
+    QVERIFY(!w->picVerStuurDeMail->isVisible());
+    QCOMPARE(QApplication::clipboard()->text().count(u';'), 5);
+  }
+
+  void aFailedSendStopsTheRun() {
+    testing::SmtpServer server(
+        {QStringLiteral("plain"), {}, {}, {QStringLiteral("anna@vries.test")}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    QCOMPARE(server.messages().size(), 2);
+    QCOMPARE(m_boxes->boxes.size(), 2);
+    QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Foutnummer: ")));
+    QVERIFY(m_boxes->boxes[0].text.endsWith(
+        QStringLiteral("\nBij het versturen naar: anna@vries.test")));
+    QCOMPARE(m_boxes->boxes[1].text,
+             QStringLiteral("Niet iedere speler heeft de uitslag ontvangen.\nProbeer het later "
+                            "nog een keer.\n\nDe uitslag is naar 2 van de 6 spelers "
+                            "verstuurd.\n\nGeen e-mail verstuurd naar:\nPiet de Jong\nMevr. Anna "
+                            "de Vries\nDhr. Jan Bakker\nDhr. Kees Smit"));
+    QVERIFY(lMailFout != 0);
+  }
+
+  void backToTheEntryWindowThatOpenedIt_data() {
+    QTest::addColumn<int>("vanForm");
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("per board, Back") << 6 << false;
+    QTest::newRow("per round, Escape") << 7 << true;
+  }
+  void backToTheEntryWindowThatOpenedIt() {
+    QFETCH(int, vanForm);
+    QFETCH(bool, escape);
+    venstertest::schrijfAvond(*m_folder, true, QStringLiteral("j.jansen@club.nl"),
+                              QStringLiteral("Jan"));
+    Invoer *invoer = openInvoer(vanForm, 3);
+    frmZemlo08 *w = openUitslag(invoer, vanForm);
+
+    // The detour: the settings window opens the mail-settings-file window.
+    QTest::mouseClick(w->cmdInstelling, Qt::LeftButton);
+    auto *instelling = qobject_cast<frmZemlo09 *>(findWindow(QStringLiteral("frmZemlo09")));
+    QVERIFY(instelling);
+    QTest::mouseClick(instelling->cmdDownLoad, Qt::LeftButton);
+    auto *bestand = qobject_cast<frmZemlo10 *>(findWindow(QStringLiteral("frmZemlo10")));
+    QVERIFY(bestand);
+    QCOMPARE(iVanForm, 9);
+    QVERIFY(!instelling->isEnabled());
+    QVERIFY(!w->isEnabled());
+    QTest::keyClick(bestand, Qt::Key_Escape);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo10")));
+    QVERIFY(instelling->isEnabled());
+    QVERIFY(!w->isEnabled());
+    QVERIFY(m_main->isEnabled()); // the main window was never the opener here
+    QTest::keyClick(instelling, Qt::Key_F4, Qt::ControlModifier);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo09")));
+    QVERIFY(w->isEnabled());
+    QCOMPARE(iVanForm, 9);
+
+    const int activaties = invoer->activaties;
+    if (escape)
+      QTest::keyClick(w, Qt::Key_Escape);
+    else
+      QTest::mouseClick(w->cmdTerug, Qt::LeftButton);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo08")));
+    QVERIFY(invoer->isEnabled());
+    QCOMPARE(iVanForm, vanForm);
+    QCOMPARE(invoer->activaties, activaties + 1);
+    QCOMPARE(invoer->vanFormBijActivatie, vanForm);
+  }
+
+private:
+  Invoer *openInvoer(int vanForm, int paren) {
+    auto *invoer = qobject_cast<Invoer *>(showWindow(
+        vanForm == 6 ? QStringLiteral("frmZemlo06") : QStringLiteral("frmZemlo07"), m_main));
+    venstertest::vulUitslag(invoer->grid, paren);
+    invoer->lstVoorMail = venstertest::spelers();
+    return invoer;
+  }
+
+  frmZemlo08 *openUitslag(Invoer *invoer, int vanForm) {
+    return qobject_cast<frmZemlo08 *>(openWindow(QStringLiteral("frmZemlo08"), invoer, vanForm));
+  }
+
+  void avondMetServer(int port) {
+    venstertest::schrijfAvond(*m_folder, true, QStringLiteral("j.jansen@club.nl"),
+                              QStringLiteral("Jan Jansen"));
+    fixture::Provider p;
+    p.port = port;
+    m_folder->write(QStringLiteral("MAIL.TXT"), fixture::mailTxtVoor({p}));
+    QCOMPARE(LeesMailTxtBestand(), 0);
+  }
+
+  frmZemlo01 *m_main = nullptr;
+  std::unique_ptr<testing::ProgramFolder> m_folder;
+  std::unique_ptr<platform::RecordingAnswerer> m_boxes;
+};
+
+#include "resultwindow_test.moc"
+ZEMLO_TEST_CLASS(TestResultWindow)

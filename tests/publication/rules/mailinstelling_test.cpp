@@ -1,0 +1,105 @@
+// The rules of the two settings windows: what may be typed and saved.
+#include "common/testsupport.h"
+#include "publication/mailinstelling.h"
+
+#include <QTest>
+
+using namespace publication;
+
+class TestMailInstelling : public QObject {
+  Q_OBJECT
+private slots:
+  void providerIndex_data() {
+    QTest::addColumn<QString>("waarde");
+    QTest::addColumn<int>("index");
+    QTest::newRow("missing") << "" << 0;
+    QTest::newRow("0") << "0" << 0;
+    QTest::newRow("1") << "1" << 1;
+    QTest::newRow("1.4") << "1.4" << 1;
+    QTest::newRow("half to even") << "1.5" << 0;
+    QTest::newRow("2") << "2" << 0;
+    QTest::newRow("-1") << "-1" << 0;
+    QTest::newRow("text") << "twee" << 0;
+  }
+  void providerIndex() {
+    QFETCH(QString, waarde);
+    QFETCH(int, index);
+    QCOMPARE(ProviderIndex(waarde), index);
+  }
+
+  void addressFaults_data() {
+    QTest::addColumn<QString>("adres");
+    QTest::addColumn<QString>("fout");
+    QTest::newRow("ordinary") << "j.jansen@club.nl"
+                              << "";
+    QTest::newRow("dots on both sides") << "x.y@mail.club.co.uk"
+                                        << "";
+    QTest::newRow("second @") << "a@b@"
+                              << "@";
+    QTest::newRow("two dots") << "a..b"
+                              << ".";
+    QTest::newRow("being typed") << "j.jansen@"
+                                 << "";
+  }
+  void addressFaults() {
+    QFETCH(QString, adres);
+    QFETCH(QString, fout);
+    const auto f = AdresFout(adres);
+    QCOMPARE(f ? QString(*f) : QString(), fout);
+  }
+
+  void mayBeSaved_data() {
+    QTest::addColumn<QString>("adres");
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<bool>("mag");
+    QTest::newRow("ordinary") << "j.jansen@club.nl"
+                              << "Jan" << true;
+    QTest::newRow("sub domains") << "x@mail.club.co.uk"
+                                 << "Jan" << true;
+    QTest::newRow("no name") << "j.jansen@club.nl"
+                             << "" << false;
+    QTest::newRow("blank name") << "j.jansen@club.nl"
+                                << "   " << false;
+    QTest::newRow("name with line break") << "j.jansen@club.nl"
+                                          << "Jan\nBcc" << false;
+    QTest::newRow("empty address") << ""
+                                   << "Jan" << false;
+    QTest::newRow("two @") << "a@b@c.nl"
+                           << "Jan" << false;
+    QTest::newRow("no dot after @") << "a.b@c"
+                                    << "Jan" << false;
+  }
+  void mayBeSaved() {
+    QFETCH(QString, adres);
+    QFETCH(QString, naam);
+    QFETCH(bool, mag);
+    QCOMPARE((MailInstelling{adres, naam, 0}.magOpslaan()), mag);
+  }
+
+  void testMail() {
+    QVERIFY(!MagTestMailSturen(false, QStringLiteral("a@b.nl")));
+    QVERIFY(MagTestMailSturen(true, QStringLiteral(" a.b@c.nl ")));
+    QVERIFY(!MagTestMailSturen(true, QStringLiteral("a@b")));
+  }
+
+  void refusedKeys() {
+    for (QChar c : QStringLiteral("!#$%^&*()+=:;'}|{><?/\\,[] "))
+      QVERIFY2(IsGeweigerdInInstelling(c), qPrintable(QString(c)));
+    for (QChar c : QStringLiteral("a.@-_"))
+      QVERIFY(!IsGeweigerdInInstelling(c));
+    const QString test = QStringLiteral("<>#%$*&:;\\/?,'[]=+`~^(){}\"");
+    QCOMPARE(test.size(), 26);
+    for (QChar c : test)
+      QVERIFY2(IsGeweigerdInTestAdres(c), qPrintable(QString(c)));
+    for (QChar c : QStringLiteral("a.@-_ !|"))
+      QVERIFY(!IsGeweigerdInTestAdres(c));
+  }
+
+  void testAddressMessage() {
+    QCOMPARE(TestAdresMelding(u'@'),
+             QStringLiteral("Geen geldig emailadres.\nVerwijder \u00e9\u00e9n < @ >"));
+  }
+};
+
+#include "mailinstelling_test.moc"
+ZEMLO_TEST_CLASS(TestMailInstelling)

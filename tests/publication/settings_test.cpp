@@ -1,0 +1,214 @@
+// The e-mail settings window driven like a person, opened from a result window.
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "platform/messagebox.h"
+#include "platform/profile.h"
+#include "publication/frmzemlo08.h"
+#include "publication/frmzemlo09.h"
+#include "publication/windows.h"
+#include "venstertest.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace BAS_Zemlo;
+
+class TestSettingsWindow : public QObject {
+  Q_OBJECT
+private slots:
+  void initTestCase() {
+    registerFrameWindows();
+    registerPublicationWindows();
+    venstertest::registreerInvoer();
+    testing::ProgramFolder folder;
+    platform::RecordingAnswerer boxes;
+    m_main = qobject_cast<frmZemlo01 *>(showWindow(QStringLiteral("frmZemlo01")));
+    QVERIFY(m_main);
+  }
+
+  void cleanupTestCase() {
+    delete m_main;
+    testing::flushDeletes();
+  }
+
+  void init() {
+    m_folder = std::make_unique<testing::ProgramFolder>();
+    m_boxes = std::make_unique<platform::RecordingAnswerer>();
+    iTaal = 10;
+  }
+
+  void cleanup() {
+    for (const char *naam : {"frmZemlo10", "frmZemlo09", "frmZemlo08", "frmZemlo06"})
+      if (ZemloWindow *w = findWindow(QString::fromLatin1(naam)))
+        delete w;
+    testing::flushDeletes();
+    m_boxes.reset();
+    m_folder.reset();
+  }
+
+  void firstSettingsAreSaved() {
+    frmZemlo09 *w = open(QByteArray());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Instellingen e-mail versturen"));
+    QCOMPARE(w->txtEMailAdres->text(), QString());
+    QCOMPARE(w->txtNaam->text(), QString());
+    QVERIFY(w->optProvider[0]->isChecked());
+    QCOMPARE(w->optProvider[0]->text(), QStringLiteral("Server 1"));
+    QVERIFY(!w->cmdOK->isEnabled());
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("j.jansen@club.nl"));
+    QVERIFY(!w->cmdOK->isEnabled());
+    QTest::keyClicks(w->txtNaam, QStringLiteral("Jan Jansen "));
+    QVERIFY(w->cmdOK->isEnabled());
+    QVERIFY(m_boxes->boxes.isEmpty());
+    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+    testing::flushDeletes();
+
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo09")));
+    QVERIFY(m_uitslag->isEnabled());
+    QCOMPARE(m_folder->read(QStringLiteral("standaard.ini")),
+             QByteArray("[standaard]\r\neigen e-mail adres=j.jansen@club.nl\r\nNaam voor "
+                        "e-mail=Jan Jansen \r\nprovider=0\r\n"));
+    // The result window reads the name back trimmed when it becomes active.
+    QCOMPARE(sNaamVoorEmail, QStringLiteral("Jan Jansen"));
+    QCOMPARE(sEigenEmailAdres, QStringLiteral("j.jansen@club.nl"));
+  }
+
+  void ordinaryAddressesAreAccepted_data() {
+    QTest::addColumn<QString>("adres");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("melding");
+    QTest::newRow("dots in name and domain") << "j.jansen@club.nl" << true << "";
+    QTest::newRow("sub domains") << "x@mail.club.co.uk" << true << "";
+    QTest::newRow("hyphen and underscore") << "a-b_c@d-e.nl" << true << "";
+    QTest::newRow("two dots in a row")
+        << "j..jansen@club.nl" << false << "Geen geldig emailadres.\nVerwijder \u00e9\u00e9n <.>";
+    QTest::newRow("second @") << "j@jansen@club.nl" << false
+                              << "Geen geldig emailadres.\nVerwijder \u00e9\u00e9n <@>";
+    QTest::newRow("no dot after @") << "jansen@club" << false << "";
+    QTest::newRow("refused keys dropped") << "j #<;.jansen@club.nl" << true << "";
+  }
+  void ordinaryAddressesAreAccepted() {
+    QFETCH(QString, adres);
+    QFETCH(bool, ok);
+    QFETCH(QString, melding);
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClicks(w->txtNaam, QStringLiteral("Jan"));
+    QTest::keyClicks(w->txtEMailAdres, adres);
+    QCOMPARE(w->cmdOK->isEnabled(), ok);
+    if (melding.isEmpty()) {
+      QVERIFY(m_boxes->boxes.isEmpty());
+    } else {
+      QVERIFY(!m_boxes->boxes.isEmpty());
+      QCOMPARE(m_boxes->boxes.last().text, melding);
+    }
+    if (adres.contains(u'#'))
+      QCOMPARE(w->txtEMailAdres->text(), QStringLiteral("j.jansen@club.nl"));
+  }
+
+  void enterSavesOnlyWhatOkMay() {
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClick(w->txtEMailAdres, Qt::Key_Return);
+    QVERIFY(findWindow(QStringLiteral("frmZemlo09")));
+    QCOMPARE(m_folder->read(QStringLiteral("standaard.ini")), QByteArray("[standaard]\r\n"));
+    QTest::keyClicks(w->txtNaam, QStringLiteral("Jan"));
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("j@club.nl"));
+    QTest::keyClick(w->txtEMailAdres, Qt::Key_Return);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo09")));
+    LeesIni(QStringLiteral("Standaard"), QStringLiteral("eigen e-mail adres"), sIniPad);
+    QCOMPARE(sIniWaarde, QStringLiteral("j@club.nl"));
+  }
+
+  void storedSettingsAndTheSecondServer() {
+    frmZemlo09 *w = open("[Standaard]\r\neigen e-mail adres=a@b@c.nl\r\nNaam voor e-mail=Jan\r\n"
+                         "provider=1\r\n");
+    // A stored address that is not valid is named once and cannot be saved.
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Geen geldig emailadres.\nVerwijder \u00e9\u00e9n <@>"));
+    QVERIFY(!w->cmdOK->isEnabled());
+    QVERIFY(w->optProvider[1]->isChecked());
+    QCOMPARE(w->txtNaam->text(), QStringLiteral("Jan"));
+    w->txtEMailAdres->clear();
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("a@c.nl"));
+    QVERIFY(w->cmdOK->isEnabled());
+    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+    QCOMPARE(platform::readProfileString(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                                         sIniPad),
+             QStringLiteral("1"));
+  }
+
+  void closingSavesNothing_data() {
+    QTest::addColumn<int>("toets");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("sluit");
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << true;
+    QTest::newRow("Ctrl+F4") << int(Qt::Key_F4) << int(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+Shift+F4")
+        << int(Qt::Key_F4) << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
+  }
+  void closingSavesNothing() {
+    QFETCH(int, toets);
+    QFETCH(int, modifiers);
+    QFETCH(bool, sluit);
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("j@club.nl"));
+    QTest::keyClicks(w->txtNaam, QStringLiteral("Jan"));
+    QTest::keyClick(w->txtNaam, Qt::Key(toets), Qt::KeyboardModifiers(modifiers));
+    testing::flushDeletes();
+    QCOMPARE(findWindow(QStringLiteral("frmZemlo09")) == nullptr, sluit);
+    QCOMPARE(m_uitslag->isEnabled(), sluit);
+    QCOMPARE(m_folder->read(QStringLiteral("standaard.ini")), QByteArray("[standaard]\r\n"));
+    QCOMPARE(sEigenEmailAdres, QString());
+  }
+
+  void aSaveThatFailsKeepsTheWindow() {
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("j@club.nl"));
+    QTest::keyClicks(w->txtNaam, QStringLiteral("Jan"));
+    // The settings file cannot be written: a folder stands in its place.
+    QFile::remove(sIniPad);
+    QDir().mkpath(sIniPad);
+    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+    testing::flushDeletes();
+    QVERIFY(findWindow(QStringLiteral("frmZemlo09")));
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Het bestand standaard.ini kan niet worden opgeslagen.\nControleer de "
+                            "schijf en probeer het opnieuw."));
+    QCOMPARE(sEigenEmailAdres, QString());
+    QCOMPARE(w->txtEMailAdres->text(), QStringLiteral("j@club.nl"));
+  }
+
+  void englishWindow() {
+    iTaal = 11;
+    frmZemlo09 *w = open(QByteArray());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Send email settings"));
+    QCOMPARE(w->lblInfo->text(), QStringLiteral("Your e-mail address:"));
+    QCOMPARE(w->cmdTerug->text(), QStringLiteral("&Back"));
+  }
+
+private:
+  frmZemlo09 *open(const QByteArray &ini) {
+    venstertest::schrijfAvond(*m_folder);
+    if (!ini.isEmpty())
+      m_folder->write(QStringLiteral("standaard.ini"), ini);
+    auto *invoer =
+        qobject_cast<venstertest::Invoer *>(showWindow(QStringLiteral("frmZemlo06"), m_main));
+    venstertest::vulUitslag(invoer->grid, 3);
+    m_uitslag = qobject_cast<frmZemlo08 *>(openWindow(QStringLiteral("frmZemlo08"), invoer, 6));
+    QTest::mouseClick(m_uitslag->cmdInstelling, Qt::LeftButton);
+    return qobject_cast<frmZemlo09 *>(findWindow(QStringLiteral("frmZemlo09")));
+  }
+
+  frmZemlo01 *m_main = nullptr;
+  QPointer<frmZemlo08> m_uitslag;
+  std::unique_ptr<testing::ProgramFolder> m_folder;
+  std::unique_ptr<platform::RecordingAnswerer> m_boxes;
+};
+
+#include "settings_test.moc"
+ZEMLO_TEST_CLASS(TestSettingsWindow)

@@ -1,0 +1,43 @@
+#pragma once
+// A loopback SMTP server for the mail tests (Debian's aiosmtpd): plain,
+// STARTTLS, implicit TLS or silent, with or without a required login, and
+// recipients it refuses. It keeps every message it takes; with TLS, its
+// throw-away certificate is the one the mail sender trusts while it lives.
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace testing {
+
+class SmtpServer {
+public:
+  struct Options {
+    QString mode = QStringLiteral("plain"); // plain, starttls, tls, nostarttls, stall
+    QString user;                           // a login is required when set
+    QString password;
+    QStringList refuse; // recipients answered with 550
+    bool trust = true;  // the sender trusts the server's certificate
+  };
+
+  explicit SmtpServer(const Options &options);
+  ~SmtpServer();
+
+  bool isRunning() const;
+  int port() const { return m_port; }
+
+  // The messages taken, in order: the server's record of each.
+  QList<QJsonObject> messages() const;
+  QByteArray attachment(int message, int index) const; // both counted from 0
+  QByteArray raw(int message) const;
+
+private:
+  QTemporaryDir m_dir;
+  QProcess m_process;
+  int m_port = 0;
+};
+
+} // namespace testing

@@ -1,0 +1,340 @@
+// Sending one e-mail through a real SMTP server on 127.0.0.1: plain,
+// STARTTLS and implicit TLS, with and without a login, and the ways a send
+// fails or is refused.
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "mailfixture.h"
+#include "platform/clock.h"
+#include "platform/mail.h"
+#include "platform/messagebox.h"
+#include "publication/mailbericht.h"
+#include "publication/mailtxt.h"
+#include "publication/verstuurmail.h"
+#include "smtpserver.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QTest>
+#include <QTimeZone>
+
+using namespace BAS_Zemlo;
+using testing::SmtpServer;
+
+namespace {
+
+// A page with bytes of every kind, lines ending in CR LF and a lone dot.
+QByteArray pagina() {
+  QByteArray b = "<html>\r\n.\r\n..begins with dots\r\nZo\xeb &#321;\r\n";
+  for (int i = 0; i < 256; ++i)
+    b += static_cast<char>(i);
+  return b + "\r\n</html>\r\n";
+}
+
+} // namespace
+
+class TestVerstuurMail : public QObject {
+  Q_OBJECT
+private slots:
+  void init() {
+    m_folder = std::make_unique<testing::ProgramFolder>();
+    m_boxes = std::make_unique<platform::RecordingAnswerer>();
+    sIniPad = m_folder->path(QStringLiteral("standaard.ini"));
+    platform::setMailTimeLimit(10);
+    platform::setClock(QDateTime(QDate(2024, 3, 12), QTime(21, 30, 5), QTimeZone(3600)));
+  }
+  void cleanup() {
+    m_boxes.reset();
+    m_folder.reset();
+    platform::setMailTimeLimit(120);
+  }
+
+  void sendsThroughEveryKindOfConnection_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("tls");
+    QTest::addColumn<QString>("startTls");
+    QTest::addColumn<QString>("user");
+    QTest::newRow("plain") << "plain"
+                           << "False"
+                           << "False"
+                           << "";
+    QTest::newRow("plain, login on this machine") << "plain"
+                                                  << "False"
+                                                  << "False"
+                                                  << "kees";
+    QTest::newRow("STARTTLS") << "starttls"
+                              << "False"
+                              << "True"
+                              << "";
+    QTest::newRow("STARTTLS, login") << "starttls"
+                                     << "False"
+                                     << "True"
+                                     << "kees";
+    QTest::newRow("implicit TLS") << "tls"
+                                  << "True"
+                                  << "False"
+                                  << "";
+    QTest::newRow("implicit TLS, login") << "tls"
+                                         << "True"
+                                         << "False"
+                                         << "kees";
+  }
+  void sendsThroughEveryKindOfConnection() {
+    QFETCH(QString, mode);
+    QFETCH(QString, tls);
+    QFETCH(QString, startTls);
+    QFETCH(QString, user);
+    SmtpServer server({mode, user, QStringLiteral("geheim"), {}, true});
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    p.tls = tls;
+    p.startTls = startTls;
+    p.user = user;
+    p.password = QStringLiteral("geheim");
+    leesMailTxt({p});
+    m_folder->write(QStringLiteral("HTML/12-03-2024 Groep A.html"), pagina());
+
+    lMailFout = 77;
+    VerstuurMail(QStringLiteral("j.jansen@club.nl"),
+                 QStringLiteral("  Uitslag 12-03-2024 Groep A "),
+                 QStringLiteral(" els@voorbeeld.nl "),
+                 m_folder->path(QStringLiteral("HTML/12-03-2024 Groep A.html")) + u';',
+                 QStringLiteral("Hallo Els ,\n\nHierbij de uitslag \u00e9\u00e9n\n.\n"));
+    QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->boxes.value(0).text));
+    QCOMPARE(lMailFout, 0L);
+
+    const QList<QJsonObject> berichten = server.messages();
+    QCOMPARE(berichten.size(), 1);
+    const QJsonObject &m = berichten[0];
+    QCOMPARE(m[QStringLiteral("mail_from")].toString(), QStringLiteral("uitslag@zemlo.test"));
+    QCOMPARE(m[QStringLiteral("rcpt_tos")].toArray().size(), 1);
+    QCOMPARE(m[QStringLiteral("rcpt_tos")][0].toString(), QStringLiteral("els@voorbeeld.nl"));
+    QCOMPARE(m[QStringLiteral("helo")].toString(), QStringLiteral("club.test"));
+    QCOMPARE(m[QStringLiteral("tls")].toBool(), mode != QStringLiteral("plain"));
+    QCOMPARE(m[QStringLiteral("login")].toString(), user);
+    QCOMPARE(m[QStringLiteral("subject")].toString(), QStringLiteral("Uitslag 12-03-2024 Groep A"));
+    QCOMPARE(m[QStringLiteral("from")].toString(),
+             QStringLiteral("Bridgeclub Zemlo <uitslag@zemlo.test>"));
+    QCOMPARE(m[QStringLiteral("to")].toString(), QStringLiteral("els@voorbeeld.nl"));
+    QCOMPARE(m[QStringLiteral("reply_to")].toString(), QStringLiteral("j.jansen@club.nl"));
+    QCOMPARE(m[QStringLiteral("date")].toString(),
+             QStringLiteral("Tue, 12 Mar 2024 21:30:05 +0100"));
+    QVERIFY(m[QStringLiteral("message_id")].toString().endsWith(QStringLiteral("@zemlo.test>")));
+    QCOMPARE(m[QStringLiteral("text")].toString(),
+             QStringLiteral("Hallo Els ,\n\nHierbij de uitslag \u00e9\u00e9n\n.\n"));
+    const QJsonArray bijlagen = m[QStringLiteral("attachments")].toArray();
+    QCOMPARE(bijlagen.size(), 1);
+    QCOMPARE(bijlagen[0][QStringLiteral("filename")].toString(),
+             QStringLiteral("12-03-2024 Groep A.html"));
+    QCOMPARE(bijlagen[0][QStringLiteral("content_type")].toString(), QStringLiteral("text/html"));
+    QCOMPARE(bijlagen[0][QStringLiteral("charset")].toString(), QStringLiteral("windows-1252"));
+    QCOMPARE(server.attachment(0, 0), pagina());
+  }
+
+  void failuresSetTheErrorAndSayWhere_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("tls");
+    QTest::addColumn<QString>("startTls");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("trust");
+    QTest::newRow("wrong password") << "starttls"
+                                    << "False"
+                                    << "True"
+                                    << "fout" << true;
+    QTest::newRow("STARTTLS required, not offered") << "nostarttls"
+                                                    << "False"
+                                                    << "True"
+                                                    << "" << true;
+    QTest::newRow("certificate not trusted") << "tls"
+                                             << "True"
+                                             << "False"
+                                             << "" << false;
+    QTest::newRow("STARTTLS certificate not trusted") << "starttls"
+                                                      << "False"
+                                                      << "True"
+                                                      << "" << false;
+    QTest::newRow("plain client, TLS server") << "tls"
+                                              << "False"
+                                              << "False"
+                                              << "" << true;
+  }
+  void failuresSetTheErrorAndSayWhere() {
+    QFETCH(QString, mode);
+    QFETCH(QString, tls);
+    QFETCH(QString, startTls);
+    QFETCH(QString, password);
+    QFETCH(bool, trust);
+    const bool login = !password.isEmpty();
+    platform::setMailTimeLimit(3); // a client that waits for a greeting that never comes
+    SmtpServer server(
+        {mode, login ? QStringLiteral("kees") : QString(), QStringLiteral("geheim"), {}, trust});
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    p.tls = tls;
+    p.startTls = startTls;
+    if (login) {
+      p.user = QStringLiteral("kees");
+      p.password = password;
+    }
+    leesMailTxt({p});
+    VerstuurMail(QString(), QStringLiteral("Test"), QStringLiteral(" els@voorbeeld.nl"), QString(),
+                 QStringLiteral("Hallo"));
+    QVERIFY(lMailFout != 0);
+    QVERIFY(!sMailFout.isEmpty());
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Foutnummer: %1\nBij het versturen naar:  "
+                                                    "els@voorbeeld.nl")
+                                         .arg(lMailFout));
+    QVERIFY(server.messages().isEmpty());
+  }
+
+  void refusedRecipient() {
+    SmtpServer server(
+        {QStringLiteral("plain"), {}, {}, {QStringLiteral("weg@voorbeeld.nl")}, true});
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    leesMailTxt({p});
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("weg@voorbeeld.nl"), QString(),
+                 QStringLiteral("x"));
+    QVERIFY(lMailFout != 0);
+    QVERIFY(sMailFout.contains(QStringLiteral("550")));
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("er@voorbeeld.nl"), QString(),
+                 QStringLiteral("x"));
+    QCOMPARE(lMailFout, 0L);
+    QCOMPARE(server.messages().size(), 1);
+  }
+
+  void stalledOrMissingServerEndsInTime() {
+    SmtpServer stil({QStringLiteral("stall"), {}, {}, {}, true});
+    QVERIFY(stil.isRunning());
+    platform::setMailTimeLimit(2);
+    fixture::Provider p;
+    p.port = stil.port();
+    leesMailTxt({p});
+    QElapsedTimer klok;
+    klok.start();
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
+                 QStringLiteral("x"));
+    QVERIFY(lMailFout != 0);
+    QVERIFY(klok.elapsed() < 10000);
+
+    // Nothing listens on a port just closed.
+    int vrij;
+    {
+      SmtpServer weg({QStringLiteral("plain"), {}, {}, {}, true});
+      vrij = weg.port();
+    }
+    p.port = vrij;
+    leesMailTxt({p});
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
+                 QStringLiteral("x"));
+    QVERIFY(lMailFout != 0);
+  }
+
+  void providerFromTheSettings() {
+    SmtpServer een({QStringLiteral("plain"), {}, {}, {}, true});
+    SmtpServer twee({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(een.isRunning() && twee.isRunning());
+    fixture::Provider p0, p1;
+    p0.port = een.port();
+    p1.port = twee.port();
+    p1.groet = QStringLiteral("niet.gebruikt");
+    p1.adres = QStringLiteral("tweede@zemlo.test");
+    leesMailTxt({p0, p1});
+    m_folder->write(QStringLiteral("standaard.ini"), "[Standaard]\r\nprovider=1\r\n");
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
+                 QStringLiteral("x"));
+    QCOMPARE(lMailFout, 0L);
+    QVERIFY(een.messages().isEmpty());
+    QCOMPARE(twee.messages().size(), 1);
+    // The greeting name always comes from the first provider.
+    QCOMPARE(twee.messages()[0][QStringLiteral("helo")].toString(), QStringLiteral("club.test"));
+    QCOMPARE(twee.messages()[0][QStringLiteral("mail_from")].toString(),
+             QStringLiteral("tweede@zemlo.test"));
+    QVERIFY(twee.messages()[0][QStringLiteral("reply_to")].isNull());
+  }
+
+  void refusedBeforeAnyServer_data() {
+    QTest::addColumn<int>("geval");
+    QTest::addColumn<long>("fout");
+    QTest::newRow("MAIL.TXT damaged") << 0 << publication::kFoutMailTxt;
+    QTest::newRow("provider 2 missing") << 1 << publication::kFoutMailTxt;
+    QTest::newRow("subject with a line break") << 2 << publication::kFoutWaarde;
+    QTest::newRow("recipient with a header") << 3 << publication::kFoutWaarde;
+    QTest::newRow("own address not valid") << 4 << publication::kFoutWaarde;
+    QTest::newRow("attachment missing") << 5 << publication::kFoutBijlage;
+  }
+  void refusedBeforeAnyServer() {
+    QFETCH(int, geval);
+    QFETCH(long, fout);
+    SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    fixture::Provider p;
+    p.port = server.port();
+    leesMailTxt({p});
+    QString eigen, onderwerp = QStringLiteral("T"), aan = QStringLiteral("a@b.nl"), bijlagen;
+    switch (geval) {
+    case 0:
+      m_folder->write(QStringLiteral("MAIL.TXT"), "123456789\r\n");
+      LeesMailTxtBestand();
+      break;
+    case 1:
+      m_folder->write(QStringLiteral("standaard.ini"), "[Standaard]\r\nprovider=1\r\n");
+      break;
+    case 2:
+      onderwerp = QStringLiteral("T\r\nBcc: x@y.nl");
+      break;
+    case 3:
+      aan = QStringLiteral("a@b.nl\r\nBcc: x@y.nl");
+      break;
+    case 4:
+      eigen = QStringLiteral("a@b@c.nl");
+      break;
+    default:
+      bijlagen = m_folder->path(QStringLiteral("HTML/weg.html;"));
+      break;
+    }
+    lMailFout = 0; // a refusal never leaves the success of a send before it
+    VerstuurMail(eigen, onderwerp, aan, bijlagen, QStringLiteral("x"));
+    QCOMPARE(lMailFout, fout);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    if (fout == publication::kFoutMailTxt) {
+      QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Mail"));
+      QCOMPARE(m_boxes->boxes[0].text,
+               QStringLiteral("Kan geen mail versturen.\nEr is iets mis met het bestand "
+                              "MAIL.TXT\n\nStuur een mail naar support@zemlo.nl"));
+    } else {
+      QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Foutnummer: %1\n").arg(fout)));
+    }
+    QVERIFY(server.messages().isEmpty());
+  }
+
+  void noPasswordUnencryptedToAnotherMachine() {
+    platform::SmtpMailSender sender;
+    platform::MailServer s;
+    s.host = QStringLiteral("192.0.2.1"); // a documentation address: never reached
+    s.user = QStringLiteral("kees");
+    s.password = QStringLiteral("geheim");
+    const platform::MailOutcome uit =
+        sender.send(s, QStringLiteral("a@b.nl"), QStringLiteral("c@d.nl"), "x\r\n");
+    QCOMPARE(uit.error, platform::kMailPlainLogin);
+    QVERIFY(platform::isLocalHost(QStringLiteral("127.0.0.1")));
+    QVERIFY(platform::isLocalHost(QStringLiteral("localhost")));
+    QVERIFY(platform::isLocalHost(QStringLiteral("::1")));
+    QVERIFY(!platform::isLocalHost(QStringLiteral("127.example.nl")));
+    QVERIFY(!platform::isLocalHost(QStringLiteral("10.0.0.1")));
+  }
+
+private:
+  void leesMailTxt(const QList<fixture::Provider> &providers) {
+    m_folder->write(QStringLiteral("MAIL.TXT"), fixture::mailTxtVoor(providers));
+    QCOMPARE(LeesMailTxtBestand(), 0);
+  }
+
+  std::unique_ptr<testing::ProgramFolder> m_folder;
+  std::unique_ptr<platform::RecordingAnswerer> m_boxes;
+};
+
+#include "verstuurmail_test.moc"
+ZEMLO_TEST_CLASS(TestVerstuurMail)
