@@ -1,6 +1,9 @@
 #include "scoring/matchpunten.h"
 
 #include "platform/numbers.h"
+#include "scoring/waarde.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -41,6 +44,18 @@ QString Factor(int m, int nRanked, int nResultaten, int intTop) {
   return AfgerondeTekst(x);
 }
 
+// A whole number of matchpoints as text; the texts of a top's range are
+// made once and shared.
+QString Getal(int mp) {
+  static const QStringList teksten = [] {
+    QStringList t;
+    for (int i = 0; i <= 200; ++i)
+      t.append(QString::number(i));
+    return t;
+  }();
+  return mp >= 0 && mp < teksten.size() ? teksten.at(mp) : QString::number(mp);
+}
+
 } // namespace
 
 int BerekenTop(int intAantalParen, int intStilzitPaar) {
@@ -67,6 +82,9 @@ QVector<SpelRijMP> ScoorSpel(const QVector<SpelRijScore> &rijen, int intTop) {
   QVector<SpelRijMP> uit(rijen.size());
   QVector<int> gerangschikt;
   QVector<long long> nz, ow;
+  gerangschikt.reserve(rijen.size());
+  nz.reserve(rijen.size());
+  ow.reserve(rijen.size());
   for (int i = 0; i < rijen.size(); ++i) {
     const SpelRijScore &rij = rijen.at(i);
     if (!rij.doetMee)
@@ -74,12 +92,12 @@ QVector<SpelRijMP> ScoorSpel(const QVector<SpelRijScore> &rijen, int intTop) {
     if (isNietGespeeld(rij.scoreNZ)) {
       uit[i] = {QStringLiteral("n"), QStringLiteral("n")};
     } else if (rij.scoreNZ.contains(u'%')) {
-      uit[i] = {platform::plainDecimal(platform::val(rij.scoreNZ) / 100 * intTop),
-                platform::plainDecimal(platform::val(rij.scoreOW) / 100 * intTop)};
+      uit[i] = {platform::plainDecimal(Waarde(rij.scoreNZ) / 100 * intTop),
+                platform::plainDecimal(Waarde(rij.scoreOW) / 100 * intTop)};
     } else {
       gerangschikt.append(i);
-      nz.append(std::llround(platform::val(rij.scoreNZ)));
-      ow.append(std::llround(platform::val(rij.scoreOW)));
+      nz.append(std::llround(Waarde(rij.scoreNZ)));
+      ow.append(std::llround(Waarde(rij.scoreOW)));
     }
   }
   const int n = static_cast<int>(gerangschikt.size());
@@ -91,8 +109,8 @@ QVector<SpelRijMP> ScoorSpel(const QVector<SpelRijScore> &rijen, int intTop) {
   for (int k = 0; k < n; ++k) {
     SpelRijMP &r = uit[gerangschikt.at(k)];
     if (n == nResultaten) {
-      r.mpNZ = QString::number(mpNZ.at(k));
-      r.mpOW = QString::number(mpOW.at(k));
+      r.mpNZ = Getal(mpNZ.at(k));
+      r.mpOW = Getal(mpOW.at(k));
     } else {
       r.mpNZ = Factor(mpNZ.at(k), n, nResultaten, intTop);
       r.mpOW = Factor(mpOW.at(k), n, nResultaten, intTop);
