@@ -691,10 +691,13 @@ bool frmZemlo06::txtScore_KeyPress(int i, bool ow, QKeyEvent *event) {
     invoerStap(i, ow, true);
     return true;
   }
-  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-    return false;
+  // Only keys that type a character are filtered (AltGr typing comes as
+  // Ctrl+Alt); Ctrl shortcuts and the Alt letters of the buttons go on.
+  const Qt::KeyboardModifiers toetsen =
+      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   const QString tekst = event->text();
-  if (tekst.size() != 1 || !tekst.at(0).isPrint())
+  if (tekst.size() != 1 || !tekst.at(0).isPrint() ||
+      (toetsen != Qt::NoModifier && toetsen != (Qt::ControlModifier | Qt::AltModifier)))
     return false;
   const QChar c = tekst.at(0);
   if (!ow && (c == u'c' || c == u'C')) {
