@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <unordered_map>
 
 namespace scoring {
 
@@ -37,11 +39,29 @@ QVector<int> Rangschik(const QVector<long long> &scores) {
 
 // Neuberg's formula on the 2-point scale: the matchpoints m of n ranked
 // scores as if there had been N.
-QString Factor(int m, int nRanked, int nResultaten, int intTop) {
+QString BerekenFactor(int m, int nRanked, int nResultaten, int intTop) {
   double x = (m + 1.0) * nResultaten / nRanked - 1.0;
   // Only results beyond what the top allows (a damaged file) could leave the range.
   x = std::clamp(x, 0.0, static_cast<double>(std::max(intTop, 0)));
   return AfgerondeTekst(x);
+}
+
+// The same, each text made once: an evening factors the same few values on
+// board after board, and the rounding through the plain decimal form is slow.
+QString Factor(int m, int nRanked, int nResultaten, int intTop) {
+  if (m < 0 || m > 0xFFFF || nRanked > 0xFFFF || nResultaten > 0xFFFF || intTop < 0 ||
+      intTop > 0xFFFF)
+    return BerekenFactor(m, nRanked, nResultaten, intTop);
+  const std::uint64_t sleutel =
+      static_cast<std::uint64_t>(m) << 48 | static_cast<std::uint64_t>(nRanked) << 32 |
+      static_cast<std::uint64_t>(nResultaten) << 16 | static_cast<std::uint64_t>(intTop);
+  thread_local std::unordered_map<std::uint64_t, QString> gemaakt;
+  if (gemaakt.size() > 4096)
+    gemaakt.clear();
+  auto [it, nieuw] = gemaakt.try_emplace(sleutel);
+  if (nieuw)
+    it->second = BerekenFactor(m, nRanked, nResultaten, intTop);
+  return it->second;
 }
 
 // A whole number of matchpoints as text; the texts of a top's range are
