@@ -666,7 +666,10 @@ void frmZemlo06::cmdVulAllesIn_Click() {
   fraBack->show();
   bHerberekenen = false;
   kleurKnoppen();
-  if (const int volgende = m_model->VolgendOnafgemaakt()) {
+  if (intSpelNummer != 0 && !m_model->IsKlaar(intSpelNummer)) {
+    // The open board keeps what was typed in it.
+    parkeer();
+  } else if (const int volgende = m_model->VolgendOnafgemaakt()) {
     cmdSpel_Click(volgende);
   } else {
     intSpelNummer = 0;

@@ -911,6 +911,18 @@ void TestFrmZemlo06::sampleFill() {
   const QStringList scores{"100", "110", "-90", "-120", "-100", "80", "200", "300", "-110", "120"};
   for (const scoring::SpelRij &r : w->model()->Rijen(1))
     QVERIFY(scores.contains(r.scoreNZ));
+
+  // A board with a score typed in it is left as it is.
+  klik(w->cmdSpel[2]);
+  klik(w->cmdWisSpel);
+  typ("42");
+  toets(Qt::Key_Return);
+  toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  klik(w->cmdVulAllesIn);
+  QCOMPARE(w->intSpelNummer, 2);
+  QVERIFY(!w->model()->IsKlaar(2));
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(w->txtScoreNZ[1]->text(), QString());
 }
 
 // Start in the preparation window opens the entry per board, and Back there
