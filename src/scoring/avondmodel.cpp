@@ -102,8 +102,6 @@ void AvondModel::LeesRegels(const QStringList &regels) {
   m_regels = regels;
   m_gelezen = QVector<bool>(regels.size(), false);
   for (Spel &spel : m_spellen) {
-    spel.rijen = LegeRijen(spel);
-    spel.opgeslagen = spel.rijen;
     spel.regel = -1;
     spel.klaar = false;
   }
@@ -122,6 +120,13 @@ void AvondModel::LeesRegels(const QStringList &regels) {
     spel.opgeslagen = rijen;
     if (KanKlaar(rijen))
       Scoor(regel->iSpel);
+  }
+  // The boards without a line of their own start empty.
+  for (Spel &spel : m_spellen) {
+    if (spel.regel < 0) {
+      spel.rijen = LegeRijen(spel);
+      spel.opgeslagen = spel.rijen;
+    }
   }
 }
 
@@ -190,23 +195,25 @@ QVector<int> AvondModel::TeHerzien(int iSpel) const {
 }
 
 bool AvondModel::KanKlaar(const QVector<SpelRij> &rijen) const {
-  QVector<RijInvoer> invoer;
+  // Every row that takes part complete (as RijenCompleet) and through ENTER.
   for (const SpelRij &rij : rijen) {
-    if (rij.doetMee && MoetHerzien(rij.scoreNZ, rij.scoreOW))
+    if (rij.doetMee && (rij.scoreNZ.trimmed().isEmpty() || rij.scoreOW.trimmed().isEmpty() ||
+                        MoetHerzien(rij.scoreNZ, rij.scoreOW)))
       return false;
-    invoer.append({rij.scoreNZ, rij.scoreOW, rij.doetMee});
   }
-  return RijenCompleet(invoer);
+  return true;
 }
 
 void AvondModel::Scoor(int iSpel) {
   Spel &spel = m_spellen[iSpel - 1];
   QVector<SpelRijScore> scores;
+  scores.reserve(spel.rijen.size());
   for (const SpelRij &rij : spel.rijen)
     scores.append({rij.scoreNZ, rij.scoreOW, rij.doetMee});
   const QVector<SpelRijMP> mp = ScoorSpel(scores, m_top);
   SpelRegel regel;
   regel.iSpel = iSpel;
+  regel.rijen.reserve(spel.rijen.size());
   for (int i = 0; i < spel.rijen.size(); ++i) {
     SpelRij &rij = spel.rijen[i];
     rij.mpNZ = mp.at(i).mpNZ;

@@ -1,9 +1,14 @@
 #include "scoring/matchpunten.h"
 
 #include "platform/numbers.h"
+#include "scoring/waarde.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <unordered_map>
 
 namespace scoring {
 
@@ -34,11 +39,41 @@ QVector<int> Rangschik(const QVector<long long> &scores) {
 
 // Neuberg's formula on the 2-point scale: the matchpoints m of n ranked
 // scores as if there had been N.
-QString Factor(int m, int nRanked, int nResultaten, int intTop) {
+QString BerekenFactor(int m, int nRanked, int nResultaten, int intTop) {
   double x = (m + 1.0) * nResultaten / nRanked - 1.0;
   // Only results beyond what the top allows (a damaged file) could leave the range.
   x = std::clamp(x, 0.0, static_cast<double>(std::max(intTop, 0)));
   return AfgerondeTekst(x);
+}
+
+// The same, each text made once: an evening factors the same few values on
+// board after board, and the rounding through the plain decimal form is slow.
+QString Factor(int m, int nRanked, int nResultaten, int intTop) {
+  if (m < 0 || m > 0xFFFF || nRanked > 0xFFFF || nResultaten > 0xFFFF || intTop < 0 ||
+      intTop > 0xFFFF)
+    return BerekenFactor(m, nRanked, nResultaten, intTop);
+  const std::uint64_t sleutel =
+      static_cast<std::uint64_t>(m) << 48 | static_cast<std::uint64_t>(nRanked) << 32 |
+      static_cast<std::uint64_t>(nResultaten) << 16 | static_cast<std::uint64_t>(intTop);
+  thread_local std::unordered_map<std::uint64_t, QString> gemaakt;
+  if (gemaakt.size() > 4096)
+    gemaakt.clear();
+  auto [it, nieuw] = gemaakt.try_emplace(sleutel);
+  if (nieuw)
+    it->second = BerekenFactor(m, nRanked, nResultaten, intTop);
+  return it->second;
+}
+
+// A whole number of matchpoints as text; the texts of a top's range are
+// made once and shared.
+QString Getal(int mp) {
+  static const QStringList teksten = [] {
+    QStringList t;
+    for (int i = 0; i <= 200; ++i)
+      t.append(QString::number(i));
+    return t;
+  }();
+  return mp >= 0 && mp < teksten.size() ? teksten.at(mp) : QString::number(mp);
 }
 
 } // namespace
@@ -67,6 +102,9 @@ QVector<SpelRijMP> ScoorSpel(const QVector<SpelRijScore> &rijen, int intTop) {
   QVector<SpelRijMP> uit(rijen.size());
   QVector<int> gerangschikt;
   QVector<long long> nz, ow;
+  gerangschikt.reserve(rijen.size());
+  nz.reserve(rijen.size());
+  ow.reserve(rijen.size());
   for (int i = 0; i < rijen.size(); ++i) {
     const SpelRijScore &rij = rijen.at(i);
     if (!rij.doetMee)
@@ -74,12 +112,12 @@ QVector<SpelRijMP> ScoorSpel(const QVector<SpelRijScore> &rijen, int intTop) {
     if (isNietGespeeld(rij.scoreNZ)) {
       uit[i] = {QStringLiteral("n"), QStringLiteral("n")};
     } else if (rij.scoreNZ.contains(u'%')) {
-      uit[i] = {platform::plainDecimal(platform::val(rij.scoreNZ) / 100 * intTop),
-                platform::plainDecimal(platform::val(rij.scoreOW) / 100 * intTop)};
+      uit[i] = {platform::plainDecimal(Waarde(rij.scoreNZ) / 100 * intTop),
+                platform::plainDecimal(Waarde(rij.scoreOW) / 100 * intTop)};
     } else {
       gerangschikt.append(i);
-      nz.append(std::llround(platform::val(rij.scoreNZ)));
-      ow.append(std::llround(platform::val(rij.scoreOW)));
+      nz.append(std::llround(Waarde(rij.scoreNZ)));
+      ow.append(std::llround(Waarde(rij.scoreOW)));
     }
   }
   const int n = static_cast<int>(gerangschikt.size());
@@ -91,8 +129,8 @@ QVector<SpelRijMP> ScoorSpel(const QVector<SpelRijScore> &rijen, int intTop) {
   for (int k = 0; k < n; ++k) {
     SpelRijMP &r = uit[gerangschikt.at(k)];
     if (n == nResultaten) {
-      r.mpNZ = QString::number(mpNZ.at(k));
-      r.mpOW = QString::number(mpOW.at(k));
+      r.mpNZ = Getal(mpNZ.at(k));
+      r.mpOW = Getal(mpOW.at(k));
     } else {
       r.mpNZ = Factor(mpNZ.at(k), n, nResultaten, intTop);
       r.mpOW = Factor(mpOW.at(k), n, nResultaten, intTop);

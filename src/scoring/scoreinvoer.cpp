@@ -1,7 +1,7 @@
 #include "scoring/scoreinvoer.h"
 
-#include "platform/numbers.h"
 #include "scoring/scoretabellen.h"
+#include "scoring/waarde.h"
 
 #include <QRegularExpression>
 
@@ -18,7 +18,7 @@ QString Verkort(QString s) {
   if (s.endsWith(u'-'))
     s = u'-' + s.chopped(1);
   if (!isNietGespeeld(s) && !s.trimmed().isEmpty()) {
-    const double waarde = std::fabs(platform::val(s));
+    const double waarde = std::fabs(Waarde(s));
     if (waarde < 70 && waarde != 50)
       s += u'0';
   }
@@ -80,7 +80,7 @@ StapUitkomst Stap(const QVector<RijInvoer> &rijen, int iRij, int v, bool bKopiee
 } // namespace
 
 QString Spiegel(const QString &sScoreNZ) {
-  if (platform::val(sScoreNZ) > 0)
+  if (Waarde(sScoreNZ) > 0)
     return u'-' + sScoreNZ;
   if (isNietGespeeld(sScoreNZ))
     return QStringLiteral("n");
@@ -128,7 +128,22 @@ bool MoetHerzien(const QString &sScoreNZ, const QString &sScoreOW) {
   if (sScoreNZ.contains(u'%') &&
       (!IsGeldigPercentage(sScoreNZ) || (sScoreOW.contains(u'%') && !IsGeldigPercentage(sScoreOW))))
     return true;
-  return Herschrijf(sScoreNZ, sScoreOW) != qMakePair(sScoreNZ, sScoreOW);
+  if (sScoreNZ.contains(u'%'))
+    return Herschrijf(sScoreNZ, sScoreOW) != qMakePair(sScoreNZ, sScoreOW);
+  // As Herschrijf, without building the texts: every stored row is tested
+  // when an evening is opened.
+  if (sScoreNZ == u"0")
+    return sScoreOW != u"0";
+  const double waarde = Waarde(sScoreNZ);
+  if (sScoreNZ.endsWith(u'-') ||
+      (!isNietGespeeld(sScoreNZ) && std::fabs(waarde) < 70 && std::fabs(waarde) != 50))
+    return true; // ENTER would still change the North-South text
+  if (waarde > 0)
+    return sScoreOW.size() != sScoreNZ.size() + 1 || !sScoreOW.startsWith(u'-') ||
+           QStringView(sScoreOW).mid(1) != sScoreNZ;
+  if (isNietGespeeld(sScoreNZ))
+    return sScoreOW != u"n";
+  return QStringView(sScoreOW) != QStringView(sScoreNZ).mid(1);
 }
 
 int VolgendeRij(const QVector<RijInvoer> &rijen, int iRij) {

@@ -1,6 +1,6 @@
 #include "scoring/scoretabellen.h"
 
-#include "platform/numbers.h"
+#include "scoring/waarde.h"
 
 namespace scoring {
 
@@ -71,7 +71,7 @@ int Kwetsbaarheid(int iSpel) {
 ScoreOordeel ValideerScore(const QString &sScore, int v) {
   if (sScore == u"00")
     return ScoreOordeel::Geldig;
-  const bool negatief = platform::val(sScore) < 0;
+  const bool negatief = Waarde(sScore) < 0;
   // North-South plus: North-South made (their made table) or East-West went
   // down (East-West's penalty table); minus the other way round.
   const bool nzKwetsbaar = v == 1 || v == 3;

@@ -1,3 +1,8 @@
 #include "scoring/windows.h"
 
-void registerScoringWindows() {}
+#include "frame/window.h"
+#include "scoring/frmzemlo06.h"
+
+void registerScoringWindows() {
+  registerWindow(QStringLiteral("frmZemlo06"), [] { return new frmZemlo06; });
+}

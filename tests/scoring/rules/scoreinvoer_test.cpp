@@ -1,7 +1,9 @@
 // The ENTER step of the score boxes, the moves between rows and when a
 // board's rows are complete.
 #include "common/testsupport.h"
+#include "platform/numbers.h"
 #include "scoring/scoreinvoer.h"
+#include "scoring/waarde.h"
 
 #include <QTest>
 
@@ -229,6 +231,28 @@ private slots:
     QFETCH(QString, ow);
     QFETCH(bool, herzien);
     QCOMPARE(MoetHerzien(nz, ow), herzien);
+  }
+
+  // The quick test agrees with what ENTER would make of the texts.
+  void herzienZoalsEnter() {
+    const QStringList nzTeksten{"420",  "-420", "42", "-5",   "5",    "50",  "-50", "70",
+                                "0",    "00",   "n",  "N",    "100-", "abc", "4x0", " 420",
+                                "420 ", "12.5", "-0", "+420", "007",  "-",   "7600"};
+    const QStringList owTeksten{"",   "-420", "420",  "n",   "0",  "-42", "-4200", "-50",
+                                "50", "100",  "-100", "abc", "  ", "N",   "-7600", "-+420"};
+    for (const QString &nz : nzTeksten) {
+      for (const QString &ow : owTeksten)
+        QVERIFY2(MoetHerzien(nz, ow) == (Herschrijf(nz, ow) != qMakePair(nz, ow)),
+                 qPrintable(nz + " / " + ow));
+    }
+  }
+
+  // Score texts are read as the program reads every number.
+  void waarde() {
+    for (const QString &t :
+         QStringList{"420", "-420", "+5", "60%", "12.5", " 7", "", "-", "--5", "n", "007",
+                     "123456789012345678", "4x0", "1.2.3", ".5", "-.5"})
+      QCOMPARE(Waarde(t), platform::val(t));
   }
 
   void pijlen() {

@@ -1,0 +1,936 @@
+#include "scoring/frmzemlo06.h"
+
+#include "frame/bas_vensters.h"
+#include "frame/bas_zemlo.h"
+#include "frame/toetsen.h"
+#include "frame/vensterhulp.h"
+#include "platform/clock.h"
+#include "platform/gridview.h"
+#include "platform/messagebox.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+#include "platform/units.h"
+#include "scoring/scoreinvoer.h"
+#include "scoring/scoretabellen.h"
+#include "scoring/uitslag.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+using namespace BAS_Zemlo;
+using venster::twips;
+
+namespace {
+
+// Colours (0xBBGGRR).
+constexpr std::uint32_t kWit = 0xFFFFFF;
+constexpr std::uint32_t kOnafgemaakt = 0xE0E0E0; // a board button not finished
+constexpr std::uint32_t kHuidigeRij = 0xFFC0C0;  // the row that has the focus
+constexpr std::uint32_t kGeenTafel = 0xC0C0FF;   // a row that does not play the board
+constexpr std::uint32_t kKwetsbaar = 0x0000FF;
+
+// The design, in twips, inside the frame: the board buttons and the rows
+// start level with each other, the column headers above the rows.
+constexpr int kMarge = 120;
+constexpr int kKnopTop = 360; // Back and Result
+constexpr int kKnopHoogte = 420;
+constexpr int kKopTop = 900; // board caption and column headers
+constexpr int kKopHoogte = 300;
+constexpr int kRijTop = kKopTop + kKopHoogte + 15;
+constexpr int kRijHoogte = 315;
+constexpr int kSpelBreedte = 420; // a board button
+constexpr int kSpelHoogte = kRijHoogte + 15;
+constexpr int kKlaarHoogte = 450;
+constexpr int kInfoHoogte = 270;
+
+// A score box that hands its keys and focus changes to the window.
+class ScoreVak : public QLineEdit {
+public:
+  using QLineEdit::QLineEdit;
+  std::function<bool(QKeyEvent *)> toets; // true: the key is dealt with
+  std::function<void()> gotFocus;
+  std::function<void()> lostFocus;
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override {
+    if (toets && toets(event))
+      return;
+    QLineEdit::keyPressEvent(event);
+  }
+  void focusInEvent(QFocusEvent *event) override {
+    QLineEdit::focusInEvent(event);
+    if (gotFocus)
+      gotFocus();
+  }
+  void focusOutEvent(QFocusEvent *event) override {
+    QLineEdit::focusOutEvent(event);
+    // Switching to another program or opening a message box does not leave the box.
+    if (lostFocus && event->reason() != Qt::ActiveWindowFocusReason &&
+        event->reason() != Qt::PopupFocusReason)
+      lostFocus();
+  }
+};
+
+// A label that can be clicked (the North-South pair of a row).
+class KlikLabel : public QLabel {
+public:
+  using QLabel::QLabel;
+  std::function<void()> klik;
+
+protected:
+  void mouseReleaseEvent(QMouseEvent *event) override {
+    QLabel::mouseReleaseEvent(event);
+    if (klik && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+      klik();
+  }
+};
+
+void zetKleur(QWidget *w, std::uint32_t back, std::optional<std::uint32_t> fore = std::nullopt) {
+  QPalette p = w->palette();
+  const QColor achter = venster::kleur(back);
+  for (const auto groep : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(groep, QPalette::Window, achter);
+    p.setColor(groep, QPalette::Base, achter);
+    p.setColor(groep, QPalette::Button, achter);
+    if (fore) {
+      const QColor voor = venster::kleur(*fore);
+      p.setColor(groep, QPalette::WindowText, voor);
+      p.setColor(groep, QPalette::Text, voor);
+      p.setColor(groep, QPalette::ButtonText, voor);
+    }
+  }
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+QString naam(const char *basis, int index) {
+  return QString::fromLatin1(basis) + QString::number(index);
+}
+
+QString tekstMet(int iTekst, const QString &plaats) {
+  return QString(Tekst(iTekst)).replace(u'~', plaats);
+}
+
+int tekstBreedte(const QWidget *w, const QString &tekst) {
+  return platform::pixelsToTwips(QFontMetrics(w->font()).horizontalAdvance(tekst));
+}
+
+void zetPlaats(QWidget *w, int left, int top, int width, int height) {
+  w->setGeometry(twips(left, top, width, height));
+}
+
+int rechts(const QWidget *w) { return platform::pixelsToTwips(w->geometry().right() + 1); }
+int onder(const QWidget *w) { return platform::pixelsToTwips(w->geometry().bottom() + 1); }
+int links(const QWidget *w) { return platform::pixelsToTwips(w->x()); }
+int breedte(const QWidget *w) { return platform::pixelsToTwips(w->width()); }
+int hoogte(const QWidget *w) { return platform::pixelsToTwips(w->height()); }
+
+} // namespace
+
+frmZemlo06::frmZemlo06() : ZemloWindow(QStringLiteral("frmZemlo06")) {
+  QFont f = font();
+  f.setPointSize(9);
+  setFont(f);
+
+  fraBack = new QGroupBox(this);
+  fraBack->setObjectName(QStringLiteral("fraBack"));
+
+  cmdTerug = venster::maakKnop(fraBack, "cmdTerug", {});
+  cmdUitslag = venster::maakKnop(fraBack, "cmdUitslag", {});
+  cmdVulAllesIn = venster::maakKnop(fraBack, "cmdVulAllesIn", {});
+  cmdVulAllesIn->setText(QStringLiteral("Vul alles in"));
+  cmdVulAllesIn->hide();
+  cmdSetfocus = venster::maakKnop(this, "cmdSetfocus", {0, 0, 10, 10});
+  cmdSetfocus->setFocusPolicy(Qt::NoFocus);
+
+  // The template of the board buttons; the boards get copies of it.
+  cmdSpel.push_back(venster::maakKnop(fraBack, "cmdSpel0", {}));
+  cmdSpel[0]->hide();
+
+  lblSpelNummer = venster::maakLabel(fraBack, "lblSpelNummer", {});
+  QFont vet = font();
+  vet.setBold(true);
+  vet.setPointSize(11);
+  lblSpelNummer->setFont(vet);
+
+  auto kop = [this](const char *n) {
+    QLabel *l = venster::maakLabel(fraBack, n, {});
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return l;
+  };
+  lblNZKop = kop("lblNZKop");
+  lblOWKop = kop("lblOWKop");
+  lblScoreNZKop = kop("lblScoreNZKop");
+  lblScoreOWKop = kop("lblScoreOWKop");
+  lblMPNZKop = kop("lblMPNZKop");
+  lblMPOWKop = kop("lblMPOWKop");
+  lblKwetsbaar = venster::maakLabel(fraBack, "lblKwetsbaar", {});
+  lblKwetsbaar->setAlignment(Qt::AlignCenter);
+  lblKwetsbaar->hide();
+  for (int i = 0; i < 4; ++i) {
+    lblInfo[i] = venster::maakLabel(fraBack, qPrintable(naam("lblInfo", i)), {});
+  }
+
+  cmdSpelKlaar = venster::maakKnop(fraBack, "cmdSpelKlaar", {});
+  cmdWisSpel = venster::maakKnop(fraBack, "cmdWisSpel", {});
+  lblKlaar = venster::maakLabel(fraBack, "lblKlaar", {});
+  lblKlaar->setAlignment(Qt::AlignCenter);
+  lblKlaar->hide();
+  lblNummer = venster::maakLabel(fraBack, "lblNummer", {});
+
+  msfgResultaat = new platform::GridView(fraBack);
+  msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
+  msfgResultaat->setFocusPolicy(Qt::ClickFocus);
+
+  connect(cmdTerug, &QPushButton::clicked, this, [this] { cmdTerug_Click(); });
+  connect(cmdSpelKlaar, &QPushButton::clicked, this, [this] { cmdSpelKlaar_Click(); });
+  connect(cmdWisSpel, &QPushButton::clicked, this, [this] { cmdWisSpel_Click(); });
+  connect(cmdUitslag, &QPushButton::clicked, this, [this] { cmdUitslag_Click(); });
+  connect(cmdVulAllesIn, &QPushButton::clicked, this, [this] { cmdVulAllesIn_Click(); });
+  connect(msfgResultaat, &platform::GridView::cellClicked, this,
+          [this](int row, int col) { msfgResultaat_Click(row, col); });
+}
+
+frmZemlo06::~frmZemlo06() = default;
+
+// ---------------------------------------------------------------------------
+// Loading
+
+void frmZemlo06::Form_Load() {
+  setWindowTitle(scoring::VensterTitel(sGroepBestand));
+  venster::neemIcoon(this);
+
+  cmdTerug->setText(u'&' + Tekst(11));
+  cmdSpelKlaar->setText(u'&' + Tekst(83));
+  cmdWisSpel->setText(u'&' + Tekst(96));
+  cmdUitslag->setText(u'&' + Tekst(98));
+  cmdUitslag->setEnabled(false);
+  cmdSpelKlaar->setEnabled(false);
+  lblNZKop->setText(u' ' + Tekst(74) + u' ');
+  lblOWKop->setText(u' ' + Tekst(75) + u' ');
+  lblScoreNZKop->setText(u' ' + Tekst(76) + u' ');
+  lblScoreOWKop->setText(u' ' + Tekst(77) + u' ');
+  lblMPNZKop->setText(u' ' + Tekst(78) + u' ');
+  lblMPOWKop->setText(u' ' + Tekst(79) + u' ');
+  lblSpelNummer->setText(Tekst(82) + QStringLiteral(": "));
+  lblInfo[0]->setText(Tekst(93));
+  lblInfo[1]->setText(Tekst(94));
+  lblInfo[2]->setText(Tekst(95));
+  lblInfo[3]->setText(Tekst(97));
+  lblKlaar->setText(QString(Tekst(118)).replace(u'|', u'\n'));
+
+  m_avond = scoring::OpenAvond(sInvoerBestand);
+  if (m_avond.iFoutTekst != 0) {
+    // The evening cannot be opened: the first activation closes the window,
+    // and the results file is left as it was.
+    resize(twips(9000), twips(3000));
+    venster::centreer(this);
+    bFormSluiten = true;
+    melding(tekstMet(m_avond.iFoutTekst, m_avond.sFoutNaam));
+    return;
+  }
+  const scoring::AvondKop &kop = m_avond.bestand.getallen;
+  m_model = std::make_unique<scoring::AvondModel>(kop, m_avond.tafels);
+  lstVoorMail = m_avond.paren.voorMail;
+  fraBack->setTitle(scoring::KaderTekst(m_avond.bestand));
+
+  maakKnoppen(m_model->AantalSpellen());
+  maakRijen(m_model->AantalTafels());
+  toonResultaat(false);
+  GridKolomBreedte(msfgResultaat);
+  zetIndeling();
+  zetTabVolgorde();
+  wisRijen();
+  m_bGeladen = true;
+}
+
+void frmZemlo06::maakKnoppen(int spellen) {
+  for (int b = 1; b <= spellen; ++b) {
+    QPushButton *knop = venster::maakKnop(fraBack, qPrintable(naam("cmdSpel", b)), {});
+    knop->setText(QString::number(b));
+    knop->setFont(cmdSpel[0]->font());
+    zetKleur(knop, kOnafgemaakt);
+    connect(knop, &QPushButton::clicked, this, [this, b] { cmdSpel_Click(b); });
+    cmdSpel.push_back(knop);
+  }
+}
+
+void frmZemlo06::maakRijen(int tafels) {
+  for (int i = 0; i < tafels; ++i) {
+    auto *nz = new KlikLabel(fraBack);
+    nz->setObjectName(naam("lblNZ", i));
+    nz->klik = [this, i] { lblNZ_Click(i); };
+    lblNZ.push_back(nz);
+    lblOW.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblOW", i)), {}));
+    for (const bool ow : {false, true}) {
+      auto *vak = new ScoreVak(fraBack);
+      vak->setObjectName(naam(ow ? "txtScoreOW" : "txtScoreNZ", i));
+      vak->setAlignment(Qt::AlignCenter);
+      vak->toets = [this, i, ow](QKeyEvent *e) { return txtScore_KeyPress(i, ow, e); };
+      vak->gotFocus = [this, i] { txtScore_GotFocus(i); };
+      vak->lostFocus = [this, i, ow] { txtScore_LostFocus(i, ow); };
+      connect(vak, &QLineEdit::textEdited, this, [this, i, ow] { txtScore_Change(i, ow); });
+      (ow ? txtScoreOW : txtScoreNZ).push_back(vak);
+    }
+    lblMPNZ.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblMPNZ", i)), {}));
+    lblMPOW.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblMPOW", i)), {}));
+    for (QLabel *l : {lblNZ[i], lblOW[i], lblMPNZ[i], lblMPOW[i]}) {
+      l->setAlignment(Qt::AlignCenter);
+      l->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+  }
+}
+
+// Places every control: the board buttons a round a row, the headers half a
+// button right of them with the rows under them, Klaar and Wis spel under the
+// rows, the hints beside them and the result grid below all of it.
+void frmZemlo06::zetIndeling() {
+  const int perRonde = m_model->Kop().intSpellenPerRonde;
+  const int ronden = m_model->Kop().intAantalRonden;
+  const int tafels = static_cast<int>(lblNZ.size());
+
+  zetPlaats(cmdSpel[0], kMarge, kRijTop, kSpelBreedte, kSpelHoogte);
+  for (int b = 1; b < static_cast<int>(cmdSpel.size()); ++b)
+    zetPlaats(cmdSpel[b], kMarge + (b - 1) % perRonde * kSpelBreedte,
+              kRijTop + (b - 1) / perRonde * kSpelHoogte, kSpelBreedte, kSpelHoogte);
+  const int knoppenOnder = kRijTop + ronden * kSpelHoogte;
+  zetPlaats(lblSpelNummer, kMarge, kKopTop - 60, perRonde * kSpelBreedte, kKopHoogte + 60);
+
+  // Each header at least as wide as its text, the two pair headers alike.
+  const int paarBreedte = std::max({600, tekstBreedte(lblNZKop, lblNZKop->text()) + 150,
+                                    tekstBreedte(lblOWKop, lblOWKop->text()) + 150});
+  int x = kMarge + perRonde * kSpelBreedte + kSpelBreedte / 2;
+  const std::array<std::pair<QLabel *, int>, 6> koppen{{
+      {lblNZKop, paarBreedte},
+      {lblOWKop, paarBreedte},
+      {lblScoreNZKop, std::max(1050, tekstBreedte(lblScoreNZKop, lblScoreNZKop->text()) + 150)},
+      {lblScoreOWKop, std::max(1050, tekstBreedte(lblScoreOWKop, lblScoreOWKop->text()) + 150)},
+      {lblMPNZKop, std::max(900, tekstBreedte(lblMPNZKop, lblMPNZKop->text()) + 150)},
+      {lblMPOWKop, std::max(900, tekstBreedte(lblMPOWKop, lblMPOWKop->text()) + 150)},
+  }};
+  for (const auto &[label, b] : koppen) {
+    zetPlaats(label, x, kKopTop, b, kKopHoogte);
+    x += b + 15;
+  }
+  for (int i = 0; i < tafels; ++i) {
+    const int y = kRijTop + i * (kRijHoogte + 15);
+    const std::array<QWidget *, 6> rij{lblNZ[i],      lblOW[i],   txtScoreNZ[i],
+                                       txtScoreOW[i], lblMPNZ[i], lblMPOW[i]};
+    for (int k = 0; k < 6; ++k)
+      zetPlaats(rij[k], links(koppen[k].first), y, koppen[k].second, kRijHoogte);
+  }
+  const int rijenOnder = tafels > 0 ? onder(lblMPOW.back()) : kRijTop;
+
+  // Klaar under the last row at its right edge, Wis spel at its left, the
+  // hint between them and the open board's number beside Klaar.
+  const int klaarBreedte = std::max(1200, tekstBreedte(cmdSpelKlaar, cmdSpelKlaar->text()) + 450);
+  const int wisBreedte = std::max(1200, tekstBreedte(cmdWisSpel, cmdWisSpel->text()) + 450);
+  const int rijenRechts = rechts(lblMPOWKop);
+  zetPlaats(cmdSpelKlaar, rijenRechts - klaarBreedte, rijenOnder + 30, klaarBreedte, kKlaarHoogte);
+  zetPlaats(cmdWisSpel, links(lblNZKop), rijenOnder + 30, wisBreedte, kKlaarHoogte);
+  lblKlaar->adjustSize();
+  const int klaarTekst = breedte(lblKlaar);
+  zetPlaats(lblKlaar, (rechts(cmdWisSpel) + links(cmdSpelKlaar) - klaarTekst) / 2,
+            onder(cmdWisSpel) - hoogte(lblKlaar), klaarTekst, hoogte(lblKlaar));
+  zetPlaats(lblNummer, rechts(cmdSpelKlaar) + 60, onder(cmdSpelKlaar) - kKopHoogte, 600,
+            kKopHoogte);
+
+  // The vulnerability beside the headers, the hints under it.
+  const int infoLinks = rijenRechts + 240;
+  int infoRechts = infoLinks;
+  for (int i = 0; i < 4; ++i) {
+    const int b = tekstBreedte(lblInfo[i], lblInfo[i]->text()) + 60;
+    zetPlaats(lblInfo[i], infoLinks, kRijTop + i * kInfoHoogte, b, kInfoHoogte);
+    infoRechts = std::max(infoRechts, infoLinks + b);
+  }
+  zetPlaats(lblKwetsbaar, rijenRechts + 30, kKopTop, 1500, kKopHoogte);
+
+  // The frame is as wide as its contents and the grid's columns ask, and as
+  // high as the grid's rows ask, within the screen.
+  const platform::GridModel &grid = *msfgResultaat->model();
+  // Room for matchpoints with decimals in the board columns.
+  const int spelKolom = tekstBreedte(this, QStringLiteral("00.00W"));
+  int gridBreedte = 0;
+  for (int c = 0; c < grid.cols(); ++c)
+    gridBreedte +=
+        c >= 2 && c < grid.cols() - 2 ? std::max(grid.colWidth(c), spelKolom) : grid.colWidth(c);
+  const int schuif =
+      platform::pixelsToTwips(msfgResultaat->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  gridBreedte += schuif + 60;
+  int gridHoogte = schuif + 60;
+  for (int r = 0; r < grid.rows(); ++r)
+    gridHoogte += grid.rowHeight(r);
+
+  const int t = std::max(knoppenOnder, rijenOnder) + kKlaarHoogte;
+  const int gridTop = t + 60;
+  const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect ruimte = scherm ? scherm->availableGeometry() : QRect(0, 0, 1280, 1024);
+  const int maxBreedte = platform::pixelsToTwips(ruimte.width()) - 600;
+  const int maxHoogte = platform::pixelsToTwips(ruimte.height()) - 900;
+  const int inhoud = std::max(infoRechts, rijenRechts + 1800) + kMarge;
+  const int fraBreedte =
+      std::clamp(std::max(inhoud, gridBreedte + 2 * kMarge), 10800, std::max(10800, maxBreedte));
+  const int fraHoogte =
+      std::clamp(gridTop + gridHoogte + 150, gridTop + 2400, std::max(gridTop + 2400, maxHoogte));
+  zetPlaats(fraBack, 60, 60, fraBreedte, fraHoogte);
+  msfgResultaat->setGeometry(
+      twips(kMarge, gridTop, fraBreedte - 2 * kMarge, fraHoogte - (t + 150)));
+
+  zetPlaats(cmdTerug, kMarge, kKnopTop, 1350, kKnopHoogte);
+  zetPlaats(cmdUitslag, fraBreedte - kMarge - 1350, kKnopTop, 1350, kKnopHoogte);
+  zetPlaats(cmdVulAllesIn, rechts(cmdTerug) + 60, kKnopTop, 1500, kKnopHoogte);
+
+  setFixedSize(twips(fraBreedte + 120), twips(fraHoogte + 120));
+  venster::centreer(this);
+  cmdSetfocus->move(width() + twips(100), 0);
+}
+
+// The score boxes row by row, North-South before East-West, then Klaar, the
+// boards in order and Back.
+void frmZemlo06::zetTabVolgorde() {
+  std::vector<QWidget *> volgorde;
+  for (size_t i = 0; i < txtScoreNZ.size(); ++i) {
+    volgorde.push_back(txtScoreNZ[i]);
+    volgorde.push_back(txtScoreOW[i]);
+  }
+  volgorde.push_back(cmdSpelKlaar);
+  for (size_t b = 1; b < cmdSpel.size(); ++b)
+    volgorde.push_back(cmdSpel[b]);
+  volgorde.push_back(cmdTerug);
+  volgorde.push_back(cmdWisSpel);
+  volgorde.push_back(cmdUitslag);
+  for (size_t k = 1; k < volgorde.size(); ++k)
+    setTabOrder(volgorde[k - 1], volgorde[k]);
+}
+
+// ---------------------------------------------------------------------------
+// Activation and closing
+
+void frmZemlo06::Form_Activate() {
+  if (!m_bGeladen) {
+    closeWindow();
+    return;
+  }
+  if (iVanForm == 6) {
+    // Back from the result window: the ranked grid stays, without its totals.
+    platform::GridModel &grid = *msfgResultaat->model();
+    for (int r = 1; r < grid.rows(); ++r) {
+      grid.setTextMatrix(r, grid.cols() - 2, QString());
+      grid.setTextMatrix(r, grid.cols() - 1, QString());
+    }
+    msfgResultaat->show();
+    cmdUitslag->setEnabled(true);
+    parkeer();
+    iVanForm = 0;
+    return;
+  }
+
+  // Every stored board is read and scored again; the grid is made from them.
+  bHerberekenen = true;
+  m_model->LeesRegels(m_bGelezen ? m_model->Regels() : m_avond.bestand.regels);
+  m_bGelezen = true;
+  intSpelNummer = 0;
+  toonResultaat(false);
+  GridKolomBreedte(msfgResultaat);
+  msfgResultaat->show();
+  bHerberekenen = false;
+  kleurKnoppen();
+  if (const int volgende = m_model->VolgendOnafgemaakt()) {
+    cmdSpel_Click(volgende);
+  } else {
+    wisRijen();
+    parkeer();
+  }
+  zetUitslagKnop();
+}
+
+void frmZemlo06::cmdTerug_Click() {
+  if (isClosing())
+    return;
+  // A file that cannot be written keeps the window open, with all it holds.
+  if (m_bGeladen && !SlaInvoerOp())
+    return;
+  m_bOpgeslagen = true;
+  closeWindow();
+}
+
+void frmZemlo06::Form_QueryUnload() {
+  if (m_bGeladen && !m_bOpgeslagen) {
+    SlaInvoerOp();
+    m_bOpgeslagen = true;
+  }
+  returnToOpener();
+  unload();
+}
+
+void frmZemlo06::closeEvent(QCloseEvent *event) {
+  event->ignore();
+  if (isEnabled() && !isClosing())
+    cmdTerug_Click();
+}
+
+bool frmZemlo06::Form_KeyDown(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape) {
+    cmdTerug_Click();
+    return true;
+  }
+  const Qt::KeyboardModifiers toetsen =
+      event->modifiers() &
+      (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (event->key() == Qt::Key_T && toetsen == (Qt::ShiftModifier | Qt::ControlModifier)) {
+    if (!event->isAutoRepeat())
+      cmdVulAllesIn->setVisible(cmdVulAllesIn->isHidden());
+    return true;
+  }
+  // The letter of Klaar pressed on Klaar itself.
+  if (focusWidget() == cmdSpelKlaar && cmdSpelKlaar->isEnabled() && toetsen == Qt::NoModifier &&
+      event->text().size() == 1 && Tekst(105).contains(event->text())) {
+    cmdSpelKlaar_Click();
+    return true;
+  }
+  return false;
+}
+
+bool frmZemlo06::SlaInvoerOp() {
+  const QStringList regels = m_bGelezen ? scoring::InvoerRegels(m_avond.bestand, *m_model)
+                                        : m_avond.bestand.kop + m_avond.bestand.regels;
+  if (platform::writeTextLines(m_avond.sInvoerPad, regels))
+    return true;
+  melding(tekstMet(181, QStringLiteral("invoer/") + sInvoerBestand));
+  return false;
+}
+
+// ---------------------------------------------------------------------------
+// Boards
+
+void frmZemlo06::cmdSpel_Click(int iSpel) {
+  if (!m_model || iSpel < 1 || iSpel > m_model->AantalSpellen())
+    return;
+  bSpelLaden = true;
+  intSpelNummer = iSpel;
+  cmdUitslag->setEnabled(false);
+  lblNummer->setText(QString::number(iSpel));
+  m_model->OpenSpel(iSpel);
+  toonRijen();
+  cmdSpelKlaar->setEnabled(false);
+  lblKlaar->hide();
+  lblSpelNummer->setText(Tekst(82) + QStringLiteral(": ") + QString::number(iSpel));
+
+  const int v = scoring::Kwetsbaarheid(iSpel);
+  lblKwetsbaar->setText(u' ' + Tekst(86 + v) + u' ');
+  zetKleur(lblKwetsbaar, v != 0 ? kKwetsbaar : kWit, v != 0 ? kWit : 0);
+  lblKwetsbaar->adjustSize();
+  lblKwetsbaar->setGeometry(lblKwetsbaar->x(), lblMPOWKop->y(), lblKwetsbaar->width() + 8,
+                            lblMPOWKop->height());
+  lblKwetsbaar->show();
+
+  scrolGrid(iSpel);
+  kleurKnoppen();
+  const QVector<scoring::RijInvoer> invoer = m_model->Invoer(iSpel);
+  const auto eerste = std::find_if(invoer.cbegin(), invoer.cend(),
+                                   [](const scoring::RijInvoer &r) { return r.actief; });
+  if (eerste != invoer.cend())
+    focusOp(txtScoreNZ[eerste - invoer.cbegin()]);
+  else
+    parkeer();
+  bSpelLaden = false;
+}
+
+void frmZemlo06::cmdSpelKlaar_Click() {
+  if (!m_model || intSpelNummer == 0)
+    return;
+  parkeer();
+  lblKlaar->hide();
+  const int spel = intSpelNummer;
+  if (!herzieRijen() || !m_model->SpelKlaar(spel)) {
+    // A row is not complete: the board stays open.
+    cmdSpelKlaar->setEnabled(false);
+    const QVector<scoring::RijInvoer> invoer = m_model->Invoer(spel);
+    for (int i = 0; i < invoer.size(); ++i) {
+      if (invoer.at(i).actief &&
+          (invoer.at(i).scoreNZ.trimmed().isEmpty() || invoer.at(i).scoreOW.trimmed().isEmpty())) {
+        focusOp(txtScoreNZ[i]);
+        break;
+      }
+    }
+    return;
+  }
+  cmdSpelKlaar->setEnabled(false);
+  kleurKnoppen();
+  toonResultaat(false);
+  scrolGrid(spel);
+  if (!bHerberekenen)
+    GridKolomBreedte(msfgResultaat);
+  if (const int volgende = m_model->VolgendOnafgemaakt()) {
+    cmdSpel_Click(volgende);
+  } else {
+    intSpelNummer = 0;
+    wisRijen();
+    parkeer();
+  }
+  zetUitslagKnop();
+}
+
+void frmZemlo06::cmdWisSpel_Click() {
+  if (!m_model || intSpelNummer == 0)
+    return;
+  m_model->WisSpel(intSpelNummer);
+  toonRijen();
+  kleurKnoppen();
+  cmdSpelKlaar->setEnabled(false);
+  lblKlaar->hide();
+  zetUitslagKnop();
+  naarRij(static_cast<int>(txtScoreNZ.size()) - 1, false, true);
+}
+
+void frmZemlo06::lblNZ_Click(int i) {
+  if (!m_model || intSpelNummer == 0 || i >= m_model->AantalTafels())
+    return;
+  const scoring::SpelRij &rij = m_model->Rijen(intSpelNummer).at(i);
+  if (!rij.doetMee)
+    return;
+  if (!platform::question(this, windowTitle(), Tekst(rij.omgewisseld ? 85 : 84)))
+    return;
+  m_model->WisselParen(intSpelNummer, i);
+  toonRij(i);
+}
+
+void frmZemlo06::msfgResultaat_Click(int row, int col) {
+  Q_UNUSED(row);
+  const platform::GridModel &grid = *msfgResultaat->model();
+  if (!m_model || col < 2 || col >= grid.cols() - 2) {
+    parkeer();
+    return;
+  }
+  cmdSpel_Click(static_cast<int>(platform::val(grid.textMatrix(0, col))));
+}
+
+void frmZemlo06::cmdUitslag_Click() {
+  if (!m_model || !m_model->AlleKlaar())
+    return;
+  SlaInvoerOp();
+  parkeer();
+  bGridOnzichtbaar = true;
+  msfgResultaat->hide();
+  toonResultaat(true);
+  GridKolomBreedte(msfgResultaat);
+  bGridOnzichtbaar = false;
+  zetLinkerKolom(msfgResultaat->model()->cols() - 1);
+  if (isWindowRegistered(QStringLiteral("frmZemlo08"))) {
+    // The result window copies the grid and hands the window back.
+    openWindow(QStringLiteral("frmZemlo08"), this, 6);
+    return;
+  }
+  msfgResultaat->show();
+}
+
+void frmZemlo06::cmdVulAllesIn_Click() {
+  if (!m_model)
+    return;
+  cmdVulAllesIn->hide();
+  bHerberekenen = true;
+  const QString titel = windowTitle();
+  QRandomGenerator toeval(
+      static_cast<quint32>(platform::now().time().msecsSinceStartOfDay() / 1000));
+  for (int b = 1; b <= m_model->AantalSpellen(); ++b) {
+    // A board that holds a score the director typed is left alone.
+    const QVector<scoring::RijInvoer> invoer = m_model->Invoer(b);
+    if (m_model->IsKlaar(b) ||
+        std::any_of(invoer.cbegin(), invoer.cend(), [](const scoring::RijInvoer &r) {
+          return !r.scoreNZ.isEmpty() || !r.scoreOW.isEmpty();
+        }))
+      continue;
+    setWindowTitle(titel + QStringLiteral(" Bezig met spel: ") + QString::number(b));
+    m_model->VulVoorbeeld(b, [&toeval] { return static_cast<int>(toeval.bounded(10)); });
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  setWindowTitle(titel);
+  toonResultaat(false);
+  GridKolomBreedte(msfgResultaat);
+  msfgResultaat->show();
+  fraBack->show();
+  bHerberekenen = false;
+  kleurKnoppen();
+  if (intSpelNummer != 0 && !m_model->IsKlaar(intSpelNummer)) {
+    // The open board keeps what was typed in it.
+    parkeer();
+  } else if (const int volgende = m_model->VolgendOnafgemaakt()) {
+    cmdSpel_Click(volgende);
+  } else {
+    intSpelNummer = 0;
+    wisRijen();
+    parkeer();
+  }
+  zetUitslagKnop();
+}
+
+// ---------------------------------------------------------------------------
+// The score boxes
+
+bool frmZemlo06::txtScore_KeyPress(int i, bool ow, QKeyEvent *event) {
+  if (!m_model || intSpelNummer == 0)
+    return false;
+  const int key = event->key();
+  if (key == Qt::Key_Up || key == Qt::Key_Down) {
+    naarRij(i, ow, key == Qt::Key_Down);
+    return true;
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    invoerStap(i, ow, true);
+    return true;
+  }
+  // Only keys that type a character are filtered (AltGr typing comes as
+  // Ctrl+Alt); Ctrl shortcuts and the Alt letters of the buttons go on.
+  const Qt::KeyboardModifiers toetsen =
+      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  const QString tekst = event->text();
+  if (tekst.size() != 1 || !tekst.at(0).isPrint() ||
+      (toetsen != Qt::NoModifier && toetsen != (Qt::ControlModifier | Qt::AltModifier)))
+    return false;
+  const QChar c = tekst.at(0);
+  if (!ow && (c == u'c' || c == u'C')) {
+    // C empties the row.
+    m_model->WisRij(intSpelNummer, i);
+    toonRij(i);
+    cmdSpelKlaar->setEnabled(false);
+    focusOp(txtScoreNZ[i]);
+    return true;
+  }
+  const QString toegestaan =
+      ow ? QStringLiteral("1234567890-n%") : QStringLiteral("1234567890-nN%");
+  return !toegestaan.contains(c);
+}
+
+void frmZemlo06::txtScore_Change(int i, bool ow) {
+  if (!m_model || intSpelNummer == 0 || bSpelLaden)
+    return;
+  if (!ow && txtScoreNZ[i]->text().trimmed().isEmpty())
+    txtScoreOW[i]->clear();
+  m_model->ZetScores(intSpelNummer, i, txtScoreNZ[i]->text(), txtScoreOW[i]->text());
+  // Klaar waits for the rows to be complete and tested again.
+  cmdSpelKlaar->setEnabled(false);
+  lblKlaar->hide();
+}
+
+void frmZemlo06::txtScore_GotFocus(int i) {
+  if (intSpelNummer != 0 && lblNZ[i]->isEnabled())
+    kleurRij(i, kHuidigeRij);
+}
+
+void frmZemlo06::txtScore_LostFocus(int i, bool ow) {
+  if (bSpelLaden || intSpelNummer == 0)
+    return;
+  if (lblNZ[i]->isEnabled())
+    kleurRij(i, kWit);
+  if (ow)
+    return;
+  // The rest waits until the focus has arrived where it was going.
+  const int spel = intSpelNummer;
+  QMetaObject::invokeMethod(
+      this,
+      [this, i, spel] {
+        if (spel == intSpelNummer)
+          txtScoreNZ_Verlaten(i);
+      },
+      Qt::QueuedConnection);
+}
+
+// A North-South box was left: rows typed without ENTER, or changed after
+// their mirror was made, get the ENTER step; when every row is complete,
+// Klaar is offered.
+void frmZemlo06::txtScoreNZ_Verlaten(int i) {
+  if (!m_model || intSpelNummer == 0 || bSpelLaden || isClosing() || !isEnabled())
+    return;
+  if (!herzieRijen())
+    return;
+  if (!scoring::RijenCompleet(m_model->Invoer(intSpelNummer)))
+    return;
+  cmdSpelKlaar->setEnabled(true);
+  lblKlaar->show();
+  // An adjusted score went on to its East-West box: that box keeps the focus.
+  if (QApplication::focusWidget() != txtScoreOW[i])
+    ZetFocus(this, cmdSpelKlaar);
+}
+
+void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
+  const QVector<scoring::RijInvoer> invoer = m_model->Invoer(intSpelNummer);
+  if (i < 0 || i >= invoer.size() || !invoer.at(i).actief)
+    return;
+  const scoring::StapUitkomst u =
+      ow ? scoring::InvoerStapOW(invoer, i)
+         : scoring::InvoerStapNZ(invoer, i, scoring::Kwetsbaarheid(intSpelNummer));
+  m_model->ZetScores(intSpelNummer, i, u.scoreNZ, u.scoreOW);
+  toonRij(i);
+  if (!scoring::RijenCompleet(m_model->Invoer(intSpelNummer)))
+    cmdSpelKlaar->setEnabled(false);
+  if (u.iTekst != 0)
+    melding(tekstMet(u.iTekst, u.sPlaatsvervanger));
+  if (!bVerplaats)
+    return;
+  switch (u.focus) {
+  case scoring::Focus::Blijf:
+    focusOp(ow ? txtScoreOW[i] : txtScoreNZ[i]);
+    break;
+  case scoring::Focus::NZVak:
+    focusOp(txtScoreNZ[i]);
+    break;
+  case scoring::Focus::OWVak:
+    focusOp(txtScoreOW[i]);
+    break;
+  case scoring::Focus::VolgendeRij:
+    naarRij(i, false, true);
+    break;
+  }
+}
+
+bool frmZemlo06::herzieRijen() {
+  for (const int r : m_model->TeHerzien(intSpelNummer)) {
+    invoerStap(r, false, false);
+    if (!m_model->TeHerzien(intSpelNummer).contains(r) &&
+        !m_model->Rijen(intSpelNummer).at(r).scoreNZ.isEmpty())
+      continue;
+    // Refused: the row waits for a new score.
+    focusOp(txtScoreNZ[r]);
+    return false;
+  }
+  return true;
+}
+
+void frmZemlo06::naarRij(int i, bool ow, bool omlaag) {
+  if (!m_model || intSpelNummer == 0)
+    return;
+  const QVector<scoring::RijInvoer> invoer = m_model->Invoer(intSpelNummer);
+  const int doel = omlaag ? scoring::VolgendeRij(invoer, i) : scoring::VorigeRij(invoer, i);
+  if (doel >= 0)
+    focusOp(ow ? txtScoreOW[doel] : txtScoreNZ[doel]);
+}
+
+// The focus to a score box with the caret behind its text; events waiting
+// meanwhile are handled, as after every move between rows.
+void frmZemlo06::focusOp(QLineEdit *vak) {
+  ZetFocus(this, vak);
+  if (QApplication::focusWidget() == vak)
+    SendKeys(QStringLiteral("{END}"));
+  else
+    vak->end(false);
+  QCoreApplication::processEvents();
+}
+
+// ---------------------------------------------------------------------------
+// Showing the model
+
+void frmZemlo06::toonRij(int i) {
+  const scoring::SpelRij &rij = m_model->Rijen(intSpelNummer).at(i);
+  const auto zet = [](QLineEdit *vak, const QString &tekst) {
+    if (vak->text() != tekst)
+      vak->setText(tekst);
+  };
+  lblNZ[i]->setText(rij.nz > 0 ? QString::number(rij.nz) : QString());
+  lblOW[i]->setText(rij.ow > 0 ? QString::number(rij.ow) : QString());
+  zet(txtScoreNZ[i], rij.scoreNZ);
+  zet(txtScoreOW[i], rij.scoreOW);
+  lblMPNZ[i]->setText(rij.mpNZ);
+  lblMPOW[i]->setText(rij.mpOW);
+  for (QWidget *w : {static_cast<QWidget *>(lblNZ[i]), static_cast<QWidget *>(lblOW[i]),
+                     static_cast<QWidget *>(txtScoreNZ[i]), static_cast<QWidget *>(txtScoreOW[i]),
+                     static_cast<QWidget *>(lblMPNZ[i]), static_cast<QWidget *>(lblMPOW[i])})
+    w->setEnabled(rij.doetMee);
+  const bool huidig = txtScoreNZ[i]->hasFocus() || txtScoreOW[i]->hasFocus();
+  kleurRij(i, !rij.doetMee ? kGeenTafel : huidig ? kHuidigeRij : kWit);
+}
+
+void frmZemlo06::toonRijen() {
+  for (int i = static_cast<int>(lblNZ.size()) - 1; i >= 0; --i)
+    toonRij(i);
+}
+
+// No board open: every row empty and disabled.
+void frmZemlo06::wisRijen() {
+  for (int i = static_cast<int>(lblNZ.size()) - 1; i >= 0; --i) {
+    for (QLabel *l : {lblNZ[i], lblOW[i], lblMPNZ[i], lblMPOW[i]}) {
+      l->clear();
+      l->setEnabled(false);
+    }
+    for (QLineEdit *t : {txtScoreNZ[i], txtScoreOW[i]}) {
+      t->clear();
+      t->setEnabled(false);
+    }
+    kleurRij(i, kWit);
+  }
+  lblNummer->clear();
+  lblSpelNummer->setText(Tekst(82) + QStringLiteral(": "));
+  lblKwetsbaar->hide();
+  lblKlaar->hide();
+  cmdSpelKlaar->setEnabled(false);
+}
+
+void frmZemlo06::kleurRij(int i, std::uint32_t bgr) {
+  for (QWidget *w : {static_cast<QWidget *>(lblNZ[i]), static_cast<QWidget *>(lblOW[i]),
+                     static_cast<QWidget *>(txtScoreNZ[i]), static_cast<QWidget *>(txtScoreOW[i]),
+                     static_cast<QWidget *>(lblMPNZ[i]), static_cast<QWidget *>(lblMPOW[i])})
+    zetKleur(w, bgr);
+}
+
+void frmZemlo06::kleurKnoppen() {
+  for (int b = 1; b < static_cast<int>(cmdSpel.size()); ++b)
+    zetKleur(cmdSpel[b], m_model->IsKlaar(b) ? kWit : kOnafgemaakt);
+}
+
+// Uitslag once every board is finished and none is open.
+void frmZemlo06::zetUitslagKnop() {
+  cmdUitslag->setEnabled(m_model && m_model->AlleKlaar() && intSpelNummer == 0);
+}
+
+void frmZemlo06::toonResultaat(bool gerangschikt) {
+  const scoring::AvondStand stand = m_model->Stand(m_avond.paren.labels);
+  platform::GridModel &grid = *msfgResultaat->model();
+  scoring::VulResultaatGrid(
+      grid, gerangschikt ? scoring::MaakUitslag(stand) : scoring::ParenVolgorde(stand),
+      scoring::ResultaatKop());
+  grid.setFixedRows(1);
+  grid.setFixedCols(1);
+}
+
+// The open board's column in sight: from the board on in the second half of
+// the evening, from the first column otherwise.
+void frmZemlo06::scrolGrid(int iSpel) {
+  zetLinkerKolom(iSpel > m_model->AantalSpellen() / 2 ? iSpel : 1);
+}
+
+// Scrolls the grid to a first column, no further than its last columns fill
+// the view: a grid that fits is not scrolled at all.
+void frmZemlo06::zetLinkerKolom(int col) {
+  platform::GridModel &grid = *msfgResultaat->model();
+  int ruimte = platform::pixelsToTwips(msfgResultaat->viewport()->width());
+  for (int c = 0; c < grid.fixedCols(); ++c)
+    ruimte -= grid.colWidth(c);
+  int laatste = grid.cols() - 1;
+  for (int breedte = 0; laatste > grid.fixedCols(); --laatste) {
+    breedte += grid.colWidth(laatste);
+    if (breedte > ruimte) {
+      ++laatste;
+      break;
+    }
+  }
+  laatste = std::clamp(laatste, grid.fixedCols(), std::max(grid.fixedCols(), grid.cols() - 1));
+  grid.setLeftCol(std::clamp(col, grid.fixedCols(), laatste));
+}
+
+void frmZemlo06::parkeer() { ZetFocus(this, cmdSetfocus); }
+
+void frmZemlo06::melding(const QString &text) { platform::information(this, windowTitle(), text); }

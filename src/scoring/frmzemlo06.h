@@ -1,0 +1,112 @@
+#pragma once
+// The entry per board: one button a board, one row a table with the pairs,
+// the two score boxes and the matchpoints, and the result grid. The evening
+// lives in an AvondModel; the controls show it. Klaar scores the open board,
+// Uitslag ranks the evening, and the results file is written at every result
+// step and when the window closes.
+#include "frame/window.h"
+#include "scoring/avondbestand.h"
+#include "scoring/avondmodel.h"
+
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+class GridView;
+}
+
+class frmZemlo06 : public ZemloWindow {
+  Q_OBJECT
+  Q_PROPERTY(QStringList lstVoorMail READ voorMail)
+public:
+  frmZemlo06();
+  ~frmZemlo06() override;
+
+  void Form_Load() override;
+  void Form_Activate() override;
+
+  // The players of the group, two a pair line; the result window reads it.
+  QStringList lstVoorMail;
+  QStringList voorMail() const { return lstVoorMail; }
+  // The pairs with their matchpoints a board, totals and percentages; the
+  // result window copies it.
+  platform::GridView *msfgResultaat;
+
+  // The evening as entered; nothing until the window has opened its files.
+  const scoring::AvondModel *model() const { return m_model.get(); }
+
+  int intSpelNummer = 0;      // the open board; 0 when none is open
+  bool bSpelLaden = false;    // a board's rows are being filled
+  bool bHerberekenen = false; // every board is being scored in one run
+
+  QGroupBox *fraBack;
+  std::vector<QPushButton *> cmdSpel; // index 0 is the template, not a board
+  std::vector<QLabel *> lblNZ, lblOW, lblMPNZ, lblMPOW;
+  std::vector<QLineEdit *> txtScoreNZ, txtScoreOW;
+  QLabel *lblNZKop, *lblOWKop, *lblScoreNZKop, *lblScoreOWKop, *lblMPNZKop, *lblMPOWKop;
+  QLabel *lblSpelNummer, *lblNummer, *lblKwetsbaar, *lblKlaar;
+  std::array<QLabel *, 4> lblInfo;
+  QPushButton *cmdTerug, *cmdSpelKlaar, *cmdWisSpel, *cmdUitslag, *cmdSetfocus, *cmdVulAllesIn;
+
+protected:
+  void Form_QueryUnload() override;
+  bool Form_KeyDown(QKeyEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  // The controls' events.
+  void cmdSpel_Click(int iSpel);
+  void cmdSpelKlaar_Click();
+  void cmdWisSpel_Click();
+  void cmdUitslag_Click();
+  void cmdTerug_Click();
+  void cmdVulAllesIn_Click();
+  void lblNZ_Click(int i);
+  void msfgResultaat_Click(int row, int col);
+  bool txtScore_KeyPress(int i, bool ow, QKeyEvent *event);
+  void txtScore_Change(int i, bool ow);
+  void txtScore_GotFocus(int i);
+  void txtScore_LostFocus(int i, bool ow);
+  void txtScoreNZ_Verlaten(int i);
+
+  void maakRijen(int tafels);
+  void maakKnoppen(int spellen);
+  void zetIndeling();
+  void zetTabVolgorde();
+
+  // The ENTER step of a row; bVerplaats: the focus follows the step.
+  void invoerStap(int i, bool ow, bool bVerplaats);
+  // Rows whose North-South score changed after its mirror was made get the
+  // ENTER step again; false when one of them was refused.
+  bool herzieRijen();
+  void naarRij(int i, bool ow, bool omlaag);
+  void focusOp(QLineEdit *vak);
+  void toonRij(int i);
+  void toonRijen();
+  void wisRijen();
+  void kleurRij(int i, std::uint32_t bgr);
+  void kleurKnoppen();
+  void zetUitslagKnop();
+  void toonResultaat(bool gerangschikt);
+  void scrolGrid(int iSpel);
+  void zetLinkerKolom(int col);
+  bool SlaInvoerOp();
+  void parkeer();
+  void melding(const QString &text);
+
+  std::unique_ptr<scoring::AvondModel> m_model;
+  scoring::GeopendeAvond m_avond;
+  bool m_bGeladen = false;    // the evening's files were read
+  bool m_bGelezen = false;    // its board lines were scored
+  bool m_bOpgeslagen = false; // the closing step has written the file
+  int m_iFoutTekst = 0;
+  QString m_sFoutNaam;
+};

@@ -1,0 +1,969 @@
+// The entry per board driven as the director uses it: scores typed with
+// ENTER and the arrows, Klaar, Wis spel, exchanged pairs, the grid, the
+// re-scoring on opening, the result, and the results file it writes.
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "platform/gridview.h"
+#include "platform/messagebox.h"
+#include "preparation/windows.h"
+#include "scoring/frmzemlo06.h"
+#include "scoring/windows.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using platform::BoxKind;
+
+namespace {
+
+// A Mitchell for three tables, three rounds of two boards: every board at
+// every table, every pair once on every board. North-South 1, 3 and 5 stay.
+const QByteArray kSchema = "Mitchell 3 tafels\r\n"
+                           "1\t1- 2 (1-4)\t3- 4 (5-8)\t5- 6 (9-12)\r\n"
+                           "2\t1- 4 (9-12)\t3- 6 (1-4)\t5- 2 (5-8)\r\n"
+                           "3\t1- 6 (5-8)\t3- 2 (9-12)\t5- 4 (1-4)\r\n";
+const QString kSchemaNaam = "06 Paren 03 Ronden Mitchell";
+const QByteArray kGroep = "1| Aa+2| Bb\r\n3| Cc+4| Dd\r\n5| Ee+6| Ff\r\n"
+                          "7| Gg+8| Hh\r\n9| Ii+10| Jj\r\n11| Kk+12| Ll\r\n";
+const QString kInvoer = "08-11-2023 Groep A Uitslag.txt";
+
+// The whole evening, every board finished. Rows stand in the order of the
+// North-South pairs: boards 1-2 at 1-2, 3-6, 5-4; 3-4 at 1-6, 3-4, 5-2; 5-6
+// at 1-4, 3-2, 5-6.
+const QStringList kAvond{"01*1|2|||420|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3",
+                         "02*1|2|||110|-110|1|3@3|6|||140|-140|4|0@5|4|||110|-110|1|3",
+                         "03*1|6|||-50|50|0|4@3|4|||620|-620|4|0@5|2|||170|-170|2|2",
+                         "04*1|6|||600|-600|2|2@3|4|||600|-600|2|2@5|2|||600|-600|2|2",
+                         "05*1|4|||200|-200|4|0@3|2|||-200|200|0|4@5|6|||0|0|2|2",
+                         "06*1|4|||140|-140|3|1@3|2|||140|-140|3|1@5|6|||-300|300|0|4"};
+
+// The same with pair 6 sitting out: its tables do not play (top 2).
+const QStringList kAvondStilzit{"01*1|2|||420|-420|2|0@3|6||||||@5|4|||-100|100|0|2",
+                                "02*1|2|||110|-110|0|2@3|6||||||@5|4|||140|-140|2|0",
+                                "03*1|6||||||@3|4|||620|-620|2|0@5|2|||170|-170|0|2",
+                                "04*1|6||||||@3|4|||600|-600|1|1@5|2|||600|-600|1|1",
+                                "05*1|4|||200|-200|2|0@3|2|||-200|200|0|2@5|6||||||",
+                                "06*1|4|||140|-140|1|1@3|2|||140|-140|1|1@5|6||||||"};
+
+QByteArray Regels(const QStringList &regels) {
+  QByteArray uit;
+  for (const QString &r : regels)
+    uit += r.toLatin1() + "\r\n";
+  return uit;
+}
+
+QStringList Kop(const QString &stilzit = "Geen",
+                const QString &titel = "08-11-2023 Groep A Uitslag") {
+  return {titel, "6", stilzit, "3", "2", kSchemaNaam, "0"};
+}
+
+QString Rij(const platform::GridModel &grid, int r) {
+  QStringList cellen;
+  for (int c = 0; c < grid.cols(); ++c)
+    cellen.append(grid.textMatrix(r, c));
+  return cellen.join(u'|');
+}
+
+} // namespace
+
+class TestFrmZemlo06 : public QObject {
+  Q_OBJECT
+private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+
+  void opensEvening_data();
+  void opensEvening();
+  void typingAndKlaar();
+  void enterStep_data();
+  void enterStep();
+  void arrowsAndLetterC();
+  void klaarByItsLetter_data();
+  void klaarByItsLetter();
+  void changedScoreTestedAgain();
+  void wisSpel();
+  void exchangedPairs();
+  void gridClickOpensBoard();
+  void reScoringOnOpening();
+  void backWritesFile_data();
+  void backWritesFile();
+  void wholeEvening_data();
+  void wholeEvening();
+  void klaarAfterResultKeepsPairs();
+  void resultWindowHandBack();
+  void badResultsFiles_data();
+  void badResultsFiles();
+  void cannotOpen_data();
+  void cannotOpen();
+  void unwritableFileKeepsWindow();
+  void sampleFill();
+  void openedThroughPreparation();
+
+private:
+  void schrijf(const QStringList &regels, const QString &stilzit = "Geen",
+               const QByteArray &groep = kGroep);
+  void engels(const QString &stilzit, const QByteArray &groep);
+  frmZemlo06 *open();
+  QByteArray bestand() const { return m_map->read("invoer/" + kInvoer); }
+  // Keys go where the focus is, as for a person at the keyboard.
+  QWidget *focus() const;
+  void typ(const QString &tekst);
+  void toets(Qt::Key key, Qt::KeyboardModifiers mods = {});
+  void klik(QWidget *w);
+  QStringList meldingen();
+
+  frmZemlo01 *m_main = nullptr;
+  std::unique_ptr<testing::ProgramFolder> m_map;
+  std::unique_ptr<platform::RecordingAnswerer> m_boxes;
+  QPointer<frmZemlo06> m_w;
+};
+
+void TestFrmZemlo06::initTestCase() {
+  registerFrameWindows();
+  registerPreparationWindows();
+  registerScoringWindows();
+  testing::ProgramFolder map;
+  m_main = qobject_cast<frmZemlo01 *>(showWindow(QStringLiteral("frmZemlo01")));
+  QVERIFY(m_main);
+}
+
+void TestFrmZemlo06::init() {
+  m_map = std::make_unique<testing::ProgramFolder>();
+  m_boxes = std::make_unique<platform::RecordingAnswerer>();
+  m_main->setEnabled(true);
+  BAS_Zemlo::iTaal = 10;
+}
+
+void TestFrmZemlo06::cleanup() {
+  for (const char *name : {"frmZemlo08", "frmZemlo06", "frmZemlo04"}) {
+    if (ZemloWindow *w = findWindow(QString::fromLatin1(name)))
+      delete w;
+  }
+  registerWindow("frmZemlo08", nullptr);
+  testing::flushDeletes();
+  m_boxes.reset();
+  m_map.reset();
+}
+
+void TestFrmZemlo06::schrijf(const QStringList &regels, const QString &stilzit,
+                             const QByteArray &groep) {
+  m_map->write("groepen/08-11-2023 Groep A.txt", groep);
+  m_map->write("schema/10/" + kSchemaNaam + ".txt", kSchema);
+  m_map->write("invoer/" + kInvoer, Regels(Kop(stilzit) + regels));
+}
+
+frmZemlo06 *TestFrmZemlo06::open() {
+  BAS_Zemlo::sGroepBestand = "08-11-2023 Groep A.txt";
+  BAS_Zemlo::sInvoerBestand = kInvoer;
+  m_w = qobject_cast<frmZemlo06 *>(openWindow("frmZemlo06", m_main));
+  if (m_w && !m_w->isClosing() && !QTest::qWaitForWindowActive(m_w))
+    return nullptr;
+  return m_w;
+}
+
+QWidget *TestFrmZemlo06::focus() const {
+  QWidget *w = QApplication::focusWidget();
+  if (!w)
+    qFatal("no widget has the focus");
+  return w;
+}
+
+void TestFrmZemlo06::typ(const QString &tekst) { QTest::keyClicks(focus(), tekst); }
+
+void TestFrmZemlo06::toets(Qt::Key key, Qt::KeyboardModifiers mods) {
+  QTest::keyClick(focus(), key, mods);
+  // A button's Alt letter clicks it after a short animation.
+  if (mods & Qt::AltModifier)
+    QTest::qWait(250);
+  QApplication::processEvents();
+}
+
+// The same evening under the English interface.
+void TestFrmZemlo06::engels(const QString &stilzit, const QByteArray &groep) {
+  BAS_Zemlo::iTaal = 11;
+  m_map->write("groepen/2023-11-08 Groep A.txt", groep);
+  m_map->write("schema/11/" + kSchemaNaam + ".txt", kSchema);
+  m_map->write("invoer/" + kInvoer, Regels(Kop(stilzit, "2023-11-08 Groep A Result")));
+}
+
+void TestFrmZemlo06::klik(QWidget *w) {
+  QTest::mouseClick(w, Qt::LeftButton);
+  QApplication::processEvents();
+}
+
+QStringList TestFrmZemlo06::meldingen() {
+  QStringList uit;
+  for (const platform::BoxRecord &b : m_boxes->boxes)
+    uit.append(b.text);
+  m_boxes->boxes.clear();
+  return uit;
+}
+
+// What the window shows when it opens: its buttons, rows, grid and captions.
+void TestFrmZemlo06::opensEvening_data() {
+  QTest::addColumn<int>("taal");
+  QTest::addColumn<QString>("stilzit");
+  QTest::newRow("Dutch") << 10 << "Geen";
+  QTest::newRow("English, pair 6 sits out") << 11 << "6";
+}
+
+void TestFrmZemlo06::opensEvening() {
+  QFETCH(int, taal);
+  QFETCH(QString, stilzit);
+  const QByteArray groep = stilzit == "6" ? kGroep.left(kGroep.lastIndexOf("11|")) : kGroep;
+  if (taal == 11)
+    engels(stilzit, groep);
+  else
+    schrijf({}, stilzit, groep);
+  auto *w = open();
+  QVERIFY(w);
+  QVERIFY(meldingen().isEmpty());
+  QVERIFY(!m_main->isEnabled());
+  QCOMPARE(w->windowTitle(), taal == 10 ? QString("Invoer scores per spel (08-11-2023 Groep A)")
+                                        : QString("Input scores per game (08-11-2023 Groep A)"));
+  QCOMPARE(
+      w->fraBack->title(),
+      taal == 10
+          ? QString("6 paren. Stilzit: Geen. 3 ronden en 2 spellen. Speelschema: " + kSchemaNaam)
+          : QString("6 pairs. Sitting still: pair 6. 3rounds and 2 games. Scheme: " + kSchemaNaam));
+  QCOMPARE(w->cmdSpel.size(), size_t(7));
+  for (int b = 1; b <= 6; ++b) {
+    QCOMPARE(w->cmdSpel[b]->text(), QString::number(b));
+    QCOMPARE(w->cmdSpel[b]->objectName(), QString("cmdSpel%1").arg(b));
+  }
+  QCOMPARE(w->txtScoreNZ.size(), size_t(3));
+  QCOMPARE(w->cmdSpelKlaar->text(), taal == 10 ? QString("&Klaar") : QString("&Done"));
+  QCOMPARE(w->cmdWisSpel->text(), taal == 10 ? QString("&Wis spel") : QString("&Delete game"));
+  QCOMPARE(w->lblNZKop->text(), taal == 10 ? QString(" NZ ") : QString(" NS "));
+  QCOMPARE(w->lblInfo[1]->text(), taal == 10 ? QString("Een spel niet gespeeld is de letter n of N")
+                                             : QString("A game not played is the letter n or N"));
+
+  // Board 1 is open: no one vulnerable, the rows in the order of the
+  // North-South pairs, the focus in the first row that plays.
+  QCOMPARE(w->intSpelNummer, 1);
+  QCOMPARE(w->lblSpelNummer->text(), taal == 10 ? QString("Spel: 1") : QString("Game: 1"));
+  QCOMPARE(w->lblKwetsbaar->text(), taal == 10 ? QString(" Niemand ") : QString(" Non "));
+  QCOMPARE(w->lblNZ[1]->text() + "-" + w->lblOW[1]->text(), QString("3-6"));
+  QCOMPARE(w->txtScoreNZ[1]->isEnabled(), stilzit != "6");
+  QCOMPARE(QApplication::focusWidget(), w->txtScoreNZ[0]);
+  QVERIFY(!w->cmdUitslag->isEnabled());
+  QVERIFY(!w->cmdSpelKlaar->isEnabled());
+
+  // The grid: a row a pair and one more, a column a board and four more.
+  const platform::GridModel &grid = *w->msfgResultaat->model();
+  QCOMPARE(grid.rows(), 8);
+  QCOMPARE(grid.cols(), 10);
+  QCOMPARE(Rij(grid, 0), taal == 10 ? QString("Nr|Paren|1|2|3|4|5|6|MP|Percentage")
+                                    : QString("No|Pairs|1|2|3|4|5|6|MP|Percentage"));
+  QCOMPARE(Rij(grid, 1), QString("1|1.  Aa -  Bb ||||||||"));
+  if (stilzit == "6") {
+    QCOMPARE(Rij(grid, 6), QString("6|||||||||"));
+    QCOMPARE(grid.cell(6, 1).backColor, std::optional<std::uint32_t>(0xC0C0FF));
+    QCOMPARE(w->lstVoorMail,
+             QStringList({"Aa", "Bb", "Cc", "Dd", "Ee", "Ff", "Gg", "Hh", "Ii", "Jj"}));
+  } else {
+    QCOMPARE(w->lstVoorMail.size(), 12);
+  }
+}
+
+// A board typed as on the score slips: ENTER after each score, the copy of
+// the row above, Klaar; the next board opens and the grid shows the points.
+void TestFrmZemlo06::typingAndKlaar() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  typ("42");
+  toets(Qt::Key_Return);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(w->txtScoreOW[0]->text(), QString("-420"));
+  QCOMPARE(focus(), w->txtScoreNZ[1]);
+  typ("100-");
+  toets(Qt::Key_Return);
+  QCOMPARE(w->txtScoreNZ[1]->text(), QString("-100"));
+  QCOMPARE(w->txtScoreOW[1]->text(), QString("100"));
+  // ENTER on an empty row takes the score of the row above; the last row
+  // wraps to the first, and with every row complete the focus goes to Klaar.
+  toets(Qt::Key_Return);
+  QCOMPARE(w->txtScoreNZ[2]->text(), QString("-100"));
+  QCOMPARE(w->txtScoreOW[2]->text(), QString("100"));
+  QVERIFY(w->cmdSpelKlaar->isEnabled());
+  QVERIFY(w->lblKlaar->isVisible());
+  QCOMPARE(focus(), w->cmdSpelKlaar);
+  QVERIFY(meldingen().isEmpty());
+
+  klik(w->cmdSpelKlaar);
+  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->lblKwetsbaar->text(), QString(" Noord-Zuid "));
+  QCOMPARE(w->cmdSpel[1]->palette().color(QPalette::Button), QColor(Qt::white));
+  QCOMPARE(w->cmdSpel[2]->palette().color(QPalette::Button), QColor(0xE0, 0xE0, 0xE0));
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  const platform::GridModel &grid = *w->msfgResultaat->model();
+  QStringList kolom;
+  for (int r = 1; r <= 6; ++r)
+    kolom.append(grid.textMatrix(r, 2));
+  QCOMPARE(kolom, QStringList({"4", "0", "1", "3", "1", "3"}));
+  QVERIFY(!w->cmdUitslag->isEnabled());
+
+  // Nothing is written before the window closes or ranks.
+  QCOMPARE(bestand(), Regels(Kop()));
+  klik(w->cmdTerug);
+  QCOMPARE(bestand(), Regels(Kop() + QStringList{kAvond.at(0)}));
+  QVERIFY(m_main->isEnabled());
+}
+
+// ENTER in the North-South box of the first row of a board: what the boxes
+// show, the message and where the focus goes.
+void TestFrmZemlo06::enterStep_data() {
+  QTest::addColumn<int>("spel");
+  QTest::addColumn<QString>("getypt");
+  QTest::addColumn<QString>("nz");
+  QTest::addColumn<QString>("ow");
+  QTest::addColumn<QString>("melding");
+  QTest::addColumn<int>("focusRij"); // -1: the East-West box of row 0
+  QTest::newRow("shorthand") << 1 << "5"
+                             << "50"
+                             << "-50"
+                             << "" << 1;
+  QTest::newRow("minus behind") << 1 << "-5"
+                                << "-50"
+                                << "50"
+                                << "" << 1;
+  QTest::newRow("passed out") << 1 << "0"
+                              << "0"
+                              << "0"
+                              << "" << 1;
+  QTest::newRow("not played") << 3 << "N"
+                              << "N"
+                              << "n"
+                              << "" << 1;
+  QTest::newRow("wrong vulnerability")
+      << 2 << "42"
+      << "420"
+      << "-420"
+      << "De score <420> klopt niet met de kwetsbaarheid.\nDit moet u zelf aanpassen." << 1;
+  QTest::newRow("not a score") << 1 << "97"
+                               << ""
+                               << ""
+                               << "De score <97> bestaat niet." << 0;
+  QTest::newRow("00 is no score") << 1 << "00"
+                                  << ""
+                                  << ""
+                                  << "De score <000> bestaat niet." << 0;
+  QTest::newRow("adjusted") << 1 << "60%"
+                            << "60%"
+                            << "60%"
+                            << "" << -1;
+  QTest::newRow("adjusted above 100%") << 1 << "120%"
+                                       << ""
+                                       << ""
+                                       << "De score <120%> bestaat niet." << 0;
+  QTest::newRow("letters refused") << 1 << "4x2a"
+                                   << "420"
+                                   << "-420"
+                                   << "" << 1;
+}
+
+void TestFrmZemlo06::enterStep() {
+  QFETCH(int, spel);
+  QFETCH(QString, getypt);
+  QFETCH(QString, nz);
+  QFETCH(QString, ow);
+  QFETCH(QString, melding);
+  QFETCH(int, focusRij);
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  klik(w->cmdSpel[spel]);
+  typ(getypt);
+  toets(Qt::Key_Return);
+  QCOMPARE(w->txtScoreNZ[0]->text(), nz);
+  QCOMPARE(w->txtScoreOW[0]->text(), ow);
+  QCOMPARE(meldingen(), melding.isEmpty() ? QStringList() : QStringList{melding});
+  QCOMPARE(focus(), focusRij < 0 ? w->txtScoreOW[0] : w->txtScoreNZ[focusRij]);
+  if (focusRij < 0) {
+    // The East-West part of an adjusted score, then on to the next row.
+    QTest::keyClick(w->txtScoreOW[0], Qt::Key_A, Qt::ControlModifier);
+    typ("40%");
+    toets(Qt::Key_Return);
+    QCOMPARE(w->txtScoreOW[0]->text(), QString("40%"));
+    QCOMPARE(focus(), w->txtScoreNZ[1]);
+  }
+}
+
+void TestFrmZemlo06::arrowsAndLetterC() {
+  schrijf({}, "6", kGroep.left(kGroep.lastIndexOf("11|")));
+  auto *w = open();
+  QVERIFY(w);
+  // Board 1: the row of pairs 3 and 6 does not play.
+  QVERIFY(!w->txtScoreNZ[1]->isEnabled());
+  QCOMPARE(w->lblNZ[1]->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
+  QCOMPARE(w->txtScoreNZ[0]->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xFF));
+  toets(Qt::Key_Down);
+  QCOMPARE(focus(), w->txtScoreNZ[2]);
+  QCOMPARE(w->txtScoreNZ[0]->palette().color(QPalette::Base), QColor(Qt::white));
+  toets(Qt::Key_Down);
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  toets(Qt::Key_Up);
+  QCOMPARE(focus(), w->txtScoreNZ[2]);
+  typ("13");
+  toets(Qt::Key_Return);
+  QCOMPARE(w->txtScoreOW[2]->text(), QString("-130"));
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QTest::mouseClick(w->txtScoreOW[2], Qt::LeftButton);
+  toets(Qt::Key_Up);
+  QCOMPARE(focus(), w->txtScoreOW[0]);
+  // C in an East-West box is refused; in a North-South box it clears the row.
+  typ("c");
+  QCOMPARE(w->txtScoreOW[0]->text(), QString());
+  toets(Qt::Key_Down);
+  QCOMPARE(focus(), w->txtScoreOW[2]);
+  QTest::mouseClick(w->txtScoreNZ[2], Qt::LeftButton);
+  typ("C");
+  QCOMPARE(w->txtScoreNZ[2]->text(), QString());
+  QCOMPARE(w->txtScoreOW[2]->text(), QString());
+  QCOMPARE(focus(), w->txtScoreNZ[2]);
+}
+
+// Klaar by its Alt letter from anywhere, or by the plain letter on Klaar.
+void TestFrmZemlo06::klaarByItsLetter_data() {
+  QTest::addColumn<int>("taal");
+  QTest::addColumn<bool>("alt");
+  QTest::newRow("Alt+K") << 10 << true;
+  QTest::newRow("k on Klaar") << 10 << false;
+  QTest::newRow("D on Done") << 11 << false;
+}
+
+void TestFrmZemlo06::klaarByItsLetter() {
+  QFETCH(int, taal);
+  QFETCH(bool, alt);
+  if (taal == 11)
+    engels("No", kGroep);
+  else
+    schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  for (const char *s : {"42", "100-", "100-"}) {
+    typ(s);
+    toets(Qt::Key_Return);
+  }
+  QCOMPARE(focus(), w->cmdSpelKlaar);
+  if (alt) {
+    QTest::mouseClick(w->txtScoreNZ[1], Qt::LeftButton);
+    toets(Qt::Key_K, Qt::AltModifier);
+  } else {
+    typ(taal == 10 ? "x" : "k"); // another letter does nothing
+    QCOMPARE(w->intSpelNummer, 1);
+    typ(taal == 10 ? "k" : "D");
+  }
+  QCOMPARE(w->intSpelNummer, 2);
+  QVERIFY(w->model()->IsKlaar(1));
+}
+
+// A North-South score changed after its mirror was made is mirrored and
+// tested again before the board is scored.
+void TestFrmZemlo06::changedScoreTestedAgain() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  for (const char *s : {"42", "100-", "100-"}) {
+    typ(s);
+    toets(Qt::Key_Return);
+  }
+  QVERIFY(w->cmdSpelKlaar->isEnabled());
+  // The first row becomes 450 without ENTER; leaving the row mirrors it.
+  QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
+  QTest::keyClick(w->txtScoreNZ[0], Qt::Key_A, Qt::ControlModifier);
+  typ("450");
+  QVERIFY(!w->cmdSpelKlaar->isEnabled());
+  QTest::mouseClick(w->txtScoreNZ[1], Qt::LeftButton);
+  QApplication::processEvents();
+  QCOMPARE(w->txtScoreOW[0]->text(), QString("-450"));
+  QVERIFY(w->cmdSpelKlaar->isEnabled());
+  klik(w->cmdSpelKlaar);
+  QCOMPARE(w->model()->Regels().at(0),
+           QString("01*1|2|||450|-450|4|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"));
+
+  // A score that does not exist, typed over a mirrored one, is refused at Klaar.
+  klik(w->cmdSpel[1]);
+  QTest::keyClick(w->txtScoreNZ[0], Qt::Key_A, Qt::ControlModifier);
+  typ("455");
+  QTest::mouseClick(w->txtScoreNZ[2], Qt::LeftButton);
+  QApplication::processEvents();
+  QCOMPARE(meldingen(), QStringList{"De score <455> bestaat niet."});
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QVERIFY(!w->cmdSpelKlaar->isEnabled());
+  QCOMPARE(w->model()->Regels().at(0).left(20), QString("01*1|2|||450|-450|4|"));
+}
+
+void TestFrmZemlo06::wisSpel() {
+  schrijf(kAvond.mid(0, 2));
+  auto *w = open();
+  QVERIFY(w);
+  QCOMPARE(w->intSpelNummer, 3);
+  // Clearing a board that was never finished only empties its boxes.
+  typ("42");
+  toets(Qt::Key_Return);
+  klik(w->cmdWisSpel);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(w->model()->Regels().size(), 2);
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  // A finished board loses its line and its white button.
+  klik(w->cmdSpel[1]);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(w->lblMPNZ[0]->text(), QString("4"));
+  QVERIFY(!w->cmdSpelKlaar->isEnabled());
+  toets(Qt::Key_W, Qt::AltModifier);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(w->lblMPNZ[0]->text(), QString());
+  QCOMPARE(w->lblNZ[0]->text(), QString("1"));
+  QCOMPARE(w->model()->Regels(), QStringList{kAvond.at(1)});
+  QCOMPARE(w->cmdSpel[1]->palette().color(QPalette::Button), QColor(0xE0, 0xE0, 0xE0));
+  klik(w->cmdTerug);
+  QCOMPARE(bestand(), Regels(Kop() + QStringList{kAvond.at(1)}));
+}
+
+// The pairs of a row sat the other way round: the exchange reaches the line
+// and is still there when the board is opened again.
+void TestFrmZemlo06::exchangedPairs() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  m_boxes->answers = {false, true};
+  QTest::mouseClick(w->lblNZ[0], Qt::LeftButton);
+  QCOMPARE(w->lblNZ[0]->text(), QString("1"));
+  QTest::mouseClick(w->lblNZ[0], Qt::LeftButton);
+  QCOMPARE(meldingen(),
+           QStringList(2, "Heeft OW het spel als NZ gespeeld?\n\nWilt u de paarnummers "
+                          "omwisselen?"));
+  QCOMPARE(w->lblNZ[0]->text() + "-" + w->lblOW[0]->text(), QString("2-1"));
+  QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
+  for (const char *s : {"42", "100-", "100-"}) {
+    typ(s);
+    toets(Qt::Key_Return);
+  }
+  klik(w->cmdSpelKlaar);
+  QCOMPARE(w->model()->Regels().at(0),
+           QString("01*2|1|||420|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"));
+  // Pair 2 got the North-South points.
+  QCOMPARE(w->msfgResultaat->model()->textMatrix(2, 2), QString("4"));
+  QCOMPARE(w->msfgResultaat->model()->textMatrix(1, 2), QString("0"));
+  klik(w->cmdSpel[1]);
+  QCOMPARE(w->lblNZ[0]->text() + "-" + w->lblOW[0]->text(), QString("2-1"));
+  m_boxes->answers = {true};
+  QTest::mouseClick(w->lblNZ[0], Qt::LeftButton);
+  QCOMPARE(meldingen(), QStringList{"Moet OW weer NZ worden?\n\nWilt ude paarnummers omwisselen?"});
+  QCOMPARE(w->lblNZ[0]->text() + "-" + w->lblOW[0]->text(), QString("1-2"));
+  // Disabled rows give no click.
+  klik(w->cmdTerug);
+  schrijf({}, "6", kGroep.left(kGroep.lastIndexOf("11|")));
+  w = open();
+  QVERIFY(w);
+  QTest::mouseClick(w->lblNZ[1], Qt::LeftButton);
+  QVERIFY(meldingen().isEmpty());
+}
+
+void TestFrmZemlo06::gridClickOpensBoard() {
+  schrijf(kAvond.mid(0, 4));
+  auto *w = open();
+  QVERIFY(w);
+  QCOMPARE(w->intSpelNummer, 5);
+  platform::GridView *grid = w->msfgResultaat;
+  const auto klikCel = [grid](int r, int c) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(r, c).center());
+    QApplication::processEvents();
+  };
+  klikCel(3, 1); // a label: nothing opens
+  QCOMPARE(w->intSpelNummer, 5);
+  klikCel(2, 8); // the total column
+  QCOMPARE(w->intSpelNummer, 5);
+  klikCel(4, 4); // board 3
+  QCOMPARE(w->intSpelNummer, 3);
+  QCOMPARE(w->lblSpelNummer->text(), QString("Spel: 3"));
+  QCOMPARE(w->txtScoreNZ[1]->text(), QString("620"));
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+}
+
+// Every stored board is read and scored again when the window opens; lines
+// with other matchpoints are corrected.
+void TestFrmZemlo06::reScoringOnOpening() {
+  QStringList regels = kAvond.mid(0, 3);
+  regels[1] = "02*1|2|||110|-110||@3|6|||140|-140|9|9@5|4|||110|-110|1|3";
+  regels.append("05*1|4|||200|-200|4|0@3|2|||-200|200|0|4@5|6|||0|0|2|2");
+  schrijf(regels);
+  auto *w = open();
+  QVERIFY(w);
+  QCOMPARE(w->intSpelNummer, 4);
+  for (int b : {1, 2, 3, 5})
+    QVERIFY(w->model()->IsKlaar(b));
+  QCOMPARE(w->cmdSpel[5]->palette().color(QPalette::Button), QColor(Qt::white));
+  QCOMPARE(w->cmdSpel[4]->palette().color(QPalette::Button), QColor(0xE0, 0xE0, 0xE0));
+  QCOMPARE(w->msfgResultaat->model()->textMatrix(6, 3), QString("0"));
+  klik(w->cmdTerug);
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 3) + QStringList{kAvond.at(4)}));
+}
+
+// Back, Escape and the close box each write the file once and hand back.
+void TestFrmZemlo06::backWritesFile_data() {
+  QTest::addColumn<int>("manier");
+  QTest::newRow("Back") << 0;
+  QTest::newRow("Escape") << 1;
+  QTest::newRow("close box") << 2;
+}
+
+void TestFrmZemlo06::backWritesFile() {
+  QFETCH(int, manier);
+  // The title in the other date form is written in this language's form.
+  m_map->write("groepen/08-11-2023 Groep A.txt", kGroep);
+  m_map->write("schema/10/" + kSchemaNaam + ".txt", kSchema);
+  m_map->write("invoer/" + kInvoer,
+               Regels(Kop("Geen", "2023-11-08 Groep A Uitslag") + kAvond.mid(0, 2)));
+  auto *w = open();
+  QVERIFY(w);
+  QVERIFY(meldingen().isEmpty());
+  if (manier == 0)
+    klik(w->cmdTerug);
+  else if (manier == 1)
+    toets(Qt::Key_Escape);
+  else
+    w->close();
+  testing::flushDeletes();
+  QVERIFY(!m_w);
+  QVERIFY(m_main->isEnabled());
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 2)));
+}
+
+// A whole evening from its results file to the ranked grid.
+void TestFrmZemlo06::wholeEvening_data() {
+  QTest::addColumn<QString>("stilzit");
+  QTest::addColumn<QStringList>("regels");
+  QTest::addColumn<QStringList>("rijen");
+  QTest::addColumn<QString>("totalen");
+  QTest::newRow("six pairs") << "Geen" << kAvond
+                             << QStringList{"1|6.  Kk -  Ll [6]|3|0|4|2|2|4|15|62.50%",
+                                            "(2)|1.  Aa -  Bb [6]|4|1|0|2|4|3|14|58.33%",
+                                            "(2)|3.  Ee -  Ff [6]|1|4|4|2|0|3|14|58.33%",
+                                            "4|2.  Cc -  Dd [6]|0|3|2|2|4|1|12|50.00%",
+                                            "5|4.  Gg -  Hh [6]|3|3|0|2|0|1|9|37.50%",
+                                            "6|5.  Ii -  Jj [6]|1|1|2|2|2|0|8|33.33%"}
+                             << "||12|12|12|12|12|12||";
+  QTest::newRow("pair 6 sits out") << "6" << kAvondStilzit
+                                   << QStringList{"1|2.  Cc -  Dd [6]|0|2|2|1|2|1|8|66.67%",
+                                                  "2|1.  Aa -  Bb [4]|2|0|||2|1|5|62.50%",
+                                                  "3|3.  Ee -  Ff [4]|||2|1|0|1|4|50.00%",
+                                                  "4|5.  Ii -  Jj [4]|0|2|0|1|||3|37.50%",
+                                                  "5|4.  Gg -  Hh [6]|2|0|0|1|0|1|4|33.33%"}
+                                   << "||4|4|4|4|4|4||";
+}
+
+void TestFrmZemlo06::wholeEvening() {
+  QFETCH(QString, stilzit);
+  QFETCH(QStringList, regels);
+  QFETCH(QStringList, rijen);
+  QFETCH(QString, totalen);
+  schrijf(regels, stilzit, stilzit == "6" ? kGroep.left(kGroep.lastIndexOf("11|")) : kGroep);
+  auto *w = open();
+  QVERIFY(w);
+  // Every board finished: no board open, the rows empty and disabled.
+  QCOMPARE(w->intSpelNummer, 0);
+  QVERIFY(!w->txtScoreNZ[0]->isEnabled());
+  QVERIFY(w->cmdUitslag->isEnabled());
+  m_map->write("invoer/" + kInvoer, "");
+  toets(Qt::Key_U, Qt::AltModifier);
+  // The result step writes the file first.
+  QCOMPARE(bestand(), Regels(Kop(stilzit) + regels));
+  const platform::GridModel &grid = *w->msfgResultaat->model();
+  QVERIFY(w->msfgResultaat->isVisible());
+  QCOMPARE(grid.rows(), rijen.size() + 2);
+  for (int i = 0; i < rijen.size(); ++i)
+    QCOMPARE(Rij(grid, i + 1), rijen.at(i));
+  QCOMPARE(Rij(grid, grid.rows() - 1), totalen);
+  // Colours: points white, boards the pair did not play light orange.
+  QCOMPARE(grid.cell(1, 2).backColor, std::optional<std::uint32_t>(0xFFFFFF));
+  if (stilzit == "6")
+    QCOMPARE(grid.cell(2, 4).backColor, std::optional<std::uint32_t>(0xC0E0FF));
+  // A second result step gives the same grid.
+  toets(Qt::Key_U, Qt::AltModifier);
+  for (int i = 0; i < rijen.size(); ++i)
+    QCOMPARE(Rij(grid, i + 1), rijen.at(i));
+}
+
+// After a result step the next Klaar puts the grid back in pair order and
+// gives every pair its own points.
+void TestFrmZemlo06::klaarAfterResultKeepsPairs() {
+  schrijf(kAvond);
+  auto *w = open();
+  QVERIFY(w);
+  klik(w->cmdUitslag);
+  const platform::GridModel &grid = *w->msfgResultaat->model();
+  QCOMPARE(grid.textMatrix(1, 0), QString("1"));
+  QCOMPARE(grid.textMatrix(1, 1).left(2), QString("6."));
+  // Board 6 again, with other scores.
+  klik(w->cmdSpel[6]);
+  QVERIFY(!w->cmdUitslag->isEnabled());
+  QTest::keyClick(w->txtScoreNZ[2], Qt::Key_A, Qt::ControlModifier);
+  QTest::mouseClick(w->txtScoreNZ[2], Qt::LeftButton);
+  QTest::keyClick(w->txtScoreNZ[2], Qt::Key_A, Qt::ControlModifier);
+  typ("170");
+  toets(Qt::Key_Return);
+  QCOMPARE(focus(), w->cmdSpelKlaar);
+  toets(Qt::Key_K);
+  QCOMPARE(grid.rows(), 8);
+  QCOMPARE(Rij(grid, 6), QString("6|6.  Kk -  Ll |3|0|4|2|2|0||"));
+  QCOMPARE(Rij(grid, 5), QString("5|5.  Ii -  Jj |1|1|2|2|2|4||"));
+  QVERIFY(w->cmdUitslag->isEnabled());
+}
+
+// With a result window, the result step hands it the ranked grid and the
+// players; when it closes the window is used again without scoring anew.
+void TestFrmZemlo06::resultWindowHandBack() {
+  QStringList gelezen;
+  QStringList spelers;
+  registerWindow("frmZemlo08", [&gelezen, &spelers] {
+    auto *uitslag = new ZemloWindow("frmZemlo08");
+    auto *w = qobject_cast<frmZemlo06 *>(findWindow("frmZemlo06"));
+    for (int r = 0; r < w->msfgResultaat->model()->rows(); ++r)
+      gelezen.append(Rij(*w->msfgResultaat->model(), r));
+    spelers = w->lstVoorMail;
+    return uitslag;
+  });
+  schrijf(kAvond);
+  auto *w = open();
+  QVERIFY(w);
+  klik(w->cmdUitslag);
+  auto *uitslag = findWindow("frmZemlo08");
+  QVERIFY(uitslag);
+  QCOMPARE(BAS_Zemlo::iVanForm, 6);
+  QVERIFY(!w->isEnabled());
+  QVERIFY(w->msfgResultaat->isHidden());
+  QCOMPARE(gelezen.size(), 8);
+  QCOMPARE(gelezen.at(1), QString("1|6.  Kk -  Ll [6]|3|0|4|2|2|4|15|62.50%"));
+  QCOMPARE(spelers.size(), 12);
+  QCOMPARE(bestand(), Regels(Kop() + kAvond));
+
+  uitslag->closeWindow();
+  testing::flushDeletes();
+  QVERIFY(w->isEnabled());
+  QCOMPARE(BAS_Zemlo::iVanForm, 0);
+  QVERIFY(w->msfgResultaat->isVisible());
+  QVERIFY(w->cmdUitslag->isEnabled());
+  // The ranked grid stays, without totals and percentages.
+  QCOMPARE(Rij(*w->msfgResultaat->model(), 1), QString("1|6.  Kk -  Ll [6]|3|0|4|2|2|4||"));
+  QCOMPARE(w->intSpelNummer, 0);
+}
+
+// Results files edited by hand are read as far as they make sense and never
+// written back with less than they held.
+void TestFrmZemlo06::badResultsFiles_data() {
+  QTest::addColumn<QStringList>("regels");
+  QTest::addColumn<QList<int>>("klaar");
+  QTest::newRow("out of order") << QStringList{kAvond.at(4), kAvond.at(0), kAvond.at(2)}
+                                << QList<int>{1, 3, 5};
+  QTest::newRow("boards beyond the evening")
+      << QStringList{kAvond.at(0), "07*1|2|||420|-420|4|0", "100*1|2|||420|-420|4|0"}
+      << QList<int>{1};
+  QTest::newRow("fewer rows than tables")
+      << QStringList{"01*1|2|||420|-420|4|0@3|6|||-100|100|1|3", kAvond.at(1)} << QList<int>{2};
+  QTest::newRow("more rows than tables")
+      << QStringList{kAvond.at(0) + "@5|4|||-100|100|1|3", kAvond.at(1)} << QList<int>{2};
+  QTest::newRow("not scores") << QStringList{"01*1|2|||4x0|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|"
+                                             "100|1|3",
+                                             kAvond.at(1),
+                                             "03*1|6|||-50|abc|0|4@3|4|||620|-620|4|"
+                                             "0@5|2|||170|-170|2|2"}
+                              << QList<int>{2};
+  QTest::newRow("the same board twice")
+      << QStringList{kAvond.at(0), kAvond.at(0), kAvond.at(1)} << QList<int>{1, 2};
+  QTest::newRow("pairs of another table")
+      << QStringList{"01*1|4|||420|-420|4|0@3|6|||-100|100|1|3@5|2|||-100|100|1|3"} << QList<int>{};
+  QTest::newRow("garbage") << QStringList{"", "Uitslag", "**", "@@@", "1*", "01*|||||||"}
+                           << QList<int>{};
+}
+
+void TestFrmZemlo06::badResultsFiles() {
+  QFETCH(QStringList, regels);
+  QFETCH(QList<int>, klaar);
+  schrijf(regels);
+  auto *w = open();
+  QVERIFY(w);
+  QVERIFY(meldingen().isEmpty());
+  for (int b = 1; b <= 6; ++b)
+    QCOMPARE(w->model()->IsKlaar(b), klaar.contains(b));
+  QCOMPARE(w->intSpelNummer, w->model()->VolgendOnafgemaakt());
+  QStringList ongelezen;
+  for (const int i : w->model()->OngelezenRegels())
+    ongelezen.append(w->model()->Regels().at(i));
+  klik(w->cmdTerug);
+  QCOMPARE(bestand(), Regels(Kop() + regels));
+
+  // Finishing the other boards keeps every line that was not read.
+  w = open();
+  QVERIFY(w);
+  toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  klik(w->cmdVulAllesIn);
+  klik(w->cmdTerug);
+  const QStringList na = QString::fromLatin1(bestand()).split("\r\n");
+  QVERIFY(na.size() >= Kop().size() + regels.size());
+  for (const QString &r : ongelezen)
+    QVERIFY2(na.contains(r), qPrintable(r));
+}
+
+// An evening that cannot be opened says so, closes at once and leaves its
+// results file as it was.
+void TestFrmZemlo06::cannotOpen_data() {
+  QTest::addColumn<QString>("fout");
+  QTest::addColumn<QString>("melding");
+  QTest::newRow("no group file") << "groep"
+                                 << "Bestand <08-11-2023 Groep A> niet gevonden.";
+  QTest::newRow("no schema")
+      << "schema"
+      << "Bestand <schema/10/06 Paren 03 Ronden Mitchell.txt> niet gevonden.";
+  QTest::newRow("not a schema")
+      << "geen schema"
+      << "Het bestand schema/10/06 Paren 03 Ronden Mitchell.txt is onvolledig of beschadigd.\nHet "
+         "kan niet worden gebruikt.";
+  QTest::newRow("header beyond the schema")
+      << "kop"
+      << "Het bestand invoer/" + kInvoer +
+             " is onvolledig of beschadigd.\nHet kan niet worden gebruikt.";
+  QTest::newRow("header cut short") << "kort"
+                                    << "Het bestand invoer/" + kInvoer +
+                                           " is onvolledig of beschadigd.\nHet kan niet "
+                                           "worden gebruikt.";
+}
+
+void TestFrmZemlo06::cannotOpen() {
+  QFETCH(QString, fout);
+  QFETCH(QString, melding);
+  QByteArray inhoud = Regels(Kop("Geen", "2023-11-08 Groep A Uitslag") + kAvond.mid(0, 2));
+  if (fout == "kop")
+    inhoud.replace("\r\nGeen\r\n3\r\n", "\r\nGeen\r\n4\r\n");
+  if (fout == "kort")
+    inhoud = "08-11-2023 Groep A Uitslag\r\n6\r\nGeen\r\n";
+  m_map->write("invoer/" + kInvoer, inhoud);
+  if (fout != "groep")
+    m_map->write("groepen/08-11-2023 Groep A.txt", kGroep);
+  if (fout == "geen schema")
+    m_map->write("schema/10/" + kSchemaNaam + ".txt", "Mitchell\r\n1 2 3\r\n");
+  else if (fout != "schema")
+    m_map->write("schema/10/" + kSchemaNaam + ".txt", kSchema);
+  open();
+  testing::flushDeletes();
+  QVERIFY(!m_w);
+  QCOMPARE(meldingen(), QStringList{melding});
+  QVERIFY(m_main->isEnabled());
+  QCOMPARE(bestand(), inhoud);
+}
+
+// A results file that cannot be written: the window says so and stays open
+// with what it holds.
+void TestFrmZemlo06::unwritableFileKeepsWindow() {
+  schrijf(kAvond.mid(0, 1));
+  auto *w = open();
+  QVERIFY(w);
+  QFile::remove(m_map->path("invoer/" + kInvoer));
+  QVERIFY(QDir().mkpath(m_map->path("invoer/" + kInvoer))); // a folder in its place
+  klik(w->cmdTerug);
+  QCOMPARE(meldingen(), QStringList{"Het bestand invoer/" + kInvoer +
+                                    " kan niet worden opgeslagen.\nControleer de schijf en "
+                                    "probeer het opnieuw."});
+  QVERIFY(m_w);
+  QVERIFY(w->isVisible());
+  QVERIFY(!m_main->isEnabled());
+  QDir(m_map->path("invoer/" + kInvoer)).removeRecursively();
+  klik(w->cmdTerug);
+  QVERIFY(meldingen().isEmpty());
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));
+}
+
+// Ctrl+Shift+T shows and hides the sample fill, which fills only the boards
+// that are not finished.
+void TestFrmZemlo06::sampleFill() {
+  schrijf(kAvond.mid(2, 1));
+  auto *w = open();
+  QVERIFY(w);
+  QVERIFY(w->cmdVulAllesIn->isHidden());
+  toets(Qt::Key_T, Qt::ControlModifier);
+  toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+  QVERIFY(w->cmdVulAllesIn->isHidden());
+  toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(w->cmdVulAllesIn->isVisible());
+  toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(w->cmdVulAllesIn->isHidden());
+  toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  klik(w->cmdVulAllesIn);
+  QVERIFY(w->cmdVulAllesIn->isHidden());
+  QVERIFY(w->model()->AlleKlaar());
+  QCOMPARE(w->model()->Regels().at(0), kAvond.at(2));
+  QCOMPARE(w->windowTitle(), QString("Invoer scores per spel (08-11-2023 Groep A)"));
+  QCOMPARE(w->intSpelNummer, 0);
+  QVERIFY(w->cmdUitslag->isEnabled());
+  const QStringList scores{"100", "110", "-90", "-120", "-100", "80", "200", "300", "-110", "120"};
+  for (const scoring::SpelRij &r : w->model()->Rijen(1))
+    QVERIFY(scores.contains(r.scoreNZ));
+
+  // A board with a score typed in it is left as it is.
+  klik(w->cmdSpel[2]);
+  klik(w->cmdWisSpel);
+  typ("42");
+  toets(Qt::Key_Return);
+  toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  klik(w->cmdVulAllesIn);
+  QCOMPARE(w->intSpelNummer, 2);
+  QVERIFY(!w->model()->IsKlaar(2));
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(w->txtScoreNZ[1]->text(), QString());
+}
+
+// Start in the preparation window opens the entry per board, and Back there
+// returns to the preparation window.
+void TestFrmZemlo06::openedThroughPreparation() {
+  m_map->write("groepen/08-11-2023 Groep A.txt", kGroep);
+  m_map->write("schema/10/" + kSchemaNaam + ".txt", kSchema);
+  QDir().mkpath(m_map->path("invoer"));
+  m_main->cmdInVoerScores->click();
+  auto *prep = findWindow("frmZemlo04");
+  QVERIFY(prep);
+  QVERIFY(QTest::qWaitForWindowExposed(prep));
+  const auto kies = [prep](const char *lijst, const QString &tekst) {
+    auto *l = prep->findChild<QListWidget *>(lijst);
+    const auto items = l->findItems(tekst, Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items.first()).center());
+  };
+  kies("lstGroepBestand", "08-11-2023 Groep A");
+  // Three rounds of two boards.
+  auto *ronden = prep->findChild<QScrollBar *>("vscrRonden");
+  auto *spellen = prep->findChild<QScrollBar *>("vscrSpellen");
+  while (prep->findChild<QLineEdit *>("txtRonden")->text() != "3")
+    ronden->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  while (prep->findChild<QLineEdit *>("txtSpellen")->text() != "2")
+    spellen->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  kies("lstSchema", kSchemaNaam);
+  prep->findChild<QRadioButton *>("optInvoer0")->click();
+  prep->findChild<QPushButton *>("cmdStart")->click();
+  QApplication::processEvents();
+  m_w = qobject_cast<frmZemlo06 *>(findWindow("frmZemlo06"));
+  QVERIFY(m_w);
+  QVERIFY(!prep->isEnabled());
+  QCOMPARE(m_w->intSpelNummer, 1);
+  QCOMPARE(m_w->windowTitle(), QString("Invoer scores per spel (08-11-2023 Groep A)"));
+  klik(m_w->cmdTerug);
+  testing::flushDeletes();
+  QVERIFY(!m_w);
+  QVERIFY(prep->isEnabled());
+  QCOMPARE(bestand(), Regels(Kop()));
+}
+
+#include "entry_window_test.moc"
+ZEMLO_TEST_CLASS(TestFrmZemlo06)
