@@ -1,0 +1,108 @@
+// The number rules: val reads the number at the start of any text, rounding
+// goes half to even, and the plain decimal form of a number is short, has no
+// exponent, and reads back as that number.
+#include "fuzzsupport.h"
+#include "pending.h"
+
+#include "platform/numbers.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+
+using namespace platform;
+
+namespace {
+
+// Only an optional "-", digits and at most one "."; no leading "0." and at
+// least one digit; at most 15 digits from the first to the last that is not 0.
+bool plainForm(const QString &s) {
+  qsizetype i = s.startsWith(u'-') ? 1 : 0;
+  if (s.mid(i).startsWith(QStringLiteral("0.")))
+    return false;
+  int digits = 0;
+  int points = 0;
+  qsizetype first = -1, last = -1;
+  for (; i < s.size(); ++i) {
+    const char16_t c = s[i].unicode();
+    if (c == u'.') {
+      ++points;
+    } else if (c >= u'0' && c <= u'9') {
+      ++digits;
+      if (c != u'0') {
+        if (first < 0)
+          first = i;
+        last = i;
+      }
+    } else {
+      return false;
+    }
+  }
+  if (points > 1 || digits == 0 || s.endsWith(u'.'))
+    return false;
+  if (first < 0)
+    return s == u"0";
+  int significant = 0;
+  for (qsizetype j = first; j <= last; ++j)
+    if (s[j] != u'.')
+      ++significant;
+  return significant <= 15;
+}
+
+void checkPlain(double x) {
+  const QString s = plainDecimal(x);
+  if (!std::isfinite(x)) {
+    FUZZ_CHECK(s == u"0");
+    return;
+  }
+  FUZZ_CHECK(vbStr(x) == (s.startsWith(u'-') ? s : u' ' + s));
+  const double a = std::fabs(x);
+  if (!kPlainDecimalWhole && a != 0 && (a < 1e-5 || a >= 1e15))
+    return;
+  FUZZ_CHECK(plainForm(s));
+  // 15 significant digits are within 5e-15 of the number; reading rounds once more.
+  const double back = val(s);
+  FUZZ_CHECK(std::fabs(back - x) <= 1e-14 * a + DBL_TRUE_MIN);
+}
+
+void checkRound(double x) {
+  const std::int64_t r = roundHalfEven(x);
+  if (!std::isfinite(x)) {
+    FUZZ_CHECK(r == 0);
+    return;
+  }
+  if (std::fabs(x) > 9e15)
+    return; // beyond the whole numbers that a double holds exactly
+  const double d = static_cast<double>(r) - x;
+  FUZZ_CHECK(std::fabs(d) <= 0.5);
+  if (std::fabs(d) == 0.5)
+    FUZZ_CHECK(r % 2 == 0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+  const QString text = fuzz::text(bytes);
+
+  const double v = val(text);
+  // A text that starts with no number (after blanks and tabs) reads as 0.
+  qsizetype i = 0;
+  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+    ++i;
+  const char16_t c = i < text.size() ? text[i].unicode() : 0;
+  if (!((c >= u'0' && c <= u'9') || c == u'-' || c == u'+' || c == u'.'))
+    FUZZ_CHECK(v == 0);
+  FUZZ_CHECK(!std::isnan(v));
+  checkRound(v);
+  checkPlain(v);
+
+  // The raw bytes as doubles: every finite value, however large or small.
+  for (size_t at = 0; at + sizeof(double) <= size; at += sizeof(double)) {
+    double x;
+    std::memcpy(&x, data + at, sizeof x);
+    checkRound(x);
+    checkPlain(x);
+  }
+  return 0;
+}
