@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QTranslator>
 
 #include <cmath>
 
@@ -33,6 +35,24 @@ void ZetFocus(QWidget *frm, QWidget *ctl) {
     if (w->isHidden())
       return;
   ctl->setFocus(Qt::OtherFocusReason);
+}
+
+void ZetQtTaal(int iTaal) {
+  static QTranslator *vertaler = nullptr;
+  if (vertaler) {
+    QCoreApplication::removeTranslator(vertaler);
+    delete vertaler;
+    vertaler = nullptr;
+  }
+  const QString taal = iTaal == 11 ? QStringLiteral("en") : QStringLiteral("nl");
+  auto *nieuw = new QTranslator;
+  if (!nieuw->load(QStringLiteral("qtbase_") + taal,
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete nieuw;
+    return;
+  }
+  QCoreApplication::installTranslator(nieuw);
+  vertaler = nieuw;
 }
 
 QFont MeetFont(double pointSize) {

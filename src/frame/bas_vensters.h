@@ -25,6 +25,11 @@ void ZetFocus(QWidget *frm, QWidget *ctl);
 void GridKolomBreedte(platform::GridView *grid, double pointSize = 0);
 void GridKolomBreedte(platform::GridModel &grid, double pointSize = 0);
 
+// Qt's own texts (the Yes and No of a message box, the print dialog) in the
+// language iTaal, from Qt's translations, as on a system of that language.
+// Called again, it replaces the earlier language.
+void ZetQtTaal(int iTaal);
+
 // The measuring font: a copy of the main window's font.
 QFont MeetFont(double pointSize = 0);
 

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QHash>
 
-
 static void initTextResources() { Q_INIT_RESOURCE(texts); }
 
 namespace BAS_Zemlo {
@@ -57,12 +56,12 @@ QString Tekst(int iIndex) {
 
 int KiesTaal(const QString &programFolder) {
   const QString path = programFolder + QStringLiteral("/taal.txt");
-  const QString line = BestandBestaat(path) == 1 ? platform::readFirstLine(path)
-                                                 : QStringLiteral("10");
+  const QString line =
+      BestandBestaat(path) == 1 ? platform::readFirstLine(path) : QStringLiteral("10");
   const double value = platform::val(line);
-  if (value >= 10 && value <= 11)
-    return static_cast<int>(platform::roundHalfEven(value));
-  return 10;
+  if (value < 10 || value > 11)
+    return 10;
+  return platform::toIntInRange(value, 10, 11).value_or(10);
 }
 
 QString Pad(const QString &relative) {
@@ -107,9 +106,9 @@ QString ZoekBestand(const QString &sPad) {
   return ZoekBestand(sPad.left(slash), sPad.mid(slash + 1));
 }
 
-void SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,
+bool SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,
                 const QString &sBestand) {
-  platform::writeProfileString(sSectie, sSleutel, sWaarde, sBestand);
+  return platform::writeProfileString(sSectie, sSleutel, sWaarde, sBestand);
 }
 
 void LeesIni(const QString &sSectie, const QString &sSleutel, const QString &sBestand) {

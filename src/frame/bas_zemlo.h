@@ -1,10 +1,10 @@
 #pragma once
 // The state that every window shares, and the shared routines.
 #include <QDate>
-#include <array>
 #include <QString>
-#include <optional>
 #include <QStringList>
+#include <array>
+#include <optional>
 
 namespace BAS_Zemlo {
 
@@ -26,7 +26,7 @@ inline QString sStilzitTekst;   // short label of the sit-out pair
 inline QString sVerbodenTekens; // characters refused in names and file names
 inline QString sEigenEmailAdres;
 inline QString sNaamVoorEmail;
-inline int bMailTxtFout = 0;    // -1 when MAIL.TXT was missing or damaged
+inline int bMailTxtFout = 0; // -1 when MAIL.TXT was missing or damaged
 inline long lMailFout = 0;
 inline QString sMailFout;
 // MAIL.TXT as read: its non-blank lines, and the nine items of each provider.
@@ -57,8 +57,11 @@ QString ZoekBestand(const QString &sMap, const QString &sNaam);
 // The same for a whole path: the folder as given, the file name matched.
 QString ZoekBestand(const QString &sPad);
 
-void SchrijfIni(const QString &sSectie, const QString &sSleutel,
-                const QString &sWaarde, const QString &sBestand);
+// Writes one key of a profile file, the value on one line. False when the
+// file could not be written, or exists and could not be read (it is then
+// left as it was).
+bool SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,
+                const QString &sBestand);
 // Leaves the value in sIniWaarde.
 void LeesIni(const QString &sSectie, const QString &sSleutel, const QString &sBestand);
 

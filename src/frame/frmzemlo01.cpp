@@ -3,7 +3,7 @@
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/updatecheck.h"
-#include "platform/units.h"
+#include "frame/vensterhulp.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +12,6 @@
 #include <QScreen>
 
 using namespace BAS_Zemlo;
-using platform::twipsToPixels;
 
 namespace {
 
@@ -64,37 +63,26 @@ frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
-  setFixedSize(twipsToPixels(6300), twipsToPixels(7800));
+  setFixedSize(venster::twips(6300), venster::twips(7800));
 
   auto button = [this](const char *name, int top) {
-    auto *b = new QPushButton(this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(twipsToPixels(1650), twipsToPixels(top), twipsToPixels(3000),
-                   twipsToPixels(450));
-    return b;
+    return venster::maakKnop(this, name, venster::twips(1650, top, 3000, 450));
   };
-  picBack = new QLabel(this);
-  picBack->setObjectName(QStringLiteral("picBack"));
-  picBack->setGeometry(0, twipsToPixels(1050), twipsToPixels(5700), twipsToPixels(1200));
+  picBack = venster::maakLabel(this, "picBack", venster::twips(0, 1050, 5700, 1200));
   picBack->setStyleSheet(QStringLiteral("background-color: #0b6b3a; border-radius: 6px;"));
-  picZem = new QLabel(this);
-  picZem->setObjectName(QStringLiteral("picZem"));
-  picZem->setGeometry(0, twipsToPixels(1110), 240, 70);
+  picZem = venster::maakLabel(this, "picZem", QRect(0, venster::twips(1110), 240, 70));
   picZem->setPixmap(suitsPicture());
   picZem->setStyleSheet(QStringLiteral("background: white; border-radius: 6px;"));
-  lblZemlo = new QLabel(this);
-  lblZemlo->setObjectName(QStringLiteral("lblZemlo"));
+  lblZemlo = venster::maakLabel(this, "lblZemlo", QRect());
   lblZemlo->setAlignment(Qt::AlignCenter);
   QFont big = font();
   big.setPointSize(24);
   big.setBold(true);
   lblZemlo->setFont(big);
-  lblZemlo->resize(twipsToPixels(4500), twipsToPixels(700));
-  cmdDownLoad = new QPushButton(this);
-  cmdDownLoad->setObjectName(QStringLiteral("cmdDownLoad"));
+  lblZemlo->resize(venster::twips(4500), venster::twips(700));
+  cmdDownLoad = venster::maakKnop(this, "cmdDownLoad", venster::twips(0, 2400, 540, 480));
   cmdDownLoad->setIcon(downloadPicture());
   cmdDownLoad->setIconSize(QSize(24, 24));
-  cmdDownLoad->setGeometry(0, twipsToPixels(2400), twipsToPixels(540), twipsToPixels(480));
 
   cmdNamenInvoeren = button("cmdNamenInvoeren", 3000);
   cmdGroepenMaken = button("cmdGroepenMaken", 3550);
@@ -105,19 +93,11 @@ frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
   for (QPushButton *b : {cmdNamenInvoeren, cmdGroepenMaken, cmdInVoerScores, cmdAfsluiten})
     b->setVisible(false);
 
-  lblVersie = new QLabel(this);
-  lblVersie->setObjectName(QStringLiteral("lblVersie"));
-  lblVersie->setGeometry(twipsToPixels(150), twipsToPixels(7200), twipsToPixels(3000),
-                         twipsToPixels(300));
-  lblCopyRight = new QLabel(this);
-  lblCopyRight->setObjectName(QStringLiteral("lblCopyRight"));
-  lblCopyRight->setGeometry(twipsToPixels(3150), twipsToPixels(7200), twipsToPixels(3000),
-                            twipsToPixels(300));
+  lblVersie = venster::maakLabel(this, "lblVersie", venster::twips(150, 7200, 3000, 300));
+  lblCopyRight = venster::maakLabel(this, "lblCopyRight", venster::twips(3150, 7200, 3000, 300));
   lblCopyRight->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  cmdSetfocus = new QPushButton(this);
-  cmdSetfocus->setObjectName(QStringLiteral("cmdSetfocus"));
-  cmdSetfocus->resize(10, 10);
+  cmdSetfocus = venster::maakKnop(this, "cmdSetfocus", QRect(0, 0, 10, 10));
 
   connect(cmdNamenInvoeren, &QPushButton::clicked, this,
           [this] { openTask(QStringLiteral("frmZemlo02"), false); });
@@ -159,8 +139,9 @@ void frmZemlo01::setDownloadAction(std::function<void(frmZemlo01 *)> action) {
 void frmZemlo01::Form_Load() {
   sIniPad = Pad(QStringLiteral("standaard.ini"));
   // The focus sink lies outside the window's visible area.
-  cmdSetfocus->move(width() + twipsToPixels(100), 0);
+  cmdSetfocus->move(width() + venster::twips(100), 0);
   iTaal = KiesTaal(sProgrammaMap);
+  ZetQtTaal(iTaal);
   if (gMailTxtReader)
     gMailTxtReader(this);
   sStilzitTekst = Tekst(101);
@@ -170,7 +151,7 @@ void frmZemlo01::Form_Load() {
   sVerbodenTekens = Tekst(43) + u'"';
   lblVersie->setText(Tekst(3) + QStringLiteral(": ") + QStringLiteral(ZEMLO_VERSION));
 
-  lblZemlo->move(centred(width(), lblZemlo->width()), twipsToPixels(300));
+  lblZemlo->move(centred(width(), lblZemlo->width()), venster::twips(300));
   picBack->move(centred(width(), picBack->width()), picBack->y());
   picZem->move(centred(width(), picZem->width()), picZem->y());
   cmdDownLoad->move(picZem->x(), cmdDownLoad->y());
@@ -187,10 +168,7 @@ void frmZemlo01::Form_Load() {
     MaakPad(path);
   }
 
-  if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.x() + centred(area.width(), width()), area.y() + centred(area.height(), height()));
-  }
+  venster::centreer(this);
 }
 
 void frmZemlo01::Form_Activate() {

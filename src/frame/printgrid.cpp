@@ -1,7 +1,7 @@
 #include "frame/printgrid.h"
 
-#include "frame/vensterhulp.h"
 #include "frame/bas_zemlo.h"
+#include "frame/vensterhulp.h"
 #include "platform/clock.h"
 #include "platform/grid.h"
 #include "platform/messagebox.h"
@@ -28,9 +28,9 @@ constexpr long kHidePrintToFile = 0x100000;
 // Positions and sizes on paper are in twips.
 constexpr double kTwipsPerInch = 1440;
 constexpr double kTwipsPerPoint = 20;
-constexpr double kEdge = 400;      // left edge of the table, top of every page
-constexpr double kCellExtra = 32;  // added to every row's height
-constexpr double kCellInset = 32;  // left-aligned text stands this far inside its box
+constexpr double kEdge = 400;     // left edge of the table, top of every page
+constexpr double kCellExtra = 32; // added to every row's height
+constexpr double kCellInset = 32; // left-aligned text stands this far inside its box
 constexpr double kWidthFactor = 1.1;
 constexpr int kBottomMargin = 800;
 constexpr double kFooterPoints = 8;
@@ -177,20 +177,21 @@ private:
       m_painter.setBrush(Qt::NoBrush);
       m_painter.drawRect(QRectF(x, m_y, width, height + kCellExtra));
 
+      // On paper only centre-centre is centred, and only right-top,
+      // right-centre and general are right; every other alignment prints at
+      // the box's left edge.
       double tx = x + kCellInset;
       const int a = cell.alignment;
-      if (a == platform::AlignCenterTop || a == platform::AlignCenterCenter ||
-          a == platform::AlignCenterBottom)
+      if (a == platform::AlignCenterCenter)
         tx = x + width / 2 - m_metrics.horizontalAdvance(cell.text) / 2;
       else if (a == platform::AlignRightTop || a == platform::AlignRightCenter ||
-               a == platform::AlignRightBottom || a == platform::AlignGeneral)
+               a == platform::AlignGeneral)
         tx = x + width - m_metrics.horizontalAdvance(cell.text + u'w');
       const double ty = m_y + (height - m_metrics.height()) / 2 + kCellExtra / 2;
 
       // Every cell in its own text colour, so that the header's colour does
       // not carry over into the rows under it.
-      m_painter.setPen(cell.foreColor ? venster::kleur(*cell.foreColor)
-                                      : QColor(Qt::black));
+      m_painter.setPen(cell.foreColor ? venster::kleur(*cell.foreColor) : QColor(Qt::black));
       m_painter.drawText(QPointF(tx, ty + m_metrics.ascent()), cell.text);
       x += width;
     }
@@ -215,8 +216,8 @@ private:
     m_painter.setFont(small);
     m_painter.setPen(Qt::black);
     m_y += metrics.height(); // the empty line
-    const QString footer = BAS_Zemlo::Tekst(1) + QStringLiteral("  ") +
-                           QString::number(platform::today().year());
+    const QString footer =
+        BAS_Zemlo::Tekst(1) + QStringLiteral("  ") + QString::number(platform::today().year());
     m_painter.drawText(QPointF(kEdge, m_y + metrics.ascent()), footer);
   }
 
@@ -260,8 +261,7 @@ bool KiesPrinter(QWidget *frm, long lVlaggen) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-void PrintGrid(platform::GridModel &grid, const QString &sTitel, int bTitelPerPagina,
-               int &iMarge) {
+void PrintGrid(platform::GridModel &grid, const QString &sTitel, int bTitelPerPagina, int &iMarge) {
   iMarge = kBottomMargin;
   QPrinter &printer = thePrinter();
   printer.setFullPage(true); // positions are measured from the paper's edges

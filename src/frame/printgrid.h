@@ -18,8 +18,7 @@ bool KiesPrinter(QWidget *frm, long lVlaggen);
 // page is printed in landscape, and drawn smaller when even that is too narrow.
 // iMarge is set to the bottom margin, 800 twips. A printer that cannot print
 // gives an information box.
-void PrintGrid(platform::GridModel &grid, const QString &sTitel, int bTitelPerPagina,
-               int &iMarge);
+void PrintGrid(platform::GridModel &grid, const QString &sTitel, int bTitelPerPagina, int &iMarge);
 
 // For tests: the print dialog is not shown; each KiesPrinter call takes the
 // next answer (true: print, false: cancel) and the printer writes a PDF file.

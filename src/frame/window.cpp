@@ -92,8 +92,8 @@ bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
   // then it goes to the focus again, not to a parent of the last receiver.
   auto *key = static_cast<QKeyEvent *>(event);
   const bool travelling = event == m_lastKey.event && m_lastKey.receiver &&
-                          widget->isAncestorOf(m_lastKey.receiver) &&
-                          key->key() == m_lastKey.key && key->modifiers() == m_lastKey.modifiers;
+                          widget->isAncestorOf(m_lastKey.receiver) && key->key() == m_lastKey.key &&
+                          key->modifiers() == m_lastKey.modifiers;
   m_lastKey = {event, widget, key->key(), key->modifiers()};
   if (travelling)
     return false;

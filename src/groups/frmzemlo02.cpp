@@ -3,14 +3,15 @@
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/toetsen.h"
+#include "frame/vensterhulp.h"
+#include "groups/rasterrij.h"
 #include "groups/vensterhulp.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
-#include "platform/units.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,25 +21,19 @@
 
 using namespace BAS_Zemlo;
 using namespace groups;
-using platform::twipsToPixels;
-
-namespace {
-QRect twips(int left, int top, int width, int height) {
-  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-               twipsToPixels(height));
-}
-} // namespace
+using venster::maakKnop;
+using venster::maakLabel;
+using venster::twips;
 
 frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
-  setFixedSize(twipsToPixels(10200), twipsToPixels(7650));
+  setFixedSize(twips(10200), twips(7650));
 
   fraInvoer = new QGroupBox(this);
   fraInvoer->setObjectName(QStringLiteral("fraInvoer"));
   fraInvoer->setGeometry(twips(120, 90, 6300, 3750));
   for (int i = 0; i < 3; ++i) {
-    lblNaam[i] = new QLabel(fraInvoer);
-    lblNaam[i]->setObjectName(QStringLiteral("lblNaam(%1)").arg(i));
-    lblNaam[i]->setGeometry(twips(150, 420 + i * 450, 1500, 315));
+    static const char *const labels[3] = {"lblNaam(0)", "lblNaam(1)", "lblNaam(2)"};
+    lblNaam[i] = maakLabel(fraInvoer, labels[i], twips(150, 420 + i * 450, 1500, 315));
     txtNaam[i] = new QLineEdit(fraInvoer);
     txtNaam[i]->setObjectName(QStringLiteral("txtNaam(%1)").arg(i));
     txtNaam[i]->setGeometry(twips(1700, 390 + i * 450, 4400, 345));
@@ -49,23 +44,15 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
     chkTitel[i]->setObjectName(QStringLiteral("chkTitel(%1)").arg(i));
     chkTitel[i]->setGeometry(twips(1700 + i * 1300, 1770, 1250, 315));
   }
-  lblTitel = new QLabel(fraInvoer);
-  lblTitel->setObjectName(QStringLiteral("lblTitel"));
-  lblTitel->setGeometry(twips(4300, 1770, 1800, 315));
+  lblTitel = maakLabel(fraInvoer, "lblTitel", twips(4300, 1770, 1800, 315));
   lblTitel->setStyleSheet(QStringLiteral("color: #ff0000;"));
-  cmdToevoegen = new QPushButton(fraInvoer);
-  cmdToevoegen->setObjectName(QStringLiteral("cmdToevoegen"));
-  cmdToevoegen->setGeometry(twips(1700, 2250, 1700, 420));
-  lblNaamBestand = new QLabel(fraInvoer);
-  lblNaamBestand->setObjectName(QStringLiteral("lblNaamBestand"));
-  lblNaamBestand->setGeometry(twips(150, 3030, 1500, 315));
+  cmdToevoegen = maakKnop(fraInvoer, "cmdToevoegen", twips(1700, 2250, 1700, 420));
+  lblNaamBestand = maakLabel(fraInvoer, "lblNaamBestand", twips(150, 3030, 1500, 315));
   txtNaamBestand = new QLineEdit(fraInvoer);
   txtNaamBestand->setObjectName(QStringLiteral("txtNaamBestand"));
   txtNaamBestand->setGeometry(twips(1700, 3000, 2560, 345));
   txtNaamBestand->setMaxLength(100);
-  cmdOpslaan = new QPushButton(fraInvoer);
-  cmdOpslaan->setObjectName(QStringLiteral("cmdOpslaan"));
-  cmdOpslaan->setGeometry(twips(4400, 2962, 1700, 420));
+  cmdOpslaan = maakKnop(fraInvoer, "cmdOpslaan", twips(4400, 2962, 1700, 420));
 
   fraNamenBestand = new QGroupBox(this);
   fraNamenBestand->setObjectName(QStringLiteral("fraNamenBestand"));
@@ -76,9 +63,7 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
   chkSorteer = new QCheckBox(fraNamenBestand);
   chkSorteer->setObjectName(QStringLiteral("chkSorteer"));
   chkSorteer->setGeometry(twips(150, 2730, 3180, 315));
-  cmdWissen = new QPushButton(fraNamenBestand);
-  cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
-  cmdWissen->setGeometry(twips(150, 3150, 1700, 420));
+  cmdWissen = maakKnop(fraNamenBestand, "cmdWissen", twips(150, 3150, 1700, 420));
 
   namen.setRows(2);
   namen.setCols(5);
@@ -89,14 +74,10 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
   msfgNamen->setModel(&namen);
   msfgNamen->setGeometry(twips(120, 3960, 9960, 3000));
 
-  cmdTerug = new QPushButton(this);
-  cmdTerug->setObjectName(QStringLiteral("cmdTerug"));
-  cmdTerug->setGeometry(twips(8380, 7080, 1700, 420));
-  cmdSetfocus = new QPushButton(this);
-  cmdSetfocus->setObjectName(QStringLiteral("cmdSetfocus"));
-  cmdSetfocus->resize(10, 10);
+  cmdTerug = maakKnop(this, "cmdTerug", twips(8380, 7080, 1700, 420));
+  cmdSetfocus = maakKnop(this, "cmdSetfocus", QRect(0, 0, 10, 10));
 
-  lblTitel->setVisible(false);
+  lblTitel->setVisible(m_invoer.hint);
   cmdToevoegen->setEnabled(false);
   lblNaamBestand->setEnabled(false);
   txtNaamBestand->setEnabled(false);
@@ -136,10 +117,10 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
 }
 
 void frmZemlo02::Form_Load() {
-  neemIcoon(this);
+  venster::neemIcoon(this);
   setWindowTitle(Tekst(8));
-  centreer(this);
-  cmdSetfocus->move(width() + twipsToPixels(100), 0);
+  venster::centreer(this);
+  cmdSetfocus->move(width() + twips(100), 0);
 
   fraNamenBestand->setTitle(Tekst(9));
   cmdWissen->setText(u'&' + Tekst(10));
@@ -204,7 +185,7 @@ void frmZemlo02::lstNamenBestand_Click() {
   if (index < 0 || index >= m_bestanden.size())
     return;
   const LijstBestand gekozen = m_bestanden[index];
-  const auto bestand = leesNamenBestand(Pad(QStringLiteral("namen/")) + gekozen.bestand);
+  const auto bestand = leesNamenBestand(namenPad(gekozen.naam));
   if (!bestand) {
     // The file has gone since the list was filled.
     VulNamenBestanden();
@@ -236,9 +217,9 @@ void frmZemlo02::cmdToevoegen_Click() {
     box->clear();
   QString titel;
   if (chkTitel[0]->isChecked())
-    titel = chkTitel[0]->text();
+    titel = Tekst(20);
   if (chkTitel[1]->isChecked())
-    titel = chkTitel[1]->text();
+    titel = Tekst(21);
   namen.setTextMatrix(last, 1, titel);
   chkTitel[0]->setChecked(false);
   chkTitel[1]->setChecked(false);
@@ -249,30 +230,23 @@ void frmZemlo02::cmdToevoegen_Click() {
   ZetFocus(this, txtNaam[0]);
 }
 
+void frmZemlo02::toonInvoer() {
+  lblTitel->setVisible(m_invoer.hint);
+  cmdToevoegen->setEnabled(m_invoer.toevoegen);
+}
+
 void frmZemlo02::txtNaam_Change() {
-  const bool beide =
-      !txtNaam[0]->text().trimmed().isEmpty() && !txtNaam[1]->text().trimmed().isEmpty();
-  if (!beide) {
-    cmdToevoegen->setEnabled(false);
-    return;
-  }
-  const bool titel = chkTitel[0]->isChecked() || chkTitel[1]->isChecked();
-  lblTitel->setVisible(!titel);
-  cmdToevoegen->setEnabled(titel);
+  m_invoer.naWijziging(txtNaam[0]->text(), txtNaam[1]->text(),
+                       chkTitel[0]->isChecked() || chkTitel[1]->isChecked());
+  toonInvoer();
 }
 
 void frmZemlo02::chkTitel_Click(int index) {
   const int ander = 1 - index;
   if (chkTitel[index]->isChecked() && chkTitel[ander]->isChecked())
     chkTitel[ander]->setChecked(false); // runs the other box's handling first
-  const bool namenGetypt = !txtNaam[0]->text().isEmpty() && !txtNaam[1]->text().isEmpty();
-  if (namenGetypt && lblTitel->isVisible()) {
-    lblTitel->setVisible(false);
-    cmdToevoegen->setEnabled(true);
-  } else {
-    lblTitel->setVisible(true);
-    cmdToevoegen->setEnabled(false);
-  }
+  m_invoer.naTitelKlik(txtNaam[0]->text(), txtNaam[1]->text());
+  toonInvoer();
   ZetFocus(this, cmdSetfocus);
   if (txtNaam[0]->text().trimmed().isEmpty())
     ZetFocus(this, txtNaam[0]);
@@ -379,7 +353,7 @@ void frmZemlo02::txtNaam_KeyUp(int index) {
 void frmZemlo02::txtNaam_Edited(int index) {
   QLineEdit *box = txtNaam[index];
   const QString verboden = index == 2 ? verbodenInEmail() : verbodenInNaam();
-  if (telVerboden(box->text(), verboden) > telVerboden(m_vorige[index], verboden)) {
+  if (voegtVerbodenToe(m_vorige[index], box->text(), verboden)) {
     box->setText(m_vorige[index]);
     meldVerboden(verbodenTekst(), box);
   }
@@ -457,12 +431,7 @@ void frmZemlo02::cmdOpslaan_Click() {
   };
   // Names are told apart without regard to case: an existing list of the
   // same name is the file replaced.
-  QString bestandNaam = naam + QStringLiteral(".txt");
-  for (const LijstBestand &b : namenBestanden(false))
-    if (b.bestand.compare(bestandNaam, Qt::CaseInsensitive) == 0)
-      bestandNaam = b.bestand;
-  const QString basis = bestandNaam.left(bestandNaam.size() - 4);
-  if (BestandBestaat(namenPad(basis)) == 1) {
+  if (BestandBestaat(namenPad(naam)) == 1) {
     QString vraag = Tekst(26);
     vraag.replace(u'~', naam);
     if (!platform::question(this, caption(), vraag)) {
@@ -475,11 +444,10 @@ void frmZemlo02::cmdOpslaan_Click() {
   QStringList regels;
   for (int r = 0; r < namen.rows() - 1; ++r)
     regels.append(rijTekst(namen, r, 0, 4, QStringLiteral("|")));
-  if (!schrijfNamenBestand(basis, regels)) {
+  if (!schrijfNamenBestand(naam, regels)) {
     // Nothing is lost: the grid and the name stay for another try.
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', QStringLiteral("namen/") + basis +
-                                                                QStringLiteral(".txt")));
+    const QString bestand = QStringLiteral("namen/") + QFileInfo(namenPad(naam)).fileName();
+    platform::information(this, windowTitle(), QString(Tekst(181)).replace(u'~', bestand));
     msfgNamen->show();
     geefTerug();
     return;
@@ -523,7 +491,7 @@ bool frmZemlo02::txtNaamBestand_KeyPress(QKeyEvent *event) {
 
 void frmZemlo02::txtNaamBestand_Edited() {
   const QString verboden = sVerbodenTekens + QStringLiteral("|\r\n");
-  if (telVerboden(txtNaamBestand->text(), verboden) > telVerboden(m_vorigeBestand, verboden)) {
+  if (voegtVerbodenToe(m_vorigeBestand, txtNaamBestand->text(), verboden)) {
     txtNaamBestand->setText(m_vorigeBestand);
     meldVerboden(Tekst(43) + u'"', txtNaamBestand);
   }

@@ -2,6 +2,7 @@
 // The names window: opens, edits, sorts, saves and deletes the names files.
 #include "frame/window.h"
 #include "groups/namenbestand.h"
+#include "groups/nameninvoer.h"
 #include "platform/grid.h"
 
 #include <array>
@@ -51,6 +52,7 @@ private:
   void cmdToevoegen_Click();
   void chkTitel_Click(int index);
   void txtNaam_Change();
+  void toonInvoer();
   bool txtNaam_KeyPress(int index, QKeyEvent *event);
   bool txtNaam_KeyDown(int index, QKeyEvent *event);
   void txtNaam_KeyUp(int index);
@@ -67,6 +69,7 @@ private:
   void leegRaster();
   QString caption() const { return windowTitle(); }
 
+  groups::NamenInvoer m_invoer; // the title hint and Add
   QVector<groups::LijstBestand> m_bestanden;
   std::array<QString, 3> m_vorige;
   QString m_vorigeBestand;

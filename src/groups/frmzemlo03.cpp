@@ -3,13 +3,16 @@
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
+#include "frame/vensterhulp.h"
+#include "groups/rasterrij.h"
 #include "groups/vensterhulp.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
-#include "platform/units.h"
+#include "platform/textfile.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,31 +23,12 @@
 
 using namespace BAS_Zemlo;
 using namespace groups;
-using platform::twipsToPixels;
-
-namespace {
-QRect twips(int left, int top, int width, int height) {
-  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-               twipsToPixels(height));
-}
-
-int aantalLetters() { return 26; }
-} // namespace
+using venster::maakKnop;
+using venster::maakLabel;
+using venster::twips;
 
 frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
-  setFixedSize(twipsToPixels(12720), twipsToPixels(8520));
-  auto knop = [this](QWidget *parent, const char *name, const QRect &r) {
-    auto *b = new QPushButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(r);
-    return b;
-  };
-  auto label = [this](const char *name, const QRect &r) {
-    auto *l = new QLabel(this);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(r);
-    return l;
-  };
+  setFixedSize(twips(12720), twips(8520));
   auto lijstFrame = [&](QGroupBox *&frame, QListWidget *&lijst, QCheckBox *&sorteer,
                         QPushButton *&wis, const char *frameName, const char *lijstName,
                         const char *sorteerName, const char *wisName, int left) {
@@ -57,7 +41,7 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
     sorteer = new QCheckBox(frame);
     sorteer->setObjectName(QString::fromLatin1(sorteerName));
     sorteer->setGeometry(twips(150, 2220, 3300, 315));
-    wis = knop(frame, wisName, twips(150, 2580, 2500, 390));
+    wis = maakKnop(frame, wisName, twips(150, 2580, 2500, 390));
   };
   lijstFrame(fraNamenBestanden, lstNamenBestand, chkSorteerNamen, cmdWisNamen, "fraNamenBestanden",
              "lstNamenBestand", "chkSorteerNamen", "cmdWisNamen", 120);
@@ -75,25 +59,25 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
 
   const int rechts = 7620;
   for (int i = 0; i < 2; ++i) {
-    lblNaamNummer[i] = label(i == 0 ? "lblNaamNummer(0)" : "lblNaamNummer(1)",
-                             twips(rechts, 180 + i * 420, 900, 330));
-    lblNaam[i] =
-        label(i == 0 ? "lblNaam(0)" : "lblNaam(1)", twips(rechts + 900, 180 + i * 420, 4080, 330));
+    lblNaamNummer[i] = maakLabel(this, i == 0 ? "lblNaamNummer(0)" : "lblNaamNummer(1)",
+                                 twips(rechts, 180 + i * 420, 900, 330));
+    lblNaam[i] = maakLabel(this, i == 0 ? "lblNaam(0)" : "lblNaam(1)",
+                           twips(rechts + 900, 180 + i * 420, 4080, 330));
     lblNaam[i]->setFrameShape(QFrame::Panel);
     lblNaam[i]->setFrameShadow(QFrame::Sunken);
     lblNaam[i]->setStyleSheet(QStringLiteral("QLabel { background: white; }"));
     lblNaam[i]->setCursor(Qt::PointingHandCursor);
   }
-  cmdToevoegen = knop(this, "cmdToevoegen", twips(rechts, 1080, 2400, 400));
-  cmdStilzitter = knop(this, "cmdStilzitter", twips(rechts + 2580, 1080, 2400, 400));
-  cmdMaakLeeg = knop(this, "cmdMaakLeeg", twips(rechts, 1560, 2400, 400));
-  cmdAfdrukken = knop(this, "cmdAfdrukken", twips(rechts + 2580, 1560, 2400, 400));
+  cmdToevoegen = maakKnop(this, "cmdToevoegen", twips(rechts, 1080, 2400, 400));
+  cmdStilzitter = maakKnop(this, "cmdStilzitter", twips(rechts + 2580, 1080, 2400, 400));
+  cmdMaakLeeg = maakKnop(this, "cmdMaakLeeg", twips(rechts, 1560, 2400, 400));
+  cmdAfdrukken = maakKnop(this, "cmdAfdrukken", twips(rechts + 2580, 1560, 2400, 400));
 
-  lblNaamBestand = label("lblNaamBestand", twips(rechts, 2100, 1500, 315));
+  lblNaamBestand = maakLabel(this, "lblNaamBestand", twips(rechts, 2100, 1500, 315));
   txtNaamBestand = new QLineEdit(this);
   txtNaamBestand->setObjectName(QStringLiteral("txtNaamBestand"));
   txtNaamBestand->setGeometry(twips(rechts + 1530, 2070, 1400, 345));
-  lblGroepLetter = label("lblGroepLetter", twips(rechts + 3000, 2100, 1200, 315));
+  lblGroepLetter = maakLabel(this, "lblGroepLetter", twips(rechts + 3000, 2100, 1200, 315));
   txtGroepLetter = new QLineEdit(this);
   txtGroepLetter->setObjectName(QStringLiteral("txtGroepLetter"));
   txtGroepLetter->setGeometry(twips(rechts + 4200, 2070, 450, 345));
@@ -108,12 +92,12 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   vscrGroepLetter->setRange(-1, 27);
   vscrGroepLetter->setGeometry(twips(rechts + 4650, 2040, 270, 405));
 
-  cmdKalender = knop(this, "cmdKalender", twips(rechts, 2550, 2400, 400));
-  lblAanTalParen = label("lblAanTalParen", twips(rechts, 3060, 4980, 300));
+  cmdKalender = maakKnop(this, "cmdKalender", twips(rechts, 2550, 2400, 400));
+  lblAanTalParen = maakLabel(this, "lblAanTalParen", twips(rechts, 3060, 4980, 300));
   QFont vet = lblAanTalParen->font();
   vet.setBold(true);
   lblAanTalParen->setFont(vet);
-  lblKanNiet = label("lblKanNiet", twips(rechts + 2580, 2580, 2400, 345));
+  lblKanNiet = maakLabel(this, "lblKanNiet", twips(rechts + 2580, 2580, 2400, 345));
   lblKanNiet->setStyleSheet(QStringLiteral("color: #ff0000;"));
   lblKanNiet->setWordWrap(true);
 
@@ -126,16 +110,13 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   msfgGroepen->setModel(&groepen);
   msfgGroepen->setGeometry(twips(rechts, 3420, 4980, 4380));
 
-  cmdOpslaan = knop(this, "cmdOpslaan", twips(rechts, 7920, 2400, 420));
-  cmdTerug = knop(this, "cmdTerug", twips(rechts + 2580, 7920, 2400, 420));
-  cmdSetfocus = knop(this, "cmdSetfocus", QRect(0, 0, 10, 10));
+  cmdOpslaan = maakKnop(this, "cmdOpslaan", twips(rechts, 7920, 2400, 420));
+  cmdTerug = maakKnop(this, "cmdTerug", twips(rechts + 2580, 7920, 2400, 420));
+  cmdSetfocus = maakKnop(this, "cmdSetfocus", QRect(0, 0, 10, 10));
 
-  fraGroepBestanden->setEnabled(false);
-  for (QWidget *w : std::initializer_list<QWidget *>{
-           lblNaamBestand, txtNaamBestand, cmdToevoegen, cmdStilzitter, cmdMaakLeeg, cmdAfdrukken,
-           cmdKalender, cmdOpslaan, cmdWisNamen, cmdWisGroepen})
-    w->setEnabled(false);
-  lblKanNiet->setVisible(false);
+  cmdWisNamen->setEnabled(false);
+  cmdWisGroepen->setEnabled(false);
+  toon();
 
   connect(cmdTerug, &QPushButton::clicked, this, &ZemloWindow::closeWindow);
   connect(chkSorteerNamen, &QCheckBox::clicked, this, [this] {
@@ -162,7 +143,6 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   connect(vscrGroepLetter, &QScrollBar::valueChanged, this,
           [this](int value) { vscrGroepLetter_Change(value); });
   connect(cmdKalender, &QPushButton::clicked, this, [this] { cmdKalender_Click(); });
-  connect(txtNaamBestand, &QLineEdit::textChanged, this, [this] { werkOpslaanBij(); });
   connect(cmdOpslaan, &QPushButton::clicked, this, [this] { cmdOpslaan_Click(); });
   connect(cmdWisGroepen, &QPushButton::clicked, this, [this] { cmdWisGroepen_Click(); });
   connect(cmdWisNamen, &QPushButton::clicked, this, [this] { cmdWisNamen_Click(); });
@@ -171,10 +151,10 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
 
 void frmZemlo03::Form_Load() {
   m_laden = true;
-  neemIcoon(this);
+  venster::neemIcoon(this);
   setWindowTitle(Tekst(28));
-  centreer(this);
-  cmdSetfocus->move(width() + twipsToPixels(100), 0);
+  venster::centreer(this);
+  cmdSetfocus->move(width() + twips(100), 0);
 
   fraNamenBestanden->setTitle(Tekst(9));
   fraGroepBestanden->setTitle(Tekst(31));
@@ -194,19 +174,12 @@ void frmZemlo03::Form_Load() {
   cmdTerug->setText(u'&' + Tekst(11));
   chkSorteerNamen->setText(Tekst(12));
   chkSorteerGroepen->setText(Tekst(12));
-  lblAanTalParen->setText(QStringLiteral("0 ") + Tekst(32) + u' ' + Tekst(42));
+  // Each slot right of its heading.
   for (int i = 0; i < 2; ++i) {
-    leegSlot(i);
     const int links = lblNaamNummer[i]->x() + lblNaamNummer[i]->sizeHint().width() + 6;
     lblNaam[i]->setGeometry(links, lblNaam[i]->y(), msfgGroepen->geometry().right() - links + 1,
                             lblNaam[i]->height());
   }
-
-  lstGroepLetter.clear();
-  for (char16_t c = u'Z'; c >= u'A'; --c)
-    lstGroepLetter.append(QString(QChar(c)));
-  vscrGroepLetter->setValue(aantalLetters() - 1);
-  txtGroepLetter->setText(QStringLiteral("A"));
 
   // The letter box right of its label at the height of the date box, the
   // scroll bar right of the letter box.
@@ -224,16 +197,19 @@ void frmZemlo03::Form_Load() {
   VulNamenBestanden();
   VulGroepBestanden();
 
-  zetRij(namen, 0, {Tekst(16), standaardKop()[1], Tekst(14), Tekst(15), Tekst(137)});
+  zetRij(namen, 0, standaardKop());
   GridKolomBreedte(msfgNamen);
   zetRij(groepen, 0, {Tekst(16), Tekst(32)});
+  toon();
   GridKolomBreedte(msfgGroepen);
   m_laden = false;
 }
 
 void frmZemlo03::Form_Activate() {
-  if (!sKalenderDatum.isEmpty())
-    txtNaamBestand->setText(sKalenderDatum);
+  if (!sKalenderDatum.isEmpty()) {
+    samenstelling.datum = sKalenderDatum;
+    toon();
+  }
   ZetFocus(this, cmdSetfocus);
 }
 
@@ -248,6 +224,33 @@ bool frmZemlo03::eventFilter(QObject *watched, QEvent *event) {
   return ZemloWindow::eventFilter(watched, event);
 }
 
+// Shows the state of the composition: the slots, the group grid, the pair
+// count and its warning, and which buttons may be used.
+void frmZemlo03::toon() {
+  const Samenstelling &s = samenstelling;
+  for (int i = 0; i < 2; ++i)
+    lblNaam[i]->setText(s.vakken[i].naam);
+  s.vulGroepRaster(groepen);
+  lblAanTalParen->setText(aantalParenTekst(s.aantal()));
+  lblKanNiet->setVisible(s.kanNiet());
+  cmdKalender->setEnabled(s.kalenderMag());
+  cmdStilzitter->setEnabled(s.stilzitMag());
+  cmdMaakLeeg->setEnabled(s.aantal() >= 1);
+  cmdAfdrukken->setEnabled(s.aantal() >= 1);
+  cmdToevoegen->setEnabled(s.slotsVol());
+  fraGroepBestanden->setEnabled(s.namenGelezen());
+  const bool spelers = namen.rows() > 2;
+  lblNaamBestand->setEnabled(spelers);
+  txtNaamBestand->setEnabled(spelers);
+  txtNaamBestand->setText(s.datum);
+  txtGroepLetter->setText(s.letterTekst());
+  {
+    const QSignalBlocker blocker(vscrGroepLetter);
+    vscrGroepLetter->setValue(s.letter);
+  }
+  cmdOpslaan->setEnabled(s.magOpslaan());
+}
+
 void frmZemlo03::VulNamenBestanden() {
   const QSignalBlocker blocker(lstNamenBestand);
   lstNamenBestand->clear();
@@ -258,7 +261,7 @@ void frmZemlo03::VulNamenBestanden() {
   lstNamenBestand->setCurrentRow(-1);
   lstNamenBestand->clearSelection();
   for (int i = 0; i < m_namenBestanden.size(); ++i)
-    if (m_namenBestanden[i].bestand == m_namenBestand)
+    if (m_namenBestanden[i].naam.compare(m_namenBestand, Qt::CaseInsensitive) == 0)
       lstNamenBestand->setCurrentRow(i);
 }
 
@@ -272,245 +275,89 @@ void frmZemlo03::VulGroepBestanden() {
   lstGroepBestand->clearSelection();
 }
 
-void frmZemlo03::NummerNamen() {
-  for (int r = 1; r < namen.rows() - 1; ++r) {
-    namen.setTextMatrix(r, 0, QString::number(r));
-    platform::GridCell cell = namen.cell(r, 0);
-    cell.alignment = platform::AlignCenterCenter;
-    namen.setCell(r, 0, cell);
-  }
-  const bool spelers = namen.rows() > 2;
-  lblNaamBestand->setEnabled(spelers);
-  txtNaamBestand->setEnabled(spelers);
-  werkOpslaanBij();
-}
-
-void frmZemlo03::NummerGroepen() {
-  for (int r = 1; r < groepen.rows() - 1; ++r) {
-    groepen.setTextMatrix(r, 0, QString::number(r));
-    platform::GridCell cell = groepen.cell(r, 0);
-    cell.alignment = platform::AlignCenterCenter;
-    groepen.setCell(r, 0, cell);
-  }
-  groepen.setTextMatrix(groepen.rows() - 1, 0, QString());
-}
-
-// Save needs a date, at least one entry and a pair count that is right.
-void frmZemlo03::werkOpslaanBij() {
-  cmdOpslaan->setEnabled(!txtNaamBestand->text().trimmed().isEmpty() && aantalEntries() >= 1 &&
-                         lblKanNiet->isHidden());
-}
-
-void frmZemlo03::leegSlot(int index) {
-  lblNaam[index]->setText(QString());
-  lblNaamTag[index] = 0;
-  lblNaamTerug[index].clear();
-}
-
-void frmZemlo03::leegGroep() {
-  msfgGroepen->hide();
-  groepen.setRows(1);
-  groepen.setRows(2);
-  leegRij(groepen, 1, 0);
-  groepen.setTopRow(1);
-  msfgGroepen->show();
-  lstGroep.clear();
-  lstMail.clear();
-  for (int i = 0; i < 2; ++i)
-    leegSlot(i);
-  cmdToevoegen->setEnabled(false);
-  telParen();
-}
-
 void frmZemlo03::lstNamenBestand_Click() {
   const int index = gekozenRij(lstNamenBestand);
   if (index < 0 || index >= m_namenBestanden.size())
     return;
-  m_namenBestand = m_namenBestanden[index].bestand;
-  fraNamenBestanden->setTitle(Tekst(19) + QStringLiteral(": ") + m_namenBestanden[index].naam);
+  m_namenBestand = m_namenBestanden[index].naam;
+  fraNamenBestanden->setTitle(Tekst(19) + QStringLiteral(": ") + m_namenBestand);
   leesNamen();
 }
 
-// Reads the names file chosen, which empties the group, the slots and the
-// lists and gives every player a row of the names grid.
+// Reads the names file chosen, which empties the group and the slots and
+// gives every player a row of the names grid; the date and letter start anew.
 void frmZemlo03::leesNamen() {
-  leegGroep();
-  lstPlaatsTerug.clear();
   msfgNamen->hide();
-  namen.setRows(1);
-  const auto bestand = leesNamenBestand(Pad(QStringLiteral("namen/")) + m_namenBestand);
-  if (!bestand) {
+  const auto bestand = leesNamenBestand(namenPad(m_namenBestand));
+  if (bestand) {
+    samenstelling.leesNamen(*bestand, namen);
+  } else {
     // The file has gone since the list was filled.
     m_namenBestand.clear();
     fraNamenBestanden->setTitle(Tekst(9));
-    namen.setRows(2);
-    msfgNamen->show();
+    samenstelling.vergeetNamen(namen, standaardKop());
     VulNamenBestanden();
-    NummerNamen();
-    cmdWisNamen->setEnabled(false);
-    return;
   }
-  lstPlaatsTerug.append(bestand->kop.join(u'|'));
-  zetRij(namen, 0, bestand->kop);
-  namen.setRows(2 + static_cast<int>(bestand->spelers.size()));
-  for (int i = 0; i < bestand->spelers.size(); ++i) {
-    const QString regel = spelerRegel(i + 1, bestand->spelers[i]);
-    lstPlaatsTerug.append(regel);
-    zetRij(namen, i + 1, regel.split(u'|'));
-  }
-  leegRij(namen, namen.rows() - 1, 0);
+  groepen.setTopRow(1);
   msfgNamen->show();
-  cmdWisNamen->setEnabled(true);
-  cmdStilzitter->setEnabled(true);
-  fraGroepBestanden->setEnabled(true);
-  NummerNamen();
+  cmdWisNamen->setEnabled(bestand.has_value());
+  samenstelling.datum.clear();
+  samenstelling.letter = kLetterA;
+  toon();
   GridKolomBreedte(msfgNamen);
-  txtNaamBestand->clear();
-  vscrGroepLetter->setValue(aantalLetters() - 1);
-  txtGroepLetter->setText(QStringLiteral("A"));
-  cmdOpslaan->setEnabled(false);
-  cmdToevoegen->setEnabled(false);
-  cmdKalender->setEnabled(false);
+  GridKolomBreedte(msfgGroepen);
   ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo03::msfgNamen_Click(int row) {
-  // A row is free while any of its name fields is filled.
-  const bool vrij = row >= 1 && !rijTekst(namen, row, 1, 4, QString()).isEmpty();
-  const bool beideVol = !lblNaam[0]->text().isEmpty() && !lblNaam[1]->text().isEmpty();
-  if (!vrij || beideVol) {
-    ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  const int slot = lblNaam[0]->text().isEmpty() ? 0 : 1;
-  lblNaamTag[slot] = namen.textMatrix(row, 0).toInt();
-  Speler s{namen.textMatrix(row, 1), namen.textMatrix(row, 2), namen.textMatrix(row, 3),
-           namen.textMatrix(row, 4)};
-  lblNaam[slot]->setText(spelerNaam(s));
-  lblNaamTerug[slot] = rijTekst(namen, row, 0, namen.cols() - 1, QStringLiteral("|"));
-  leegRij(namen, row, 1);
-  if (!lblNaam[0]->text().isEmpty() && !lblNaam[1]->text().isEmpty()) {
-    cmdToevoegen->setEnabled(true);
+  const int slot = samenstelling.kiesSpeler(namen, row);
+  if (slot >= 0)
+    toon();
+  if (samenstelling.slotsVol() && slot >= 0)
     ZetFocus(this, cmdToevoegen);
-  } else {
-    cmdToevoegen->setEnabled(false);
+  else
     ZetFocus(this, cmdSetfocus);
-  }
 }
 
 void frmZemlo03::lblNaam_Click(int index) {
-  if (lblNaam[index]->text().isEmpty()) {
-    ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  const int row = lblNaamTag[index];
-  if (row >= 1 && row < namen.rows() - 1)
-    zetRij(namen, row, lblNaamTerug[index].split(u'|'));
-  leegSlot(index);
-  cmdToevoegen->setEnabled(false);
-  if (lstGroep.isEmpty()) {
-    cmdMaakLeeg->setEnabled(false);
-    cmdAfdrukken->setEnabled(false);
-  }
+  if (samenstelling.geefSlotTerug(namen, index))
+    toon();
   ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo03::cmdToevoegen_Click() {
-  cmdToevoegen->setEnabled(false);
-  if (lblNaam[0]->text().isEmpty() || lblNaam[1]->text().isEmpty())
-    return;
-  lstGroep.append(
-      paarRegel({lblNaamTag[0], lblNaam[0]->text()}, {lblNaamTag[1], lblNaam[1]->text()}));
-  const int last = groepen.rows() - 1;
-  groepen.setTextMatrix(last, 1, lblNaam[0]->text() + QStringLiteral(" - ") + lblNaam[1]->text());
-  groepen.setRows(groepen.rows() + 1);
-  NummerGroepen();
-  lstMail.append(lblNaamTerug[0]);
-  lstMail.append(lblNaamTerug[1]);
-  leegSlot(0);
-  leegSlot(1);
-  telParen();
-  if (groepen.rows() > 12)
-    groepen.setTopRow(groepen.rows() - 1);
-  GridKolomBreedte(msfgGroepen);
-  cmdMaakLeeg->setEnabled(true);
-  cmdAfdrukken->setEnabled(true);
+  if (samenstelling.voegPaarToe()) {
+    toon();
+    if (groepen.rows() > 12)
+      groepen.setTopRow(groepen.rows() - 1);
+    GridKolomBreedte(msfgGroepen);
+  } else {
+    toon();
+  }
   ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo03::cmdStilzitter_Click() {
-  cmdStilzitter->setEnabled(false);
-  const int last = groepen.rows() - 1;
-  groepen.setTextMatrix(last, 1, StilzitRegel());
-  groepen.setRows(groepen.rows() + 1);
-  lstGroep.append(StilzitRegel());
-  NummerGroepen();
-  telParen();
-  GridKolomBreedte(msfgGroepen);
-  ZetFocus(this, cmdSetfocus);
-}
-
-void frmZemlo03::telParen() {
-  const int n = aantalEntries();
-  if (n == 1)
-    lblAanTalParen->setText(QStringLiteral("1 ") + Tekst(41) + u' ' + Tekst(42));
-  else
-    lblAanTalParen->setText(QString::number(n) + u' ' + Tekst(32) + u' ' + Tekst(42));
-  const bool oneven = n % 2 != 0;
-  lblKanNiet->setVisible(oneven && ZoekInLijst(lstGroep, StilzitRegel(), 1) != -1);
-  cmdKalender->setEnabled(n >= 1 && lblKanNiet->isHidden());
-  const bool stilzit = std::any_of(lstGroep.begin(), lstGroep.end(), isStilzitRegel);
-  cmdStilzitter->setEnabled(!stilzit && !m_namenBestand.isEmpty());
-  cmdMaakLeeg->setEnabled(n >= 1);
-  cmdAfdrukken->setEnabled(n >= 1);
-  werkOpslaanBij();
-}
-
-// Gives a player of the group back to their own row of the names grid, when
-// the player was taken from it: their line, with their number and their name,
-// is in the mail list. A player of a reloaded group who was not found keeps
-// the number of someone else, who is not given back for them.
-void frmZemlo03::geefSpelerTerug(const GroepSpeler &speler) {
-  const int nummer = speler.nummer;
-  for (qsizetype i = 0; i < lstMail.size(); ++i) {
-    const QStringList v = namenVelden(lstMail[i]);
-    if (v[0].toInt() != nummer || nummer <= 0 ||
-        spelerNaam({v[1], v[2], v[3], v[4]}).compare(speler.naam, Qt::CaseInsensitive) != 0)
-      continue;
-    if (nummer < lstPlaatsTerug.size() && nummer < namen.rows() - 1)
-      zetRij(namen, nummer, lstPlaatsTerug[nummer].split(u'|'));
-    lstMail.removeAt(i);
-    return;
+  if (samenstelling.voegStilzitToe()) {
+    toon();
+    GridKolomBreedte(msfgGroepen);
   }
+  ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo03::msfgGroepen_Click(int row) {
-  if (row < 1 || row >= groepen.rows() - 1 || row - 1 >= lstGroep.size()) {
+  const int index = row - 1;
+  if (index < 0 || index >= samenstelling.aantal()) {
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  if (groepen.textMatrix(row, 1).contains(QStringLiteral("**"))) {
-    verwijderRij(groepen, row);
-    lstGroep.removeAt(row - 1);
-    NummerGroepen();
-    telParen();
-    ZetFocus(this, cmdSetfocus);
-    ZetFocus(this, cmdToevoegen);
-    return;
-  }
-  if (groepen.textMatrix(row, 1).trimmed().isEmpty()) {
-    NummerGroepen();
-    return;
-  }
-  const GroepRegel paar = leesGroepRegel(lstGroep[row - 1]);
-  verwijderRij(groepen, row);
-  lstGroep.removeAt(row - 1);
-  geefSpelerTerug(paar.a);
-  geefSpelerTerug(paar.b);
-  NummerGroepen();
-  telParen();
-  cmdToevoegen->setEnabled(!lblNaam[0]->text().isEmpty() && !lblNaam[1]->text().isEmpty());
+  const bool stilzit = samenstelling.entries[index].stilzit;
+  samenstelling.neemUit(namen, index);
+  toon();
+  GridKolomBreedte(msfgGroepen);
   ZetFocus(this, cmdSetfocus);
+  if (stilzit)
+    ZetFocus(this, cmdToevoegen);
 }
 
 void frmZemlo03::cmdMaakLeeg_Click() {
@@ -519,33 +366,30 @@ void frmZemlo03::cmdMaakLeeg_Click() {
   ZetFocus(this, cmdSetfocus);
 }
 
+// Reads the names file again, which gives every player back and starts an
+// empty group.
 void frmZemlo03::MaakGroepLeeg() {
-  if (!m_namenBestand.isEmpty())
-    leesNamen(); // every player back to the names grid
-  else
-    leegGroep();
-  cmdToevoegen->setEnabled(false);
-  cmdMaakLeeg->setEnabled(false);
-  cmdAfdrukken->setEnabled(false);
-  telParen();
+  if (!m_namenBestand.isEmpty()) {
+    leesNamen();
+    return;
+  }
+  samenstelling.leegGroep();
+  toon();
 }
 
 void frmZemlo03::vscrGroepLetter_Change(int value) {
   if (m_laden)
     return;
-  if (value < 0) {
-    vscrGroepLetter->setValue(25);
+  const int letter = samenstelling.zetLetter(value);
+  if (letter != value) {
+    vscrGroepLetter->setValue(letter);
     return;
   }
-  if (value > 25) {
-    vscrGroepLetter->setValue(0);
-    return;
-  }
-  txtGroepLetter->setText(lstGroepLetter.value(value));
+  txtGroepLetter->setText(samenstelling.letterTekst());
 }
 
 void frmZemlo03::cmdKalender_Click() {
-  if (!cmdKalender->isEnabled())
+  if (!samenstelling.kalenderMag())
     return;
   openWindow(QStringLiteral("frmZemlo05"), this);
 }
@@ -558,29 +402,28 @@ QString frmZemlo03::tekst176(const QString &naam) const {
 }
 
 void frmZemlo03::cmdOpslaan_Click() {
-  if (lblKanNiet->isVisible()) {
+  if (samenstelling.kanNiet()) {
     platform::information(this, windowTitle(), Tekst(46));
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  if (lstGroep.isEmpty() || txtNaamBestand->text().trimmed().isEmpty()) {
-    werkOpslaanBij();
+  if (!samenstelling.magOpslaan()) {
+    toon();
     return;
   }
-  QString bestand = groepBestandNaam(txtNaamBestand->text(), txtGroepLetter->text());
-  // File names are told apart without regard to case.
-  for (const LijstBestand &b : groepBestanden(false))
-    if (b.bestand.compare(bestand, Qt::CaseInsensitive) == 0)
-      bestand = b.bestand;
-  const QString basis = bestand.left(bestand.size() - 4);
+  const QString naam =
+      groepBestandNaam(samenstelling.datum, samenstelling.letterTekst()).chopped(4);
+  // File names are told apart without regard to case: the group saved over
+  // keeps the name it has.
+  const QString bestand = QFileInfo(groepPad(naam)).fileName();
   // A group whose scores are entered keeps its players: its results file
   // points at them by number.
-  if (BestandBestaat(uitslagPad(basis)) == 1) {
-    platform::information(this, windowTitle(), tekst176(basis));
+  if (BestandBestaat(uitslagPad(naam)) == 1) {
+    platform::information(this, windowTitle(), tekst176(bestand.chopped(4)));
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  if (BestandBestaat(groepPad(basis)) == 1) {
+  if (BestandBestaat(groepPad(naam)) == 1) {
     QString vraag = Tekst(26);
     vraag.replace(u'~', bestand);
     if (!platform::question(this, windowTitle(), vraag)) {
@@ -588,21 +431,18 @@ void frmZemlo03::cmdOpslaan_Click() {
       return;
     }
   }
-  if (!schrijfGroepBestand(basis, lstGroep, lstMail)) {
+  if (!schrijfGroepBestand(naam, samenstelling.groepRegels(), samenstelling.mailRegels())) {
     // Nothing is lost: the group stays for another try.
     platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', QStringLiteral("groepen/") + basis +
-                                                                QStringLiteral(".txt")));
+                          QString(Tekst(181)).replace(u'~', QStringLiteral("groepen/") + bestand));
     ZetFocus(this, cmdSetfocus);
     return;
   }
   MaakGroepLeeg();
   VulGroepBestanden();
-  txtNaamBestand->clear();
-  vscrGroepLetter->setValue(aantalLetters() - 1);
-  txtGroepLetter->setText(QStringLiteral("A"));
-  cmdOpslaan->setEnabled(false);
-  cmdToevoegen->setEnabled(false);
+  samenstelling.datum.clear();
+  samenstelling.letter = kLetterA;
+  toon();
   ZetFocus(this, cmdSetfocus);
 }
 
@@ -611,55 +451,27 @@ void frmZemlo03::lstGroepBestand_Click() {
   if (index < 0 || index >= m_groepBestanden.size())
     return;
   const LijstBestand gekozen = m_groepBestanden[index];
-  const QString basis = gekozen.bestand.left(gekozen.bestand.size() - 4);
   // Every player back to the names grid first.
   MaakGroepLeeg();
   msfgGroepen->hide();
-  if (BestandBestaat(uitslagPad(basis)) == 1) {
+  if (BestandBestaat(uitslagPad(gekozen.naam)) == 1) {
     platform::information(this, windowTitle(), tekst176(gekozen.naam));
     msfgGroepen->show();
     cmdWisGroepen->setEnabled(true);
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  const QString pad = Pad(QStringLiteral("groepen/")) + gekozen.bestand;
+  const QString pad = groepPad(gekozen.naam);
   const auto regels = BestandBestaat(pad) == 1 ? leesGroepBestand(pad) : std::nullopt;
   if (regels) {
     const GroepNaamDelen delen = splitsGroepNaam(gekozen.naam);
-    txtNaamBestand->setText(delen.datum);
-    const int letter = static_cast<int>(lstGroepLetter.indexOf(delen.letter));
-    vscrGroepLetter->setValue(letter >= 0 ? letter : aantalLetters() - 1);
-    txtGroepLetter->setText(lstGroepLetter.value(vscrGroepLetter->value()));
-    cmdKalender->setEnabled(true);
-
-    auto neem = [this](const GroepSpeler &s) {
-      // A player is found by number and name together in the names file read.
-      const int r = s.nummer;
-      if (r < 1 || r >= namen.rows() - 1 || rijTekst(namen, r, 1, 4, QString()).isEmpty())
-        return;
-      const Speler speler{namen.textMatrix(r, 1), namen.textMatrix(r, 2), namen.textMatrix(r, 3),
-                          namen.textMatrix(r, 4)};
-      if (spelerNaam(speler).compare(s.naam, Qt::CaseInsensitive) != 0)
-        return;
-      lstMail.append(rijTekst(namen, r, 0, namen.cols() - 1, QStringLiteral("|")));
-      leegRij(namen, r, 1);
-    };
-    auto zonderBlank = [](const QString &naam) {
-      return naam.startsWith(u' ') ? naam.mid(1) : naam;
-    };
-    for (const GroepRegel &regel : *regels) {
-      QString tekst = regel.regel;
-      if (!regel.stilzit) {
-        neem(regel.a);
-        neem(regel.b);
-        tekst = zonderBlank(regel.a.naam) + QStringLiteral(" - ") + zonderBlank(regel.b.naam);
-      }
-      lstGroep.append(regel.regel);
-      groepen.setTextMatrix(groepen.rows() - 1, 1, tekst);
-      groepen.setRows(groepen.rows() + 1);
-    }
-    NummerGroepen();
-    telParen();
+    samenstelling.datum = delen.datum;
+    const int letter = static_cast<int>(groepLetters().indexOf(delen.letter));
+    samenstelling.letter = letter >= 0 ? letter : kLetterA;
+    const QStringList companion =
+        platform::readTextLines(groepMailPad(gekozen.naam)).value_or(QStringList());
+    samenstelling.herlaad(*regels, companion, namen);
+    toon();
   }
   GridKolomBreedte(msfgGroepen);
   msfgGroepen->show();
@@ -679,8 +491,7 @@ void frmZemlo03::cmdWisGroepen_Click() {
   }
   cmdWisGroepen->setEnabled(false);
   const LijstBestand gekozen = m_groepBestanden[index];
-  const QString basis = gekozen.bestand.left(gekozen.bestand.size() - 4);
-  const bool uitslag = BestandBestaat(uitslagPad(basis)) == 1;
+  const bool uitslag = BestandBestaat(uitslagPad(gekozen.naam)) == 1;
   QString vraag;
   if (uitslag) {
     vraag = Tekst(177);
@@ -694,22 +505,22 @@ void frmZemlo03::cmdWisGroepen_Click() {
     ZetFocus(this, cmdSetfocus);
     return;
   }
-  leegGroep();
-  QFile::remove(Pad(QStringLiteral("groepen/")) + gekozen.bestand);
-  QFile::remove(groepMailPad(basis));
+  samenstelling.leegGroep();
+  toon();
+  // The companion and the results file are found before the group goes.
+  const QString groep = groepPad(gekozen.naam);
+  const QString mail = groepMailPad(gekozen.naam);
+  const QString uitslagBestand = uitslagPad(gekozen.naam);
+  QFile::remove(groep);
+  QFile::remove(mail);
   if (uitslag)
-    QFile::remove(uitslagPad(basis));
+    QFile::remove(uitslagBestand);
   VulGroepBestanden();
   cmdWisGroepen->setEnabled(false);
   MaakGroepLeeg();
-  lblKanNiet->setVisible(false);
-  lblAanTalParen->setText(QStringLiteral("0 ") + Tekst(32) + u' ' + Tekst(42));
-  txtNaamBestand->clear();
-  cmdKalender->setEnabled(false);
-  cmdOpslaan->setEnabled(false);
-  cmdToevoegen->setEnabled(false);
-  vscrGroepLetter->setValue(aantalLetters() - 1);
-  txtGroepLetter->setText(QStringLiteral("A"));
+  samenstelling.datum.clear();
+  samenstelling.letter = kLetterA;
+  toon();
   ZetFocus(this, cmdSetfocus);
 }
 
@@ -727,12 +538,9 @@ void frmZemlo03::cmdWisNamen_Click() {
   }
   // The whole window starts again: nothing may refer to rows that are gone.
   m_namenBestand.clear();
-  lstPlaatsTerug.clear();
-  leegGroep();
-  namen.setRows(1);
-  namen.setRows(2);
-  leegRij(namen, 1, 0);
-  zetRij(namen, 0, {Tekst(16), standaardKop()[1], Tekst(14), Tekst(15), Tekst(137)});
+  samenstelling.vergeetNamen(namen, standaardKop());
+  samenstelling.datum.clear();
+  samenstelling.letter = kLetterA;
   GridKolomBreedte(msfgNamen);
   fraNamenBestanden->setTitle(Tekst(9));
   {
@@ -740,14 +548,8 @@ void frmZemlo03::cmdWisNamen_Click() {
     lstGroepBestand->setCurrentRow(-1);
     lstGroepBestand->clearSelection();
   }
-  fraGroepBestanden->setEnabled(false);
-  txtNaamBestand->clear();
-  vscrGroepLetter->setValue(aantalLetters() - 1);
-  txtGroepLetter->setText(QStringLiteral("A"));
-  for (QWidget *w : std::initializer_list<QWidget *>{lblNaamBestand, txtNaamBestand, cmdToevoegen,
-                                                     cmdStilzitter, cmdMaakLeeg, cmdAfdrukken,
-                                                     cmdKalender, cmdOpslaan, cmdWisGroepen})
-    w->setEnabled(false);
+  cmdWisGroepen->setEnabled(false);
+  toon();
   VulNamenBestanden();
   ZetFocus(this, cmdSetfocus);
 }
@@ -757,14 +559,14 @@ void frmZemlo03::cmdAfdrukken_Click() {
   const bool afdrukken = KiesPrinter(this, 0x100004);
   if (afdrukken) {
     const QString titel =
-        txtNaamBestand->text().trimmed().isEmpty()
+        samenstelling.datum.trimmed().isEmpty()
             ? Tekst(28)
-            : groepBestandNaam(txtNaamBestand->text(), txtGroepLetter->text()).chopped(4);
+            : groepBestandNaam(samenstelling.datum, samenstelling.letterTekst()).chopped(4);
     int marge = 0;
     PrintGrid(groepen, titel, 0, marge);
   }
   setEnabled(true);
   unsetCursor();
-  cmdAfdrukken->setEnabled(aantalEntries() >= 1);
+  cmdAfdrukken->setEnabled(samenstelling.aantal() >= 1);
   ZetFocus(this, cmdSetfocus);
 }

@@ -3,6 +3,7 @@
 // saves, reloads, deletes and prints group files.
 #include "frame/window.h"
 #include "groups/groepbestand.h"
+#include "groups/samenstelling.h"
 #include "platform/grid.h"
 
 #include <array>
@@ -55,13 +56,8 @@ public:
   QPushButton *cmdTerug;
   QPushButton *cmdSetfocus;
 
-  // Working lists.
-  QStringList lstPlaatsTerug;          // the names file's lines: 0 the header, n player n
-  QStringList lstGroep;                // the group's lines, in grid order
-  QStringList lstMail;                 // two lines a pair, in the order added
-  QStringList lstGroepLetter;          // "Z" down to "A"
-  std::array<int, 2> lblNaamTag{0, 0}; // the slot's player number
-  std::array<QString, 2> lblNaamTerug; // the slot's names-grid row joined by "|"
+  // What the window works on: the names file read, the slots, the group.
+  groups::Samenstelling samenstelling;
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -69,15 +65,9 @@ protected:
 private:
   void VulNamenBestanden();
   void VulGroepBestanden();
-  void NummerNamen();
-  void NummerGroepen();
   void MaakGroepLeeg();
   void leesNamen();
-  void leegGroep();
-  void leegSlot(int index);
-  void telParen();
-  void werkOpslaanBij();
-  void geefSpelerTerug(const groups::GroepSpeler &speler);
+  void toon();
 
   void lstNamenBestand_Click();
   void msfgNamen_Click(int row);
@@ -95,10 +85,9 @@ private:
   void cmdAfdrukken_Click();
 
   QString tekst176(const QString &naam) const;
-  int aantalEntries() const { return static_cast<int>(lstGroep.size()); }
 
   QVector<groups::LijstBestand> m_namenBestanden;
   QVector<groups::LijstBestand> m_groepBestanden;
-  QString m_namenBestand; // the file name of the names file read, "" none
+  QString m_namenBestand; // the names file read, as listed; "" none
   bool m_laden = false;
 };

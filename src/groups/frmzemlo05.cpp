@@ -1,12 +1,11 @@
 #include "groups/frmzemlo05.h"
 
-#include "frame/vensterhulp.h"
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
+#include "frame/vensterhulp.h"
 #include "groups/kalender.h"
 #include "groups/vensterhulp.h"
 #include "platform/clock.h"
-#include "platform/units.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -16,7 +15,9 @@
 
 using namespace BAS_Zemlo;
 using namespace groups;
-using platform::twipsToPixels;
+using venster::maakKnop;
+using venster::maakLabel;
+using venster::twips;
 
 namespace {
 constexpr int kCelBreedte = 570;
@@ -24,15 +25,10 @@ constexpr int kCelHoogte = 390;
 constexpr int kLinks = 120;
 constexpr int kKop = 600;
 constexpr int kBoven = 960;
-
-QRect twips(int left, int top, int width, int height) {
-  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-               twipsToPixels(height));
-}
 } // namespace
 
 frmZemlo05::frmZemlo05() : ZemloWindow(QStringLiteral("frmZemlo05")) {
-  setFixedSize(twipsToPixels(kLinks * 2 + 7 * kCelBreedte), twipsToPixels(4080));
+  setFixedSize(twips(kLinks * 2 + 7 * kCelBreedte), twips(4080));
   fraBackGround = new QFrame(this);
   fraBackGround->setObjectName(QStringLiteral("fraBackGround"));
   fraBackGround->setGeometry(
@@ -49,33 +45,27 @@ frmZemlo05::frmZemlo05() : ZemloWindow(QStringLiteral("frmZemlo05")) {
   comJaar->setMaxVisibleItems(12);
 
   for (int k = 1; k <= 7; ++k) {
-    lblDag[k] = new QLabel(this);
-    lblDag[k]->setObjectName(QStringLiteral("lblDag(%1)").arg(k));
-    lblDag[k]->setGeometry(twips(kLinks + (k - 1) * kCelBreedte, kKop, kCelBreedte, 330));
+    const QByteArray naam = "lblDag(" + QByteArray::number(k) + ')';
+    lblDag[k] = maakLabel(this, naam.constData(),
+                          twips(kLinks + (k - 1) * kCelBreedte, kKop, kCelBreedte, 330));
     lblDag[k]->setAlignment(Qt::AlignCenter);
     QFont f = lblDag[k]->font();
     f.setBold(true);
     lblDag[k]->setFont(f);
   }
   for (int i = 1; i <= 42; ++i) {
-    auto *l = new QLabel(this);
-    l->setObjectName(QStringLiteral("lblDatum(%1)").arg(i));
+    const QByteArray naam = "lblDatum(" + QByteArray::number(i) + ')';
     const int rij = (i - 1) / 7, kolom = (i - 1) % 7;
-    l->setGeometry(twips(kLinks + kolom * kCelBreedte + 15, kBoven + rij * kCelHoogte + 15,
-                         kCelBreedte - 30, kCelHoogte - 30));
+    auto *l = maakLabel(this, naam.constData(),
+                        twips(kLinks + kolom * kCelBreedte + 15, kBoven + rij * kCelHoogte + 15,
+                              kCelBreedte - 30, kCelHoogte - 30));
     l->setAlignment(Qt::AlignCenter);
     l->setAutoFillBackground(true);
     lblDatum[i] = l;
   }
-  cmdOK = new QPushButton(this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setGeometry(twips(kLinks, 3480, 1800, 420));
-  cmdTerug = new QPushButton(this);
-  cmdTerug->setObjectName(QStringLiteral("cmdTerug"));
-  cmdTerug->setGeometry(twips(kLinks + 7 * kCelBreedte - 1800, 3480, 1800, 420));
-  cmdFocus = new QPushButton(this);
-  cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
-  cmdFocus->resize(10, 10);
+  cmdOK = maakKnop(this, "cmdOK", twips(kLinks, 3480, 1800, 420));
+  cmdTerug = maakKnop(this, "cmdTerug", twips(kLinks + 7 * kCelBreedte - 1800, 3480, 1800, 420));
+  cmdFocus = maakKnop(this, "cmdFocus", QRect(0, 0, 10, 10));
 
   connect(comMaand, &QComboBox::currentIndexChanged, this, [this] { kiesMaandOfJaar(); });
   connect(comJaar, &QComboBox::currentIndexChanged, this, [this] { kiesMaandOfJaar(); });
@@ -85,11 +75,11 @@ frmZemlo05::frmZemlo05() : ZemloWindow(QStringLiteral("frmZemlo05")) {
 
 void frmZemlo05::Form_Load() {
   bLaden = true;
-  neemIcoon(this);
+  venster::neemIcoon(this);
   setWindowTitle(Tekst(60));
   cmdTerug->setText(Tekst(11));
   cmdOK->setText(Tekst(59));
-  cmdFocus->move(width() + twipsToPixels(100), height() + twipsToPixels(100));
+  cmdFocus->move(width() + twips(100), height() + twips(100));
 
   const QStringList dagen = Tekst(61).split(u'|');
   for (int k = 1; k <= 7; ++k)
@@ -112,7 +102,7 @@ void frmZemlo05::Form_Load() {
   iDag = vandaag.day();
   sDatum = DatumTekst(vandaag);
   sKalenderDatum.clear();
-  centreer(this);
+  venster::centreer(this);
   bLaden = false;
   kiesMaandOfJaar();
 }
@@ -125,7 +115,7 @@ void frmZemlo05::Form_Activate() {
 
 void frmZemlo05::resizeEvent(QResizeEvent *event) {
   ZemloWindow::resizeEvent(event);
-  centreer(this);
+  venster::centreer(this);
 }
 
 QString frmZemlo05::maandNaam(int maand) const { return m_maanden.value(maand - 1); }
@@ -141,19 +131,12 @@ void frmZemlo05::ToonDatum() {
   // The chosen day is cut to the length of the month: no date that does not exist.
   iDag = std::clamp(iDag, 1, lengte);
   sDatum = kalenderDatum(iDag, iMaand, iJaar);
-  const int eerste = eersteKolom(iMaand, iJaar);
-  for (int i = 1; i <= 42; ++i) {
-    lblDatum[i]->setText(QString());
-    lblDatum[i]->setVisible(i <= 35);
-  }
-  for (int dag = 1; dag <= lengte; ++dag) {
-    QLabel *l = lblDatum[eerste - 1 + dag];
-    l->setText(QString::number(dag));
-    l->setVisible(true);
-  }
+  m_cellen = maandCellen(iMaand, iJaar);
   for (int i = 1; i <= 42; ++i) {
     QLabel *l = lblDatum[i];
-    const bool gekozen = l->text() == QString::number(iDag);
+    l->setText(m_cellen[i] != 0 ? QString::number(m_cellen[i]) : QString());
+    l->setVisible(celZichtbaar(m_cellen, i));
+    const bool gekozen = m_cellen[i] == iDag;
     l->setFrameShape(gekozen ? QFrame::Panel : QFrame::NoFrame);
     l->setFrameShadow(gekozen ? QFrame::Raised : QFrame::Plain);
     l->setLineWidth(gekozen ? 2 : 1);
@@ -170,10 +153,9 @@ void frmZemlo05::zetCaption() {
 }
 
 void frmZemlo05::lblDatum_Click(int index) {
-  const QString tekst = lblDatum[index]->text();
-  if (tekst.isEmpty())
+  if (m_cellen[index] == 0)
     return;
-  iDag = tekst.toInt();
+  iDag = m_cellen[index];
   ToonDatum();
   sKalenderDatum = kalenderDatum(iDag, iMaand, iJaar);
   zetCaption();

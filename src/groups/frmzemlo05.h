@@ -47,5 +47,6 @@ private:
   QString maandNaam(int maand) const;
 
   QStringList m_maanden;
+  std::array<int, 43> m_cellen{}; // the day each cell shows, 0 none
   bool bLaden = false;
 };

@@ -1,6 +1,7 @@
 #include "groups/groepbestand.h"
 
 #include "frame/bas_zemlo.h"
+#include "platform/numbers.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -24,6 +25,9 @@ QString paarRegel(const GroepSpeler &a, const GroepSpeler &b) {
 }
 
 namespace {
+// A player's number is their place in a names file; no club has more players.
+constexpr int kHoogsteSpeler = 99999;
+
 GroepSpeler leesHelft(const QString &helft) {
   GroepSpeler s;
   const qsizetype bar = helft.indexOf(u'|');
@@ -31,9 +35,7 @@ GroepSpeler leesHelft(const QString &helft) {
     s.naam = helft;
     return s;
   }
-  bool ok = false;
-  const int n = helft.left(bar).trimmed().toInt(&ok);
-  s.nummer = ok && n > 0 ? n : 0;
+  s.nummer = platform::readDigits(helft.left(bar), 1, kHoogsteSpeler).value_or(0);
   s.naam = helft.mid(bar + 1);
   return s;
 }
@@ -71,8 +73,9 @@ std::optional<QVector<GroepRegel>> leesGroepBestand(const QString &pad) {
 bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QStringList &mail) {
   QString map = BAS_Zemlo::Pad(QStringLiteral("groepen"));
   BAS_Zemlo::MaakPad(map);
-  return platform::writeTextLines(groepPad(naam), groep) &&
-         platform::writeTextLines(groepMailPad(naam), mail);
+  const QString pad = groepPad(naam);
+  return platform::writeTextLines(pad, groep) &&
+         platform::writeTextLines(tweelingPad(pad, QStringLiteral(".mail")), mail);
 }
 
 QString mailRegel(int nummer, const Speler &speler) { return spelerRegel(nummer, speler); }
@@ -86,7 +89,7 @@ QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels) {
     if (v.size() < 3)
       continue;
     MailSpeler m;
-    m.nummer = v.first().trimmed().toInt();
+    m.nummer = platform::readDigits(v.first(), 1, kHoogsteSpeler).value_or(0);
     QStringList naam = v.mid(1, v.size() - 2);
     for (QString &deel : naam)
       deel = deel.trimmed();
@@ -112,24 +115,25 @@ QString groepBestandNaam(const QString &datum, const QString &letter) {
 }
 
 QString groepPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("groepen/")) + naam + QStringLiteral(".txt");
+  return BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("groepen")),
+                                naam + QStringLiteral(".txt"));
 }
 
 QString groepMailPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("groepen/")) + naam + QStringLiteral(".mail");
+  return tweelingPad(groepPad(naam), QStringLiteral(".mail"));
 }
 
 QString uitslagPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("invoer/")) + naam + u' ' + Tekst(70) +
-         QStringLiteral(".txt");
+  return BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("invoer")),
+                                naam + u' ' + Tekst(70) + QStringLiteral(".txt"));
 }
 
 GroepNaamDelen splitsGroepNaam(const QString &naam) {
   const QString scheiding = u' ' + Tekst(125);
-  const qsizetype pos = naam.indexOf(scheiding);
+  const qsizetype pos = naam.indexOf(scheiding, 0, Qt::CaseInsensitive);
   if (pos < 0)
     return {naam.trimmed(), QString()};
-  return {naam.left(pos).trimmed(), naam.mid(pos + scheiding.size()).trimmed()};
+  return {naam.left(pos).trimmed(), naam.mid(pos + scheiding.size()).trimmed().toUpper()};
 }
 
 QVector<LijstBestand> groepBestanden(bool omgekeerd) {

@@ -58,13 +58,17 @@ std::optional<QVector<MailSpeler>> leesGroepMailBestand(const QString &mailPad);
 
 // The file name of a group: the date up to its first ".", text 125 and the letter.
 QString groepBestandNaam(const QString &datum, const QString &letter);
-// The paths in groepen of a group named without ".txt".
+// The paths in groepen of a group named without ".txt" and of its companion,
+// found without regard to letter case; a new companion takes the letters of
+// its group file.
 QString groepPad(const QString &naam);
 QString groepMailPad(const QString &naam);
-// The results file of a group: invoer/<name> Uitslag.txt (text 70).
+// The results file of a group: invoer/<name> Uitslag.txt (text 70), in any
+// letter case.
 QString uitslagPad(const QString &naam);
 
-// Cuts "<date> Groep <letter>" at " " text 125 into the date and the letter.
+// Cuts "<date> Groep <letter>" at " " text 125 into the date and the letter;
+// "Groep" is matched in any letter case and the letter is read in capitals.
 struct GroepNaamDelen {
   QString datum;
   QString letter;

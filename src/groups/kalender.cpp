@@ -24,6 +24,13 @@ int eersteKolom(int maand, int jaar) { return QDate(jaar, maand, 1).dayOfWeek();
 
 int cel(int dag, int maand, int jaar) { return eersteKolom(maand, jaar) - 1 + dag; }
 
+std::array<int, 43> maandCellen(int maand, int jaar) {
+  std::array<int, 43> cellen{};
+  for (int dag = 1; dag <= maandLengte(maand, jaar); ++dag)
+    cellen[cel(dag, maand, jaar)] = dag;
+  return cellen;
+}
+
 QString kalenderDatum(int dag, int maand, int jaar) {
   dag = std::clamp(dag, 1, maandLengte(maand, jaar));
   return BAS_Zemlo::DatumTekst(QDate(jaar, maand, dag));

@@ -4,6 +4,7 @@
 #include "platform/textfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 using BAS_Zemlo::Tekst;
@@ -69,11 +70,19 @@ std::optional<NamenBestand> leesNamenBestand(const QString &pad) {
 }
 
 QString namenPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("namen/")) + naam + QStringLiteral(".txt");
+  return BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("namen")),
+                                naam + QStringLiteral(".txt"));
 }
 
 QString namenMailPad(const QString &naam) {
-  return BAS_Zemlo::Pad(QStringLiteral("namen/")) + naam + QStringLiteral(".mail");
+  return tweelingPad(namenPad(naam), QStringLiteral(".mail"));
+}
+
+QString tweelingPad(const QString &pad, const QString &extensie) {
+  const qsizetype slash = pad.lastIndexOf(u'/');
+  const qsizetype punt = pad.lastIndexOf(u'.');
+  const QString basis = punt > slash ? pad.left(punt) : pad;
+  return BAS_Zemlo::ZoekBestand(basis + extensie);
 }
 
 bool schrijfNamenBestand(const QString &naam, const QStringList &regels) {
@@ -93,10 +102,13 @@ QVector<LijstBestand> txtBestanden(const QString &map, bool omgekeerd, const QSt
   for (const QString &bestand : namen) {
     if (!bestand.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) || bestand.size() <= 4)
       continue;
-    const QString naam = bestand.left(bestand.size() - 4);
-    if (!woord.isEmpty() && !naam.contains(woord, Qt::CaseInsensitive))
+    if (!out.isEmpty() && out.last().bestand.compare(bestand, Qt::CaseInsensitive) == 0)
+      continue; // the same file in other letters
+    if (!woord.isEmpty() && !bestand.left(bestand.size() - 4).contains(woord, Qt::CaseInsensitive))
       continue;
-    out.append(LijstBestand{naam, bestand});
+    // Listed as the file that opening it finds.
+    const QString gevonden = QFileInfo(BAS_Zemlo::ZoekBestand(map, bestand)).fileName();
+    out.append(LijstBestand{gevonden.left(gevonden.size() - 4), gevonden});
   }
   if (omgekeerd)
     std::reverse(out.begin(), out.end());
@@ -140,9 +152,9 @@ bool bevatVerboden(const QString &tekst, const QString &verboden) {
   return std::any_of(tekst.begin(), tekst.end(), [&](QChar c) { return verboden.contains(c); });
 }
 
-int telVerboden(const QString &tekst, const QString &verboden) {
-  return static_cast<int>(
-      std::count_if(tekst.begin(), tekst.end(), [&](QChar c) { return verboden.contains(c); }));
+bool voegtVerbodenToe(const QString &oud, const QString &nieuw, const QString &verboden) {
+  return std::any_of(verboden.begin(), verboden.end(),
+                     [&](QChar c) { return nieuw.count(c) > oud.count(c); });
 }
 
 } // namespace groups

@@ -44,11 +44,19 @@ NamenBestand leesNamenRegels(const QStringList &regels);
 // Reads namen/<naam>.txt (any path); nothing when it cannot be read.
 std::optional<NamenBestand> leesNamenBestand(const QString &pad);
 
-// The path of a names file and its twin in the program folder.
+// The path of a names file and of its twin, found without regard to letter
+// case: namen/Club.TXT is the file of the names "Club" and "club". A file
+// that is not there yet gets the name as given; a new twin takes the letters
+// of its names file.
 QString namenPad(const QString &naam);
 QString namenMailPad(const QString &naam);
 
-// Writes namen/<naam>.txt and then namen/<naam>.mail with the same lines.
+// The path of the twin (extension ".mail") of a file in the same folder,
+// found without regard to letter case; a new one takes the file's letters.
+QString tweelingPad(const QString &pad, const QString &extensie);
+
+// Writes namen/<naam>.txt and then namen/<naam>.mail with the same lines,
+// each over the file of that name in any letter case.
 bool schrijfNamenBestand(const QString &naam, const QStringList &regels);
 
 // A file listed in a folder: as shown (without ".txt") and its file name.
@@ -59,7 +67,8 @@ struct LijstBestand {
 // The ".txt" files of a folder whose name holds woord (any file when woord
 // is empty), in the alphabetical order of their file names without regard
 // to case (descending when omgekeerd). ".txt" and woord are matched without
-// regard to case.
+// regard to case. Names that differ only in letter case are one file: it is
+// listed once, as the file that opening the name finds.
 QVector<LijstBestand> txtBestanden(const QString &map, bool omgekeerd, const QString &woord = {});
 // The names files of namen, in that order.
 QVector<LijstBestand> namenBestanden(bool omgekeerd);
@@ -77,6 +86,9 @@ QString verbodenInEmail();
 // "|" would show as a line break there, so it is refused without being named).
 QString verbodenTekst();
 bool bevatVerboden(const QString &tekst, const QString &verboden);
-int telVerboden(const QString &tekst, const QString &verboden);
+// Whether an edit from oud to nieuw adds a refused character: one that nieuw
+// holds more often than oud. A refused character that was there already (a
+// name written by hand) may stay while the rest is edited.
+bool voegtVerbodenToe(const QString &oud, const QString &nieuw, const QString &verboden);
 
 } // namespace groups

@@ -3,6 +3,8 @@
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 namespace platform {
 
@@ -12,51 +14,140 @@ const GridCell kEmptyCell{};
 
 GridModel::GridModel(QObject *parent) : QObject(parent) {}
 
-void GridModel::resize(int rows, int cols) {
-  rows = std::max(0, rows);
-  cols = std::max(0, cols);
-  m_cells.resize(rows);
-  for (auto &r : m_cells)
-    r.resize(cols);
-  m_colWidths.resize(cols, -1);
-  m_rowHeights.resize(rows, -1);
-  m_rows = rows;
-  m_cols = cols;
-  m_fixedRows = std::min(m_fixedRows, m_rows);
-  m_fixedCols = std::min(m_fixedCols, m_cols);
-  m_row = std::clamp(m_row, 0, std::max(0, m_rows - 1));
-  m_col = std::clamp(m_col, 0, std::max(0, m_cols - 1));
+// Keeps the current cell and the first visible row and column inside the grid.
+void GridModel::clampPositions() {
+  const int row = std::clamp(m_row, 0, std::max(0, m_rows - 1));
+  const int col = std::clamp(m_col, 0, std::max(0, m_cols - 1));
   m_topRow = std::clamp(m_topRow, 0, std::max(0, m_rows - 1));
   m_leftCol = std::clamp(m_leftCol, 0, std::max(0, m_cols - 1));
+  if (row != m_row || col != m_col) {
+    m_row = row;
+    m_col = col;
+    emit currentCellChanged(m_row, m_col);
+  }
+}
+
+void GridModel::emitCells(int firstRow, int firstCol, int lastRow, int lastCol) {
+  if (firstRow <= lastRow && firstCol <= lastCol)
+    emit cellsChanged(firstRow, firstCol, lastRow, lastCol);
   emit changed();
 }
 
-void GridModel::setRows(int rows) { resize(rows, m_cols); }
-void GridModel::setCols(int cols) { resize(m_rows, cols); }
+void GridModel::setRows(int rows) {
+  rows = std::max(0, rows);
+  if (rows == m_rows)
+    return;
+  if (rows < m_fixedRows) {
+    // The fixed rows change: a view reads the grid anew.
+    emit aboutToBeReset();
+    m_cells.resize(rows);
+    m_rowHeights.resize(rows);
+    m_rows = rows;
+    m_fixedRows = rows;
+    clampPositions();
+    emit reset();
+    emit changed();
+    return;
+  }
+  if (rows > m_rows)
+    insertRows(m_rows, rows - m_rows);
+  else
+    removeRows(rows, m_rows - rows);
+}
+
+void GridModel::setCols(int cols) {
+  cols = std::max(0, cols);
+  if (cols == m_cols)
+    return;
+  const bool fixedChange = cols < m_fixedCols;
+  const int old = m_cols;
+  if (fixedChange)
+    emit aboutToBeReset();
+  else if (cols > old)
+    emit colsAboutToBeInserted(old, cols - 1);
+  else
+    emit colsAboutToBeRemoved(cols, old - 1);
+  for (auto &r : m_cells)
+    r.resize(cols);
+  m_colWidths.resize(cols, -1);
+  m_cols = cols;
+  m_fixedCols = std::min(m_fixedCols, m_cols);
+  if (fixedChange)
+    emit reset();
+  else if (cols > old)
+    emit colsInserted(old, cols - 1);
+  else
+    emit colsRemoved(cols, old - 1);
+  clampPositions();
+  emit changed();
+}
+
+bool GridModel::insertRows(int row, int count) {
+  if (count <= 0 || row < m_fixedRows || row > m_rows)
+    return false;
+  emit rowsAboutToBeInserted(row, row + count - 1);
+  m_cells.insert(row, count, QVector<GridCell>(m_cols));
+  m_rowHeights.insert(row, count, -1);
+  m_rows += count;
+  emit rowsInserted(row, row + count - 1);
+  clampPositions();
+  emit changed();
+  return true;
+}
+
+bool GridModel::removeRows(int row, int count) {
+  if (count <= 0 || row < m_fixedRows || row + count > m_rows)
+    return false;
+  emit rowsAboutToBeRemoved(row, row + count - 1);
+  m_cells.remove(row, count);
+  m_rowHeights.remove(row, count);
+  m_rows -= count;
+  emit rowsRemoved(row, row + count - 1);
+  clampPositions();
+  emit changed();
+  return true;
+}
 
 void GridModel::setFixedRows(int n) {
-  m_fixedRows = std::clamp(n, 0, m_rows);
+  n = std::clamp(n, 0, m_rows);
+  if (n == m_fixedRows)
+    return;
+  emit aboutToBeReset();
+  m_fixedRows = n;
+  emit reset();
   emit changed();
 }
 
 void GridModel::setFixedCols(int n) {
-  m_fixedCols = std::clamp(n, 0, m_cols);
+  n = std::clamp(n, 0, m_cols);
+  if (n == m_fixedCols)
+    return;
+  emit aboutToBeReset();
+  m_fixedCols = n;
+  emit reset();
   emit changed();
 }
 
 void GridModel::setRow(int row) {
-  if (row >= 0 && row < m_rows)
+  if (row >= 0 && row < m_rows && row != m_row) {
     m_row = row;
+    emit currentCellChanged(m_row, m_col);
+  }
 }
 
 void GridModel::setCol(int col) {
-  if (col >= 0 && col < m_cols)
+  if (col >= 0 && col < m_cols && col != m_col) {
     m_col = col;
+    emit currentCellChanged(m_row, m_col);
+  }
 }
 
+// A view scrolls on every request, also for the row that it already shows
+// on top: the rows under it may have changed.
 void GridModel::setTopRow(int row) {
   if (row >= 0 && row < m_rows) {
     m_topRow = row;
+    emit topRowChanged(row);
     emit changed();
   }
 }
@@ -64,6 +155,7 @@ void GridModel::setTopRow(int row) {
 void GridModel::setLeftCol(int col) {
   if (col >= 0 && col < m_cols) {
     m_leftCol = col;
+    emit leftColChanged(col);
     emit changed();
   }
 }
@@ -82,7 +174,7 @@ void GridModel::setTextMatrix(int row, int col, const QString &text) {
   if (!contains(row, col))
     return;
   at(row, col).text = text;
-  emit changed();
+  emitCells(row, col, row, col);
 }
 
 const GridCell &GridModel::cell(int row, int col) const {
@@ -93,28 +185,28 @@ void GridModel::setCell(int row, int col, const GridCell &cell) {
   if (!contains(row, col))
     return;
   at(row, col) = cell;
-  emit changed();
+  emitCells(row, col, row, col);
 }
 
 void GridModel::setCellAlignment(int alignment) {
   if (!contains(m_row, m_col))
     return;
   at(m_row, m_col).alignment = std::clamp(alignment, 0, 9);
-  emit changed();
+  emitCells(m_row, m_col, m_row, m_col);
 }
 
 void GridModel::setCellBackColor(std::uint32_t bgr) {
   if (!contains(m_row, m_col))
     return;
   at(m_row, m_col).backColor = bgr;
-  emit changed();
+  emitCells(m_row, m_col, m_row, m_col);
 }
 
 void GridModel::setCellForeColor(std::uint32_t bgr) {
   if (!contains(m_row, m_col))
     return;
   at(m_row, m_col).foreColor = bgr;
-  emit changed();
+  emitCells(m_row, m_col, m_row, m_col);
 }
 
 void GridModel::setCellFont(const QString &name, double size, bool bold) {
@@ -124,7 +216,7 @@ void GridModel::setCellFont(const QString &name, double size, bool bold) {
   c.fontName = name;
   c.fontSize = size;
   c.fontBold = bold;
-  emit changed();
+  emitCells(m_row, m_col, m_row, m_col);
 }
 
 int GridModel::colWidth(int col) const {
@@ -137,6 +229,7 @@ void GridModel::setColWidth(int col, int twips) {
   if (col < 0 || col >= m_cols)
     return;
   m_colWidths[col] = std::max(-1, twips);
+  emit colWidthChanged(col);
   emit changed();
 }
 
@@ -150,11 +243,13 @@ void GridModel::setRowHeight(int row, int twips) {
   if (row < 0 || row >= m_rows)
     return;
   m_rowHeights[row] = std::max(-1, twips);
+  emit rowHeightChanged(row);
   emit changed();
 }
 
 void GridModel::setFontName(const QString &name) {
   m_fontName = name;
+  emit fontChanged();
   emit changed();
 }
 
@@ -162,6 +257,7 @@ void GridModel::setFontSize(double points) {
   if (!(points > 0))
     return;
   m_fontSize = points;
+  emit fontChanged();
   emit changed();
 }
 
@@ -171,9 +267,9 @@ void GridModel::sortRows(int col, GridSort order, int first, int last) {
   if (col < 0 || col >= m_cols || first >= last || order == SortNone)
     return;
   auto numeric = [](const QString &s) { return val(s); };
-  auto less = [&](const QVector<GridCell> &a, const QVector<GridCell> &b) {
-    const QString &x = a[col].text;
-    const QString &y = b[col].text;
+  auto less = [&](int a, int b) {
+    const QString &x = m_cells[a][col].text;
+    const QString &y = m_cells[b][col].text;
     switch (order) {
     case SortNumericAscending:
       return numeric(x) < numeric(y);
@@ -192,6 +288,10 @@ void GridModel::sortRows(int col, GridSort order, int first, int last) {
       bool xn = false, yn = false;
       const double xv = x.trimmed().toDouble(&xn);
       const double yv = y.trimmed().toDouble(&yn);
+      // "nan" and "inf" are texts here: a NaN would compare equal to every
+      // number and leave the order undefined.
+      xn = xn && std::isfinite(xv);
+      yn = yn && std::isfinite(yv);
       const bool asc = order == SortGenericAscending;
       if (xn && yn)
         return asc ? xv < yv : xv > yv;
@@ -203,7 +303,23 @@ void GridModel::sortRows(int col, GridSort order, int first, int last) {
     }
     return false;
   };
-  std::stable_sort(m_cells.begin() + first, m_cells.begin() + last + 1, less);
+  // The rows' new order, found on their numbers so that each row moves whole,
+  // its height included.
+  QVector<int> sorted(last - first + 1);
+  std::iota(sorted.begin(), sorted.end(), first);
+  std::stable_sort(sorted.begin(), sorted.end(), less);
+  emit rowsAboutToBeSorted();
+  QVector<QVector<GridCell>> cells;
+  QVector<int> heights;
+  cells.reserve(sorted.size());
+  heights.reserve(sorted.size());
+  for (int r : sorted) {
+    cells.append(std::move(m_cells[r]));
+    heights.append(m_rowHeights[r]);
+  }
+  std::move(cells.begin(), cells.end(), m_cells.begin() + first);
+  std::copy(heights.begin(), heights.end(), m_rowHeights.begin() + first);
+  emit rowsSorted();
   emit changed();
 }
 
@@ -213,7 +329,7 @@ void GridModel::clear() {
   for (auto &r : m_cells)
     for (auto &c : r)
       c = GridCell{};
-  emit changed();
+  emitCells(0, 0, m_rows - 1, m_cols - 1);
 }
 
 } // namespace platform

@@ -2,6 +2,9 @@
 // A grid of text cells in the manner of a flex grid: rows and columns, fixed
 // rows and columns at the top and left, a current cell, and per cell the text,
 // alignment, colours and font. Column widths are in twips.
+//
+// Every change emits changed(); a view that shows the grid follows the finer
+// signals instead (which cells, which rows were inserted or removed, ...).
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -13,18 +16,29 @@ namespace platform {
 // Cell alignment codes: 0-8 are left/centre/right by top/centre/bottom,
 // 9 is general (text left, numbers right).
 enum GridAlignment {
-  AlignLeftTop = 0, AlignLeftCenter = 1, AlignLeftBottom = 2,
-  AlignCenterTop = 3, AlignCenterCenter = 4, AlignCenterBottom = 5,
-  AlignRightTop = 6, AlignRightCenter = 7, AlignRightBottom = 8,
+  AlignLeftTop = 0,
+  AlignLeftCenter = 1,
+  AlignLeftBottom = 2,
+  AlignCenterTop = 3,
+  AlignCenterCenter = 4,
+  AlignCenterBottom = 5,
+  AlignRightTop = 6,
+  AlignRightCenter = 7,
+  AlignRightBottom = 8,
   AlignGeneral = 9
 };
 
 // Sort orders, by their codes.
 enum GridSort {
-  SortNone = 0, SortGenericAscending = 1, SortGenericDescending = 2,
-  SortNumericAscending = 3, SortNumericDescending = 4,
-  SortNoCaseAscending = 5, SortNoCaseDescending = 6,
-  SortCaseAscending = 7, SortCaseDescending = 8
+  SortNone = 0,
+  SortGenericAscending = 1,
+  SortGenericDescending = 2,
+  SortNumericAscending = 3,
+  SortNumericDescending = 4,
+  SortNoCaseAscending = 5,
+  SortNoCaseDescending = 6,
+  SortCaseAscending = 7,
+  SortCaseDescending = 8
 };
 
 struct GridCell {
@@ -32,7 +46,7 @@ struct GridCell {
   int alignment = AlignGeneral;
   std::optional<std::uint32_t> backColor; // 0xBBGGRR; none: the grid's default
   std::optional<std::uint32_t> foreColor;
-  QString fontName;  // "" : the grid's font
+  QString fontName;    // "" : the grid's font
   double fontSize = 0; // 0 : the grid's font size
   bool fontBold = false;
 };
@@ -48,8 +62,16 @@ public:
 
   int rows() const { return m_rows; }
   int cols() const { return m_cols; }
+  // Rows and columns are added or taken away at the end; fixed rows or
+  // columns beyond the new count stop being fixed.
   void setRows(int rows);
   void setCols(int cols);
+  // Inserts count empty rows before row (rows() appends); removes count rows
+  // from row on. Rows move with their cell attributes and heights. Fixed rows
+  // are neither inserted into nor removed: false then, and nothing changes.
+  // The current and the top row keep their numbers as far as they still exist.
+  bool insertRows(int row, int count = 1);
+  bool removeRows(int row, int count = 1);
   int fixedRows() const { return m_fixedRows; }
   int fixedCols() const { return m_fixedCols; }
   void setFixedRows(int n);
@@ -89,10 +111,10 @@ public:
   QString fontName() const { return m_fontName; }
   void setFontName(const QString &name);
   double fontSize() const { return m_fontSize; } // points
-  void setFontSize(double points); // values of 0 or less are ignored
+  void setFontSize(double points);               // values of 0 or less are ignored
 
   // Stable sort of the rows first..last (whole rows with their attributes)
-  // on the text of one column.
+  // on the text of one column: rows with equal keys keep their order.
   void sortRows(int col, GridSort order, int first, int last);
   // Sorts the non-fixed rows on the current column.
   void sort(GridSort order);
@@ -100,11 +122,37 @@ public:
   void clear(); // every cell's text and attributes, the sizes kept
 
 signals:
-  void changed();
+  void changed(); // after every change below
+
+  // The texts or attributes of the cells in these rows and columns.
+  void cellsChanged(int firstRow, int firstCol, int lastRow, int lastCol);
+  // Rows or columns first..last, numbered as they are (removal) or will be
+  // (insertion) in the grid.
+  void rowsAboutToBeInserted(int first, int last);
+  void rowsInserted(int first, int last);
+  void rowsAboutToBeRemoved(int first, int last);
+  void rowsRemoved(int first, int last);
+  void colsAboutToBeInserted(int first, int last);
+  void colsInserted(int first, int last);
+  void colsAboutToBeRemoved(int first, int last);
+  void colsRemoved(int first, int last);
+  // Rows were moved by a sort; the number of rows stays.
+  void rowsAboutToBeSorted();
+  void rowsSorted();
+  // The fixed rows or columns changed: everything is to be read again.
+  void aboutToBeReset();
+  void reset();
+  void rowHeightChanged(int row);
+  void colWidthChanged(int col);
+  void fontChanged();
+  void currentCellChanged(int row, int col);
+  void topRowChanged(int row);
+  void leftColChanged(int col);
 
 private:
   GridCell &at(int row, int col);
-  void resize(int rows, int cols);
+  void clampPositions();
+  void emitCells(int firstRow, int firstCol, int lastRow, int lastCol);
 
   int m_rows = 0, m_cols = 0, m_fixedRows = 0, m_fixedCols = 0;
   int m_row = 0, m_col = 0, m_topRow = 0, m_leftCol = 0;

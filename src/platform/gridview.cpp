@@ -1,233 +1,478 @@
 #include "platform/gridview.h"
 
 #include "platform/colors.h"
+#include "platform/gridviewaccessible.h"
+#include "platform/gridviewmodel.h"
 #include "platform/units.h"
 
-#include <QKeyEvent>
+#include <QAbstractButton>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace platform {
 
 namespace {
-constexpr std::uint32_t kFixedBack = 0xC0C0C0;
-constexpr std::uint32_t kBack = 0xFFFFFF;
 
-Qt::Alignment qtAlignment(int code, const QString &text) {
-  if (code == AlignGeneral) {
-    bool numeric = false;
-    text.trimmed().toDouble(&numeric);
-    return Qt::AlignVCenter | (numeric ? Qt::AlignRight : Qt::AlignLeft);
-  }
-  Qt::Alignment h = code / 3 == 0 ? Qt::AlignLeft : code / 3 == 1 ? Qt::AlignHCenter : Qt::AlignRight;
-  Qt::Alignment v = code % 3 == 0 ? Qt::AlignTop : code % 3 == 1 ? Qt::AlignVCenter : Qt::AlignBottom;
-  return h | v;
+// The ground beyond the last row and column.
+constexpr std::uint32_t kBackground = 0x808080;
+constexpr std::uint32_t kFixedLight = 0xFFFFFF;
+constexpr std::uint32_t kFixedShadow = 0x808080;
+constexpr int kTextMargin = 3;
+
+// Draws a fixed cell as a raised grey box with its text, from what the roles
+// give for it.
+void paintFixedCell(QPainter *painter, const QRect &rect, const QFont &baseFont,
+                    const std::function<QVariant(int)> &role) {
+  if (!rect.isValid())
+    return;
+  painter->save();
+  painter->setClipRect(rect);
+  const QVariant back = role(Qt::BackgroundRole);
+  painter->fillRect(rect, back.canConvert<QBrush>() ? back.value<QBrush>()
+                                                    : QBrush(colorFromBgr(0xC0C0C0)));
+  painter->setPen(colorFromBgr(kFixedLight));
+  painter->drawLine(rect.topLeft(), rect.topRight());
+  painter->drawLine(rect.topLeft(), rect.bottomLeft());
+  painter->setPen(colorFromBgr(kFixedShadow));
+  painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+  painter->drawLine(rect.topRight(), rect.bottomRight());
+
+  const QVariant font = role(Qt::FontRole);
+  painter->setFont(font.canConvert<QFont>() ? font.value<QFont>().resolve(baseFont) : baseFont);
+  const QVariant fore = role(Qt::ForegroundRole);
+  painter->setPen(fore.canConvert<QBrush>() ? fore.value<QBrush>().color() : QColor(Qt::black));
+  const QVariant align = role(Qt::TextAlignmentRole);
+  const int flags = align.isValid() ? align.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter);
+  painter->drawText(rect.adjusted(kTextMargin, 0, -kTextMargin, 0), flags,
+                    role(Qt::DisplayRole).toString());
+  painter->restore();
 }
+
+// A header of fixed cells: painted flat and grey, a press on a section is a
+// click on that cell. The sections are neither resized nor moved by the user.
+class GridHeader : public QHeaderView {
+  Q_OBJECT
+public:
+  explicit GridHeader(Qt::Orientation orientation, QWidget *parent)
+      : QHeaderView(orientation, parent) {
+    setSectionsClickable(false);
+    setSectionsMovable(false);
+    setHighlightSections(false);
+    setMinimumSectionSize(0);
+    setSectionResizeMode(QHeaderView::Fixed);
+    setDefaultSectionSize(orientation == Qt::Horizontal
+                              ? twipsToPixels(GridModel::kDefaultColWidth)
+                              : twipsToPixels(GridModel::kDefaultRowHeight));
+  }
+
+signals:
+  void sectionCellPressed(int section);
+  void sectionCellDoubleClicked(int section);
+
+protected:
+  void paintEvent(QPaintEvent *event) override {
+    {
+      QPainter painter(viewport());
+      painter.fillRect(viewport()->rect(), colorFromBgr(kBackground));
+    }
+    QHeaderView::paintEvent(event);
+  }
+
+  void paintSection(QPainter *painter, const QRect &rect, int section) const override {
+    paintFixedCell(painter, rect, font(), [this, section](int role) {
+      return model() ? model()->headerData(section, orientation(), role) : QVariant();
+    });
+  }
+
+  void mousePressEvent(QMouseEvent *event) override {
+    const int section = sectionAt(event);
+    if (event->button() == Qt::LeftButton && section >= 0)
+      emit sectionCellPressed(section);
+  }
+  void mouseDoubleClickEvent(QMouseEvent *event) override {
+    const int section = sectionAt(event);
+    if (event->button() == Qt::LeftButton && section >= 0)
+      emit sectionCellDoubleClicked(section);
+  }
+  void mouseMoveEvent(QMouseEvent *) override {}
+  void mouseReleaseEvent(QMouseEvent *) override {}
+
+private:
+  int sectionAt(QMouseEvent *event) const {
+    const QPoint p = event->position().toPoint();
+    return logicalIndexAt(orientation() == Qt::Horizontal ? p.x() : p.y());
+  }
+};
+
+// Cells as the table view draws them, with no selection colour and the
+// current cell in a dotted frame while the grid has the focus.
+class GridDelegate : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter *painter, const QStyleOptionViewItem &option,
+             const QModelIndex &index) const override {
+    QStyleOptionViewItem opt = option;
+    const bool current = opt.state & QStyle::State_HasFocus;
+    opt.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected | QStyle::State_MouseOver);
+    QStyledItemDelegate::paint(painter, opt, index);
+    if (current) {
+      painter->save();
+      QPen pen(Qt::black);
+      pen.setStyle(Qt::DotLine);
+      painter->setPen(pen);
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+      painter->restore();
+    }
+  }
+};
+
 } // namespace
 
-GridView::GridView(QWidget *parent) : QAbstractScrollArea(parent) {
+// The screen reader's description is in place before the view is built.
+static QWidget *withAccessibility(QWidget *parent) {
+  installGridAccessibility();
+  return parent;
+}
+
+GridView::GridView(QWidget *parent) : QTableView(withAccessibility(parent)) {
+  forgetTableAccessibility(this);
+  setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+  setVerticalHeader(new GridHeader(Qt::Vertical, this));
+  setItemDelegate(new GridDelegate(this));
+  setSelectionMode(QAbstractItemView::NoSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  // Rows scroll whole, so that a top row is a row; sideways by the pixel, so
+  // that a column wider than the view can be read to its end.
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  setTabKeyNavigation(false);
+  setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);
+  setSortingEnabled(false);
+  setShowGrid(true);
+  setGridStyle(Qt::SolidLine);
   setFocusPolicy(Qt::StrongFocus);
+
+  QPalette ground = viewport()->palette();
+  ground.setColor(QPalette::Base, colorFromBgr(kBackground));
+  viewport()->setPalette(ground);
+
+  m_table = new GridViewModel(this);
+  QTableView::setModel(m_table);
+
+  // The corner shows the grid's cell (0, 0).
+  m_corner = findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
+  if (m_corner)
+    m_corner->installEventFilter(this);
+
+  for (auto *header : {horizontalHeader(), verticalHeader()}) {
+    auto *h = static_cast<GridHeader *>(header);
+    const bool horizontal = header == horizontalHeader();
+    connect(h, &GridHeader::sectionCellPressed, this, [this, horizontal](int section) {
+      if (horizontal)
+        fixedCellClicked(0, section + m_table->headerCols());
+      else
+        fixedCellClicked(section + m_table->headerRows(), 0);
+    });
+    connect(h, &GridHeader::sectionCellDoubleClicked, this, [this, horizontal](int section) {
+      if (horizontal)
+        emit cellDoubleClicked(0, section + m_table->headerCols());
+      else
+        emit cellDoubleClicked(section + m_table->headerRows(), 0);
+    });
+  }
+
+  connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex &index) {
+    if (m_pressed == Qt::LeftButton && index.isValid())
+      emit cellClicked(m_table->gridRow(index), m_table->gridCol(index));
+  });
+  connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+    if (index.isValid())
+      emit cellDoubleClicked(m_table->gridRow(index), m_table->gridCol(index));
+  });
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { userScrolled(); });
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { userScrolled(); });
+
   setModel(&m_ownModel);
 }
 
-void GridView::setModel(GridModel *model) {
+GridView::~GridView() {
   if (m_model)
     disconnect(m_model, nullptr, this, nullptr);
-  m_model = model ? model : &m_ownModel;
-  connect(m_model, &GridModel::changed, this, [this] {
-    updateScrollBars();
-    viewport()->update();
+}
+
+void GridView::setModel(GridModel *model) {
+  if (!model)
+    model = &m_ownModel;
+  if (m_model)
+    disconnect(m_model, nullptr, this, nullptr);
+  m_model = model;
+  m_wantedTop = -1;
+  m_table->setGrid(model);
+  connectGrid();
+  syncHeaders();
+  syncSizes();
+  syncCurrent();
+}
+
+void GridView::connectGrid() {
+  GridModel *g = m_model;
+  // Connected after the table model, so these run once it has followed.
+  connect(g, &GridModel::cellsChanged, this, [this](int firstRow, int firstCol) {
+    if (m_corner && firstRow == 0 && firstCol == 0)
+      m_corner->update();
   });
-  updateScrollBars();
-  viewport()->update();
+  connect(g, &GridModel::fontChanged, this, [this] {
+    if (m_corner)
+      m_corner->update();
+  });
+  connect(g, &GridModel::rowHeightChanged, this, [this](int row) {
+    if (row < m_table->headerRows())
+      syncHeaders();
+    else
+      verticalHeader()->resizeSection(row - m_table->headerRows(),
+                                      twipsToPixels(m_model->rowHeight(row)));
+  });
+  connect(g, &GridModel::colWidthChanged, this, [this](int col) {
+    if (col < m_table->headerCols())
+      syncHeaders();
+    else
+      horizontalHeader()->resizeSection(col - m_table->headerCols(),
+                                        twipsToPixels(m_model->colWidth(col)));
+  });
+  auto structure = [this] {
+    syncSizes();
+    syncCurrent();
+  };
+  connect(g, &GridModel::rowsInserted, this, structure);
+  connect(g, &GridModel::rowsRemoved, this, structure);
+  connect(g, &GridModel::colsInserted, this, structure);
+  connect(g, &GridModel::colsRemoved, this, structure);
+  connect(g, &GridModel::rowsSorted, this, [this] {
+    syncSizes();
+    if (m_corner)
+      m_corner->update();
+  });
+  // A new set of fixed rows or columns: the view keeps its place.
+  auto kept = std::make_shared<QPoint>();
+  connect(g, &GridModel::aboutToBeReset, this, [this, kept] {
+    *kept = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  });
+  connect(g, &GridModel::reset, this, [this, kept] {
+    syncHeaders();
+    syncSizes();
+    syncCurrent();
+    executeDelayedItemsLayout();
+    const bool scrolling = std::exchange(m_scrolling, true);
+    horizontalScrollBar()->setValue(kept->x());
+    verticalScrollBar()->setValue(kept->y());
+    m_scrolling = scrolling;
+    applyTopRow();
+  });
+  connect(g, &GridModel::currentCellChanged, this, [this] {
+    if (!m_syncing)
+      syncCurrent();
+  });
+  connect(g, &GridModel::topRowChanged, this, [this](int row) {
+    if (m_syncing)
+      return;
+    m_wantedTop = row;
+    executeDelayedItemsLayout();
+    applyTopRow();
+  });
+  connect(g, &GridModel::leftColChanged, this, [this](int col) {
+    if (m_syncing)
+      return;
+    executeDelayedItemsLayout();
+    const int section = col - m_table->headerCols();
+    const bool scrolling = std::exchange(m_scrolling, true);
+    horizontalScrollBar()->setValue(section > 0 ? horizontalHeader()->sectionPosition(section) : 0);
+    m_scrolling = scrolling;
+  });
+  connect(g, &QObject::destroyed, this, [this] { setModel(static_cast<GridModel *>(nullptr)); });
 }
 
-int GridView::columnX(int col) const {
-  int x = 0;
-  const GridModel &m = *m_model;
-  for (int c = 0; c < m.fixedCols() && c < col; ++c)
-    x += twipsToPixels(m.colWidth(c));
-  if (col < m.fixedCols())
-    return x;
-  for (int c = std::max(m.fixedCols(), m.leftCol()); c < col; ++c)
-    x += twipsToPixels(m.colWidth(c));
-  if (col < m.leftCol())
-    return -100000;
-  return x;
+void GridView::syncHeaders() {
+  const int hr = m_table->headerRows(), hc = m_table->headerCols();
+  horizontalHeader()->setHidden(hr == 0);
+  verticalHeader()->setHidden(hc == 0);
+  const int height = hr ? twipsToPixels(m_model->rowHeight(0)) : 0;
+  const int width = hc ? twipsToPixels(m_model->colWidth(0)) : 0;
+  if (height != horizontalHeader()->maximumHeight() || width != verticalHeader()->maximumWidth()) {
+    horizontalHeader()->setFixedHeight(height);
+    verticalHeader()->setFixedWidth(width);
+    updateGeometries(); // the viewport moves beside the headers
+  }
+  if (m_corner)
+    m_corner->update();
 }
 
-int GridView::rowY(int row) const {
-  int y = 0;
-  const GridModel &m = *m_model;
-  for (int r = 0; r < m.fixedRows() && r < row; ++r)
-    y += twipsToPixels(m.rowHeight(r));
-  if (row < m.fixedRows())
-    return y;
-  for (int r = std::max(m.fixedRows(), m.topRow()); r < row; ++r)
-    y += twipsToPixels(m.rowHeight(r));
-  if (row < m.topRow())
-    return -100000;
-  return y;
+void GridView::syncSizes() {
+  syncHeaders();
+  const int hr = m_table->headerRows(), hc = m_table->headerCols();
+  for (int c = 0; c < m_table->columnCount(); ++c)
+    horizontalHeader()->resizeSection(c, twipsToPixels(m_model->colWidth(c + hc)));
+  for (int r = 0; r < m_table->rowCount(); ++r)
+    verticalHeader()->resizeSection(r, twipsToPixels(m_model->rowHeight(r + hr)));
 }
 
-QRect GridView::cellRect(int row, int col) const {
-  return QRect(columnX(col), rowY(row), twipsToPixels(m_model->colWidth(col)),
-               twipsToPixels(m_model->rowHeight(row)));
+// The view's current index follows the grid's current cell, without
+// scrolling: a program that moves the current cell does not move the view.
+void GridView::syncCurrent() {
+  if (!selectionModel())
+    return;
+  const QModelIndex index = m_table->indexOfCell(m_model->row(), m_model->col());
+  if (index == currentIndex())
+    return;
+  const bool syncing = std::exchange(m_syncing, true);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  m_syncing = syncing;
 }
 
-QPair<int, int> GridView::cellAt(const QPoint &pos) const {
-  const GridModel &m = *m_model;
-  int row = -1, col = -1;
-  for (int r = 0; r < m.rows(); ++r) {
-    if (r >= m.fixedRows() && r < m.topRow())
-      continue;
-    const QRect rc = cellRect(r, 0);
-    if (pos.y() >= rc.top() && pos.y() <= rc.bottom()) {
-      row = r;
+void GridView::currentChanged(const QModelIndex &current, const QModelIndex &previous) {
+  if (m_syncing || m_table->isChanging()) {
+    const bool autoScroll = hasAutoScroll();
+    setAutoScroll(false);
+    QTableView::currentChanged(current, previous);
+    setAutoScroll(autoScroll);
+    return;
+  }
+  QTableView::currentChanged(current, previous);
+  if (!current.isValid())
+    return;
+  const int row = m_table->gridRow(current), col = m_table->gridCol(current);
+  m_syncing = true;
+  m_model->setRow(row);
+  m_model->setCol(col);
+  m_syncing = false;
+  emit currentCellChanged(row, col);
+}
+
+// Scrolls so that the grid's top row is the first one under the header, as
+// far as the rows under it fill the view.
+void GridView::applyTopRow() {
+  if (m_wantedTop < 0 || m_table->rowCount() == 0 || m_table->columnCount() == 0)
+    return;
+  const int row = std::clamp(m_wantedTop - m_table->headerRows(), 0, m_table->rowCount() - 1);
+  const int col = std::max(0, columnAt(0));
+  const bool scrolling = std::exchange(m_scrolling, true);
+  scrollTo(m_table->index(row, col), QAbstractItemView::PositionAtTop);
+  m_scrolling = scrolling;
+}
+
+// The scroll range follows the rows; a top row that the program set stays on
+// top until the user scrolls.
+void GridView::updateGeometries() {
+  const bool scrolling = std::exchange(m_scrolling, true);
+  QTableView::updateGeometries();
+  applyTopRow();
+  m_scrolling = scrolling;
+}
+
+void GridView::userScrolled() {
+  if (m_scrolling)
+    return;
+  m_wantedTop = -1;
+  const bool syncing = std::exchange(m_syncing, true);
+  m_model->setTopRow(verticalScrollBar()->value() + m_table->headerRows());
+  m_model->setLeftCol(std::max(0, columnAt(0)) + m_table->headerCols());
+  m_syncing = syncing;
+}
+
+void GridView::mousePressEvent(QMouseEvent *event) {
+  m_pressed = event->button();
+  QTableView::mousePressEvent(event);
+  m_pressed = Qt::NoButton;
+}
+
+void GridView::keyboardSearch(const QString &) {}
+
+void GridView::fixedCellClicked(int row, int col) {
+  m_model->setRow(row);
+  m_model->setCol(col);
+  emit cellClicked(row, col);
+}
+
+bool GridView::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == m_corner) {
+    switch (event->type()) {
+    case QEvent::Paint: {
+      QPainter painter(m_corner);
+      paintFixedCell(&painter, m_corner->rect(), font(),
+                     [this](int role) { return m_table->cellData(0, 0, role); });
+      return true;
+    }
+    case QEvent::MouseButtonPress:
+      if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        fixedCellClicked(0, 0);
+      return true;
+    case QEvent::MouseButtonDblClick:
+      if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        emit cellDoubleClicked(0, 0);
+      return true;
+    case QEvent::MouseButtonRelease:
+      return true;
+    default:
       break;
     }
   }
-  for (int c = 0; c < m.cols(); ++c) {
-    if (c >= m.fixedCols() && c < m.leftCol())
-      continue;
-    const QRect rc = cellRect(0, c);
-    if (pos.x() >= rc.left() && pos.x() <= rc.right()) {
-      col = c;
-      break;
-    }
+  return QTableView::eventFilter(watched, event);
+}
+
+QPair<int, int> GridView::cellAt(const QPoint &pos) const {
+  const int hr = m_table->headerRows(), hc = m_table->headerCols();
+  int row = -1, col = -1;
+  if (pos.y() < 0) {
+    if (hr && pos.y() >= -horizontalHeader()->height())
+      row = 0;
+  } else {
+    const int r = rowAt(pos.y());
+    row = r >= 0 ? r + hr : -1;
+  }
+  if (pos.x() < 0) {
+    if (hc && pos.x() >= -verticalHeader()->width())
+      col = 0;
+  } else {
+    const int c = columnAt(pos.x());
+    col = c >= 0 ? c + hc : -1;
   }
   if (row < 0 || col < 0)
     return {-1, -1};
   return {row, col};
 }
 
-void GridView::paintEvent(QPaintEvent *) {
-  QPainter p(viewport());
-  p.fillRect(viewport()->rect(), palette().color(QPalette::Window).darker(105));
-  const GridModel &m = *m_model;
-  const QRect area = viewport()->rect();
-  for (int r = 0; r < m.rows(); ++r) {
-    if (r >= m.fixedRows() && r < m.topRow())
-      continue;
-    const int y = rowY(r);
-    if (y > area.bottom())
-      break;
-    for (int c = 0; c < m.cols(); ++c) {
-      if (c >= m.fixedCols() && c < m.leftCol())
-        continue;
-      const QRect rc = cellRect(r, c);
-      if (rc.left() > area.right())
-        break;
-      if (rc.width() <= 0 || rc.height() <= 0)
-        continue;
-      const GridCell &cell = m.cell(r, c);
-      const bool fixed = r < m.fixedRows() || c < m.fixedCols();
-      p.fillRect(rc, colorFromBgr(cell.backColor.value_or(fixed ? kFixedBack : kBack)));
-      p.setPen(QColor(128, 128, 128));
-      p.drawRect(rc.adjusted(0, 0, -1, -1));
-      QFont f = font();
-      if (!cell.fontName.isEmpty())
-        f.setFamily(cell.fontName);
-      if (cell.fontSize > 0)
-        f.setPointSizeF(cell.fontSize);
-      f.setBold(cell.fontBold);
-      p.setFont(f);
-      p.setPen(colorFromBgr(cell.foreColor.value_or(0x000000)));
-      p.drawText(rc.adjusted(3, 0, -3, 0), qtAlignment(cell.alignment, cell.text), cell.text);
-      if (r == m.row() && c == m.col() && !fixed && hasFocus()) {
-        QPen pen(Qt::black);
-        pen.setStyle(Qt::DotLine);
-        p.setPen(pen);
-        p.drawRect(rc.adjusted(1, 1, -2, -2));
-      }
-    }
+QRect GridView::cellRect(int row, int col) const {
+  if (!m_model->contains(row, col))
+    return {};
+  const int hr = m_table->headerRows(), hc = m_table->headerCols();
+  int top, height, left, width;
+  if (row < hr) {
+    height = horizontalHeader()->height();
+    top = -height;
+  } else {
+    top = rowViewportPosition(row - hr);
+    height = rowHeight(row - hr);
   }
-}
-
-void GridView::moveCurrent(int row, int col) {
-  GridModel &m = *m_model;
-  if (!m.contains(row, col))
-    return;
-  m.setRow(row);
-  m.setCol(col);
-  emit currentCellChanged(row, col);
-  viewport()->update();
-}
-
-void GridView::mousePressEvent(QMouseEvent *event) {
-  const auto [row, col] = cellAt(event->position().toPoint());
-  if (row < 0)
-    return;
-  moveCurrent(row, col);
-  emit cellClicked(row, col);
-}
-
-void GridView::mouseDoubleClickEvent(QMouseEvent *event) {
-  const auto [row, col] = cellAt(event->position().toPoint());
-  if (row >= 0)
-    emit cellDoubleClicked(row, col);
-}
-
-void GridView::keyPressEvent(QKeyEvent *event) {
-  const GridModel &m = *m_model;
-  int row = m.row(), col = m.col();
-  switch (event->key()) {
-  case Qt::Key_Up: row = std::max(m.fixedRows(), row - 1); break;
-  case Qt::Key_Down: row = std::min(m.rows() - 1, row + 1); break;
-  case Qt::Key_Left: col = std::max(m.fixedCols(), col - 1); break;
-  case Qt::Key_Right: col = std::min(m.cols() - 1, col + 1); break;
-  default:
-    QAbstractScrollArea::keyPressEvent(event);
-    return;
+  if (col < hc) {
+    width = verticalHeader()->width();
+    left = -width;
+  } else {
+    left = columnViewportPosition(col - hc);
+    width = columnWidth(col - hc);
   }
-  moveCurrent(row, col);
-}
-
-void GridView::resizeEvent(QResizeEvent *event) {
-  QAbstractScrollArea::resizeEvent(event);
-  updateScrollBars();
-}
-
-// The last first-scrolled row or column that still fills the viewport, so
-// that a grid that fits shows no scroll bar.
-static int lastStart(int fixed, int count, int available, const std::function<int(int)> &size) {
-  int used = 0;
-  for (int i = count - 1; i >= fixed; --i) {
-    used += size(i);
-    if (used > available)
-      return std::min(count - 1, i + 1);
-  }
-  return fixed;
-}
-
-void GridView::updateScrollBars() {
-  const GridModel &m = *m_model;
-  int fixedWidth = 0, fixedHeight = 0;
-  for (int c = 0; c < m.fixedCols(); ++c)
-    fixedWidth += twipsToPixels(m.colWidth(c));
-  for (int r = 0; r < m.fixedRows(); ++r)
-    fixedHeight += twipsToPixels(m.rowHeight(r));
-  const QSize area = viewport()->size();
-  const int lastRow = lastStart(m.fixedRows(), m.rows(), area.height() - fixedHeight,
-                                [&m](int r) { return twipsToPixels(m.rowHeight(r)); });
-  const int lastCol = lastStart(m.fixedCols(), m.cols(), area.width() - fixedWidth,
-                                [&m](int c) { return twipsToPixels(m.colWidth(c)); });
-  m_syncing = true;
-  verticalScrollBar()->setRange(m.fixedRows(), std::max(m.fixedRows(), lastRow));
-  verticalScrollBar()->setValue(std::max(m.topRow(), m.fixedRows()));
-  horizontalScrollBar()->setRange(m.fixedCols(), std::max(m.fixedCols(), lastCol));
-  horizontalScrollBar()->setValue(std::max(m.leftCol(), m.fixedCols()));
-  m_syncing = false;
-}
-
-void GridView::scrollContentsBy(int, int) {
-  if (m_syncing)
-    return;
-  m_model->setTopRow(verticalScrollBar()->value());
-  m_model->setLeftCol(horizontalScrollBar()->value());
+  return QRect(left, top, width, height);
 }
 
 } // namespace platform
+
+#include "gridview.moc"

@@ -1,46 +1,69 @@
 #pragma once
-// Shows a GridModel: fixed rows and columns on a grey ground, the others
-// scrolled under them, the current cell framed. A click makes a cell current.
+// Shows a GridModel in the manner of a flex grid, on Qt's table view: the
+// fixed row 0 and column 0 are the headers on a grey ground, the other cells
+// scroll under them, the current cell is framed. Column widths and row heights
+// come from the grid (twips). A click makes a cell current, header cells too.
+// Screen readers see the cells and headers through the table view.
 #include "platform/grid.h"
 
-#include <QAbstractScrollArea>
 #include <QPointer>
+#include <QTableView>
+
+class QAbstractButton;
 
 namespace platform {
 
-class GridView : public QAbstractScrollArea {
+class GridViewModel;
+
+class GridView : public QTableView {
   Q_OBJECT
 public:
   explicit GridView(QWidget *parent = nullptr);
+  ~GridView() override;
+
   GridModel *model() const { return m_model; }
-  // Shows another model; the view does not own it.
+  // Shows another grid; the view does not own it. None: the view's own.
   void setModel(GridModel *model);
-  // The cell under a point of the viewport, or {-1, -1}.
+  GridViewModel *tableModel() const { return m_table; }
+
+  // The cell under a point of the viewport, headers included, or {-1, -1}.
   QPair<int, int> cellAt(const QPoint &pos) const;
+  // A cell's rectangle in viewport coordinates; header cells lie above or
+  // left of the viewport (negative coordinates).
   QRect cellRect(int row, int col) const;
 
 signals:
   void cellClicked(int row, int col);
   void cellDoubleClicked(int row, int col);
+  // The user moved the current cell (a click or a key).
   void currentCellChanged(int row, int col);
 
 protected:
-  void paintEvent(QPaintEvent *event) override;
+  void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+  void updateGeometries() override;
   void mousePressEvent(QMouseEvent *event) override;
-  void mouseDoubleClickEvent(QMouseEvent *event) override;
-  void keyPressEvent(QKeyEvent *event) override;
-  void resizeEvent(QResizeEvent *event) override;
-  void scrollContentsBy(int dx, int dy) override;
+  void keyboardSearch(const QString &search) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  void updateScrollBars();
-  int columnX(int col) const; // left edge in pixels within the viewport
-  int rowY(int row) const;
-  void moveCurrent(int row, int col);
+  using QTableView::setModel;
+
+  void connectGrid();
+  void fixedCellClicked(int row, int col);
+  void syncHeaders();
+  void syncSizes();
+  void syncCurrent();
+  void applyTopRow();
+  void userScrolled();
 
   QPointer<GridModel> m_model;
   GridModel m_ownModel;
-  bool m_syncing = false;
+  GridViewModel *m_table = nullptr;
+  QAbstractButton *m_corner = nullptr;
+  bool m_syncing = false;   // the view follows the grid, or the grid the view
+  bool m_scrolling = false; // the view scrolls itself
+  int m_wantedTop = -1;     // the grid's top row, until the user scrolls
+  Qt::MouseButton m_pressed = Qt::NoButton;
 };
 
 } // namespace platform

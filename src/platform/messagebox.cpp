@@ -19,8 +19,7 @@ bool show(QWidget *parent, BoxKind kind, const QString &title, const QString &te
     QMessageBox::critical(parent, box.title, box.text);
     return true;
   case BoxKind::Question:
-    return QMessageBox::question(parent, box.title, box.text,
-                                 QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(parent, box.title, box.text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
   }
   return false;

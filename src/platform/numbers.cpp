@@ -1,7 +1,9 @@
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace platform {
@@ -43,32 +45,59 @@ std::int64_t roundHalfEven(double value) {
   return static_cast<std::int64_t>(std::nearbyint(value)); // FE_TONEAREST: ties to even
 }
 
-QString plainDecimal(double value) {
+std::optional<int> toIntInRange(double value, int lo, int hi) {
   if (!std::isfinite(value))
+    return std::nullopt;
+  const double whole = std::nearbyint(value); // FE_TONEAREST: ties to even
+  if (whole < lo || whole > hi)
+    return std::nullopt;
+  return static_cast<int>(whole);
+}
+
+std::optional<int> readInt(const QString &text, int lo, int hi) {
+  return toIntInRange(val(text), lo, hi);
+}
+
+std::optional<int> readDigits(const QString &text, int lo, int hi) {
+  const QString t = text.trimmed();
+  if (t.isEmpty() ||
+      !std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    return std::nullopt;
+  return toIntInRange(val(t), lo, hi);
+}
+
+QString plainDecimal(double value) {
+  if (!std::isfinite(value) || value == 0)
     return QStringLiteral("0");
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", value);
-  QString s = QString::fromLatin1(buf);
-  if (s.contains(u'e')) {
-    // Out of the exponent form: as many decimals as 15 significant digits allow.
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const int decimals = std::max(0, 14 - magnitude);
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    s = QString::fromLatin1(buf);
-    if (s.contains(u'.')) {
-      while (s.endsWith(u'0'))
-        s.chop(1);
-      if (s.endsWith(u'.'))
-        s.chop(1);
-    }
+  // 15 significant digits, correctly rounded, and the power of ten of the
+  // first: "1.23450000000000e-07".
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+  const QByteArray form(buf);
+  const qsizetype e = form.indexOf('e');
+  QByteArray digits = form.left(e);
+  digits.remove(1, 1); // the "."
+  const int exponent = std::atoi(form.constData() + e + 1);
+  while (digits.size() > 1 && digits.endsWith('0'))
+    digits.chop(1);
+
+  QByteArray out;
+  if (value < 0)
+    out.append('-');
+  const qsizetype whole = exponent + 1; // digits before the "."
+  if (whole <= 0) {
+    out.append('.');
+    out.append(QByteArray(-whole, '0'));
+    out.append(digits);
+  } else if (whole >= digits.size()) {
+    out.append(digits);
+    out.append(QByteArray(whole - digits.size(), '0'));
+  } else {
+    out.append(digits.left(whole));
+    out.append('.');
+    out.append(digits.mid(whole));
   }
-  if (s == u"-0")
-    s = QStringLiteral("0");
-  if (s.startsWith(u"0."))
-    s.remove(0, 1);
-  else if (s.startsWith(u"-0."))
-    s.remove(1, 1);
-  return s;
+  return QString::fromLatin1(out);
 }
 
 QString vbStr(double value) {

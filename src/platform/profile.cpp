@@ -2,6 +2,7 @@
 
 #include "platform/textfile.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace platform {
@@ -30,14 +31,19 @@ std::optional<QString> keyName(const QString &line) {
   return t.left(eq).trimmed();
 }
 
-bool same(const QString &a, const QString &b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
+bool same(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// A text without line breaks: a CR or LF written into the file would start a
+// line of its own, such as a section of another name.
+QString oneLine(QString text) {
+  text.remove(u'\r');
+  text.remove(u'\n');
+  return text;
 }
 
 } // namespace
 
-QString readProfileString(const QString &section, const QString &key,
-                          const QString &file) {
+QString readProfileString(const QString &section, const QString &key, const QString &file) {
   const auto lines = readTextLines(file);
   if (!lines)
     return {};
@@ -58,10 +64,17 @@ QString readProfileString(const QString &section, const QString &key,
   return {};
 }
 
-bool writeProfileString(const QString &section, const QString &key,
-                        const QString &value, const QString &file) {
-  QStringList lines = readTextLines(file).value_or(QStringList());
-  const QString keyLine = key.trimmed() + u'=' + value;
+bool writeProfileString(const QString &sectionText, const QString &keyText, const QString &value,
+                        const QString &file) {
+  const QString section = oneLine(sectionText);
+  const QString key = oneLine(keyText);
+  std::optional<QStringList> read = readTextLines(file);
+  // Only a file that is not there starts empty; one that cannot be read
+  // would otherwise be replaced by this one key.
+  if (!read && QFileInfo::exists(file))
+    return false;
+  QStringList lines = read.value_or(QStringList());
+  const QString keyLine = key.trimmed() + u'=' + oneLine(value);
   bool inSection = false;
   qsizetype sectionEnd = -1; // after the last non-blank line of the first match
   for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -21,9 +21,8 @@ namespace {
 bool bestaat(const QString &folder, const QString &name) {
   const QStringList entries =
       QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  return std::any_of(entries.begin(), entries.end(), [&](const QString &e) {
-    return e.compare(name, Qt::CaseInsensitive) == 0;
-  });
+  return std::any_of(entries.begin(), entries.end(),
+                     [&](const QString &e) { return e.compare(name, Qt::CaseInsensitive) == 0; });
 }
 
 // Writes the title line of a results file with its date in the current form.
@@ -44,34 +43,68 @@ void herschrijfTitel(const QString &path) {
   platform::writeBytes(path, bytes);
 }
 
-void hernoem(const QString &folder, const QString &name, Soort soort) {
+// The part of a file name from its last full stop on: ".txt", ".MAIL".
+QString extensie(const QString &name) {
+  const qsizetype dot = name.lastIndexOf(u'.');
+  return dot < 0 ? QString() : name.mid(dot);
+}
+
+// A group moves together with its companion and its results file, or not at
+// all: when any of the three new names is taken, also by a file that is not
+// its own, the group keeps its name. Otherwise it would take over another
+// group's addresses or evening.
+void hernoemGroep(const QString &folder, const QString &name) {
+  const auto nieuw = NieuweDatumNaam(name);
+  if (!nieuw)
+    return;
+  const QString invoer = BAS_Zemlo::Pad(QStringLiteral("invoer"));
+  const QString basis = name.left(name.size() - 4);
+  const QString nieuweBasis = nieuw->left(nieuw->size() - 4);
+  if (bestaat(folder, *nieuw) || bestaat(folder, nieuweBasis + QStringLiteral(".mail")) ||
+      bestaat(invoer, InvoerNaam(*nieuw)))
+    return;
+
+  const QString oudeMail = BAS_Zemlo::ZoekBestand(folder, basis + QStringLiteral(".mail"));
+  const QString oudeInvoer = BAS_Zemlo::ZoekBestand(invoer, InvoerNaam(name));
+  const bool metMail = QFileInfo(oudeMail).isFile();
+  const bool metInvoer = QFileInfo(oudeInvoer).isFile();
+  const QString oudPad = folder + u'/' + name;
+  const QString nieuwPad = folder + u'/' + *nieuw;
+  const QString nieuweMail = folder + u'/' + nieuweBasis + extensie(oudeMail);
+  const QString nieuweInvoer =
+      invoer + u'/' + NieuweDatumNaam(QFileInfo(oudeInvoer).fileName()).value_or(QString());
+
+  if (!QFile::rename(oudPad, nieuwPad))
+    return;
+  if (metMail && !QFile::rename(oudeMail, nieuweMail)) {
+    QFile::rename(nieuwPad, oudPad);
+    return;
+  }
+  if (metInvoer) {
+    if (nieuweInvoer.endsWith(u'/') || !QFile::rename(oudeInvoer, nieuweInvoer)) {
+      if (metMail)
+        QFile::rename(nieuweMail, oudeMail);
+      QFile::rename(nieuwPad, oudPad);
+      return;
+    }
+    herschrijfTitel(nieuweInvoer);
+  }
+}
+
+// A results file left without its group (the group moves it along) takes the
+// new date too, unless its group still stands under the old name or a group
+// of the new name exists, which is another group's.
+void hernoemInvoer(const QString &folder, const QString &name) {
   const auto nieuw = NieuweDatumNaam(name);
   if (!nieuw || bestaat(folder, *nieuw))
     return;
-  const QString oudPad = folder + u'/' + name;
+  const QString groepen = BAS_Zemlo::Pad(QStringLiteral("groepen"));
+  for (const QString &naam : {name, *nieuw})
+    if (const auto groep = GroepNaamVan(naam.left(naam.indexOf(u'.'))))
+      if (bestaat(groepen, *groep + QStringLiteral(".txt")))
+        return;
   const QString nieuwPad = folder + u'/' + *nieuw;
-  if (soort == Soort::Groepen) {
-    // A group whose results file cannot follow keeps its name, so that the
-    // evening still finds its group.
-    const QString invoer = BAS_Zemlo::Pad(QStringLiteral("invoer"));
-    if (QFileInfo::exists(invoer + u'/' + InvoerNaam(name)) && bestaat(invoer, InvoerNaam(*nieuw)))
-      return;
-    const QString oudeMail = name.left(name.size() - 4) + QStringLiteral(".mail");
-    const QString nieuweMail = nieuw->left(nieuw->size() - 4) + QStringLiteral(".mail");
-    const bool metMail = QFileInfo::exists(folder + u'/' + oudeMail);
-    if (metMail && bestaat(folder, nieuweMail))
-      return;
-    if (!QFile::rename(oudPad, nieuwPad))
-      return;
-    if (metMail && !QFile::rename(folder + u'/' + oudeMail, folder + u'/' + nieuweMail))
-      QFile::rename(nieuwPad, oudPad); // keep the pair together
-    return;
-  }
-  // A results file whose group kept its old name keeps its name too.
-  if (const auto groep = GroepNaamVan(name.left(name.indexOf(u'.'))))
-    if (QFileInfo::exists(BAS_Zemlo::Pad(QStringLiteral("groepen/")) + *groep + QStringLiteral(".txt")))
-      return;
-  if (QFile::rename(oudPad, nieuwPad))
+  if (QFile::rename(folder + u'/' + name, nieuwPad))
     herschrijfTitel(nieuwPad);
 }
 
@@ -97,13 +130,22 @@ std::optional<QString> NieuweDatumNaam(const QString &name) {
 }
 
 QStringList VulBestanden(Soort soort, bool bOmgekeerd) {
-  const QString folder =
-      BAS_Zemlo::Pad(soort == Soort::Groepen ? QStringLiteral("groepen") : QStringLiteral("invoer"));
-  for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd))
-    hernoem(folder, name, soort);
+  const QString folder = BAS_Zemlo::Pad(soort == Soort::Groepen ? QStringLiteral("groepen")
+                                                                : QStringLiteral("invoer"));
+  for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd)) {
+    if (soort == Soort::Groepen)
+      hernoemGroep(folder, name);
+    else
+      hernoemInvoer(folder, name);
+  }
+  // Names that differ only in case are the same file to every look-up:
+  // listed once.
   QStringList lijst;
-  for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd))
-    lijst.append(name.left(name.indexOf(u'.')));
+  for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd)) {
+    const QString naam = name.left(name.indexOf(u'.'));
+    if (!lijst.contains(naam, Qt::CaseInsensitive))
+      lijst.append(naam);
+  }
   return lijst;
 }
 

@@ -20,9 +20,12 @@ QStringList GroepWoordBestanden(const QString &folder, bool bOmgekeerd);
 std::optional<QString> NieuweDatumNaam(const QString &name);
 
 // The renaming pass over one folder, then the names to list: each cut before
-// its first full stop. A group file is renamed together with its ".mail"
-// companion, a results file together with the date in its title line; when
-// any target name is taken, nothing of that file is renamed.
+// its first full stop, names that differ only in case once. A group file is
+// renamed together with its ".mail" companion and its results file (whose
+// title line takes the new date too); when any of their new names is taken,
+// in any case and whether or not the group has that file of its own, none
+// is renamed. A results file without its group is renamed unless a group
+// stands under its old or its new name.
 QStringList VulBestanden(Soort soort, bool bOmgekeerd);
 
 } // namespace preparation

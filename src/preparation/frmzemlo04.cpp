@@ -2,31 +2,27 @@
 
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
-#include "frame/frmzemlo01.h"
-#include "groups/groepbestand.h"
+#include "frame/vensterhulp.h"
 #include "platform/messagebox.h"
 #include "platform/numbers.h"
-#include "platform/units.h"
 #include "preparation/bestanden.h"
 #include "preparation/invoerkop.h"
-#include "preparation/schema.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 
 using namespace BAS_Zemlo;
-using platform::twipsToPixels;
+using venster::maakKnop;
+using venster::maakLabel;
 
 namespace {
 
@@ -42,11 +38,18 @@ QListWidget *maakLijst(QWidget *parent, const char *name, QRect geometry) {
   return l;
 }
 
-QLabel *maakLabel(QWidget *parent, const char *name, QPoint at) {
-  auto *l = new QLabel(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->move(at);
-  return l;
+QGroupBox *maakFrame(QWidget *parent, const char *name, QRect geometry) {
+  auto *f = new QGroupBox(parent);
+  f->setObjectName(QString::fromLatin1(name));
+  f->setGeometry(geometry);
+  return f;
+}
+
+QCheckBox *maakVinkje(QWidget *parent, const char *name, QRect geometry) {
+  auto *c = new QCheckBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setGeometry(geometry);
+  return c;
 }
 
 } // namespace
@@ -57,39 +60,26 @@ frmZemlo04::frmZemlo04() : ZemloWindow(QStringLiteral("frmZemlo04")) {
   setFont(f);
   setFixedSize(630, 470);
 
-  fraGroepBestanden = new QGroupBox(this);
-  fraGroepBestanden->setObjectName(QStringLiteral("fraGroepBestanden"));
-  fraGroepBestanden->setGeometry(8, 8, 300, 218);
+  fraGroepBestanden = maakFrame(this, "fraGroepBestanden", {8, 8, 300, 218});
   lstGroepBestand = maakLijst(fraGroepBestanden, "lstGroepBestand", {10, 22, 280, 128});
-  chkSorteerGroepen = new QCheckBox(fraGroepBestanden);
-  chkSorteerGroepen->setObjectName(QStringLiteral("chkSorteerGroepen"));
-  chkSorteerGroepen->setGeometry(10, 154, 280, 22);
-  cmdWisGroepen = new QPushButton(fraGroepBestanden);
-  cmdWisGroepen->setObjectName(QStringLiteral("cmdWisGroepen"));
-  cmdWisGroepen->setGeometry(10, 180, 180, 28);
+  chkSorteerGroepen = maakVinkje(fraGroepBestanden, "chkSorteerGroepen", {10, 154, 280, 22});
+  cmdWisGroepen = maakKnop(fraGroepBestanden, "cmdWisGroepen", {10, 180, 180, 28});
 
-  fraInvoer = new QGroupBox(this);
-  fraInvoer->setObjectName(QStringLiteral("fraInvoer"));
-  fraInvoer->setGeometry(8, 234, 300, 218);
+  fraInvoer = maakFrame(this, "fraInvoer", {8, 234, 300, 218});
   lstInvoer = maakLijst(fraInvoer, "lstInvoer", {10, 22, 280, 128});
-  chkSorteerInvoer = new QCheckBox(fraInvoer);
-  chkSorteerInvoer->setObjectName(QStringLiteral("chkSorteerInvoer"));
-  chkSorteerInvoer->setGeometry(10, 154, 280, 22);
-  cmdWisInvoer = new QPushButton(fraInvoer);
-  cmdWisInvoer->setObjectName(QStringLiteral("cmdWisInvoer"));
-  cmdWisInvoer->setGeometry(10, 180, 180, 28);
+  chkSorteerInvoer = maakVinkje(fraInvoer, "chkSorteerInvoer", {10, 154, 280, 22});
+  cmdWisInvoer = maakKnop(fraInvoer, "cmdWisInvoer", {10, 180, 180, 28});
 
-  fraInfo = new QGroupBox(this);
-  fraInfo->setObjectName(QStringLiteral("fraInfo"));
-  fraInfo->setGeometry(316, 8, 306, 132);
-  lblGroepInfo = maakLabel(fraInfo, "lblGroepInfo", {10, 24});
-  lblGroep = maakLabel(fraInfo, "lblGroep", {10, 24});
-  lblParenInfo = maakLabel(fraInfo, "lblParenInfo", {10, 46});
-  lblParen = maakLabel(fraInfo, "lblParen", {10, 46});
-  lblStilzitInfo = maakLabel(fraInfo, "lblStilzitInfo", {10, 68});
-  lblStilzit = maakLabel(fraInfo, "lblStilzit", {10, 68});
-  lblRonden = maakLabel(fraInfo, "lblRonden", {10, 100});
-  lblSpellen = maakLabel(fraInfo, "lblSpellen", {150, 100});
+  fraInfo = maakFrame(this, "fraInfo", {316, 8, 306, 132});
+  // Captions are sized to their text when the window loads.
+  lblGroepInfo = maakLabel(fraInfo, "lblGroepInfo", {10, 24, 100, 18});
+  lblGroep = maakLabel(fraInfo, "lblGroep", {10, 24, 100, 18});
+  lblParenInfo = maakLabel(fraInfo, "lblParenInfo", {10, 46, 100, 18});
+  lblParen = maakLabel(fraInfo, "lblParen", {10, 46, 100, 18});
+  lblStilzitInfo = maakLabel(fraInfo, "lblStilzitInfo", {10, 68, 100, 18});
+  lblStilzit = maakLabel(fraInfo, "lblStilzit", {10, 68, 100, 18});
+  lblRonden = maakLabel(fraInfo, "lblRonden", {10, 100, 60, 18});
+  lblSpellen = maakLabel(fraInfo, "lblSpellen", {150, 100, 60, 18});
   auto display = [this](const char *name) {
     auto *t = new QLineEdit(fraInfo);
     t->setObjectName(QString::fromLatin1(name));
@@ -113,30 +103,20 @@ frmZemlo04::frmZemlo04() : ZemloWindow(QStringLiteral("frmZemlo04")) {
   vscrRonden = spinner("vscrRonden", 13);
   vscrSpellen = spinner("vscrSpellen", 10);
 
-  fraSchema = new QGroupBox(this);
-  fraSchema->setObjectName(QStringLiteral("fraSchema"));
-  fraSchema->setGeometry(316, 148, 306, 178);
+  fraSchema = maakFrame(this, "fraSchema", {316, 148, 306, 178});
   lstSchema = maakLijst(fraSchema, "lstSchema", {10, 22, 286, 146});
   lstSchema->setSelectionMode(QAbstractItemView::MultiSelection);
 
-  fraScoreInvoer = new QGroupBox(this);
-  fraScoreInvoer->setObjectName(QStringLiteral("fraScoreInvoer"));
-  fraScoreInvoer->setGeometry(316, 334, 306, 82);
+  fraScoreInvoer = maakFrame(this, "fraScoreInvoer", {316, 334, 306, 82});
   for (int i = 0; i < 2; ++i) {
     optInvoer[i] = new QRadioButton(fraScoreInvoer);
     optInvoer[i]->setObjectName(QStringLiteral("optInvoer%1").arg(i));
     optInvoer[i]->setGeometry(12, 22 + 26 * i, 170, 24);
   }
-  cmdStart = new QPushButton(fraScoreInvoer);
-  cmdStart->setObjectName(QStringLiteral("cmdStart"));
-  cmdStart->setGeometry(196, 30, 100, 32);
+  cmdStart = maakKnop(fraScoreInvoer, "cmdStart", {196, 30, 100, 32});
 
-  cmdTerug = new QPushButton(this);
-  cmdTerug->setObjectName(QStringLiteral("cmdTerug"));
-  cmdTerug->setGeometry(522, 426, 100, 32);
-  cmdSetfocus = new QPushButton(this);
-  cmdSetfocus->setObjectName(QStringLiteral("cmdSetfocus"));
-  cmdSetfocus->resize(10, 10);
+  cmdTerug = maakKnop(this, "cmdTerug", {522, 426, 100, 32});
+  cmdSetfocus = maakKnop(this, "cmdSetfocus", {0, 0, 10, 10});
 
   connect(chkSorteerGroepen, &QCheckBox::toggled, this, [this] { chkSorteerGroepen_Click(); });
   connect(chkSorteerInvoer, &QCheckBox::toggled, this, [this] { chkSorteerInvoer_Click(); });
@@ -160,14 +140,10 @@ frmZemlo04::frmZemlo04() : ZemloWindow(QStringLiteral("frmZemlo04")) {
 frmZemlo04::~frmZemlo04() = default;
 
 void frmZemlo04::Form_Load() {
-  if (frmZemlo01 *main = frmZemlo01::instance())
-    setWindowIcon(main->windowIcon());
+  venster::neemIcoon(this);
   setWindowTitle(Tekst(48));
-  if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
-  cmdSetfocus->move(width() + twipsToPixels(100), 0);
+  venster::centreer(this);
+  cmdSetfocus->move(width() + venster::twips(100), 0);
 
   fraGroepBestanden->setTitle(Tekst(31));
   chkSorteerGroepen->setText(Tekst(12));
@@ -196,10 +172,11 @@ void frmZemlo04::Form_Load() {
   // Each value label right after its caption; rounds and boards on one line.
   for (QLabel *l : {lblGroepInfo, lblParenInfo, lblStilzitInfo, lblRonden, lblSpellen})
     l->adjustSize();
-  const int infoRight = std::max({lblGroepInfo->width(), lblParenInfo->width(),
-                                  lblStilzitInfo->width()}) + 10;
-  for (auto [caption, value] : {std::pair{lblGroepInfo, lblGroep}, std::pair{lblParenInfo, lblParen},
-                                std::pair{lblStilzitInfo, lblStilzit}}) {
+  const int infoRight =
+      std::max({lblGroepInfo->width(), lblParenInfo->width(), lblStilzitInfo->width()}) + 10;
+  for (auto [caption, value] :
+       {std::pair{lblGroepInfo, lblGroep}, std::pair{lblParenInfo, lblParen},
+        std::pair{lblStilzitInfo, lblStilzit}}) {
     value->move(infoRight, caption->y());
     value->resize(fraInfo->width() - infoRight - 6, caption->height());
   }
@@ -219,20 +196,13 @@ void frmZemlo04::Form_Load() {
   VulGroepBestanden();
 
   bBezig = true;
-  txtRonden->setText(QStringLiteral("6"));
-  txtSpellen->setText(QStringLiteral("4"));
-  lstSpelNummers.clear();
-  for (int i = 9; i >= 1; --i)
-    lstSpelNummers.append(QString::number(i));
-  lstRondeNummers.clear();
-  for (int i = 12; i >= 3; --i)
-    lstRondeNummers.append(QString::number(i));
+  staat.ronden = QStringLiteral("6");
+  staat.spellen = QStringLiteral("4");
   zetStandaardSpinners();
   bBezig = false;
 
-  lblGroep->clear();
-  lblParen->clear();
-  lblStilzit->clear();
+  staat.wis();
+  toonStaat();
   VulInvoerBestanden();
 
   optInvoer[preparation::LeesStart()]->setChecked(true);
@@ -243,30 +213,61 @@ void frmZemlo04::zetStandaardSpinners() {
   vscrRonden->setValue(static_cast<int>(lstRondeNummers.lastIndexOf(QStringLiteral("6"))));
 }
 
+void frmZemlo04::toonStaat() {
+  lblGroep->setText(staat.groep);
+  lblParen->setText(staat.paren);
+  lblStilzit->setText(staat.stilzit);
+  txtRonden->setText(staat.ronden);
+  txtSpellen->setText(staat.spellen);
+}
+
+void frmZemlo04::toonSchemas() {
+  const bool bezig = bBezig;
+  bBezig = true;
+  lstSchema->clear();
+  lstSchema->addItems(staat.schemas);
+  bBezig = bezig;
+  toonSchemaKeuze();
+}
+
+void frmZemlo04::toonSchemaKeuze() {
+  const bool bezig = bBezig;
+  bBezig = true;
+  for (int i = lstSchema->count() - 1; i >= 0; --i)
+    lstSchema->item(i)->setSelected(i == staat.schema);
+  bBezig = bezig;
+}
+
+void frmZemlo04::zetStart() {
+  const bool aan = staat.magStarten();
+  fraScoreInvoer->setEnabled(aan);
+  optInvoer[0]->setEnabled(aan);
+  optInvoer[1]->setEnabled(aan);
+  cmdStart->setEnabled(aan);
+}
+
 void frmZemlo04::Form_Activate() {
   VulInvoerBestanden();
   parkeer();
   wisKeuzes();
 }
 
-void frmZemlo04::wisKeuzes() {
+void frmZemlo04::wisKeuzes(bool bHoudInvoer) {
   bFormSluiten = false;
   sInvoerBestand.clear();
   sGroepBestand.clear();
   bBezig = true;
   lstGroepBestand->clearSelection();
-  lstInvoer->clearSelection();
-  lstSchema->clearSelection();
+  if (!bHoudInvoer)
+    lstInvoer->clearSelection();
+  staat.wis();
+  toonSchemas();
+  toonStaat();
   fraSchema->setEnabled(true);
-  fraScoreInvoer->setEnabled(false);
+  zetStart();
   optInvoer[0]->setEnabled(true);
   optInvoer[1]->setEnabled(true);
-  lstSchema->clear();
-  cmdStart->setEnabled(false);
   cmdWisInvoer->setEnabled(false);
-  lblGroep->clear();
-  lblParen->clear();
-  lblStilzit->clear();
   bBezig = false;
 }
 
@@ -306,10 +307,11 @@ void frmZemlo04::lstGroepBestand_Click() {
     return;
   }
   lblGroep->setText(groep);
-  if (BestandBestaat(Pad(QStringLiteral("invoer/")) + groep + u' ' + Tekst(70) +
-                     QStringLiteral(".txt")) == 1) {
+  if (BestandBestaat(ZoekBestand(Pad(QStringLiteral("invoer")),
+                                 preparation::InvoerNaam(groep + QStringLiteral(".txt")))) == 1) {
     melding(QString(Tekst(102)).replace(u'~', groep));
     lstGroepBestand->clearSelection();
+    staat.groep.clear();
     lblGroep->clear();
     parkeer();
     return;
@@ -319,46 +321,26 @@ void frmZemlo04::lstGroepBestand_Click() {
 
   bBezig = true;
   zetStandaardSpinners();
-  txtRonden->setText(QStringLiteral("6"));
-  txtSpellen->setText(QStringLiteral("4"));
+  staat.ronden = QStringLiteral("6");
+  staat.spellen = QStringLiteral("4");
   bBezig = false;
 
-  // Pairs and the sit-out pair. An odd count gets one more pair, which sits
-  // out. A group file that is empty or unreadable has no pairs.
-  int paren = 0;
-  int stilzit = 0;
-  const QString pad = Pad(QStringLiteral("groepen/")) + sGroepBestand;
+  // A group file that is empty or cannot be read has no pairs.
   lstInvoer->clearSelection();
   fraSchema->setEnabled(true);
-  if (BestandBestaat(pad) == 1) {
-    if (const auto regels = groups::leesGroepBestand(pad)) {
-      const QString stilzitRegel = groups::StilzitRegel();
-      for (const groups::GroepRegel &r : *regels) {
-        ++paren;
-        if (r.regel == stilzitRegel)
-          stilzit = paren;
-      }
-    }
-  }
-  if (paren % 2 == 1) {
-    ++paren;
-    stilzit = paren;
-  }
-  lblParen->setText(QString::number(paren));
-  lblStilzit->setText(stilzit == 0 ? Tekst(54) : QString::number(stilzit));
+  staat.toonGroep(
+      groep, preparation::LeesGroepParen(ZoekBestand(Pad(QStringLiteral("groepen")), sGroepBestand))
+                 .value_or(preparation::GroepParen{}));
+  toonStaat();
 
   fraInfo->setEnabled(true);
   cmdWisGroepen->setEnabled(true);
   vscrRonden->setValue(vscrRonden->value() - 1);
   vscrRonden->setValue(vscrRonden->value() + 1);
 
-  bBezig = true;
-  lstSchema->clearSelection();
-  bBezig = false;
-  fraScoreInvoer->setEnabled(false);
-  optInvoer[0]->setEnabled(false);
-  optInvoer[1]->setEnabled(false);
-  cmdStart->setEnabled(false);
+  staat.schema = -1;
+  toonSchemaKeuze();
+  zetStart();
   parkeer();
 }
 
@@ -373,14 +355,15 @@ void frmZemlo04::lstInvoer_Click() {
     parkeer();
     return;
   }
-  // A header cut short or with numbers out of range is refused before
-  // anything is set.
+  // A header cut short or with numbers out of range is not used; the file
+  // stays chosen so that it can be deleted.
   const QString bestand = naam + QStringLiteral(".txt");
-  const auto kop = preparation::LeesInvoerKop(Pad(QStringLiteral("invoer/")) + bestand);
+  const auto kop = preparation::LeesInvoerKop(ZoekBestand(Pad(QStringLiteral("invoer")), bestand));
   const auto groep = preparation::GroepNaamVan(naam);
   if (!kop || !groep) {
     melding(QString(Tekst(190)).replace(u'~', bestand));
-    lstInvoer->clearSelection();
+    wisKeuzes(true);
+    cmdWisInvoer->setEnabled(true);
     parkeer();
     return;
   }
@@ -389,45 +372,39 @@ void frmZemlo04::lstInvoer_Click() {
   vscrRonden->setValue(vscrRonden->value() != 0 ? 0 : static_cast<int>(lstRondeNummers.size() - 1));
 
   sGroepBestand = *groep + QStringLiteral(".txt");
-  lblGroep->setText(*groep);
   sInvoerBestand = bestand;
-
-  lblParen->setText(kop->regels[1]);
-  lblStilzit->setText(kop->regels[2]);
-  txtRonden->setText(kop->regels[3]);
+  staat.toonKop(*groep, *kop);
+  toonStaat();
   bBezig = true;
-  vscrRonden->setValue(getal(lstRondeNummers.last()) < getal(kop->regels[3])
+  vscrRonden->setValue(getal(lstRondeNummers.last()) < getal(staat.ronden)
                            ? static_cast<int>(lstRondeNummers.size() - 1)
                            : 0);
   bBezig = false;
   for (qsizetype i = 0; i < lstRondeNummers.size(); ++i)
-    if (getal(lstRondeNummers[i]) == getal(txtRonden->text())) {
+    if (getal(lstRondeNummers[i]) == getal(staat.ronden)) {
       vscrRonden->setValue(static_cast<int>(i));
       break;
     }
-  txtSpellen->setText(kop->regels[4]);
+  staat.spellen = kop->regels[4];
+  toonStaat();
   // The boards spinner stands on the header's boards too, so that a step
   // from it goes on from the number shown.
   bBezig = true;
   vscrSpellen->setValue(static_cast<int>(lstSpelNummers.indexOf(QString::number(kop->spellen))));
   bBezig = false;
 
-  // The schema is chosen only when its file can be read: the entry windows
+  // The schema is chosen only when its file can be used: the entry windows
   // need it.
-  const int i = ZoekInLijst(lstSchema, kop->regels[5], 1);
-  const bool leesbaar =
-      preparation::LeesSchema(i != -1 ? lstSchema->item(i)->text() : kop->schema).has_value();
-  if (i != -1 && leesbaar) {
-    lstSchema->selectionModel()->setCurrentIndex(lstSchema->model()->index(i, 0),
-                                                 QItemSelectionModel::NoUpdate);
-    lstSchema->item(i)->setSelected(true);
-    optInvoer[kop->invoerWijze]->setChecked(true);
-  } else if (!leesbaar) {
-    melding(QString(Tekst(141)).replace(
-        u'~', QStringLiteral("schema/%1/%2.txt")
-                  .arg(iTaal)
-                  .arg(i != -1 ? lstSchema->item(i)->text() : kop->schema)));
+  const bool gevonden = staat.kiesSchema(kop->regels[5]);
+  const QString fout = preparation::SchemaFoutTekst(gevonden ? staat.gekozenSchema() : kop->schema);
+  if (!fout.isEmpty()) {
+    staat.schema = -1;
+    melding(fout);
   }
+  toonSchemaKeuze();
+  zetStart();
+  if (staat.magStarten())
+    optInvoer[kop->invoerWijze]->setChecked(true);
 
   optInvoer[0]->setEnabled(false);
   optInvoer[1]->setEnabled(false);
@@ -440,43 +417,31 @@ void frmZemlo04::lstInvoer_Click() {
 void frmZemlo04::vscrRonden_Change() {
   if (bBezig)
     return;
-  const int last = static_cast<int>(lstRondeNummers.size() - 1);
-  if (vscrRonden->value() < 0) {
-    vscrRonden->setValue(last);
+  const int waarde =
+      preparation::Wikkel(vscrRonden->value(), static_cast<int>(lstRondeNummers.size()));
+  if (waarde != vscrRonden->value()) {
+    vscrRonden->setValue(waarde); // runs this handler once more
     return;
   }
-  if (vscrRonden->value() > last) {
-    vscrRonden->setValue(0);
-    return;
-  }
-  txtRonden->setText(lstRondeNummers.value(vscrRonden->value()));
-  bBezig = true;
-  lstSchema->clear();
-  lstSchema->addItems(preparation::PassendeSchemas(getal(lblParen->text()), getal(txtRonden->text())));
-  bBezig = false;
-  fraScoreInvoer->setEnabled(false);
-  optInvoer[0]->setEnabled(false);
-  optInvoer[1]->setEnabled(false);
-  cmdStart->setEnabled(false);
-  bBezig = true;
-  lstSchema->clearSelection();
-  bBezig = false;
+  staat.ronden = lstRondeNummers.value(waarde);
+  staat.lijstSchemas();
+  toonStaat();
+  toonSchemas();
+  zetStart();
   parkeer();
 }
 
 void frmZemlo04::vscrSpellen_Change() {
   if (bBezig)
     return;
-  const int last = static_cast<int>(lstSpelNummers.size() - 1);
-  if (vscrSpellen->value() < 0) {
-    vscrSpellen->setValue(last);
+  const int waarde =
+      preparation::Wikkel(vscrSpellen->value(), static_cast<int>(lstSpelNummers.size()));
+  if (waarde != vscrSpellen->value()) {
+    vscrSpellen->setValue(waarde);
     return;
   }
-  if (vscrSpellen->value() > last) {
-    vscrSpellen->setValue(0);
-    return;
-  }
-  txtSpellen->setText(lstSpelNummers.value(vscrSpellen->value()));
+  staat.spellen = lstSpelNummers.value(waarde);
+  toonStaat();
   parkeer();
 }
 
@@ -486,30 +451,10 @@ void frmZemlo04::lstSchema_Click() {
   const int huidig = lstSchema->currentRow();
   if (huidig < 0)
     return;
-  if (lstSchema->item(huidig)->isSelected()) {
-    fraScoreInvoer->setEnabled(true);
-    optInvoer[0]->setEnabled(true);
-    optInvoer[1]->setEnabled(true);
-    cmdStart->setEnabled(true);
-    for (int i = lstSchema->count() - 1; i >= 0; --i)
-      if (i != huidig) {
-        bBezig = true;
-        lstSchema->item(i)->setSelected(false);
-        bBezig = false;
-      }
-  } else {
-    fraScoreInvoer->setEnabled(false);
-    optInvoer[0]->setEnabled(false);
-    optInvoer[1]->setEnabled(false);
-    cmdStart->setEnabled(false);
-  }
-}
-
-int frmZemlo04::gekozenSchema() const {
-  for (int i = 0; i < lstSchema->count(); ++i)
-    if (lstSchema->item(i)->isSelected())
-      return i;
-  return -1;
+  staat.kiesSchema(huidig, lstSchema->item(huidig)->isSelected());
+  // At most one schema stays chosen.
+  toonSchemaKeuze();
+  zetStart();
 }
 
 void frmZemlo04::optInvoer_Click(int index) {
@@ -530,9 +475,10 @@ void frmZemlo04::cmdWisGroepen_Click() {
     parkeer();
     return;
   }
-  QFile::remove(Pad(QStringLiteral("groepen/")) + naam + QStringLiteral(".txt"));
+  QFile::remove(ZoekBestand(Pad(QStringLiteral("groepen")), naam + QStringLiteral(".txt")));
   // The chosen group is gone: nothing may start an evening for it.
-  const bool gekozenGroep = sGroepBestand == naam + QStringLiteral(".txt") && sInvoerBestand.isEmpty();
+  const bool gekozenGroep =
+      sGroepBestand == naam + QStringLiteral(".txt") && sInvoerBestand.isEmpty();
   VulGroepBestanden();
   lstGroepBestand->clearSelection();
   if (gekozenGroep)
@@ -554,7 +500,7 @@ void frmZemlo04::cmdWisInvoer_Click() {
     parkeer();
     return;
   }
-  QFile::remove(Pad(QStringLiteral("invoer/")) + naam + QStringLiteral(".txt"));
+  QFile::remove(ZoekBestand(Pad(QStringLiteral("invoer")), naam + QStringLiteral(".txt")));
   VulInvoerBestanden();
   // The chosen results file is gone: the names and every choice go with it.
   wisKeuzes();
@@ -562,14 +508,12 @@ void frmZemlo04::cmdWisInvoer_Click() {
 }
 
 void frmZemlo04::cmdStart_Click() {
-  const int schema = gekozenSchema();
-  if (schema < 0)
+  if (!staat.magStarten())
     return;
-  const QString schemaNaam = lstSchema->item(schema)->text();
-  // The entry windows need the schema: it must still be there.
-  if (!preparation::LeesSchema(schemaNaam)) {
-    melding(QString(Tekst(141)).replace(
-        u'~', QStringLiteral("schema/%1/%2.txt").arg(iTaal).arg(schemaNaam)));
+  // The entry windows need the schema: it must still be there and be whole.
+  const QString fout = preparation::SchemaFoutTekst(staat.gekozenSchema());
+  if (!fout.isEmpty()) {
+    melding(fout);
     parkeer();
     return;
   }
@@ -579,10 +523,8 @@ void frmZemlo04::cmdStart_Click() {
     sInvoerBestand = preparation::InvoerNaam(sGroepBestand);
   QString map = Pad(QStringLiteral("invoer"));
   MaakPad(map);
-  if (!preparation::MaakInvoerBestand(map + sInvoerBestand,
-                                      {lblGroep->text() + u' ' + Tekst(70), lblParen->text(),
-                                       lblStilzit->text(), txtRonden->text(), txtSpellen->text(),
-                                       schemaNaam, QString::number(iInvoerWijze)})) {
+  if (!preparation::MaakInvoerBestand(ZoekBestand(Pad(QStringLiteral("invoer")), sInvoerBestand),
+                                      staat.kop(sGroepBestand, iInvoerWijze))) {
     // No results file: the evening cannot begin; the choices stay for another try.
     melding(QString(Tekst(181)).replace(u'~', QStringLiteral("invoer/") + sInvoerBestand));
     if (nieuw)
@@ -599,21 +541,16 @@ void frmZemlo04::cmdTerug_Click() {
   sluitStap();
 }
 
-bool frmZemlo04::kanStarten() const {
-  const int schema = gekozenSchema();
-  return !sInvoerBestand.isEmpty() && cmdStart->isEnabledTo(this) && schema >= 0 &&
-         preparation::LeesSchema(lstSchema->item(schema)->text());
-}
-
 void frmZemlo04::escapeOfSluiten() {
-  if (kanStarten())
+  if (staat.magInvoerOpenen(sInvoerBestand))
     sluitStap();
   else
     cmdTerug_Click();
 }
 
 bool frmZemlo04::openInvoerVenster() {
-  const QString venster = iInvoerWijze == 1 ? QStringLiteral("frmZemlo07") : QStringLiteral("frmZemlo06");
+  const QString venster =
+      iInvoerWijze == 1 ? QStringLiteral("frmZemlo07") : QStringLiteral("frmZemlo06");
   if (!isWindowRegistered(venster))
     return false;
   return openWindow(venster, this) != nullptr;

@@ -3,10 +3,9 @@
 // the boards per round, a fitting play schema and the way of entry; Start
 // writes start.txt and the results file and hands over to the entry window.
 #include "frame/window.h"
+#include "preparation/voorbereiding.h"
 
-#include <QStringList>
 #include <array>
-#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -16,10 +15,6 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-
-namespace preparation {
-struct GelezenKop;
-}
 
 class frmZemlo04 : public ZemloWindow {
   Q_OBJECT
@@ -32,6 +27,8 @@ public:
 
   int iInvoerWijze = 0; // 0 per board, 1 per round
   bool bBezig = false;  // the window's own code is moving the controls
+  // What the window shows and has chosen; the controls show it.
+  preparation::Voorbereiding staat;
 
   QGroupBox *fraGroepBestanden;
   QListWidget *lstGroepBestand;
@@ -59,9 +56,9 @@ public:
   QPushButton *cmdTerug;
   QPushButton *cmdSetfocus;
 
-  // The hidden lists behind the spinners: "12" down to "3", "9" down to "1".
-  QStringList lstRondeNummers;
-  QStringList lstSpelNummers;
+  // The lists behind the spinners: "12" down to "3", "9" down to "1".
+  const QStringList lstRondeNummers = preparation::Voorbereiding::RondeNummers();
+  const QStringList lstSpelNummers = preparation::Voorbereiding::SpelNummers();
 
   // The hand-over to the entry window of the way of entry: true when it was
   // opened. Until the entry windows exist, nothing opens and the closing step
@@ -95,12 +92,19 @@ private:
 
   void VulGroepBestanden();
   void VulInvoerBestanden();
-  // Nothing chosen: both names empty, the lists without selection, the schema
-  // list empty and open, the way of entry and Start locked.
-  void wisKeuzes();
+  // Nothing chosen: both names empty, the lists without selection (but for
+  // the results file kept when bHoudInvoer is set), the schema list empty and
+  // open, the way of entry and Start locked.
+  void wisKeuzes(bool bHoudInvoer = false);
   void zetStandaardSpinners();
-  int gekozenSchema() const;
-  bool kanStarten() const;
+  // The group, pairs, sit-out, rounds and boards of staat in their controls.
+  void toonStaat();
+  // The schemas of staat in the list, the chosen one selected.
+  void toonSchemas();
+  // Only the chosen schema of staat selected.
+  void toonSchemaKeuze();
+  // The way of entry and Start, open while staat may start.
+  void zetStart();
   void parkeer();
   void melding(const QString &text);
 };

@@ -2,20 +2,19 @@
 
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
-#include "frame/frmzemlo01.h"
+#include "frame/vensterhulp.h"
 #include "platform/messagebox.h"
 #include "preparation/schemaophalen.h"
+#include "preparation/voorbereiding.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
 using namespace BAS_Zemlo;
@@ -37,11 +36,9 @@ frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
   setFont(f);
   setFixedSize(480, 430);
 
-  for (int i = 0; i < 2; ++i) {
-    lblInfo[i] = new QLabel(this);
-    lblInfo[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
-    lblInfo[i]->move(12, 18);
-  }
+  // The words are sized to their text when the window loads.
+  lblInfo[0] = venster::maakLabel(this, "lblInfo0", {12, 18, 100, 18});
+  lblInfo[1] = venster::maakLabel(this, "lblInfo1", {12, 18, 100, 18});
   txtSchema = new QLineEdit(this);
   txtSchema->setObjectName(QStringLiteral("txtSchema"));
   txtSchema->setReadOnly(true);
@@ -65,18 +62,13 @@ frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
   chkSelecteer = new QCheckBox(this);
   chkSelecteer->setObjectName(QStringLiteral("chkSelecteer"));
   chkSelecteer->setGeometry(20, 354, 220, 24);
-  cmdDownLoad = new QPushButton(this);
-  cmdDownLoad->setObjectName(QStringLiteral("cmdDownLoad"));
-  cmdDownLoad->setGeometry(250, 386, 100, 32);
-  cmdTerug = new QPushButton(this);
-  cmdTerug->setObjectName(QStringLiteral("cmdTerug"));
-  cmdTerug->setGeometry(370, 386, 100, 32);
-  cmdFocus = new QPushButton(this);
-  cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
-  cmdFocus->resize(10, 10);
+  cmdDownLoad = venster::maakKnop(this, "cmdDownLoad", {250, 386, 100, 32});
+  cmdTerug = venster::maakKnop(this, "cmdTerug", {370, 386, 100, 32});
+  cmdFocus = venster::maakKnop(this, "cmdFocus", {0, 0, 10, 10});
 
   connect(vscrSchema, &QScrollBar::valueChanged, this, [this] { vscrSchema_Change(); });
-  connect(lstOpInternet, &QListWidget::itemSelectionChanged, this, [this] { lstOpInternet_Click(); });
+  connect(lstOpInternet, &QListWidget::itemSelectionChanged, this,
+          [this] { lstOpInternet_Click(); });
   connect(chkSelecteer, &QCheckBox::clicked, this, [this] { chkSelecteer_Click(); });
   connect(cmdDownLoad, &QPushButton::clicked, this, [this] { cmdDownLoad_Click(); });
   connect(cmdTerug, &QPushButton::clicked, this, [this] { cmdTerug_Click(); });
@@ -85,17 +77,13 @@ frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
 frmZemlo12::~frmZemlo12() = default;
 
 void frmZemlo12::Form_Load() {
-  if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
+  venster::centreer(this);
   setWindowTitle(Tekst(161) + u' ' + Tekst(55).toLower());
-  if (frmZemlo01 *main = frmZemlo01::instance())
-    setWindowIcon(main->windowIcon());
+  venster::neemIcoon(this);
   cmdTerug->setText(Tekst(11));
   cmdDownLoad->setText(Tekst(161));
   cmdDownLoad->setEnabled(false);
-  cmdFocus->move(width() + 20, 0);
+  cmdFocus->move(width() + venster::twips(100), 0);
   fraSchema->setTitle(Tekst(55));
   chkSelecteer->setText(Tekst(174));
 
@@ -127,17 +115,16 @@ void frmZemlo12::Form_Load() {
     parkeer();
     return;
   }
-  lstSchema = preparation::LeesSchemaLijst(*lijst);
-  lstSchemaOpInternet = preparation::SpinnerLijst(lstSchema);
+  staat.laad(*lijst);
   setEnabled(true);
 
-  const int n = static_cast<int>(lstSchemaOpInternet.size());
+  const int n = static_cast<int>(staat.spinner.size());
   vscrSchema->setRange(-2, n);
   const int voor = vscrSchema->value();
   vscrSchema->setValue(n - 1);
   if (vscrSchema->value() == voor) // no change of value: fill the list all the same
     vscrSchema_Change();
-  txtSchema->setText(lstSchemaOpInternet.value(n - 1));
+  txtSchema->setText(staat.spinner.value(n - 1));
   fraSchema->setTitle(Tekst(55));
   zetSelecteer(false);
 }
@@ -145,23 +132,20 @@ void frmZemlo12::Form_Load() {
 void frmZemlo12::Form_Activate() { parkeer(); }
 
 void frmZemlo12::vscrSchema_Change() {
-  const int n = static_cast<int>(lstSchemaOpInternet.size());
+  const int n = static_cast<int>(staat.spinner.size());
   if (n == 0)
     return;
-  if (vscrSchema->value() < 0) {
-    vscrSchema->setValue(n - 1);
+  const int waarde = preparation::Wikkel(vscrSchema->value(), n);
+  if (waarde != vscrSchema->value()) {
+    vscrSchema->setValue(waarde); // runs this handler once more
     return;
   }
-  if (vscrSchema->value() > n - 1) {
-    vscrSchema->setValue(0);
-    return;
-  }
-  txtSchema->setText(lstSchemaOpInternet[vscrSchema->value()]);
+  staat.toon(waarde);
+  txtSchema->setText(staat.paren);
   lstOpInternet->clear();
-  const QStringList namen = preparation::NamenVoorParen(lstSchema, txtSchema->text());
-  lstOpInternet->addItems(namen);
+  lstOpInternet->addItems(staat.namen);
   lstOpInternet->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
-  fraSchema->setTitle(Tekst(55) + QStringLiteral(" (") + QString::number(namen.size()) + u')');
+  fraSchema->setTitle(staat.titel());
   zetSelecteer(false);
   zetDownLoad();
   parkeer();
@@ -174,7 +158,7 @@ void frmZemlo12::lstOpInternet_Click() {
 }
 
 void frmZemlo12::chkSelecteer_Click() {
-  const bool alles = chkSelecteer->text() == Tekst(174);
+  const bool alles = !staat.bDeselecteer;
   for (int i = 0; i < lstOpInternet->count(); ++i)
     lstOpInternet->item(i)->setSelected(alles);
   zetSelecteer(alles);
@@ -223,10 +207,13 @@ bool frmZemlo12::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void frmZemlo12::zetSelecteer(bool deselecteer) {
+  staat.bDeselecteer = deselecteer;
   chkSelecteer->setText(Tekst(deselecteer ? 175 : 174));
   chkSelecteer->setChecked(deselecteer);
 }
 
-void frmZemlo12::zetDownLoad() { cmdDownLoad->setEnabled(!lstOpInternet->selectedItems().isEmpty()); }
+void frmZemlo12::zetDownLoad() {
+  cmdDownLoad->setEnabled(!lstOpInternet->selectedItems().isEmpty());
+}
 
 void frmZemlo12::parkeer() { ZetFocus(this, cmdFocus); }

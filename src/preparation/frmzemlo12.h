@@ -4,7 +4,6 @@
 #include "frame/window.h"
 #include "preparation/schemalijst.h"
 
-#include <QStringList>
 #include <array>
 
 class QCheckBox;
@@ -24,9 +23,8 @@ public:
   void Form_Load() override;
   void Form_Activate() override;
 
-  // The groups of the list file, and the spinner's pair counts, largest first.
-  QList<preparation::SchemaGroep> lstSchema;
-  QStringList lstSchemaOpInternet;
+  // The groups of the list file, the spinner's pair counts and what is shown.
+  preparation::SchemaKeuze staat;
 
   std::array<QLabel *, 2> lblInfo;
   QLineEdit *txtSchema;

@@ -8,19 +8,6 @@ namespace preparation {
 
 using BAS_Zemlo::Tekst;
 
-namespace {
-
-// The number at the start of a header line, rounded to a whole number; a
-// value far out of range stays out of range.
-int getal(const QString &text) {
-  const double value = platform::val(text);
-  if (value < -1000000 || value > 1000000)
-    return -1;
-  return static_cast<int>(platform::roundHalfEven(value));
-}
-
-} // namespace
-
 QString InvoerNaam(const QString &sGroepBestand) {
   const qsizetype dot = sGroepBestand.indexOf(u'.');
   if (dot < 0)
@@ -47,22 +34,24 @@ std::optional<GelezenKop> LeesInvoerKop(const QString &path) {
     return std::nullopt;
   GelezenKop kop;
   kop.regels = lines->mid(0, 7);
-  kop.paren = getal(kop.regels[1]);
-  kop.stilzit = getal(kop.regels[2]);
-  kop.ronden = getal(kop.regels[3]);
-  kop.spellen = getal(kop.regels[4]);
   kop.schema = kop.regels[5].trimmed();
-  kop.invoerWijze = getal(kop.regels[6]);
-  // The number lines must start with a number: "abc" would read as 0.
-  const bool paren = kop.paren >= 1 && kop.paren <= 99;
-  const bool stilzit = kop.stilzit >= 0 && kop.stilzit <= kop.paren;
-  const bool ronden = kop.ronden >= 3 && kop.ronden <= 12;
-  const bool spellen = kop.spellen >= 1 && kop.spellen <= 9;
+  // Each number is taken only within its range: pairs 1 to 99, the sit-out
+  // pair 0 (a word reads as 0) to the pairs, rounds 3 to 12, boards 1 to 9,
+  // the way of entry 0 or 1, which must start the line ("abc" reads as 0).
+  const auto paren = platform::readInt(kop.regels[1], 1, 99);
+  const auto stilzit = platform::readInt(kop.regels[2], 0, paren.value_or(0));
+  const auto ronden = platform::readInt(kop.regels[3], 3, 12);
+  const auto spellen = platform::readInt(kop.regels[4], 1, 9);
   const QString wijze = kop.regels[6].trimmed();
-  const bool invoer = !wijze.isEmpty() && wijze[0].isDigit() &&
-                      (kop.invoerWijze == 0 || kop.invoerWijze == 1);
+  const auto invoer =
+      !wijze.isEmpty() && wijze[0].isDigit() ? platform::readInt(wijze, 0, 1) : std::nullopt;
   if (!paren || !stilzit || !ronden || !spellen || !invoer)
     return std::nullopt;
+  kop.paren = *paren;
+  kop.stilzit = *stilzit;
+  kop.ronden = *ronden;
+  kop.spellen = *spellen;
+  kop.invoerWijze = *invoer;
   return kop;
 }
 
@@ -81,8 +70,8 @@ int LeesStart() {
   const QString path = BAS_Zemlo::Pad(QStringLiteral("start.txt"));
   if (BAS_Zemlo::BestandBestaat(path) != 1)
     return 0;
-  const int value = getal(platform::readFirstLine(path));
-  return value == 1 ? 1 : 0;
+  // Anything but 1, a number out of range included, is entry per board.
+  return platform::readInt(platform::readFirstLine(path), 0, 1).value_or(0);
 }
 
 } // namespace preparation

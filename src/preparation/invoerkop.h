@@ -21,19 +21,19 @@ struct InvoerKop {
   QString stilzit; // sit-out pair, or text 54
   QString ronden;
   QString spellen;
-  QString schema;  // schema name without ".txt"
+  QString schema;      // schema name without ".txt"
   QString invoerWijze; // "0" per board, "1" per round
   QStringList regels() const;
 };
 
 // The header as a reader takes it, with its numbers checked.
 struct GelezenKop {
-  QStringList regels;  // the seven header lines as they stand
+  QStringList regels; // the seven header lines as they stand
   int paren = 0;
-  int stilzit = 0;     // 0 when no pair sits out
+  int stilzit = 0; // 0 when no pair sits out
   int ronden = 0;
   int spellen = 0;
-  QString schema;      // line 6 trimmed
+  QString schema; // line 6 trimmed
   int invoerWijze = 0;
 };
 

@@ -21,34 +21,61 @@ QString setTekst(int first, int last) {
   return u'(' + QString::number(first) + u'-' + QString::number(last) + u')';
 }
 
+// An evening has at most 99 pairs (the results header's limit); board sets
+// are read up to four digits, beyond any evening's boards.
+constexpr int kHoogstePaar = 99;
+constexpr int kHoogsteSpel = 9999;
+
 const QRegularExpression &setPatroon() {
-  static const QRegularExpression re(QStringLiteral("\\((\\d{1,4})-(\\d{1,4})\\)"));
+  static const QRegularExpression re(QStringLiteral("\\(([0-9]+)-([0-9]+)\\)"));
   return re;
 }
 
-// A field split into its pairs and board set; nothing when it is no table.
-std::optional<Tafel> leesVeld(const QString &veld) {
+// A field read into its numbers, and the text around its board set, from
+// which the field's text is built again with the set that is played there.
+struct GelezenVeld {
+  Tafel tafel;
+  QString voor; // the field before its board set
+  QString na;   // and after it
+  QString tekst(int eerste, int laatste) const { return voor + setTekst(eerste, laatste) + na; }
+};
+
+// A field split into its pairs and board set; nothing when it is no table,
+// or when a pair or board number lies out of range.
+std::optional<GelezenVeld> leesVeld(const QString &veld) {
   if (veld.contains(QStringLiteral("-  -")))
     return std::nullopt;
   const QRegularExpressionMatch m = setPatroon().match(veld);
   if (!m.hasMatch())
     return std::nullopt;
-  Tafel t;
-  t.veld = veld;
-  t.paren = (veld.left(m.capturedStart()) + veld.mid(m.capturedEnd())).trimmed();
+  GelezenVeld g;
+  g.voor = veld.left(m.capturedStart());
+  g.na = veld.mid(m.capturedEnd());
+  Tafel &t = g.tafel;
+  t.paren = (g.voor + g.na).trimmed();
   const qsizetype dash = t.paren.indexOf(u'-');
   if (dash < 0)
     return std::nullopt;
   const QString ns = t.paren.left(dash).trimmed();
-  t.ewTekst = t.paren.mid(dash + 1);
-  const QString ew = t.ewTekst.trimmed();
+  const QString ewTekst = t.paren.mid(dash + 1);
+  const QString ew = ewTekst.trimmed();
   if (ns.isEmpty() || !ns[0].isDigit() || ew.isEmpty() || !ew[0].isDigit())
     return std::nullopt;
-  t.ns = static_cast<int>(platform::val(ns));
-  t.ew = static_cast<int>(platform::val(ew));
-  t.eersteSpel = m.captured(1).toInt();
-  t.laatsteSpel = m.captured(2).toInt();
-  return t;
+  const auto nsNummer = platform::readInt(ns, 1, kHoogstePaar);
+  const auto ewNummer = platform::readInt(ew, 1, kHoogstePaar);
+  const auto eerste = platform::readDigits(m.captured(1), 1, kHoogsteSpel);
+  const auto laatste = platform::readDigits(m.captured(2), 1, kHoogsteSpel);
+  if (!nsNummer || !ewNummer || !eerste || !laatste)
+    return std::nullopt;
+  t.ns = *nsNummer;
+  t.ew = *ewNummer;
+  // The East-West text keeps its blanks as written, its number as read, so
+  // that it names the same pair as ew.
+  t.ewTekst = ewTekst.left(ewTekst.indexOf(ew)) + QString::number(t.ew);
+  t.eersteSpel = *eerste;
+  t.laatsteSpel = *laatste;
+  t.veld = g.tekst(t.eersteSpel, t.laatsteSpel);
+  return g;
 }
 
 } // namespace
@@ -57,10 +84,12 @@ QString SchemaPatroon(int iParen, int iRonden) {
   return tweeCijfers(iParen) + u' ' + Tekst(32) + u' ' + tweeCijfers(iRonden) + u' ' + Tekst(50);
 }
 
-QString SchemaMap() { return BAS_Zemlo::Pad(QStringLiteral("schema/") + QString::number(BAS_Zemlo::iTaal)); }
+QString SchemaMap() {
+  return BAS_Zemlo::Pad(QStringLiteral("schema/") + QString::number(BAS_Zemlo::iTaal));
+}
 
 QString SchemaPad(const QString &sSchema) {
-  return SchemaMap() + u'/' + sSchema.trimmed() + QStringLiteral(".txt");
+  return BAS_Zemlo::ZoekBestand(SchemaMap(), sSchema.trimmed() + QStringLiteral(".txt"));
 }
 
 QStringList PassendeSchemas(int iParen, int iRonden) {
@@ -80,7 +109,10 @@ QStringList PassendeSchemas(int iParen, int iRonden) {
     // A schema of the maker's list that does not belong in this choice.
     if (file == QStringLiteral("08 paren 03 ronden Mitchell.txt"))
       continue;
-    namen.append(file.left(file.size() - 4));
+    // Names that differ only in case open the same file: listed once.
+    const QString naam = file.left(file.size() - 4);
+    if (!namen.contains(naam, Qt::CaseInsensitive))
+      namen.append(naam);
   }
   return namen;
 }
@@ -98,7 +130,7 @@ std::optional<QStringList> LeesSchema(const QString &sSchema) {
   if (sSchema.trimmed().isEmpty() || BAS_Zemlo::BestandBestaat(path) != 1)
     return std::nullopt;
   const auto lines = platform::readTextLines(path);
-  if (!lines)
+  if (!lines || !IsSchema(*lines))
     return std::nullopt;
   return SchemaRegels(*lines);
 }
@@ -126,25 +158,26 @@ QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpel
   for (qsizetype r = 0; r < rondeRegels.size(); ++r) {
     const QStringList velden = rondeRegels[r].split(u'\t');
     for (qsizetype i = 1; i < velden.size(); ++i) {
-      auto t = leesVeld(velden[i]);
-      if (!t)
+      const auto g = leesVeld(velden[i]);
+      if (!g)
         continue;
-      t->ronde = static_cast<int>(r + 1);
-      t->tafel = static_cast<int>(i);
+      Tafel t = g->tafel;
+      t.ronde = static_cast<int>(r + 1);
+      t.tafel = static_cast<int>(i);
       // Only the file's own sets, (1-4) up to the one ending at board 4R,
-      // stand for boards; any other set is left as written and plays none.
-      const int k = t->laatsteSpel / 4;
-      const QString oud = setTekst(t->eersteSpel, t->laatsteSpel);
-      if (iSpellen >= 1 && t->laatsteSpel % 4 == 0 && t->eersteSpel == 4 * k - 3 && k >= 1 &&
+      // stand for boards; any other set is left as read and plays none. The
+      // field's text is built from the numbers, so it shows the set played.
+      const int k = t.laatsteSpel / 4;
+      if (iSpellen >= 1 && t.laatsteSpel % 4 == 0 && t.eersteSpel == 4 * k - 3 && k >= 1 &&
           k <= iRonden) {
-        t->eersteSpel = (k - 1) * iSpellen + 1;
-        t->laatsteSpel = k * iSpellen;
-        t->veld.replace(oud, setTekst(t->eersteSpel, t->laatsteSpel));
+        t.eersteSpel = (k - 1) * iSpellen + 1;
+        t.laatsteSpel = k * iSpellen;
+        t.veld = g->tekst(t.eersteSpel, t.laatsteSpel);
       } else {
-        t->eersteSpel = 0;
-        t->laatsteSpel = 0;
+        t.eersteSpel = 0;
+        t.laatsteSpel = 0;
       }
-      tafels.append(*t);
+      tafels.append(t);
     }
   }
   return tafels;

@@ -14,18 +14,21 @@ namespace preparation {
 QString SchemaPatroon(int iParen, int iRonden);
 // The schema folder of the current language.
 QString SchemaMap();
-// The file of a schema name (trimmed) in that folder.
+// The file of a schema name (trimmed) in that folder, its name matched
+// without regard to case.
 QString SchemaPad(const QString &sSchema);
 
 // The schema names (file names without ".txt") of the current language's
-// folder that begin with the pattern, in any case, sorted by name.
+// folder that begin with the pattern, in any case, sorted by name; names
+// that differ only in case are listed once.
 QStringList PassendeSchemas(int iParen, int iRonden);
 
 // The round lines of a schema file's lines: line 1 is a title and skipped,
 // lines of blanks only are left out, the rest are taken unchanged.
 QStringList SchemaRegels(const QStringList &fileLines);
-// The round lines of a schema, or nothing when its file is missing, empty or
-// cannot be read.
+// The round lines of a schema, or nothing when its file is missing, empty,
+// cannot be read or does not read as a schema (IsSchema). What Start and the
+// entry windows use.
 std::optional<QStringList> LeesSchema(const QString &sSchema);
 // True when the lines read as a schema: at least one round line with a table
 // field that names its pairs and a board set.
@@ -39,18 +42,20 @@ QStringList VervangSpelNummers(int iRonden, int iSpellen);
 struct Tafel {
   int ronde = 0;       // 1-based, the order of the round lines
   int tafel = 0;       // 1-based position of the field in its round line
-  QString veld;        // the field with its board set replaced
+  QString veld;        // the field, its board set written from the set's
+                       // numbers (mapped when it is played): "3- 6 (4-6)"
   QString paren;       // the pair part, "<NS>- <EW>" as written, trimmed
-  int ns = 0;          // North-South pair
-  QString ewTekst;     // the text after the dash, its blank kept
-  int ew = 0;          // East-West pair
+  int ns = 0;          // North-South pair, 1 to 99
+  QString ewTekst;     // the blanks after the dash as written, then ew: " 6"
+  int ew = 0;          // East-West pair, 1 to 99
   int eersteSpel = 0;  // the mapped board set; 0 and 0 when the file's set
   int laatsteSpel = 0; // lies beyond the rounds, so no board is played there
 };
 
 // The tables of every round in order, their board sets mapped for R rounds
 // and b boards a round. Empty tables ("-  -"), fields without pairs or board
-// set, and the empty field after a trailing TAB are left out.
+// set, fields whose pair or board numbers lie out of range, and the empty
+// field after a trailing TAB are left out.
 QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpellen);
 // The tables that play board n.
 QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel);

@@ -3,7 +3,6 @@
 #include "frame/bas_zemlo.h"
 #include "platform/download.h"
 #include "platform/textfile.h"
-#include "preparation/schema.h"
 #include "preparation/schemalijst.h"
 
 #include <QFile>
@@ -14,10 +13,11 @@ namespace preparation {
 
 std::optional<QStringList> HaalSchemaLijst() {
   const QString path = SchemaLijstPad();
-  if (BAS_Zemlo::BestandBestaat(path) == 1)
-    QFile::remove(path);
-  if (platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/Lijst met speelschemas.txt")),
-                             path) != 0)
+  const QString oud = BAS_Zemlo::ZoekBestand(path);
+  if (BAS_Zemlo::BestandBestaat(oud) == 1)
+    QFile::remove(oud);
+  if (platform::downloadFile(
+          platform::serverUrl(QStringLiteral("/ZEMLO/Lijst met speelschemas.txt")), path) != 0)
     return std::nullopt;
   if (BAS_Zemlo::BestandBestaat(path) != 1)
     return std::nullopt;
@@ -29,17 +29,22 @@ bool HaalSchema(const QString &name) {
     return false;
   QString folder = BAS_Zemlo::Pad(QStringLiteral("schema/10"));
   BAS_Zemlo::MaakPad(folder);
-  const QString target = folder + name + QStringLiteral(".txt");
-  // Fetched beside the target first, so that a page that is no schema never
-  // replaces a good file.
+  // An existing file of that name, in any case, is the one replaced.
+  const QString target = BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("schema/10")),
+                                                name + QStringLiteral(".txt"));
+  // Fetched beside the target first, so that a page that is no schema, or a
+  // schema cut short, never replaces a good file.
   const QString fresh = folder + QStringLiteral(".download-") + name + QStringLiteral(".txt");
   QFile::remove(fresh);
-  const QString url = platform::serverUrl(QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"));
+  const QString url =
+      platform::serverUrl(QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"));
   bool ok = platform::downloadFile(url, fresh) == 0;
   if (ok) {
-    const auto lines = platform::readTextLines(fresh);
-    ok = lines && IsSchema(*lines) &&
-         std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) == 0;
+    QFile f(fresh);
+    ok = f.open(QIODevice::ReadOnly) && IsHeelSchema(f.readAll(), name);
+    f.close();
+    ok = ok && std::rename(QFile::encodeName(fresh).constData(),
+                           QFile::encodeName(target).constData()) == 0;
   }
   QFile::remove(fresh);
   return ok;

@@ -17,13 +17,11 @@ constexpr int kFields = 9;
 // The list item i holds the field kOrder[i] of the line.
 constexpr int kOrder[kFields] = {2, 4, 0, 5, 1, 6, 8, 3, 7};
 
-bool allDigits(const QString &s) {
-  if (s.isEmpty())
-    return false;
-  for (QChar c : s)
-    if (c.unicode() < '0' || c.unicode() > '9')
-      return false;
-  return true;
+// A group of up to three digits, blanks not allowed.
+std::optional<int> drieCijfers(const QString &s) {
+  if (s.trimmed() != s)
+    return std::nullopt;
+  return platform::readDigits(s, 0, 999);
 }
 // Only blanks make a line blank; a tab or any other character is content.
 bool isBlank(const QString &line) {
@@ -35,17 +33,16 @@ std::optional<QStringList> unscramble(const QString &line) {
   // Offset (3 digits), body of 3-digit groups, four closing characters.
   if (line.size() < 8)
     return std::nullopt;
-  const QString head = line.left(3);
-  if (!allDigits(head))
+  const auto offset = drieCijfers(line.left(3));
+  if (!offset)
     return std::nullopt;
-  const int offset = head.toInt();
   const QString body = line.mid(3, line.size() - 7);
   QByteArray codes;
   for (qsizetype i = 0; i < body.size(); i += 3) {
-    const QString group = body.mid(i, 3);
-    if (!allDigits(group))
+    const auto group = drieCijfers(body.mid(i, 3));
+    if (!group)
       return std::nullopt;
-    const int code = group.toInt() - offset;
+    const int code = *group - *offset;
     if (code < 0 || code > 255)
       return std::nullopt;
     codes.append(static_cast<char>(code));
@@ -66,9 +63,9 @@ Reading read(const QByteArray &bytes) {
       r.lines.append(line);
   if (r.lines.isEmpty() || r.lines.size() > 2)
     return r;
-  const QString check = r.lines.first().right(4);
-  if (r.lines.first().size() < 4 ||
-      platform::roundHalfEven(platform::val(check)) != bytes.size() - 12)
+  // The check number: the file's length less 12, in four characters.
+  const auto check = platform::readInt(r.lines.first().right(4), 0, 9999);
+  if (r.lines.first().size() < 4 || !check || *check != bytes.size() - 12)
     return r;
   for (qsizetype i = 0; i < r.lines.size(); ++i) {
     const auto fields = unscramble(r.lines[i]);

@@ -11,7 +11,7 @@ namespace mailtxt {
 struct Reading {
   enum Status { Ok, Missing, Damaged };
   Status status = Missing;
-  QStringList lines;                     // the non-blank lines as read
+  QStringList lines;                    // the non-blank lines as read
   std::array<QStringList, 2> providers; // nine items each, in list order
   int providerCount = 0;
 };

@@ -35,6 +35,6 @@ void flushDeletes();
 
 } // namespace testing
 
-#define ZEMLO_TEST_CLASS(Class)                                                       \
-  static const int zemloTestRegistration_##Class =                                    \
+#define ZEMLO_TEST_CLASS(Class)                                                                    \
+  static const int zemloTestRegistration_##Class =                                                 \
       ::testing::addTestClass([]() -> QObject * { return new Class; });

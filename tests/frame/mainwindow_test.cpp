@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,13 +49,17 @@ private slots:
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("refused");
     QTest::newRow("Dutch") << QByteArray("10\r\n")
-        << QStringList{"&Namen invoeren", "&Groepen samenstellen", "&Invoeren scores",
-                       "Download MAIL.TXT", "Download Speelschema's", "&Afsluiten"}
-        << "Versienummer: 1.0.20" << "<>#%$*&:;\\/?.,'=+`~@^\"";
+                           << QStringList{"&Namen invoeren",        "&Groepen samenstellen",
+                                          "&Invoeren scores",       "Download MAIL.TXT",
+                                          "Download Speelschema's", "&Afsluiten"}
+                           << "Versienummer: 1.0.20"
+                           << "<>#%$*&:;\\/?.,'=+`~@^\"";
     QTest::newRow("English") << QByteArray("11\r\n")
-        << QStringList{"Enter &names", "Build &groups", "&Entering scores", "Download MAIL.TXT",
-                       "Download Play schemes", "&Close"}
-        << "Version: 1.0.20" << "<>#%$*&:;/?.,'=+`~@^\"";
+                             << QStringList{"Enter &names",          "Build &groups",
+                                            "&Entering scores",      "Download MAIL.TXT",
+                                            "Download Play schemes", "&Close"}
+                             << "Version: 1.0.20"
+                             << "<>#%$*&:;/?.,'=+`~@^\"";
   }
 
   void captionsInEitherLanguage() {
@@ -68,7 +73,7 @@ private slots:
     frmZemlo01 *w = startProgram();
     QVERIFY(w);
     const char *names[] = {"cmdNamenInvoeren", "cmdGroepenMaken", "cmdInVoerScores",
-                           "cmdMAILTXT", "cmdSchema", "cmdAfsluiten"};
+                           "cmdMAILTXT",       "cmdSchema",       "cmdAfsluiten"};
     for (int i = 0; i < 6; ++i)
       QCOMPARE(caption(w, names[i]), captions[i]);
     QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblVersie"))->text(), version);
@@ -77,9 +82,38 @@ private slots:
     QCOMPARE(sVerbodenTekens, refused);
     QCOMPARE(sStilzitTekst, Tekst(101));
     QCOMPARE(sIniPad, folder.path(QStringLiteral("standaard.ini")));
-    for (const char *button : {"cmdNamenInvoeren", "cmdGroepenMaken", "cmdInVoerScores",
-                               "cmdAfsluiten"})
+    for (const char *button :
+         {"cmdNamenInvoeren", "cmdGroepenMaken", "cmdInVoerScores", "cmdAfsluiten"})
       QVERIFY(w->findChild<QPushButton *>(QString::fromLatin1(button))->isVisible());
+    delete w;
+  }
+
+  // Qt's own buttons read in the program's language, whatever the system's.
+  void messageBoxButtonsInTheLanguage_data() {
+    QTest::addColumn<QByteArray>("taal");
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("no");
+    QTest::newRow("Dutch") << QByteArray("10\r\n") << "&Ja"
+                           << "&Nee";
+    QTest::newRow("English") << QByteArray("11\r\n") << "&Yes"
+                             << "&No";
+    QTest::newRow("Dutch again") << QByteArray("10\r\n") << "&Ja"
+                                 << "&Nee";
+  }
+
+  void messageBoxButtonsInTheLanguage() {
+    QFETCH(QByteArray, taal);
+    QFETCH(QString, yes);
+    QFETCH(QString, no);
+    testing::ProgramFolder folder;
+    folder.write(QStringLiteral("taal.txt"), taal);
+    platform::RecordingAnswerer answerer;
+    frmZemlo01 *w = startProgram();
+    QVERIFY(w);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Zemlo"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    QCOMPARE(box.button(QMessageBox::No)->text(), no);
     delete w;
   }
 

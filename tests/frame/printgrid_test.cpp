@@ -76,8 +76,8 @@ void fillGrid(platform::GridModel &grid, int rows, int cols, int width) {
   for (int c = 0; c < cols; ++c) {
     grid.setColWidth(c, width);
     for (int r = 0; r < rows; ++r)
-      grid.setTextMatrix(r, c, r == 0 ? QStringLiteral("H%1").arg(c)
-                                      : QStringLiteral("r%1c%2").arg(r).arg(c));
+      grid.setTextMatrix(
+          r, c, r == 0 ? QStringLiteral("H%1").arg(c) : QStringLiteral("r%1c%2").arg(r).arg(c));
   }
 }
 
@@ -248,6 +248,40 @@ private slots:
     QVERIFY(qAbs(year->xMin - (20 + textPoints(QStringLiteral("  ")) * 8 / 9)) < 1);
   }
 
+  // On paper code 4 is centred; 6, 7 and 9 are right; every other code,
+  // 3, 5 and 8 among them, prints at the box's left edge.
+  void alignmentOnPaper() {
+    platform::GridModel grid;
+    fillGrid(grid, 11, 1, 3000);
+    const char expected[] = "llllclrrlr"; // by code 0-9: left, centre, right
+    for (int code = 0; code <= 9; ++code) {
+      grid.setRow(code + 1);
+      grid.setCol(0);
+      grid.setText(QStringLiteral("Code%1").arg(code));
+      grid.setCellAlignment(code);
+    }
+    const Page page = print(grid).value(0);
+    // The box is 1.1 x 3000 twips from 400 on: 20 to 185 points.
+    const double left = 20, right = 185, w = textPoints(QStringLiteral("w"));
+    for (int code = 0; code <= 9; ++code) {
+      const Word *word = page.find(QStringLiteral("Code%1").arg(code));
+      QVERIFY(word);
+      const QString where =
+          QStringLiteral("code %1 at %2-%3").arg(code).arg(word->xMin).arg(word->xMax);
+      switch (expected[code]) {
+      case 'l':
+        QVERIFY2(qAbs(word->xMin - (left + 1.6)) < 0.5, qPrintable(where));
+        break;
+      case 'c':
+        QVERIFY2(qAbs((word->xMin + word->xMax) / 2 - (left + right) / 2) < 0.5, qPrintable(where));
+        break;
+      case 'r':
+        QVERIFY2(qAbs(word->xMax - (right - w)) < 0.5, qPrintable(where));
+        break;
+      }
+    }
+  }
+
   void pageBreaks() {
     // How many rows a first and a further page hold.
     platform::GridModel grid;
@@ -303,12 +337,12 @@ private slots:
     }
     QCOMPARE(print(grid).size(), 3);
     const QString base = m_folder->path(QStringLiteral("page"));
-    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
-                               {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"),
-                                QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"),
-                                QStringLiteral("-png"), QStringLiteral("-singlefile"), m_pdf,
-                                base}),
-             0);
+    QCOMPARE(
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"),
+                           QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"),
+                           QStringLiteral("-png"), QStringLiteral("-singlefile"), m_pdf, base}),
+        0);
     const QImage image(base + QStringLiteral(".png"));
     QVERIFY(!image.isNull());
     // At 72 dpi a pixel is a point: the header row lies from 20 to 34.35.

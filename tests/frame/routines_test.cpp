@@ -105,7 +105,6 @@ private slots:
     QCOMPARE(grid.colWidth(0), 0);
     bGridOnzichtbaar = false;
   }
-
 };
 
 #include "routines_test.moc"

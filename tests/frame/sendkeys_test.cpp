@@ -1,8 +1,8 @@
 // Keystroke sending: the keys delivered to the control that has the focus.
 #include "common/testsupport.h"
 #include "frame/bas_vensters.h"
-#include "frame/toetsen.h"
 #include "frame/bas_zemlo.h"
+#include "frame/toetsen.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -40,14 +40,6 @@ int markedCell(frmZemlo05 *c) {
 class CalendarTest : public QObject {
   Q_OBJECT
 private slots:
-  void monthLengths() {
-    QCOMPARE(groups::maandLengte(2, 2024), 29);
-    QCOMPARE(groups::maandLengte(2, 2100), 28);
-    QCOMPARE(groups::maandLengte(2, 2000), 29);
-    QCOMPARE(groups::maandLengte(4, 2025), 30);
-    QCOMPARE(groups::maandLengte(12, 2025), 31);
-  }
-
   void opensOnToday_data() {
     QTest::addColumn<int>("taal");
     QTest::addColumn<QString>("date");

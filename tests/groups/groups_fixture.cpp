@@ -2,6 +2,7 @@
 
 #include "frame/bas_zemlo.h"
 #include "groups/windows.h"
+#include "platform/gridviewmodel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -42,8 +43,18 @@ QStringList Program::takeBoxes() {
   return out;
 }
 
+// A cell out of sight is scrolled into view first, as a person would. A
+// cell's rectangle is in viewport coordinates; a header cell lies in a header
+// widget beside the viewport, which gets the click.
 void clickCell(platform::GridView *view, int r, int c) {
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(r, c).center());
+  const QModelIndex index = view->tableModel()->indexOfCell(r, c);
+  if (index.isValid() && !view->viewport()->rect().contains(view->cellRect(r, c)))
+    view->scrollTo(index);
+  const QPoint p = view->viewport()->mapTo(view, view->cellRect(r, c).center());
+  QWidget *target = view->childAt(p);
+  if (!target)
+    target = view;
+  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(view, p));
   QApplication::processEvents();
 }
 

@@ -6,7 +6,9 @@
 #include "groups/frmzemlo05.h"
 #include "groups_fixture.h"
 #include "platform/clock.h"
+#include "platform/gridview.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -67,7 +69,7 @@ private slots:
     QCOMPARE(p.takeBoxes(),
              QStringList({"Het bestand groepen/09-12-2026 Groep A.txt kan niet worden opgeslagen.\n"
                           "Controleer de schijf en probeer het opnieuw."}));
-    QCOMPARE(w->lstGroep.size(), 1);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 1);
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("09-12-2026"));
   }
 
@@ -126,7 +128,7 @@ private slots:
     QCOMPARE(p.folder.read("groepen/" + name + ".txt"), fixture(fix + ".txt"));
     QCOMPARE(p.folder.read("groepen/" + name + ".mail"), fixture(fix + ".mail"));
     // The window starts a new group: empty, letter A, no date, every player back.
-    QVERIFY(w->lstGroep.isEmpty() && w->lstMail.isEmpty());
+    QVERIFY(w->samenstelling.groepRegels().isEmpty() && w->samenstelling.mailRegels().isEmpty());
     QCOMPARE(w->groepen.rows(), 2);
     QVERIFY(w->txtNaamBestand->text().isEmpty());
     QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("A"));
@@ -141,7 +143,7 @@ private slots:
       w->lstGroepBestand->setCurrentRow(0);
       QCOMPARE(w->txtNaamBestand->text(), date);
       QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("B"));
-      QCOMPARE(w->lstMail.size(), taal == 10 ? 6 : 2);
+      QCOMPARE(w->samenstelling.mailRegels().size(), taal == 10 ? 6 : 2);
       QVERIFY(w->cmdWisGroepen->isEnabled());
     }
     QCOMPARE(w->groepen.textMatrix(2, 1), taal == 10
@@ -191,7 +193,7 @@ private slots:
     clickCell(w->msfgGroepen, 8, 0);
     QVERIFY(w->lblKanNiet->isHidden() && w->cmdKalender->isEnabled() &&
             w->cmdStilzitter->isEnabled());
-    QCOMPARE(w->lstGroep.size(), 8);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 8);
     // Thirteen entries scroll the group grid so that its last row is on top.
     for (int k = 8; k < 13; ++k)
       pair(w, 2 * k + 1, 2 * k + 2);
@@ -223,10 +225,12 @@ private slots:
     QCOMPARE(row(w->namen, 6), QStringLiteral("6|Dhr.|Kees|Smit|kees@smit.nl"));
     QCOMPARE(row(w->namen, 1), QStringLiteral("1||||"));
     QCOMPARE(row(w->namen, 3), QStringLiteral("3||||"));
-    QCOMPARE(w->lstMail, QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl",
-                                      "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl"}));
+    QCOMPARE(w->samenstelling.mailRegels(),
+             QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl",
+                          "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl"}));
     // The group grid and its lines stay in step.
-    QCOMPARE(w->lstGroep, QStringList({"1| Dhr. Jan Bakker+3| Mevr. Els Jansen"}));
+    QCOMPARE(w->samenstelling.groepRegels(),
+             QStringList({"1| Dhr. Jan Bakker+3| Mevr. Els Jansen"}));
     QCOMPARE(w->groepen.rows(), 3);
     // A slot gives its player back; a free slot changes nothing.
     clickCell(w->msfgNamen, 5, 2);
@@ -239,7 +243,7 @@ private slots:
     Program::click(w->cmdMaakLeeg);
     QCOMPARE(p.takeBoxes(), QStringList({"Groeplijst leegmaken.\n\nZeker weten?"}));
     QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
-    QVERIFY(w->lstGroep.isEmpty() && w->lstMail.isEmpty());
+    QVERIFY(w->samenstelling.groepRegels().isEmpty() && w->samenstelling.mailRegels().isEmpty());
     QVERIFY(!w->cmdMaakLeeg->isEnabled() && !w->cmdAfdrukken->isEnabled());
   }
 
@@ -258,17 +262,17 @@ private slots:
                             "Er zijn scores op ingevoerd.\n\nWilt u de groep wijzigen, dan moet u "
                             "eerst bij \"Voorbereiding\" het bestand wissen.";
     QCOMPARE(p.takeBoxes(), QStringList({refused}));
-    QVERIFY(w->lstGroep.isEmpty());
+    QVERIFY(w->samenstelling.groepRegels().isEmpty());
     QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
     QCOMPARE(row(w->namen, 2), QStringLiteral("2||Piet|de Jong|"));
     // Saving over it is refused too.
     pair(w, 1, 2);
+    platform::setClock(QDateTime(QDate(2026, 12, 9), QTime(20, 0)));
     pickDate(w);
-    w->txtNaamBestand->setText(QStringLiteral("09-12-2026"));
     Program::click(w->cmdOpslaan);
     QCOMPARE(p.takeBoxes(), QStringList({refused}));
     QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.txt"), fixture("groep_nl.txt"));
-    QCOMPARE(w->lstGroep.size(), 1);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 1);
     // Deleting asks text 177 and removes the group, its companion and its results.
     w->lstGroepBestand->setCurrentRow(0);
     p.takeBoxes();
@@ -301,7 +305,7 @@ private slots:
     // Only the groups of the language are listed.
     QCOMPARE(w->lstGroepBestand->count(), 1);
     w->lstGroepBestand->setCurrentRow(0);
-    QCOMPARE(w->lstGroep.size(), 2);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 2);
     p.boxes.answers = {true};
     Program::click(w->cmdWisGroepen);
     QCOMPARE(p.takeBoxes(),
@@ -312,7 +316,7 @@ private slots:
     QVERIFY(p.folder.exists("groepen/09-12-2026 Groep A.txt"));
     // Every player is back, the group empty.
     QCOMPARE(row(w->namen, 2), QStringLiteral("2|Mrs.|Mary|Smith|"));
-    QVERIFY(w->lstGroep.isEmpty());
+    QVERIFY(w->samenstelling.groepRegels().isEmpty());
     QCOMPARE(w->lblAanTalParen->text(), QStringLiteral("0 Pairs in group"));
   }
 
@@ -326,25 +330,102 @@ private slots:
     auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
     w->lstNamenBestand->setCurrentRow(0);
     w->lstGroepBestand->setCurrentRow(0);
-    QCOMPARE(w->lstGroep.size(), 2);
-    QCOMPARE(w->lstMail, QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl", "2||Piet|de Jong|"}));
+    QCOMPARE(w->samenstelling.groepRegels().size(), 2);
+    QCOMPARE(w->samenstelling.mailRegels(),
+             QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl", "2||Piet|de Jong|"}));
     QCOMPARE(row(w->namen, 3, 0, 2), QStringLiteral("3|Mevr.|Els"));
     // Taking the first pair out gives back player 1 only: player 3 was never taken.
     clickCell(w->msfgGroepen, 1, 1);
     QCOMPARE(row(w->namen, 1, 0, 2), QStringLiteral("1|Dhr.|Jan"));
     QCOMPARE(row(w->namen, 3, 0, 2), QStringLiteral("3|Mevr.|Els"));
-    QCOMPARE(w->lstMail, QStringList({"2||Piet|de Jong|"}));
+    QCOMPARE(w->samenstelling.mailRegels(), QStringList({"2||Piet|de Jong|"}));
     // Player 3 is picked into a new pair; taking out the pair of the other
     // player 3 ("Els de Wit", never taken) leaves her where she is.
     w->lstGroepBestand->clearSelection();
     w->lstGroepBestand->setCurrentRow(0);
-    QCOMPARE(w->lstGroep.size(), 2);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 2);
     pair(w, 3, 4);
-    QCOMPARE(w->lstGroep.size(), 3);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 3);
     clickCell(w->msfgGroepen, 1, 1);
     QCOMPARE(row(w->namen, 3), QStringLiteral("3||||"));
-    QCOMPARE(w->lstMail, QStringList({"2||Piet|de Jong|", "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl",
-                                      "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"}));
+    QCOMPARE(w->samenstelling.mailRegels(),
+             QStringList({"2||Piet|de Jong|", "3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl",
+                          "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"}));
+  }
+
+  // A reloaded group saved without change keeps every line of its
+  // companion, also those of players not found in the names file.
+  void reloadedGroupKeepsItsCompanion() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    const QByteArray groep = "1| Dhr. Jan Bakker+3| Mevr. Els de Wit\r\n"
+                             "***** Stilzit *****\r\n"
+                             "9| Dhr. Karel Vos+2|  Piet de Jong\r\n"
+                             "4| Dhr. Jan Jansen+6| Dhr. Kees Smit\r\n";
+    const QByteArray mail = "1|Dhr.|Jan|Bakker|jan@bakker.nl\r\n"
+                            "3|Mevr.|Els|de Wit|els@dewit.nl\r\n"
+                            "9|Dhr.|Karel|Vos|karel@vos.nl\r\n"
+                            "2||Piet|de Jong|\r\n"
+                            "4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl\r\n"
+                            "6|Dhr.|Kees|Smit|kees@smit.nl\r\n";
+    p.folder.write("groepen/01-01-2027 Groep C.txt", groep);
+    p.folder.write("groepen/01-01-2027 Groep C.mail", mail);
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    w->lstGroepBestand->setCurrentRow(0);
+    QVERIFY(w->cmdOpslaan->isEnabled());
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes().size(), 1);
+    QCOMPARE(p.folder.read("groepen/01-01-2027 Groep C.txt"), groep);
+    QCOMPARE(p.folder.read("groepen/01-01-2027 Groep C.mail"), mail);
+  }
+
+  // Group and names files whose names have other letters are listed once,
+  // opened, saved over and deleted like their lower-case twins.
+  void filesInAnyLetterCase() {
+    Program p(10);
+    p.folder.write("namen/Club.TXT", fixture("namen_nl.txt"));
+    p.folder.write("namen/club.txt", fixture("namen_nl.txt"));
+    p.folder.write("groepen/08-11-2023 groep a.TXT", fixture("groep_nl.txt"));
+    p.folder.write("groepen/08-11-2023 GROEP A.mail", fixture("groep_nl.mail"));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    QCOMPARE(w->lstNamenBestand->count(), 1);
+    w->lstNamenBestand->setCurrentRow(0);
+    QCOMPARE(w->namen.rows(), 8);
+    QCOMPARE(w->lstGroepBestand->count(), 1);
+    w->lstGroepBestand->setCurrentRow(0);
+    // The date and the letter, whatever the case of the word and the letter.
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("08-11-2023"));
+    QCOMPARE(w->txtGroepLetter->text(), QStringLiteral("A"));
+    QCOMPARE(w->vscrGroepLetter->value(), 25);
+    QCOMPARE(w->samenstelling.aantal(), 4);
+    // Saved over after text 26, into the files that are there.
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand 08-11-2023 groep a.TXT bestaat al\n\n"
+                                         "Wilt u dit overschrijven?"}));
+    const QStringList bestanden = {"08-11-2023 GROEP A.mail", "08-11-2023 groep a.TXT"};
+    QCOMPARE(QDir(p.folder.path("groepen")).entryList(QDir::Files, QDir::Name), bestanden);
+    QCOMPARE(p.folder.read("groepen/08-11-2023 groep a.TXT"), fixture("groep_nl.txt"));
+    QCOMPARE(p.folder.read("groepen/08-11-2023 GROEP A.mail"), fixture("groep_nl.mail"));
+    // Its results file, in other letters too, blocks a reload and goes with it.
+    p.folder.write("invoer/08-11-2023 Groep A UITSLAG.txt", "x\r\n");
+    w->lstGroepBestand->setCurrentRow(0);
+    QVERIFY(p.takeBoxes().value(0).startsWith("U kunt het groep bestand <08-11-2023 groep a>"));
+    QVERIFY(w->samenstelling.entries.isEmpty());
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisGroepen);
+    QVERIFY(p.takeBoxes().value(0).startsWith("Bij dit groep bestand behoort een uitslag"));
+    QVERIFY(QDir(p.folder.path("groepen")).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(p.folder.path("invoer")).entryList(QDir::Files).isEmpty());
+    QCOMPARE(w->lstGroepBestand->count(), 0);
+    // The names file goes, and its lower-case twin is listed in its place.
+    w->lstNamenBestand->setCurrentRow(0);
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisNamen);
+    QCOMPARE(QDir(p.folder.path("namen")).entryList(QDir::Files), QStringList({"club.txt"}));
+    QCOMPARE(w->lstNamenBestand->count(), 1);
   }
 
   void deletingTheNamesFileResetsTheWindow() {
@@ -366,7 +447,8 @@ private slots:
     QVERIFY(p.folder.exists("namen/Club.mail"));
     QCOMPARE(w->namen.rows(), 2);
     QCOMPARE(w->groepen.rows(), 2);
-    QVERIFY(w->lstGroep.isEmpty() && w->lstMail.isEmpty() && w->lstPlaatsTerug.isEmpty());
+    QVERIFY(w->samenstelling.groepRegels().isEmpty() && w->samenstelling.mailRegels().isEmpty() &&
+            w->samenstelling.plaatsTerug.isEmpty());
     QVERIFY(w->lblNaam[0]->text().isEmpty() && w->lblNaam[1]->text().isEmpty());
     QVERIFY(!w->cmdStilzitter->isEnabled() && !w->cmdMaakLeeg->isEnabled() &&
             !w->fraGroepBestanden->isEnabled() && !w->cmdWisNamen->isEnabled());
@@ -425,11 +507,68 @@ private slots:
     QVERIFY(printed.contains(QStringLiteral("Paren")));
   }
 
+  // The group grid shows every pair of a group and scrolls once the pairs no
+  // longer fit; a screen reader reads its cells and headers.
+  void aLargeGroupShowsScrollsAndReads() {
+    Program p(10);
+    p.folder.write("namen/Veel.txt", manyPlayers(40));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    platform::GridView *grid = w->msfgGroepen;
+    const QRect area = grid->viewport()->rect();
+    for (int k = 0; k < 14; ++k)
+      pair(w, 2 * k + 1, 2 * k + 2);
+    QCOMPARE(w->groepen.rows(), 16);
+    // Fourteen pairs fit: every one of them is in sight, the empty row too.
+    for (int r = 1; r < 16; ++r)
+      QVERIFY2(area.contains(grid->cellRect(r, 1)), qPrintable(QString::number(r)));
+    QCOMPARE(grid->cellAt(grid->cellRect(14, 1).center()), qMakePair(14, 1));
+    QVERIFY(!grid->verticalScrollBar()->isVisible());
+
+    // Twenty pairs do not: the last ones and the empty row are in sight.
+    for (int k = 14; k < 20; ++k)
+      pair(w, 2 * k + 1, 2 * k + 2);
+    QCOMPARE(w->groepen.rows(), 22);
+    QScrollBar *bar = grid->verticalScrollBar();
+    QVERIFY(bar->isVisible() && bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(area.contains(grid->cellRect(20, 1)));
+    QVERIFY(area.intersects(grid->cellRect(21, 1)));
+    QVERIFY(!area.intersects(grid->cellRect(1, 1)));
+
+    // Scrolled back, the first pair is in sight and is taken out by a click.
+    bar->setValue(0);
+    QVERIFY(area.contains(grid->cellRect(1, 1)));
+    const QString second = w->groepen.textMatrix(2, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(1, 1).center());
+    QCOMPARE(w->groepen.textMatrix(1, 1), second);
+    QCOMPARE(w->samenstelling.aantal(), 19);
+
+    // Every cell, header and number through the accessibility tree.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(iface);
+    QAccessibleTableInterface *table = iface->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), w->groepen.rows() - 1);
+    QCOMPARE(table->columnCount(), 1);
+    QCOMPARE(table->columnDescription(0), QStringLiteral("Paren"));
+    QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), second);
+    QCOMPARE(table->rowDescription(18), QStringLiteral("19"));
+    for (int r = 1; r < w->groepen.rows(); ++r) {
+      QAccessibleInterface *cell = table->cellAt(r - 1, 0);
+      QCOMPARE(cell->text(QAccessible::Name), w->groepen.textMatrix(r, 1));
+      const auto rowHeader = cell->tableCellInterface()->rowHeaderCells();
+      QCOMPARE(rowHeader.size(), 1);
+      QCOMPARE(rowHeader[0]->text(QAccessible::Name), w->groepen.textMatrix(r, 0));
+    }
+    QCOMPARE(iface->child(0)->text(QAccessible::Name), QStringLiteral("Nr."));
+  }
+
 private:
   static void MaakLeegAndCheck(Program &p, frmZemlo03 *w) {
     p.boxes.answers = {true};
     Program::click(w->cmdMaakLeeg);
-    QVERIFY(w->lstGroep.isEmpty());
+    QVERIFY(w->samenstelling.groepRegels().isEmpty());
   }
 };
 

@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QDir>
 #include <QTest>
 
 using namespace groupstest;
@@ -221,9 +221,8 @@ private slots:
     addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
     type(w->txtNaamBestand, QStringLiteral("Vast"));
     Program::click(w->cmdOpslaan);
-    QCOMPARE(p.takeBoxes(),
-             QStringList({"Het bestand namen/Vast.txt kan niet worden opgeslagen.\n"
-                          "Controleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand namen/Vast.txt kan niet worden opgeslagen.\n"
+                                         "Controleer de schijf en probeer het opnieuw."}));
     QCOMPARE(w->namen.rows(), 3);
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Vast"));
   }
@@ -355,6 +354,15 @@ private slots:
     QApplication::processEvents();
     QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Jansen-Smi"));
     QCOMPARE(p.takeBoxes().size(), 1);
+    // A "|" pasted over the "-" is refused too, though the number of refused
+    // characters stays the same: it would split the fields of the file.
+    w->txtNaam[1]->setText(QStringLiteral("Jansen-Smit"));
+    w->txtNaam[1]->setSelection(6, 1);
+    QApplication::clipboard()->setText(QStringLiteral("|"));
+    QTest::keyClick(w->txtNaam[1], Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Jansen-Smit"));
+    QCOMPARE(p.takeBoxes().size(), 1);
     // So can a file name that holds a refused "." (a file made by hand).
     p.folder.write("namen/Club.2024.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n");
     Program::click(w->chkSorteer);
@@ -366,6 +374,47 @@ private slots:
     QApplication::processEvents();
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club.202"));
     QVERIFY(p.takeBoxes().isEmpty());
+  }
+
+  // A list whose file name has other letters is opened, saved over and
+  // deleted like its lower-case twin, and listed once.
+  void filesInAnyLetterCase() {
+    Program p(10);
+    p.folder.write("namen/Club.TXT", fixture("namen_nl.txt"));
+    p.folder.write("namen/Anders.txt", fixture("namen_en.txt"));
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QCOMPARE(w->lstNamenBestand->count(), 2);
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club"));
+    QCOMPARE(w->namen.rows(), 8);
+    QCOMPARE(row(w->namen, 1, 0, 3), QStringLiteral("1|Dhr.|Jan|Bakker"));
+    // Saving under the name in other letters asks first and writes into the file there.
+    w->txtNaamBestand->setText(QStringLiteral("club"));
+    p.boxes.answers = {true};
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Het bestand club bestaat al\n\nWilt u dit overschrijven?"}));
+    QCOMPARE(QDir(p.folder.path("namen")).entryList(QDir::Files, QDir::Name),
+             QStringList({"Anders.txt", "Club.TXT", "Club.mail"}));
+    QCOMPARE(p.folder.read("namen/Club.mail"), p.folder.read("namen/Club.TXT"));
+    QVERIFY(
+        p.folder.read("namen/Club.TXT")
+            .startsWith("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|Dhr.|Jan|Bakker|"));
+    // A twin in lower case is listed once with it; each delete removes one file.
+    p.folder.write("namen/club.txt", fixture("namen_en.txt"));
+    Program::click(w->chkSorteer);
+    Program::click(w->chkSorteer);
+    QCOMPARE(w->lstNamenBestand->count(), 2);
+    for (const QString &rest : {QStringLiteral("club.txt"), QString()}) {
+      w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Anders") == 0 ? 1 : 0);
+      QVERIFY(w->cmdWissen->isEnabled());
+      p.boxes.answers = {true};
+      Program::click(w->cmdWissen);
+      QStringList over = {"Anders.txt", "Club.mail"};
+      if (!rest.isEmpty())
+        over.append(rest);
+      QCOMPARE(QDir(p.folder.path("namen")).entryList(QDir::Files, QDir::Name), over);
+    }
+    QCOMPARE(w->lstNamenBestand->count(), 1);
   }
 
   void englishCaptions() {

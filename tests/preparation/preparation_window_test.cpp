@@ -45,6 +45,8 @@ private slots:
   void earlierResultsFileLocksChoices();
   void refusals_data();
   void refusals();
+  void damagedResultsFileCanBeDeleted_data();
+  void damagedResultsFileCanBeDeleted();
   void refusedGroupKeepsNames();
   void deleteGroupAsksFirst();
   void deleteResultsFileClearsChoices();
@@ -53,8 +55,12 @@ private slots:
   void escapeNeedsReadableSchema();
   void closeBoxActsAsEscape();
   void startFileChoosesWayOfEntry();
-  void missingSchemaAtStart();
+  void unusableSchemaAtStart_data();
+  void unusableSchemaAtStart();
   void startThatCannotWriteStays();
+  void fileNamesInAnyCase();
+  void startKeepsResultsFileInAnyCase();
+  void schemaInAnyCase();
 
 private:
   void setUpFolder(int taal);
@@ -119,7 +125,8 @@ void TestFrmZemlo04::click(QListWidget *list, const QString &text) {
   const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
   QVERIFY2(!found.isEmpty(), qPrintable(text));
   list->scrollToItem(found.first());
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(found.first()).center());
 }
 
 QStringList TestFrmZemlo04::items(QListWidget *list) {
@@ -133,16 +140,22 @@ void TestFrmZemlo04::groupShowsPairs_data() {
   QTest::addColumn<QByteArray>("groep");
   QTest::addColumn<QString>("paren");
   QTest::addColumn<QString>("stilzit");
-  QTest::newRow("seven, no sit-out line") << kZevenParen << "8" << "8";
+  QTest::newRow("seven, no sit-out line") << kZevenParen << "8"
+                                          << "8";
   QTest::newRow("eight, fifth sits out")
-      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit *****\r\nf\r\ng\r\nh\r\n") << "8" << "5";
+      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit *****\r\nf\r\ng\r\nh\r\n") << "8"
+      << "5";
   QTest::newRow("sit-out line with a blank after it")
-      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit ***** \r\nf\r\ng\r\nh\r\n") << "8" << "Geen";
+      << QByteArray("a\r\nb\r\nc\r\nd\r\n***** Stilzit ***** \r\nf\r\ng\r\nh\r\n") << "8"
+      << "Geen";
   QTest::newRow("seven with a sit-out line")
-      << QByteArray("a\r\n***** Stilzit *****\r\nc\r\nd\r\ne\r\nf\r\ng\r\n") << "8" << "8";
+      << QByteArray("a\r\n***** Stilzit *****\r\nc\r\nd\r\ne\r\nf\r\ng\r\n") << "8"
+      << "8";
   QTest::newRow("blank lines not counted")
-      << QByteArray("a\r\n\r\n  \r\nb\r\n***** Stilzit *****\r\nd\r\n") << "4" << "3";
-  QTest::newRow("empty file") << QByteArray() << "0" << "Geen";
+      << QByteArray("a\r\n\r\n  \r\nb\r\n***** Stilzit *****\r\nd\r\n") << "4"
+      << "3";
+  QTest::newRow("empty file") << QByteArray() << "0"
+                              << "Geen";
 }
 
 void TestFrmZemlo04::groupShowsPairs() {
@@ -165,8 +178,9 @@ void TestFrmZemlo04::groupShowsPairs() {
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
   QVERIFY(get<QGroupBox>("fraInfo")->isEnabled());
   QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
-  const QStringList expected = paren == "8" ? QStringList{"08 Paren 06 Ronden Howell", "08 paren 06 ronden kort"}
-                                            : QStringList{};
+  const QStringList expected =
+      paren == "8" ? QStringList{"08 Paren 06 Ronden Howell", "08 paren 06 ronden kort"}
+                   : QStringList{};
   QCOMPARE(items(get<QListWidget>("lstSchema")), expected);
   QVERIFY(m_boxes->boxes.isEmpty());
 }
@@ -228,13 +242,17 @@ void TestFrmZemlo04::startWritesBothFiles_data() {
   QTest::addColumn<QString>("invoerNaam");
   QTest::addColumn<QByteArray>("kop");
   QTest::newRow("nl, seven pairs, per round")
-      << 10 << kZevenParen << "08-11-2023 Groep A" << "08 Paren 06 Ronden Howell"
+      << 10 << kZevenParen << "08-11-2023 Groep A"
+      << "08 Paren 06 Ronden Howell"
       << "invoer/08-11-2023 Groep A Uitslag.txt"
-      << QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
+      << QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden "
+                    "Howell\r\n1\r\n");
   QTest::newRow("en, eight pairs, per round")
       << 11 << QByteArray(kZevenParen + "15| o+16| p\r\n") << "2023-11-08 Group A"
-      << "08 Pairs 06 Rounds Howell" << "invoer/2023-11-08 Group A Result.txt"
-      << QByteArray("2023-11-08 Group A Result\r\n8\r\nNo\r\n6\r\n4\r\n08 Pairs 06 Rounds Howell\r\n1\r\n");
+      << "08 Pairs 06 Rounds Howell"
+      << "invoer/2023-11-08 Group A Result.txt"
+      << QByteArray("2023-11-08 Group A Result\r\n8\r\nNo\r\n6\r\n4\r\n08 Pairs 06 Rounds "
+                    "Howell\r\n1\r\n");
 }
 
 void TestFrmZemlo04::startWritesBothFiles() {
@@ -246,7 +264,8 @@ void TestFrmZemlo04::startWritesBothFiles() {
   QFETCH(QByteArray, kop);
   setUpFolder(taal);
   m_folder->write("groepen/" + groepNaam + ".txt", groep);
-  m_folder->write(QStringLiteral("schema/%1/%2.txt").arg(taal).arg(schema), "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write(QStringLiteral("schema/%1/%2.txt").arg(taal).arg(schema),
+                  "T\r\n1\t1- 2 (1-4)\r\n");
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), groepNaam);
   click(get<QListWidget>("lstSchema"), schema);
@@ -263,8 +282,9 @@ void TestFrmZemlo04::startWritesBothFiles() {
 
 void TestFrmZemlo04::earlierResultsFileLocksChoices() {
   setUpFolder(10);
-  const QByteArray old = "08-11-2023 Groep A Uitslag\r\n10\r\nGeen\r\n9\r\n3\r\n10 paren 09 ronden Howell\r\n1\r\n"
-                         "body line\r\n";
+  const QByteArray old =
+      "08-11-2023 Groep A Uitslag\r\n10\r\nGeen\r\n9\r\n3\r\n10 paren 09 ronden Howell\r\n1\r\n"
+      "body line\r\n";
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt", old);
   m_folder->write("schema/10/10 Paren 09 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
@@ -279,7 +299,8 @@ void TestFrmZemlo04::earlierResultsFileLocksChoices() {
   QCOMPARE(get<QLineEdit>("txtRonden")->text(), QStringLiteral("9"));
   QCOMPARE(get<QLineEdit>("txtSpellen")->text(), QStringLiteral("3"));
   auto *lstSchema = get<QListWidget>("lstSchema");
-  QCOMPARE(items(lstSchema), QStringList({"10 Paren 09 Ronden Ander", "10 Paren 09 Ronden Howell"}));
+  QCOMPARE(items(lstSchema),
+           QStringList({"10 Paren 09 Ronden Ander", "10 Paren 09 Ronden Howell"}));
   QVERIFY(lstSchema->item(1)->isSelected());
   QVERIFY(!get<QGroupBox>("fraSchema")->isEnabled());
   QVERIFY(!get<QRadioButton>("optInvoer0")->isEnabled());
@@ -300,25 +321,22 @@ void TestFrmZemlo04::refusals_data() {
   QTest::addColumn<QString>("lijst");
   QTest::addColumn<QString>("naam");
   QTest::addColumn<QString>("tekst");
-  QTest::newRow("102 results file exists")
-      << "lstGroepBestand" << "08-11-2023 Groep A"
-      << "Er is al een uitslag van 08-11-2023 Groep A\n\nWis het bestand 08-11-2023 Groep A,of kies een "
-         "ander groep bestand";
-  QTest::newRow("126 group word in lower case")
-      << "lstGroepBestand" << "08-11-2023 groep B"
-      << "Het gekozen groep bestand is opgeslagen in een andere taal.\nStel de juiste taal in of kies "
-         "een ander groep bestand met in de naam Groep";
+  QTest::newRow("102 results file exists") << "lstGroepBestand"
+                                           << "08-11-2023 Groep A"
+                                           << "Er is al een uitslag van 08-11-2023 Groep A\n\nWis "
+                                              "het bestand 08-11-2023 Groep A,of kies een "
+                                              "ander groep bestand";
+  QTest::newRow("126 group word in lower case") << "lstGroepBestand"
+                                                << "08-11-2023 groep B"
+                                                << "Het gekozen groep bestand is opgeslagen in een "
+                                                   "andere taal.\nStel de juiste taal in of kies "
+                                                   "een ander groep bestand met in de naam Groep";
   QTest::newRow("124 results file of the other language")
-      << "lstInvoer" << "08-11-2023 Groep C Result"
-      << "Resultaten of uitslag is opgeslagen in een andere taal.\nStel de juiste taal in of kies een "
+      << "lstInvoer"
+      << "08-11-2023 Groep C Result"
+      << "Resultaten of uitslag is opgeslagen in een andere taal.\nStel de juiste taal in of kies "
+         "een "
          "ander bestand met in de naam Uitslag";
-  QTest::newRow("cut short") << "lstInvoer" << "08-11-2023 Groep D Uitslag"
-                             << "Het bestand 08-11-2023 Groep D Uitslag.txt is onvolledig of beschadigd.\n"
-                                "Het kan niet worden gebruikt.";
-  QTest::newRow("rounds out of range")
-      << "lstInvoer" << "08-11-2023 Groep E Uitslag"
-      << "Het bestand 08-11-2023 Groep E Uitslag.txt is onvolledig of beschadigd.\n"
-         "Het kan niet worden gebruikt.";
 }
 
 void TestFrmZemlo04::refusals() {
@@ -327,11 +345,10 @@ void TestFrmZemlo04::refusals() {
   QFETCH(QString, tekst);
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt", "x Uitslag\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
+  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
+                  "x Uitslag\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
   m_folder->write("groepen/08-11-2023 groep B.txt", kZevenParen);
   m_folder->write("invoer/08-11-2023 Groep C Result.txt", "x\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
-  m_folder->write("invoer/08-11-2023 Groep D Uitslag.txt", "x\r\n8\r\n8\r\n6\r\n");
-  m_folder->write("invoer/08-11-2023 Groep E Uitslag.txt", "x\r\n8\r\n8\r\n13\r\n4\r\nS\r\n0\r\n");
   QVERIFY(open());
   auto *list = get<QListWidget>(qPrintable(lijst));
   click(list, naam);
@@ -346,17 +363,71 @@ void TestFrmZemlo04::refusals() {
   QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
 }
 
+void TestFrmZemlo04::damagedResultsFileCanBeDeleted_data() {
+  QTest::addColumn<QByteArray>("inhoud");
+  QTest::newRow("cut short") << QByteArray("x\r\n8\r\n8\r\n6\r\n");
+  QTest::newRow("rounds out of range") << QByteArray("x\r\n8\r\n8\r\n13\r\n4\r\nS\r\n0\r\n");
+}
+
+void TestFrmZemlo04::damagedResultsFileCanBeDeleted() {
+  QFETCH(QByteArray, inhoud);
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep D.txt", kZevenParen);
+  m_folder->write("invoer/08-11-2023 Groep D Uitslag.txt", inhoud);
+  QVERIFY(open());
+  // The damaged evening blocks its group...
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep D");
+  QVERIFY(m_boxes->boxes.last().text.startsWith(QStringLiteral("Er is al een uitslag van")));
+  // ...is not used, but stays chosen so that it can be deleted.
+  auto *lstInvoer = get<QListWidget>("lstInvoer");
+  click(lstInvoer, "08-11-2023 Groep D Uitslag");
+  QCOMPARE(m_boxes->boxes.last().kind, BoxKind::Information);
+  QCOMPARE(
+      m_boxes->boxes.last().text,
+      QStringLiteral("Het bestand 08-11-2023 Groep D Uitslag.txt is onvolledig of beschadigd.\n"
+                     "Het kan niet worden gebruikt."));
+  QCOMPARE(lstInvoer->selectedItems().size(), 1);
+  QVERIFY(BAS_Zemlo::sGroepBestand.isEmpty());
+  QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
+  QCOMPARE(get<QLabel>("lblGroep")->text(), QString());
+  QCOMPARE(get<QListWidget>("lstSchema")->count(), 0);
+  QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
+  auto *wis = get<QPushButton>("cmdWisInvoer");
+  QVERIFY(wis->isEnabled());
+  m_boxes->answers = {true};
+  QTest::mouseClick(wis, Qt::LeftButton);
+  QCOMPARE(m_boxes->boxes.last().kind, BoxKind::Question);
+  QCOMPARE(m_boxes->boxes.last().text,
+           QStringLiteral(
+               "U gaat het ingevoerde/uitslag bestand (08-11-2023 Groep D Uitslag) wissen!\n\n"
+               "Zeker weten?"));
+  QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep D Uitslag.txt"));
+  QCOMPARE(lstInvoer->count(), 0);
+  // The group is free again.
+  const qsizetype before = m_boxes->boxes.size();
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep D");
+  QCOMPARE(m_boxes->boxes.size(), before);
+  QCOMPARE(get<QLabel>("lblParen")->text(), QStringLiteral("8"));
+}
+
 void TestFrmZemlo04::refusedGroupKeepsNames() {
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("groepen/09-11-2023 Groep B.txt", kZevenParen);
   m_folder->write("invoer/09-11-2023 Groep B Uitslag.txt", "x\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
   click(get<QListWidget>("lstGroepBestand"), "09-11-2023 Groep B");
   QCOMPARE(m_boxes->boxes.size(), 1);
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
   QCOMPARE(get<QLabel>("lblGroep")->text(), QString());
+  // Start goes on for the chosen group: its name heads the results file.
+  QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+  QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.txt"),
+           QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden "
+                      "Howell\r\n0\r\n"));
 }
 
 void TestFrmZemlo04::deleteGroupAsksFirst() {
@@ -389,8 +460,9 @@ void TestFrmZemlo04::deleteGroupAsksFirst() {
 
 void TestFrmZemlo04::deleteResultsFileClearsChoices() {
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
@@ -402,8 +474,9 @@ void TestFrmZemlo04::deleteResultsFileClearsChoices() {
   m_boxes->answers = {true};
   QTest::mouseClick(get<QPushButton>("cmdWisInvoer"), Qt::LeftButton);
   QCOMPARE(m_boxes->boxes.last().text,
-           QStringLiteral("U gaat het ingevoerde/uitslag bestand (08-11-2023 Groep A Uitslag) wissen!\n\n"
-                          "Zeker weten?"));
+           QStringLiteral(
+               "U gaat het ingevoerde/uitslag bestand (08-11-2023 Groep A Uitslag) wissen!\n\n"
+               "Zeker weten?"));
   QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep A Uitslag.txt"));
   QVERIFY(BAS_Zemlo::sGroepBestand.isEmpty());
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
@@ -412,7 +485,8 @@ void TestFrmZemlo04::deleteResultsFileClearsChoices() {
   QCOMPARE(get<QLabel>("lblParen")->text(), QString());
   QVERIFY(!get<QPushButton>("cmdWisInvoer")->isEnabled());
   // Escape now leads back to the main window, not to an entry window.
-  registerWindow(QStringLiteral("frmZemlo06"), [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  registerWindow(QStringLiteral("frmZemlo06"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
   QTest::keyClick(m_prep, Qt::Key_Escape);
   testing::flushDeletes();
   QVERIFY(!m_prep);
@@ -421,10 +495,12 @@ void TestFrmZemlo04::deleteResultsFileClearsChoices() {
 
 void TestFrmZemlo04::escapeOpensEntryOnlyWhenStartCould() {
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
-  m_folder->write("invoer/08-11-2023 Groep B Uitslag.txt",
-                  "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Weg\r\n0\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep B Uitslag.txt",
+      "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Weg\r\n0\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   for (const char *name : {"frmZemlo06", "frmZemlo07"}) {
     const QString n = QString::fromLatin1(name);
@@ -471,11 +547,13 @@ void TestFrmZemlo04::escapeNeedsReadableSchema_data() {
 void TestFrmZemlo04::escapeNeedsReadableSchema() {
   QFETCH(bool, leegBijKiezen);
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
                   leegBijKiezen ? QByteArray() : QByteArray("T\r\n1\t1- 2 (1-4)\r\n"));
-  registerWindow(QStringLiteral("frmZemlo07"), [] { return new NepInvoer(QStringLiteral("frmZemlo07")); });
+  registerWindow(QStringLiteral("frmZemlo07"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo07")); });
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
   if (leegBijKiezen) {
@@ -496,10 +574,12 @@ void TestFrmZemlo04::escapeNeedsReadableSchema() {
 
 void TestFrmZemlo04::closeBoxActsAsEscape() {
   setUpFolder(10);
-  m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt",
-                  "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
+  m_folder->write(
+      "invoer/08-11-2023 Groep A Uitslag.txt",
+      "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  registerWindow(QStringLiteral("frmZemlo06"), [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  registerWindow(QStringLiteral("frmZemlo06"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
   m_prep->close();
@@ -532,7 +612,19 @@ void TestFrmZemlo04::startFileChoosesWayOfEntry() {
   QVERIFY(m_main->isEnabled());
 }
 
-void TestFrmZemlo04::missingSchemaAtStart() {
+void TestFrmZemlo04::unusableSchemaAtStart_data() {
+  QTest::addColumn<QByteArray>("inhoud"); // the schema file at Start; empty: gone
+  QTest::addColumn<QString>("tekst");
+  QTest::newRow("gone") << QByteArray()
+                        << "Bestand <schema/10/08 Paren 06 Ronden Howell.txt> niet gevonden.";
+  QTest::newRow("no schema") << QByteArray("<html><body>Not Found</body></html>\r\n")
+                             << "Het bestand schema/10/08 Paren 06 Ronden Howell.txt is onvolledig "
+                                "of beschadigd.\nHet kan niet worden gebruikt.";
+}
+
+void TestFrmZemlo04::unusableSchemaAtStart() {
+  QFETCH(QByteArray, inhoud);
+  QFETCH(QString, tekst);
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
@@ -540,9 +632,11 @@ void TestFrmZemlo04::missingSchemaAtStart() {
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
   QFile::remove(m_folder->path("schema/10/08 Paren 06 Ronden Howell.txt"));
+  if (!inhoud.isEmpty())
+    m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", inhoud);
   QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
-  QCOMPARE(m_boxes->boxes.last().text,
-           QStringLiteral("Bestand <schema/10/08 Paren 06 Ronden Howell.txt> niet gevonden."));
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(m_boxes->boxes.last().text, tekst);
   QVERIFY(m_prep && m_prep->isEnabled());
   QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep A Uitslag.txt"));
   QVERIFY(!m_folder->exists("start.txt"));
@@ -554,7 +648,8 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
   // A folder where the results file should go: it cannot be written.
   QVERIFY(QDir().mkpath(m_folder->path("invoer/08-11-2023 Groep A Uitslag.txt")));
-  registerWindow(QStringLiteral("frmZemlo06"), [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  registerWindow(QStringLiteral("frmZemlo06"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
@@ -568,6 +663,85 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
   QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+}
+
+void TestFrmZemlo04::fileNamesInAnyCase() {
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.TXT", kZevenParen);
+  m_folder->write("groepen/08-11-2023 Groep B.txt", kZevenParen);
+  m_folder->write(
+      "invoer/08-11-2023 Groep B Uitslag.TXT",
+      "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Z\r\n0\r\n");
+  m_folder->write("groepen/08-11-2023 Groep C.txt", kZevenParen);
+  m_folder->write("groepen/08-11-2023 Groep C.TXT", kZevenParen);
+  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT", "T\r\n1\t1- 2 (1-4)\r\n");
+  QVERIFY(open());
+  auto *groepen = get<QListWidget>("lstGroepBestand");
+  auto *invoer = get<QListWidget>("lstInvoer");
+  QCOMPARE(items(groepen),
+           QStringList({"08-11-2023 Groep A", "08-11-2023 Groep B", "08-11-2023 Groep C"}));
+  QCOMPARE(items(invoer), QStringList({"08-11-2023 Groep B Uitslag"}));
+
+  // A group file in upper case is read.
+  click(groepen, "08-11-2023 Groep A");
+  QCOMPARE(get<QLabel>("lblParen")->text(), QStringLiteral("8"));
+  QCOMPARE(get<QLabel>("lblStilzit")->text(), QStringLiteral("8"));
+  QVERIFY(m_boxes->boxes.isEmpty());
+  // An evening in upper case blocks its group...
+  click(groepen, "08-11-2023 Groep B");
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Er is al een uitslag van")));
+  // ...and is read, with its schema in upper case.
+  click(invoer, "08-11-2023 Groep B Uitslag");
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(get<QLabel>("lblParen")->text(), QStringLiteral("8"));
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+
+  // Both delete like their lower-case twins.
+  m_boxes->answers = {true};
+  QTest::mouseClick(get<QPushButton>("cmdWisInvoer"), Qt::LeftButton);
+  QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep B Uitslag.TXT"));
+  QCOMPARE(invoer->count(), 0);
+  click(groepen, "08-11-2023 Groep A");
+  m_boxes->answers = {true};
+  QTest::mouseClick(get<QPushButton>("cmdWisGroepen"), Qt::LeftButton);
+  QVERIFY(!m_folder->exists("groepen/08-11-2023 Groep A.TXT"));
+  QCOMPARE(items(groepen), QStringList({"08-11-2023 Groep B", "08-11-2023 Groep C"}));
+}
+
+void TestFrmZemlo04::startKeepsResultsFileInAnyCase() {
+  setUpFolder(10);
+  const QByteArray kop = "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 paren 06 ronden "
+                         "howell\r\n0\r\nbody\r\n";
+  m_folder->write("invoer/08-11-2023 Groep A Uitslag.TXT", kop);
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  QVERIFY(open());
+  click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+  QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+  QVERIFY(m_boxes->boxes.isEmpty());
+  QCOMPARE(QDir(m_folder->path("invoer")).entryList(QDir::Files),
+           QStringList({"08-11-2023 Groep A Uitslag.TXT"}));
+  QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.TXT"), kop);
+}
+
+void TestFrmZemlo04::schemaInAnyCase() {
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
+  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 paren 06 ronden z.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Y.Txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  QVERIFY(open());
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  auto *lstSchema = get<QListWidget>("lstSchema");
+  // Names that differ only in case are one file to every look-up: listed once.
+  QCOMPARE(items(lstSchema), QStringList({"08 Paren 06 Ronden Y", "08 Paren 06 Ronden Z"}));
+  click(lstSchema, "08 Paren 06 Ronden Y");
+  QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+  QVERIFY(m_boxes->boxes.isEmpty());
+  QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.txt"),
+           QByteArray(
+               "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Y\r\n0\r\n"));
 }
 
 #include "preparation_window_test.moc"

@@ -24,7 +24,9 @@ namespace {
 const QString kLijst = QStringLiteral("/ZEMLO/Lijst met speelschemas.txt");
 const QByteArray kSchema = "Howell\r\n1\t1- 2 (1-4)\t3- 4 (5-8)\r\n2\t1- 3 (5-8)\t2- 4 (1-4)\r\n";
 
-QString schemaPad(const QString &name) { return QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt"); }
+QString schemaPad(const QString &name) {
+  return QStringLiteral("/ZEMLO/Schema/") + name + QStringLiteral(".txt");
+}
 
 } // namespace
 
@@ -158,7 +160,8 @@ void TestFrmZemlo12::selectionEnablesDownload() {
   QCOMPARE(items(), QStringList({"A", "B", "C"}));
   auto *list = m_win->lstOpInternet;
   auto clickRow = [list](int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
   };
   clickRow(1);
   QVERIFY(m_win->cmdDownLoad->isEnabled());
@@ -193,7 +196,8 @@ void TestFrmZemlo12::threeOfFiveFetched() {
   newRequests();
   auto *list = m_win->lstOpInternet;
   for (int row : {0, 2, 3})
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
   QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
   QCOMPARE(newRequests(), QStringList({schemaPad("S1"), schemaPad("S3"), schemaPad("S4")}));
   QCOMPARE(m_folder->read("schema/10/S1.txt"), kSchema);
@@ -203,7 +207,8 @@ void TestFrmZemlo12::threeOfFiveFetched() {
   QCOMPARE(QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden).size(), 3);
   QCOMPARE(m_boxes->boxes.size(), 1);
   QCOMPARE(m_boxes->boxes[0].kind, BoxKind::Information);
-  QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Haven't been able to download the Play scheme S4.\nTry again."));
+  QCOMPARE(m_boxes->boxes[0].text,
+           QStringLiteral("Haven't been able to download the Play scheme S4.\nTry again."));
   QVERIFY(!list->item(0)->isSelected());
   QVERIFY(!list->item(2)->isSelected());
   QVERIFY(list->item(3)->isSelected());
@@ -211,17 +216,37 @@ void TestFrmZemlo12::threeOfFiveFetched() {
 }
 
 void TestFrmZemlo12::unusableDownloadsKeepOldFile() {
-  m_server->put(kLijst, "====== 08 paren\r\nPagina\r\nLeeg\r\n");
+  m_server->put(kLijst, "====== 08 paren\r\nPagina\r\nLeeg\r\n08 paren 02 ronden Afgebroken\r\n"
+                        "08 paren 03 ronden Kort\r\n08 Paren 02 Ronden Z\r\n");
   m_server->put(schemaPad("Pagina"), "<html><body>Welkom</body></html>\r\n");
   m_server->put(schemaPad("Leeg"), "");
+  // Cut short: the last line has no CR LF.
+  m_server->put(schemaPad("08 paren 02 ronden Afgebroken"), kSchema.chopped(2));
+  // Two rounds where the name gives three.
+  m_server->put(schemaPad("08 paren 03 ronden Kort"), kSchema);
+  m_server->put(schemaPad("08 Paren 02 Ronden Z"), kSchema);
   m_folder->write("schema/10/Pagina.txt", kSchema);
+  m_folder->write("schema/10/08 paren 02 ronden Afgebroken.txt", kSchema);
+  // A whole schema replaces the file of its name in any case: no twin.
+  m_folder->write("schema/10/08 Paren 02 Ronden Z.TXT", "old\r\n");
   QVERIFY(open());
   QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
   QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
-  QCOMPARE(m_boxes->boxes.size(), 2);
+  QCOMPARE(m_boxes->boxes.size(), 4);
+  QCOMPARE(
+      m_boxes->boxes[2].text,
+      QStringLiteral("Heb het speelschema 08 paren 02 ronden Afgebroken niet kunnen downloaden.\n"
+                     "Probeer het strakjes nog een keer."));
   QCOMPARE(m_folder->read("schema/10/Pagina.txt"), kSchema);
   QVERIFY(!m_folder->exists("schema/10/Leeg.txt"));
-  QCOMPARE(QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  QCOMPARE(m_folder->read("schema/10/08 paren 02 ronden Afgebroken.txt"), kSchema);
+  QVERIFY(!m_folder->exists("schema/10/08 paren 03 ronden Kort.txt"));
+  QCOMPARE(m_folder->read("schema/10/08 Paren 02 Ronden Z.TXT"), kSchema);
+  QStringList files = QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden);
+  files.sort();
+  QCOMPARE(files, QStringList({"08 Paren 02 Ronden Z.TXT", "08 paren 02 ronden Afgebroken.txt",
+                               "Pagina.txt"}));
+  QCOMPARE(m_win->lstOpInternet->selectedItems().size(), 4);
 }
 
 void TestFrmZemlo12::listNotFetched_data() {
@@ -240,7 +265,8 @@ void TestFrmZemlo12::listNotFetched() {
   platform::setServerBaseUrl(m_server->baseUrl());
   QCOMPARE(m_boxes->boxes.size(), 1);
   QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Download speelschema's"));
-  QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Kan de update van Zemlo nu niet downloaden.\n")));
+  QVERIFY(m_boxes->boxes[0].text.startsWith(
+      QStringLiteral("Kan de update van Zemlo nu niet downloaden.\n")));
   QVERIFY(m_win->isEnabled());
   QCOMPARE(m_win->lstOpInternet->count(), 0);
   QVERIFY(!m_win->cmdDownLoad->isEnabled());

@@ -1,22 +1,15 @@
-// Reading MAIL.TXT at start-up: clean files and damaged ones.
+// Reading MAIL.TXT at start-up: the lists filled, and the box of a missing file.
 #include "common/testsupport.h"
-#include "publication/windows.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
-#include "rules/mailtxtfixture.h"
 #include "platform/messagebox.h"
 #include "publication/mailtxt.h"
+#include "publication/windows.h"
+#include "rules/mailtxtfixture.h"
 
 #include <QTest>
 
 using namespace BAS_Zemlo;
-
-namespace {
-// The list items take the fields in this order.
-QStringList inListOrder(const QStringList &f) {
-  return {f[2], f[4], f[0], f[5], f[1], f[6], f[8], f[3], f[7]};
-}
-} // namespace
 
 class TestMailTxt : public QObject {
   Q_OBJECT
@@ -33,8 +26,8 @@ private slots:
     QVERIFY(answerer.boxes.isEmpty());
     QCOMPARE(bMailTxtFout, 0);
     QCOMPARE(BAS_Zemlo::lstCodeer.size(), 2);
-    QCOMPARE(BAS_Zemlo::lstProvider[0], inListOrder(a));
-    QCOMPARE(BAS_Zemlo::lstProvider[1], inListOrder(b));
+    QCOMPARE(BAS_Zemlo::lstProvider[0], fixture::inListOrder(a));
+    QCOMPARE(BAS_Zemlo::lstProvider[1], fixture::inListOrder(b));
 
     // A damaged file keeps the lists; a file of one provider empties the second.
     folder.write(QStringLiteral("MAIL.TXT"), "123456789\r\n");
@@ -43,11 +36,11 @@ private slots:
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(answerer.boxes[0].kind, platform::BoxKind::Critical);
     QCOMPARE(answerer.boxes[0].text, Tekst(153).replace(u'|', u'\n'));
-    QCOMPARE(BAS_Zemlo::lstProvider[1], inListOrder(b));
+    QCOMPARE(BAS_Zemlo::lstProvider[1], fixture::inListOrder(b));
     folder.write(QStringLiteral("MAIL.TXT"), fixture::mailTxt({b}));
     LeesMailTxt(w);
     QCOMPARE(bMailTxtFout, 0);
-    QCOMPARE(BAS_Zemlo::lstProvider[0], inListOrder(b));
+    QCOMPARE(BAS_Zemlo::lstProvider[0], fixture::inListOrder(b));
     QVERIFY(BAS_Zemlo::lstProvider[1].isEmpty());
     delete w;
   }

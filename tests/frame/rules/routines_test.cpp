@@ -2,6 +2,7 @@
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -46,6 +47,39 @@ private slots:
     LeesIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
             folder.path(QStringLiteral("none.ini")));
     QCOMPARE(sIniWaarde, QString());
+  }
+
+  // A data file is found whatever the letter case of its name: the exact name
+  // first, else the first match in the order of the names; a name that no file
+  // has gives the path a new file gets.
+  void zoekBestand() {
+    testing::ProgramFolder folder;
+    folder.write(QStringLiteral("namen/Club.TXT"), "x");
+    folder.write(QStringLiteral("namen/leden.txt"), "x");
+    folder.write(QStringLiteral("namen/LEDEN.txt"), "x");
+    const QString map = folder.path(QStringLiteral("namen"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("club.txt")), map + QStringLiteral("/Club.TXT"));
+    QCOMPARE(ZoekBestand(map + QStringLiteral("/CLUB.txt")), map + QStringLiteral("/Club.TXT"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("leden.txt")), map + QStringLiteral("/leden.txt"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("Leden.TXT")), map + QStringLiteral("/LEDEN.txt"));
+    QCOMPARE(ZoekBestand(map, QStringLiteral("nieuw.txt")), map + QStringLiteral("/nieuw.txt"));
+    QCOMPARE(ZoekBestand(folder.path(QStringLiteral("geen")), QStringLiteral("a.txt")),
+             folder.path(QStringLiteral("geen/a.txt")));
+  }
+
+  void schrijfIniSaysWhetherItWrote() {
+    testing::ProgramFolder folder;
+    const QString ini = folder.path(QStringLiteral("standaard.ini"));
+    QVERIFY(SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                       QStringLiteral("1\r\n[X]"), ini));
+    QCOMPARE(folder.read(QStringLiteral("standaard.ini")),
+             QByteArray("[Standaard]\r\nprovider=1[X]\r\n"));
+    // A profile that exists but cannot be read is not replaced.
+    const QString map = folder.path(QStringLiteral("map/standaard.ini"));
+    QVERIFY(QDir().mkpath(map));
+    QVERIFY(!SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                        QStringLiteral("1"), map));
+    QVERIFY(QFileInfo(map).isDir());
   }
 
   void zoekInLijst_data() {

@@ -25,12 +25,13 @@ private slots:
     QTest::newRow("past the table") << 10 << 179 << "";
     QTest::newRow("trailing blank kept") << 10 << 45 << " ";
     QTest::newRow("trailing tab kept") << 11 << 168 << "Download from MAIL.TXT successful.\t";
-    QTest::newRow("doubled bars and typing errors") << 11 << 85
-        << "Should EW become NS again?|| Do you want to exchange the pair numbers?";
+    QTest::newRow("doubled bars and typing errors")
+        << 11 << 85 << "Should EW become NS again?|| Do you want to exchange the pair numbers?";
     QTest::newRow("non-ASCII") << 10 << 149 << "Geen geldig emailadres.|Verwijder één <#>";
     QTest::newRow("Dutch refused characters") << 10 << 43 << "<>#%$*&:;\\/?.,'=+`~@^";
     QTest::newRow("English refused characters") << 11 << 43 << "<>#%$*&:;/?.,'=+`~@^";
-    QTest::newRow("last text") << 11 << 177
+    QTest::newRow("last text")
+        << 11 << 177
         << "This group file contains a result or entered data.When you delete this group file, "
            "all associated data will be deleted as well||Delete the group file # with all its "
            "data?";

@@ -170,10 +170,16 @@ private slots:
     QCOMPARE(r->at(2).a.nummer, 0);
     QCOMPARE(r->at(3).a.nummer, 2);
     QCOMPARE(r->at(3).b.nummer, 0);
+    // A player number beyond any names file is unreadable, not wrapped.
+    QCOMPARE(leesGroepRegel(QStringLiteral("4294967297| A+2| B")).a.nummer, 0);
+    QCOMPARE(leesGroepRegel(QStringLiteral("1| A+ 002 | B")).b.nummer, 2);
     // The companion: blank and short lines skipped; a missing one gives no players.
-    folder.write("groepen/x Groep A.mail", "1|Dhr.|Jan|Bakker|jan@x.nl\r\n\r\n3|kort\r\n");
+    folder.write("groepen/x Groep A.mail",
+                 "1|Dhr.|Jan|Bakker|jan@x.nl\r\n\r\n3|kort\r\n4294967297|A|B|c@x.nl\r\n");
     const auto m = leesGroepMailBestand(groepMailPad(QStringLiteral("x Groep A")));
-    QVERIFY(m && m->size() == 1);
+    QVERIFY(m && m->size() == 2);
+    QCOMPARE(m->at(0).nummer, 1);
+    QCOMPARE(m->at(1).nummer, 0);
     QCOMPARE(m->at(0).naam, QStringLiteral("Dhr. Jan Bakker"));
     QCOMPARE(m->at(0).email, QStringLiteral("jan@x.nl"));
     folder.write("groepen/y Groep A.txt", "1| Dhr. Jan Bakker+3| Mevr. Els Jansen\r\n");

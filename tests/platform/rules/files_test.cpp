@@ -4,7 +4,38 @@
 #include "platform/profile.h"
 #include "platform/textfile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
+
+#include <cmath>
+#include <limits>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// Binds a Unix socket at the path: an entry that exists but that no one can
+// open for reading, root included (for root, permission bits do not stop a
+// read, so a file of mode 000 would not do). Returns the descriptor, or -1.
+int bindSocket(const QString &path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray name = QFile::encodeName(path);
+  if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path))
+    return -1;
+  std::copy(name.begin(), name.end(), address.sun_path);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+} // namespace
 
 class TestFiles : public QObject {
   Q_OBJECT
@@ -34,16 +65,27 @@ private slots:
                            "provider = 1 \r\nEigen E-mail Adres=jan@club.nl\r\n"
                            "provider=0\r\n[Other]\r\nprovider=7\r\n[standaard]\r\n"
                            "Naam voor e-mail=Jan\r\nprovider=9\r\n";
-    QTest::newRow("case of section and key") << ini << "STANDAARD" << "eigen e-mail adres"
+    QTest::newRow("case of section and key") << ini << "STANDAARD"
+                                             << "eigen e-mail adres"
                                              << "jan@club.nl";
-    QTest::newRow("first match wins, trimmed") << ini << "Standaard" << "provider" << "1";
-    QTest::newRow("second section of that name") << ini << "Standaard" << "naam voor e-mail"
+    QTest::newRow("first match wins, trimmed") << ini << "Standaard"
+                                               << "provider"
+                                               << "1";
+    QTest::newRow("second section of that name") << ini << "Standaard"
+                                                 << "naam voor e-mail"
                                                  << "Jan";
-    QTest::newRow("missing key") << ini << "Standaard" << "nothing" << "";
-    QTest::newRow("missing section") << ini << "Nope" << "provider" << "";
-    QTest::newRow("empty file") << QByteArray() << "Standaard" << "provider" << "";
-    QTest::newRow("value cut to 254") << QByteArray("[S]\r\nk=" + QByteArray(300, 'x') + "\r\n")
-                                      << "S" << "k" << QString(254, u'x');
+    QTest::newRow("missing key") << ini << "Standaard"
+                                 << "nothing"
+                                 << "";
+    QTest::newRow("missing section") << ini << "Nope"
+                                     << "provider"
+                                     << "";
+    QTest::newRow("empty file") << QByteArray() << "Standaard"
+                                << "provider"
+                                << "";
+    QTest::newRow("value cut to 254")
+        << QByteArray("[S]\r\nk=" + QByteArray(300, 'x') + "\r\n") << "S"
+        << "k" << QString(254, u'x');
   }
 
   void profileRead() {
@@ -73,9 +115,52 @@ private slots:
                                  QStringLiteral("Jan"), path);
     platform::writeProfileString(QStringLiteral("C"), QStringLiteral("y"), QStringLiteral("2"),
                                  path);
+    QCOMPARE(
+        folder.read(QStringLiteral("s.ini")),
+        QByteArray("; keep\r\n[Standaard]\r\nprovider=1\r\nodd line\r\nNaam voor e-mail=Jan\r\n"
+                   "\r\n[B]\r\nx=1\r\n[C]\r\ny=2\r\n"));
+  }
+
+  void profileValueStaysOnOneLine() {
+    testing::ProgramFolder folder;
+    const QString path = folder.path(QStringLiteral("s.ini"));
+    folder.write(QStringLiteral("s.ini"), "[Standaard]\r\nprovider=0\r\n[Oud]\r\nx=1\r\n");
+    // A value with a line break would start a section of its own, and the
+    // next key written would land in it.
+    QVERIFY(platform::writeProfileString(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                                         QStringLiteral("2\r[Oud]"), path));
+    QVERIFY(platform::writeProfileString(QStringLiteral("Standaard"),
+                                         QStringLiteral("Naam voor e-mail"),
+                                         QStringLiteral("Jan\r\n\nx=9"), path));
+    // Names too: a key or section name cannot break the file either.
+    QVERIFY(platform::writeProfileString(QStringLiteral("Oud\n"), QStringLiteral("y\r\n[Z]"),
+                                         QStringLiteral("3"), path));
     QCOMPARE(folder.read(QStringLiteral("s.ini")),
-             QByteArray("; keep\r\n[Standaard]\r\nprovider=1\r\nodd line\r\nNaam voor e-mail=Jan\r\n"
-                        "\r\n[B]\r\nx=1\r\n[C]\r\ny=2\r\n"));
+             QByteArray("[Standaard]\r\nprovider=2[Oud]\r\nNaam voor e-mail=Janx=9\r\n"
+                        "[Oud]\r\nx=1\r\ny[Z]=3\r\n"));
+    QCOMPARE(platform::readProfileString(QStringLiteral("Oud"), QStringLiteral("x"), path),
+             QStringLiteral("1"));
+  }
+
+  void profileFileThatCannotBeReadIsLeftAlone() {
+    testing::ProgramFolder folder;
+    const QString socketPath = folder.path(QStringLiteral("standaard.ini"));
+    const int fd = bindSocket(socketPath);
+    QVERIFY2(fd >= 0, "cannot make a Unix socket");
+    QVERIFY(QFileInfo::exists(socketPath));
+    QVERIFY(!platform::readTextLines(socketPath));
+    QVERIFY(!platform::writeProfileString(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                                          QStringLiteral("1"), socketPath));
+    // Not replaced by a file of the one key.
+    QVERIFY(!QFileInfo(socketPath).isFile());
+    ::close(fd);
+
+    // A folder of that name cannot be read either.
+    QVERIFY(QDir().mkpath(folder.path(QStringLiteral("map.ini"))));
+    QVERIFY(!platform::writeProfileString(QStringLiteral("S"), QStringLiteral("k"),
+                                          QStringLiteral("1"),
+                                          folder.path(QStringLiteral("map.ini"))));
+    QVERIFY(QFileInfo(folder.path(QStringLiteral("map.ini"))).isDir());
   }
 
   void numberRules_data() {
@@ -109,6 +194,76 @@ private slots:
     QCOMPARE(platform::plainDecimal(0.0000001), QStringLiteral(".0000001"));
     QCOMPARE(platform::vbStr(2026), QStringLiteral(" 2026"));
     QCOMPARE(platform::vbStr(-3), QStringLiteral("-3"));
+  }
+
+  void plainDecimalWhole_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("minus zero") << -0.0 << "0";
+    QTest::newRow("whole") << 2026.0 << "2026";
+    QTest::newRow("fraction") << 0.1 + 0.2 << ".3";
+    QTest::newRow("15 digits") << 1.0 / 3 << ".333333333333333";
+    QTest::newRow("negative fraction") << -52.0833333333333333 << "-52.0833333333333";
+    QTest::newRow("1e15") << 1e15 << "1000000000000000";
+    QTest::newRow("rounded, zeros after") << 123456789012345678.0 << "123456789012346000";
+    QTest::newRow("rounding carries") << 9.9999999999999999e22 << "1" + QString(23, u'0');
+    QTest::newRow("1e300") << 1e300 << "1" + QString(300, u'0');
+    QTest::newRow("largest") << std::numeric_limits<double>::max()
+                             << "179769313486232" + QString(294, u'0');
+    QTest::newRow("tiny, 15 digits rounded")
+        << 1.0074543727951165e-58 << "." + QString(57, u'0') + "100745437279512";
+    QTest::newRow("negative tiny") << -1e-20 << "-." + QString(19, u'0') + "1";
+    QTest::newRow("smallest") << std::numeric_limits<double>::denorm_min()
+                              << "." + QString(323, u'0') + "494065645841247";
+  }
+
+  void plainDecimalWhole() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(platform::plainDecimal(value), text);
+  }
+
+  void readNumbersInRange_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lo");
+    QTest::addColumn<int>("hi");
+    QTest::addColumn<int>("leading"); // readInt; -999 for nothing
+    QTest::addColumn<int>("digits");  // readDigits; -999 for nothing
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    QTest::newRow("in range") << " 12 " << 1 << 99 << 12 << 12;
+    QTest::newRow("tail") << "12x" << 1 << 99 << 12 << -999;
+    QTest::newRow("leading zeros") << "0000000000000000000007" << 1 << 99 << 7 << 7;
+    QTest::newRow("above") << "100" << 1 << 99 << -999 << -999;
+    QTest::newRow("below") << "-1" << 0 << 99 << -999 << -999;
+    QTest::newRow("no number reads 0") << "Geen" << 0 << 99 << 0 << -999;
+    QTest::newRow("empty") << "" << 1 << 99 << -999 << -999;
+    QTest::newRow("half to even") << "10.5" << 0 << 99 << 10 << -999;
+    QTest::newRow("rounded out of range") << "99.5" << 0 << 99 << -999 << -999;
+    QTest::newRow("int max") << "2147483647" << kMin << kMax << kMax << kMax;
+    QTest::newRow("beyond int") << "2147483648" << kMin << kMax << -999 << -999;
+    QTest::newRow("below int") << "-2147483649" << kMin << kMax << -999 << -999;
+    QTest::newRow("300 digits") << "1" + QString(300, u'0') << kMin << kMax << -999 << -999;
+  }
+
+  void readNumbersInRange() {
+    QFETCH(QString, text);
+    QFETCH(int, lo);
+    QFETCH(int, hi);
+    QFETCH(int, leading);
+    QFETCH(int, digits);
+    QCOMPARE(platform::readInt(text, lo, hi).value_or(-999), leading);
+    QCOMPARE(platform::readDigits(text, lo, hi).value_or(-999), digits);
+  }
+
+  void toIntInRangeRefusesWhatIsNoNumber() {
+    QVERIFY(!platform::toIntInRange(std::nan(""), -10, 10));
+    QVERIFY(!platform::toIntInRange(HUGE_VAL, std::numeric_limits<int>::min(),
+                                    std::numeric_limits<int>::max()));
+    QVERIFY(!platform::toIntInRange(-HUGE_VAL, std::numeric_limits<int>::min(),
+                                    std::numeric_limits<int>::max()));
+    QCOMPARE(platform::toIntInRange(-2.5, -10, 10), -2);
   }
 };
 

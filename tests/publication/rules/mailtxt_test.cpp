@@ -8,13 +8,6 @@
 
 using namespace BAS_Zemlo;
 
-namespace {
-// The list items take the fields in this order.
-QStringList inListOrder(const QStringList &f) {
-  return {f[2], f[4], f[0], f[5], f[1], f[6], f[8], f[3], f[7]};
-}
-} // namespace
-
 class TestMailTxt : public QObject {
   Q_OBJECT
 private slots:
@@ -24,8 +17,8 @@ private slots:
     auto two = mailtxt::read(fixture::mailTxt({a, b}, "\r\n  \r\n", "\r\n", " \r\n"));
     QCOMPARE(two.status, mailtxt::Reading::Ok);
     QCOMPARE(two.providerCount, 2);
-    QCOMPARE(two.providers[0], inListOrder(a));
-    QCOMPARE(two.providers[1], inListOrder(b));
+    QCOMPARE(two.providers[0], fixture::inListOrder(a));
+    QCOMPARE(two.providers[1], fixture::inListOrder(b));
     QCOMPARE(two.lines.size(), 2);
 
     auto one = mailtxt::read(fixture::mailTxt({a}));
@@ -43,18 +36,27 @@ private slots:
     longer.append("\r\n");
     QByteArray badGroup = good;
     badGroup[5] = 'x';
-    QByteArray belowOffset = fixture::scrambleLine({"a", "b", "c", "d", "e", "f", "g", "h", "i"},
-                                                   100, "0000");
+    QByteArray belowOffset =
+        fixture::scrambleLine({"a", "b", "c", "d", "e", "f", "g", "h", "i"}, 100, "0000");
     belowOffset.replace(3, 3, "050");
     QTest::newRow("empty") << QByteArray() << int(mailtxt::Reading::Missing);
-    QTest::newRow("only blank lines") << QByteArray("\r\n   \r\n") << int(mailtxt::Reading::Damaged);
+    QTest::newRow("only blank lines")
+        << QByteArray("\r\n   \r\n") << int(mailtxt::Reading::Damaged);
     QTest::newRow("length changed") << longer << int(mailtxt::Reading::Damaged);
-    QTest::newRow("eight fields") << fixture::mailTxt({a.mid(0, 8)}) << int(mailtxt::Reading::Damaged);
-    QTest::newRow("three providers") << fixture::mailTxt({a, a, a}) << int(mailtxt::Reading::Damaged);
+    QTest::newRow("eight fields") << fixture::mailTxt({a.mid(0, 8)})
+                                  << int(mailtxt::Reading::Damaged);
+    QTest::newRow("three providers")
+        << fixture::mailTxt({a, a, a}) << int(mailtxt::Reading::Damaged);
     QTest::newRow("group of letters") << badGroup << int(mailtxt::Reading::Damaged);
     QTest::newRow("group below the offset")
         << QByteArray(belowOffset + "\r\n") << int(mailtxt::Reading::Damaged);
     QTest::newRow("short line") << QByteArray("12\r\n") << int(mailtxt::Reading::Damaged);
+    // Only blanks make a line blank: a tab is a line, so one provider and a
+    // tab read as a second provider that does not unscramble.
+    QTest::newRow("line of a tab")
+        << fixture::mailTxt({a}, {}, {}, "\t\r\n") << int(mailtxt::Reading::Damaged);
+    QTest::newRow("blanks after the line")
+        << fixture::mailTxt({a}, {}, {}, "   \r\n") << int(mailtxt::Reading::Ok);
     QTest::newRow("garbage") << QByteArray("\xff\xfe<html>\r\n") << int(mailtxt::Reading::Damaged);
   }
 
@@ -63,7 +65,6 @@ private slots:
     QFETCH(int, status);
     QCOMPARE(int(mailtxt::read(bytes).status), status);
   }
-
 };
 
 #include "mailtxt_test.moc"

@@ -22,7 +22,8 @@ inline QByteArray mailTxt(const QList<QStringList> &providers, const QByteArray 
   QByteArray body;
   QList<QByteArray> lines;
   for (qsizetype i = 0; i < providers.size(); ++i)
-    lines.append(scrambleLine(providers[i], 100 + static_cast<int>(i) * 7, i == 0 ? "####" : "0000"));
+    lines.append(
+        scrambleLine(providers[i], 100 + static_cast<int>(i) * 7, i == 0 ? "####" : "0000"));
   QByteArray all = before;
   for (qsizetype i = 0; i < lines.size(); ++i) {
     all += lines[i] + "\r\n";
@@ -40,6 +41,11 @@ inline QStringList provider(const QString &name) {
   for (int i = 0; i < 9; ++i)
     f.append(name + QString::number(i));
   return f;
+}
+
+// The items of a provider's list, in the order LeesMailTxt gives them.
+inline QStringList inListOrder(const QStringList &f) {
+  return {f[2], f[4], f[0], f[5], f[1], f[6], f[8], f[3], f[7]};
 }
 
 } // namespace fixture

@@ -1,0 +1,162 @@
+#include "scoring/scoreinvoer.h"
+
+#include "platform/numbers.h"
+#include "scoring/scoretabellen.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace scoring {
+
+namespace {
+
+bool isNietGespeeld(const QString &s) { return s == u"n" || s == u"N"; }
+
+// The trailing minus and the tens shorthand of ENTER.
+QString Verkort(QString s) {
+  if (s.endsWith(u'-'))
+    s = u'-' + s.chopped(1);
+  if (!isNietGespeeld(s) && !s.trimmed().isEmpty()) {
+    const double waarde = std::fabs(platform::val(s));
+    if (waarde < 70 && waarde != 50)
+      s += u'0';
+  }
+  return s;
+}
+
+StapUitkomst Uitkomst(const QString &nz, const QString &ow, Focus focus, int iTekst = 0,
+                      const QString &plaats = QString()) {
+  StapUitkomst u;
+  u.scoreNZ = nz;
+  u.scoreOW = ow;
+  u.focus = focus;
+  u.iTekst = iTekst;
+  u.sPlaatsvervanger = plaats;
+  return u;
+}
+
+StapUitkomst Aangepast(const QString &nz, const QString &ow) {
+  if (!IsGeldigPercentage(nz))
+    return Uitkomst(QString(), QString(), Focus::Blijf, 92, nz);
+  if (!ow.contains(u'%'))
+    return Uitkomst(nz, nz, Focus::OWVak);
+  if (!IsGeldigPercentage(ow))
+    return Uitkomst(nz, QString(), Focus::OWVak, 92, ow);
+  return Uitkomst(nz, ow, Focus::VolgendeRij);
+}
+
+// ENTER on a row; bKopieer: an empty box may take the score of the row above.
+StapUitkomst Stap(const QVector<RijInvoer> &rijen, int iRij, int v, bool bKopieer) {
+  const RijInvoer &rij = rijen.at(iRij);
+  if (rij.scoreNZ.contains(u'%'))
+    return Aangepast(rij.scoreNZ, rij.scoreOW);
+
+  const QString s = Verkort(rij.scoreNZ);
+  const ScoreOordeel oordeel = ValideerScore(s, v);
+  if (s == u"00")
+    return Uitkomst(QStringLiteral("0"), QStringLiteral("0"), Focus::VolgendeRij);
+  if (oordeel == ScoreOordeel::BestaatNiet)
+    return Uitkomst(QString(), QString(), Focus::Blijf, 92, s);
+  if (oordeel == ScoreOordeel::VerkeerdeKwetsbaarheid)
+    return Uitkomst(s, Spiegel(s), Focus::VolgendeRij, 91, s);
+
+  if (bKopieer && iRij > 0 && s.isEmpty()) {
+    int bron = -1;
+    if (rijen.at(iRij - 1).actief)
+      bron = iRij - 1;
+    else if (iRij >= 2 && rijen.at(iRij - 2).actief)
+      bron = iRij - 2;
+    if (bron >= 0 && !rijen.at(bron).scoreNZ.isEmpty()) {
+      QVector<RijInvoer> kopie = rijen;
+      kopie[iRij].scoreNZ = rijen.at(bron).scoreNZ;
+      kopie[iRij].scoreOW.clear();
+      return Stap(kopie, iRij, v, false);
+    }
+  }
+  return Uitkomst(s, Spiegel(s), Focus::VolgendeRij);
+}
+
+} // namespace
+
+QString Spiegel(const QString &sScoreNZ) {
+  if (platform::val(sScoreNZ) > 0)
+    return u'-' + sScoreNZ;
+  if (isNietGespeeld(sScoreNZ))
+    return QStringLiteral("n");
+  if (sScoreNZ == u"0")
+    return sScoreNZ;
+  return sScoreNZ.mid(1);
+}
+
+QPair<QString, QString> Herschrijf(const QString &sScoreNZ, const QString &sScoreOW) {
+  if (sScoreNZ.contains(u'%'))
+    return {sScoreNZ, sScoreOW.contains(u'%') ? sScoreOW : sScoreNZ};
+  const QString s = Verkort(sScoreNZ);
+  if (s == u"00")
+    return {QStringLiteral("0"), QStringLiteral("0")};
+  return {s, Spiegel(s)};
+}
+
+bool IsGeldigPercentage(const QString &sScore) {
+  static const QRegularExpression re(QStringLiteral("^[0-9]{1,3}%$"));
+  return re.match(sScore).hasMatch() && sScore.chopped(1).toInt() <= 100;
+}
+
+StapUitkomst InvoerStapNZ(const QVector<RijInvoer> &rijen, int iRij, int v) {
+  if (iRij < 0 || iRij >= rijen.size())
+    return {};
+  return Stap(rijen, iRij, v, true);
+}
+
+StapUitkomst InvoerStapOW(const QVector<RijInvoer> &rijen, int iRij) {
+  if (iRij < 0 || iRij >= rijen.size())
+    return {};
+  const RijInvoer &rij = rijen.at(iRij);
+  if (!rij.scoreOW.contains(u'%'))
+    return Uitkomst(rij.scoreNZ, rij.scoreOW, Focus::VolgendeRij);
+  if (!IsGeldigPercentage(rij.scoreOW))
+    return Uitkomst(rij.scoreNZ, QString(), Focus::Blijf, 92, rij.scoreOW);
+  if (rij.scoreNZ.contains(u'%'))
+    return Uitkomst(rij.scoreNZ, rij.scoreOW, Focus::VolgendeRij);
+  return Uitkomst(rij.scoreOW, rij.scoreOW, Focus::NZVak);
+}
+
+bool MoetHerzien(const QString &sScoreNZ, const QString &sScoreOW) {
+  if (sScoreNZ.trimmed().isEmpty())
+    return false;
+  if (sScoreNZ.contains(u'%') &&
+      (!IsGeldigPercentage(sScoreNZ) || (sScoreOW.contains(u'%') && !IsGeldigPercentage(sScoreOW))))
+    return true;
+  return Herschrijf(sScoreNZ, sScoreOW) != qMakePair(sScoreNZ, sScoreOW);
+}
+
+int VolgendeRij(const QVector<RijInvoer> &rijen, int iRij) {
+  const int n = static_cast<int>(rijen.size());
+  for (int stap = 1; stap <= n; ++stap) {
+    const int i = ((iRij + stap) % n + n) % n;
+    if (rijen.at(i).actief)
+      return i;
+  }
+  return -1;
+}
+
+int VorigeRij(const QVector<RijInvoer> &rijen, int iRij) {
+  const int n = static_cast<int>(rijen.size());
+  for (int stap = 1; stap <= n; ++stap) {
+    const int i = ((iRij - stap) % n + n) % n;
+    if (rijen.at(i).actief)
+      return i;
+  }
+  return -1;
+}
+
+bool RijenCompleet(const QVector<RijInvoer> &rijen) {
+  for (const RijInvoer &rij : rijen) {
+    if (rij.actief && (rij.scoreNZ.trimmed().isEmpty() || rij.scoreOW.trimmed().isEmpty()))
+      return false;
+  }
+  return true;
+}
+
+} // namespace scoring

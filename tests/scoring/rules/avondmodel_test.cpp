@@ -1,0 +1,233 @@
+// The evening as the entry window keeps it: boards, rows, exchanges, board
+// lines in the results file, and what happens to lines it cannot read.
+#include "common/testsupport.h"
+#include "scoring/avondmodel.h"
+
+#include <QTest>
+
+using namespace scoring;
+
+namespace {
+
+// Eight pairs at four tables, two rounds of two boards.
+const AvondKop kKop{8, 0, 2, 2};
+const QVector<TafelParen> kRonde1{{7, 8}, {1, 2}, {5, 6}, {3, 4}};
+const QVector<TafelParen> kRonde2{{1, 3}, {2, 4}, {5, 7}, {6, 8}};
+const QVector<QVector<TafelParen>> kTafels{kRonde1, kRonde1, kRonde2, kRonde2};
+
+void VulSpel(AvondModel &m, int spel, const QStringList &nz) {
+  for (int i = 0; i < nz.size(); ++i)
+    m.ZetScores(spel, i, nz.at(i), Spiegel(nz.at(i)));
+}
+
+QString Cel(const AvondModel &m, int paar, int spel) {
+  return ParenVolgorde(m.Stand({})).rijen.at(paar - 1).spellen.at(spel - 1);
+}
+
+} // namespace
+
+class AvondModelTest : public QObject {
+  Q_OBJECT
+private slots:
+  void rijen() {
+    AvondModel m(kKop, kTafels);
+    QCOMPARE(m.AantalSpellen(), 4);
+    QCOMPARE(m.AantalTafels(), 4);
+    QCOMPARE(m.intTop(), 6);
+    // The rows stand in the order of the North-South pairs.
+    QList<int> nz;
+    for (const SpelRij &r : m.Rijen(2))
+      nz.append(r.nz);
+    QCOMPARE(nz, QList<int>({1, 3, 5, 7}));
+    QVERIFY(m.Rijen(2).at(0).doetMee);
+    QCOMPARE(m.VolgendOnafgemaakt(), 1);
+
+    // Pair 6 of six sits out; a board with fewer tables has rows without pairs.
+    AvondModel z({6, 6, 1, 2}, {{{1, 2}, {5, 6}, {3, 4}}, {{1, 2}}});
+    QVERIFY(!z.Rijen(1).at(2).doetMee);
+    QCOMPARE(z.Rijen(1).at(2).ow, 6);
+    QVERIFY(!z.Rijen(2).at(1).doetMee);
+    QCOMPARE(z.Rijen(2).at(1).nz, 0);
+  }
+
+  // Finishing a board adds its line; finishing it again replaces it in place.
+  void klaarEnVervangen() {
+    AvondModel m(kKop, kTafels);
+    VulSpel(m, 2, {"420", "400", "-50", "170"});
+    QVERIFY(m.SpelKlaar(2));
+    VulSpel(m, 1, {"100", "100", "100", "100"});
+    QVERIFY(m.SpelKlaar(1));
+    QCOMPARE(m.Regels(), QStringList({"02*1|2|||420|-420|6|0@3|4|||400|-400|4|2@5|6|||-50|50|0|6@"
+                                      "7|8|||170|-170|2|4",
+                                      "01*1|2|||100|-100|3|3@3|4|||100|-100|3|3@5|6|||100|-100|3|"
+                                      "3@7|8|||100|-100|3|3"}));
+    m.ZetScores(2, 2, "-100", "100");
+    QVERIFY(m.SpelKlaar(2));
+    QCOMPARE(m.Regels().size(), 2);
+    QVERIFY(m.Regels().at(0).startsWith("02*1|2|||420|-420|6|0@3|4|||400|-400|4|2@5|6|||-100|"));
+    QVERIFY(m.IsKlaar(1) && m.IsKlaar(2) && !m.AlleKlaar());
+    QCOMPARE(m.VolgendOnafgemaakt(), 3);
+  }
+
+  // Klaar refuses a board with an empty row, or with a North-South score
+  // changed after its mirror was made.
+  void klaarWeigert() {
+    AvondModel m(kKop, kTafels);
+    VulSpel(m, 1, {"420", "400", "-50", ""});
+    QVERIFY(!m.SpelKlaar(1));
+    m.ZetScores(1, 3, "450", "-420");
+    QCOMPARE(m.TeHerzien(1), QVector<int>({3}));
+    QVERIFY(!m.SpelKlaar(1));
+    QVERIFY(m.Regels().isEmpty());
+    m.ZetScores(1, 3, "450", "-450");
+    QVERIFY(m.TeHerzien(1).isEmpty());
+    QVERIFY(m.SpelKlaar(1));
+  }
+
+  // An exchange is stored, read back and scored for the pairs as they sat.
+  void omwisselen() {
+    AvondModel m(kKop, kTafels);
+    m.WisselParen(1, 0);
+    QVERIFY(m.Rijen(1).at(0).omgewisseld);
+    VulSpel(m, 1, {"420", "400", "-50", "170"});
+    QVERIFY(m.SpelKlaar(1));
+    const QString regel = m.Regels().at(0);
+    QVERIFY(regel.startsWith("01*2|1|||420|-420|6|0@"));
+    QCOMPARE(Cel(m, 2, 1), QString("6"));
+    QCOMPARE(Cel(m, 1, 1), QString("0"));
+
+    AvondModel terug(kKop, kTafels);
+    terug.LeesRegels({regel});
+    QVERIFY(terug.IsKlaar(1));
+    QVERIFY(terug.Rijen(1).at(0).omgewisseld);
+    QCOMPARE(terug.Rijen(1).at(0).nz, 2);
+    QCOMPARE(terug.Regels(), QStringList({regel}));
+    QCOMPARE(Cel(terug, 2, 1), QString("6"));
+    // Exchanging back gives the schema's orientation again.
+    terug.WisselParen(1, 0);
+    QVERIFY(!terug.Rijen(1).at(0).omgewisseld);
+    QCOMPARE(terug.Rijen(1).at(0).nz, 1);
+  }
+
+  // A schema that names a pair the header does not count: the board's line
+  // is still read back.
+  void paarBuitenKop() {
+    AvondModel m({4, 0, 1, 1}, {{{1, 2}, {3, 5}}});
+    m.ZetScores(1, 0, "420", "-420");
+    m.ZetScores(1, 1, "400", "-400");
+    QVERIFY(m.SpelKlaar(1));
+    AvondModel terug({4, 0, 1, 1}, {{{1, 2}, {3, 5}}});
+    terug.LeesRegels(m.Regels());
+    QVERIFY(terug.IsKlaar(1));
+    QCOMPARE(ParenVolgorde(terug.Stand({})).rijen.size(), 4);
+  }
+
+  // Reading scores every finished board again.
+  void herberekenen() {
+    AvondModel m({14, 0, 1, 1}, {{{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}, {11, 12}, {13, 14}}});
+    m.LeesRegels({"01*1|2|||420|-420|12.2|0@3|4|||400|-400|9|3@5|6|||170|-170|7|5@7|8|||140|-140|"
+                  "5|7@9|10|||-50|50|2|10@11|12|||-100|100|0|12@13|14|||n|n|n|n"});
+    QVERIFY(m.IsKlaar(1));
+    QCOMPARE(m.Regels().at(0),
+             QString("01*1|2|||420|-420|11.83|0.17@3|4|||400|-400|9.5|2.5@5|6|||170|-170|7.17|"
+                     "4.83@7|8|||140|-140|4.83|7.17@9|10|||-50|50|2.5|9.5@11|12|||-100|100|0.17|"
+                     "11.83@13|14|||n|n|n|n"));
+  }
+
+  // Lines that are not board lines of this evening, or do not fit its
+  // tables, are kept as they stand and leave their board unfinished.
+  void ongelezenRegels() {
+    const QStringList regels{
+        "onzin",
+        "09*1|2|||420|-420|6|0", // beyond the evening
+        "01*1|5|||420|-420|6|0", // 1 and 5 do not meet on board 1
+        "02*1|2|||4x0|-420|6|0", // not a score
+        "03*1|3|||420|-420|3|3@2|4|||420|-420|3|3@5|7|||420|-420|3|3@6|8|||420|-420|3|3",
+        "03*1|3|||-50|50|3|3@2|4|||-50|50|3|3@5|7|||-50|50|3|3@6|8|||-50|50|3|3", // second line
+        "04*1|3|||420|-420|6|0@1|3|||400|-400|4|2", // the same table twice
+    };
+    AvondModel m(kKop, kTafels);
+    m.LeesRegels(regels);
+    QCOMPARE(m.OngelezenRegels(), QVector<int>({0, 1, 2, 3, 5, 6}));
+    QVERIFY(!m.IsKlaar(1) && !m.IsKlaar(2) && m.IsKlaar(3) && !m.IsKlaar(4));
+    QCOMPARE(m.Regels(), regels);
+    // Finishing board 1 adds its line; the line not read stays.
+    VulSpel(m, 1, {"100", "100", "100", "100"});
+    QVERIFY(m.SpelKlaar(1));
+    QCOMPARE(m.Regels().mid(0, regels.size()), regels);
+    QVERIFY(m.Regels().last().startsWith("01*"));
+    // Clearing a board whose line was not read removes nothing.
+    m.WisSpel(2);
+    QCOMPARE(m.Regels().size(), regels.size() + 1);
+  }
+
+  // A line with fewer rows than tables is read: the board shows what it
+  // holds, unfinished, and its line stays as it is until it is finished.
+  void onvolledigeRegel() {
+    const QString regel = "02*3|4|||400|-400|4|2@1|2|||420|-420|6|0";
+    AvondModel m(kKop, kTafels);
+    m.LeesRegels({regel});
+    QVERIFY(m.OngelezenRegels().isEmpty());
+    QVERIFY(!m.IsKlaar(2));
+    QCOMPARE(m.Rijen(2).at(0).scoreNZ, QString("420"));
+    QCOMPARE(m.Rijen(2).at(1).scoreNZ, QString("400"));
+    QCOMPARE(m.Regels(), QStringList({regel}));
+    VulSpel(m, 2, {"420", "400", "-50", "170"});
+    QVERIFY(m.SpelKlaar(2));
+    QCOMPARE(m.Regels().size(), 1);
+    QVERIFY(m.Regels().at(0).startsWith("02*1|2|||420|-420|6|0@3|4|||400|-400|4|2@"));
+  }
+
+  void wisSpel() {
+    AvondModel m(kKop, kTafels);
+    m.WisselParen(3, 1);
+    VulSpel(m, 3, {"420", "400", "-50", "170"});
+    QVERIFY(m.SpelKlaar(3));
+    VulSpel(m, 4, {"420", "400", "-50", "170"});
+    QVERIFY(m.SpelKlaar(4));
+    m.WisSpel(3);
+    QVERIFY(!m.IsKlaar(3));
+    QCOMPARE(m.Regels().size(), 1);
+    QVERIFY(m.Regels().at(0).startsWith("04*"));
+    QCOMPARE(m.Rijen(3).at(1).nz, 4); // the exchange stays
+    QVERIFY(m.Rijen(3).at(1).scoreNZ.isEmpty() && m.Rijen(3).at(1).mpNZ.isEmpty());
+    QCOMPARE(Cel(m, 1, 3), QString());
+    // Board 4's line is still its own: finishing it again replaces it.
+    QVERIFY(m.SpelKlaar(4));
+    QCOMPARE(m.Regels().size(), 1);
+  }
+
+  // Opening a board shows its stored line again; what was typed since is gone.
+  void openSpel() {
+    AvondModel m(kKop, kTafels);
+    VulSpel(m, 1, {"420", "400", "-50", "170"});
+    QVERIFY(m.SpelKlaar(1));
+    m.ZetScores(1, 0, "90", "-90");
+    m.WisRij(1, 1);
+    QCOMPARE(m.Rijen(1).at(1).mpNZ, QString());
+    QCOMPARE(Cel(m, 1, 1), QString("6"));
+    m.OpenSpel(1);
+    QCOMPARE(m.Rijen(1).at(0).scoreNZ, QString("420"));
+    QCOMPARE(m.Rijen(1).at(1).mpNZ, QString("4"));
+  }
+
+  // The sample fill never touches a finished board.
+  void voorbeeld() {
+    AvondModel m(kKop, kTafels);
+    VulSpel(m, 1, {"420", "400", "-50", "170"});
+    QVERIFY(m.SpelKlaar(1));
+    const QStringList voor = m.Regels();
+    int r = 0;
+    const auto trek = [&r] { return r++ % 10; };
+    QVERIFY(!m.VulVoorbeeld(1, trek));
+    QCOMPARE(m.Regels(), voor);
+    for (int spel = 2; spel <= 4; ++spel)
+      QVERIFY(m.VulVoorbeeld(spel, trek));
+    QVERIFY(m.AlleKlaar());
+    QCOMPARE(m.Rijen(2).at(2).scoreNZ, QString("-90"));
+    QCOMPARE(m.Rijen(2).at(2).scoreOW, QString("90"));
+  }
+};
+
+#include "avondmodel_test.moc"
+ZEMLO_TEST_CLASS(AvondModelTest)

@@ -1,0 +1,253 @@
+// The ENTER step of the score boxes, the moves between rows and when a
+// board's rows are complete.
+#include "common/testsupport.h"
+#include "scoring/scoreinvoer.h"
+
+#include <QTest>
+
+using namespace scoring;
+
+Q_DECLARE_METATYPE(scoring::Focus)
+
+namespace {
+QVector<RijInvoer> Rijen(std::initializer_list<RijInvoer> rijen) { return rijen; }
+} // namespace
+
+class ScoreInvoerTest : public QObject {
+  Q_OBJECT
+private slots:
+  void enterNZ_data() {
+    QTest::addColumn<QString>("nz");
+    QTest::addColumn<QString>("ow");
+    QTest::addColumn<int>("v");
+    QTest::addColumn<QString>("nzNa");
+    QTest::addColumn<QString>("owNa");
+    QTest::addColumn<int>("tekst");
+    QTest::addColumn<Focus>("focus");
+    const Focus volgende = Focus::VolgendeRij;
+    QTest::newRow("42 shorthand") << "42"
+                                  << "" << 0 << "420"
+                                  << "-420" << 0 << volgende;
+    QTest::newRow("5") << "5"
+                       << "" << 0 << "50"
+                       << "-50" << 0 << volgende;
+    QTest::newRow("-5") << "-5"
+                        << "" << 0 << "-50"
+                        << "50" << 0 << volgende;
+    QTest::newRow("65") << "65"
+                        << "" << 0 << "650"
+                        << "-650" << 0 << volgende;
+    QTest::newRow("70 stays") << "70"
+                              << "" << 0 << "70"
+                              << "-70" << 0 << volgende;
+    QTest::newRow("50 stays") << "50"
+                              << "" << 0 << "50"
+                              << "-50" << 0 << volgende;
+    QTest::newRow("trailing minus") << "100-"
+                                    << "" << 0 << "-100"
+                                    << "100" << 0 << volgende;
+    QTest::newRow("trailing minus shorthand") << "42-"
+                                              << "" << 0 << "-420"
+                                              << "420" << 0 << volgende;
+    QTest::newRow("0 passed out") << "0"
+                                  << "" << 2 << "0"
+                                  << "0" << 0 << volgende;
+    QTest::newRow("00 refused") << "00"
+                                << "" << 0 << ""
+                                << "" << 92 << Focus::Blijf;
+    QTest::newRow("n") << "n"
+                       << "" << 3 << "n"
+                       << "n" << 0 << volgende;
+    QTest::newRow("N") << "N"
+                       << "" << 1 << "N"
+                       << "n" << 0 << volgende;
+    QTest::newRow("wrong vulnerability") << "42"
+                                         << "" << 1 << "420"
+                                         << "-420" << 91 << volgende;
+    QTest::newRow("1 gives 10, refused") << "1"
+                                         << "-5" << 0 << ""
+                                         << "" << 92 << Focus::Blijf;
+    QTest::newRow("123 refused") << "123"
+                                 << "" << 0 << ""
+                                 << "" << 92 << Focus::Blijf;
+    QTest::newRow("lone minus refused") << "-"
+                                        << "" << 0 << ""
+                                        << "" << 92 << Focus::Blijf;
+    QTest::newRow("changed score mirrored again") << "620"
+                                                  << "-420" << 1 << "620"
+                                                  << "-620" << 0 << volgende;
+    QTest::newRow("% to EW box") << "60%"
+                                 << "" << 0 << "60%"
+                                 << "60%" << 0 << Focus::OWVak;
+    QTest::newRow("% over a score") << "60%"
+                                    << "-420" << 0 << "60%"
+                                    << "60%" << 0 << Focus::OWVak;
+    QTest::newRow("% both") << "60%"
+                            << "40%" << 0 << "60%"
+                            << "40%" << 0 << volgende;
+    QTest::newRow("0%") << "0%"
+                        << "100%" << 0 << "0%"
+                        << "100%" << 0 << volgende;
+    QTest::newRow("above 100% refused") << "110%"
+                                        << "" << 0 << ""
+                                        << "" << 92 << Focus::Blijf;
+    QTest::newRow("minus % refused") << "-10%"
+                                     << "" << 0 << ""
+                                     << "" << 92 << Focus::Blijf;
+    QTest::newRow("% alone refused") << "%"
+                                     << "" << 0 << ""
+                                     << "" << 92 << Focus::Blijf;
+    QTest::newRow("EW % above 100 refused") << "60%"
+                                            << "140%" << 0 << "60%"
+                                            << "" << 92 << Focus::OWVak;
+  }
+  void enterNZ() {
+    QFETCH(QString, nz);
+    QFETCH(QString, ow);
+    QFETCH(int, v);
+    QFETCH(QString, nzNa);
+    QFETCH(QString, owNa);
+    QFETCH(int, tekst);
+    QFETCH(Focus, focus);
+    const StapUitkomst u = InvoerStapNZ(Rijen({{nz, ow, true}}), 0, v);
+    QCOMPARE(u.scoreNZ, nzNa);
+    QCOMPARE(u.scoreOW, owNa);
+    QCOMPARE(u.iTekst, tekst);
+    QCOMPARE(u.focus, focus);
+  }
+
+  // The message names the score as rewritten.
+  void plaatsvervanger() {
+    QCOMPARE(InvoerStapNZ(Rijen({{"1", "", true}}), 0, 0).sPlaatsvervanger, QString("10"));
+    QCOMPARE(InvoerStapNZ(Rijen({{"42", "", true}}), 0, 1).sPlaatsvervanger, QString("420"));
+    QCOMPARE(InvoerStapNZ(Rijen({{"60%", "140%", true}}), 0, 1).sPlaatsvervanger, QString("140%"));
+  }
+
+  // ENTER in an empty box takes the score of the row above, or of the row two
+  // above when the row above is disabled, mirrored and tested.
+  void kopieVanBoven() {
+    const auto rijen =
+        Rijen({{"-100", "100", true}, {"", "", false}, {"", "", true}, {"", "", true}});
+    StapUitkomst u = InvoerStapNZ(rijen, 2, 0);
+    QCOMPARE(u.scoreNZ, QString("-100"));
+    QCOMPARE(u.scoreOW, QString("100"));
+    QCOMPARE(u.focus, Focus::VolgendeRij);
+    QCOMPARE(u.iTekst, 0);
+    // Row 3: the row above is empty, so nothing is copied.
+    u = InvoerStapNZ(rijen, 3, 0);
+    QCOMPARE(u.scoreNZ, QString());
+    QCOMPARE(u.focus, Focus::VolgendeRij);
+    // Row 0 has no row above.
+    u = InvoerStapNZ(Rijen({{"", "", true}, {"420", "-420", true}}), 0, 0);
+    QCOMPARE(u.scoreNZ, QString());
+    // A copied score that does not fit this board warns as typed.
+    u = InvoerStapNZ(Rijen({{"420", "-420", true}, {"", "", true}}), 1, 1);
+    QCOMPARE(u.scoreNZ, QString("420"));
+    QCOMPARE(u.iTekst, 91);
+    // A copied adjusted score goes on to the East-West box.
+    u = InvoerStapNZ(Rijen({{"60%", "40%", true}, {"", "", true}}), 1, 0);
+    QCOMPARE(u.scoreNZ, QString("60%"));
+    QCOMPARE(u.scoreOW, QString("60%"));
+    QCOMPARE(u.focus, Focus::OWVak);
+  }
+
+  void enterOW_data() {
+    QTest::addColumn<QString>("nz");
+    QTest::addColumn<QString>("ow");
+    QTest::addColumn<QString>("nzNa");
+    QTest::addColumn<QString>("owNa");
+    QTest::addColumn<int>("tekst");
+    QTest::addColumn<Focus>("focus");
+    QTest::newRow("score, next row") << "420"
+                                     << "-420"
+                                     << "420"
+                                     << "-420" << 0 << Focus::VolgendeRij;
+    QTest::newRow("EW not tested") << "420"
+                                   << "123"
+                                   << "420"
+                                   << "123" << 0 << Focus::VolgendeRij;
+    QTest::newRow("% both, next row") << "60%"
+                                      << "40%"
+                                      << "60%"
+                                      << "40%" << 0 << Focus::VolgendeRij;
+    QTest::newRow("% to NS box") << "420"
+                                 << "45%"
+                                 << "45%"
+                                 << "45%" << 0 << Focus::NZVak;
+    QTest::newRow("% out of range") << "60%"
+                                    << "101%"
+                                    << "60%"
+                                    << "" << 92 << Focus::Blijf;
+  }
+  void enterOW() {
+    QFETCH(QString, nz);
+    QFETCH(QString, ow);
+    QFETCH(QString, nzNa);
+    QFETCH(QString, owNa);
+    QFETCH(int, tekst);
+    QFETCH(Focus, focus);
+    const StapUitkomst u = InvoerStapOW(Rijen({{nz, ow, true}}), 0);
+    QCOMPARE(u.scoreNZ, nzNa);
+    QCOMPARE(u.scoreOW, owNa);
+    QCOMPARE(u.iTekst, tekst);
+    QCOMPARE(u.focus, focus);
+  }
+
+  void moetHerzien_data() {
+    QTest::addColumn<QString>("nz");
+    QTest::addColumn<QString>("ow");
+    QTest::addColumn<bool>("herzien");
+    QTest::newRow("empty") << ""
+                           << "" << false;
+    QTest::newRow("typed, not entered") << "420"
+                                        << "" << true;
+    QTest::newRow("entered") << "420"
+                             << "-420" << false;
+    QTest::newRow("changed after its mirror") << "450"
+                                              << "-420" << true;
+    QTest::newRow("shorthand not entered") << "42"
+                                           << "-42" << true;
+    QTest::newRow("negative") << "-100"
+                              << "100" << false;
+    QTest::newRow("passed out") << "0"
+                                << "0" << false;
+    QTest::newRow("not played") << "n"
+                                << "n" << false;
+    QTest::newRow("N") << "N"
+                       << "n" << false;
+    QTest::newRow("adjusted") << "60%"
+                              << "40%" << false;
+    QTest::newRow("adjusted over a score") << "60%"
+                                           << "-420" << true;
+    QTest::newRow("adjusted out of range") << "160%"
+                                           << "40%" << true;
+    QTest::newRow("EW adjusted out of range") << "60%"
+                                              << "140%" << true;
+  }
+  void moetHerzien() {
+    QFETCH(QString, nz);
+    QFETCH(QString, ow);
+    QFETCH(bool, herzien);
+    QCOMPARE(MoetHerzien(nz, ow), herzien);
+  }
+
+  void pijlen() {
+    const auto rijen = Rijen({{"", "", true}, {"", "", false}, {"", "", true}, {"", "", false}});
+    QCOMPARE(VolgendeRij(rijen, 0), 2);
+    QCOMPARE(VolgendeRij(rijen, 2), 0); // wraps past the disabled last row
+    QCOMPARE(VorigeRij(rijen, 0), 2);   // wraps to the last enabled row
+    QCOMPARE(VorigeRij(rijen, 2), 0);
+    const auto eerste = Rijen({{"", "", false}, {"", "", true}, {"", "", true}});
+    QCOMPARE(VolgendeRij(eerste, 2), 1); // row 0 disabled
+    QCOMPARE(VolgendeRij(Rijen({{"", "", false}}), 0), -1);
+  }
+
+  void compleet() {
+    QVERIFY(RijenCompleet(Rijen({{"420", "-420", true}, {"", "", false}})));
+    QVERIFY(!RijenCompleet(Rijen({{"420", "-420", true}, {"-100", " ", true}})));
+    QVERIFY(!RijenCompleet(Rijen({{"", "", true}})));
+  }
+};
+
+#include "scoreinvoer_test.moc"
+ZEMLO_TEST_CLASS(ScoreInvoerTest)
