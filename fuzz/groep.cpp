@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   // The name cut into date and letter, and put together again.
   const GroepNaamDelen delen = splitsGroepNaam(naam);
   if (!delen.letter.isEmpty() && !delen.datum.contains(u'.') &&
-      !delen.datum.contains(u' ' + BAS_Zemlo::Tekst(125))) {
+      !delen.datum.contains(u' ' + BAS_Zemlo::Tekst(125), Qt::CaseInsensitive)) {
     const QString weer = groepBestandNaam(delen.datum, delen.letter);
     const GroepNaamDelen weerDelen = splitsGroepNaam(weer.left(weer.size() - 4));
     FUZZ_CHECK(weerDelen.datum == delen.datum && weerDelen.letter == delen.letter);

@@ -60,7 +60,8 @@ void checkStart(const QByteArray &bytes) {
 }
 
 // The names to use: no folder separators, line breaks or dots (a group's
-// name ends at its first dot), distinct, at most four.
+// name ends at its first dot), distinct in any letter case (names that differ
+// only in case are one file), at most four.
 QStringList groepNamen(const QByteArray &bytes) {
   QStringList namen;
   for (QString naam : platform::splitLines(fuzz::text(bytes.left(400)))) {
@@ -68,7 +69,7 @@ QStringList groepNamen(const QByteArray &bytes) {
     naam.remove(u'.');
     naam.remove(QChar(0));
     naam = naam.left(60);
-    if (!naam.isEmpty() && !namen.contains(naam))
+    if (!naam.isEmpty() && !namen.contains(naam, Qt::CaseInsensitive))
       namen.append(naam);
     if (namen.size() == 4)
       break;
@@ -112,6 +113,7 @@ void checkHernoemen(const QStringList &namen, const QByteArray &uitslag, int taa
   }
 
   QMap<QString, QString> invoerVoor = opMerk(QStringLiteral("invoer"));
+  QMap<QString, QByteArray> inhoudVoor = inhoud;
   for (Soort soort : {Soort::Groepen, Soort::Invoer}) {
     const QStringList lijst = VulBestanden(soort, false);
     for (const QString &naam : lijst)
@@ -126,12 +128,17 @@ void checkHernoemen(const QStringList &namen, const QByteArray &uitslag, int taa
       const QString mail = groepen.value(u'M' + n);
       FUZZ_CHECK(!txt.isEmpty() && mail == zonderTxt(txt) + QStringLiteral(".mail"));
     }
-    // Every results file is there; only the date of its title may change,
-    // into the current form, and only when the file got a new name.
+    // Every results file is there, still named after its group. Only the
+    // date of its title may change, into the current form, and only when the
+    // file gets a new name.
     const QMap<QString, QString> invoer = opMerk(QStringLiteral("invoer"));
     FUZZ_CHECK(invoer.size() == namen.size());
+    for (int i = 0; i < namen.size(); ++i) {
+      const QString n = QString::number(i);
+      FUZZ_CHECK(invoer.value(u'R' + n) == InvoerNaam(groepen.value(u'G' + n)));
+    }
     for (auto it = invoer.cbegin(); it != invoer.cend(); ++it) {
-      const QByteArray voor = inhoud.value(it.key());
+      const QByteArray voor = inhoudVoor.value(it.key());
       const QByteArray na = fuzz::readFile(QStringLiteral("invoer/") + it.value());
       FUZZ_CHECK(na.size() == voor.size() && na.mid(10) == voor.mid(10));
       if (na.left(10) != voor.left(10)) {
@@ -139,13 +146,7 @@ void checkHernoemen(const QStringList &namen, const QByteArray &uitslag, int taa
         const auto datum = BAS_Zemlo::LeesDatum(fuzz::text(na.left(10)));
         FUZZ_CHECK(datum && BAS_Zemlo::DatumTekst(*datum) == fuzz::text(na.left(10)));
       }
-    }
-    // After both passes a group and its results file still belong together.
-    if (soort == Soort::Invoer) {
-      for (int i = 0; i < namen.size(); ++i) {
-        const QString n = QString::number(i);
-        FUZZ_CHECK(invoer.value(u'R' + n) == InvoerNaam(groepen.value(u'G' + n)));
-      }
+      inhoudVoor.insert(it.key(), na);
     }
     invoerVoor = invoer;
   }

@@ -3,7 +3,6 @@
 // and it reads back as written. The input is the file, then the section, key
 // and value, cut at the byte 0x1E.
 #include "fuzzsupport.h"
-#include "pending.h"
 
 #include "platform/profile.h"
 #include "platform/textfile.h"
@@ -30,14 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const QList<QByteArray> p = fuzz::parts(data, size, 4);
   fuzz::writeFile(QStringLiteral("standaard.ini"), p[0]);
   const QString path = fuzz::programFolder() + QStringLiteral("/standaard.ini");
-  QString section = fuzz::text(p[1]);
-  QString key = fuzz::text(p[2]);
-  QString value = fuzz::text(p[3]);
-  if (!kProfileValueOnOneLine) {
-    section = oneLine(section);
-    key = oneLine(key);
-    value = oneLine(value);
-  }
+  const QString section = fuzz::text(p[1]);
+  const QString key = fuzz::text(p[2]);
+  const QString value = fuzz::text(p[3]);
 
   const QStringList before = splitLines(fuzz::text(p[0]));
   FUZZ_CHECK(writeProfileString(section, key, value, path));

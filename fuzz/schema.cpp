@@ -1,13 +1,14 @@
 // Schema files: any file is a schema or not, and IsSchema agrees with the
 // tables read from it; every table's board set is mapped onto whole rounds
 // of b boards within the R rounds, or plays none; the tables of a board play
-// it. A downloaded schema is checked by the same IsSchema.
+// it. A downloaded schema is whole when it reads as a schema of the rounds
+// its name gives.
 #include "fuzzsupport.h"
-#include "pending.h"
 
 #include "frame/bas_zemlo.h"
 #include "platform/textfile.h"
 #include "preparation/schema.h"
+#include "preparation/schemalijst.h"
 
 #include <algorithm>
 
@@ -26,7 +27,8 @@ void checkTables(const QStringList &rondes, bool isSchema, int r, int b, bool pe
   for (const Tafel &t : tafels) {
     FUZZ_CHECK(t.ronde >= 1 && t.ronde <= rondes.size());
     FUZZ_CHECK(t.tafel >= 1);
-    FUZZ_CHECK(t.ns >= 0 && t.ew >= 0);
+    FUZZ_CHECK(t.ns >= 1 && t.ns <= 99 && t.ew >= 1 && t.ew <= 99);
+    FUZZ_CHECK(t.ewTekst.trimmed() == QString::number(t.ew));
     FUZZ_CHECK(!t.paren.isEmpty() && t.paren == t.paren.trimmed());
     if (t.eersteSpel == 0) {
       FUZZ_CHECK(t.laatsteSpel == 0);
@@ -35,8 +37,7 @@ void checkTables(const QStringList &rondes, bool isSchema, int r, int b, bool pe
     // A whole round of b boards within the evening.
     FUZZ_CHECK(t.eersteSpel >= 1 && t.laatsteSpel <= r * b);
     FUZZ_CHECK(t.laatsteSpel - t.eersteSpel + 1 == b && (t.eersteSpel - 1) % b == 0);
-    if (kSchemaFieldFromNumbers)
-      FUZZ_CHECK(t.veld.contains(setTekst(t.eersteSpel, t.laatsteSpel)));
+    FUZZ_CHECK(t.veld.contains(setTekst(t.eersteSpel, t.laatsteSpel)));
     plays += b;
   }
   if (!perBoard)
@@ -52,43 +53,43 @@ void checkTables(const QStringList &rondes, bool isSchema, int r, int b, bool pe
   FUZZ_CHECK(found == plays);
 }
 
-// Whether the bytes hold ten digits in a row.
-bool tienCijfers(const QByteArray &bytes) {
-  int run = 0;
-  for (char c : bytes) {
-    run = (c >= '0' && c <= '9') ? run + 1 : 0;
-    if (run >= 10)
-      return true;
-  }
-  return false;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-  if (!kSchemaNumbersInRange && tienCijfers(bytes))
-    return 0;
   fuzz::freshFolder(QStringLiteral("schema/10"));
   const QString naam = QStringLiteral("08 Paren 06 Ronden A");
   fuzz::writeFile(QStringLiteral("schema/10/") + naam + QStringLiteral(".txt"), bytes);
 
   const QStringList lines = platform::splitLines(fuzz::text(bytes));
-  const auto rondes = LeesSchema(naam);
-  FUZZ_CHECK(rondes.has_value() == !bytes.isEmpty());
   const QStringList regels = SchemaRegels(lines);
-  if (rondes)
-    FUZZ_CHECK(*rondes == regels);
   for (const QString &regel : regels)
     FUZZ_CHECK(!regel.trimmed().isEmpty());
+  const bool isSchema = IsSchema(lines);
+  const auto rondes = LeesSchema(naam);
+  FUZZ_CHECK(rondes.has_value() == isSchema);
+  if (rondes)
+    FUZZ_CHECK(*rondes == regels);
   FUZZ_CHECK(PassendeSchemas(8, 6) == QStringList{naam});
 
-  const bool isSchema = IsSchema(lines);
   const int rounds = static_cast<int>(std::clamp<qsizetype>(regels.size(), 3, 12));
   // Four boards a round (the file's own sets), fewer, and more.
   checkTables(regels, isSchema, rounds, 4, false);
   checkTables(regels, isSchema, rounds, 3, true);
   checkTables(regels, isSchema, 12, 9, false);
+
+  // As a downloaded schema: whole when it ends in CR LF, reads as a schema,
+  // and holds the rounds its name gives.
+  const bool heel = bytes.endsWith("\r\n") && isSchema;
+  FUZZ_CHECK(IsHeelSchema(bytes, QStringLiteral("Eigen schema")) == heel);
+  FUZZ_CHECK(IsHeelSchema(bytes, naam) == (heel && regels.size() == 6));
+  if (regels.size() < 100) {
+    const QString eigen = QString::number(regels.size() + 100).right(2) +
+                          QStringLiteral(" pairs ") +
+                          QString::number(regels.size() + 100).right(2) + QStringLiteral(" ROUNDS");
+    FUZZ_CHECK(RondenVanNaam(eigen) == regels.size());
+    FUZZ_CHECK(IsHeelSchema(bytes, eigen) == heel);
+  }
 
   for (int r = 3; r <= 12; r += 9) {
     const QStringList lijst = VervangSpelNummers(r, 3);
