@@ -4,6 +4,7 @@
 #include "fuzzsupport.h"
 
 #include "frame/bas_zemlo.h"
+#include "platform/textfile.h"
 #include "publication/mailtxt.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -17,7 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(r.providerCount == 1 || r.providerCount == 2);
     for (int i = 0; i < r.providerCount; ++i) {
       FUZZ_CHECK(r.providers[i].size() == 9);
-      FUZZ_CHECK(mailtxt::unscramble(r.lines[i]).has_value());
+      const QString &line = r.lines[i];
+      const auto fields = mailtxt::unscramble(line);
+      FUZZ_CHECK(fields.has_value());
+      // Scrambled again with the line's offset, the fields give the line's body.
+      const QString body = line.mid(3, line.size() - 7);
+      if (body.size() % 3 == 0) {
+        const int offset = line.left(3).toInt();
+        QString again;
+        for (char c : platform::encodeAnsi(fields->join(QStringLiteral("<>"))))
+          again += QString::number(static_cast<unsigned char>(c) + offset).rightJustified(3, u'0');
+        FUZZ_CHECK(again == body);
+      }
     }
     for (int i = r.providerCount; i < 2; ++i)
       FUZZ_CHECK(r.providers[i].isEmpty());
