@@ -79,11 +79,18 @@ signals:
 
 protected:
   void paintEvent(QPaintEvent *event) override {
-    {
-      QPainter painter(viewport());
-      painter.fillRect(viewport()->rect(), colorFromBgr(kBackground));
-    }
     QHeaderView::paintEvent(event);
+    // Beyond the last section the grid's own ground shows, as beside the cells.
+    const int end = length() - offset();
+    QRect rest = viewport()->rect();
+    if (orientation() == Qt::Horizontal)
+      rest.setLeft(std::max(end, 0));
+    else
+      rest.setTop(std::max(end, 0));
+    if (rest.isValid()) {
+      QPainter painter(viewport());
+      painter.fillRect(rest, colorFromBgr(kBackground));
+    }
   }
 
   void paintSection(QPainter *painter, const QRect &rect, int section) const override {

@@ -191,4 +191,69 @@ QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel) {
   return spelend;
 }
 
+namespace {
+
+// The board set of a field as played: the file's k-th set, (4k-3 - 4k), is
+// the k-th set of iSpellen boards; any other set plays none (0 and 0).
+void KaartSet(int &eerste, int &laatste, int iRonden, int iSpellen) {
+  const int k = laatste / 4;
+  if (iSpellen >= 1 && laatste % 4 == 0 && eerste == 4 * k - 3 && k >= 1 && k <= iRonden) {
+    eerste = (k - 1) * iSpellen + 1;
+    laatste = k * iSpellen;
+  } else {
+    eerste = 0;
+    laatste = 0;
+  }
+}
+
+// A field that names no pairs: "-  -" and a board set.
+std::optional<TafelVeld> leesLeegVeld(const QString &veld) {
+  if (veld.trimmed() == QStringLiteral("-  -  -  -  -   -"))
+    return std::nullopt;
+  const QRegularExpressionMatch m = setPatroon().match(veld);
+  if (!m.hasMatch())
+    return std::nullopt;
+  const auto eerste = platform::readDigits(m.captured(1), 1, kHoogsteSpel);
+  const auto laatste = platform::readDigits(m.captured(2), 1, kHoogsteSpel);
+  if (!eerste || !laatste)
+    return std::nullopt;
+  TafelVeld t;
+  t.zonderParen = true;
+  t.paren = veld.left(m.capturedStart()).trimmed();
+  t.eersteSpel = *eerste;
+  t.laatsteSpel = *laatste;
+  return t;
+}
+
+} // namespace
+
+QList<QList<TafelVeld>> RondeTafels(const QStringList &rondeRegels, int iRonden, int iSpellen) {
+  QList<QList<TafelVeld>> rondes;
+  for (qsizetype r = 0; r < rondeRegels.size(); ++r) {
+    QList<TafelVeld> tafels;
+    const QStringList velden = rondeRegels[r].split(u'\t');
+    for (qsizetype i = 1; i < velden.size(); ++i) {
+      std::optional<TafelVeld> t;
+      if (velden[i].contains(QStringLiteral("-  -"))) {
+        t = leesLeegVeld(velden[i]);
+      } else if (const auto g = leesVeld(velden[i])) {
+        t = TafelVeld{};
+        t->ns = g->tafel.ns;
+        t->ew = g->tafel.ew;
+        t->paren = g->voor.trimmed();
+        t->eersteSpel = g->tafel.eersteSpel;
+        t->laatsteSpel = g->tafel.laatsteSpel;
+      }
+      if (!t)
+        continue;
+      t->ronde = static_cast<int>(r + 1);
+      t->tafel = static_cast<int>(i);
+      KaartSet(t->eersteSpel, t->laatsteSpel, iRonden, iSpellen);
+      tafels.append(*t);
+    }
+    rondes.append(tafels);
+  }
+  return rondes;
+}
+
 } // namespace preparation

@@ -60,4 +60,24 @@ QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpel
 // The tables that play board n.
 QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel);
 
+// One field of a round line as the entry per round takes it: a table with
+// its two pairs, or a table where no pairs sit ("-  -"), its board set mapped
+// as ParenSpellen maps it.
+struct TafelVeld {
+  int ronde = 0;            // 1-based, the order of the round lines
+  int tafel = 0;            // 1-based position of the field in its round line
+  bool zonderParen = false; // "-  -": the boards lie there, nobody plays them
+  int ns = 0;               // North-South pair, 1 to 99; 0 without pairs
+  int ew = 0;               // East-West pair, 1 to 99; 0 without pairs
+  QString paren;            // the text before the board set, trimmed: "3- 6", "-  -"
+  int eersteSpel = 0;       // the mapped board set; 0 and 0 when the file's set
+  int laatsteSpel = 0;      // lies beyond the rounds
+};
+
+// Every round line's fields in order, the tables without pairs included.
+// Left out are separator fields ("-  -  -  -  -   -"), empty fields, fields
+// without a board set and fields whose pair or board numbers lie out of
+// range. One list a round line, also when it holds no table.
+QList<QList<TafelVeld>> RondeTafels(const QStringList &rondeRegels, int iRonden, int iSpellen);
+
 } // namespace preparation

@@ -1,3 +1,8 @@
 #include "rounds/windows.h"
 
-void registerRoundsWindows() {}
+#include "frame/window.h"
+#include "rounds/frmzemlo07.h"
+
+void registerRoundsWindows() {
+  registerWindow(QStringLiteral("frmZemlo07"), [] { return new frmZemlo07; });
+}

@@ -1,0 +1,851 @@
+#include "rounds/frmzemlo07.h"
+
+#include "frame/bas_vensters.h"
+#include "frame/bas_zemlo.h"
+#include "frame/vensterhulp.h"
+#include "platform/gridview.h"
+#include "platform/messagebox.h"
+#include "rounds/overzicht.h"
+#include "rounds/slipstap.h"
+#include "scoring/avondmodel.h"
+#include "scoring/scoretabellen.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <tuple>
+
+using namespace BAS_Zemlo;
+
+namespace {
+
+constexpr std::uint32_t kWit = 0xFFFFFF;
+constexpr std::uint32_t kZwart = 0x000000;
+constexpr std::uint32_t kRood = 0x0000FF;
+constexpr std::uint32_t kBleekGeel = 0xC0FFFF;
+constexpr std::uint32_t kBleekBlauw = 0xFFC0C0;
+
+// Layout in pixels.
+constexpr int kMarge = 10;
+constexpr int kBreedte = 1000;
+constexpr int kRijStap = 26;
+constexpr int kRijHoogte = 24;
+constexpr int kBoven = 36;
+constexpr int kRondeX = 10, kRondeB = 90;
+constexpr int kTafelX = 110, kTafelB = 150;
+constexpr int kSpelX = 270, kSpelB = 80;
+constexpr int kNZX = 355, kOWX = 440, kScoreB = 80;
+constexpr int kKwetsbaarX = 525;
+constexpr int kRechtsX = 640;
+
+// The characters a score box takes.
+const QString kScoreTekens = QStringLiteral("0123456789-nN%");
+
+void kleur(QWidget *w, std::uint32_t achter, std::uint32_t voor = kZwart) {
+  QPalette p = w->palette();
+  const QPalette::ColorRole rol = qobject_cast<QLineEdit *>(w) ? QPalette::Base : QPalette::Button;
+  p.setColor(rol, venster::kleur(achter));
+  p.setColor(QPalette::Window, venster::kleur(achter));
+  p.setColor(QPalette::WindowText, venster::kleur(voor));
+  p.setColor(QPalette::ButtonText, venster::kleur(voor));
+  p.setColor(QPalette::Text, venster::kleur(voor));
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+bool isEnter(const QKeyEvent *e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+
+} // namespace
+
+frmZemlo07::frmZemlo07() : ZemloWindow(QStringLiteral("frmZemlo07")) {
+  QFont f = font();
+  f.setPointSize(9);
+  setFont(f);
+
+  lblScoreNZKop = venster::maakLabel(this, "lblScoreNZKop", {kNZX, kBoven - 22, kScoreB, 20});
+  lblScoreOWKop = venster::maakLabel(this, "lblScoreOWKop", {kOWX, kBoven - 22, kScoreB, 20});
+  for (QLabel *l : {lblScoreNZKop, lblScoreOWKop})
+    l->setAlignment(Qt::AlignCenter);
+  lblKwetsbaar = venster::maakLabel(this, "lblKwetsbaar", {kKwetsbaarX, kBoven, 100, kRijHoogte});
+  lblKwetsbaar->setAlignment(Qt::AlignCenter);
+  lblKwetsbaar->hide();
+  lblRonde =
+      venster::maakLabel(this, "lblRonde", {kRechtsX, kBoven, kBreedte - kRechtsX - kMarge, 20});
+  QFont vet = lblRonde->font();
+  vet.setBold(true);
+  lblRonde->setFont(vet);
+  for (int i = 0; i < 2; ++i)
+    lblPaar[i] =
+        venster::maakLabel(this, i == 0 ? "lblPaar0" : "lblPaar1",
+                           {kRechtsX, kBoven + 22 + 20 * i, kBreedte - kRechtsX - kMarge, 20});
+  const char *const infoNamen[] = {"lblInfo0", "lblInfo1", "lblInfo2", "lblInfo3"};
+  for (int i = 0; i < 4; ++i)
+    lblInfo[i] = venster::maakLabel(
+        this, infoNamen[i], {kRechtsX, kBoven + 76 + 20 * i, kBreedte - kRechtsX - kMarge, 20});
+  lblLetterKlaar = venster::maakLabel(this, "lblLetterKlaar", {kRechtsX, 0, 340, 20});
+  lblLetterKlaar->hide();
+  cmdSpelKlaar = venster::maakKnop(this, "cmdSpelKlaar", {kRechtsX, 0, 110, 30});
+  cmdWisSpel = venster::maakKnop(this, "cmdWisSpel", {kRechtsX + 120, 0, 110, 30});
+
+  fraBack = new QGroupBox(this);
+  fraBack->setObjectName(QStringLiteral("fraBack"));
+  msfgScore = new platform::GridView(fraBack);
+  msfgScore->setObjectName(QStringLiteral("msfgScore"));
+  msfgResultaat = new platform::GridView(this);
+  msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
+  msfgResultaat->hide();
+
+  cmdDitMoetNog = venster::maakKnop(this, "cmdDitMoetNog", {});
+  lblKlaar = venster::maakLabel(this, "lblKlaar", {});
+  lblKlaar->setFont(vet);
+  lblKlaar->hide();
+  cmdVulSpellen = venster::maakKnop(this, "cmdVulSpellen", {});
+  cmdVulSpellen->setText(QStringLiteral("VUL IN"));
+  kleur(cmdVulSpellen, 0x0080C0FF);
+  cmdVulSpellen->hide();
+  cmdUitslag = venster::maakKnop(this, "cmdUitslag", {});
+  cmdTerug = venster::maakKnop(this, "cmdTerug", {});
+  cmdSetfocus = venster::maakKnop(this, "cmdSetfocus", {kBreedte + 100, 0, 10, 10});
+  lstNietGevuld = new QListWidget(this);
+  lstNietGevuld->setObjectName(QStringLiteral("lstNietGevuld"));
+  lstNietGevuld->setFocusPolicy(Qt::NoFocus);
+  lstNietGevuld->hide();
+
+  connect(cmdSpelKlaar, &QPushButton::clicked, this, [this] { cmdSpelKlaar_Click(); });
+  connect(cmdWisSpel, &QPushButton::clicked, this, [this] { cmdWisSpel_Click(); });
+  connect(cmdUitslag, &QPushButton::clicked, this, [this] { cmdUitslag_Click(); });
+  connect(cmdVulSpellen, &QPushButton::clicked, this, [this] { cmdVulSpellen_Click(); });
+  connect(cmdTerug, &QPushButton::clicked, this, [this] { sluit(); });
+}
+
+frmZemlo07::~frmZemlo07() = default;
+
+void frmZemlo07::Form_Load() {
+  venster::neemIcoon(this);
+  setWindowTitle(Tekst(72) + QStringLiteral(" (") + sGroepBestand.section(u' ', 0, 0) + u')');
+  lblScoreNZKop->setText(u' ' + Tekst(76) + u' ');
+  lblScoreOWKop->setText(u' ' + Tekst(77) + u' ');
+  const int infoTeksten[] = {93, 94, 95, 97};
+  for (int i = 0; i < 4; ++i)
+    lblInfo[i]->setText(Tekst(infoTeksten[i]));
+  lblLetterKlaar->setText(Tekst(106));
+  lblKlaar->setText(Tekst(107));
+  cmdSpelKlaar->setText(u'&' + Tekst(83));
+  cmdWisSpel->setText(u'&' + Tekst(104));
+  cmdUitslag->setText(Tekst(70));
+  cmdDitMoetNog->setText(u'&' + Tekst(112));
+  cmdTerug->setText(u'&' + Tekst(11));
+
+  rounds::OpenUitkomst open = rounds::OpenRondeAvond(sInvoerBestand);
+  if (!open.avond) {
+    // The window closes at its activation; the files stay as they are.
+    m_kapot = true;
+    bFormSluiten = true;
+    setFixedSize(kBreedte, 200);
+    venster::centreer(this);
+    melding(QString(Tekst(open.iTekst)).replace(u'~', open.sBestand));
+    return;
+  }
+  m_avond = std::move(*open.avond);
+  lstVoorMail = m_avond->paren.voorMail;
+
+  const preparation::GelezenKop &kop = m_avond->kop;
+  QString info = Tekst(73);
+  info.replace(u'!', QString::number(kop.paren));
+  if (kop.stilzit == 0)
+    // The word for none takes the place of "pair #", in either language.
+    info.replace(QRegularExpression(QStringLiteral("\\S+ #")), kop.regels.at(2).trimmed());
+  else
+    info.replace(u'#', QString::number(kop.stilzit));
+  info.replace(u'@', QString::number(kop.ronden));
+  info.replace(u'$', QString::number(kop.spellen));
+  info.replace(u'%', kop.schema);
+  fraBack->setTitle(info);
+
+  maakVenster();
+  venster::centreer(this);
+  ControleerAllesIngevoerd();
+}
+
+void frmZemlo07::maakVenster() {
+  const rounds::RondeSchema &schema = m_avond->opslag.Schema();
+  const int ronden = schema.AantalRonden();
+  const int spellen = schema.SpellenPerRonde();
+  int tafels = 0;
+  for (int r = 1; r <= ronden; ++r)
+    tafels = std::max(tafels, static_cast<int>(schema.Slips(r).size()));
+
+  for (int r = 1; r <= ronden; ++r) {
+    QPushButton *knop = venster::maakKnop(
+        this, "cmdRonde", {kRondeX, kBoven + (r - 1) * kRijStap, kRondeB, kRijHoogte});
+    knop->setObjectName(QStringLiteral("cmdRonde%1").arg(r));
+    knop->setText(Tekst(103) + u' ' + QString::number(r));
+    kleur(knop, kWit);
+    connect(knop, &QPushButton::clicked, this, [this, r] { cmdRonde_Click(r); });
+    cmdRonde.append(knop);
+  }
+  for (int t = 0; t < tafels; ++t) {
+    auto *knop = new QRadioButton(this);
+    knop->setObjectName(QStringLiteral("optRonde%1").arg(t));
+    knop->setGeometry(kTafelX, kBoven + t * kRijStap, kTafelB, kRijHoogte);
+    connect(knop, &QRadioButton::toggled, this, [this, t](bool aan) {
+      if (aan && !bBezig)
+        optRonde_Click(t);
+    });
+    optRonde.append(knop);
+  }
+  const auto validator =
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9nN%\\-]*")), this);
+  for (int i = 0; i < spellen; ++i) {
+    const int y = kBoven + i * kRijStap;
+    QLabel *label = venster::maakLabel(this, "lblSPel", {kSpelX, y, kSpelB, kRijHoogte});
+    label->setObjectName(QStringLiteral("lblSPel%1").arg(i));
+    label->setText(Tekst(82) + QStringLiteral(": "));
+    lblSPel.append(label);
+    for (auto [lijst, x, naam] : {std::tuple{&txtScoreNZ, kNZX, "txtScoreNZ%1"},
+                                  std::tuple{&txtScoreOW, kOWX, "txtScoreOW%1"}}) {
+      auto *vak = new QLineEdit(this);
+      vak->setObjectName(QString::fromLatin1(naam).arg(i));
+      vak->setGeometry(x, y, kScoreB, kRijHoogte);
+      vak->setValidator(validator);
+      vak->setMaxLength(12);
+      connect(vak, &QLineEdit::textChanged, this, [this] { zetKnoppen(); });
+      lijst->append(vak);
+    }
+    kleurRij(i, false);
+  }
+
+  // The right column: the labels of the open row, the hints, Klaar and Wis slip.
+  const int regels = std::max({ronden, tafels, spellen});
+  const int klaarY = std::max(kBoven + 196, kBoven + (regels - 1) * kRijStap - 6);
+  cmdSpelKlaar->move(kRechtsX, klaarY);
+  cmdWisSpel->move(kRechtsX + 120, klaarY);
+  lblLetterKlaar->move(kRechtsX, klaarY - lblLetterKlaar->height() - 4);
+  const int boven = std::max(klaarY + 30, kBoven + regels * kRijStap) + kMarge;
+
+  // The overview: as high as its rows need, up to a limit; it scrolls beyond.
+  const int gridRijen = static_cast<int>(rounds::DeelIn(schema).rijen.size()) + 1;
+  const int gridHoogte = std::clamp(gridRijen * 18 + 24, 80, 330);
+  fraBack->setGeometry(kMarge, boven, kBreedte - 2 * kMarge, gridHoogte + 32);
+  msfgScore->setGeometry(kMarge, 22, fraBack->width() - 2 * kMarge, gridHoogte);
+
+  const int onder = fraBack->geometry().bottom() + kMarge;
+  cmdDitMoetNog->setGeometry(kMarge, onder, 160, 30);
+  lblKlaar->setGeometry(kMarge + 170, onder + 5, 300, 20);
+  cmdVulSpellen->setGeometry(kBreedte - 340, onder, 100, 30);
+  cmdUitslag->setGeometry(kBreedte - 230, onder, 100, 30);
+  cmdTerug->setGeometry(kBreedte - 120, onder, 110, 30);
+  msfgResultaat->setGeometry(kMarge, onder + 40, kBreedte - 2 * kMarge, 240);
+  setFixedSize(kBreedte, onder + 40);
+}
+
+// --- Activation and closing ---------------------------------------------------
+
+void frmZemlo07::Form_Activate() {
+  if (m_kapot) {
+    if (!isClosing())
+      closeWindow();
+    return;
+  }
+  if (m_opgezet) {
+    // Back from the result window.
+    if (iVanForm == 7)
+      iVanForm = 0;
+    zetKnoppen();
+    return;
+  }
+  m_opgezet = true;
+  verversOverzicht();
+  cmdRonde_Click(1);
+  ControleerAllesIngevoerd();
+}
+
+void frmZemlo07::sluit() {
+  if (isClosing())
+    return;
+  if (m_avond && !bewaar())
+    return;
+  bBezig = true;
+  closeWindow();
+}
+
+bool frmZemlo07::Form_KeyDown(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape) {
+    sluit();
+    return true;
+  }
+  if (event->key() == Qt::Key_T &&
+      (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
+          (Qt::ShiftModifier | Qt::ControlModifier)) {
+    if (m_avond)
+      cmdVulSpellen->setVisible(cmdVulSpellen->isHidden());
+    return true;
+  }
+  return false;
+}
+
+void frmZemlo07::closeEvent(QCloseEvent *event) {
+  event->ignore();
+  if (isEnabled() && !isClosing())
+    sluit();
+}
+
+bool frmZemlo07::bewaar() {
+  if (m_avond->Bewaar())
+    return true;
+  melding(QString(Tekst(181)).replace(u'~', QStringLiteral("invoer/") + sInvoerBestand));
+  return false;
+}
+
+void frmZemlo07::melding(const QString &tekst) {
+  platform::information(this, windowTitle(), tekst);
+}
+
+void frmZemlo07::toonMelding(int iTekst, const QString &plaats) {
+  melding(QString(Tekst(iTekst)).replace(u'~', plaats));
+}
+
+// --- Events of the controls ---------------------------------------------------
+
+bool frmZemlo07::eventFilter(QObject *watched, QEvent *event) {
+  auto *widget = qobject_cast<QWidget *>(watched);
+  if (!m_avond || !widget || widget->window() != this || isClosing())
+    return ZemloWindow::eventFilter(watched, event);
+  const int nz = static_cast<int>(txtScoreNZ.indexOf(qobject_cast<QLineEdit *>(widget)));
+  const int ow = static_cast<int>(txtScoreOW.indexOf(qobject_cast<QLineEdit *>(widget)));
+  switch (event->type()) {
+  case QEvent::KeyPress: {
+    if (!isEnabled())
+      break;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+      break;
+    if (nz >= 0 && txtScoreNZ_KeyPress(nz, key))
+      return true;
+    if (ow >= 0 && txtScoreOW_KeyPress(ow, key))
+      return true;
+    if (widget == cmdSpelKlaar && !key->text().isEmpty() && Tekst(105).contains(key->text()) &&
+        cmdSpelKlaar->isEnabled()) {
+      cmdSpelKlaar_Click();
+      return true;
+    }
+    break;
+  }
+  case QEvent::FocusIn:
+    if (nz >= 0)
+      txtScoreNZ_GotFocus(nz);
+    else if (ow >= 0)
+      kleurRij(ow, true);
+    break;
+  case QEvent::FocusOut: {
+    // Losing the focus to a message box or another program is no leaving.
+    const Qt::FocusReason reden = static_cast<QFocusEvent *>(event)->reason();
+    if (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason)
+      break;
+    if (nz >= 0)
+      txtScoreNZ_LostFocus(nz);
+    else if (ow >= 0)
+      txtScoreOW_LostFocus(ow);
+    break;
+  }
+  case QEvent::MouseButtonPress: {
+    const int t = static_cast<int>(optRonde.indexOf(qobject_cast<QRadioButton *>(widget)));
+    if (t >= 0 && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+      if (isEnabled())
+        optRonde_RechterKlik(t);
+      return true;
+    }
+    if (widget == cmdDitMoetNog && cmdDitMoetNog->isVisible() && cmdDitMoetNog->isEnabled()) {
+      lstNietGevuld->raise();
+      lstNietGevuld->show();
+    }
+    break;
+  }
+  case QEvent::MouseButtonRelease:
+    if (widget == cmdDitMoetNog && lstNietGevuld->isVisible()) {
+      lstNietGevuld->hide();
+      ZetFocus(this, cmdSetfocus);
+    }
+    break;
+  default:
+    break;
+  }
+  return ZemloWindow::eventFilter(watched, event);
+}
+
+// --- Rounds and slips -----------------------------------------------------------
+
+bool frmZemlo07::heeftOpenSlip() const { return m_slip >= 0 && m_slip < m_slipTafels.size(); }
+
+rounds::TafelPlek frmZemlo07::openSlip() const {
+  return {m_ronde, heeftOpenSlip() ? m_slipTafels.at(m_slip) : -1};
+}
+
+QString frmZemlo07::slipKnopTekst(const rounds::TafelPlek &plek) const {
+  const rounds::RondeTafel &tafel = m_avond->opslag.Schema().Tafel(plek);
+  return m_avond->opslag.ParenTekst(plek) +
+         QStringLiteral(" (%1-%2)").arg(tafel.eersteSpel).arg(tafel.laatsteSpel);
+}
+
+QString frmZemlo07::paarLabel(int paar) const { return m_avond->paren.labels.value(paar - 1); }
+
+void frmZemlo07::cmdRonde_Click(int ronde) {
+  const rounds::RondeSchema &schema = m_avond->opslag.Schema();
+  if (ronde < 1 || ronde > schema.AantalRonden())
+    return;
+  bBezig = true;
+  lblLetterKlaar->hide();
+  m_ronde = ronde;
+  m_slip = -1;
+  m_slipTafels = schema.Slips(ronde);
+  for (int r = 0; r < cmdRonde.size(); ++r)
+    kleur(cmdRonde[r], r + 1 == ronde ? kBleekGeel : kWit);
+  ZetFocus(this, cmdSetfocus);
+  for (int t = 0; t < optRonde.size(); ++t) {
+    const bool zichtbaar = t < m_slipTafels.size();
+    optRonde[t]->setVisible(zichtbaar);
+    if (zichtbaar)
+      optRonde[t]->setText(slipKnopTekst({ronde, m_slipTafels.at(t)}));
+  }
+  for (int i = 0; i < txtScoreNZ.size(); ++i)
+    toonRij(i, QString(), QString());
+  markeerKlareSlips();
+  bBezig = false;
+  if (m_slipTafels.isEmpty()) {
+    // A round without slips: nothing to type.
+    for (QWidget *w : txtScoreNZ + txtScoreOW)
+      w->setEnabled(false);
+    lblPaar[0]->clear();
+    lblPaar[1]->clear();
+    zetKnoppen();
+    return;
+  }
+  optRonde_Click(0);
+}
+
+void frmZemlo07::optRonde_Click(int index) {
+  if (index < 0 || index >= m_slipTafels.size())
+    return;
+  bBezig = true;
+  m_slip = index;
+  optRonde[index]->setChecked(true);
+  lblLetterKlaar->hide();
+  const rounds::TafelPlek plek = openSlip();
+  const rounds::RondeTafel &tafel = m_avond->opslag.Schema().Tafel(plek);
+  const QVector<scoring::RijInvoer> rijen = rounds::SlipRijen(m_avond->opslag.Cellen(plek));
+  for (int i = 0; i < lblSPel.size(); ++i) {
+    const bool speelt = i < rijen.size();
+    lblSPel[i]->setText(
+        Tekst(82) + QStringLiteral(": ") +
+        (speelt ? QString::number(tafel.eersteSpel + i) + QStringLiteral("  ") : QString()));
+    lblSPel[i]->setEnabled(speelt);
+    txtScoreNZ[i]->setEnabled(speelt);
+    txtScoreOW[i]->setEnabled(speelt);
+    toonRij(i, speelt ? rijen.at(i).scoreNZ : QString(), speelt ? rijen.at(i).scoreOW : QString());
+  }
+  lblPaar[0]->setText(paarLabel(m_avond->opslag.NZ(plek)));
+  lblPaar[1]->setText(paarLabel(m_avond->opslag.OW(plek)));
+  markeerKlareSlips();
+  bBezig = false;
+  // The first row still to be typed, or the first row.
+  int rij = 0;
+  while (rij < rijen.size() && !rijen.at(rij).scoreNZ.isEmpty())
+    ++rij;
+  geefFocus(txtScoreNZ.value(rij < rijen.size() ? rij : 0));
+  zetKnoppen();
+}
+
+void frmZemlo07::optRonde_RechterKlik(int index) {
+  if (index < 0 || index >= m_slipTafels.size())
+    return;
+  const rounds::TafelPlek plek{m_ronde, m_slipTafels.at(index)};
+  rounds::SlipOpslag &opslag = m_avond->opslag;
+  if (opslag.HeeftScores(plek)) {
+    melding(Tekst(110));
+    return;
+  }
+  const QString voor = opslag.ParenTekst(plek);
+  opslag.Wissel(plek);
+  const QString na = opslag.ParenTekst(plek);
+  optRonde[index]->setText(slipKnopTekst(plek));
+  if (index == m_slip) {
+    lblPaar[0]->setText(paarLabel(opslag.NZ(plek)));
+    lblPaar[1]->setText(paarLabel(opslag.OW(plek)));
+  }
+  bewaar();
+  verversOverzicht();
+  melding(QString(Tekst(111)).replace(u'~', voor).replace(u'#', na));
+  geefFocus(txtScoreNZ.value(0));
+}
+
+void frmZemlo07::markeerKlareSlips() {
+  for (int t = 0; t < optRonde.size(); ++t) {
+    QFont f = optRonde[t]->font();
+    f.setStrikeOut(t < m_slipTafels.size() &&
+                   m_avond->opslag.IsCompleet({m_ronde, m_slipTafels.at(t)}));
+    optRonde[t]->setFont(f);
+  }
+}
+
+// --- The rows of the open slip --------------------------------------------------
+
+QVector<scoring::RijInvoer> frmZemlo07::leesRijen() const {
+  QVector<scoring::RijInvoer> rijen;
+  if (!heeftOpenSlip())
+    return rijen;
+  const int aantal = m_avond->opslag.Schema().Tafel(openSlip()).AantalSpellen();
+  for (int i = 0; i < aantal && i < txtScoreNZ.size(); ++i)
+    rijen.append({txtScoreNZ[i]->text(), txtScoreOW[i]->text(), true});
+  return rijen;
+}
+
+void frmZemlo07::toonRij(int i, const QString &nz, const QString &ow) {
+  const bool was = bBezig;
+  bBezig = true;
+  txtScoreNZ[i]->setText(nz);
+  txtScoreOW[i]->setText(ow);
+  bBezig = was;
+}
+
+void frmZemlo07::kleurRij(int i, bool actief) {
+  const std::uint32_t k = actief ? kBleekBlauw : kWit;
+  kleur(lblSPel[i], k);
+  kleur(txtScoreNZ[i], k);
+  kleur(txtScoreOW[i], k);
+}
+
+void frmZemlo07::geefFocus(QLineEdit *vak) {
+  if (!vak)
+    return;
+  ZetFocus(this, vak);
+  vak->end(false);
+}
+
+int frmZemlo07::buurRij(int i, int richting) const {
+  const QVector<scoring::RijInvoer> rijen = leesRijen();
+  if (rijen.isEmpty())
+    return i;
+  const int r = richting > 0 ? scoring::VolgendeRij(rijen, i) : scoring::VorigeRij(rijen, i);
+  return r < 0 ? i : r;
+}
+
+void frmZemlo07::txtScoreNZ_GotFocus(int i) {
+  if (bBezig || !heeftOpenSlip())
+    return;
+  for (int r = 0; r < lblSPel.size(); ++r) {
+    QFont f = lblSPel[r]->font();
+    f.setBold(r == i);
+    lblSPel[r]->setFont(f);
+  }
+  kleurRij(i, true);
+  intSpelNummer = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
+  lblRonde->setText(Tekst(103) + u' ' + QString::number(m_ronde) + QStringLiteral(" - ") +
+                    Tekst(82) + QStringLiteral(": ") + QString::number(intSpelNummer) +
+                    QStringLiteral("  "));
+  intKwetsbaar = scoring::Kwetsbaarheid(intSpelNummer);
+  lblKwetsbaar->setText(u' ' + Tekst(86 + intKwetsbaar) + u' ');
+  lblKwetsbaar->move(lblKwetsbaar->x(), lblSPel[i]->y());
+  if (intKwetsbaar == 0)
+    kleur(lblKwetsbaar, kWit, kZwart);
+  else
+    kleur(lblKwetsbaar, kRood, kWit);
+  lblKwetsbaar->show();
+}
+
+bool frmZemlo07::txtScoreNZ_KeyPress(int i, QKeyEvent *event) {
+  switch (event->key()) {
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+    geefFocus(txtScoreNZ[buurRij(i, event->key() == Qt::Key_Down ? 1 : -1)]);
+    return true;
+  default:
+    break;
+  }
+  lblLetterKlaar->hide();
+  if (isEnter(event)) {
+    txtScoreNZ_Enter(i);
+    return true;
+  }
+  const QString teken = event->text();
+  if (teken.isEmpty() || !teken.at(0).isPrint())
+    return false; // Backspace, the arrows across the text, Tab
+  if (Tekst(105).contains(teken)) {
+    if (cmdSpelKlaar->isEnabled())
+      cmdSpelKlaar_Click();
+    return true;
+  }
+  if (teken.compare(QStringLiteral("c"), Qt::CaseInsensitive) == 0) {
+    toonRij(i, QString(), QString());
+    zetKnoppen();
+    ZetFocus(this, txtScoreNZ[i]);
+    return true;
+  }
+  return !kScoreTekens.contains(teken);
+}
+
+bool frmZemlo07::txtScoreOW_KeyPress(int i, QKeyEvent *event) {
+  switch (event->key()) {
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+    geefFocus(txtScoreOW[buurRij(i, event->key() == Qt::Key_Down ? 1 : -1)]);
+    return true;
+  default:
+    break;
+  }
+  if (isEnter(event)) {
+    txtScoreOW_Enter(i);
+    return true;
+  }
+  const QString teken = event->text();
+  if (teken.isEmpty() || !teken.at(0).isPrint())
+    return false;
+  return !kScoreTekens.contains(teken);
+}
+
+void frmZemlo07::txtScoreNZ_Enter(int i) {
+  if (!heeftOpenSlip() || i >= leesRijen().size())
+    return;
+  const int spel = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
+  const scoring::StapUitkomst stap =
+      scoring::InvoerStapNZ(leesRijen(), i, scoring::Kwetsbaarheid(spel));
+  toonRij(i, stap.scoreNZ, stap.scoreOW);
+  zetKnoppen();
+  if (stap.iTekst != 0)
+    toonMelding(stap.iTekst, stap.sPlaatsvervanger);
+  switch (stap.focus) {
+  case scoring::Focus::Blijf:
+  case scoring::Focus::NZVak:
+    geefFocus(txtScoreNZ[i]);
+    break;
+  case scoring::Focus::OWVak:
+    geefFocus(txtScoreOW[i]);
+    break;
+  case scoring::Focus::VolgendeRij:
+    if (rounds::AlleRijenGevuld(leesRijen())) {
+      toonKlaarHint();
+      ZetFocus(this, cmdSpelKlaar);
+    } else {
+      geefFocus(txtScoreNZ[buurRij(i, 1)]);
+    }
+    break;
+  }
+}
+
+void frmZemlo07::txtScoreOW_Enter(int i) {
+  const QVector<scoring::RijInvoer> rijen = leesRijen();
+  if (i >= rijen.size())
+    return;
+  const scoring::StapUitkomst stap = scoring::InvoerStapOW(rijen, i);
+  toonRij(i, stap.scoreNZ, stap.scoreOW);
+  zetKnoppen();
+  if (stap.iTekst != 0)
+    toonMelding(stap.iTekst, stap.sPlaatsvervanger);
+  switch (stap.focus) {
+  case scoring::Focus::Blijf:
+  case scoring::Focus::OWVak:
+    geefFocus(txtScoreOW[i]);
+    break;
+  case scoring::Focus::NZVak:
+    geefFocus(txtScoreNZ[i]);
+    break;
+  case scoring::Focus::VolgendeRij:
+    if (i + 1 < rijen.size()) {
+      geefFocus(txtScoreNZ[i + 1]);
+    } else if (rounds::AlleRijenGevuld(leesRijen())) {
+      toonKlaarHint();
+      ZetFocus(this, cmdSpelKlaar);
+    }
+    break;
+  }
+}
+
+void frmZemlo07::txtScoreNZ_LostFocus(int i) {
+  kleurRij(i, false);
+  if (bBezig || !heeftOpenSlip())
+    return;
+  const QVector<scoring::RijInvoer> rijen = leesRijen();
+  if (i >= rijen.size())
+    return;
+  // A score typed without ENTER, or changed after its mirror was made, gets
+  // the ENTER step on leaving its row.
+  const int spel = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
+  if (!rijen.at(i).scoreNZ.trimmed().isEmpty() &&
+      !rounds::IsOpgeslagenScore(rijen.at(i).scoreNZ, rijen.at(i).scoreOW, spel)) {
+    const scoring::StapUitkomst stap =
+        scoring::InvoerStapNZ(rijen, i, scoring::Kwetsbaarheid(spel));
+    toonRij(i, stap.scoreNZ, stap.scoreOW);
+    if (stap.iTekst != 0)
+      toonMelding(stap.iTekst, stap.sPlaatsvervanger);
+  }
+  toonKlaarHint();
+  zetKnoppen();
+}
+
+void frmZemlo07::txtScoreOW_LostFocus(int i) {
+  kleurRij(i, false);
+  if (bBezig || !heeftOpenSlip())
+    return;
+  const QVector<scoring::RijInvoer> rijen = leesRijen();
+  if (i >= rijen.size() || rijen.at(i).scoreNZ.trimmed().isEmpty())
+    return;
+  const int spel = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
+  if (!rounds::IsOpgeslagenScore(rijen.at(i).scoreNZ, rijen.at(i).scoreOW, spel)) {
+    // The East-West score follows the North-South score.
+    const scoring::StapUitkomst stap =
+        scoring::InvoerStapNZ(rijen, i, scoring::Kwetsbaarheid(spel));
+    toonRij(i, stap.scoreNZ, stap.scoreOW);
+    if (stap.iTekst != 0)
+      toonMelding(stap.iTekst, stap.sPlaatsvervanger);
+  }
+  zetKnoppen();
+}
+
+// --- Klaar, Wis slip and what follows them ---------------------------------------
+
+void frmZemlo07::cmdSpelKlaar_Click() {
+  if (!heeftOpenSlip())
+    return;
+  lblLetterKlaar->hide();
+  const rounds::TafelPlek plek = openSlip();
+  const int eerste = m_avond->opslag.Schema().Tafel(plek).eersteSpel;
+  const rounds::Herziening herzien = rounds::HerzieSlip(leesRijen(), eerste);
+  for (int i = 0; i < herzien.rijen.size(); ++i)
+    toonRij(i, herzien.rijen.at(i).scoreNZ, herzien.rijen.at(i).scoreOW);
+  for (const rounds::Melding &m : herzien.meldingen)
+    toonMelding(m.iTekst, m.sPlaatsvervanger);
+  if (herzien.iFoutRij >= 0) {
+    // A score that does not exist: nothing is stored until it is typed again.
+    geefFocus(txtScoreNZ[herzien.iFoutRij]);
+    zetKnoppen();
+    return;
+  }
+  m_avond->opslag.ZetSlip(plek, rounds::TeBewaren(herzien.rijen));
+  bewaar();
+  verversOverzicht();
+  if (m_avond->opslag.IsCompleet(plek)) {
+    if (m_slip + 1 < m_slipTafels.size())
+      optRonde_Click(m_slip + 1);
+    else if (m_ronde + 1 <= m_avond->opslag.Schema().AantalRonden())
+      cmdRonde_Click(m_ronde + 1);
+    else
+      optRonde_Click(m_slip);
+  } else {
+    // The slip stays open and shows what it holds.
+    optRonde_Click(m_slip);
+  }
+  ControleerAllesIngevoerd();
+}
+
+void frmZemlo07::cmdWisSpel_Click() {
+  if (!heeftOpenSlip())
+    return;
+  lblLetterKlaar->hide();
+  m_avond->opslag.WisSlip(openSlip());
+  bewaar();
+  verversOverzicht();
+  optRonde_Click(m_slip);
+  geefFocus(txtScoreNZ.value(0));
+  ControleerAllesIngevoerd();
+}
+
+void frmZemlo07::verversOverzicht() {
+  const rounds::OverzichtTeksten teksten{Tekst(103), Tekst(82),
+                                         sStilzitTekst.isEmpty() ? Tekst(101) : sStilzitTekst};
+  rounds::VulOverzicht(*msfgScore->model(), m_avond->opslag, teksten);
+  GridKolomBreedte(msfgScore);
+  // A result shown here no longer holds once a slip changes.
+  if (!msfgResultaat->isHidden()) {
+    msfgResultaat->hide();
+    setFixedSize(width(), msfgResultaat->y());
+  }
+  lstNietGevuld->clear();
+  lstNietGevuld->addItems(rounds::NietGevuld(m_avond->opslag, teksten));
+  // The list opens over the overview, from the button's top edge upwards.
+  const int hoogte = std::min(lstNietGevuld->count(), 14) * 18 + 6;
+  lstNietGevuld->setGeometry(cmdDitMoetNog->x(), cmdDitMoetNog->y() - hoogte, 220, hoogte);
+  markeerKlareSlips();
+  zetKnoppen();
+}
+
+void frmZemlo07::ControleerAllesIngevoerd() {
+  zetKnoppen();
+  if (!m_avond || !m_avond->opslag.AllesIngevoerd())
+    return;
+  for (QPushButton *knop : cmdRonde)
+    kleur(knop, kWit);
+  ZetFocus(this, cmdUitslag);
+}
+
+void frmZemlo07::toonKlaarHint() {
+  // Every row filled with something Klaar has not yet taken.
+  const QVector<scoring::RijInvoer> rijen = leesRijen();
+  if (heeftOpenSlip() && rounds::AlleRijenGevuld(rijen) &&
+      rounds::IsGewijzigd(rijen, m_avond->opslag.Cellen(openSlip())))
+    lblLetterKlaar->show();
+}
+
+void frmZemlo07::zetKnoppen() {
+  if (!m_avond || bBezig)
+    return;
+  const QVector<scoring::RijInvoer> rijen = leesRijen();
+  const bool alles = m_avond->opslag.AllesIngevoerd();
+  cmdSpelKlaar->setEnabled(heeftOpenSlip() && rounds::IetsIngevuld(rijen));
+  cmdWisSpel->setEnabled(heeftOpenSlip());
+  if (!cmdSpelKlaar->isEnabled())
+    lblLetterKlaar->hide();
+  const bool gewijzigd =
+      heeftOpenSlip() && rounds::IsGewijzigd(rijen, m_avond->opslag.Cellen(openSlip()));
+  cmdUitslag->setEnabled(alles && !gewijzigd);
+  lblKlaar->setVisible(alles);
+  cmdDitMoetNog->setVisible(lstNietGevuld->count() > 0);
+}
+
+// --- The result -------------------------------------------------------------------
+
+void frmZemlo07::cmdUitslag_Click() {
+  if (!m_avond->opslag.AllesIngevoerd())
+    return;
+  // The result window may fail; what was entered is on disk first.
+  bewaar();
+  const scoring::Uitslag uitslag = m_avond->Uitslag();
+  QString nr = Tekst(16);
+  nr.remove(u'.');
+  scoring::VulResultaatGrid(*msfgResultaat->model(), uitslag,
+                            {nr, Tekst(32), Tekst(80), Tekst(81)});
+  bGridOnzichtbaar = true;
+  GridKolomBreedte(msfgResultaat);
+  bGridOnzichtbaar = false;
+  ZetFocus(this, cmdSetfocus);
+  if (isWindowRegistered(QStringLiteral("frmZemlo08"))) {
+    cmdUitslag->setEnabled(false);
+    openWindow(QStringLiteral("frmZemlo08"), this, 7);
+    return;
+  }
+  // Without the result window the ranked grid is shown here.
+  if (msfgResultaat->isHidden()) {
+    setFixedSize(width(), msfgResultaat->geometry().bottom() + kMarge);
+    msfgResultaat->show();
+  }
+}
+
+void frmZemlo07::cmdVulSpellen_Click() {
+  cmdVulSpellen->hide();
+  auto *kans = QRandomGenerator::global();
+  m_avond->opslag.VulVoorbeeld([kans] { return static_cast<int>(kans->bounded(10)); });
+  bewaar();
+  verversOverzicht();
+  optRonde_Click(m_slip >= 0 ? m_slip : 0);
+  ControleerAllesIngevoerd();
+}

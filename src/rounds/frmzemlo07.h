@@ -1,0 +1,111 @@
+#pragma once
+// The entry per round: the director picks a round and a table of it and
+// types the score slip of that table, board by board. Klaar stores the slip,
+// the overview shows what is entered and what is still missing, and the
+// result step ranks the evening with the same rules as the entry per board.
+#include "frame/window.h"
+#include "rounds/rondeavond.h"
+
+#include <QStringList>
+#include <QVector>
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+namespace platform {
+class GridView;
+}
+
+class frmZemlo07 : public ZemloWindow {
+  Q_OBJECT
+  // The players of the group, two a pair line, for the result window.
+  Q_PROPERTY(QStringList lstVoorMail READ voorMail)
+public:
+  frmZemlo07();
+  ~frmZemlo07() override;
+
+  void Form_Load() override;
+  void Form_Activate() override;
+
+  QStringList voorMail() const { return lstVoorMail; }
+
+  // Controls; element i of a row array is row i of the open slip.
+  QVector<QPushButton *> cmdRonde; // round r at index r - 1
+  QVector<QRadioButton *> optRonde;
+  QVector<QLabel *> lblSPel;
+  QVector<QLineEdit *> txtScoreNZ;
+  QVector<QLineEdit *> txtScoreOW;
+  QLabel *lblScoreNZKop, *lblScoreOWKop, *lblKwetsbaar, *lblRonde;
+  std::array<QLabel *, 2> lblPaar;
+  std::array<QLabel *, 4> lblInfo;
+  QLabel *lblLetterKlaar, *lblKlaar;
+  QPushButton *cmdSpelKlaar, *cmdWisSpel, *cmdUitslag, *cmdTerug, *cmdDitMoetNog, *cmdVulSpellen,
+      *cmdSetfocus;
+  QListWidget *lstNietGevuld;
+  QGroupBox *fraBack;
+  platform::GridView *msfgScore;
+  platform::GridView *msfgResultaat;
+
+  QStringList lstVoorMail;
+
+protected:
+  bool Form_KeyDown(QKeyEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void cmdRonde_Click(int ronde);
+  void optRonde_Click(int index);
+  void optRonde_RechterKlik(int index);
+  void txtScoreNZ_GotFocus(int i);
+  void txtScoreNZ_LostFocus(int i);
+  void txtScoreOW_LostFocus(int i);
+  // Keys typed in a score box; true when handled.
+  bool txtScoreNZ_KeyPress(int i, QKeyEvent *event);
+  bool txtScoreOW_KeyPress(int i, QKeyEvent *event);
+  void txtScoreNZ_Enter(int i);
+  void txtScoreOW_Enter(int i);
+  void cmdSpelKlaar_Click();
+  void cmdWisSpel_Click();
+  void cmdUitslag_Click();
+  void cmdVulSpellen_Click();
+  // Back, Escape and the close box: saves and closes; a save that fails
+  // keeps the window open.
+  void sluit();
+
+  void maakVenster();
+  rounds::TafelPlek openSlip() const;
+  bool heeftOpenSlip() const;
+  QVector<scoring::RijInvoer> leesRijen() const;
+  void toonRij(int i, const QString &nz, const QString &ow);
+  void kleurRij(int i, bool actief);
+  void geefFocus(QLineEdit *vak);
+  // The row the arrows move to from row i: down (1) or up (-1), wrapping.
+  int buurRij(int i, int richting) const;
+  void markeerKlareSlips();
+  void verversOverzicht();
+  void ControleerAllesIngevoerd();
+  // Buttons and labels that follow the store and the rows.
+  void zetKnoppen();
+  void toonKlaarHint();
+  bool bewaar();
+  void melding(const QString &tekst);
+  void toonMelding(int iTekst, const QString &plaats);
+  QString slipKnopTekst(const rounds::TafelPlek &plek) const;
+  QString paarLabel(int paar) const;
+
+  std::optional<rounds::RondeAvond> m_avond;
+  bool m_kapot = false;      // the evening could not be opened: the window closes
+  bool m_opgezet = false;    // the first activation has built the window
+  bool bBezig = false;       // the window's own code is filling the boxes
+  int m_ronde = 0;           // the open round
+  int m_slip = -1;           // the open slip: index among the round's table buttons
+  QVector<int> m_slipTafels; // the open round's slips, as tables of the round
+  int intSpelNummer = 0;     // the board of the row whose North-South box has the focus
+  int intKwetsbaar = 0;
+};

@@ -1,0 +1,441 @@
+// The slips of the entry per round: the ENTER step in the score boxes,
+// Klaar, Wis slip, exchanging a slip's pairs, the missing list, the sample
+// scores, opening and closing the window.
+#include "rounds_fixture.h"
+
+#include "frame/bas_zemlo.h"
+#include "platform/grid.h"
+#include "platform/gridview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace roundstest;
+
+namespace {
+
+QString focusName() {
+  return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+QStringList rows(const frmZemlo07 *w) {
+  QStringList out;
+  for (int i = 0; i < w->txtScoreNZ.size(); ++i)
+    out.append(w->txtScoreNZ[i]->text() + u'|' + w->txtScoreOW[i]->text());
+  return out;
+}
+
+// The body lines of the results file.
+QStringList body(const Program &p) {
+  return QString::fromLatin1(p.folder.read(p.invoer())).split(QStringLiteral("\r\n")).mid(7, 6);
+}
+
+} // namespace
+
+class SlipTest : public QObject {
+  Q_OBJECT
+private slots:
+  // The ENTER step on the first slip of an evening of four boards a round:
+  // board 1 nobody vulnerable, 2 North-South, 3 East-West, 4 both.
+  void enterStep_data() {
+    QTest::addColumn<QStringList>("vooraf"); // "NS|EW" a row, before
+    QTest::addColumn<int>("rij");
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<QString>("na"); // "NS|EW" of the row after
+    QTest::addColumn<QString>("melding");
+    QTest::addColumn<QString>("focus");
+    const QStringList leeg{"|", "|", "|", "|"};
+    const QString v91 =
+        "De score <%1> klopt niet met de kwetsbaarheid.\nDit moet u zelf aanpassen.";
+    const QString v92 = "De score <%1> bestaat niet.";
+    QTest::newRow("42, nobody vulnerable") << leeg << 0 << "42" << true << "420|-420"
+                                           << ""
+                                           << "txtScoreNZ1";
+    QTest::newRow("42, North-South vulnerable")
+        << leeg << 1 << "42" << true << "420|-420" << v91.arg(420) << "txtScoreNZ2";
+    QTest::newRow("minus behind") << leeg << 0 << "420-" << true << "-420|420"
+                                  << ""
+                                  << "txtScoreNZ1";
+    QTest::newRow("620, North-South") << leeg << 1 << "620" << true << "620|-620"
+                                      << ""
+                                      << "txtScoreNZ2";
+    QTest::newRow("620, nobody") << leeg << 0 << "620" << true << "620|-620" << v91.arg(620)
+                                 << "txtScoreNZ1";
+    QTest::newRow("620, East-West")
+        << leeg << 2 << "620" << true << "620|-620" << v91.arg(620) << "txtScoreNZ3";
+    QTest::newRow("620, both, wraps round") << leeg << 3 << "620" << true << "620|-620"
+                                            << ""
+                                            << "txtScoreNZ0";
+    QTest::newRow("-620, East-West") << leeg << 2 << "-620" << true << "-620|620"
+                                     << ""
+                                     << "txtScoreNZ3";
+    QTest::newRow("-620, North-South")
+        << leeg << 1 << "-620" << true << "-620|620" << v91.arg(-620) << "txtScoreNZ2";
+    QTest::newRow("5 is 50") << leeg << 0 << "5" << true << "50|-50"
+                             << ""
+                             << "txtScoreNZ1";
+    QTest::newRow("-50 stays") << leeg << 0 << "-50" << true << "-50|50"
+                               << ""
+                               << "txtScoreNZ1";
+    QTest::newRow("1 is 10, no score")
+        << leeg << 0 << "1" << true << "|" << v92.arg(10) << "txtScoreNZ0";
+    QTest::newRow("123, no score")
+        << leeg << 0 << "123" << true << "|" << v92.arg(123) << "txtScoreNZ0";
+    QTest::newRow("passed out") << leeg << 2 << "0" << true << "0|0"
+                                << ""
+                                << "txtScoreNZ3";
+    QTest::newRow("not played") << leeg << 0 << "n" << true << "n|n"
+                                << ""
+                                << "txtScoreNZ1";
+    QTest::newRow("N is n") << leeg << 0 << "N" << true << "N|n"
+                            << ""
+                            << "txtScoreNZ1";
+    QTest::newRow("adjusted") << leeg << 0 << "60%" << true << "60%|60%"
+                              << ""
+                              << "txtScoreOW0";
+    QTest::newRow("adjusted beyond 100")
+        << leeg << 0 << "160%" << true << "|" << v92.arg("160%") << "txtScoreNZ0";
+    QTest::newRow("letters refused") << leeg << 0 << "4a2x!" << true << "420|-420"
+                                     << ""
+                                     << "txtScoreNZ1";
+    QTest::newRow("empty row takes the row above")
+        << QStringList{"|", "-100|100", "|", "|"} << 2 << "" << true << "-100|100"
+        << ""
+        << "txtScoreNZ3";
+    QTest::newRow("empty first row") << leeg << 0 << "" << true << "|"
+                                     << ""
+                                     << "txtScoreNZ1";
+    QTest::newRow("last row filled: Klaar")
+        << QStringList{"420|-420", "-100|100", "0|0", "|"} << 3 << "20" << true << "200|-200"
+        << ""
+        << "cmdSpelKlaar";
+    QTest::newRow("C clears the row")
+        << QStringList{"420|-420", "|", "|", "|"} << 0 << "c" << false << "|"
+        << ""
+        << "txtScoreNZ0";
+    QTest::newRow("k without Klaar is swallowed") << leeg << 0 << "k" << false << "|"
+                                                  << ""
+                                                  << "txtScoreNZ0";
+  }
+  void enterStep() {
+    QFETCH(QStringList, vooraf);
+    QFETCH(int, rij);
+    QFETCH(QString, getypt);
+    QFETCH(bool, enter);
+    QFETCH(QString, na);
+    QFETCH(QString, melding);
+    QFETCH(QString, focus);
+    Program p(10, {0, 4, {}});
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    for (int i = 0; i < vooraf.size(); ++i) {
+      w->txtScoreNZ[i]->setText(vooraf.at(i).section(u'|', 0, 0));
+      w->txtScoreOW[i]->setText(vooraf.at(i).section(u'|', 1, 1));
+    }
+    w->txtScoreNZ[rij]->setFocus();
+    QTest::keyClicks(w->txtScoreNZ[rij], getypt);
+    if (enter)
+      QTest::keyClick(w->txtScoreNZ[rij], Qt::Key_Return);
+    QCOMPARE(w->txtScoreNZ[rij]->text() + u'|' + w->txtScoreOW[rij]->text(), na);
+    QCOMPARE(p.takeBoxes(), melding.isEmpty() ? QStringList() : QStringList{melding});
+    QCOMPARE(focusName(), focus);
+  }
+
+  // The arrows move between the rows and wrap round; leaving a row runs the
+  // ENTER step on it; the row and its board's vulnerability are shown.
+  void arrowsAndLeaving() {
+    Program p(10, {0, 4, {}});
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
+    QCOMPARE(w->lblRonde->text(), QStringLiteral("Ronde 1 - Spel: 1  "));
+    QCOMPARE(w->lblKwetsbaar->text(), QStringLiteral(" Niemand "));
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Up);
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ3"));
+    QCOMPARE(w->lblKwetsbaar->text(), QStringLiteral(" Beiden "));
+    QTest::keyClick(w->txtScoreNZ[3], Qt::Key_Down);
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
+    QTest::keyClicks(w->txtScoreNZ[0], "42");
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Down);
+    QCOMPARE(rows(w).first(), QStringLiteral("420|-420"));
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
+    // A North-South score changed after its mirror is mirrored again on leaving.
+    w->txtScoreNZ[0]->setFocus();
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Backspace);
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Backspace);
+    QTest::keyClicks(w->txtScoreNZ[0], "50");
+    w->txtScoreOW[0]->setFocus();
+    QCOMPARE(rows(w).first(), QStringLiteral("450|-450"));
+    // The East-West box takes only score characters; its Enter moves on.
+    QTest::keyClicks(w->txtScoreOW[0], "x");
+    QCOMPARE(w->txtScoreOW[0]->text(), QStringLiteral("-450"));
+    QTest::keyClick(w->txtScoreOW[0], Qt::Key_Return);
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
+    QVERIFY(p.takeBoxes().isEmpty());
+  }
+
+  // Klaar on a slip with an empty row stores what is there and shows it;
+  // the slip is struck through only once complete.
+  void klaarOnIncompleteSlip() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    typeEnter(w->txtScoreNZ[0], "42");
+    QVERIFY(w->cmdSpelKlaar->isEnabled());
+    click(w->cmdSpelKlaar);
+    QVERIFY(w->optRonde[0]->isChecked());
+    QCOMPARE(rows(w), QStringList({"420|-420", "|"}));
+    QVERIFY(!w->optRonde[0]->font().strikeOut());
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
+    QCOMPARE(body(p).at(0), QStringLiteral("*1- 4|420|-420~*2- 6~*3- 5"));
+    QVERIFY(!missing(w).contains(QStringLiteral("Ronde 1 - Spel 1")));
+    QVERIFY(missing(w).contains(QStringLiteral("Ronde 1 - Spel 2")));
+    QCOMPARE(row(*w->msfgScore->model(), 1),
+             QStringLiteral("Ronde 1|[1] 420 [4] -420|1 - 4|2 - 5|2 - 5|3 - 6|3 - 6"));
+    typeEnter(w->txtScoreNZ[1], "62");
+    click(w->cmdSpelKlaar);
+    QVERIFY(w->optRonde[0]->font().strikeOut());
+    QVERIFY(w->optRonde[1]->isChecked());
+  }
+
+  // Klaar runs the ENTER step again on every row: a score changed without
+  // ENTER is mirrored and tested before it is stored.
+  void klaarRerunsEnter() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    typeSlip(w, {"42", "62"});
+    w->txtScoreNZ[0]->setText(QStringLiteral("45"));
+    w->cmdSpelKlaar->click();
+    QCOMPARE(body(p).at(0), QStringLiteral("*1- 4|450|-450~*2- 6~*3- 5"));
+    w->optRonde[0]->click();
+    w->txtScoreNZ[1]->setText(QStringLiteral("123"));
+    w->cmdSpelKlaar->click();
+    QCOMPARE(p.takeBoxes(), QStringList({"De score <123> bestaat niet."}));
+    QCOMPARE(rows(w), QStringList({"450|-450", "|"}));
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
+    QCOMPARE(body(p).at(1), QStringLiteral("*1- 4|620|-620~*2- 6~*3- 5")); // nothing stored
+  }
+
+  // Wis slip takes the slip's scores out of the store, the grid and the file.
+  void clearSlip() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    typeSlip(w, {"42", "62"});
+    click(w->cmdSpelKlaar);
+    click(w->optRonde[0]);
+    QCOMPARE(rows(w), QStringList({"420|-420", "620|-620"}));
+    QVERIFY(w->optRonde[0]->font().strikeOut());
+    click(w->cmdWisSpel);
+    QCOMPARE(rows(w), QStringList({"|", "|"}));
+    QVERIFY(!w->optRonde[0]->font().strikeOut());
+    QVERIFY(w->optRonde[0]->isChecked());
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
+    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 1, 2), QStringLiteral("1 - 4|1 - 4"));
+    QCOMPARE(missing(w).size(), 18);
+    QCOMPARE(p.folder.read(p.invoer()), fixture(QStringLiteral("nieuw_gesloten.txt")));
+  }
+
+  // A right click exchanges a slip's pairs and a second undoes it; the
+  // caption, the overview, the file and the slip as entered all agree, also
+  // after reopening the round and the window; a slip with scores is refused.
+  void exchange() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QTest::mouseClick(w->optRonde[1], Qt::RightButton);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"De paren 2 - 5 zijn omgewisseld naar 5 - 2\n\nWilt u de wisseling "
+                          "omgedaan maken, klik dan nogmaals met de rechtermuisknop op de paren"}));
+    QVERIFY(w->optRonde[0]->isChecked());
+    QCOMPARE(w->optRonde[1]->text(), QStringLiteral("5 - 2 (3-4)"));
+    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 3, 4), QStringLiteral("5 - 2|5 - 2"));
+    QCOMPARE(body(p).at(2), QStringLiteral("*5 - 2~*3- 4~*1- 6"));
+    QTest::mouseClick(w->optRonde[1], Qt::RightButton);
+    QCOMPARE(p.takeBoxes().size(), 1);
+    QCOMPARE(w->optRonde[1]->text(), QStringLiteral("2 - 5 (3-4)"));
+    QCOMPARE(body(p).at(2), QStringLiteral("*2 - 5~*3- 4~*1- 6"));
+
+    QTest::mouseClick(w->optRonde[1], Qt::RightButton);
+    p.takeBoxes();
+    click(w->optRonde[1]);
+    QCOMPARE(w->lblPaar[0]->text(), QStringLiteral("5. Ina Pol - Joop Ruys "));
+    typeSlip(w, {"42", "20"});
+    click(w->cmdSpelKlaar);
+    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 3, 4),
+             QStringLiteral("[5] 420 [2] -420|[5] 200 [2] -200"));
+    click(w->cmdRonde[1]);
+    click(w->cmdRonde[0]);
+    QCOMPARE(w->optRonde[1]->text(), QStringLiteral("5 - 2 (3-4)"));
+    QVERIFY(w->optRonde[1]->font().strikeOut());
+    QTest::mouseClick(w->optRonde[1], Qt::RightButton);
+    QCOMPARE(p.takeBoxes(), QStringList({"U kunt de paren alleen wisselen wanneer er geen scores "
+                                         "zijn ingevoerd\nWis de slip en wissel dan paren"}));
+    QCOMPARE(w->optRonde[1]->text(), QStringLiteral("5 - 2 (3-4)"));
+    // A slip that holds part of its scores is refused too.
+    click(w->optRonde[2]);
+    typeEnter(w->txtScoreNZ[0], "11");
+    click(w->cmdSpelKlaar);
+    QTest::mouseClick(w->optRonde[2], Qt::RightButton);
+    QCOMPARE(p.takeBoxes().size(), 1);
+    QCOMPARE(w->optRonde[2]->text(), QStringLiteral("3 - 6 (5-6)"));
+
+    const QByteArray bestand = p.folder.read(p.invoer());
+    QVERIFY(bestand.contains("*5 - 2|420|-420~*3- 4~*1- 6\r\n*5 - 2|200|-200~"));
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    testing::flushDeletes();
+    w = p.open();
+    QVERIFY(w);
+    QCOMPARE(w->optRonde[1]->text(), QStringLiteral("5 - 2 (3-4)"));
+    QVERIFY(w->optRonde[1]->font().strikeOut());
+    click(w->optRonde[2]);
+    QCOMPARE(rows(w), QStringList({"110|-110", "|"}));
+    QTest::keyClick(w, Qt::Key_Escape);
+    testing::flushDeletes();
+    QCOMPARE(p.folder.read(p.invoer()), bestand);
+  }
+
+  // The missing list shows while its button is held, with either button.
+  void missingList() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QVERIFY(w->cmdDitMoetNog->isVisible());
+    QVERIFY(w->lstNietGevuld->isHidden());
+    for (const Qt::MouseButton knop : {Qt::LeftButton, Qt::RightButton}) {
+      QTest::mousePress(w->cmdDitMoetNog, knop);
+      QVERIFY(w->lstNietGevuld->isVisible());
+      QCOMPARE(w->lstNietGevuld->item(0)->text(), QStringLiteral("Ronde 1 - Spel 1"));
+      QTest::mouseRelease(w->cmdDitMoetNog, knop);
+      QVERIFY(w->lstNietGevuld->isHidden());
+      QCOMPARE(focusName(), QStringLiteral("cmdSetfocus"));
+    }
+  }
+
+  // Ctrl+Shift+T shows and hides the sample button; it fills only the
+  // boards not entered.
+  void sampleScores() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    typeEnter(w->txtScoreNZ[0], "42");
+    click(w->cmdSpelKlaar);
+    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier);
+    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T,
+                    Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    QVERIFY(w->cmdVulSpellen->isHidden());
+    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(w->cmdVulSpellen->isVisible());
+    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(w->cmdVulSpellen->isHidden());
+    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    click(w->cmdVulSpellen);
+    QVERIFY(w->cmdVulSpellen->isHidden());
+    QVERIFY(w->cmdUitslag->isEnabled());
+    QVERIFY(w->lblKlaar->isVisible());
+    QVERIFY(missing(w).isEmpty());
+    const QStringList regels = body(p);
+    QVERIFY(regels.at(0).startsWith(QStringLiteral("*1- 4|420|-420~")));
+    for (const QString &regel : regels)
+      QCOMPARE(regel.count(u'|'), 6);
+  }
+
+  // An evening whose files are not all there, or not made per round, is
+  // refused: the window says so and closes, the files stay as they were.
+  void refusedEvening_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<QByteArray>("kop");
+    QTest::addColumn<QString>("melding");
+    QTest::newRow("group file missing")
+        << "groepen/01-02-2024 Groep A.txt" << QByteArray()
+        << "Bestand <groepen/01-02-2024 Groep A.txt> niet gevonden.";
+    QTest::newRow("schema missing") << "schema/10/06 Paren 03 Ronden Mitchell.txt" << QByteArray()
+                                    << "Bestand <schema/10/06 Paren 03 Ronden Mitchell.txt> niet "
+                                       "gevonden.";
+    QTest::newRow("made per board")
+        << ""
+        << QByteArray("01-02-2024 Groep A Uitslag\r\n6\r\nGeen\r\n3\r\n2\r\n06 Paren 03 "
+                      "Ronden Mitchell\r\n0\r\n01*1|4|||420|-420|2|0\r\n")
+        << "Het bestand invoer/01-02-2024 Groep A Uitslag.txt is onvolledig of beschadigd.\nHet "
+           "kan niet worden gebruikt.";
+  }
+  void refusedEvening() {
+    QFETCH(QString, weg);
+    QFETCH(QByteArray, kop);
+    QFETCH(QString, melding);
+    Program p;
+    if (!weg.isEmpty())
+      QFile::remove(p.folder.path(weg));
+    if (!kop.isEmpty())
+      p.folder.write(p.invoer(), kop);
+    const QByteArray voor = p.folder.read(p.invoer());
+    QVERIFY(!p.open());
+    testing::flushDeletes();
+    QCOMPARE(p.takeBoxes(), QStringList({melding}));
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));
+    QVERIFY(p.main->isEnabled());
+    QCOMPARE(p.folder.read(p.invoer()), voor);
+  }
+
+  // Back, Escape and the close box save and close; a save that fails says
+  // so and keeps the window and what was entered.
+  void closing() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    typeSlip(w, {"42", "62"});
+    click(w->cmdSpelKlaar);
+    QFile::remove(p.folder.path(p.invoer()));
+    QVERIFY(QDir().mkpath(p.folder.path(p.invoer()))); // a folder in the way
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    testing::flushDeletes();
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand " + p.invoer() +
+                                         " kan niet worden opgeslagen.\nControleer de schijf en "
+                                         "probeer het opnieuw."}));
+    QVERIFY(findWindow(QStringLiteral("frmZemlo07")));
+    QVERIFY(!p.main->isEnabled());
+    QDir(p.folder.path(p.invoer())).removeRecursively();
+    w->close(); // the close box
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));
+    QVERIFY(p.main->isEnabled());
+    QVERIFY(p.folder.read(p.invoer()).contains("*1- 4|420|-420~*2- 6~*3- 5\r\n"));
+
+    w = p.open();
+    QVERIFY(w);
+    click(w->cmdTerug);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));
+  }
+
+  // In English the letter D presses Done and K is only a key.
+  void english() {
+    Program p(11);
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Input scores per round (01-02-2024)"));
+    QCOMPARE(w->lblSPel[1]->text(), QStringLiteral("Game: 2  "));
+    QCOMPARE(w->fraBack->title(), QStringLiteral("6 pairs. Sitting still: No. 3rounds and 2 games. "
+                                                 "Scheme: 06 Paren 03 Ronden Mitchell"));
+    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 0, 1), QStringLiteral("Round 1|1 - 4"));
+    typeSlip(w, {"42", "62"});
+    QTest::keyClick(w->cmdSpelKlaar, Qt::Key_K);
+    QVERIFY(w->optRonde[0]->isChecked());
+    QTest::keyClick(w->cmdSpelKlaar, Qt::Key_D);
+    QVERIFY(w->optRonde[1]->isChecked());
+    QCOMPARE(missing(w).first(), QStringLiteral("Round 1 - Game 3"));
+  }
+};
+
+#include "slip_test.moc"
+ZEMLO_TEST_CLASS(SlipTest)
