@@ -1,8 +1,8 @@
 // Schema files: any file is a schema or not, and IsSchema agrees with the
 // tables read from it; every table's board set is mapped onto whole rounds
 // of b boards within the R rounds, or plays none; the tables of a board play
-// it. A downloaded schema is whole when it reads as a schema of the rounds
-// its name gives.
+// it; the entry per round reads the same tables. A downloaded schema is
+// whole when it reads as a schema of the rounds its name gives.
 #include "fuzzsupport.h"
 
 #include "frame/bas_zemlo.h"
@@ -40,6 +40,29 @@ void checkTables(const QStringList &rondes, bool isSchema, int r, int b, bool pe
     FUZZ_CHECK(t.veld.contains(setTekst(t.eersteSpel, t.laatsteSpel)));
     plays += b;
   }
+  // The fields as the entry per round takes them: every round line, the
+  // tables without pairs included; the tables with pairs are those above.
+  const QList<QList<TafelVeld>> rondeTafels = RondeTafels(rondes, r, b);
+  FUZZ_CHECK(rondeTafels.size() == rondes.size());
+  qsizetype metParen = 0;
+  for (qsizetype i = 0; i < rondeTafels.size(); ++i) {
+    for (const TafelVeld &v : rondeTafels[i]) {
+      FUZZ_CHECK(v.ronde == i + 1 && v.tafel >= 1);
+      FUZZ_CHECK(v.eersteSpel == 0 ? v.laatsteSpel == 0
+                                   : v.eersteSpel >= 1 && v.laatsteSpel <= r * b &&
+                                         v.laatsteSpel - v.eersteSpel + 1 == b);
+      if (v.zonderParen) {
+        FUZZ_CHECK(v.ns == 0 && v.ew == 0);
+        continue;
+      }
+      FUZZ_CHECK(metParen < tafels.size());
+      const Tafel &t = tafels[metParen++];
+      FUZZ_CHECK(v.ronde == t.ronde && v.tafel == t.tafel && v.ns == t.ns && v.ew == t.ew &&
+                 v.eersteSpel == t.eersteSpel && v.laatsteSpel == t.laatsteSpel);
+    }
+  }
+  FUZZ_CHECK(metParen == tafels.size());
+
   if (!perBoard)
     return;
   // Each table is found for each of its boards, and only for those.
