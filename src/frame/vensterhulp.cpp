@@ -47,4 +47,7 @@ void neemIcoon(QWidget *window) {
     window->setWindowIcon(main->windowIcon());
 }
 
+Zandloper::Zandloper() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+Zandloper::~Zandloper() { QGuiApplication::restoreOverrideCursor(); }
+
 } // namespace venster

@@ -28,4 +28,13 @@ void centreer(QWidget *window);
 // Gives a window the main window's icon.
 void neemIcoon(QWidget *window);
 
+// The hourglass while it lives: for a window that waits for a server.
+class Zandloper {
+public:
+  Zandloper();
+  ~Zandloper();
+  Zandloper(const Zandloper &) = delete;
+  Zandloper &operator=(const Zandloper &) = delete;
+};
+
 } // namespace venster

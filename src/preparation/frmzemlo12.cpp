@@ -19,16 +19,7 @@
 
 using namespace BAS_Zemlo;
 
-namespace {
-
-// The hourglass while the window waits for the server.
-class Zandloper {
-public:
-  Zandloper() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Zandloper() { QApplication::restoreOverrideCursor(); }
-};
-
-} // namespace
+namespace {} // namespace
 
 frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
   QFont f = font();
@@ -105,7 +96,7 @@ void frmZemlo12::Form_Load() {
   // The list is fetched anew at every opening.
   std::optional<QStringList> lijst;
   {
-    Zandloper wacht;
+    venster::Zandloper wacht;
     setEnabled(false);
     lijst = preparation::HaalSchemaLijst();
   }
@@ -176,7 +167,7 @@ void frmZemlo12::cmdDownLoad_Click() {
       continue;
     bool gelukt;
     {
-      Zandloper wacht;
+      venster::Zandloper wacht;
       gelukt = preparation::HaalSchema(item->text());
     }
     if (gelukt)

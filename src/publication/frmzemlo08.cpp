@@ -32,12 +32,6 @@ constexpr double kMeetPunten = 14;       // the columns are fitted at this size
 constexpr double kGridPunten = 12;
 constexpr int kRijHoogte = 360; // twips: room for the grid's font
 
-class Zandloper {
-public:
-  Zandloper() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Zandloper() { QApplication::restoreOverrideCursor(); }
-};
-
 } // namespace
 
 frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
@@ -226,7 +220,7 @@ bool frmZemlo08::cmdMaakHTML_Click(bool bStil) {
   }
   bool geschreven = false;
   {
-    Zandloper wacht;
+    venster::Zandloper wacht;
     parkeer();
     sHTMLMap = Pad(QStringLiteral("HTML"));
     QString map = sHTMLMap;

@@ -31,12 +31,6 @@ using namespace publication;
 
 namespace {
 
-class Zandloper {
-public:
-  Zandloper() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Zandloper() { QApplication::restoreOverrideCursor(); }
-};
-
 // An envelope, the window's picture.
 QPixmap envelop() {
   QPixmap pm(72, 52);
@@ -173,7 +167,7 @@ void frmZemlo10::VulPictureWit() {
 void frmZemlo10::cmdDownLoad_Click() {
   bool gelukt;
   {
-    Zandloper wacht;
+    venster::Zandloper wacht;
     gelukt = haalMailTxt();
   }
   if (!gelukt) {
@@ -194,7 +188,7 @@ void frmZemlo10::cmdOK_Click() {
   parkeer();
   const QString adres = txtEMailAdres->text().trimmed();
   {
-    Zandloper wacht;
+    venster::Zandloper wacht;
     VerstuurMail(sEigenEmailAdres, Tekst(164), adres, QString(),
                  QString(Tekst(165)).replace(u'|', u'\n'), this);
   }

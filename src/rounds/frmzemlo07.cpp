@@ -7,6 +7,7 @@
 #include "platform/messagebox.h"
 #include "rounds/overzicht.h"
 #include "rounds/slipstap.h"
+#include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
 #include "scoring/scoretabellen.h"
 
@@ -820,10 +821,7 @@ void frmZemlo07::cmdUitslag_Click() {
   // The result window may fail; what was entered is on disk first.
   bewaar();
   const scoring::Uitslag uitslag = m_avond->Uitslag();
-  QString nr = Tekst(16);
-  nr.remove(u'.');
-  scoring::VulResultaatGrid(*msfgResultaat->model(), uitslag,
-                            {nr, Tekst(32), Tekst(80), Tekst(81)});
+  scoring::VulResultaatGrid(*msfgResultaat->model(), uitslag, scoring::ResultaatKop());
   bGridOnzichtbaar = true;
   GridKolomBreedte(msfgResultaat);
   bGridOnzichtbaar = false;
