@@ -460,11 +460,8 @@ void frmZemlo07::optRonde_Click(int index) {
   lblPaar[1]->setText(paarLabel(m_avond->opslag.OW(plek)));
   markeerKlareSlips();
   bBezig = false;
-  // The first row still to be typed, or the first row.
-  int rij = 0;
-  while (rij < rijen.size() && !rijen.at(rij).scoreNZ.isEmpty())
-    ++rij;
-  geefFocus(txtScoreNZ.value(rij < rijen.size() ? rij : 0));
+  // Opening a slip always starts at its first row.
+  geefFocus(txtScoreNZ.value(0));
   zetKnoppen();
 }
 
