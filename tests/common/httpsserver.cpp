@@ -1,13 +1,13 @@
 #include "httpsserver.h"
 
+#include "testserver.h"
+
 #include "platform/download.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QThread>
 
 namespace testing {
 
@@ -33,20 +33,8 @@ HttpsServer::HttpsServer() {
   const QString portFile = m_dir.filePath(QStringLiteral("port"));
   QDir().mkpath(m_root + QStringLiteral("/.control"));
 
-  QProcess openssl;
-  openssl.setProcessChannelMode(QProcess::MergedChannels);
-  openssl.start(QStringLiteral("openssl"),
-                {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                 QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                 QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                 QStringLiteral("-keyout"), key, QStringLiteral("-out"), m_cert,
-                 QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                 QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
-                 QStringLiteral("subjectAltName=IP:127.0.0.1")});
-  if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) {
-    qWarning("openssl could not make a certificate: %s", openssl.readAll().constData());
+  if (!makeTestCertificate(m_cert, key))
     return;
-  }
 
   m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   m_process.start(QStringLiteral("/usr/bin/python3"),
@@ -56,16 +44,7 @@ HttpsServer::HttpsServer() {
                    QStringLiteral("600")});
   if (!m_process.waitForStarted(10000))
     return;
-  // The port file appears once the server listens.
-  QDeadlineTimer deadline(15000);
-  while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
-    QFile f(portFile);
-    if (f.open(QIODevice::ReadOnly)) {
-      m_port = f.readAll().trimmed().toInt();
-      break;
-    }
-    QThread::msleep(20);
-  }
+  m_port = waitForPort(m_process, portFile);
   if (!isRunning()) {
     qWarning("the HTTPS test server did not start");
     return;

@@ -1,12 +1,12 @@
 #include "smtpserver.h"
 
+#include "common/testserver.h"
+
 #include "platform/mail.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QThread>
 
 namespace testing {
 
@@ -38,20 +38,8 @@ SmtpServer::SmtpServer(const Options &options) {
   const bool tls =
       options.mode == QStringLiteral("starttls") || options.mode == QStringLiteral("tls");
   if (tls) {
-    QProcess openssl;
-    openssl.setProcessChannelMode(QProcess::MergedChannels);
-    openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                   QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                   QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                   QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert,
-                   QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
-                   QStringLiteral("subjectAltName=IP:127.0.0.1")});
-    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) {
-      qWarning("openssl could not make a certificate: %s", openssl.readAll().constData());
+    if (!makeTestCertificate(cert, key))
       return;
-    }
     args << QStringLiteral("--cert") << cert << QStringLiteral("--key") << key;
   }
   if (!options.user.isEmpty())
@@ -64,15 +52,8 @@ SmtpServer::SmtpServer(const Options &options) {
   m_process.start(QStringLiteral("/usr/bin/python3"), args);
   if (!m_process.waitForStarted(10000))
     return;
-  QDeadlineTimer deadline(15000);
-  while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
-    QFile f(portFile);
-    if (f.open(QIODevice::ReadOnly)) {
-      m_port = f.readAll().trimmed().toInt();
-      break;
-    }
-    QThread::msleep(20);
-  }
+
+  m_port = waitForPort(m_process, portFile);
   if (!isRunning()) {
     qWarning("the SMTP test server did not start");
     return;
