@@ -12,8 +12,8 @@
 #include "publication/mailtxt.h"
 #include "publication/uitslagpagina.h"
 #include "publication/windows.h"
+#include "publication_fixture.h"
 #include "smtpserver.h"
-#include "venstertest.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -7,7 +7,7 @@
 #include "publication/frmzemlo08.h"
 #include "publication/frmzemlo09.h"
 #include "publication/windows.h"
-#include "venstertest.h"
+#include "publication_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

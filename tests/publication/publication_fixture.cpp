@@ -1,4 +1,4 @@
-#include "venstertest.h"
+#include "publication_fixture.h"
 
 namespace venstertest {
 
