@@ -26,10 +26,7 @@ using venster::maakLabel;
 
 namespace {
 
-int getal(const QString &text) {
-  const double v = platform::val(text);
-  return v < -1000 || v > 1000 ? 0 : static_cast<int>(platform::roundHalfEven(v));
-}
+int getal(const QString &text) { return platform::readInt(text, -1000, 1000).value_or(0); }
 
 QListWidget *maakLijst(QWidget *parent, const char *name, QRect geometry) {
   auto *l = new QListWidget(parent);

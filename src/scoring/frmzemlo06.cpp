@@ -7,7 +7,6 @@
 #include "platform/clock.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
-#include "platform/numbers.h"
 #include "platform/textfile.h"
 #include "platform/units.h"
 #include "scoring/scoreinvoer.h"
@@ -617,7 +616,8 @@ void frmZemlo06::msfgResultaat_Click(int row, int col) {
     parkeer();
     return;
   }
-  cmdSpel_Click(static_cast<int>(platform::val(grid.textMatrix(0, col))));
+  // Column b + 1 holds board b.
+  cmdSpel_Click(col - 1);
 }
 
 void frmZemlo06::cmdUitslag_Click() {
