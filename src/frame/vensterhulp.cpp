@@ -19,18 +19,32 @@ int twips(int length) { return platform::twipsToPixels(length); }
 
 QColor kleur(std::uint32_t bgr) { return platform::colorFromBgr(bgr); }
 
+QString cssKleur(std::uint32_t bgr) { return kleur(bgr).name(); }
+
+void zetKleuren(QWidget *w, std::uint32_t achter, std::optional<std::uint32_t> voor) {
+  QPalette p = w->palette();
+  const QColor ground = kleur(achter);
+  for (const auto groep : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(groep, QPalette::Window, ground);
+    p.setColor(groep, QPalette::Base, ground);
+    p.setColor(groep, QPalette::Button, ground);
+    if (voor) {
+      const QColor text = kleur(*voor);
+      p.setColor(groep, QPalette::WindowText, text);
+      p.setColor(groep, QPalette::Text, text);
+      p.setColor(groep, QPalette::ButtonText, text);
+    }
+  }
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
 QPushButton *maakKnop(QWidget *parent, const char *name, const QRect &geometry) {
-  auto *b = new QPushButton(parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setGeometry(geometry);
-  return b;
+  return maak<QPushButton>(parent, name, geometry);
 }
 
 QLabel *maakLabel(QWidget *parent, const char *name, const QRect &geometry) {
-  auto *l = new QLabel(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setGeometry(geometry);
-  return l;
+  return maak<QLabel>(parent, name, geometry);
 }
 
 void centreer(QWidget *window) {

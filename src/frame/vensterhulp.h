@@ -3,11 +3,13 @@
 // 0xBBGGRR, making named buttons and labels, centring and the program icon.
 #include <QColor>
 #include <QRect>
+#include <QString>
+#include <QWidget>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QPushButton;
-class QWidget;
 
 namespace venster {
 
@@ -18,7 +20,20 @@ int twips(int length);
 
 // A colour given as 0xBBGGRR.
 QColor kleur(std::uint32_t bgr);
+// The same colour as a style sheet writes it: "#rrggbb".
+QString cssKleur(std::uint32_t bgr);
+// Paints a widget's ground (window, base and button) in the colour achter,
+// and its text in voor when that is given, in every state of the widget.
+void zetKleuren(QWidget *w, std::uint32_t achter, std::optional<std::uint32_t> voor = std::nullopt);
 
+// A control of any kind with its object name, placed at a rectangle in pixels.
+template <class Control>
+Control *maak(QWidget *parent, const char *name, const QRect &geometry = QRect()) {
+  auto *control = new Control(parent);
+  control->setObjectName(QString::fromLatin1(name));
+  control->setGeometry(geometry);
+  return control;
+}
 // A button or label with its object name, placed at a rectangle in pixels.
 QPushButton *maakKnop(QWidget *parent, const char *name, const QRect &geometry);
 QLabel *maakLabel(QWidget *parent, const char *name, const QRect &geometry);
