@@ -35,18 +35,17 @@ void checkKop(const QByteArray &bytes) {
     FUZZ_CHECK(kop->schema == kop->regels[5].trimmed());
     // The header written afresh reads the same.
     const QString fresh = BAS_Zemlo::Pad(QStringLiteral("invoer/nieuw.txt"));
-    const InvoerKop out{kop->regels[0], kop->regels[1], kop->regels[2], kop->regels[3],
-                        kop->regels[4], kop->regels[5], kop->regels[6]};
-    FUZZ_CHECK(MaakInvoerBestand(fresh, out));
+    FUZZ_CHECK(MaakInvoerBestand(fresh, InvoerKop::Nieuw(kop->regels)));
     const auto again = LeesInvoerKop(fresh);
     FUZZ_CHECK(again && again->regels == kop->regels && again->paren == kop->paren &&
                again->stilzit == kop->stilzit && again->ronden == kop->ronden &&
                again->spellen == kop->spellen && again->invoerWijze == kop->invoerWijze);
   }
   // A results file that holds anything is never written over.
-  MaakInvoerBestand(path, InvoerKop{QStringLiteral("x"), QStringLiteral("8"), QStringLiteral("0"),
-                                    QStringLiteral("6"), QStringLiteral("4"), QStringLiteral("s"),
-                                    QStringLiteral("0")});
+  MaakInvoerBestand(path,
+                    InvoerKop::Nieuw({QStringLiteral("x"), QStringLiteral("8"), QStringLiteral("0"),
+                                      QStringLiteral("6"), QStringLiteral("4"), QStringLiteral("s"),
+                                      QStringLiteral("0")}));
   if (!bytes.isEmpty())
     FUZZ_CHECK(fuzz::readFile(QStringLiteral("invoer/kop.txt")) == bytes);
 }

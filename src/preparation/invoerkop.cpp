@@ -4,6 +4,8 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QDate>
+
 namespace preparation {
 
 using BAS_Zemlo::Tekst;
@@ -22,18 +24,21 @@ std::optional<QString> GroepNaamVan(const QString &titel) {
   return titel.left(at);
 }
 
-QStringList InvoerKop::regels() const {
-  return {titel, paren, stilzit, ronden, spellen, schema, invoerWijze};
+InvoerKop InvoerKop::Nieuw(const QStringList &regels) {
+  if (auto kop = LeesInvoerKop(regels))
+    return *kop;
+  InvoerKop kop;
+  kop.regels = regels;
+  return kop;
 }
 
-std::optional<GelezenKop> LeesInvoerKop(const QString &path) {
-  if (BAS_Zemlo::BestandBestaat(path) != 1)
+std::optional<QString> InvoerKop::groep() const { return GroepNaamVan(regels.value(0)); }
+
+std::optional<InvoerKop> LeesInvoerKop(const QStringList &lines) {
+  if (lines.size() < 7)
     return std::nullopt;
-  const auto lines = platform::readTextLines(path);
-  if (!lines || lines->size() < 7)
-    return std::nullopt;
-  GelezenKop kop;
-  kop.regels = lines->mid(0, 7);
+  InvoerKop kop;
+  kop.regels = lines.mid(0, 7);
   kop.schema = kop.regels[5].trimmed();
   // Each number is taken only within its range: pairs 1 to 99, the sit-out
   // pair 0 (a word reads as 0) to the pairs, rounds 3 to 12, boards 1 to 9,
@@ -55,10 +60,54 @@ std::optional<GelezenKop> LeesInvoerKop(const QString &path) {
   return kop;
 }
 
+std::optional<InvoerKop> LeesInvoerKop(const QString &path) {
+  if (BAS_Zemlo::BestandBestaat(path) != 1)
+    return std::nullopt;
+  const auto lines = platform::readTextLines(path);
+  if (!lines)
+    return std::nullopt;
+  return LeesInvoerKop(*lines);
+}
+
 bool MaakInvoerBestand(const QString &path, const InvoerKop &kop) {
   if (BAS_Zemlo::BestandBestaat(path) == 1)
     return true;
-  return platform::writeTextLines(path, kop.regels());
+  return platform::writeTextLines(path, kop.regels);
+}
+
+QString TitelInTaal(const QString &titel) {
+  const std::optional<QDate> datum = BAS_Zemlo::LeesDatum(titel.left(10));
+  if (!datum)
+    return titel;
+  return BAS_Zemlo::DatumTekst(*datum) + titel.mid(10);
+}
+
+QString KaderTekst(const InvoerKop &kop) {
+  // Each placeholder of the text is filled once, so that what is filled in is
+  // never read as a placeholder itself.
+  const QChar geenStilzit(0xE000);
+  const QString stilzitRegel = kop.regels.value(2);
+  QString sjabloon = Tekst(73);
+  if (platform::val(stilzitRegel) == 0) {
+    sjabloon.replace(QStringLiteral("paar #"), geenStilzit);
+    sjabloon.replace(QStringLiteral("pair #"), geenStilzit);
+  }
+  QString uit;
+  for (const QChar c : sjabloon) {
+    if (c == u'!')
+      uit += QString::number(kop.paren);
+    else if (c == u'#' || c == geenStilzit)
+      uit += stilzitRegel;
+    else if (c == u'@')
+      uit += QString::number(kop.ronden);
+    else if (c == u'$')
+      uit += QString::number(kop.spellen);
+    else if (c == u'%')
+      uit += kop.schema;
+    else
+      uit += c;
+  }
+  return uit;
 }
 
 bool SchrijfStart(int iInvoerWijze) {

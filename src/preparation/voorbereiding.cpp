@@ -4,6 +4,7 @@
 #include "groups/groepbestand.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
+#include "preparation/avond.h"
 #include "preparation/schema.h"
 
 namespace preparation {
@@ -56,10 +57,9 @@ int Wikkel(int waarde, int aantal) {
 QString SchemaFoutTekst(const QString &sSchema) {
   if (LeesSchema(sSchema))
     return {};
-  const int tekst = BAS_Zemlo::BestandBestaat(SchemaPad(sSchema)) == 1 ? 190 : 141;
-  return QString(Tekst(tekst))
-      .replace(u'~',
-               QStringLiteral("schema/%1/%2.txt").arg(BAS_Zemlo::iTaal).arg(sSchema.trimmed()));
+  const AvondBestand schema = PadenVan({}, {}, sSchema).schema;
+  const int tekst = BAS_Zemlo::BestandBestaat(schema.pad) == 1 ? 190 : 141;
+  return QString(Tekst(tekst)).replace(u'~', schema.naam);
 }
 
 QStringList Voorbereiding::RondeNummers() {
@@ -82,7 +82,7 @@ void Voorbereiding::toonGroep(const QString &naam, const GroepParen &telling) {
   stilzit = telling.stilzit == 0 ? Tekst(54) : QString::number(telling.stilzit);
 }
 
-void Voorbereiding::toonKop(const QString &naam, const GelezenKop &kop) {
+void Voorbereiding::toonKop(const QString &naam, const InvoerKop &kop) {
   groep = naam;
   paren = kop.regels.value(1);
   stilzit = kop.regels.value(2);
@@ -126,15 +126,9 @@ bool Voorbereiding::magInvoerOpenen(const QString &sInvoerBestand) const {
 }
 
 InvoerKop Voorbereiding::kop(const QString &sGroepBestand, int iInvoerWijze) const {
-  InvoerKop kop;
-  kop.titel = sGroepBestand.left(sGroepBestand.indexOf(u'.')) + u' ' + Tekst(70);
-  kop.paren = paren;
-  kop.stilzit = stilzit;
-  kop.ronden = ronden;
-  kop.spellen = spellen;
-  kop.schema = gekozenSchema();
-  kop.invoerWijze = QString::number(iInvoerWijze);
-  return kop;
+  return InvoerKop::Nieuw({sGroepBestand.left(sGroepBestand.indexOf(u'.')) + u' ' + Tekst(70),
+                           paren, stilzit, ronden, spellen, gekozenSchema(),
+                           QString::number(iInvoerWijze)});
 }
 
 } // namespace preparation

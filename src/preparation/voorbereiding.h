@@ -49,7 +49,7 @@ public:
   // A group file chosen: its name and pairs.
   void toonGroep(const QString &naam, const GroepParen &telling);
   // An earlier evening: the header as it stands.
-  void toonKop(const QString &naam, const GelezenKop &kop);
+  void toonKop(const QString &naam, const InvoerKop &kop);
   // Nothing shown, no schema listed.
   void wis();
 

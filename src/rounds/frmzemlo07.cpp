@@ -149,31 +149,19 @@ void frmZemlo07::Form_Load() {
   cmdDitMoetNog->setText(u'&' + Tekst(112));
   cmdTerug->setText(u'&' + Tekst(11));
 
-  rounds::OpenUitkomst open = rounds::OpenRondeAvond(sInvoerBestand);
+  const preparation::AvondOpening open = preparation::OpenAvond(sInvoerBestand, 1);
   if (!open.avond) {
     // The window closes at its activation; the files stay as they are.
     m_kapot = true;
     bFormSluiten = true;
     setFixedSize(kBreedte, 200);
     venster::centreer(this);
-    melding(QString(Tekst(open.iTekst)).replace(u'~', open.sBestand));
+    toonMelding(open.iFoutTekst, open.sFoutNaam);
     return;
   }
-  m_avond = std::move(*open.avond);
+  m_avond = rounds::MaakRondeAvond(*open.avond);
   lstVoorMail = m_avond->paren.voorMail;
-
-  const preparation::GelezenKop &kop = m_avond->kop;
-  QString info = Tekst(73);
-  info.replace(u'!', QString::number(kop.paren));
-  if (kop.stilzit == 0)
-    // The word for none takes the place of "pair #", in either language.
-    info.replace(QRegularExpression(QStringLiteral("\\S+ #")), kop.regels.at(2).trimmed());
-  else
-    info.replace(u'#', QString::number(kop.stilzit));
-  info.replace(u'@', QString::number(kop.ronden));
-  info.replace(u'$', QString::number(kop.spellen));
-  info.replace(u'%', kop.schema);
-  fraBack->setTitle(info);
+  fraBack->setTitle(preparation::KaderTekst(m_avond->kop));
 
   maakVenster();
   venster::centreer(this);
@@ -306,7 +294,7 @@ void frmZemlo07::closeEvent(QCloseEvent *event) {
 bool frmZemlo07::bewaar() {
   if (m_avond->Bewaar())
     return true;
-  melding(QString(Tekst(181)).replace(u'~', QStringLiteral("invoer/") + sInvoerBestand));
+  toonMelding(181, m_avond->paden.invoer.naam);
   return false;
 }
 

@@ -233,20 +233,20 @@ void frmZemlo06::Form_Load() {
   lblInfo[3]->setText(Tekst(97));
   lblKlaar->setText(QString(Tekst(118)).replace(u'|', u'\n'));
 
-  m_avond = scoring::OpenAvond(sInvoerBestand);
-  if (m_avond.iFoutTekst != 0) {
+  const preparation::AvondOpening open = preparation::OpenAvond(sInvoerBestand, 0);
+  if (!open.avond) {
     // The evening cannot be opened: the first activation closes the window,
     // and the results file is left as it was.
     resize(twips(9000), twips(3000));
     venster::centreer(this);
     bFormSluiten = true;
-    melding(tekstMet(m_avond.iFoutTekst, m_avond.sFoutNaam));
+    melding(tekstMet(open.iFoutTekst, open.sFoutNaam));
     return;
   }
-  const scoring::AvondKop &kop = m_avond.bestand.getallen;
-  m_model = std::make_unique<scoring::AvondModel>(kop, m_avond.tafels);
+  m_avond = scoring::MaakSpelAvond(*open.avond);
+  m_model = std::make_unique<scoring::AvondModel>(m_avond.getallen, m_avond.tafels);
   lstVoorMail = m_avond.paren.voorMail;
-  fraBack->setTitle(scoring::KaderTekst(m_avond.bestand));
+  fraBack->setTitle(preparation::KaderTekst(m_avond.bestanden.kop));
 
   maakKnoppen(m_model->AantalSpellen());
   maakRijen(m_model->AantalTafels());
@@ -441,7 +441,7 @@ void frmZemlo06::Form_Activate() {
 
   // Every stored board is read and scored again; the grid is made from them.
   bHerberekenen = true;
-  m_model->LeesRegels(m_bGelezen ? m_model->Regels() : m_avond.bestand.regels);
+  m_model->LeesRegels(m_bGelezen ? m_model->Regels() : m_avond.bestanden.regels);
   m_bGelezen = true;
   intSpelNummer = 0;
   toonResultaat(false);
@@ -506,11 +506,12 @@ bool frmZemlo06::Form_KeyDown(QKeyEvent *event) {
 }
 
 bool frmZemlo06::SlaInvoerOp() {
-  const QStringList regels = m_bGelezen ? scoring::InvoerRegels(m_avond.bestand, *m_model)
-                                        : m_avond.bestand.kop + m_avond.bestand.regels;
-  if (platform::writeTextLines(m_avond.sInvoerPad, regels))
+  const preparation::GeopendeAvond &bestanden = m_avond.bestanden;
+  const QStringList regels = m_bGelezen ? scoring::InvoerRegels(m_avond, *m_model)
+                                        : bestanden.kop.regels + bestanden.regels;
+  if (platform::writeTextLines(bestanden.paden.invoer.pad, regels))
     return true;
-  melding(tekstMet(181, QStringLiteral("invoer/") + sInvoerBestand));
+  melding(tekstMet(181, bestanden.paden.invoer.naam));
   return false;
 }
 

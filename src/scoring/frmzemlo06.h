@@ -103,7 +103,7 @@ private:
   void melding(const QString &text);
 
   std::unique_ptr<scoring::AvondModel> m_model;
-  scoring::GeopendeAvond m_avond;
+  scoring::SpelAvond m_avond;
   bool m_bGeladen = false;    // the evening's files were read
   bool m_bGelezen = false;    // its board lines were scored
   bool m_bOpgeslagen = false; // the closing step has written the file

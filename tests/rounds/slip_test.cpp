@@ -357,9 +357,8 @@ private slots:
     QTest::addColumn<QString>("weg");
     QTest::addColumn<QByteArray>("kop");
     QTest::addColumn<QString>("melding");
-    QTest::newRow("group file missing")
-        << "groepen/01-02-2024 Groep A.txt" << QByteArray()
-        << "Bestand <groepen/01-02-2024 Groep A.txt> niet gevonden.";
+    QTest::newRow("group file missing") << "groepen/01-02-2024 Groep A.txt" << QByteArray()
+                                        << "Bestand <01-02-2024 Groep A> niet gevonden.";
     QTest::newRow("schema missing") << "schema/10/06 Paren 03 Ronden Mitchell.txt" << QByteArray()
                                     << "Bestand <schema/10/06 Paren 03 Ronden Mitchell.txt> niet "
                                        "gevonden.";

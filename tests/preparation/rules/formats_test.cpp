@@ -72,8 +72,8 @@ void TestPreparationRules::headerWrittenByteForByte() {
   testing::ProgramFolder folder;
   BAS_Zemlo::iTaal = 10;
   folder.write("invoer/leeg Groep A Uitslag.txt", "");
-  const InvoerKop kop{"08-11-2023 Groep A Uitslag", "8", "Geen", "6", "4",
-                      "08 Paren 06 Ronden Howell",  "1"};
+  const InvoerKop kop = InvoerKop::Nieuw(
+      {"08-11-2023 Groep A Uitslag", "8", "Geen", "6", "4", "08 Paren 06 Ronden Howell", "1"});
   const QByteArray expected = "08-11-2023 Groep A Uitslag\r\n8\r\nGeen\r\n6\r\n4\r\n"
                               "08 Paren 06 Ronden Howell\r\n1\r\n";
   QVERIFY(MaakInvoerBestand(folder.path("invoer/a.txt"), kop));
@@ -88,7 +88,8 @@ void TestPreparationRules::existingResultsFileUntouched() {
   BAS_Zemlo::iTaal = 10;
   const QByteArray old = "x Uitslag\r\n10\r\n3\r\n7\r\n2\r\nS\r\n0\r\nbody\xe9\n";
   folder.write("invoer/x.txt", old);
-  QVERIFY(MaakInvoerBestand(folder.path("invoer/x.txt"), {"y", "8", "Geen", "6", "4", "T", "1"}));
+  QVERIFY(MaakInvoerBestand(folder.path("invoer/x.txt"),
+                            InvoerKop::Nieuw({"y", "8", "Geen", "6", "4", "T", "1"})));
   QCOMPARE(folder.read("invoer/x.txt"), old);
 }
 

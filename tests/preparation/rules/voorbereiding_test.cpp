@@ -133,7 +133,7 @@ void TestVoorbereiding::headerOfNewEvening() {
   staat.schemas = {QStringLiteral("08 Paren 06 Ronden Howell")};
   staat.schema = 0;
   staat.groep.clear(); // a refused group empties the name shown
-  QCOMPARE(staat.kop(QStringLiteral("08-11-2023 Groep A.txt"), 1).regels(),
+  QCOMPARE(staat.kop(QStringLiteral("08-11-2023 Groep A.txt"), 1).regels,
            QStringList({"08-11-2023 Groep A Uitslag", "8", "Geen", "6", "3",
                         "08 Paren 06 Ronden Howell", "1"}));
 }
@@ -142,7 +142,7 @@ void TestVoorbereiding::earlierEvening() {
   testing::ProgramFolder folder;
   BAS_Zemlo::iTaal = 10;
   folder.write("schema/10/08 Paren 06 Ronden Howell.txt", kSchema);
-  GelezenKop kop;
+  InvoerKop kop;
   kop.regels = QStringList{"x Uitslag", "08", "Geen", "6", "4", "08 PAREN 06 RONDEN HOWELL", "1"};
   Voorbereiding staat;
   staat.toonKop(QStringLiteral("x"), kop);

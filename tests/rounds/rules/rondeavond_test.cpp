@@ -1,5 +1,4 @@
-// Opening an evening entered per round from its files, or refusing it with
-// the file that stands in the way; saving it whole.
+// An evening entered per round made from its files, and saving it whole.
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "rounds/rondeavond.h"
@@ -30,6 +29,14 @@ void Avond(testing::ProgramFolder &map) {
             Fixture("nieuw_gesloten.txt").left(Fixture("nieuw_gesloten.txt").indexOf("*")));
 }
 
+// The evening of the program folder, opened for the entry per round.
+RondeAvond Open() {
+  const preparation::AvondOpening open = preparation::OpenAvond(BAS_Zemlo::sInvoerBestand, 1);
+  if (!open.avond)
+    qFatal("the evening does not open");
+  return MaakRondeAvond(*open.avond);
+}
+
 } // namespace
 
 class RondeAvondTest : public QObject {
@@ -38,13 +45,12 @@ private slots:
   void opens() {
     testing::ProgramFolder map;
     Avond(map);
-    const OpenUitkomst open = OpenRondeAvond(BAS_Zemlo::sInvoerBestand);
-    QVERIFY(open.avond);
-    QCOMPARE(open.avond->kop.paren, 6);
-    QCOMPARE(open.avond->paren.voorMail.size(), 12);
-    QCOMPARE(open.avond->paren.labels.at(1), QStringLiteral("2. Carla Kok - Dirk Dam "));
+    const RondeAvond avond = Open();
+    QCOMPARE(avond.kop.paren, 6);
+    QCOMPARE(avond.paren.voorMail.size(), 12);
+    QCOMPARE(avond.paren.labels.at(1), QStringLiteral("2. Carla Kok - Dirk Dam "));
     // Saving a new evening writes the header and a bare key for every table.
-    QVERIFY(open.avond->Bewaar());
+    QVERIFY(avond.Bewaar());
     QCOMPARE(map.read(kInvoer), Fixture("nieuw_gesloten.txt"));
   }
 
@@ -56,61 +62,17 @@ private slots:
                   map.path("schema/10/06 PAREN 03 RONDEN MITCHELL.TXT"));
     QFile::rename(map.path("groepen/01-02-2024 Groep A.txt"),
                   map.path("groepen/01-02-2024 groep a.txt"));
-    QVERIFY(OpenRondeAvond(BAS_Zemlo::sInvoerBestand).avond);
-  }
-
-  void refusals_data() {
-    QTest::addColumn<QString>("bestand");
-    QTest::addColumn<QByteArray>("inhoud"); // empty: the file is removed
-    QTest::addColumn<int>("tekst");
-    QTest::addColumn<QString>("naam");
-    const QString invoer = QString::fromLatin1(kInvoer);
-    QTest::newRow("no results file") << invoer << QByteArray() << 141 << invoer;
-    QTest::newRow("header cut short")
-        << invoer << QByteArray("01-02-2024 Groep A Uitslag\r\n6\r\n") << 190 << invoer;
-    QTest::newRow("entered per board")
-        << invoer
-        << QByteArray("01-02-2024 Groep A Uitslag\r\n6\r\nGeen\r\n3\r\n2\r\n06 Paren 03 Ronden "
-                      "Mitchell\r\n0\r\n")
-        << 190 << invoer;
-    QTest::newRow("group outside its folder")
-        << invoer
-        << QByteArray("../x Uitslag\r\n6\r\nGeen\r\n3\r\n2\r\n06 Paren 03 Ronden Mitchell\r\n1\r\n")
-        << 190 << invoer;
-    QTest::newRow("no group file") << "groepen/01-02-2024 Groep A.txt" << QByteArray() << 141
-                                   << "groepen/01-02-2024 Groep A.txt";
-    QTest::newRow("no schema file") << "schema/10/06 Paren 03 Ronden Mitchell.txt" << QByteArray()
-                                    << 141 << "schema/10/06 Paren 03 Ronden Mitchell.txt";
-    QTest::newRow("schema that is none")
-        << "schema/10/06 Paren 03 Ronden Mitchell.txt" << QByteArray("Titel\r\ntekst\r\n") << 190
-        << "schema/10/06 Paren 03 Ronden Mitchell.txt";
-  }
-  void refusals() {
-    QFETCH(QString, bestand);
-    QFETCH(QByteArray, inhoud);
-    QFETCH(int, tekst);
-    QFETCH(QString, naam);
-    testing::ProgramFolder map;
-    Avond(map);
-    if (inhoud.isEmpty())
-      QFile::remove(map.path(bestand));
-    else
-      map.write(bestand, inhoud);
-    const OpenUitkomst open = OpenRondeAvond(BAS_Zemlo::sInvoerBestand);
-    QVERIFY(!open.avond);
-    QCOMPARE(open.iTekst, tekst);
-    QCOMPARE(open.sBestand, naam);
+    QVERIFY(preparation::OpenAvond(BAS_Zemlo::sInvoerBestand, 1).avond);
   }
 
   // A save that cannot be written says so.
   void saveFails() {
     testing::ProgramFolder map;
     Avond(map);
-    const OpenUitkomst open = OpenRondeAvond(BAS_Zemlo::sInvoerBestand);
-    QVERIFY(open.avond);
+    const RondeAvond avond = Open();
     QFile::remove(map.path(kInvoer));
     QVERIFY(QDir().mkpath(map.path(kInvoer))); // a folder in the way
-    QVERIFY(!open.avond->Bewaar());
+    QVERIFY(!avond.Bewaar());
   }
 };
 

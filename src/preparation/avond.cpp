@@ -1,0 +1,113 @@
+#include "preparation/avond.h"
+
+#include "frame/bas_zemlo.h"
+#include "groups/groepbestand.h"
+#include "platform/textfile.h"
+#include "preparation/schema.h"
+#include "preparation/schemalijst.h"
+
+#include <QVector>
+
+#include <algorithm>
+
+namespace preparation {
+
+using BAS_Zemlo::BestandBestaat;
+
+AvondPaden PadenVan(const QString &sInvoerBestand, const QString &sGroep, const QString &sSchema) {
+  AvondPaden paden;
+  if (!sInvoerBestand.isEmpty())
+    paden.invoer = {
+        BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("invoer")), sInvoerBestand),
+        QStringLiteral("invoer/") + sInvoerBestand};
+  if (!sGroep.isEmpty()) {
+    paden.groep = {groups::groepPad(sGroep),
+                   QStringLiteral("groepen/") + sGroep + QStringLiteral(".txt")};
+    paden.groepMail = {groups::groepMailPad(sGroep),
+                       QStringLiteral("groepen/") + sGroep + QStringLiteral(".mail")};
+  }
+  if (!sSchema.trimmed().isEmpty())
+    paden.schema = {
+        SchemaPad(sSchema),
+        QStringLiteral("schema/%1/%2.txt").arg(BAS_Zemlo::iTaal).arg(sSchema.trimmed())};
+  return paden;
+}
+
+bool SchemaPastBijKop(const InvoerKop &kop, const QStringList &rondeRegels) {
+  const int spellen = std::max(kop.ronden, 0) * std::max(kop.spellen, 0);
+  QVector<QVector<const Tafel *>> perSpel(spellen);
+  const QList<Tafel> tafels = ParenSpellen(rondeRegels, kop.ronden, kop.spellen);
+  for (const Tafel &t : tafels)
+    for (int b = std::max(t.eersteSpel, 1); b <= std::min(t.laatsteSpel, spellen); ++b)
+      perSpel[b - 1].append(&t);
+  const int tafelsPerSpel = kop.paren / 2;
+  for (const QVector<const Tafel *> &spel : perSpel) {
+    if (spel.size() > tafelsPerSpel)
+      return false;
+    bool gespeeld = false;
+    for (const Tafel *t : spel) {
+      if (t->ns > kop.paren || t->ew > kop.paren)
+        return false;
+      gespeeld = gespeeld || (t->ns != kop.stilzit && t->ew != kop.stilzit);
+    }
+    if (!gespeeld)
+      return false;
+  }
+  return true;
+}
+
+namespace {
+
+AvondOpening Weigering(int iTekst, const QString &naam) {
+  AvondOpening uit;
+  uit.iFoutTekst = iTekst;
+  uit.sFoutNaam = naam;
+  return uit;
+}
+
+// The lines of a file that holds something; nothing when it is missing,
+// empty or cannot be read.
+std::optional<QStringList> LeesRegels(const QString &pad) {
+  if (pad.isEmpty() || BestandBestaat(pad) != 1)
+    return std::nullopt;
+  return platform::readTextLines(pad);
+}
+
+} // namespace
+
+AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
+  const AvondBestand invoerBestand = PadenVan(sInvoerBestand).invoer;
+  const QString invoerNaam = QStringLiteral("invoer/") + sInvoerBestand;
+  const std::optional<QStringList> invoer = LeesRegels(invoerBestand.pad);
+  if (!invoer)
+    return Weigering(141, invoerNaam);
+  std::optional<InvoerKop> kop = LeesInvoerKop(*invoer);
+  if (!kop || kop->invoerWijze != iInvoerWijze)
+    return Weigering(190, invoerNaam);
+  if (iInvoerWijze == 0)
+    kop->regels[0] = TitelInTaal(kop->regels[0]);
+  // The names in the header name files in their own folders only.
+  const std::optional<QString> groep = kop->groep();
+  if (!groep || !IsVeiligeNaam(*groep) || !IsVeiligeNaam(kop->schema))
+    return Weigering(190, invoerNaam);
+  const AvondPaden paden = PadenVan(sInvoerBestand, *groep, kop->schema);
+
+  const std::optional<QStringList> schema = LeesRegels(paden.schema.pad);
+  if (!schema)
+    return Weigering(141, paden.schema.naam);
+  if (!IsSchema(*schema))
+    return Weigering(190, paden.schema.naam);
+  const QStringList rondeRegels = SchemaRegels(*schema);
+  if (!SchemaPastBijKop(*kop, rondeRegels))
+    return Weigering(190, paden.invoer.naam);
+
+  const std::optional<QStringList> groepRegels = LeesRegels(paden.groep.pad);
+  if (!groepRegels)
+    return Weigering(141, *groep);
+
+  AvondOpening uit;
+  uit.avond = GeopendeAvond{paden, *kop, invoer->mid(7), rondeRegels, *groepRegels};
+  return uit;
+}
+
+} // namespace preparation
