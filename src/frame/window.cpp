@@ -113,7 +113,7 @@ ZemloWindow *findWindow(const QString &name) {
   return it == registry().constEnd() ? nullptr : it->instance.data();
 }
 
-ZemloWindow *showWindow(const QString &name, ZemloWindow *opener) {
+ZemloWindow *showWindow(const QString &name, ZemloWindow *opener, const WindowValues &values) {
   auto it = registry().find(name);
   if (it == registry().end() || !it->factory)
     return nullptr;
@@ -123,6 +123,8 @@ ZemloWindow *showWindow(const QString &name, ZemloWindow *opener) {
     window = it->factory();
     it->instance = window;
     window->setOpener(opener);
+    if (values)
+      values(window);
     window->Form_Load();
     if (window->isClosing())
       return nullptr;
@@ -135,12 +137,13 @@ ZemloWindow *showWindow(const QString &name, ZemloWindow *opener) {
   return window;
 }
 
-ZemloWindow *openWindow(const QString &name, ZemloWindow *opener, int vanForm) {
+ZemloWindow *openWindow(const QString &name, ZemloWindow *opener, int vanForm,
+                        const WindowValues &values) {
   if (!isWindowRegistered(name))
     return nullptr;
   if (opener)
     opener->setEnabled(false);
   if (vanForm >= 0)
     BAS_Zemlo::iVanForm = vanForm;
-  return showWindow(name, opener);
+  return showWindow(name, opener, values);
 }

@@ -63,9 +63,16 @@ bool isWindowRegistered(const QString &name);
 // The live instance of a window, or nullptr.
 ZemloWindow *findWindow(const QString &name);
 
+// What a window is handed when it is made, before it loads: the values it
+// shows, given by the window that opens it.
+using WindowValues = std::function<void(ZemloWindow *)>;
+
 // Opens a window from another: the opener disables itself, iVanForm is set
-// when vanForm is 0 or more, the window loads, shows and activates. Returns
-// nullptr and changes nothing when the window is not registered.
-ZemloWindow *openWindow(const QString &name, ZemloWindow *opener, int vanForm = -1);
+// when vanForm is 0 or more, the window is made and handed its values, loads,
+// shows and activates. Returns nullptr and changes nothing when the window is
+// not registered.
+ZemloWindow *openWindow(const QString &name, ZemloWindow *opener, int vanForm = -1,
+                        const WindowValues &values = {});
 // Creates, loads, shows and activates a window that no other window opens.
-ZemloWindow *showWindow(const QString &name, ZemloWindow *opener = nullptr);
+ZemloWindow *showWindow(const QString &name, ZemloWindow *opener = nullptr,
+                        const WindowValues &values = {});

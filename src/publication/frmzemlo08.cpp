@@ -10,6 +10,7 @@
 #include "platform/units.h"
 #include "publication/uitslagpagina.h"
 #include "publication/verstuurmail.h"
+#include "scoring/avondbestand.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -104,7 +105,7 @@ void frmZemlo08::Form_Load() {
   cmdMaakHTML->setText(Tekst(128));
   cmdMaakHTML->setEnabled(true);
 
-  leesOpener();
+  toonUitslag();
   leesMailBestand();
 
   GridKolomBreedte(msfgResultaat, kMeetPunten);
@@ -146,36 +147,21 @@ void frmZemlo08::pasGridAan() {
                              hoogte);
 }
 
-// The players and a four-column copy of the opener's result grid: the rank,
-// the pair, the total and the percentage, without its last row.
-void frmZemlo08::leesOpener() {
+void frmZemlo08::neemUitslag(const scoring::Uitslag &uitslag, const QStringList &lstVoorMail) {
+  m_uitslag = uitslag;
+  m_voorMail = lstVoorMail;
+}
+
+// The players to mail, in the entry window's order, and the ranking: the
+// place, the pair, the total and the percentage.
+void frmZemlo08::toonUitslag() {
   lstWieMailen.clear();
-  ZemloWindow *bron = opener();
-  if (!bron)
-    return;
-  for (const QString &speler : bron->property("lstVoorMail").toStringList()) {
+  for (const QString &speler : m_voorMail) {
     if (speler.trimmed().isEmpty())
       continue;
     lstWieMailen.append(m_vanForm == 7 ? speler : speler.trimmed());
   }
-  const auto *grid = bron->findChild<platform::GridView *>(QStringLiteral("msfgResultaat"));
-  if (!grid || !grid->model())
-    return;
-  const platform::GridModel &van = *grid->model();
-  const int rijen = std::max(0, van.rows() - 1);
-  resultaat.setCols(4);
-  resultaat.setRows(rijen);
-  resultaat.setFixedRows(rijen > 0 ? 1 : 0);
-  const int bronKolommen[4] = {0, 1, van.cols() - 2, van.cols() - 1};
-  for (int r = 0; r < rijen; ++r) {
-    for (int c = 0; c < 4; ++c) {
-      platform::GridCell cel;
-      cel.text = van.textMatrix(r, bronKolommen[c]);
-      if (van.contains(r, bronKolommen[c]))
-        cel.alignment = van.cell(r, bronKolommen[c]).alignment;
-      resultaat.setCell(r, c, cel);
-    }
-  }
+  scoring::VulRanglijst(resultaat, m_uitslag, scoring::ResultaatKop());
 }
 
 // The group's .mail file gives the addresses. A group without one has no
@@ -183,7 +169,8 @@ void frmZemlo08::leesOpener() {
 void frmZemlo08::leesMailBestand() {
   lstMailingList.clear();
   const QString naam = publication::MailBestandNaam(sGroepBestand);
-  const QString pad = ZoekBestand(Pad(QStringLiteral("groepen")), naam);
+  const QString pad =
+      preparation::PadenVan({}, sGroepBestand.left(sGroepBestand.lastIndexOf(u'.'))).groepMail.pad;
   bMailBestand = false;
   if (!sGroepBestand.isEmpty() && BestandBestaat(pad) == 1) {
     if (const auto regels = platform::readTextLines(pad)) {

@@ -4,6 +4,7 @@
 #include "frame/window.h"
 #include "platform/grid.h"
 #include "publication/mailinglijst.h"
+#include "scoring/uitslag.h"
 
 #include <QStringList>
 
@@ -19,6 +20,10 @@ class frmZemlo08 : public ZemloWindow {
 public:
   frmZemlo08();
   ~frmZemlo08() override;
+
+  // What the entry window hands over before the window loads: the ranked
+  // result and the players of the evening (its lstVoorMail).
+  void neemUitslag(const scoring::Uitslag &uitslag, const QStringList &lstVoorMail);
 
   void Form_Load() override;
   void Form_Activate() override;
@@ -54,10 +59,12 @@ private:
   void cmdAfdrukken_Click();
   void cmdVerstuur_Click();
   void cmdInstelling_Click();
-  void leesOpener();
+  void toonUitslag();
   void leesMailBestand();
   void pasGridAan();
   void parkeer();
 
   int m_vanForm = 0; // iVanForm when the window loaded
+  scoring::Uitslag m_uitslag;
+  QStringList m_voorMail;
 };

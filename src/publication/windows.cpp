@@ -7,6 +7,7 @@
 #include "publication/frmzemlo09.h"
 #include "publication/frmzemlo10.h"
 #include "publication/mailtxt.h"
+#include "scoring/uitslagvenster.h"
 
 void LeesMailTxt(frmZemlo01 *frm) {
   if (const int tekst = LeesMailTxtBestand())
@@ -17,6 +18,12 @@ void LeesMailTxt(frmZemlo01 *frm) {
 void registerPublicationWindows() {
   frmZemlo01::setMailTxtReader(&LeesMailTxt);
   registerWindow(QStringLiteral("frmZemlo08"), [] { return new frmZemlo08; });
+  scoring::ZetUitslagVenster([](ZemloWindow *opener, int iVanForm, const scoring::Uitslag &uitslag,
+                                const QStringList &lstVoorMail) {
+    return openWindow(QStringLiteral("frmZemlo08"), opener, iVanForm, [&](ZemloWindow *w) {
+      static_cast<frmZemlo08 *>(w)->neemUitslag(uitslag, lstVoorMail);
+    });
+  });
   registerWindow(QStringLiteral("frmZemlo09"), [] { return new frmZemlo09; });
   registerWindow(QStringLiteral("frmZemlo10"), [] { return new frmZemlo10; });
 }

@@ -10,6 +10,7 @@
 #include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
 #include "scoring/scoretabellen.h"
+#include "scoring/uitslagvenster.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -811,9 +812,9 @@ void frmZemlo07::cmdUitslag_Click() {
   GridKolomBreedte(msfgResultaat);
   bGridOnzichtbaar = false;
   ZetFocus(this, cmdSetfocus);
-  if (isWindowRegistered(QStringLiteral("frmZemlo08"))) {
+  if (scoring::HeeftUitslagVenster()) {
     cmdUitslag->setEnabled(false);
-    openWindow(QStringLiteral("frmZemlo08"), this, 7);
+    scoring::OpenUitslagVenster(this, 7, uitslag, lstVoorMail);
     return;
   }
   // Without the result window the ranked grid is shown here.

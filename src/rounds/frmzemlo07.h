@@ -23,16 +23,12 @@ class GridView;
 
 class frmZemlo07 : public ZemloWindow {
   Q_OBJECT
-  // The players of the group, two a pair line, for the result window.
-  Q_PROPERTY(QStringList lstVoorMail READ voorMail)
 public:
   frmZemlo07();
   ~frmZemlo07() override;
 
   void Form_Load() override;
   void Form_Activate() override;
-
-  QStringList voorMail() const { return lstVoorMail; }
 
   // Controls; element i of a row array is row i of the open slip.
   QVector<QPushButton *> cmdRonde; // round r at index r - 1
@@ -51,6 +47,7 @@ public:
   platform::GridView *msfgScore;
   platform::GridView *msfgResultaat;
 
+  // The players of the group, two a pair line, for the result window.
   QStringList lstVoorMail;
 
 protected:

@@ -12,6 +12,7 @@
 #include "scoring/scoreinvoer.h"
 #include "scoring/scoretabellen.h"
 #include "scoring/uitslag.h"
+#include "scoring/uitslagvenster.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -250,7 +251,7 @@ void frmZemlo06::Form_Load() {
 
   maakKnoppen(m_model->AantalSpellen());
   maakRijen(m_model->AantalTafels());
-  toonResultaat(false);
+  toonResultaat();
   GridKolomBreedte(msfgResultaat);
   zetIndeling();
   zetTabVolgorde();
@@ -444,7 +445,7 @@ void frmZemlo06::Form_Activate() {
   m_model->LeesRegels(m_bGelezen ? m_model->Regels() : m_avond.bestanden.regels);
   m_bGelezen = true;
   intSpelNummer = 0;
-  toonResultaat(false);
+  toonResultaat();
   GridKolomBreedte(msfgResultaat);
   msfgResultaat->show();
   bHerberekenen = false;
@@ -572,7 +573,7 @@ void frmZemlo06::cmdSpelKlaar_Click() {
   }
   cmdSpelKlaar->setEnabled(false);
   kleurKnoppen();
-  toonResultaat(false);
+  toonResultaat();
   scrolGrid(spel);
   if (!bHerberekenen)
     GridKolomBreedte(msfgResultaat);
@@ -628,15 +629,14 @@ void frmZemlo06::cmdUitslag_Click() {
   parkeer();
   bGridOnzichtbaar = true;
   msfgResultaat->hide();
-  toonResultaat(true);
+  const scoring::Uitslag uitslag = scoring::MaakUitslag(m_model->Stand(m_avond.paren.labels));
+  toonResultaat(uitslag);
   GridKolomBreedte(msfgResultaat);
   bGridOnzichtbaar = false;
   zetLinkerKolom(msfgResultaat->model()->cols() - 1);
-  if (isWindowRegistered(QStringLiteral("frmZemlo08"))) {
-    // The result window copies the grid and hands the window back.
-    openWindow(QStringLiteral("frmZemlo08"), this, 6);
+  // The result window shows the ranking and hands the window back.
+  if (scoring::OpenUitslagVenster(this, 6, uitslag, lstVoorMail))
     return;
-  }
   msfgResultaat->show();
 }
 
@@ -661,7 +661,7 @@ void frmZemlo06::cmdVulAllesIn_Click() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
   setWindowTitle(titel);
-  toonResultaat(false);
+  toonResultaat();
   GridKolomBreedte(msfgResultaat);
   msfgResultaat->show();
   fraBack->show();
@@ -897,12 +897,13 @@ void frmZemlo06::zetUitslagKnop() {
   cmdUitslag->setEnabled(m_model && m_model->AlleKlaar() && intSpelNummer == 0);
 }
 
-void frmZemlo06::toonResultaat(bool gerangschikt) {
-  const scoring::AvondStand stand = m_model->Stand(m_avond.paren.labels);
+void frmZemlo06::toonResultaat() {
+  toonResultaat(scoring::ParenVolgorde(m_model->Stand(m_avond.paren.labels)));
+}
+
+void frmZemlo06::toonResultaat(const scoring::Uitslag &uitslag) {
   platform::GridModel &grid = *msfgResultaat->model();
-  scoring::VulResultaatGrid(
-      grid, gerangschikt ? scoring::MaakUitslag(stand) : scoring::ParenVolgorde(stand),
-      scoring::ResultaatKop());
+  scoring::VulResultaatGrid(grid, uitslag, scoring::ResultaatKop());
   grid.setFixedRows(1);
   grid.setFixedCols(1);
 }

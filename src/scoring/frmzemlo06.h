@@ -25,7 +25,6 @@ class GridView;
 
 class frmZemlo06 : public ZemloWindow {
   Q_OBJECT
-  Q_PROPERTY(QStringList lstVoorMail READ voorMail)
 public:
   frmZemlo06();
   ~frmZemlo06() override;
@@ -33,11 +32,9 @@ public:
   void Form_Load() override;
   void Form_Activate() override;
 
-  // The players of the group, two a pair line; the result window reads it.
+  // The players of the group, two a pair line, for the result window.
   QStringList lstVoorMail;
-  QStringList voorMail() const { return lstVoorMail; }
-  // The pairs with their matchpoints a board, totals and percentages; the
-  // result window copies it.
+  // The pairs with their matchpoints a board, totals and percentages.
   platform::GridView *msfgResultaat;
 
   // The evening as entered; nothing until the window has opened its files.
@@ -95,7 +92,9 @@ private:
   void kleurRij(int i, std::uint32_t bgr);
   void kleurKnoppen();
   void zetUitslagKnop();
-  void toonResultaat(bool gerangschikt);
+  // The grid in pair order, or the result given.
+  void toonResultaat();
+  void toonResultaat(const scoring::Uitslag &uitslag);
   void scrolGrid(int iSpel);
   void zetLinkerKolom(int col);
   bool SlaInvoerOp();

@@ -267,4 +267,29 @@ void VulResultaatGrid(platform::GridModel &grid, const Uitslag &uitslag, const K
     zet(laatste, b + 2, uitslag.spelTotalen.at(b), platform::AlignCenterCenter);
 }
 
+void VulRanglijst(platform::GridModel &grid, const Uitslag &uitslag, const KopTeksten &kop) {
+  const int rijen = static_cast<int>(uitslag.rijen.size()) + 1;
+  grid.clear();
+  grid.setCols(4);
+  grid.setRows(rijen);
+  grid.setFixedRows(1);
+  const auto zet = [&grid](int r, int c, const QString &tekst, int uitlijning) {
+    platform::GridCell cel;
+    cel.text = tekst;
+    cel.alignment = uitlijning;
+    grid.setCell(r, c, cel);
+  };
+  zet(0, 0, kop.nr, platform::AlignCenterCenter);
+  zet(0, 1, kop.paren, platform::AlignGeneral);
+  zet(0, 2, kop.mp, platform::AlignCenterCenter);
+  zet(0, 3, kop.percentage, platform::AlignCenterCenter);
+  for (int i = 0; i < uitslag.rijen.size(); ++i) {
+    const UitslagRij &rij = uitslag.rijen.at(i);
+    zet(i + 1, 0, rij.plaats, platform::AlignCenterCenter);
+    zet(i + 1, 1, rij.stilzit ? QString() : rij.label, platform::AlignLeftCenter);
+    zet(i + 1, 2, rij.stilzit ? QString() : rij.totaal, platform::AlignCenterCenter);
+    zet(i + 1, 3, rij.stilzit ? QString() : rij.percentage, platform::AlignCenterCenter);
+  }
+}
+
 } // namespace scoring

@@ -97,5 +97,9 @@ constexpr std::uint32_t kKleurNietAanDeBeurt = 0xC0E0FF;
 // Fills the result grid: a header row, a row a pair, and the last row (the
 // board totals, or empty in pair order); B + 4 columns.
 void VulResultaatGrid(platform::GridModel &grid, const Uitslag &uitslag, const KopTeksten &kop);
+// The ranking as the result window shows it: the header row and a row a
+// pair, each with the place, the pair, the total and the percentage, the
+// texts and alignments of those columns of the result grid.
+void VulRanglijst(platform::GridModel &grid, const Uitslag &uitslag, const KopTeksten &kop);
 
 } // namespace scoring

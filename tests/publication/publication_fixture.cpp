@@ -9,32 +9,21 @@ void registreerInvoer() {
                  [] { return new Invoer(QStringLiteral("frmZemlo07")); });
 }
 
-void vulUitslag(platform::GridModel &grid, int paren) {
-  grid.setRows(paren + 2);
-  grid.setCols(6);
-  grid.setFixedRows(1);
-  const QStringList kop = {QStringLiteral("Nr"), QStringLiteral("Paren"),
-                           QStringLiteral("1"),  QStringLiteral("2"),
-                           QStringLiteral("MP"), QStringLiteral("Percentage")};
-  for (int c = 0; c < 6; ++c) {
-    platform::GridCell cel;
-    cel.text = kop[c];
-    cel.alignment = c == 1 ? 9 : 4;
-    grid.setCell(0, c, cel);
-  }
+scoring::Uitslag uitslag(int paren) {
+  scoring::Uitslag uit;
+  uit.gerangschikt = true;
   for (int p = 1; p <= paren; ++p) {
-    const QStringList rij = {QString::number(p),      QStringLiteral("%1. Paar & <%1>").arg(p),
-                             QStringLiteral("2"),     QStringLiteral("1"),
-                             QString::number(10 - p), QStringLiteral("%1.00%").arg(60 - p)};
-    for (int c = 0; c < 6; ++c) {
-      platform::GridCell cel;
-      cel.text = rij[c];
-      cel.alignment = c == 1 ? 1 : 4;
-      grid.setCell(p, c, cel);
-    }
+    scoring::UitslagRij rij;
+    rij.paar = p;
+    rij.plaats = QString::number(p);
+    rij.label = QStringLiteral("%1. Paar & <%1>").arg(p);
+    rij.spellen = {QStringLiteral("2"), QStringLiteral("1")};
+    rij.totaal = QString::number(10 - p);
+    rij.percentage = QStringLiteral("%1.00%").arg(60 - p);
+    uit.rijen.append(rij);
   }
-  grid.setTextMatrix(paren + 1, 2, QStringLiteral("8"));
-  grid.setTextMatrix(paren + 1, 3, QStringLiteral("8"));
+  uit.spelTotalen = {QStringLiteral("8"), QStringLiteral("8")};
+  return uit;
 }
 
 QStringList spelers() {

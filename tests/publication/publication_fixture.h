@@ -5,32 +5,25 @@
 #include "frame/bas_zemlo.h"
 #include "frame/window.h"
 #include "mailfixture.h"
-#include "platform/grid.h"
-#include "platform/gridview.h"
+#include "scoring/uitslag.h"
 
 #include <QStringList>
 
 namespace venstertest {
 
-// An entry window as the result window sees it: the grid msfgResultaat and
-// the players lstVoorMail. It counts its activations.
+// An entry window as the result window sees it: the ranked result and the
+// players lstVoorMail that it hands over. It counts its activations.
 class Invoer : public ZemloWindow {
   Q_OBJECT
-  Q_PROPERTY(QStringList lstVoorMail MEMBER lstVoorMail)
 public:
-  explicit Invoer(const QString &name) : ZemloWindow(name) {
-    msfgResultaat = new platform::GridView(this);
-    msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
-    msfgResultaat->setModel(&grid);
-  }
+  explicit Invoer(const QString &name) : ZemloWindow(name) {}
   void Form_Activate() override {
     ++activaties;
     vanFormBijActivatie = BAS_Zemlo::iVanForm;
   }
 
   QStringList lstVoorMail;
-  platform::GridModel grid;
-  platform::GridView *msfgResultaat;
+  scoring::Uitslag uitslag;
   int activaties = 0;
   int vanFormBijActivatie = -1;
 };
@@ -38,9 +31,9 @@ public:
 // Registers the stand-ins as frmZemlo06 and frmZemlo07.
 void registreerInvoer();
 
-// The ranked grid of an entry window: a header, `paren` pairs and a totals
-// row, with two boards: rank, pair, board 1, board 2, total, percentage.
-void vulUitslag(platform::GridModel &grid, int paren);
+// The ranked result of an entry window: `paren` pairs of two boards, each
+// with its place, its pair, its total and its percentage.
+scoring::Uitslag uitslag(int paren);
 
 // The players of the evening as the entry windows list them.
 QStringList spelers();

@@ -13,6 +13,7 @@
 #include "publication/uitslagpagina.h"
 #include "publication/windows.h"
 #include "publication_fixture.h"
+#include "scoring/uitslagvenster.h"
 #include "smtpserver.h"
 
 #include <QApplication>
@@ -354,13 +355,14 @@ private:
   Invoer *openInvoer(int vanForm, int paren) {
     auto *invoer = qobject_cast<Invoer *>(showWindow(
         vanForm == 6 ? QStringLiteral("frmZemlo06") : QStringLiteral("frmZemlo07"), m_main));
-    venstertest::vulUitslag(invoer->grid, paren);
+    invoer->uitslag = venstertest::uitslag(paren);
     invoer->lstVoorMail = venstertest::spelers();
     return invoer;
   }
 
   frmZemlo08 *openUitslag(Invoer *invoer, int vanForm) {
-    return qobject_cast<frmZemlo08 *>(openWindow(QStringLiteral("frmZemlo08"), invoer, vanForm));
+    return qobject_cast<frmZemlo08 *>(
+        scoring::OpenUitslagVenster(invoer, vanForm, invoer->uitslag, invoer->lstVoorMail));
   }
 
   void avondMetServer(int port) {

@@ -8,6 +8,7 @@
 #include "publication/frmzemlo09.h"
 #include "publication/windows.h"
 #include "publication_fixture.h"
+#include "scoring/uitslagvenster.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -198,8 +199,8 @@ private:
       m_folder->write(QStringLiteral("standaard.ini"), ini);
     auto *invoer =
         qobject_cast<venstertest::Invoer *>(showWindow(QStringLiteral("frmZemlo06"), m_main));
-    venstertest::vulUitslag(invoer->grid, 3);
-    m_uitslag = qobject_cast<frmZemlo08 *>(openWindow(QStringLiteral("frmZemlo08"), invoer, 6));
+    m_uitslag = qobject_cast<frmZemlo08 *>(
+        scoring::OpenUitslagVenster(invoer, 6, venstertest::uitslag(3), invoer->lstVoorMail));
     QTest::mouseClick(m_uitslag->cmdInstelling, Qt::LeftButton);
     return qobject_cast<frmZemlo09 *>(findWindow(QStringLiteral("frmZemlo09")));
   }

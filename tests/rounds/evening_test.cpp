@@ -3,6 +3,8 @@
 // written after every slip, and the result is the one the entry per board
 // gives for the same scores, cell for cell.
 #include "rounds_fixture.h"
+#include "scoring/avondbestand.h"
+#include "scoring/uitslagvenster.h"
 
 #include "frame/bas_zemlo.h"
 #include "platform/grid.h"
@@ -86,14 +88,23 @@ QStringList Labels(const QString &groep) {
   return scoring::LeesPaarLabels(platform::splitLines(QString::fromLatin1(fixture(groep)))).labels;
 }
 
-// A stand-in for the result window: it reads what the result window reads.
+// A stand-in for the result window: it keeps what the result window is
+// handed, the result grid's rows as the entry window shows them.
 class NepUitslag : public ZemloWindow {
 public:
   NepUitslag() : ZemloWindow(QStringLiteral("frmZemlo08")) {}
+  static void installeer() {
+    registerWindow(QStringLiteral("frmZemlo08"), [] { return new NepUitslag; });
+    scoring::ZetUitslagVenster([](ZemloWindow *opener, int iVanForm,
+                                  const scoring::Uitslag &uitslag, const QStringList &lstVoorMail) {
+      platform::GridModel grid;
+      scoring::VulResultaatGrid(grid, uitslag, scoring::ResultaatKop());
+      gelezen = grid.rows();
+      spelers = lstVoorMail;
+      return openWindow(QStringLiteral("frmZemlo08"), opener, iVanForm);
+    });
+  }
   void Form_Load() override {
-    if (auto *grid = opener()->findChild<platform::GridView *>(QStringLiteral("msfgResultaat")))
-      gelezen = grid->model()->rows();
-    spelers = opener()->property("lstVoorMail").toStringList();
     vanForm = BAS_Zemlo::iVanForm;
     QFile f(BAS_Zemlo::Pad(QStringLiteral("invoer/")) + BAS_Zemlo::sInvoerBestand);
     bestand = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -243,7 +254,7 @@ private slots:
     QVERIFY(w->cmdUitslag->isEnabled());
 
     // With a result window it takes the grid and the players from here.
-    registerWindow(QStringLiteral("frmZemlo08"), [] { return new NepUitslag; });
+    NepUitslag::installeer();
     click(w->cmdUitslag);
     QCOMPARE(NepUitslag::gelezen, 5 + 2);
     QCOMPARE(NepUitslag::spelers.size(), 10);

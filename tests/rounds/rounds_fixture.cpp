@@ -3,6 +3,7 @@
 #include "frame/bas_zemlo.h"
 #include "platform/grid.h"
 #include "rounds/windows.h"
+#include "scoring/uitslagvenster.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +39,7 @@ Program::~Program() {
     if (ZemloWindow *w = findWindow(QString::fromLatin1(name)))
       delete w;
   registerWindow(QStringLiteral("frmZemlo08"), nullptr);
+  scoring::ZetUitslagVenster({});
   delete main;
   testing::flushDeletes();
 }

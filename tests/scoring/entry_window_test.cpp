@@ -8,6 +8,7 @@
 #include "platform/messagebox.h"
 #include "preparation/windows.h"
 #include "scoring/frmzemlo06.h"
+#include "scoring/uitslagvenster.h"
 #include "scoring/windows.h"
 
 #include <QApplication>
@@ -149,6 +150,7 @@ void TestFrmZemlo06::cleanup() {
       delete w;
   }
   registerWindow("frmZemlo08", nullptr);
+  scoring::ZetUitslagVenster({});
   testing::flushDeletes();
   m_boxes.reset();
   m_map.reset();
@@ -729,13 +731,16 @@ void TestFrmZemlo06::klaarAfterResultKeepsPairs() {
 void TestFrmZemlo06::resultWindowHandBack() {
   QStringList gelezen;
   QStringList spelers;
-  registerWindow("frmZemlo08", [&gelezen, &spelers] {
-    auto *uitslag = new ZemloWindow("frmZemlo08");
-    auto *w = qobject_cast<frmZemlo06 *>(findWindow("frmZemlo06"));
-    for (int r = 0; r < w->msfgResultaat->model()->rows(); ++r)
-      gelezen.append(Rij(*w->msfgResultaat->model(), r));
-    spelers = w->lstVoorMail;
-    return uitslag;
+  registerWindow("frmZemlo08", [] { return new ZemloWindow("frmZemlo08"); });
+  scoring::ZetUitslagVenster([&gelezen, &spelers](ZemloWindow *opener, int vanForm,
+                                                  const scoring::Uitslag &uitslag,
+                                                  const QStringList &lstVoorMail) {
+    platform::GridModel grid;
+    scoring::VulResultaatGrid(grid, uitslag, scoring::ResultaatKop());
+    for (int r = 0; r < grid.rows(); ++r)
+      gelezen.append(Rij(grid, r));
+    spelers = lstVoorMail;
+    return openWindow("frmZemlo08", opener, vanForm);
   });
   schrijf(kAvond);
   auto *w = open();
