@@ -176,16 +176,10 @@ void frmZemlo04::chkSorteerInvoer_Click() {
 }
 
 void frmZemlo04::lstGroepBestand_Click() {
-  const QList<QListWidgetItem *> gekozen = lstGroepBestand->selectedItems();
-  if (gekozen.isEmpty())
+  const auto gekozen = gekozenNaam(lstGroepBestand, 125, 126);
+  if (!gekozen)
     return;
-  const QString groep = gekozen.first()->text();
-  if (!groep.contains(Tekst(125))) {
-    melding(QString(Tekst(126)).replace(u'~', Tekst(125)));
-    lstGroepBestand->clearSelection();
-    parkeer();
-    return;
-  }
+  const QString &groep = *gekozen;
   lblGroep->setText(groep);
   if (BestandBestaat(ZoekBestand(Pad(QStringLiteral("invoer")),
                                  preparation::InvoerNaam(groep + QStringLiteral(".txt")))) == 1) {
@@ -214,19 +208,12 @@ void frmZemlo04::lstGroepBestand_Click() {
 }
 
 void frmZemlo04::lstInvoer_Click() {
-  const QList<QListWidgetItem *> gekozen = lstInvoer->selectedItems();
-  if (gekozen.isEmpty())
+  const auto naam = gekozenNaam(lstInvoer, 70, 124);
+  if (!naam)
     return;
-  const QString naam = gekozen.first()->text();
-  if (!naam.contains(Tekst(70))) {
-    melding(QString(Tekst(124)).replace(u'~', Tekst(70)));
-    lstInvoer->clearSelection();
-    parkeer();
-    return;
-  }
   const preparation::Avond avond =
-      staat.kiesAvond(naam, preparation::LeesInvoerKop(ZoekBestand(Pad(QStringLiteral("invoer")),
-                                                                   naam + QStringLiteral(".txt"))));
+      staat.kiesAvond(*naam, preparation::LeesInvoerKop(ZoekBestand(
+                                 Pad(QStringLiteral("invoer")), *naam + QStringLiteral(".txt"))));
   if (!avond.bruikbaar) {
     // Not used, but it stays chosen so that it can be deleted.
     melding(avond.melding);
@@ -437,6 +424,19 @@ void frmZemlo04::zetStart() {
   optInvoer[0]->setEnabled(aan);
   optInvoer[1]->setEnabled(aan);
   cmdStart->setEnabled(aan);
+}
+
+std::optional<QString> frmZemlo04::gekozenNaam(QListWidget *lijst, int woord, int weigering) {
+  const QList<QListWidgetItem *> gekozen = lijst->selectedItems();
+  if (gekozen.isEmpty())
+    return std::nullopt;
+  const QString naam = gekozen.first()->text();
+  if (naam.contains(Tekst(woord)))
+    return naam;
+  melding(QString(Tekst(weigering)).replace(u'~', Tekst(woord)));
+  lijst->clearSelection();
+  parkeer();
+  return std::nullopt;
 }
 
 std::optional<QString> frmZemlo04::vraagWissen(QListWidget *lijst, QPushButton *knop, int vraag) {

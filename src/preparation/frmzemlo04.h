@@ -104,6 +104,10 @@ private:
   void toonSchemaKeuze();
   // The way of entry and Start, open while staat may start.
   void zetStart();
+  // The name selected in a file list when it holds the word (a text number)
+  // of the current language; otherwise nothing, after the refusal that names
+  // the word.
+  std::optional<QString> gekozenNaam(QListWidget *lijst, int woord, int weigering);
   // The question before deleting the name selected in the list, its button
   // disabled meanwhile; the name when Yes was answered.
   std::optional<QString> vraagWissen(QListWidget *lijst, QPushButton *knop, int vraag);
