@@ -6,8 +6,10 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace venster {
 
@@ -45,6 +47,22 @@ QPushButton *maakKnop(QWidget *parent, const char *name, const QRect &geometry) 
 
 QLabel *maakLabel(QWidget *parent, const char *name, const QRect &geometry) {
   return maak<QLabel>(parent, name, geometry);
+}
+
+QLineEdit *maakToonVak(QWidget *parent, const char *name, const QRect &geometry) {
+  auto *vak = maak<QLineEdit>(parent, name, geometry);
+  vak->setReadOnly(true);
+  vak->setAlignment(Qt::AlignCenter);
+  return vak;
+}
+
+QScrollBar *maakSpinner(QWidget *parent, const char *name, const QRect &geometry) {
+  auto *spinner = maak<QScrollBar>(parent, name, geometry);
+  spinner->setOrientation(Qt::Vertical);
+  spinner->setSingleStep(1);
+  spinner->setPageStep(1);
+  spinner->setFocusPolicy(Qt::NoFocus);
+  return spinner;
 }
 
 void centreer(QWidget *window) {

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers that every window uses: positions and sizes in twips, colours as
-// 0xBBGGRR, making named buttons and labels, centring and the program icon.
+// 0xBBGGRR, making named controls, centring and the program icon.
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -9,7 +9,9 @@
 #include <optional>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QScrollBar;
 
 namespace venster {
 
@@ -37,6 +39,11 @@ Control *maak(QWidget *parent, const char *name, const QRect &geometry = QRect()
 // A button or label with its object name, placed at a rectangle in pixels.
 QPushButton *maakKnop(QWidget *parent, const char *name, const QRect &geometry);
 QLabel *maakLabel(QWidget *parent, const char *name, const QRect &geometry);
+// The box beside a spinner that shows its number, centred; it cannot be typed in.
+QLineEdit *maakToonVak(QWidget *parent, const char *name, const QRect &geometry);
+// A vertical scroll bar used as a spinner: one step a click, never the focus.
+// The window gives it its range.
+QScrollBar *maakSpinner(QWidget *parent, const char *name, const QRect &geometry);
 
 // Centres a window on its screen, as (screen - window) \ 2.
 void centreer(QWidget *window);

@@ -4,7 +4,7 @@
 #include "frame/bas_zemlo.h"
 #include "frame/vensterhulp.h"
 #include "platform/messagebox.h"
-#include "platform/numbers.h"
+#include "preparation/avond.h"
 #include "preparation/bestanden.h"
 #include "preparation/invoerkop.h"
 
@@ -18,38 +18,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 using namespace BAS_Zemlo;
+using venster::maak;
 using venster::maakKnop;
 using venster::maakLabel;
-
-namespace {
-
-int getal(const QString &text) { return platform::readInt(text, -1000, 1000).value_or(0); }
-
-QListWidget *maakLijst(QWidget *parent, const char *name, QRect geometry) {
-  auto *l = new QListWidget(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setGeometry(geometry);
-  return l;
-}
-
-QGroupBox *maakFrame(QWidget *parent, const char *name, QRect geometry) {
-  auto *f = new QGroupBox(parent);
-  f->setObjectName(QString::fromLatin1(name));
-  f->setGeometry(geometry);
-  return f;
-}
-
-QCheckBox *maakVinkje(QWidget *parent, const char *name, QRect geometry) {
-  auto *c = new QCheckBox(parent);
-  c->setObjectName(QString::fromLatin1(name));
-  c->setGeometry(geometry);
-  return c;
-}
-
-} // namespace
 
 frmZemlo04::frmZemlo04() : ZemloWindow(QStringLiteral("frmZemlo04")) {
   QFont f = font();
@@ -57,18 +33,19 @@ frmZemlo04::frmZemlo04() : ZemloWindow(QStringLiteral("frmZemlo04")) {
   setFont(f);
   setFixedSize(630, 470);
 
-  fraGroepBestanden = maakFrame(this, "fraGroepBestanden", {8, 8, 300, 218});
-  lstGroepBestand = maakLijst(fraGroepBestanden, "lstGroepBestand", {10, 22, 280, 128});
-  chkSorteerGroepen = maakVinkje(fraGroepBestanden, "chkSorteerGroepen", {10, 154, 280, 22});
+  fraGroepBestanden = maak<QGroupBox>(this, "fraGroepBestanden", {8, 8, 300, 218});
+  lstGroepBestand = maak<QListWidget>(fraGroepBestanden, "lstGroepBestand", {10, 22, 280, 128});
+  chkSorteerGroepen = maak<QCheckBox>(fraGroepBestanden, "chkSorteerGroepen", {10, 154, 280, 22});
   cmdWisGroepen = maakKnop(fraGroepBestanden, "cmdWisGroepen", {10, 180, 180, 28});
 
-  fraInvoer = maakFrame(this, "fraInvoer", {8, 234, 300, 218});
-  lstInvoer = maakLijst(fraInvoer, "lstInvoer", {10, 22, 280, 128});
-  chkSorteerInvoer = maakVinkje(fraInvoer, "chkSorteerInvoer", {10, 154, 280, 22});
+  fraInvoer = maak<QGroupBox>(this, "fraInvoer", {8, 234, 300, 218});
+  lstInvoer = maak<QListWidget>(fraInvoer, "lstInvoer", {10, 22, 280, 128});
+  chkSorteerInvoer = maak<QCheckBox>(fraInvoer, "chkSorteerInvoer", {10, 154, 280, 22});
   cmdWisInvoer = maakKnop(fraInvoer, "cmdWisInvoer", {10, 180, 180, 28});
 
-  fraInfo = maakFrame(this, "fraInfo", {316, 8, 306, 132});
-  // Captions are sized to their text when the window loads.
+  fraInfo = maak<QGroupBox>(this, "fraInfo", {316, 8, 306, 132});
+  // Captions are sized to their text, and the spinners placed beside them,
+  // when the window loads.
   lblGroepInfo = maakLabel(fraInfo, "lblGroepInfo", {10, 24, 100, 18});
   lblGroep = maakLabel(fraInfo, "lblGroep", {10, 24, 100, 18});
   lblParenInfo = maakLabel(fraInfo, "lblParenInfo", {10, 46, 100, 18});
@@ -77,39 +54,22 @@ frmZemlo04::frmZemlo04() : ZemloWindow(QStringLiteral("frmZemlo04")) {
   lblStilzit = maakLabel(fraInfo, "lblStilzit", {10, 68, 100, 18});
   lblRonden = maakLabel(fraInfo, "lblRonden", {10, 100, 60, 18});
   lblSpellen = maakLabel(fraInfo, "lblSpellen", {150, 100, 60, 18});
-  auto display = [this](const char *name) {
-    auto *t = new QLineEdit(fraInfo);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setReadOnly(true);
-    t->setAlignment(Qt::AlignCenter);
-    t->resize(30, 24);
-    return t;
-  };
-  txtRonden = display("txtRonden");
-  txtSpellen = display("txtSpellen");
-  auto spinner = [this](const char *name, int maximum) {
-    auto *s = new QScrollBar(Qt::Vertical, fraInfo);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setRange(-1, maximum);
-    s->setSingleStep(1);
-    s->setPageStep(1);
-    s->setFocusPolicy(Qt::NoFocus);
-    s->resize(17, 28);
-    return s;
-  };
-  vscrRonden = spinner("vscrRonden", 13);
-  vscrSpellen = spinner("vscrSpellen", 10);
+  txtRonden = venster::maakToonVak(fraInfo, "txtRonden", {0, 0, 30, 24});
+  txtSpellen = venster::maakToonVak(fraInfo, "txtSpellen", {0, 0, 30, 24});
+  // The spinners' values are indices into their lists, one past either end
+  // wrapping round.
+  vscrRonden = venster::maakSpinner(fraInfo, "vscrRonden", {0, 0, 17, 28});
+  vscrRonden->setRange(-1, 13);
+  vscrSpellen = venster::maakSpinner(fraInfo, "vscrSpellen", {0, 0, 17, 28});
+  vscrSpellen->setRange(-1, 10);
 
-  fraSchema = maakFrame(this, "fraSchema", {316, 148, 306, 178});
-  lstSchema = maakLijst(fraSchema, "lstSchema", {10, 22, 286, 146});
+  fraSchema = maak<QGroupBox>(this, "fraSchema", {316, 148, 306, 178});
+  lstSchema = maak<QListWidget>(fraSchema, "lstSchema", {10, 22, 286, 146});
   lstSchema->setSelectionMode(QAbstractItemView::MultiSelection);
 
-  fraScoreInvoer = maakFrame(this, "fraScoreInvoer", {316, 334, 306, 82});
-  for (int i = 0; i < 2; ++i) {
-    optInvoer[i] = new QRadioButton(fraScoreInvoer);
-    optInvoer[i]->setObjectName(QStringLiteral("optInvoer%1").arg(i));
-    optInvoer[i]->setGeometry(12, 22 + 26 * i, 170, 24);
-  }
+  fraScoreInvoer = maak<QGroupBox>(this, "fraScoreInvoer", {316, 334, 306, 82});
+  optInvoer = {maak<QRadioButton>(fraScoreInvoer, "optInvoer0", {12, 22, 170, 24}),
+               maak<QRadioButton>(fraScoreInvoer, "optInvoer1", {12, 48, 170, 24})};
   cmdStart = maakKnop(fraScoreInvoer, "cmdStart", {196, 30, 100, 32});
 
   cmdTerug = maakKnop(this, "cmdTerug", {522, 426, 100, 32});
@@ -191,93 +151,17 @@ void frmZemlo04::Form_Load() {
   vscrSpellen->move(x, midden - vscrSpellen->height() / 2);
 
   VulGroepBestanden();
-
-  bBezig = true;
-  staat.ronden = QStringLiteral("6");
-  staat.spellen = QStringLiteral("4");
-  zetStandaardSpinners();
-  bBezig = false;
-
-  staat.wis();
+  // The rounds and boards a new evening begins with; no schema is listed yet.
   toonStaat();
   VulInvoerBestanden();
 
   optInvoer[preparation::LeesStart()]->setChecked(true);
 }
 
-void frmZemlo04::zetStandaardSpinners() {
-  vscrSpellen->setValue(static_cast<int>(lstSpelNummers.lastIndexOf(QStringLiteral("4"))));
-  vscrRonden->setValue(static_cast<int>(lstRondeNummers.lastIndexOf(QStringLiteral("6"))));
-}
-
-void frmZemlo04::toonStaat() {
-  lblGroep->setText(staat.groep);
-  lblParen->setText(staat.paren);
-  lblStilzit->setText(staat.stilzit);
-  txtRonden->setText(staat.ronden);
-  txtSpellen->setText(staat.spellen);
-}
-
-void frmZemlo04::toonSchemas() {
-  const bool bezig = bBezig;
-  bBezig = true;
-  lstSchema->clear();
-  lstSchema->addItems(staat.schemas);
-  bBezig = bezig;
-  toonSchemaKeuze();
-}
-
-void frmZemlo04::toonSchemaKeuze() {
-  const bool bezig = bBezig;
-  bBezig = true;
-  for (int i = lstSchema->count() - 1; i >= 0; --i)
-    lstSchema->item(i)->setSelected(i == staat.schema);
-  bBezig = bezig;
-}
-
-void frmZemlo04::zetStart() {
-  const bool aan = staat.magStarten();
-  fraScoreInvoer->setEnabled(aan);
-  optInvoer[0]->setEnabled(aan);
-  optInvoer[1]->setEnabled(aan);
-  cmdStart->setEnabled(aan);
-}
-
 void frmZemlo04::Form_Activate() {
   VulInvoerBestanden();
   parkeer();
   wisKeuzes();
-}
-
-void frmZemlo04::wisKeuzes(bool bHoudInvoer) {
-  bFormSluiten = false;
-  sInvoerBestand.clear();
-  sGroepBestand.clear();
-  bBezig = true;
-  lstGroepBestand->clearSelection();
-  if (!bHoudInvoer)
-    lstInvoer->clearSelection();
-  staat.wis();
-  toonSchemas();
-  toonStaat();
-  fraSchema->setEnabled(true);
-  zetStart();
-  optInvoer[0]->setEnabled(true);
-  optInvoer[1]->setEnabled(true);
-  cmdWisInvoer->setEnabled(false);
-  bBezig = false;
-}
-
-void frmZemlo04::VulGroepBestanden() {
-  lstGroepBestand->clear();
-  lstGroepBestand->addItems(
-      preparation::VulBestanden(preparation::Soort::Groepen, chkSorteerGroepen->isChecked()));
-}
-
-void frmZemlo04::VulInvoerBestanden() {
-  lstInvoer->clear();
-  lstInvoer->addItems(
-      preparation::VulBestanden(preparation::Soort::Invoer, chkSorteerInvoer->isChecked()));
 }
 
 void frmZemlo04::chkSorteerGroepen_Click() {
@@ -293,19 +177,13 @@ void frmZemlo04::chkSorteerInvoer_Click() {
 }
 
 void frmZemlo04::lstGroepBestand_Click() {
-  const QList<QListWidgetItem *> gekozen = lstGroepBestand->selectedItems();
-  if (gekozen.isEmpty())
+  const auto gekozen = gekozenNaam(lstGroepBestand, 125, 126);
+  if (!gekozen)
     return;
-  const QString groep = gekozen.first()->text();
-  if (!groep.contains(Tekst(125))) {
-    melding(QString(Tekst(126)).replace(u'~', Tekst(125)));
-    lstGroepBestand->clearSelection();
-    parkeer();
-    return;
-  }
+  const QString &groep = *gekozen;
   lblGroep->setText(groep);
-  if (BestandBestaat(ZoekBestand(Pad(QStringLiteral("invoer")),
-                                 preparation::InvoerNaam(groep + QStringLiteral(".txt")))) == 1) {
+  const QString invoer = preparation::InvoerNaam(groep + QStringLiteral(".txt"));
+  if (BestandBestaat(preparation::PadenVan(invoer).invoer.pad) == 1) {
     melding(QString(Tekst(102)).replace(u'~', groep));
     lstGroepBestand->clearSelection();
     staat.groep.clear();
@@ -316,49 +194,29 @@ void frmZemlo04::lstGroepBestand_Click() {
   sGroepBestand = groep + QStringLiteral(".txt");
   sInvoerBestand.clear();
 
-  bBezig = true;
-  zetStandaardSpinners();
-  staat.ronden = QStringLiteral("6");
-  staat.spellen = QStringLiteral("4");
-  bBezig = false;
-
-  // A group file that is empty or cannot be read has no pairs.
   lstInvoer->clearSelection();
   fraSchema->setEnabled(true);
-  staat.toonGroep(
-      groep, preparation::LeesGroepParen(ZoekBestand(Pad(QStringLiteral("groepen")), sGroepBestand))
-                 .value_or(preparation::GroepParen{}));
+  // A group file that is empty or cannot be read has no pairs.
+  staat.kiesGroep(groep, preparation::LeesGroepParen(preparation::PadenVan({}, groep).groep.pad)
+                             .value_or(preparation::GroepParen{}));
   toonStaat();
-
+  toonSchemas();
   fraInfo->setEnabled(true);
   cmdWisGroepen->setEnabled(true);
-  vscrRonden->setValue(vscrRonden->value() - 1);
-  vscrRonden->setValue(vscrRonden->value() + 1);
-
-  staat.schema = -1;
-  toonSchemaKeuze();
   zetStart();
   parkeer();
 }
 
 void frmZemlo04::lstInvoer_Click() {
-  const QList<QListWidgetItem *> gekozen = lstInvoer->selectedItems();
-  if (gekozen.isEmpty())
+  const auto naam = gekozenNaam(lstInvoer, 70, 124);
+  if (!naam)
     return;
-  const QString naam = gekozen.first()->text();
-  if (!naam.contains(Tekst(70))) {
-    melding(QString(Tekst(124)).replace(u'~', Tekst(70)));
-    lstInvoer->clearSelection();
-    parkeer();
-    return;
-  }
-  // A header cut short or with numbers out of range is not used; the file
-  // stays chosen so that it can be deleted.
-  const QString bestand = naam + QStringLiteral(".txt");
-  const auto kop = preparation::LeesInvoerKop(ZoekBestand(Pad(QStringLiteral("invoer")), bestand));
-  const auto groep = preparation::GroepNaamVan(naam);
-  if (!kop || !groep) {
-    melding(QString(Tekst(190)).replace(u'~', bestand));
+  const preparation::Avond avond = staat.kiesAvond(
+      *naam,
+      preparation::LeesInvoerKop(preparation::PadenVan(*naam + QStringLiteral(".txt")).invoer.pad));
+  if (!avond.bruikbaar) {
+    // Not used, but it stays chosen so that it can be deleted.
+    melding(avond.melding);
     wisKeuzes(true);
     cmdWisInvoer->setEnabled(true);
     parkeer();
@@ -366,43 +224,17 @@ void frmZemlo04::lstInvoer_Click() {
   }
 
   lstGroepBestand->clearSelection();
-  vscrRonden->setValue(vscrRonden->value() != 0 ? 0 : static_cast<int>(lstRondeNummers.size() - 1));
-
-  sGroepBestand = *groep + QStringLiteral(".txt");
-  sInvoerBestand = bestand;
-  staat.toonKop(*groep, *kop);
+  sGroepBestand = avond.sGroepBestand;
+  sInvoerBestand = avond.sInvoerBestand;
   toonStaat();
-  bBezig = true;
-  vscrRonden->setValue(getal(lstRondeNummers.last()) < getal(staat.ronden)
-                           ? static_cast<int>(lstRondeNummers.size() - 1)
-                           : 0);
-  bBezig = false;
-  for (qsizetype i = 0; i < lstRondeNummers.size(); ++i)
-    if (getal(lstRondeNummers[i]) == getal(staat.ronden)) {
-      vscrRonden->setValue(static_cast<int>(i));
-      break;
-    }
-  staat.spellen = kop->regels[4];
-  toonStaat();
-  // The boards spinner stands on the header's boards too, so that a step
-  // from it goes on from the number shown.
-  bBezig = true;
-  vscrSpellen->setValue(static_cast<int>(lstSpelNummers.indexOf(QString::number(kop->spellen))));
-  bBezig = false;
-
-  // The schema is chosen only when its file can be used: the entry windows
-  // need it.
-  const bool gevonden = staat.kiesSchema(kop->regels[5]);
-  const QString fout = preparation::SchemaFoutTekst(gevonden ? staat.gekozenSchema() : kop->schema);
-  if (!fout.isEmpty()) {
-    staat.schema = -1;
-    melding(fout);
-  }
-  toonSchemaKeuze();
+  toonSchemas();
   zetStart();
-  if (staat.magStarten())
-    optInvoer[kop->invoerWijze]->setChecked(true);
+  if (!avond.melding.isEmpty())
+    melding(avond.melding);
+  if (avond.invoerWijze)
+    optInvoer[*avond.invoerWijze]->setChecked(true);
 
+  // The evening's choices are locked; its schema stays chosen.
   optInvoer[0]->setEnabled(false);
   optInvoer[1]->setEnabled(false);
   lstSchema->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
@@ -414,14 +246,7 @@ void frmZemlo04::lstInvoer_Click() {
 void frmZemlo04::vscrRonden_Change() {
   if (bBezig)
     return;
-  const int waarde =
-      preparation::Wikkel(vscrRonden->value(), static_cast<int>(lstRondeNummers.size()));
-  if (waarde != vscrRonden->value()) {
-    vscrRonden->setValue(waarde); // runs this handler once more
-    return;
-  }
-  staat.ronden = lstRondeNummers.value(waarde);
-  staat.lijstSchemas();
+  staat.stapRonden(vscrRonden->value());
   toonStaat();
   toonSchemas();
   zetStart();
@@ -431,13 +256,7 @@ void frmZemlo04::vscrRonden_Change() {
 void frmZemlo04::vscrSpellen_Change() {
   if (bBezig)
     return;
-  const int waarde =
-      preparation::Wikkel(vscrSpellen->value(), static_cast<int>(lstSpelNummers.size()));
-  if (waarde != vscrSpellen->value()) {
-    vscrSpellen->setValue(waarde);
-    return;
-  }
-  staat.spellen = lstSpelNummers.value(waarde);
+  staat.stapSpellen(vscrSpellen->value());
   toonStaat();
   parkeer();
 }
@@ -460,47 +279,30 @@ void frmZemlo04::optInvoer_Click(int index) {
 }
 
 void frmZemlo04::cmdWisGroepen_Click() {
-  const QList<QListWidgetItem *> gekozen = lstGroepBestand->selectedItems();
-  if (gekozen.isEmpty()) {
-    parkeer();
+  const auto naam = vraagWissen(lstGroepBestand, cmdWisGroepen, 47);
+  if (!naam)
     return;
-  }
-  const QString naam = gekozen.first()->text();
-  cmdWisGroepen->setEnabled(false);
-  if (!platform::question(this, windowTitle(), QString(Tekst(47)).replace(u'~', naam))) {
-    cmdWisGroepen->setEnabled(true);
-    parkeer();
-    return;
-  }
-  QFile::remove(ZoekBestand(Pad(QStringLiteral("groepen")), naam + QStringLiteral(".txt")));
-  // The chosen group is gone: nothing may start an evening for it.
-  const bool gekozenGroep =
-      sGroepBestand == naam + QStringLiteral(".txt") && sInvoerBestand.isEmpty();
+  const preparation::Wissen wissen = preparation::WisGroep(*naam, sGroepBestand, sInvoerBestand);
+  QFile::remove(wissen.pad);
   VulGroepBestanden();
   lstGroepBestand->clearSelection();
-  if (gekozenGroep)
+  // The chosen group is gone: nothing may start an evening for it.
+  if (wissen.keuzesWeg)
     wisKeuzes();
   cmdWisGroepen->setEnabled(false);
   parkeer();
 }
 
 void frmZemlo04::cmdWisInvoer_Click() {
-  const QList<QListWidgetItem *> gekozen = lstInvoer->selectedItems();
-  if (gekozen.isEmpty()) {
-    parkeer();
+  const auto naam = vraagWissen(lstInvoer, cmdWisInvoer, 65);
+  if (!naam)
     return;
-  }
-  const QString naam = gekozen.first()->text();
-  cmdWisInvoer->setEnabled(false);
-  if (!platform::question(this, windowTitle(), QString(Tekst(65)).replace(u'~', naam))) {
-    cmdWisInvoer->setEnabled(true);
-    parkeer();
-    return;
-  }
-  QFile::remove(ZoekBestand(Pad(QStringLiteral("invoer")), naam + QStringLiteral(".txt")));
+  const preparation::Wissen wissen = preparation::WisInvoer(*naam);
+  QFile::remove(wissen.pad);
   VulInvoerBestanden();
   // The chosen results file is gone: the names and every choice go with it.
-  wisKeuzes();
+  if (wissen.keuzesWeg)
+    wisKeuzes();
   parkeer();
 }
 
@@ -520,10 +322,10 @@ void frmZemlo04::cmdStart_Click() {
     sInvoerBestand = preparation::InvoerNaam(sGroepBestand);
   QString map = Pad(QStringLiteral("invoer"));
   MaakPad(map);
-  if (!preparation::MaakInvoerBestand(ZoekBestand(Pad(QStringLiteral("invoer")), sInvoerBestand),
-                                      staat.kop(sGroepBestand, iInvoerWijze))) {
+  const preparation::AvondBestand invoer = preparation::PadenVan(sInvoerBestand).invoer;
+  if (!preparation::MaakInvoerBestand(invoer.pad, staat.kop(sGroepBestand, iInvoerWijze))) {
     // No results file: the evening cannot begin; the choices stay for another try.
-    melding(QString(Tekst(181)).replace(u'~', QStringLiteral("invoer/") + sInvoerBestand));
+    melding(QString(Tekst(181)).replace(u'~', invoer.naam));
     if (nieuw)
       sInvoerBestand.clear();
     parkeer();
@@ -559,6 +361,98 @@ void frmZemlo04::sluitStap() {
     return;
   // No entry window: back to the main window, as without a results file.
   closeWindow();
+}
+
+void frmZemlo04::VulGroepBestanden() {
+  const QSignalBlocker stil(lstGroepBestand);
+  lstGroepBestand->clear();
+  lstGroepBestand->addItems(
+      preparation::VulBestanden(preparation::Soort::Groepen, chkSorteerGroepen->isChecked()));
+}
+
+void frmZemlo04::VulInvoerBestanden() {
+  const QSignalBlocker stil(lstInvoer);
+  lstInvoer->clear();
+  lstInvoer->addItems(
+      preparation::VulBestanden(preparation::Soort::Invoer, chkSorteerInvoer->isChecked()));
+}
+
+void frmZemlo04::wisKeuzes(bool bHoudInvoer) {
+  bFormSluiten = false;
+  sInvoerBestand.clear();
+  sGroepBestand.clear();
+  lstGroepBestand->clearSelection();
+  if (!bHoudInvoer)
+    lstInvoer->clearSelection();
+  staat.wis();
+  toonStaat();
+  toonSchemas();
+  fraSchema->setEnabled(true);
+  zetStart();
+  optInvoer[0]->setEnabled(true);
+  optInvoer[1]->setEnabled(true);
+  cmdWisInvoer->setEnabled(false);
+}
+
+void frmZemlo04::toonStaat() {
+  lblGroep->setText(staat.groep);
+  lblParen->setText(staat.paren);
+  lblStilzit->setText(staat.stilzit);
+  txtRonden->setText(staat.ronden);
+  txtSpellen->setText(staat.spellen);
+  const QScopedValueRollback bezig(bBezig, true);
+  vscrRonden->setValue(staat.rondeIndex);
+  vscrSpellen->setValue(staat.spelIndex);
+}
+
+void frmZemlo04::toonSchemas() {
+  const QSignalBlocker stil(lstSchema);
+  lstSchema->clear();
+  lstSchema->addItems(staat.schemas);
+  toonSchemaKeuze();
+}
+
+void frmZemlo04::toonSchemaKeuze() {
+  const QScopedValueRollback bezig(bBezig, true);
+  for (int i = lstSchema->count() - 1; i >= 0; --i)
+    lstSchema->item(i)->setSelected(i == staat.schema);
+}
+
+void frmZemlo04::zetStart() {
+  const bool aan = staat.magStarten();
+  fraScoreInvoer->setEnabled(aan);
+  optInvoer[0]->setEnabled(aan);
+  optInvoer[1]->setEnabled(aan);
+  cmdStart->setEnabled(aan);
+}
+
+std::optional<QString> frmZemlo04::gekozenNaam(QListWidget *lijst, int woord, int weigering) {
+  const QList<QListWidgetItem *> gekozen = lijst->selectedItems();
+  if (gekozen.isEmpty())
+    return std::nullopt;
+  const QString naam = gekozen.first()->text();
+  if (naam.contains(Tekst(woord)))
+    return naam;
+  melding(QString(Tekst(weigering)).replace(u'~', Tekst(woord)));
+  lijst->clearSelection();
+  parkeer();
+  return std::nullopt;
+}
+
+std::optional<QString> frmZemlo04::vraagWissen(QListWidget *lijst, QPushButton *knop, int vraag) {
+  const QList<QListWidgetItem *> gekozen = lijst->selectedItems();
+  if (gekozen.isEmpty()) {
+    parkeer();
+    return std::nullopt;
+  }
+  const QString naam = gekozen.first()->text();
+  knop->setEnabled(false);
+  if (!platform::question(this, windowTitle(), QString(Tekst(vraag)).replace(u'~', naam))) {
+    knop->setEnabled(true);
+    parkeer();
+    return std::nullopt;
+  }
+  return naam;
 }
 
 bool frmZemlo04::Form_KeyDown(QKeyEvent *event) {

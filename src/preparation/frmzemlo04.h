@@ -6,6 +6,7 @@
 #include "preparation/voorbereiding.h"
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -26,7 +27,9 @@ public:
   void Form_Activate() override;
 
   int iInvoerWijze = 0; // 0 per board, 1 per round
-  bool bBezig = false;  // the window's own code is moving the controls
+  // Set while the window's own code moves the spinners or the schema choice:
+  // their handlers then return at once.
+  bool bBezig = false;
   // What the window shows and has chosen; the controls show it.
   preparation::Voorbereiding staat;
 
@@ -55,10 +58,6 @@ public:
   QPushButton *cmdStart;
   QPushButton *cmdTerug;
   QPushButton *cmdSetfocus;
-
-  // The lists behind the spinners: "12" down to "3", "9" down to "1".
-  const QStringList lstRondeNummers = preparation::Voorbereiding::RondeNummers();
-  const QStringList lstSpelNummers = preparation::Voorbereiding::SpelNummers();
 
   // The hand-over to the entry window of the way of entry: true when it was
   // opened. Until the entry windows exist, nothing opens and the closing step
@@ -96,8 +95,8 @@ private:
   // the results file kept when bHoudInvoer is set), the schema list empty and
   // open, the way of entry and Start locked.
   void wisKeuzes(bool bHoudInvoer = false);
-  void zetStandaardSpinners();
-  // The group, pairs, sit-out, rounds and boards of staat in their controls.
+  // The group, pairs, sit-out, rounds and boards of staat in their controls,
+  // the spinners standing on them.
   void toonStaat();
   // The schemas of staat in the list, the chosen one selected.
   void toonSchemas();
@@ -105,6 +104,13 @@ private:
   void toonSchemaKeuze();
   // The way of entry and Start, open while staat may start.
   void zetStart();
+  // The name selected in a file list when it holds the word (a text number)
+  // of the current language; otherwise nothing, after the refusal that names
+  // the word.
+  std::optional<QString> gekozenNaam(QListWidget *lijst, int woord, int weigering);
+  // The question before deleting the name selected in the list, its button
+  // disabled meanwhile; the name when Yes was answered.
+  std::optional<QString> vraagWissen(QListWidget *lijst, QPushButton *knop, int vraag);
   void parkeer();
   void melding(const QString &text);
 };

@@ -7,7 +7,6 @@
 #include "preparation/schemaophalen.h"
 #include "preparation/voorbereiding.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -19,8 +18,6 @@
 
 using namespace BAS_Zemlo;
 
-namespace {} // namespace
-
 frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
   QFont f = font();
   f.setPointSize(9);
@@ -30,29 +27,14 @@ frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
   // The words are sized to their text when the window loads.
   lblInfo[0] = venster::maakLabel(this, "lblInfo0", {12, 18, 100, 18});
   lblInfo[1] = venster::maakLabel(this, "lblInfo1", {12, 18, 100, 18});
-  txtSchema = new QLineEdit(this);
-  txtSchema->setObjectName(QStringLiteral("txtSchema"));
-  txtSchema->setReadOnly(true);
-  txtSchema->setAlignment(Qt::AlignCenter);
-  txtSchema->resize(32, 24);
-  vscrSchema = new QScrollBar(Qt::Vertical, this);
-  vscrSchema->setObjectName(QStringLiteral("vscrSchema"));
-  vscrSchema->setFocusPolicy(Qt::NoFocus);
-  vscrSchema->setSingleStep(1);
-  vscrSchema->setPageStep(1);
-  vscrSchema->resize(17, 28);
+  txtSchema = venster::maakToonVak(this, "txtSchema", {0, 0, 32, 24});
+  vscrSchema = venster::maakSpinner(this, "vscrSchema", {0, 0, 17, 28});
 
-  fraSchema = new QGroupBox(this);
-  fraSchema->setObjectName(QStringLiteral("fraSchema"));
-  fraSchema->setGeometry(10, 56, 460, 290);
-  lstOpInternet = new QListWidget(fraSchema);
-  lstOpInternet->setObjectName(QStringLiteral("lstOpInternet"));
+  fraSchema = venster::maak<QGroupBox>(this, "fraSchema", {10, 56, 460, 290});
+  lstOpInternet = venster::maak<QListWidget>(fraSchema, "lstOpInternet", {10, 22, 440, 258});
   lstOpInternet->setSelectionMode(QAbstractItemView::MultiSelection);
-  lstOpInternet->setGeometry(10, 22, 440, 258);
 
-  chkSelecteer = new QCheckBox(this);
-  chkSelecteer->setObjectName(QStringLiteral("chkSelecteer"));
-  chkSelecteer->setGeometry(20, 354, 220, 24);
+  chkSelecteer = venster::maak<QCheckBox>(this, "chkSelecteer", {20, 354, 220, 24});
   cmdDownLoad = venster::maakKnop(this, "cmdDownLoad", {250, 386, 100, 32});
   cmdTerug = venster::maakKnop(this, "cmdTerug", {370, 386, 100, 32});
   cmdFocus = venster::maakKnop(this, "cmdFocus", {0, 0, 10, 10});

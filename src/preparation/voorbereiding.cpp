@@ -62,6 +62,15 @@ QString SchemaFoutTekst(const QString &sSchema) {
   return QString(Tekst(tekst)).replace(u'~', schema.naam);
 }
 
+Wissen WisGroep(const QString &naam, const QString &sGroepBestand, const QString &sInvoerBestand) {
+  return {PadenVan({}, naam).groep.pad,
+          sGroepBestand == naam + QStringLiteral(".txt") && sInvoerBestand.isEmpty()};
+}
+
+Wissen WisInvoer(const QString &naam) {
+  return {PadenVan(naam + QStringLiteral(".txt")).invoer.pad, true};
+}
+
 QStringList Voorbereiding::RondeNummers() {
   QStringList lijst;
   for (int i = 12; i >= 3; --i)
@@ -76,18 +85,77 @@ QStringList Voorbereiding::SpelNummers() {
   return lijst;
 }
 
-void Voorbereiding::toonGroep(const QString &naam, const GroepParen &telling) {
+Voorbereiding::Voorbereiding() { standaardSpinners(); }
+
+void Voorbereiding::standaardSpinners() {
+  ronden = QStringLiteral("6");
+  spellen = QStringLiteral("4");
+  rondeIndex = static_cast<int>(RondeNummers().lastIndexOf(ronden));
+  spelIndex = static_cast<int>(SpelNummers().lastIndexOf(spellen));
+}
+
+void Voorbereiding::stapRonden(int waarde) {
+  const QStringList nummers = RondeNummers();
+  rondeIndex = Wikkel(waarde, static_cast<int>(nummers.size()));
+  ronden = nummers[rondeIndex];
+  lijstSchemas();
+}
+
+void Voorbereiding::stapSpellen(int waarde) {
+  const QStringList nummers = SpelNummers();
+  spelIndex = Wikkel(waarde, static_cast<int>(nummers.size()));
+  spellen = nummers[spelIndex];
+}
+
+void Voorbereiding::kiesGroep(const QString &naam, const GroepParen &telling) {
   groep = naam;
   paren = QString::number(telling.paren);
   stilzit = telling.stilzit == 0 ? Tekst(54) : QString::number(telling.stilzit);
+  standaardSpinners();
+  lijstSchemas();
 }
 
-void Voorbereiding::toonKop(const QString &naam, const InvoerKop &kop) {
-  groep = naam;
-  paren = kop.regels.value(1);
-  stilzit = kop.regels.value(2);
-  ronden = kop.regels.value(3);
-  spellen = kop.regels.value(4);
+Avond Voorbereiding::kiesAvond(const QString &naam, const std::optional<InvoerKop> &kop) {
+  Avond avond;
+  avond.sInvoerBestand = naam + QStringLiteral(".txt");
+  const auto groepNaam = GroepNaamVan(naam);
+  if (!kop || !groepNaam) {
+    // The file stays listed, so that it can be deleted.
+    avond.melding = QString(Tekst(190)).replace(u'~', avond.sInvoerBestand);
+    avond.sInvoerBestand.clear();
+    return avond;
+  }
+  avond.bruikbaar = true;
+  avond.sGroepBestand = *groepNaam + QStringLiteral(".txt");
+
+  // Pairs and sit-out pair as the header has them, a word included.
+  groep = *groepNaam;
+  paren = kop->regels.value(1);
+  stilzit = kop->regels.value(2);
+  // The rounds spinner stands on the header's rounds and shows them as its
+  // list does; the boards are shown as the header has them, and their spinner
+  // stands on them too, so that a step goes on from the number shown.
+  const QStringList rondeNummers = RondeNummers();
+  for (qsizetype i = 0; i < rondeNummers.size(); ++i)
+    if (getal(rondeNummers[i]) == kop->ronden) {
+      rondeIndex = static_cast<int>(i);
+      ronden = rondeNummers[i];
+      break;
+    }
+  spellen = kop->regels.value(4);
+  if (const qsizetype i = SpelNummers().indexOf(QString::number(kop->spellen)); i >= 0)
+    spelIndex = static_cast<int>(i);
+  lijstSchemas();
+
+  // The schema is chosen only when its file can be used: the entry windows
+  // need it. The way of entry is read only then.
+  const bool gevonden = kiesSchema(kop->regels.value(5));
+  avond.melding = SchemaFoutTekst(gevonden ? gekozenSchema() : kop->schema);
+  if (!avond.melding.isEmpty())
+    schema = -1;
+  else if (gevonden)
+    avond.invoerWijze = kop->invoerWijze;
+  return avond;
 }
 
 void Voorbereiding::wis() {

@@ -31,6 +31,34 @@ int Wikkel(int waarde, int aantal);
 // schema/<iTaal>/<name>.txt; "" when it can be used.
 QString SchemaFoutTekst(const QString &sSchema);
 
+// What a results file chosen in the list means for the window.
+struct Avond {
+  // False when its header is cut short or damaged, or its name holds no
+  // group: the evening is not used, and only melding is set.
+  bool bruikbaar = false;
+  QString sGroepBestand;  // the group file, "<group>.txt"
+  QString sInvoerBestand; // the results file, "<name>.txt"
+  // The way of entry of the header's last line; read only when its schema is
+  // listed and can be used.
+  std::optional<int> invoerWijze;
+  // The message to show: text 190 for a damaged header, text 141 or 190 for a
+  // schema that cannot be used; "" when there is none.
+  QString melding;
+};
+
+// What deleting a listed file removes, and whether the window's choices go
+// with it.
+struct Wissen {
+  QString pad;
+  bool keuzesWeg = false;
+};
+// Deleting a group file removes only that file: its e-mail companion and its
+// results file stay. The choices go when the group is the one chosen for a
+// new evening.
+Wissen WisGroep(const QString &naam, const QString &sGroepBestand, const QString &sInvoerBestand);
+// Deleting a results file removes that file; every choice goes with it.
+Wissen WisInvoer(const QString &naam);
+
 // What the preparation window shows and has chosen.
 class Voorbereiding {
 public:
@@ -38,18 +66,35 @@ public:
   static QStringList RondeNummers();
   static QStringList SpelNummers();
 
-  QString groep;   // the group name, without ".txt"
-  QString paren;   // the number of pairs as shown
-  QString stilzit; // the sit-out pair as shown, or text 54
-  QString ronden = QStringLiteral("6");
-  QString spellen = QStringLiteral("4");
+  Voorbereiding();
+
+  QString groep;       // the group name, without ".txt"
+  QString paren;       // the number of pairs as shown
+  QString stilzit;     // the sit-out pair as shown, or text 54
+  QString ronden;      // the rounds as shown
+  QString spellen;     // the boards per round as shown
+  int rondeIndex = 0;  // the rounds spinner: an index into RondeNummers()
+  int spelIndex = 0;   // the boards spinner: an index into SpelNummers()
   QStringList schemas; // the schemas that fit the pairs and rounds
   int schema = -1;     // the chosen one, -1 while none is
 
-  // A group file chosen: its name and pairs.
-  void toonGroep(const QString &naam, const GroepParen &telling);
-  // An earlier evening: the header as it stands.
-  void toonKop(const QString &naam, const InvoerKop &kop);
+  // The rounds and boards a new evening begins with: 6 rounds of 4 boards.
+  void standaardSpinners();
+  // The rounds spinner moved to waarde; one step past either end of the list
+  // wraps to the other. The schemas for the new rounds are listed.
+  void stapRonden(int waarde);
+  // The boards spinner moved to waarde, wrapping the same way.
+  void stapSpellen(int waarde);
+
+  // A group file chosen: its name and pairs, the rounds and boards a new
+  // evening begins with, and the schemas that fit them, none chosen.
+  void kiesGroep(const QString &naam, const GroepParen &telling);
+  // An earlier evening chosen by its results name (without ".txt"), with its
+  // header as read (nothing when it could not be): the pairs and sit-out pair
+  // as the header gives them, the spinners on its rounds and boards, the
+  // schemas for them and, when it can be used, the header's schema chosen.
+  // A header that cannot be used changes nothing.
+  Avond kiesAvond(const QString &naam, const std::optional<InvoerKop> &kop);
   // Nothing shown, no schema listed.
   void wis();
 

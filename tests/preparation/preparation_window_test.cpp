@@ -43,6 +43,7 @@ private slots:
   void startWritesBothFiles_data();
   void startWritesBothFiles();
   void earlierResultsFileLocksChoices();
+  void roundsStepAfterEarlierEveningLocksStart();
   void refusals_data();
   void refusals();
   void damagedResultsFileCanBeDeleted_data();
@@ -315,6 +316,40 @@ void TestFrmZemlo04::earlierResultsFileLocksChoices() {
   QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
   QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.txt"), old);
   QCOMPARE(m_folder->read("start.txt"), QByteArray(" 1 \r\n"));
+}
+
+void TestFrmZemlo04::roundsStepAfterEarlierEveningLocksStart() {
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
+  m_folder->write(
+      "invoer/09-11-2023 Groep B Uitslag.txt",
+      "09-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 05 Ronden Vijf.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  QVERIFY(open());
+  auto *lstSchema = get<QListWidget>("lstSchema");
+  auto *cmdStart = get<QPushButton>("cmdStart");
+  // A group chosen first opens the spinners for the rest of the window's life.
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  click(get<QListWidget>("lstInvoer"), "09-11-2023 Groep B Uitslag");
+  QVERIFY(cmdStart->isEnabled());
+  QVERIFY(!get<QGroupBox>("fraSchema")->isEnabled());
+  // Another number of rounds lists other schemas and closes Start; the list
+  // stays locked, so no click opens it again.
+  get<QScrollBar>("vscrRonden")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  QCOMPARE(get<QLineEdit>("txtRonden")->text(), QStringLiteral("5"));
+  QCOMPARE(items(lstSchema), QStringList({"08 Paren 05 Ronden Vijf"}));
+  QVERIFY(!cmdStart->isEnabled());
+  click(lstSchema, "08 Paren 05 Ronden Vijf");
+  QVERIFY(lstSchema->selectedItems().isEmpty());
+  QVERIFY(!cmdStart->isEnabled());
+  QVERIFY(!get<QRadioButton>("optInvoer0")->isEnabled());
+  // Until another file is chosen: the group opens the list again.
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  QCOMPARE(get<QLineEdit>("txtRonden")->text(), QStringLiteral("6"));
+  click(lstSchema, "08 Paren 06 Ronden Howell");
+  QVERIFY(cmdStart->isEnabled());
+  QVERIFY(m_boxes->boxes.isEmpty());
 }
 
 void TestFrmZemlo04::refusals_data() {

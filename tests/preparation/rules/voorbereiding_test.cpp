@@ -21,9 +21,15 @@ private slots:
   void groupFileRead();
   void spinnerWraps_data();
   void spinnerWraps();
+  void spinnerSteps_data();
+  void spinnerSteps();
   void choosingSchema();
   void headerOfNewEvening();
   void earlierEvening();
+  void earlierEveningChoices_data();
+  void earlierEveningChoices();
+  void deletions_data();
+  void deletions();
   void schemaMessages_data();
   void schemaMessages();
   void downloadChoice();
@@ -67,7 +73,7 @@ void TestVoorbereiding::groupFileRead() {
   QVERIFY(!LeesGroepParen(folder.path("groepen/leeg.txt")));
   QVERIFY(!LeesGroepParen(folder.path("groepen/weg.txt")));
   Voorbereiding staat;
-  staat.toonGroep(QStringLiteral("2023-11-08 Group A"), {8, 0});
+  staat.kiesGroep(QStringLiteral("2023-11-08 Group A"), {8, 0});
   QCOMPARE(staat.stilzit, QStringLiteral("No"));
 }
 
@@ -92,6 +98,66 @@ void TestVoorbereiding::spinnerWraps() {
            QStringList({"9", "8", "7", "6", "5", "4", "3", "2", "1"}));
 }
 
+void TestVoorbereiding::spinnerSteps_data() {
+  QTest::addColumn<bool>("rondenSpinner"); // false: the boards spinner
+  QTest::addColumn<int>("waarde");
+  QTest::addColumn<int>("index");
+  QTest::addColumn<QString>("getoond");
+  QTest::addColumn<QStringList>("schemas");
+  QTest::addColumn<bool>("blijftGekozen");
+  QTest::newRow("rounds up from 12 wrap to 3")
+      << true << -1 << 9 << "3" << QStringList{"08 Paren 03 Ronden Kort"} << false;
+  QTest::newRow("rounds down from 3 wrap to 12")
+      << true << 10 << 0 << "12" << QStringList{"08 Paren 12 Ronden Lang"} << false;
+  QTest::newRow("rounds one down") << true << 7 << 7 << "5" << QStringList{} << false;
+  QTest::newRow("boards up from 9 wrap to 1")
+      << false << -1 << 8 << "1" << QStringList{"08 Paren 06 Ronden Howell"} << true;
+  QTest::newRow("boards down from 1 wrap to 9")
+      << false << 9 << 0 << "9" << QStringList{"08 Paren 06 Ronden Howell"} << true;
+}
+
+void TestVoorbereiding::spinnerSteps() {
+  QFETCH(bool, rondenSpinner);
+  QFETCH(int, waarde);
+  QFETCH(int, index);
+  QFETCH(QString, getoond);
+  QFETCH(QStringList, schemas);
+  QFETCH(bool, blijftGekozen);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  for (const char *naam :
+       {"08 Paren 03 Ronden Kort", "08 Paren 06 Ronden Howell", "08 Paren 12 Ronden Lang"})
+    folder.write(QStringLiteral("schema/10/%1.txt").arg(QLatin1String(naam)), kSchema);
+  Voorbereiding staat;
+  // A new evening begins with 6 rounds of 4 boards.
+  QCOMPARE(staat.ronden, QStringLiteral("6"));
+  QCOMPARE(staat.rondeIndex, 6);
+  QCOMPARE(staat.spellen, QStringLiteral("4"));
+  QCOMPARE(staat.spelIndex, 5);
+  staat.kiesGroep(QStringLiteral("08-11-2023 Groep A"), {8, 0});
+  staat.kiesSchema(0, true);
+  if (rondenSpinner) {
+    staat.stapRonden(waarde);
+    QCOMPARE(staat.rondeIndex, index);
+    QCOMPARE(staat.ronden, getoond);
+  } else {
+    staat.stapSpellen(waarde);
+    QCOMPARE(staat.spelIndex, index);
+    QCOMPARE(staat.spellen, getoond);
+  }
+  // Other rounds list other schemas, none chosen; the boards touch neither.
+  QCOMPARE(staat.schemas, schemas);
+  QCOMPARE(staat.magStarten(), blijftGekozen);
+  // Another group begins again at 6 rounds of 4 boards.
+  staat.kiesGroep(QStringLiteral("08-11-2023 Groep B"), {8, 0});
+  QCOMPARE(staat.ronden, QStringLiteral("6"));
+  QCOMPARE(staat.rondeIndex, 6);
+  QCOMPARE(staat.spellen, QStringLiteral("4"));
+  QCOMPARE(staat.spelIndex, 5);
+  QCOMPARE(staat.schemas, QStringList({"08 Paren 06 Ronden Howell"}));
+  QVERIFY(!staat.magStarten());
+}
+
 void TestVoorbereiding::choosingSchema() {
   testing::ProgramFolder folder;
   BAS_Zemlo::iTaal = 10;
@@ -99,7 +165,7 @@ void TestVoorbereiding::choosingSchema() {
   folder.write("schema/10/08 Paren 06 Ronden B.txt", kSchema);
   folder.write("schema/10/08 Paren 05 Ronden C.txt", kSchema);
   Voorbereiding staat;
-  staat.toonGroep(QStringLiteral("08-11-2023 Groep A"), {8, 8});
+  staat.kiesGroep(QStringLiteral("08-11-2023 Groep A"), {8, 8});
   staat.lijstSchemas();
   QCOMPARE(staat.schemas, QStringList({"08 Paren 06 Ronden A", "08 Paren 06 Ronden B"}));
   QVERIFY(!staat.magStarten());
@@ -128,7 +194,7 @@ void TestVoorbereiding::headerOfNewEvening() {
   testing::ProgramFolder folder;
   BAS_Zemlo::iTaal = 10;
   Voorbereiding staat;
-  staat.toonGroep(QStringLiteral("08-11-2023 Groep A"), {8, 0});
+  staat.kiesGroep(QStringLiteral("08-11-2023 Groep A"), {8, 0});
   staat.spellen = QStringLiteral("3");
   staat.schemas = {QStringLiteral("08 Paren 06 Ronden Howell")};
   staat.schema = 0;
@@ -145,7 +211,7 @@ void TestVoorbereiding::earlierEvening() {
   InvoerKop kop;
   kop.regels = QStringList{"x Uitslag", "08", "Geen", "6", "4", "08 PAREN 06 RONDEN HOWELL", "1"};
   Voorbereiding staat;
-  staat.toonKop(QStringLiteral("x"), kop);
+  staat.kiesAvond(QStringLiteral("x Uitslag"), kop);
   QCOMPARE(staat.paren, QStringLiteral("08"));
   QCOMPARE(staat.stilzit, QStringLiteral("Geen"));
   staat.lijstSchemas();
@@ -159,6 +225,140 @@ void TestVoorbereiding::earlierEvening() {
   QVERIFY(!staat.magInvoerOpenen(QStringLiteral("x Uitslag.txt")));
   QVERIFY(!staat.kiesSchema(QStringLiteral("08 Paren 06 Ronden Weg")));
   QVERIFY(!staat.magStarten());
+}
+
+void TestVoorbereiding::earlierEveningChoices_data() {
+  QTest::addColumn<QString>("naam");
+  QTest::addColumn<QByteArray>("kop");
+  QTest::addColumn<QByteArray>("howell"); // the Howell schema file; empty: none
+  QTest::addColumn<bool>("bruikbaar");
+  QTest::addColumn<QStringList>("getoond"); // pairs, sit-out, rounds, boards
+  QTest::addColumn<int>("rondeIndex");
+  QTest::addColumn<int>("spelIndex");
+  QTest::addColumn<QString>("gekozen");
+  QTest::addColumn<int>("invoerWijze"); // -1: line 7 not read
+  QTest::addColumn<QString>("melding");
+  const QString a = QStringLiteral("08-11-2023 Groep A Uitslag");
+  QTest::newRow("schema found in any case; rounds as listed, boards as written")
+      << a << QByteArray("x\r\n8\r\nGeen\r\n06\r\n04\r\n08 PAREN 06 RONDEN HOWELL\r\n1\r\n")
+      << kSchema << true << QStringList{"8", "Geen", "6", "04"} << 6 << 5
+      << "08 Paren 06 Ronden Howell" << 1 << QString();
+  QTest::newRow("twelve rounds of nine boards")
+      << a << QByteArray("x\r\n08\r\n5\r\n12\r\n9\r\n08 Paren 12 Ronden Lang\r\n0\r\n") << kSchema
+      << true << QStringList{"08", "5", "12", "9"} << 0 << 0 << "08 Paren 12 Ronden Lang" << 0
+      << QString();
+  QTest::newRow("three rounds of one board")
+      << a << QByteArray("x\r\n8\r\n8\r\n3\r\n1\r\n08 Paren 03 Ronden Kort\r\n1\r\n") << kSchema
+      << true << QStringList{"8", "8", "3", "1"} << 9 << 8 << "08 Paren 03 Ronden Kort" << 1
+      << QString();
+  QTest::newRow("schema file gone")
+      << a << QByteArray("x\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n")
+      << QByteArray() << true << QStringList{"8", "8", "6", "4"} << 6 << 5 << QString() << -1
+      << "Bestand <schema/10/08 Paren 06 Ronden Howell.txt> niet gevonden.";
+  QTest::newRow("schema file no schema")
+      << a << QByteArray("x\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n")
+      << QByteArray("<html>\r\n") << true << QStringList{"8", "8", "6", "4"} << 6 << 5 << QString()
+      << -1
+      << "Het bestand schema/10/08 Paren 06 Ronden Howell.txt is onvolledig of "
+         "beschadigd.|Het kan niet worden gebruikt.";
+  QTest::newRow("schema of other pairs: not listed, no message")
+      << a << QByteArray("x\r\n10\r\nGeen\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n")
+      << kSchema << true << QStringList{"10", "Geen", "6", "4"} << 6 << 5 << QString() << -1
+      << QString();
+  QTest::newRow("header cut short")
+      << a << QByteArray("x\r\n8\r\n8\r\n6\r\n") << kSchema << false << QStringList{} << 0 << 0
+      << QString() << -1
+      << "Het bestand 08-11-2023 Groep A Uitslag.txt is onvolledig of beschadigd.|Het kan niet "
+         "worden gebruikt.";
+  QTest::newRow("no blank before the word: no group")
+      << "08-11-2023 Groep AUitslag"
+      << QByteArray("x\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n") << kSchema
+      << false << QStringList{} << 0 << 0 << QString() << -1
+      << "Het bestand 08-11-2023 Groep AUitslag.txt is onvolledig of beschadigd.|Het kan niet "
+         "worden gebruikt.";
+}
+
+void TestVoorbereiding::earlierEveningChoices() {
+  QFETCH(QString, naam);
+  QFETCH(QByteArray, kop);
+  QFETCH(QByteArray, howell);
+  QFETCH(bool, bruikbaar);
+  QFETCH(QStringList, getoond);
+  QFETCH(int, rondeIndex);
+  QFETCH(int, spelIndex);
+  QFETCH(QString, gekozen);
+  QFETCH(int, invoerWijze);
+  QFETCH(QString, melding);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  folder.write("invoer/" + naam + ".txt", kop);
+  if (!howell.isEmpty())
+    folder.write("schema/10/08 Paren 06 Ronden Howell.txt", howell);
+  folder.write("schema/10/08 Paren 06 Ronden Ander.txt", kSchema);
+  folder.write("schema/10/08 Paren 12 Ronden Lang.txt", kSchema);
+  folder.write("schema/10/08 Paren 03 Ronden Kort.txt", kSchema);
+  Voorbereiding staat;
+  staat.kiesGroep(QStringLiteral("09-11-2023 Groep B"), {8, 0});
+  staat.stapRonden(7); // 5 rounds: a step the evening must not keep
+  const Avond avond = staat.kiesAvond(naam, LeesInvoerKop(folder.path("invoer/" + naam + ".txt")));
+  QCOMPARE(avond.bruikbaar, bruikbaar);
+  QCOMPARE(avond.melding, melding);
+  QCOMPARE(avond.invoerWijze.value_or(-1), invoerWijze);
+  if (!bruikbaar) {
+    // Nothing of the evening is taken over.
+    QCOMPARE(staat.groep, QStringLiteral("09-11-2023 Groep B"));
+    QCOMPARE(staat.ronden, QStringLiteral("5"));
+    QVERIFY(avond.sGroepBestand.isEmpty() && avond.sInvoerBestand.isEmpty());
+    return;
+  }
+  QCOMPARE(avond.sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
+  QCOMPARE(avond.sInvoerBestand, QStringLiteral("08-11-2023 Groep A Uitslag.txt"));
+  QCOMPARE(staat.groep, QStringLiteral("08-11-2023 Groep A"));
+  QCOMPARE(QStringList({staat.paren, staat.stilzit, staat.ronden, staat.spellen}), getoond);
+  QCOMPARE(staat.rondeIndex, rondeIndex);
+  QCOMPARE(staat.spelIndex, spelIndex);
+  QCOMPARE(staat.gekozenSchema(), gekozen);
+  QCOMPARE(staat.magStarten(), !gekozen.isEmpty());
+}
+
+void TestVoorbereiding::deletions_data() {
+  QTest::addColumn<bool>("groep"); // false: a results file
+  QTest::addColumn<QString>("naam");
+  QTest::addColumn<QString>("sGroepBestand");
+  QTest::addColumn<QString>("sInvoerBestand");
+  QTest::addColumn<QString>("pad");
+  QTest::addColumn<bool>("keuzesWeg");
+  const QString a = QStringLiteral("08-11-2023 Groep A");
+  QTest::newRow("the group chosen for a new evening")
+      << true << a << a + ".txt" << QString() << "groepen/08-11-2023 Groep A.txt" << true;
+  QTest::newRow("another group") << true << a << "09-11-2023 Groep B.txt" << QString()
+                                 << "groepen/08-11-2023 Groep A.txt" << false;
+  QTest::newRow("the group of the evening chosen") << true << a << a + ".txt" << a + " Uitslag.txt"
+                                                   << "groepen/08-11-2023 Groep A.txt" << false;
+  QTest::newRow("a group file in upper case")
+      << true << "08-11-2023 Groep C" << QString() << QString() << "groepen/08-11-2023 Groep C.TXT"
+      << false;
+  QTest::newRow("a results file in upper case")
+      << false << "08-11-2023 Groep C Uitslag" << QString() << QString()
+      << "invoer/08-11-2023 Groep C Uitslag.TXT" << true;
+}
+
+void TestVoorbereiding::deletions() {
+  QFETCH(bool, groep);
+  QFETCH(QString, naam);
+  QFETCH(QString, sGroepBestand);
+  QFETCH(QString, sInvoerBestand);
+  QFETCH(QString, pad);
+  QFETCH(bool, keuzesWeg);
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  for (const char *f : {"groepen/08-11-2023 Groep A.txt", "groepen/08-11-2023 Groep A.mail",
+                        "groepen/08-11-2023 Groep C.TXT", "invoer/08-11-2023 Groep A Uitslag.txt",
+                        "invoer/08-11-2023 Groep C Uitslag.TXT"})
+    folder.write(QString::fromLatin1(f), "x\r\n");
+  const Wissen wissen = groep ? WisGroep(naam, sGroepBestand, sInvoerBestand) : WisInvoer(naam);
+  QCOMPARE(wissen.pad, folder.path(pad));
+  QCOMPARE(wissen.keuzesWeg, keuzesWeg);
 }
 
 void TestVoorbereiding::schemaMessages_data() {
