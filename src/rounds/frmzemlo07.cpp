@@ -6,7 +6,6 @@
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "rounds/overzicht.h"
-#include "rounds/slipstap.h"
 #include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
 #include "scoring/scoretabellen.h"
@@ -24,10 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QRegularExpressionValidator>
 
 #include <algorithm>
-#include <tuple>
 
 using namespace BAS_Zemlo;
 
@@ -56,18 +53,8 @@ constexpr int kRechtsX = 640;
 const QString kScoreTekens = QStringLiteral("0123456789-nN%");
 
 void kleur(QWidget *w, std::uint32_t achter, std::uint32_t voor = kZwart) {
-  QPalette p = w->palette();
-  const QPalette::ColorRole rol = qobject_cast<QLineEdit *>(w) ? QPalette::Base : QPalette::Button;
-  p.setColor(rol, venster::kleur(achter));
-  p.setColor(QPalette::Window, venster::kleur(achter));
-  p.setColor(QPalette::WindowText, venster::kleur(voor));
-  p.setColor(QPalette::ButtonText, venster::kleur(voor));
-  p.setColor(QPalette::Text, venster::kleur(voor));
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
+  venster::zetKleuren(w, achter, voor);
 }
-
-bool isEnter(const QKeyEvent *e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
 } // namespace
 
@@ -191,30 +178,44 @@ void frmZemlo07::maakVenster() {
     knop->setObjectName(QStringLiteral("optRonde%1").arg(t));
     knop->setGeometry(kTafelX, kBoven + t * kRijStap, kTafelB, kRijHoogte);
     connect(knop, &QRadioButton::toggled, this, [this, t](bool aan) {
-      if (aan && !bBezig)
+      if (aan)
         optRonde_Click(t);
     });
     optRonde.append(knop);
   }
-  const auto validator =
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9nN%\\-]*")), this);
+  scoring::ScoreRijOpmaak opmaak;
+  opmaak.tekensNZ = opmaak.tekensOW = kScoreTekens;
+  opmaak.maxLengte = 12;
+  opmaak.alleenTekens = true;
+  opmaak.huidig = kBleekBlauw;
+  opmaak.tekst = kZwart;
   for (int i = 0; i < spellen; ++i) {
     const int y = kBoven + i * kRijStap;
     QLabel *label = venster::maakLabel(this, "lblSPel", {kSpelX, y, kSpelB, kRijHoogte});
     label->setObjectName(QStringLiteral("lblSPel%1").arg(i));
     label->setText(Tekst(82) + QStringLiteral(": "));
     lblSPel.append(label);
-    for (auto [lijst, x, naam] : {std::tuple{&txtScoreNZ, kNZX, "txtScoreNZ%1"},
-                                  std::tuple{&txtScoreOW, kOWX, "txtScoreOW%1"}}) {
-      auto *vak = new QLineEdit(this);
-      vak->setObjectName(QString::fromLatin1(naam).arg(i));
-      vak->setGeometry(x, y, kScoreB, kRijHoogte);
-      vak->setValidator(validator);
-      vak->setMaxLength(12);
-      connect(vak, &QLineEdit::textChanged, this, [this] { zetKnoppen(); });
-      lijst->append(vak);
-    }
-    kleurRij(i, false);
+    auto *rij = new scoring::ScoreRij(this, i, opmaak);
+    rij->txtScoreNZ->setGeometry(kNZX, y, kScoreB, kRijHoogte);
+    rij->txtScoreOW->setGeometry(kOWX, y, kScoreB, kRijHoogte);
+    rij->kleurMee(label);
+    rij->voorToets = [this, i](bool ow, QKeyEvent *event) {
+      return !ow && txtScoreNZ_KeyPress(i, event);
+    };
+    connect(rij, &scoring::ScoreRij::enter, this,
+            [this, i](bool ow) { ow ? txtScoreOW_Enter(i) : txtScoreNZ_Enter(i); });
+    connect(rij, &scoring::ScoreRij::pijl, this,
+            [this, i](bool ow, bool omlaag) { scoring::NaarBuurRij(rijen, i, ow, omlaag); });
+    connect(rij, &scoring::ScoreRij::wisRij, this, [this, i] { txtScoreNZ_WisRij(i); });
+    connect(rij, &scoring::ScoreRij::veranderd, this, [this, i] { txtScore_Change(i); });
+    connect(rij, &scoring::ScoreRij::binnen, this,
+            [this, i](bool ow) { ow ? txtScoreOW_GotFocus(i) : txtScoreNZ_GotFocus(i); });
+    connect(rij, &scoring::ScoreRij::verlaten, this,
+            [this, i](bool ow) { ow ? txtScoreOW_LostFocus(i) : txtScoreNZ_LostFocus(i); });
+    rij->toon({});
+    rijen.push_back(rij);
+    txtScoreNZ.append(rij->txtScoreNZ);
+    txtScoreOW.append(rij->txtScoreOW);
   }
 
   // The right column: the labels of the open row, the hints, Klaar and Wis slip.
@@ -313,41 +314,16 @@ bool frmZemlo07::eventFilter(QObject *watched, QEvent *event) {
   auto *widget = qobject_cast<QWidget *>(watched);
   if (!m_avond || !widget || widget->window() != this || isClosing())
     return ZemloWindow::eventFilter(watched, event);
-  const int nz = static_cast<int>(txtScoreNZ.indexOf(qobject_cast<QLineEdit *>(widget)));
-  const int ow = static_cast<int>(txtScoreOW.indexOf(qobject_cast<QLineEdit *>(widget)));
   switch (event->type()) {
   case QEvent::KeyPress: {
-    if (!isEnabled())
-      break;
     auto *key = static_cast<QKeyEvent *>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-      break;
-    if (nz >= 0 && txtScoreNZ_KeyPress(nz, key))
-      return true;
-    if (ow >= 0 && txtScoreOW_KeyPress(ow, key))
-      return true;
-    if (widget == cmdSpelKlaar && !key->text().isEmpty() && Tekst(105).contains(key->text()) &&
-        cmdSpelKlaar->isEnabled()) {
+    // The letter of Klaar pressed on Klaar itself.
+    if (widget == cmdSpelKlaar && isEnabled() &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !key->text().isEmpty() &&
+        Tekst(105).contains(key->text()) && m_open.MagKlaar()) {
       cmdSpelKlaar_Click();
       return true;
     }
-    break;
-  }
-  case QEvent::FocusIn:
-    if (nz >= 0)
-      txtScoreNZ_GotFocus(nz);
-    else if (ow >= 0)
-      kleurRij(ow, true);
-    break;
-  case QEvent::FocusOut: {
-    // Losing the focus to a message box or another program is no leaving.
-    const Qt::FocusReason reden = static_cast<QFocusEvent *>(event)->reason();
-    if (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason)
-      break;
-    if (nz >= 0)
-      txtScoreNZ_LostFocus(nz);
-    else if (ow >= 0)
-      txtScoreOW_LostFocus(ow);
     break;
   }
   case QEvent::MouseButtonPress: {
@@ -377,12 +353,6 @@ bool frmZemlo07::eventFilter(QObject *watched, QEvent *event) {
 
 // --- Rounds and slips -----------------------------------------------------------
 
-bool frmZemlo07::heeftOpenSlip() const { return m_slip >= 0 && m_slip < m_slipTafels.size(); }
-
-rounds::TafelPlek frmZemlo07::openSlip() const {
-  return {m_ronde, heeftOpenSlip() ? m_slipTafels.at(m_slip) : -1};
-}
-
 QString frmZemlo07::slipKnopTekst(const rounds::TafelPlek &plek) const {
   const rounds::RondeTafel &tafel = m_avond->opslag.Schema().Tafel(plek);
   return m_avond->opslag.ParenTekst(plek) +
@@ -399,6 +369,7 @@ void frmZemlo07::cmdRonde_Click(int ronde) {
   lblLetterKlaar->hide();
   m_ronde = ronde;
   m_slip = -1;
+  m_open = rounds::OpenSlip();
   m_slipTafels = schema.Slips(ronde);
   for (int r = 0; r < cmdRonde.size(); ++r)
     kleur(cmdRonde[r], r + 1 == ronde ? kBleekGeel : kWit);
@@ -409,14 +380,12 @@ void frmZemlo07::cmdRonde_Click(int ronde) {
     if (zichtbaar)
       optRonde[t]->setText(slipKnopTekst({ronde, m_slipTafels.at(t)}));
   }
-  for (int i = 0; i < txtScoreNZ.size(); ++i)
-    toonRij(i, QString(), QString());
+  for (scoring::ScoreRij *rij : rijen)
+    rij->toon({QString(), QString(), false});
   markeerKlareSlips();
   bBezig = false;
   if (m_slipTafels.isEmpty()) {
     // A round without slips: nothing to type.
-    for (QWidget *w : txtScoreNZ + txtScoreOW)
-      w->setEnabled(false);
     lblPaar[0]->clear();
     lblPaar[1]->clear();
     zetKnoppen();
@@ -430,27 +399,20 @@ void frmZemlo07::optRonde_Click(int index) {
     return;
   bBezig = true;
   m_slip = index;
-  optRonde[index]->setChecked(true);
-  lblLetterKlaar->hide();
-  const rounds::TafelPlek plek = openSlip();
-  const rounds::RondeTafel &tafel = m_avond->opslag.Schema().Tafel(plek);
-  const QVector<scoring::RijInvoer> rijen = rounds::SlipRijen(m_avond->opslag.Cellen(plek));
-  for (int i = 0; i < lblSPel.size(); ++i) {
-    const bool speelt = i < rijen.size();
-    lblSPel[i]->setText(
-        Tekst(82) + QStringLiteral(": ") +
-        (speelt ? QString::number(tafel.eersteSpel + i) + QStringLiteral("  ") : QString()));
-    lblSPel[i]->setEnabled(speelt);
-    txtScoreNZ[i]->setEnabled(speelt);
-    txtScoreOW[i]->setEnabled(speelt);
-    toonRij(i, speelt ? rijen.at(i).scoreNZ : QString(), speelt ? rijen.at(i).scoreOW : QString());
+  {
+    const QSignalBlocker stil(optRonde[index]);
+    optRonde[index]->setChecked(true);
   }
-  lblPaar[0]->setText(paarLabel(m_avond->opslag.NZ(plek)));
-  lblPaar[1]->setText(paarLabel(m_avond->opslag.OW(plek)));
+  lblLetterKlaar->hide();
+  m_open = rounds::OpenSlip(m_avond->opslag, {m_ronde, m_slipTafels.at(index)});
+  toonRijen();
+  lblPaar[0]->setText(paarLabel(m_avond->opslag.NZ(m_open.Plek())));
+  lblPaar[1]->setText(paarLabel(m_avond->opslag.OW(m_open.Plek())));
   markeerKlareSlips();
   bBezig = false;
   // Opening a slip always starts at its first row.
-  geefFocus(txtScoreNZ.value(0));
+  if (!rijen.empty())
+    rijen.front()->focusOp(false);
   zetKnoppen();
 }
 
@@ -474,7 +436,8 @@ void frmZemlo07::optRonde_RechterKlik(int index) {
   bewaar();
   verversOverzicht();
   melding(QString(Tekst(111)).replace(u'~', voor).replace(u'#', na));
-  geefFocus(txtScoreNZ.value(0));
+  if (!rijen.empty())
+    rijen.front()->focusOp(false);
 }
 
 void frmZemlo07::markeerKlareSlips() {
@@ -488,56 +451,31 @@ void frmZemlo07::markeerKlareSlips() {
 
 // --- The rows of the open slip --------------------------------------------------
 
-QVector<scoring::RijInvoer> frmZemlo07::leesRijen() const {
-  QVector<scoring::RijInvoer> rijen;
-  if (!heeftOpenSlip())
-    return rijen;
-  const int aantal = m_avond->opslag.Schema().Tafel(openSlip()).AantalSpellen();
-  for (int i = 0; i < aantal && i < txtScoreNZ.size(); ++i)
-    rijen.append({txtScoreNZ[i]->text(), txtScoreOW[i]->text(), true});
-  return rijen;
+// Row i as the open slip holds it: its board, its scores; a row beyond the
+// slip is empty and takes no part.
+void frmZemlo07::toonRij(int i) {
+  const bool speelt = i < m_open.AantalRijen();
+  lblSPel[i]->setText(
+      Tekst(82) + QStringLiteral(": ") +
+      (speelt ? QString::number(m_open.Spel(i)) + QStringLiteral("  ") : QString()));
+  rijen[i]->toon(speelt ? m_open.Rijen().at(i) : scoring::RijInvoer{QString(), QString(), false});
 }
 
-void frmZemlo07::toonRij(int i, const QString &nz, const QString &ow) {
-  const bool was = bBezig;
-  bBezig = true;
-  txtScoreNZ[i]->setText(nz);
-  txtScoreOW[i]->setText(ow);
-  bBezig = was;
-}
-
-void frmZemlo07::kleurRij(int i, bool actief) {
-  const std::uint32_t k = actief ? kBleekBlauw : kWit;
-  kleur(lblSPel[i], k);
-  kleur(txtScoreNZ[i], k);
-  kleur(txtScoreOW[i], k);
-}
-
-void frmZemlo07::geefFocus(QLineEdit *vak) {
-  if (!vak)
-    return;
-  ZetFocus(this, vak);
-  vak->end(false);
-}
-
-int frmZemlo07::buurRij(int i, int richting) const {
-  const QVector<scoring::RijInvoer> rijen = leesRijen();
-  if (rijen.isEmpty())
-    return i;
-  const int r = richting > 0 ? scoring::VolgendeRij(rijen, i) : scoring::VorigeRij(rijen, i);
-  return r < 0 ? i : r;
+void frmZemlo07::toonRijen() {
+  for (int i = 0; i < static_cast<int>(rijen.size()); ++i)
+    toonRij(i);
 }
 
 void frmZemlo07::txtScoreNZ_GotFocus(int i) {
-  if (bBezig || !heeftOpenSlip())
+  if (bBezig || !m_open.IsOpen())
     return;
+  rijen[i]->toonHuidig(true);
   for (int r = 0; r < lblSPel.size(); ++r) {
     QFont f = lblSPel[r]->font();
     f.setBold(r == i);
     lblSPel[r]->setFont(f);
   }
-  kleurRij(i, true);
-  intSpelNummer = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
+  intSpelNummer = m_open.Spel(i);
   lblRonde->setText(Tekst(103) + u' ' + QString::number(m_ronde) + QStringLiteral(" - ") +
                     Tekst(82) + QStringLiteral(": ") + QString::number(intSpelNummer) +
                     QStringLiteral("  "));
@@ -551,106 +489,86 @@ void frmZemlo07::txtScoreNZ_GotFocus(int i) {
   lblKwetsbaar->show();
 }
 
+void frmZemlo07::txtScoreOW_GotFocus(int i) { rijen[i]->toonHuidig(true); }
+
+// Keys in a North-South box before the row's own handling: every key hides
+// the Klaar hint, and the letter of Klaar presses it.
 bool frmZemlo07::txtScoreNZ_KeyPress(int i, QKeyEvent *event) {
-  switch (event->key()) {
-  case Qt::Key_Up:
-  case Qt::Key_Down:
-    geefFocus(txtScoreNZ[buurRij(i, event->key() == Qt::Key_Down ? 1 : -1)]);
-    return true;
-  default:
-    break;
-  }
+  Q_UNUSED(i);
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    return false;
   lblLetterKlaar->hide();
-  if (isEnter(event)) {
-    txtScoreNZ_Enter(i);
-    return true;
-  }
   const QString teken = event->text();
-  if (teken.isEmpty() || !teken.at(0).isPrint())
-    return false; // Backspace, the arrows across the text, Tab
-  if (Tekst(105).contains(teken)) {
-    if (cmdSpelKlaar->isEnabled())
-      cmdSpelKlaar_Click();
-    return true;
-  }
-  if (teken.compare(QStringLiteral("c"), Qt::CaseInsensitive) == 0) {
-    toonRij(i, QString(), QString());
-    zetKnoppen();
-    ZetFocus(this, txtScoreNZ[i]);
-    return true;
-  }
-  return !kScoreTekens.contains(teken);
+  if (teken.isEmpty() || !teken.at(0).isPrint() || !Tekst(105).contains(teken))
+    return false;
+  if (m_open.MagKlaar())
+    cmdSpelKlaar_Click();
+  return true;
 }
 
-bool frmZemlo07::txtScoreOW_KeyPress(int i, QKeyEvent *event) {
-  switch (event->key()) {
-  case Qt::Key_Up:
-  case Qt::Key_Down:
-    geefFocus(txtScoreOW[buurRij(i, event->key() == Qt::Key_Down ? 1 : -1)]);
-    return true;
-  default:
-    break;
+// The letter C empties the row.
+void frmZemlo07::txtScoreNZ_WisRij(int i) {
+  m_open.ZetRij(i, QString(), QString());
+  toonRij(i);
+  zetKnoppen();
+  ZetFocus(this, rijen[i]->txtScoreNZ);
+}
+
+void frmZemlo07::txtScore_Change(int i) {
+  if (rijen[i]->speelt()) {
+    const scoring::RijInvoer &rij = rijen[i]->invoer();
+    m_open.ZetRij(i, rij.scoreNZ, rij.scoreOW);
   }
-  if (isEnter(event)) {
-    txtScoreOW_Enter(i);
-    return true;
-  }
-  const QString teken = event->text();
-  if (teken.isEmpty() || !teken.at(0).isPrint())
-    return false;
-  return !kScoreTekens.contains(teken);
+  zetKnoppen();
 }
 
 void frmZemlo07::txtScoreNZ_Enter(int i) {
-  if (!heeftOpenSlip() || i >= leesRijen().size())
+  if (!m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
-  const int spel = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
-  const scoring::StapUitkomst stap =
-      scoring::InvoerStapNZ(leesRijen(), i, scoring::Kwetsbaarheid(spel));
-  toonRij(i, stap.scoreNZ, stap.scoreOW);
+  const scoring::StapUitkomst stap = m_open.EnterNZ(i);
+  toonRij(i);
   zetKnoppen();
   if (stap.iTekst != 0)
     toonMelding(stap.iTekst, stap.sPlaatsvervanger);
   switch (stap.focus) {
   case scoring::Focus::Blijf:
   case scoring::Focus::NZVak:
-    geefFocus(txtScoreNZ[i]);
+    rijen[i]->focusOp(false);
     break;
   case scoring::Focus::OWVak:
-    geefFocus(txtScoreOW[i]);
+    rijen[i]->focusOp(true);
     break;
   case scoring::Focus::VolgendeRij:
-    if (rounds::AlleRijenGevuld(leesRijen())) {
+    if (m_open.AlleRijenGevuld()) {
       toonKlaarHint();
       ZetFocus(this, cmdSpelKlaar);
     } else {
-      geefFocus(txtScoreNZ[buurRij(i, 1)]);
+      scoring::NaarBuurRij(rijen, i, false, true);
     }
     break;
   }
 }
 
 void frmZemlo07::txtScoreOW_Enter(int i) {
-  const QVector<scoring::RijInvoer> rijen = leesRijen();
-  if (i >= rijen.size())
+  if (!m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
-  const scoring::StapUitkomst stap = scoring::InvoerStapOW(rijen, i);
-  toonRij(i, stap.scoreNZ, stap.scoreOW);
+  const scoring::StapUitkomst stap = m_open.EnterOW(i);
+  toonRij(i);
   zetKnoppen();
   if (stap.iTekst != 0)
     toonMelding(stap.iTekst, stap.sPlaatsvervanger);
   switch (stap.focus) {
   case scoring::Focus::Blijf:
   case scoring::Focus::OWVak:
-    geefFocus(txtScoreOW[i]);
+    rijen[i]->focusOp(true);
     break;
   case scoring::Focus::NZVak:
-    geefFocus(txtScoreNZ[i]);
+    rijen[i]->focusOp(false);
     break;
   case scoring::Focus::VolgendeRij:
-    if (i + 1 < rijen.size()) {
-      geefFocus(txtScoreNZ[i + 1]);
-    } else if (rounds::AlleRijenGevuld(leesRijen())) {
+    if (i + 1 < m_open.AantalRijen()) {
+      rijen[i + 1]->focusOp(false);
+    } else if (m_open.AlleRijenGevuld()) {
       toonKlaarHint();
       ZetFocus(this, cmdSpelKlaar);
     }
@@ -658,67 +576,52 @@ void frmZemlo07::txtScoreOW_Enter(int i) {
   }
 }
 
+// A row left: a score typed without ENTER, or changed after its mirror was
+// made, gets the ENTER step.
 void frmZemlo07::txtScoreNZ_LostFocus(int i) {
-  kleurRij(i, false);
-  if (bBezig || !heeftOpenSlip())
+  rijen[i]->toonHuidig(false);
+  if (bBezig || !m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
-  const QVector<scoring::RijInvoer> rijen = leesRijen();
-  if (i >= rijen.size())
-    return;
-  // A score typed without ENTER, or changed after its mirror was made, gets
-  // the ENTER step on leaving its row.
-  const int spel = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
-  if (!rijen.at(i).scoreNZ.trimmed().isEmpty() &&
-      !rounds::IsOpgeslagenScore(rijen.at(i).scoreNZ, rijen.at(i).scoreOW, spel)) {
-    const scoring::StapUitkomst stap =
-        scoring::InvoerStapNZ(rijen, i, scoring::Kwetsbaarheid(spel));
-    toonRij(i, stap.scoreNZ, stap.scoreOW);
-    if (stap.iTekst != 0)
-      toonMelding(stap.iTekst, stap.sPlaatsvervanger);
-  }
+  verlaatRij(i);
   toonKlaarHint();
   zetKnoppen();
 }
 
+// The East-West score follows the North-South score.
 void frmZemlo07::txtScoreOW_LostFocus(int i) {
-  kleurRij(i, false);
-  if (bBezig || !heeftOpenSlip())
+  rijen[i]->toonHuidig(false);
+  if (bBezig || !m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
-  const QVector<scoring::RijInvoer> rijen = leesRijen();
-  if (i >= rijen.size() || rijen.at(i).scoreNZ.trimmed().isEmpty())
-    return;
-  const int spel = m_avond->opslag.Schema().Tafel(openSlip()).eersteSpel + i;
-  if (!rounds::IsOpgeslagenScore(rijen.at(i).scoreNZ, rijen.at(i).scoreOW, spel)) {
-    // The East-West score follows the North-South score.
-    const scoring::StapUitkomst stap =
-        scoring::InvoerStapNZ(rijen, i, scoring::Kwetsbaarheid(spel));
-    toonRij(i, stap.scoreNZ, stap.scoreOW);
-    if (stap.iTekst != 0)
-      toonMelding(stap.iTekst, stap.sPlaatsvervanger);
-  }
+  verlaatRij(i);
   zetKnoppen();
+}
+
+void frmZemlo07::verlaatRij(int i) {
+  if (const auto stap = m_open.Verlaat(i)) {
+    toonRij(i);
+    if (stap->iTekst != 0)
+      toonMelding(stap->iTekst, stap->sPlaatsvervanger);
+  }
 }
 
 // --- Klaar, Wis slip and what follows them ---------------------------------------
 
 void frmZemlo07::cmdSpelKlaar_Click() {
-  if (!heeftOpenSlip())
+  if (!m_open.IsOpen())
     return;
   lblLetterKlaar->hide();
-  const rounds::TafelPlek plek = openSlip();
-  const int eerste = m_avond->opslag.Schema().Tafel(plek).eersteSpel;
-  const rounds::Herziening herzien = rounds::HerzieSlip(leesRijen(), eerste);
-  for (int i = 0; i < herzien.rijen.size(); ++i)
-    toonRij(i, herzien.rijen.at(i).scoreNZ, herzien.rijen.at(i).scoreOW);
+  const rounds::TafelPlek plek = m_open.Plek();
+  const rounds::Herziening herzien = m_open.Herzie();
+  toonRijen();
   for (const rounds::Melding &m : herzien.meldingen)
     toonMelding(m.iTekst, m.sPlaatsvervanger);
   if (herzien.iFoutRij >= 0) {
     // A score that does not exist: nothing is stored until it is typed again.
-    geefFocus(txtScoreNZ[herzien.iFoutRij]);
+    rijen[herzien.iFoutRij]->focusOp(false);
     zetKnoppen();
     return;
   }
-  m_avond->opslag.ZetSlip(plek, rounds::TeBewaren(herzien.rijen));
+  m_avond->opslag.ZetSlip(plek, m_open.TeBewaren());
   bewaar();
   verversOverzicht();
   if (m_avond->opslag.IsCompleet(plek)) {
@@ -736,14 +639,15 @@ void frmZemlo07::cmdSpelKlaar_Click() {
 }
 
 void frmZemlo07::cmdWisSpel_Click() {
-  if (!heeftOpenSlip())
+  if (!m_open.IsOpen())
     return;
   lblLetterKlaar->hide();
-  m_avond->opslag.WisSlip(openSlip());
+  m_avond->opslag.WisSlip(m_open.Plek());
   bewaar();
   verversOverzicht();
   optRonde_Click(m_slip);
-  geefFocus(txtScoreNZ.value(0));
+  if (!rijen.empty())
+    rijen.front()->focusOp(false);
   ControleerAllesIngevoerd();
 }
 
@@ -753,14 +657,16 @@ void frmZemlo07::verversOverzicht() {
   rounds::VulOverzicht(*msfgScore->model(), m_avond->opslag, teksten);
   GridKolomBreedte(msfgScore);
   // A result shown here no longer holds once a slip changes.
-  if (!msfgResultaat->isHidden()) {
+  if (m_resultaatGetoond) {
+    m_resultaatGetoond = false;
     msfgResultaat->hide();
     setFixedSize(width(), msfgResultaat->y());
   }
+  m_nietGevuld = rounds::NietGevuld(m_avond->opslag, teksten);
   lstNietGevuld->clear();
-  lstNietGevuld->addItems(rounds::NietGevuld(m_avond->opslag, teksten));
+  lstNietGevuld->addItems(m_nietGevuld);
   // The list opens over the overview, from the button's top edge upwards.
-  const int hoogte = std::min(lstNietGevuld->count(), 14) * 18 + 6;
+  const int hoogte = std::min(static_cast<int>(m_nietGevuld.size()), 14) * 18 + 6;
   lstNietGevuld->setGeometry(cmdDitMoetNog->x(), cmdDitMoetNog->y() - hoogte, 220, hoogte);
   markeerKlareSlips();
   zetKnoppen();
@@ -777,26 +683,21 @@ void frmZemlo07::ControleerAllesIngevoerd() {
 
 void frmZemlo07::toonKlaarHint() {
   // Every row filled with something Klaar has not yet taken.
-  const QVector<scoring::RijInvoer> rijen = leesRijen();
-  if (heeftOpenSlip() && rounds::AlleRijenGevuld(rijen) &&
-      rounds::IsGewijzigd(rijen, m_avond->opslag.Cellen(openSlip())))
+  if (m_open.AlleRijenGevuld() && m_open.IsGewijzigd(m_avond->opslag))
     lblLetterKlaar->show();
 }
 
 void frmZemlo07::zetKnoppen() {
   if (!m_avond || bBezig)
     return;
-  const QVector<scoring::RijInvoer> rijen = leesRijen();
   const bool alles = m_avond->opslag.AllesIngevoerd();
-  cmdSpelKlaar->setEnabled(heeftOpenSlip() && rounds::IetsIngevuld(rijen));
-  cmdWisSpel->setEnabled(heeftOpenSlip());
-  if (!cmdSpelKlaar->isEnabled())
+  cmdSpelKlaar->setEnabled(m_open.MagKlaar());
+  cmdWisSpel->setEnabled(m_open.IsOpen());
+  if (!m_open.MagKlaar())
     lblLetterKlaar->hide();
-  const bool gewijzigd =
-      heeftOpenSlip() && rounds::IsGewijzigd(rijen, m_avond->opslag.Cellen(openSlip()));
-  cmdUitslag->setEnabled(alles && !gewijzigd);
+  cmdUitslag->setEnabled(alles && !m_open.IsGewijzigd(m_avond->opslag));
   lblKlaar->setVisible(alles);
-  cmdDitMoetNog->setVisible(lstNietGevuld->count() > 0);
+  cmdDitMoetNog->setVisible(!m_nietGevuld.isEmpty());
 }
 
 // --- The result -------------------------------------------------------------------
@@ -818,7 +719,8 @@ void frmZemlo07::cmdUitslag_Click() {
     return;
   }
   // Without the result window the ranked grid is shown here.
-  if (msfgResultaat->isHidden()) {
+  if (!m_resultaatGetoond) {
+    m_resultaatGetoond = true;
     setFixedSize(width(), msfgResultaat->geometry().bottom() + kMarge);
     msfgResultaat->show();
   }

@@ -4,12 +4,15 @@
 // the overview shows what is entered and what is still missing, and the
 // result step ranks the evening with the same rules as the entry per board.
 #include "frame/window.h"
+#include "rounds/openslip.h"
 #include "rounds/rondeavond.h"
+#include "scoring/scorerij.h"
 
 #include <QStringList>
 #include <QVector>
 #include <array>
 #include <optional>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -34,6 +37,7 @@ public:
   QVector<QPushButton *> cmdRonde; // round r at index r - 1
   QVector<QRadioButton *> optRonde;
   QVector<QLabel *> lblSPel;
+  std::vector<scoring::ScoreRij *> rijen; // the score boxes of row i and its label
   QVector<QLineEdit *> txtScoreNZ;
   QVector<QLineEdit *> txtScoreOW;
   QLabel *lblScoreNZKop, *lblScoreOWKop, *lblKwetsbaar, *lblRonde;
@@ -60,11 +64,14 @@ private:
   void optRonde_Click(int index);
   void optRonde_RechterKlik(int index);
   void txtScoreNZ_GotFocus(int i);
+  void txtScoreOW_GotFocus(int i);
   void txtScoreNZ_LostFocus(int i);
   void txtScoreOW_LostFocus(int i);
-  // Keys typed in a score box; true when handled.
+  // A key typed in a North-South box before the row's own handling; true
+  // when handled.
   bool txtScoreNZ_KeyPress(int i, QKeyEvent *event);
-  bool txtScoreOW_KeyPress(int i, QKeyEvent *event);
+  void txtScoreNZ_WisRij(int i);
+  void txtScore_Change(int i);
   void txtScoreNZ_Enter(int i);
   void txtScoreOW_Enter(int i);
   void cmdSpelKlaar_Click();
@@ -76,14 +83,9 @@ private:
   void sluit();
 
   void maakVenster();
-  rounds::TafelPlek openSlip() const;
-  bool heeftOpenSlip() const;
-  QVector<scoring::RijInvoer> leesRijen() const;
-  void toonRij(int i, const QString &nz, const QString &ow);
-  void kleurRij(int i, bool actief);
-  void geefFocus(QLineEdit *vak);
-  // The row the arrows move to from row i: down (1) or up (-1), wrapping.
-  int buurRij(int i, int richting) const;
+  void toonRij(int i);
+  void toonRijen();
+  void verlaatRij(int i);
   void markeerKlareSlips();
   void verversOverzicht();
   void ControleerAllesIngevoerd();
@@ -97,12 +99,15 @@ private:
   QString paarLabel(int paar) const;
 
   std::optional<rounds::RondeAvond> m_avond;
-  bool m_kapot = false;      // the evening could not be opened: the window closes
-  bool m_opgezet = false;    // the first activation has built the window
-  bool bBezig = false;       // the window's own code is filling the boxes
-  int m_ronde = 0;           // the open round
-  int m_slip = -1;           // the open slip: index among the round's table buttons
-  QVector<int> m_slipTafels; // the open round's slips, as tables of the round
-  int intSpelNummer = 0;     // the board of the row whose North-South box has the focus
+  bool m_kapot = false;            // the evening could not be opened: the window closes
+  bool m_opgezet = false;          // the first activation has built the window
+  bool bBezig = false;             // the window's own code is filling the boxes
+  int m_ronde = 0;                 // the open round
+  int m_slip = -1;                 // the open slip: index among the round's table buttons
+  QVector<int> m_slipTafels;       // the open round's slips, as tables of the round
+  rounds::OpenSlip m_open;         // the open slip and what its rows hold
+  QStringList m_nietGevuld;        // what is still missing
+  bool m_resultaatGetoond = false; // the ranking stands under the overview
+  int intSpelNummer = 0;           // the board of the row whose North-South box has the focus
   int intKwetsbaar = 0;
 };

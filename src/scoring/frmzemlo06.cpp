@@ -39,7 +39,6 @@ namespace {
 // Colours (0xBBGGRR).
 constexpr std::uint32_t kWit = 0xFFFFFF;
 constexpr std::uint32_t kOnafgemaakt = 0xE0E0E0; // a board button not finished
-constexpr std::uint32_t kHuidigeRij = 0xFFC0C0;  // the row that has the focus
 constexpr std::uint32_t kGeenTafel = 0xC0C0FF;   // a row that does not play the board
 constexpr std::uint32_t kKwetsbaar = 0x0000FF;
 
@@ -57,34 +56,6 @@ constexpr int kSpelHoogte = kRijHoogte + 15;
 constexpr int kKlaarHoogte = 450;
 constexpr int kInfoHoogte = 270;
 
-// A score box that hands its keys and focus changes to the window.
-class ScoreVak : public QLineEdit {
-public:
-  using QLineEdit::QLineEdit;
-  std::function<bool(QKeyEvent *)> toets; // true: the key is dealt with
-  std::function<void()> gotFocus;
-  std::function<void()> lostFocus;
-
-protected:
-  void keyPressEvent(QKeyEvent *event) override {
-    if (toets && toets(event))
-      return;
-    QLineEdit::keyPressEvent(event);
-  }
-  void focusInEvent(QFocusEvent *event) override {
-    QLineEdit::focusInEvent(event);
-    if (gotFocus)
-      gotFocus();
-  }
-  void focusOutEvent(QFocusEvent *event) override {
-    QLineEdit::focusOutEvent(event);
-    // Switching to another program or opening a message box does not leave the box.
-    if (lostFocus && event->reason() != Qt::ActiveWindowFocusReason &&
-        event->reason() != Qt::PopupFocusReason)
-      lostFocus();
-  }
-};
-
 // A label that can be clicked (the North-South pair of a row).
 class KlikLabel : public QLabel {
 public:
@@ -98,24 +69,6 @@ protected:
       klik();
   }
 };
-
-void zetKleur(QWidget *w, std::uint32_t back, std::optional<std::uint32_t> fore = std::nullopt) {
-  QPalette p = w->palette();
-  const QColor achter = venster::kleur(back);
-  for (const auto groep : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    p.setColor(groep, QPalette::Window, achter);
-    p.setColor(groep, QPalette::Base, achter);
-    p.setColor(groep, QPalette::Button, achter);
-    if (fore) {
-      const QColor voor = venster::kleur(*fore);
-      p.setColor(groep, QPalette::WindowText, voor);
-      p.setColor(groep, QPalette::Text, voor);
-      p.setColor(groep, QPalette::ButtonText, voor);
-    }
-  }
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
 
 QString naam(const char *basis, int index) {
   return QString::fromLatin1(basis) + QString::number(index);
@@ -264,35 +217,52 @@ void frmZemlo06::maakKnoppen(int spellen) {
     QPushButton *knop = venster::maakKnop(fraBack, qPrintable(naam("cmdSpel", b)), {});
     knop->setText(QString::number(b));
     knop->setFont(cmdSpel[0]->font());
-    zetKleur(knop, kOnafgemaakt);
+    venster::zetKleuren(knop, kOnafgemaakt);
     connect(knop, &QPushButton::clicked, this, [this, b] { cmdSpel_Click(b); });
     cmdSpel.push_back(knop);
   }
 }
 
 void frmZemlo06::maakRijen(int tafels) {
+  scoring::ScoreRijOpmaak opmaak;
+  opmaak.tekensNZ = QStringLiteral("1234567890-nN%");
+  opmaak.tekensOW = QStringLiteral("1234567890-n%");
+  opmaak.nietSpelend = kGeenTafel;
   for (int i = 0; i < tafels; ++i) {
     auto *nz = new KlikLabel(fraBack);
     nz->setObjectName(naam("lblNZ", i));
     nz->klik = [this, i] { lblNZ_Click(i); };
     lblNZ.push_back(nz);
     lblOW.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblOW", i)), {}));
-    for (const bool ow : {false, true}) {
-      auto *vak = new ScoreVak(fraBack);
-      vak->setObjectName(naam(ow ? "txtScoreOW" : "txtScoreNZ", i));
+    auto *rij = new scoring::ScoreRij(fraBack, i, opmaak);
+    for (QLineEdit *vak :
+         {static_cast<QLineEdit *>(rij->txtScoreNZ), static_cast<QLineEdit *>(rij->txtScoreOW)})
       vak->setAlignment(Qt::AlignCenter);
-      vak->toets = [this, i, ow](QKeyEvent *e) { return txtScore_KeyPress(i, ow, e); };
-      vak->gotFocus = [this, i] { txtScore_GotFocus(i); };
-      vak->lostFocus = [this, i, ow] { txtScore_LostFocus(i, ow); };
-      connect(vak, &QLineEdit::textEdited, this, [this, i, ow] { txtScore_Change(i, ow); });
-      (ow ? txtScoreOW : txtScoreNZ).push_back(vak);
-    }
+    rijen.push_back(rij);
+    txtScoreNZ.push_back(rij->txtScoreNZ);
+    txtScoreOW.push_back(rij->txtScoreOW);
     lblMPNZ.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblMPNZ", i)), {}));
     lblMPOW.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblMPOW", i)), {}));
     for (QLabel *l : {lblNZ[i], lblOW[i], lblMPNZ[i], lblMPOW[i]}) {
       l->setAlignment(Qt::AlignCenter);
       l->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
+    // The row's colour: its pairs first, its matchpoints after the boxes.
+    rij->kleurMee(lblNZ[i]);
+    rij->kleurMee(lblOW[i]);
+    rij->kleurMee(lblMPNZ[i]);
+    rij->kleurMee(lblMPOW[i]);
+    connect(rij, &scoring::ScoreRij::enter, this, [this, i](bool ow) { invoerStap(i, ow, true); });
+    connect(rij, &scoring::ScoreRij::pijl, this, [this, i](bool ow, bool omlaag) {
+      if (intSpelNummer != 0)
+        scoring::NaarBuurRij(rijen, i, ow, omlaag);
+    });
+    connect(rij, &scoring::ScoreRij::wisRij, this, [this, i] { txtScoreNZ_WisRij(i); });
+    connect(rij, &scoring::ScoreRij::gewijzigd, this,
+            [this, i](bool ow) { txtScore_Change(i, ow); });
+    connect(rij, &scoring::ScoreRij::binnen, this, [this, i] { txtScore_GotFocus(i); });
+    connect(rij, &scoring::ScoreRij::verlaten, this,
+            [this, i](bool ow) { txtScore_LostFocus(i, ow); });
   }
 }
 
@@ -534,7 +504,7 @@ void frmZemlo06::cmdSpel_Click(int iSpel) {
 
   const int v = scoring::Kwetsbaarheid(iSpel);
   lblKwetsbaar->setText(u' ' + Tekst(86 + v) + u' ');
-  zetKleur(lblKwetsbaar, v != 0 ? kKwetsbaar : kWit, v != 0 ? kWit : 0);
+  venster::zetKleuren(lblKwetsbaar, v != 0 ? kKwetsbaar : kWit, v != 0 ? kWit : 0);
   lblKwetsbaar->adjustSize();
   lblKwetsbaar->setGeometry(lblKwetsbaar->x(), lblMPOWKop->y(), lblKwetsbaar->width() + 8,
                             lblMPOWKop->height());
@@ -546,7 +516,7 @@ void frmZemlo06::cmdSpel_Click(int iSpel) {
   const auto eerste = std::find_if(invoer.cbegin(), invoer.cend(),
                                    [](const scoring::RijInvoer &r) { return r.actief; });
   if (eerste != invoer.cend())
-    focusOp(txtScoreNZ[eerste - invoer.cbegin()]);
+    rijen[eerste - invoer.cbegin()]->focusOp(false);
   else
     parkeer();
   bSpelLaden = false;
@@ -565,7 +535,7 @@ void frmZemlo06::cmdSpelKlaar_Click() {
     for (int i = 0; i < invoer.size(); ++i) {
       if (invoer.at(i).actief &&
           (invoer.at(i).scoreNZ.trimmed().isEmpty() || invoer.at(i).scoreOW.trimmed().isEmpty())) {
-        focusOp(txtScoreNZ[i]);
+        rijen[i]->focusOp(false);
         break;
       }
     }
@@ -596,7 +566,7 @@ void frmZemlo06::cmdWisSpel_Click() {
   cmdSpelKlaar->setEnabled(false);
   lblKlaar->hide();
   zetUitslagKnop();
-  naarRij(static_cast<int>(txtScoreNZ.size()) - 1, false, true);
+  scoring::NaarBuurRij(rijen, static_cast<int>(rijen.size()) - 1, false, true);
 }
 
 void frmZemlo06::lblNZ_Click(int i) {
@@ -683,61 +653,38 @@ void frmZemlo06::cmdVulAllesIn_Click() {
 // ---------------------------------------------------------------------------
 // The score boxes
 
-bool frmZemlo06::txtScore_KeyPress(int i, bool ow, QKeyEvent *event) {
+// The letter C empties the row.
+void frmZemlo06::txtScoreNZ_WisRij(int i) {
   if (!m_model || intSpelNummer == 0)
-    return false;
-  const int key = event->key();
-  if (key == Qt::Key_Up || key == Qt::Key_Down) {
-    naarRij(i, ow, key == Qt::Key_Down);
-    return true;
-  }
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    invoerStap(i, ow, true);
-    return true;
-  }
-  // Only keys that type a character are filtered (AltGr typing comes as
-  // Ctrl+Alt); Ctrl shortcuts and the Alt letters of the buttons go on.
-  const Qt::KeyboardModifiers toetsen =
-      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-  const QString tekst = event->text();
-  if (tekst.size() != 1 || !tekst.at(0).isPrint() ||
-      (toetsen != Qt::NoModifier && toetsen != (Qt::ControlModifier | Qt::AltModifier)))
-    return false;
-  const QChar c = tekst.at(0);
-  if (!ow && (c == u'c' || c == u'C')) {
-    // C empties the row.
-    m_model->WisRij(intSpelNummer, i);
-    toonRij(i);
-    cmdSpelKlaar->setEnabled(false);
-    focusOp(txtScoreNZ[i]);
-    return true;
-  }
-  const QString toegestaan =
-      ow ? QStringLiteral("1234567890-n%") : QStringLiteral("1234567890-nN%");
-  return !toegestaan.contains(c);
+    return;
+  m_model->WisRij(intSpelNummer, i);
+  toonRij(i);
+  cmdSpelKlaar->setEnabled(false);
+  rijen[i]->focusOp(false);
 }
 
 void frmZemlo06::txtScore_Change(int i, bool ow) {
   if (!m_model || intSpelNummer == 0 || bSpelLaden)
     return;
-  if (!ow && txtScoreNZ[i]->text().trimmed().isEmpty())
-    txtScoreOW[i]->clear();
-  m_model->ZetScores(intSpelNummer, i, txtScoreNZ[i]->text(), txtScoreOW[i]->text());
+  scoring::RijInvoer rij = rijen[i]->invoer();
+  if (!ow && rij.scoreNZ.trimmed().isEmpty())
+    rij.scoreOW.clear();
+  m_model->ZetScores(intSpelNummer, i, rij.scoreNZ, rij.scoreOW);
+  toonRij(i);
   // Klaar waits for the rows to be complete and tested again.
   cmdSpelKlaar->setEnabled(false);
   lblKlaar->hide();
 }
 
 void frmZemlo06::txtScore_GotFocus(int i) {
-  if (intSpelNummer != 0 && lblNZ[i]->isEnabled())
-    kleurRij(i, kHuidigeRij);
+  if (intSpelNummer != 0)
+    rijen[i]->toonHuidig(true);
 }
 
 void frmZemlo06::txtScore_LostFocus(int i, bool ow) {
   if (bSpelLaden || intSpelNummer == 0)
     return;
-  if (lblNZ[i]->isEnabled())
-    kleurRij(i, kWit);
+  rijen[i]->toonHuidig(false);
   if (ow)
     return;
   // The rest waits until the focus has arrived where it was going.
@@ -785,16 +732,16 @@ void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
     return;
   switch (u.focus) {
   case scoring::Focus::Blijf:
-    focusOp(ow ? txtScoreOW[i] : txtScoreNZ[i]);
+    rijen[i]->focusOp(ow);
     break;
   case scoring::Focus::NZVak:
-    focusOp(txtScoreNZ[i]);
+    rijen[i]->focusOp(false);
     break;
   case scoring::Focus::OWVak:
-    focusOp(txtScoreOW[i]);
+    rijen[i]->focusOp(true);
     break;
   case scoring::Focus::VolgendeRij:
-    naarRij(i, false, true);
+    scoring::NaarBuurRij(rijen, i, false, true);
     break;
   }
 }
@@ -806,30 +753,10 @@ bool frmZemlo06::herzieRijen() {
         !m_model->Rijen(intSpelNummer).at(r).scoreNZ.isEmpty())
       continue;
     // Refused: the row waits for a new score.
-    focusOp(txtScoreNZ[r]);
+    rijen[r]->focusOp(false);
     return false;
   }
   return true;
-}
-
-void frmZemlo06::naarRij(int i, bool ow, bool omlaag) {
-  if (!m_model || intSpelNummer == 0)
-    return;
-  const QVector<scoring::RijInvoer> invoer = m_model->Invoer(intSpelNummer);
-  const int doel = omlaag ? scoring::VolgendeRij(invoer, i) : scoring::VorigeRij(invoer, i);
-  if (doel >= 0)
-    focusOp(ow ? txtScoreOW[doel] : txtScoreNZ[doel]);
-}
-
-// The focus to a score box with the caret behind its text; events waiting
-// meanwhile are handled, as after every move between rows.
-void frmZemlo06::focusOp(QLineEdit *vak) {
-  ZetFocus(this, vak);
-  if (QApplication::focusWidget() == vak)
-    SendKeys(QStringLiteral("{END}"));
-  else
-    vak->end(false);
-  QCoreApplication::processEvents();
 }
 
 // ---------------------------------------------------------------------------
@@ -837,41 +764,24 @@ void frmZemlo06::focusOp(QLineEdit *vak) {
 
 void frmZemlo06::toonRij(int i) {
   const scoring::SpelRij &rij = m_model->Rijen(intSpelNummer).at(i);
-  const auto zet = [](QLineEdit *vak, const QString &tekst) {
-    if (vak->text() != tekst)
-      vak->setText(tekst);
-  };
   lblNZ[i]->setText(rij.nz > 0 ? QString::number(rij.nz) : QString());
   lblOW[i]->setText(rij.ow > 0 ? QString::number(rij.ow) : QString());
-  zet(txtScoreNZ[i], rij.scoreNZ);
-  zet(txtScoreOW[i], rij.scoreOW);
   lblMPNZ[i]->setText(rij.mpNZ);
   lblMPOW[i]->setText(rij.mpOW);
-  for (QWidget *w : {static_cast<QWidget *>(lblNZ[i]), static_cast<QWidget *>(lblOW[i]),
-                     static_cast<QWidget *>(txtScoreNZ[i]), static_cast<QWidget *>(txtScoreOW[i]),
-                     static_cast<QWidget *>(lblMPNZ[i]), static_cast<QWidget *>(lblMPOW[i])})
-    w->setEnabled(rij.doetMee);
-  const bool huidig = txtScoreNZ[i]->hasFocus() || txtScoreOW[i]->hasFocus();
-  kleurRij(i, !rij.doetMee ? kGeenTafel : huidig ? kHuidigeRij : kWit);
+  rijen[i]->toon({rij.scoreNZ, rij.scoreOW, rij.doetMee});
 }
 
 void frmZemlo06::toonRijen() {
-  for (int i = static_cast<int>(lblNZ.size()) - 1; i >= 0; --i)
+  for (int i = static_cast<int>(rijen.size()) - 1; i >= 0; --i)
     toonRij(i);
 }
 
 // No board open: every row empty and disabled.
 void frmZemlo06::wisRijen() {
-  for (int i = static_cast<int>(lblNZ.size()) - 1; i >= 0; --i) {
-    for (QLabel *l : {lblNZ[i], lblOW[i], lblMPNZ[i], lblMPOW[i]}) {
+  for (int i = static_cast<int>(rijen.size()) - 1; i >= 0; --i) {
+    for (QLabel *l : {lblNZ[i], lblOW[i], lblMPNZ[i], lblMPOW[i]})
       l->clear();
-      l->setEnabled(false);
-    }
-    for (QLineEdit *t : {txtScoreNZ[i], txtScoreOW[i]}) {
-      t->clear();
-      t->setEnabled(false);
-    }
-    kleurRij(i, kWit);
+    rijen[i]->wis();
   }
   lblNummer->clear();
   lblSpelNummer->setText(Tekst(82) + QStringLiteral(": "));
@@ -880,16 +790,9 @@ void frmZemlo06::wisRijen() {
   cmdSpelKlaar->setEnabled(false);
 }
 
-void frmZemlo06::kleurRij(int i, std::uint32_t bgr) {
-  for (QWidget *w : {static_cast<QWidget *>(lblNZ[i]), static_cast<QWidget *>(lblOW[i]),
-                     static_cast<QWidget *>(txtScoreNZ[i]), static_cast<QWidget *>(txtScoreOW[i]),
-                     static_cast<QWidget *>(lblMPNZ[i]), static_cast<QWidget *>(lblMPOW[i])})
-    zetKleur(w, bgr);
-}
-
 void frmZemlo06::kleurKnoppen() {
   for (int b = 1; b < static_cast<int>(cmdSpel.size()); ++b)
-    zetKleur(cmdSpel[b], m_model->IsKlaar(b) ? kWit : kOnafgemaakt);
+    venster::zetKleuren(cmdSpel[b], m_model->IsKlaar(b) ? kWit : kOnafgemaakt);
 }
 
 // Uitslag once every board is finished and none is open.

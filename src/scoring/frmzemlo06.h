@@ -7,6 +7,7 @@
 #include "frame/window.h"
 #include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
+#include "scoring/scorerij.h"
 
 #include <QStringList>
 #include <array>
@@ -47,6 +48,7 @@ public:
   QGroupBox *fraBack;
   std::vector<QPushButton *> cmdSpel; // index 0 is the template, not a board
   std::vector<QLabel *> lblNZ, lblOW, lblMPNZ, lblMPOW;
+  std::vector<scoring::ScoreRij *> rijen; // one a table: the score boxes and their labels
   std::vector<QLineEdit *> txtScoreNZ, txtScoreOW;
   QLabel *lblNZKop, *lblOWKop, *lblScoreNZKop, *lblScoreOWKop, *lblMPNZKop, *lblMPOWKop;
   QLabel *lblSpelNummer, *lblNummer, *lblKwetsbaar, *lblKlaar;
@@ -68,7 +70,7 @@ private:
   void cmdVulAllesIn_Click();
   void lblNZ_Click(int i);
   void msfgResultaat_Click(int row, int col);
-  bool txtScore_KeyPress(int i, bool ow, QKeyEvent *event);
+  void txtScoreNZ_WisRij(int i);
   void txtScore_Change(int i, bool ow);
   void txtScore_GotFocus(int i);
   void txtScore_LostFocus(int i, bool ow);
@@ -84,12 +86,9 @@ private:
   // Rows whose North-South score changed after its mirror was made get the
   // ENTER step again; false when one of them was refused.
   bool herzieRijen();
-  void naarRij(int i, bool ow, bool omlaag);
-  void focusOp(QLineEdit *vak);
   void toonRij(int i);
   void toonRijen();
   void wisRijen();
-  void kleurRij(int i, std::uint32_t bgr);
   void kleurKnoppen();
   void zetUitslagKnop();
   // The grid in pair order, or the result given.
