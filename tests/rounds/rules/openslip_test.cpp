@@ -1,0 +1,88 @@
+// The slip open in the entry per round: its rows from the store, ENTER and
+// leaving a row, what Klaar may do and what it stores.
+#include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
+#include "rounds/openslip.h"
+
+#include <QTest>
+
+using namespace rounds;
+
+namespace {
+
+// Six pairs in three rounds of two boards.
+const QStringList kMitchell{"1\t1- 4 (1-4)\t2 - 5     (5-8)\t3- 6 (9-12)",
+                            "2\t1- 5 (9-12)\t2- 6 (1-4)\t3- 4 (5-8)",
+                            "3\t1- 6 (5-8)\t2- 4 (9-12)\t3- 5 (1-4)"};
+
+SlipOpslag Maak() {
+  return SlipOpslag(RondeSchema(preparation::RondeTafels(kMitchell, 3, 2), 3, 2, 0));
+}
+
+QStringList Rijen(const OpenSlip &slip) {
+  QStringList uit;
+  for (const scoring::RijInvoer &r : slip.Rijen())
+    uit.append(r.scoreNZ + u'|' + r.scoreOW);
+  return uit;
+}
+
+} // namespace
+
+class OpenSlipTest : public QObject {
+  Q_OBJECT
+private slots:
+  void init() { BAS_Zemlo::iTaal = 10; }
+
+  void opensFromTheStore() {
+    SlipOpslag opslag = Maak();
+    QVERIFY(!OpenSlip().IsOpen());
+    QVERIFY(!OpenSlip().MagKlaar());
+    opslag.ZetSlip({2, 1}, {{"420", "-420"}, {"", ""}});
+    const OpenSlip slip(opslag, {2, 1});
+    QVERIFY(slip.IsOpen());
+    QCOMPARE(slip.EersteSpel(), 1);
+    QCOMPARE(slip.Spel(1), 2);
+    QCOMPARE(Rijen(slip), QStringList({"420|-420", "|"}));
+    QVERIFY(!slip.IsGewijzigd(opslag));
+    QVERIFY(slip.MagKlaar());
+    QVERIFY(!slip.AlleRijenGevuld());
+  }
+
+  // ENTER, leaving a row and Klaar change the rows as the window shows them.
+  void enterAndLeaving() {
+    SlipOpslag opslag = Maak();
+    OpenSlip slip(opslag, {1, 0});
+    QVERIFY(!slip.MagKlaar());
+    slip.ZetRij(0, "42", "");
+    QVERIFY(slip.MagKlaar());
+    QVERIFY(slip.IsGewijzigd(opslag));
+    const scoring::StapUitkomst stap = slip.EnterNZ(0);
+    QCOMPARE(stap.focus, scoring::Focus::VolgendeRij);
+    QCOMPARE(Rijen(slip), QStringList({"420|-420", "|"}));
+    // A score changed after its mirror gets the step when the row is left;
+    // one that is a score pair already does not.
+    slip.ZetRij(0, "45", "-420");
+    QVERIFY(slip.Verlaat(0));
+    QCOMPARE(Rijen(slip).first(), QStringLiteral("450|-450"));
+    QVERIFY(!slip.Verlaat(0));
+    QVERIFY(!slip.Verlaat(1)); // an empty row
+    // An adjusted score goes to the East-West box too.
+    slip.ZetRij(1, "60%", "");
+    QCOMPARE(slip.EnterNZ(1).focus, scoring::Focus::OWVak);
+    QCOMPARE(Rijen(slip).at(1), QStringLiteral("60%|60%"));
+    QVERIFY(slip.AlleRijenGevuld());
+
+    // Klaar's review refuses a score that does not exist and stores nothing.
+    slip.ZetRij(1, "123", "");
+    const Herziening herzien = slip.Herzie();
+    QCOMPARE(herzien.iFoutRij, 1);
+    QCOMPARE(Rijen(slip).at(1), QStringLiteral("|"));
+    slip.ZetRij(1, "n", "n");
+    opslag.ZetSlip(slip.Plek(), slip.TeBewaren());
+    QVERIFY(opslag.IsCompleet({1, 0}));
+    QVERIFY(!slip.IsGewijzigd(opslag));
+  }
+};
+
+#include "openslip_test.moc"
+ZEMLO_TEST_CLASS(OpenSlipTest)
