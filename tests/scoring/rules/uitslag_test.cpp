@@ -214,6 +214,28 @@ private slots:
     QCOMPARE(totalen, QStringList({"", "", "4", "4", "2", "", ""}));
   }
 
+  // The result window's ranking: the place, pair, total and percentage
+  // columns of the result grid, their texts and alignments, without the
+  // totals row.
+  void ranglijst() {
+    const Uitslag u = UitslagVanRegels(kKop, kTafels, kLabels, kRegels);
+    const KopTeksten kop{"Nr", "Paren", "MP", "Percentage"};
+    platform::GridModel volledig;
+    VulResultaatGrid(volledig, u, kop);
+    platform::GridModel grid;
+    VulRanglijst(grid, u, kop);
+    QCOMPARE(grid.rows(), volledig.rows() - 1);
+    QCOMPARE(grid.cols(), 4);
+    QCOMPARE(grid.fixedRows(), 1);
+    const int bron[4] = {0, 1, volledig.cols() - 2, volledig.cols() - 1};
+    for (int r = 0; r < grid.rows(); ++r)
+      for (int c = 0; c < 4; ++c) {
+        QCOMPARE(grid.textMatrix(r, c), volledig.textMatrix(r, bron[c]));
+        QCOMPARE(grid.cell(r, c).alignment, volledig.cell(r, bron[c]).alignment);
+        QVERIFY(!grid.cell(r, c).backColor);
+      }
+  }
+
   // Before the result step: pair order, the sit-out pair's row blank and blue.
   void parenVolgorde() {
     AvondModel model(kKop, kTafels);
