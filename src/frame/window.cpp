@@ -3,6 +3,7 @@
 #include "frame/bas_zemlo.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHash>
@@ -25,12 +26,16 @@ QHash<QString, Entry> &registry() {
 ZemloWindow::ZemloWindow(const QString &name, QWidget *parent) : QWidget(parent, Qt::Window) {
   setObjectName(name);
   setWindowTitle(name);
-  qApp->installEventFilter(this);
+  volg(this);
 }
 
-ZemloWindow::~ZemloWindow() {
-  if (qApp)
-    qApp->removeEventFilter(this);
+ZemloWindow::~ZemloWindow() = default;
+
+void ZemloWindow::volg(QObject *object) {
+  object->installEventFilter(this);
+  for (QObject *child : object->children())
+    if (child->isWidgetType())
+      volg(child);
 }
 
 void ZemloWindow::closeWindow() {
@@ -45,12 +50,23 @@ void ZemloWindow::Form_QueryUnload() {
   unload();
 }
 
-bool ZemloWindow::Form_KeyDown(QKeyEvent *event) {
+void ZemloWindow::sluitVerzoek(Sluiten) { closeWindow(); }
+
+bool ZemloWindow::Form_KeyDown(QKeyEvent *) { return false; }
+
+bool ZemloWindow::venstertoets(QKeyEvent *event) {
+  const Qt::KeyboardModifiers toetsen =
+      event->modifiers() &
+      (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (event->key() == Qt::Key_Escape) {
-    closeWindow();
+    sluitVerzoek(Sluiten::Escape);
     return true;
   }
-  return false;
+  if (m_ctrlF4 && event->key() == Qt::Key_F4 && toetsen == Qt::ControlModifier) {
+    sluitVerzoek(Sluiten::CtrlF4);
+    return true;
+  }
+  return Form_KeyDown(event);
 }
 
 void ZemloWindow::returnTo(ZemloWindow *window) {
@@ -75,10 +91,16 @@ void ZemloWindow::closeEvent(QCloseEvent *event) {
   // step deletes the window itself.
   event->ignore();
   if (isEnabled() && !m_closing)
-    closeWindow();
+    sluitVerzoek(Sluiten::SluitKnop);
 }
 
 bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::ChildAdded) {
+    QObject *child = static_cast<QChildEvent *>(event)->child();
+    if (child->isWidgetType())
+      volg(child);
+    return false;
+  }
   if (event->type() != QEvent::KeyPress) {
     if (event->type() == QEvent::KeyRelease)
       m_lastKey = {};
@@ -97,7 +119,7 @@ bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
   m_lastKey = {event, widget, key->key(), key->modifiers()};
   if (travelling)
     return false;
-  return Form_KeyDown(key);
+  return venstertoets(key);
 }
 
 void registerWindow(const QString &name, WindowFactory factory) {

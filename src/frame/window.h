@@ -5,6 +5,11 @@
 // saves what the window owns, enables the opener again and runs the opener's
 // Form_Activate. Form_Activate runs after the first show and when a window
 // that this one opened closes, never on a switch between programs.
+//
+// The window sees the keys typed in any of its controls before the control
+// does. Escape (when pressed, never on its release), Ctrl+F4 in the windows
+// that take it, and the close box of an enabled window each become one
+// closing request, which the window turns into its closing step.
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -27,12 +32,20 @@ public:
   void closeWindow();
   bool isClosing() const { return m_closing; }
 
+  // How the director asked the window to close.
+  enum class Sluiten { Escape, CtrlF4, SluitKnop };
+
 protected:
   // Saves, hands back to the opener and unloads; windows with more to do on
   // closing override it and call the helpers below.
   virtual void Form_QueryUnload();
-  // Keys typed anywhere in the window, before its controls see them; true
-  // when handled. Escape leads to the closing step.
+  // A closing request; the closing step by default. A window whose Back
+  // button does more than close (it saves, or clears a choice) runs that.
+  virtual void sluitVerzoek(Sluiten hoe);
+  // Ctrl+F4 closes this window too.
+  void sluitOokMetCtrlF4() { m_ctrlF4 = true; }
+  // Other keys typed anywhere in the window, before its controls see them;
+  // true when handled.
   virtual bool Form_KeyDown(QKeyEvent *event);
 
   // Enables the window given (the opener by default) and runs its activation.
@@ -45,8 +58,13 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  // Sees the events of a widget of the window and of every widget added to it.
+  void volg(QObject *object);
+  bool venstertoets(QKeyEvent *event);
+
   QPointer<ZemloWindow> m_opener;
   bool m_closing = false;
+  bool m_ctrlF4 = false;
   struct LastKey {
     const QEvent *event = nullptr;
     QPointer<QWidget> receiver;

@@ -28,6 +28,7 @@ constexpr int kBoven = 960;
 } // namespace
 
 frmZemlo05::frmZemlo05() : ZemloWindow(QStringLiteral("frmZemlo05")) {
+  sluitOokMetCtrlF4();
   setFixedSize(twips(kLinks * 2 + 7 * kCelBreedte), twips(4080));
   fraBackGround = new QFrame(this);
   fraBackGround->setObjectName(QStringLiteral("fraBackGround"));
@@ -186,13 +187,12 @@ void frmZemlo05::cmdTerug_Click() {
   closeWindow();
 }
 
-bool frmZemlo05::Form_KeyDown(QKeyEvent *event) {
-  const bool ctrlF4 = event->key() == Qt::Key_F4 && (event->modifiers() & Qt::ControlModifier);
-  if (event->key() == Qt::Key_Escape || ctrlF4) {
+// Escape and Ctrl+F4 are Back; the close box hands back the date shown.
+void frmZemlo05::sluitVerzoek(Sluiten hoe) {
+  if (hoe == Sluiten::SluitKnop)
+    closeWindow();
+  else
     cmdTerug_Click();
-    return true;
-  }
-  return false;
 }
 
 bool frmZemlo05::eventFilter(QObject *watched, QEvent *event) {

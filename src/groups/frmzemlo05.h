@@ -34,7 +34,7 @@ public:
   QString cmdTerugTag;
 
 protected:
-  bool Form_KeyDown(QKeyEvent *event) override;
+  void sluitVerzoek(Sluiten hoe) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
 

@@ -455,19 +455,7 @@ std::optional<QString> frmZemlo04::vraagWissen(QListWidget *lijst, QPushButton *
   return naam;
 }
 
-bool frmZemlo04::Form_KeyDown(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape) {
-    escapeOfSluiten();
-    return true;
-  }
-  return false;
-}
-
-void frmZemlo04::closeEvent(QCloseEvent *event) {
-  event->ignore();
-  if (isEnabled() && !isClosing())
-    escapeOfSluiten();
-}
+void frmZemlo04::sluitVerzoek(Sluiten) { escapeOfSluiten(); }
 
 bool frmZemlo04::eventFilter(QObject *watched, QEvent *event) {
   // The display boxes cannot be typed in: the focus goes on to the sink.

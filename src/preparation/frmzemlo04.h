@@ -65,8 +65,7 @@ public:
   bool openInvoerVenster();
 
 protected:
-  bool Form_KeyDown(QKeyEvent *event) override;
-  void closeEvent(QCloseEvent *event) override;
+  void sluitVerzoek(Sluiten hoe) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -19,6 +19,7 @@
 using namespace BAS_Zemlo;
 
 frmZemlo12::frmZemlo12() : ZemloWindow(QStringLiteral("frmZemlo12")) {
+  sluitOokMetCtrlF4();
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
@@ -163,14 +164,7 @@ void frmZemlo12::cmdDownLoad_Click() {
 
 void frmZemlo12::cmdTerug_Click() { closeWindow(); }
 
-bool frmZemlo12::Form_KeyDown(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape ||
-      (event->key() == Qt::Key_F4 && event->modifiers() == Qt::ControlModifier)) {
-    cmdTerug_Click();
-    return true;
-  }
-  return false;
-}
+void frmZemlo12::sluitVerzoek(Sluiten) { cmdTerug_Click(); }
 
 bool frmZemlo12::eventFilter(QObject *watched, QEvent *event) {
   // The count box never keeps the focus.

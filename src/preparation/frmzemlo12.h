@@ -37,7 +37,7 @@ public:
   QPushButton *cmdFocus;
 
 protected:
-  bool Form_KeyDown(QKeyEvent *event) override;
+  void sluitVerzoek(Sluiten hoe) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

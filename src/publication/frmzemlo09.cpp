@@ -23,6 +23,7 @@ const QString kWitteKnop = QStringLiteral(
 } // namespace
 
 frmZemlo09::frmZemlo09() : ZemloWindow(QStringLiteral("frmZemlo09")) {
+  sluitOokMetCtrlF4();
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
@@ -147,15 +148,6 @@ void frmZemlo09::cmdOK_Click() {
 }
 
 void frmZemlo09::cmdDownLoad_Click() { openWindow(QStringLiteral("frmZemlo10"), this, 9); }
-
-bool frmZemlo09::Form_KeyDown(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape ||
-      (event->key() == Qt::Key_F4 && event->modifiers() == Qt::ControlModifier)) {
-    closeWindow();
-    return true;
-  }
-  return false;
-}
 
 bool frmZemlo09::eventFilter(QObject *watched, QEvent *event) {
   if (watched == txtEMailAdres && event->type() == QEvent::KeyPress) {

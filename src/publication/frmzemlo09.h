@@ -36,7 +36,6 @@ public:
   publication::MailInstelling instelling;
 
 protected:
-  bool Form_KeyDown(QKeyEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

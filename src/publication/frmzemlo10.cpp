@@ -67,6 +67,7 @@ bool haalMailTxt() {
 } // namespace
 
 frmZemlo10::frmZemlo10() : ZemloWindow(QStringLiteral("frmZemlo10")) {
+  sluitOokMetCtrlF4();
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
@@ -228,15 +229,6 @@ void frmZemlo10::Form_QueryUnload() {
     terug = findWindow(QStringLiteral("frmZemlo09"));
   returnTo(terug);
   unload();
-}
-
-bool frmZemlo10::Form_KeyDown(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape ||
-      (event->key() == Qt::Key_F4 && event->modifiers() == Qt::ControlModifier)) {
-    closeWindow();
-    return true;
-  }
-  return false;
 }
 
 bool frmZemlo10::eventFilter(QObject *watched, QEvent *event) {

@@ -40,7 +40,6 @@ public:
 
 protected:
   void Form_QueryUnload() override;
-  bool Form_KeyDown(QKeyEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -272,11 +272,9 @@ void frmZemlo07::sluit() {
   closeWindow();
 }
 
+void frmZemlo07::sluitVerzoek(Sluiten) { sluit(); }
+
 bool frmZemlo07::Form_KeyDown(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape) {
-    sluit();
-    return true;
-  }
   if (event->key() == Qt::Key_T &&
       (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
           (Qt::ShiftModifier | Qt::ControlModifier)) {
@@ -285,12 +283,6 @@ bool frmZemlo07::Form_KeyDown(QKeyEvent *event) {
     return true;
   }
   return false;
-}
-
-void frmZemlo07::closeEvent(QCloseEvent *event) {
-  event->ignore();
-  if (isEnabled() && !isClosing())
-    sluit();
 }
 
 bool frmZemlo07::bewaar() {

@@ -55,8 +55,8 @@ public:
   QStringList lstVoorMail;
 
 protected:
+  void sluitVerzoek(Sluiten hoe) override;
   bool Form_KeyDown(QKeyEvent *event) override;
-  void closeEvent(QCloseEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

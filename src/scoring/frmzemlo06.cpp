@@ -448,17 +448,10 @@ void frmZemlo06::Form_QueryUnload() {
   unload();
 }
 
-void frmZemlo06::closeEvent(QCloseEvent *event) {
-  event->ignore();
-  if (isEnabled() && !isClosing())
-    cmdTerug_Click();
-}
+// Escape and the close box are Back.
+void frmZemlo06::sluitVerzoek(Sluiten) { cmdTerug_Click(); }
 
 bool frmZemlo06::Form_KeyDown(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape) {
-    cmdTerug_Click();
-    return true;
-  }
   const Qt::KeyboardModifiers toetsen =
       event->modifiers() &
       (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);

@@ -57,8 +57,8 @@ public:
 
 protected:
   void Form_QueryUnload() override;
+  void sluitVerzoek(Sluiten hoe) override;
   bool Form_KeyDown(QKeyEvent *event) override;
-  void closeEvent(QCloseEvent *event) override;
 
 private:
   // The controls' events.

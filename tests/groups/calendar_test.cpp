@@ -121,12 +121,14 @@ private slots:
   }
 
   void closingWays_data() {
-    QTest::addColumn<int>("way"); // 0 Back, 1 Escape, 2 Ctrl+F4, 3 the close box
+    // 0 Back, 1 Escape, 2 Ctrl+F4, 3 the close box, 4 Ctrl+Shift+F4 (stays) then Back
+    QTest::addColumn<int>("way");
     QTest::addColumn<QString>("handedBack");
     QTest::newRow("Back") << 0 << "";
     QTest::newRow("Escape") << 1 << "";
     QTest::newRow("Ctrl+F4") << 2 << "";
     QTest::newRow("close box") << 3 << "12-06-2024";
+    QTest::newRow("Ctrl+Shift+F4 is no closing") << 4 << "";
   }
   void closingWays() {
     QFETCH(int, way);
@@ -146,6 +148,12 @@ private slots:
       break;
     case 2:
       QTest::keyClick(c->cmdFocus, Qt::Key_F4, Qt::ControlModifier);
+      break;
+    case 4:
+      QTest::keyClick(c->cmdFocus, Qt::Key_F4, Qt::ControlModifier | Qt::ShiftModifier);
+      testing::flushDeletes();
+      QVERIFY(findWindow(QStringLiteral("frmZemlo05")));
+      Program::click(c->cmdTerug);
       break;
     default:
       c->close();
