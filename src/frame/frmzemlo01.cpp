@@ -32,7 +32,7 @@ QPixmap suitsPicture() {
   const QString suits[] = {QStringLiteral("\u2660"), QStringLiteral("\u2665"),
                            QStringLiteral("\u2666"), QStringLiteral("\u2663")};
   for (int i = 0; i < 4; ++i) {
-    p.setPen(i == 1 || i == 2 ? QColor(200, 0, 0) : QColor(20, 20, 20));
+    p.setPen(venster::kleur(i == 1 || i == 2 ? 0x0000C8 : 0x141414));
     p.drawText(QRect(i * 60, 0, 60, 70), Qt::AlignCenter, suits[i]);
   }
   return pm;
@@ -44,7 +44,7 @@ QIcon downloadPicture() {
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(0, 90, 170), 3));
+  p.setPen(QPen(venster::kleur(0xAA5A00), 3));
   p.drawLine(16, 4, 16, 20);
   p.drawLine(9, 13, 16, 20);
   p.drawLine(23, 13, 16, 20);
@@ -69,10 +69,12 @@ frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
     return venster::maakKnop(this, name, venster::twips(1650, top, 3000, 450));
   };
   picBack = venster::maakLabel(this, "picBack", venster::twips(0, 1050, 5700, 1200));
-  picBack->setStyleSheet(QStringLiteral("background-color: #0b6b3a; border-radius: 6px;"));
+  picBack->setStyleSheet(
+      QStringLiteral("background-color: %1; border-radius: 6px;").arg(venster::cssKleur(0x3A6B0B)));
   picZem = venster::maakLabel(this, "picZem", QRect(0, venster::twips(1110), 240, 70));
   picZem->setPixmap(suitsPicture());
-  picZem->setStyleSheet(QStringLiteral("background: white; border-radius: 6px;"));
+  picZem->setStyleSheet(
+      QStringLiteral("background: %1; border-radius: 6px;").arg(venster::cssKleur(0xFFFFFF)));
   lblZemlo = venster::maakLabel(this, "lblZemlo", QRect());
   lblZemlo->setAlignment(Qt::AlignCenter);
   QFont big = font();

@@ -68,10 +68,7 @@ frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
   picVerStuurDeMail = new QFrame(this);
   picVerStuurDeMail->setObjectName(QStringLiteral("picVerStuurDeMail"));
   picVerStuurDeMail->setFrameShape(QFrame::Box);
-  picVerStuurDeMail->setAutoFillBackground(true);
-  QPalette pal = picVerStuurDeMail->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  picVerStuurDeMail->setPalette(pal);
+  venster::zetKleuren(picVerStuurDeMail, 0xFFFFFF);
   picVerStuurDeMail->resize(380, 110);
   lblVerstuurDeMail = new QLabel(picVerStuurDeMail);
   lblVerstuurDeMail->setObjectName(QStringLiteral("lblVerstuurDeMail"));

@@ -16,10 +16,16 @@ using namespace BAS_Zemlo;
 using namespace publication;
 
 namespace {
-const QString kWitteKnop = QStringLiteral(
-    "QPushButton { background-color: white; border: 1px solid #8c8c8c; border-radius: 3px; }"
-    "QPushButton:hover { border-color: #3a6ea5; }"
-    "QPushButton:disabled { color: #a0a0a0; border-color: #c8c8c8; }");
+// White buttons with a thin border, darker while the mouse is on them.
+QString witteKnop() {
+  using venster::cssKleur;
+  return QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; border-radius: "
+                        "3px; }"
+                        "QPushButton:hover { border-color: %3; }"
+                        "QPushButton:disabled { color: %4; border-color: %5; }")
+      .arg(cssKleur(0xFFFFFF), cssKleur(0x8C8C8C), cssKleur(0xA56E3A), cssKleur(0xA0A0A0),
+           cssKleur(0xC8C8C8));
+}
 } // namespace
 
 frmZemlo09::frmZemlo09() : ZemloWindow(QStringLiteral("frmZemlo09")) {
@@ -54,7 +60,7 @@ frmZemlo09::frmZemlo09() : ZemloWindow(QStringLiteral("frmZemlo09")) {
   cmdOK->setText(QStringLiteral("&OK"));
   cmdOK->setEnabled(false);
   for (QPushButton *b : {cmdOK, cmdTerug, cmdDownLoad})
-    b->setStyleSheet(kWitteKnop);
+    b->setStyleSheet(witteKnop());
   cmdFocus = venster::maakKnop(this, "cmdFocus", QRect(0, 0, 10, 10));
 
   connect(txtEMailAdres, &QLineEdit::textChanged, this, [this] { txtEMailAdres_Change(); });

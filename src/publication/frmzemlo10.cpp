@@ -37,8 +37,8 @@ QPixmap envelop() {
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(0, 90, 170), 2));
-  p.setBrush(QColor(235, 243, 252));
+  p.setPen(QPen(venster::kleur(0xAA5A00), 2));
+  p.setBrush(venster::kleur(0xFCF3EB));
   p.drawRect(QRectF(4, 6, 64, 40));
   p.drawLine(QPointF(4, 6), QPointF(36, 30));
   p.drawLine(QPointF(68, 6), QPointF(36, 30));
@@ -158,12 +158,7 @@ void frmZemlo10::Form_Load() {
 
 void frmZemlo10::Form_Activate() { parkeer(); }
 
-void frmZemlo10::VulPictureWit() {
-  picVoorVerstuurDeMail->setAutoFillBackground(true);
-  QPalette pal = picVoorVerstuurDeMail->palette();
-  pal.setColor(QPalette::Window, venster::kleur(0xFFFFFF));
-  picVoorVerstuurDeMail->setPalette(pal);
-}
+void frmZemlo10::VulPictureWit() { venster::zetKleuren(picVoorVerstuurDeMail, 0xFFFFFF); }
 
 void frmZemlo10::cmdDownLoad_Click() {
   bool gelukt;
