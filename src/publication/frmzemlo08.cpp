@@ -17,8 +17,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
@@ -32,6 +34,12 @@ constexpr long kPrintVlaggen = 0x100004; // no selection, no print to file
 constexpr double kMeetPunten = 14;       // the columns are fitted at this size
 constexpr double kGridPunten = 12;
 constexpr int kRijHoogte = 360; // twips: room for the grid's font
+// The window's least size and its layout, in pixels: the grid's margin and
+// the room under it for the address notice and the buttons.
+constexpr int kMinBreedte = 700;
+constexpr int kMinHoogte = 560;
+constexpr int kMarge = 15;
+constexpr int kOnder = 120;
 
 } // namespace
 
@@ -39,27 +47,26 @@ frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
-  setFixedSize(700, 560);
+  setFixedSize(kMinBreedte, kMinHoogte);
 
   msfgResultaat = new platform::GridView(this);
   msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
-  msfgResultaat->setGeometry(15, 15, 670, 440);
+  msfgResultaat->setGeometry(kMarge, kMarge, kMinBreedte - 2 * kMarge, kMinHoogte - kOnder);
   QFont gf = font();
   gf.setPointSizeF(kGridPunten);
   msfgResultaat->setFont(gf);
   resultaat.setFontSize(kGridPunten);
   msfgResultaat->setModel(&resultaat);
 
-  lblGeenAdressen = venster::maakLabel(this, "lblGeenAdressen", QRect(15, 460, 670, 40));
+  lblGeenAdressen = venster::maakLabel(this, "lblGeenAdressen", {});
   lblGeenAdressen->setWordWrap(true);
   lblGeenAdressen->hide();
 
-  const int y = 510;
-  cmdMaakHTML = venster::maakKnop(this, "cmdMaakHTML", QRect(15, y, 126, 32));
-  cmdAfdrukken = venster::maakKnop(this, "cmdAfdrukken", QRect(151, y, 126, 32));
-  cmdVerstuur = venster::maakKnop(this, "cmdVerstuur", QRect(287, y, 126, 32));
-  cmdInstelling = venster::maakKnop(this, "cmdInstelling", QRect(423, y, 126, 32));
-  cmdTerug = venster::maakKnop(this, "cmdTerug", QRect(559, y, 126, 32));
+  cmdMaakHTML = venster::maakKnop(this, "cmdMaakHTML", {});
+  cmdAfdrukken = venster::maakKnop(this, "cmdAfdrukken", {});
+  cmdVerstuur = venster::maakKnop(this, "cmdVerstuur", {});
+  cmdInstelling = venster::maakKnop(this, "cmdInstelling", {});
+  cmdTerug = venster::maakKnop(this, "cmdTerug", {});
   cmdSetfocus = venster::maakKnop(this, "cmdSetfocus", QRect(0, 0, 10, 10));
   cmdVerstuur->hide();
   cmdInstelling->hide();
@@ -90,11 +97,7 @@ void frmZemlo08::Form_Load() {
   m_vanForm = iVanForm;
   setWindowTitle(Tekst(98) + QStringLiteral(" (") + sGroepBestand.split(u'.').first() + u')');
   venster::neemIcoon(this);
-  venster::centreer(this);
-  picVerStuurDeMail->move((width() - picVerStuurDeMail->width()) / 2,
-                          (height() - picVerStuurDeMail->height()) / 2);
   lblVerstuurDeMail->setText(Tekst(154) + u' ');
-  cmdSetfocus->move(width() + 100, 0);
   cmdTerug->setText(u'&' + Tekst(11));
   cmdAfdrukken->setText(u'&' + Tekst(40));
   cmdVerstuur->setText(Tekst(151));
@@ -117,13 +120,14 @@ void frmZemlo08::Form_Load() {
   }
   resultaat.setRow(0);
   resultaat.setCol(0);
-  pasGridAan();
+  zetIndeling();
+  venster::centreer(this);
 }
 
-// The grid takes the size of its cells, as far as the window has room,
-// centred above the buttons.
-void frmZemlo08::pasGridAan() {
-  const QRect ruimte(15, 15, width() - 30, 440);
+// The window grows with its grid, from its least size up to the screen's:
+// every column whole, scrolling only what the screen cannot hold. The grid
+// stands centred above the buttons, the buttons centred under it.
+void frmZemlo08::zetIndeling() {
   const int rand = 2 * msfgResultaat->frameWidth();
   int breedte = rand;
   for (int c = 0; c < resultaat.cols(); ++c)
@@ -131,17 +135,37 @@ void frmZemlo08::pasGridAan() {
   int hoogte = rand;
   for (int r = 0; r < resultaat.rows(); ++r)
     hoogte += platform::twipsToPixels(resultaat.rowHeight(r));
+
+  const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect beschikbaar = scherm ? scherm->availableGeometry() : QRect(0, 0, 1280, 1024);
+  // Room for the window's frame and title bar.
+  const int maxBreedte = std::max(kMinBreedte, beschikbaar.width() - 40);
+  const int maxHoogte = std::max(kMinHoogte, beschikbaar.height() - 80);
   const int schuif = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  if (hoogte > ruimte.height()) {
-    hoogte = ruimte.height();
-    breedte += schuif;
+  int ruimteHoogte = std::clamp(hoogte, kMinHoogte - kOnder, maxHoogte - kOnder);
+  if (hoogte > ruimteHoogte)
+    breedte += schuif; // the rows scroll: the bar takes its room beside the columns
+  int ruimteBreedte = std::clamp(breedte, kMinBreedte - 2 * kMarge, maxBreedte - 2 * kMarge);
+  if (breedte > ruimteBreedte)
+    hoogte = std::min(ruimteHoogte, hoogte + schuif);
+  breedte = std::min(breedte, ruimteBreedte);
+  hoogte = std::min(hoogte, ruimteHoogte);
+
+  const int vensterBreedte = ruimteBreedte + 2 * kMarge;
+  const int vensterHoogte = ruimteHoogte + kOnder;
+  setFixedSize(vensterBreedte, vensterHoogte);
+  msfgResultaat->setGeometry(kMarge + (ruimteBreedte - breedte) / 2, kMarge, breedte, hoogte);
+  lblGeenAdressen->setGeometry(kMarge, vensterHoogte - 100, ruimteBreedte, 40);
+  const int knopBreedte = 126;
+  const int knoppen = 5 * knopBreedte + 4 * 10;
+  int x = (vensterBreedte - knoppen) / 2;
+  for (QPushButton *knop : {cmdMaakHTML, cmdAfdrukken, cmdVerstuur, cmdInstelling, cmdTerug}) {
+    knop->setGeometry(x, vensterHoogte - 50, knopBreedte, 32);
+    x += knopBreedte + 10;
   }
-  if (breedte > ruimte.width()) {
-    breedte = ruimte.width();
-    hoogte = std::min(ruimte.height(), hoogte + schuif);
-  }
-  msfgResultaat->setGeometry(ruimte.x() + (ruimte.width() - breedte) / 2, ruimte.y(), breedte,
-                             hoogte);
+  picVerStuurDeMail->move((vensterBreedte - picVerStuurDeMail->width()) / 2,
+                          (vensterHoogte - picVerStuurDeMail->height()) / 2);
+  cmdSetfocus->move(vensterBreedte + 100, 0);
 }
 
 void frmZemlo08::neemUitslag(const scoring::Uitslag &uitslag, const QStringList &lstVoorMail) {

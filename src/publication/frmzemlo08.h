@@ -61,7 +61,7 @@ private:
   void cmdInstelling_Click();
   void toonUitslag();
   void leesMailBestand();
-  void pasGridAan();
+  void zetIndeling();
   void parkeer();
 
   int m_vanForm = 0; // iVanForm when the window loaded

@@ -5,6 +5,7 @@
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/printgrid.h"
+#include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "publication/frmzemlo08.h"
 #include "publication/frmzemlo09.h"
@@ -24,6 +25,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace BAS_Zemlo;
@@ -98,6 +101,43 @@ private slots:
                                  : QStringLiteral(" Mevr. Els Jansen "));
     QCOMPARE(w->lstWieMailen, verwacht);
     QCOMPARE(w->lstMailingList.size(), 6);
+  }
+
+  // With ordinary names every column shows whole, the percentage with its
+  // "%": the window grows with its grid, from its least size up to the
+  // screen's, and the grid scrolls only what the screen cannot hold.
+  void everyColumnWhole_data() {
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<int>("paren");
+    QTest::newRow("short names") << "Paar" << 3;
+    QTest::newRow("ordinary names") << "Dhr. Jan Bakker - Mevr. Els van Jansen" << 12;
+    QTest::newRow("more than the screen") << QString(70, u'M') << 40;
+  }
+  void everyColumnWhole() {
+    QFETCH(QString, naam);
+    QFETCH(int, paren);
+    venstertest::schrijfAvond(*m_folder);
+    Invoer *invoer = openInvoer(6, paren);
+    for (int p = 0; p < paren; ++p) {
+      invoer->uitslag.rijen[p].label = QStringLiteral("%1. %2 [24]").arg(p + 1).arg(naam);
+      invoer->uitslag.rijen[p].percentage = QStringLiteral("100.00%");
+    }
+    frmZemlo08 *w = openUitslag(invoer, 6);
+    QVERIFY(w->width() >= 700 && w->height() >= 560);
+    const QRect scherm = w->screen()->availableGeometry();
+    QVERIFY(w->width() <= scherm.width() && w->height() <= scherm.height());
+    QApplication::processEvents();
+    int kolommen = 0;
+    for (int c = 0; c < w->resultaat.cols(); ++c)
+      kolommen += w->resultaat.colWidth(c) / 15;
+    const bool past = kolommen + 2 * w->msfgResultaat->frameWidth() + 30 + 40 <= scherm.width();
+    QCOMPARE(w->msfgResultaat->horizontalScrollBar()->isVisible(), !past);
+    if (past)
+      QVERIFY(w->msfgResultaat->viewport()->width() >= kolommen);
+    // The buttons stand under the grid, inside the window.
+    QVERIFY(w->cmdTerug->geometry().top() > w->msfgResultaat->geometry().bottom());
+    QVERIFY(w->cmdTerug->geometry().right() < w->width());
+    QVERIFY(w->cmdMaakHTML->geometry().left() >= 0);
   }
 
   void onePair() {
