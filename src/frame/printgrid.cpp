@@ -23,7 +23,6 @@ namespace {
 
 // Print dialog flags, by their codes.
 constexpr long kNoSelection = 0x4;
-constexpr long kHidePrintToFile = 0x100000;
 
 // Positions and sizes on paper are in twips.
 constexpr double kTwipsPerInch = 1440;
@@ -255,8 +254,9 @@ bool KiesPrinter(QWidget *frm, long lVlaggen) {
   options &= ~QAbstractPrintDialog::PrintCurrentPage;
   if (lVlaggen & kNoSelection)
     options &= ~QAbstractPrintDialog::PrintSelection;
-  if (lVlaggen & kHidePrintToFile)
-    options &= ~QAbstractPrintDialog::PrintToFile;
+  // Printing to a file (PDF) is always offered, whatever the flags ask: on a
+  // computer without a printer it is the only way to print.
+  options |= QAbstractPrintDialog::PrintToFile;
   dialog.setOptions(options);
   return dialog.exec() == QDialog::Accepted;
 }

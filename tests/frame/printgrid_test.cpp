@@ -9,13 +9,16 @@
 #include "platform/messagebox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -406,6 +409,28 @@ private slots:
     // The program goes on and prints again.
     QVERIFY(print(grid).size() > 1);
     QCOMPARE(answerer.boxes.size(), 1);
+  }
+
+  // The print dialog offers printing to a PDF file, also with the flags of
+  // the result window and the group list, which ask to hide it.
+  void dialogOffersPrintToFile() {
+    setPrintDialogAnswers({}, {});
+    bool gezien = false;
+    bool pdf = false;
+    QTimer::singleShot(0, [&] {
+      auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+      if (!dialog)
+        return;
+      gezien = true;
+      // The dialog lists it among the printers.
+      for (const QComboBox *printers : dialog->findChildren<QComboBox *>())
+        for (int i = 0; i < printers->count(); ++i)
+          pdf = pdf || printers->itemText(i).contains(QStringLiteral("PDF"));
+      dialog->reject();
+    });
+    QVERIFY(!KiesPrinter(nullptr, kFlags));
+    QVERIFY(gezien);
+    QVERIFY(pdf);
   }
 
   void printFromAWindow() {
