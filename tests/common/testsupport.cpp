@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
 #include "frame/bas_zemlo.h"
-#include "platform/clock.h"
 #include "platform/online.h"
+#include "platform/state.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,29 +35,10 @@ int runTestClasses(int argc, char *argv[]) {
 }
 
 void resetSharedState() {
-  using namespace BAS_Zemlo;
-  iTaal = 0;
-  sIniPad.clear();
-  sIniWaarde.clear();
-  sGroepBestand.clear();
-  sInvoerBestand.clear();
-  sKalenderDatum.clear();
-  iVanForm = 0;
-  bFormSluiten = false;
-  bGridOnzichtbaar = false;
-  bInternet = 0;
-  bUpdateGevraagd = 0;
-  sStilzitTekst.clear();
-  sVerbodenTekens.clear();
-  sEigenEmailAdres.clear();
-  sNaamVoorEmail.clear();
-  bMailTxtFout = 0;
-  lMailFout = 0;
-  sMailFout.clear();
-  lstCodeer.clear();
-  lstProvider = {};
+  BAS_Zemlo::HerstelBeginstand();
+  platform::resetState();
+  // No test asks the machine's own network.
   platform::setOnlineAnswer(false);
-  platform::setClock(std::nullopt);
 }
 
 ProgramFolder::ProgramFolder() {

@@ -28,6 +28,8 @@ private:
   QTemporaryDir m_dir;
 };
 
+// The shared state and the stand-ins' answers as at program start, except
+// that the on-line test answers "off line".
 void resetSharedState();
 
 // Runs posted deletions so that closed windows are gone.
