@@ -1,5 +1,6 @@
 #include "frame/bas_zemlo.h"
-#include "frame/frmzemlo01.h"
+#include "frame/window.h"
+#include "frame/windows.h"
 #include "groups/windows.h"
 #include "preparation/windows.h"
 #include "publication/windows.h"

@@ -39,7 +39,16 @@ const QHash<int, QString> &textTable() {
   return table;
 }
 
+// A start value made as in the variable's definition: {} value-initialises.
+template <class T> T beginwaarde(T value) { return value; }
+
 } // namespace
+
+void HerstelBeginstand() {
+#define ZEMLO_HERSTEL(type, name, start) name = beginwaarde<type>(start);
+  ZEMLO_GEDEELDE_STAAT(ZEMLO_HERSTEL);
+#undef ZEMLO_HERSTEL
+}
 
 QString Tekst(int iIndex) {
   QString s = QString::number(iIndex);

@@ -9,29 +9,56 @@
 namespace BAS_Zemlo {
 
 // The folder of the program file; every data folder and file lies under it.
+// Set once when the program starts, so not part of the state below.
 inline QString sProgrammaMap;
 
-inline int iTaal = 0;          // 10 Dutch, 11 English; 0 until the main window loads
-inline QString sIniPad;        // the settings file standaard.ini
-inline QString sIniWaarde;     // the value found by the last LeesIni
-inline QString sGroepBestand;  // the chosen group file
-inline QString sInvoerBestand; // the chosen results file
-inline QString sKalenderDatum; // the date the calendar hands back
-inline int iVanForm = 0;       // the window that opened the current one
-inline bool bFormSluiten = false;
-inline bool bGridOnzichtbaar = false;
-inline int bInternet = 0;       // -1 on line at start-up, else 0
-inline int bUpdateGevraagd = 0; // -1 once the new-version question was shown
-inline QString sStilzitTekst;   // short label of the sit-out pair
-inline QString sVerbodenTekens; // characters refused in names and file names
-inline QString sEigenEmailAdres;
-inline QString sNaamVoorEmail;
-inline int bMailTxtFout = 0; // -1 when MAIL.TXT was missing or damaged
-inline long lMailFout = 0;
-inline QString sMailFout;
-// MAIL.TXT as read: its non-blank lines, and the nine items of each provider.
-inline QStringList lstCodeer;
-inline std::array<QStringList, 2> lstProvider;
+// The nine items of each of the two mail providers.
+using ProviderLijsten = std::array<QStringList, 2>;
+
+// The state that every window shares, each with its value at program start:
+// X(type, name, start value). This one list defines the variables and
+// HerstelBeginstand, so a variable added here is reset with the others.
+#define ZEMLO_GEDEELDE_STAAT(X)                                                                    \
+  /* 10 Dutch, 11 English; 0 until the main window loads */                                        \
+  X(int, iTaal, 0)                                                                                 \
+  /* the settings file standaard.ini */                                                            \
+  X(QString, sIniPad, {})                                                                          \
+  /* the value found by the last LeesIni */                                                        \
+  X(QString, sIniWaarde, {})                                                                       \
+  /* the chosen group file */                                                                      \
+  X(QString, sGroepBestand, {})                                                                    \
+  /* the chosen results file */                                                                    \
+  X(QString, sInvoerBestand, {})                                                                   \
+  /* the date the calendar hands back */                                                           \
+  X(QString, sKalenderDatum, {})                                                                   \
+  /* the window that opened the current one */                                                     \
+  X(int, iVanForm, 0)                                                                              \
+  X(bool, bFormSluiten, false)                                                                     \
+  X(bool, bGridOnzichtbaar, false)                                                                 \
+  /* -1 on line at start-up, else 0 */                                                             \
+  X(int, bInternet, 0)                                                                             \
+  /* -1 once the new-version question was shown */                                                 \
+  X(int, bUpdateGevraagd, 0)                                                                       \
+  /* short label of the sit-out pair */                                                            \
+  X(QString, sStilzitTekst, {})                                                                    \
+  /* characters refused in names and file names */                                                 \
+  X(QString, sVerbodenTekens, {})                                                                  \
+  X(QString, sEigenEmailAdres, {})                                                                 \
+  X(QString, sNaamVoorEmail, {})                                                                   \
+  /* -1 when MAIL.TXT was missing or damaged */                                                    \
+  X(int, bMailTxtFout, 0)                                                                          \
+  X(long, lMailFout, 0)                                                                            \
+  X(QString, sMailFout, {})                                                                        \
+  /* MAIL.TXT as read: its non-blank lines, and the items of each provider */                      \
+  X(QStringList, lstCodeer, {})                                                                    \
+  X(ProviderLijsten, lstProvider, {})
+
+#define ZEMLO_DEFINIEER(type, name, start) inline type name = start;
+ZEMLO_GEDEELDE_STAAT(ZEMLO_DEFINIEER)
+#undef ZEMLO_DEFINIEER
+
+// Puts the shared state back as it is at program start (sProgrammaMap stays).
+void HerstelBeginstand();
 
 // The text of an index in the language iTaal; an index of five digits is a
 // text number in any language. "" when there is none.

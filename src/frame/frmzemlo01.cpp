@@ -2,7 +2,6 @@
 
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
-#include "frame/updatecheck.h"
 #include "frame/vensterhulp.h"
 
 #include <QApplication>
@@ -17,8 +16,6 @@ namespace {
 
 QPointer<frmZemlo01> gInstance;
 std::function<void(frmZemlo01 *)> gMailTxtReader;
-std::function<void(frmZemlo01 *)> gActivationCheck;
-std::function<void(frmZemlo01 *)> gDownloadAction;
 
 // The picture of the four suits that stands under the title.
 QPixmap suitsPicture() {
@@ -113,8 +110,7 @@ frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
           [this] { openTask(QStringLiteral("frmZemlo12"), true); });
   connect(cmdDownLoad, &QPushButton::clicked, this, [this] {
     ZetFocus(this, cmdSetfocus);
-    if (gDownloadAction)
-      gDownloadAction(this);
+    emit downloadRequested();
   });
   connect(cmdAfsluiten, &QPushButton::clicked, this, &frmZemlo01::beeindigProgramma);
 }
@@ -128,14 +124,6 @@ frmZemlo01 *frmZemlo01::instance() { return gInstance; }
 
 void frmZemlo01::setMailTxtReader(std::function<void(frmZemlo01 *)> reader) {
   gMailTxtReader = std::move(reader);
-}
-
-void frmZemlo01::setActivationCheck(std::function<void(frmZemlo01 *)> check) {
-  gActivationCheck = std::move(check);
-}
-
-void frmZemlo01::setDownloadAction(std::function<void(frmZemlo01 *)> action) {
-  gDownloadAction = std::move(action);
 }
 
 void frmZemlo01::Form_Load() {
@@ -179,8 +167,8 @@ void frmZemlo01::Form_Activate() {
   for (QPushButton *b : {cmdAfsluiten, cmdNamenInvoeren, cmdGroepenMaken, cmdInVoerScores})
     b->setVisible(true);
   ZetFocus(this, cmdSetfocus);
-  if (bInternet == -1 && gActivationCheck)
-    gActivationCheck(this);
+  if (bInternet == -1)
+    emit activatedOnLine();
 }
 
 void frmZemlo01::openTask(const QString &window, bool parkFocus, int vanForm) {
@@ -200,9 +188,4 @@ void frmZemlo01::beeindigProgramma() {
   emit programEnded();
   hide();
   QCoreApplication::quit();
-}
-
-void registerFrameWindows() {
-  registerWindow(QStringLiteral("frmZemlo01"), [] { return new frmZemlo01; });
-  installUpdateCheck();
 }

@@ -40,13 +40,13 @@ public:
 
   // The reader of MAIL.TXT, installed by the mail part of the program.
   static void setMailTxtReader(std::function<void(frmZemlo01 *)> reader);
-  // Runs as the last step of activation while on line (the update check).
-  static void setActivationCheck(std::function<void(frmZemlo01 *)> check);
-  // Runs for the download button.
-  static void setDownloadAction(std::function<void(frmZemlo01 *)> action);
 
 signals:
   void programEnded();
+  // The last step of activation while on line (the update check).
+  void activatedOnLine();
+  // The download button was pressed (the fetch of the setup program).
+  void downloadRequested();
 
 protected:
   void Form_QueryUnload() override;
@@ -55,6 +55,3 @@ private:
   void openTask(const QString &window, bool parkFocus, int vanForm = -1);
   bool m_ended = false;
 };
-
-// Registers the main window.
-void registerFrameWindows();

@@ -2,7 +2,6 @@
 
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
-#include "frame/frmzemlo01.h"
 #include "platform/clock.h"
 #include "platform/download.h"
 #include "platform/messagebox.h"
@@ -11,7 +10,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPushButton>
+#include <QWidget>
 
 using namespace BAS_Zemlo;
 
@@ -34,15 +33,15 @@ QString firstLine(const QString &path) {
   return BestandBestaat(path) == 1 ? platform::readFirstLine(path).trimmed() : QString();
 }
 
-// Gives the main window back to the user after a failed update.
-void goOn(frmZemlo01 *frm) {
-  frm->setEnabled(true);
-  ZetFocus(frm, frm->cmdSetfocus);
+// Gives the window back to the user after a failed update.
+void goOn(const UpdateWindow &w) {
+  w.window->setEnabled(true);
+  ZetFocus(w.window, w.focusSink);
 }
 
 } // namespace
 
-void checkForUpdate(frmZemlo01 *frm) {
+void checkForUpdate(const UpdateWindow &w) {
   if (bInternet != -1)
     return;
   makeUpdateFolder();
@@ -66,19 +65,19 @@ void checkForUpdate(frmZemlo01 *frm) {
   if (bUpdateGevraagd == 0) {
     // Set before the question, so that no second question can come.
     bUpdateGevraagd = -1;
-    if (platform::question(frm, frm->windowTitle(),
+    if (platform::question(w.window, w.window->windowTitle(),
                            QStringLiteral("Er is een nieuwe versie van Zemlo.\n"
                                           "Wilt u de nieuwe versie downloaden en installeren?"))) {
-      ZetFocus(frm, frm->cmdSetfocus);
-      HaalNieuweVersie(frm);
+      ZetFocus(w.window, w.focusSink);
+      HaalNieuweVersie(w);
     }
   }
-  ZetFocus(frm, frm->cmdSetfocus);
+  ZetFocus(w.window, w.focusSink);
 }
 
-void HaalNieuweVersie(frmZemlo01 *frm) {
+void HaalNieuweVersie(const UpdateWindow &w) {
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  frm->setEnabled(false);
+  w.window->setEnabled(false);
   makeUpdateFolder();
   const QString setup = Pad(kSetupFile);
   QFile::remove(setup);
@@ -86,8 +85,8 @@ void HaalNieuweVersie(frmZemlo01 *frm) {
       platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/zemloupdate.exe")), setup);
   QGuiApplication::restoreOverrideCursor();
   if (result != 0) {
-    platform::information(frm, frm->windowTitle(), Tekst(115));
-    goOn(frm);
+    platform::information(w.window, w.window->windowTitle(), Tekst(115));
+    goOn(w);
     return;
   }
 
@@ -101,17 +100,13 @@ void HaalNieuweVersie(frmZemlo01 *frm) {
       executable &&
       platform::startDetached(setup, {QStringLiteral("/p=") + sProgrammaMap}, sProgrammaMap);
   if (!started) {
-    platform::information(frm, frm->windowTitle(), Tekst(115));
-    goOn(frm);
+    platform::information(w.window, w.window->windowTitle(), Tekst(115));
+    goOn(w);
     return;
   }
-  frm->setEnabled(true);
+  w.window->setEnabled(true);
   platform::writeTextLines(Pad(kMarkerFile), {DatumTekst(platform::today())});
-  platform::information(frm, frm->windowTitle(), Tekst(117));
-  frm->beeindigProgramma();
-}
-
-void installUpdateCheck() {
-  frmZemlo01::setActivationCheck(checkForUpdate);
-  frmZemlo01::setDownloadAction(HaalNieuweVersie);
+  platform::information(w.window, w.window->windowTitle(), Tekst(117));
+  if (w.endProgram)
+    w.endProgram();
 }

@@ -9,8 +9,11 @@
 
 namespace testing {
 
-int addTestClass(std::function<QObject *()> make);
-// Runs every registered class; 0 when all passed.
+int addTestClass(const QMetaObject *meta, std::function<QObject *()> make);
+// Runs the registered classes with QtTest's arguments; 0 when all passed.
+// Without test function names every class runs; with names, each class that
+// has one of them runs those alone, and a name that no class has fails
+// before any test runs. -functions lists the functions of every class.
 int runTestClasses(int argc, char *argv[]);
 
 // A temporary program folder, made the program folder while it lives; the
@@ -28,6 +31,8 @@ private:
   QTemporaryDir m_dir;
 };
 
+// The shared state and the stand-ins' answers as at program start, except
+// that the on-line test answers "off line".
 void resetSharedState();
 
 // Runs posted deletions so that closed windows are gone.
@@ -37,4 +42,4 @@ void flushDeletes();
 
 #define ZEMLO_TEST_CLASS(Class)                                                                    \
   static const int zemloTestRegistration_##Class =                                                 \
-      ::testing::addTestClass([]() -> QObject * { return new Class; });
+      ::testing::addTestClass(&Class::staticMetaObject, []() -> QObject * { return new Class; });

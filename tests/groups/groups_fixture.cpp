@@ -1,6 +1,7 @@
 #include "groups_fixture.h"
 
 #include "frame/bas_zemlo.h"
+#include "frame/windows.h"
 #include "groups/windows.h"
 #include "platform/gridviewmodel.h"
 

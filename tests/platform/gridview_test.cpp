@@ -6,6 +6,7 @@
 #include "platform/gridview.h"
 #include "platform/gridviewmodel.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
@@ -21,8 +22,13 @@ using platform::GridView;
 
 namespace {
 
+// Stops the test at the first thing the table model does against the rules
+// of Qt's item models, through every change that the test makes.
+using Tester = QAbstractItemModelTester;
+constexpr auto kFatal = QAbstractItemModelTester::FailureReportingMode::Fatal;
+
 // A grid of rows x cols with "r<r>c<c>" in every cell, fixed row and column
-// as given, shown in a view of the size given.
+// as given, shown in a view of the size given; its table model is tested.
 struct Shown {
   Shown(int rows, int cols, int fixedRows = 1, int fixedCols = 1, QSize size = {300, 200}) {
     GridModel &g = grid();
@@ -45,6 +51,7 @@ struct Shown {
   int firstRow() const { return view.rowAt(0) + view.tableModel()->headerRows(); }
 
   GridView view;
+  Tester tester{view.tableModel(), kFatal};
   bool ok = false;
 };
 
@@ -294,6 +301,7 @@ private slots:
     // it loads, holds when it is shown.
     QWidget window;
     auto *late = new GridView(&window);
+    Tester lateTester(late->tableModel(), kFatal);
     late->setGeometry(0, 0, 300, 200);
     GridModel &h = *late->model();
     h.setRows(40);
@@ -493,8 +501,57 @@ private slots:
     QCOMPARE(current(), s.view.tableModel()->index(6, 2));
   }
 
+  // Columns and rows that come and go around the headers, a sort that moves
+  // the header row, cleared cells and another grid: the table follows each
+  // step, and the tester checks the signals on the way.
+  void theTableFollowsEveryChange() {
+    Shown s(6, 4);
+    QVERIFY(s.ok);
+    GridModel &g = s.grid();
+    auto counts = [&] { return qMakePair(s.table().rowCount(), s.table().columnCount()); };
+    g.setCols(6);
+    g.setTextMatrix(0, 5, QStringLiteral("new"));
+    QCOMPARE(counts(), qMakePair(5, 5));
+    QCOMPARE(s.table().headerData(4, Qt::Horizontal).toString(), QStringLiteral("new"));
+    g.setCols(2);
+    QCOMPARE(counts(), qMakePair(5, 1));
+    g.setCols(1); // the header column alone
+    QCOMPARE(counts(), qMakePair(5, 0));
+    g.setCols(3);
+    QCOMPARE(counts(), qMakePair(5, 2));
+    QCOMPARE(s.table().headerData(3, Qt::Vertical).toString(), QStringLiteral("r4c0"));
+    g.setRows(1); // the header row alone
+    QCOMPARE(counts(), qMakePair(0, 2));
+    g.setRows(4);
+    QCOMPARE(counts(), qMakePair(3, 2));
+    g.setRows(0); // below the fixed rows: no header any more
+    QCOMPARE(counts(), qMakePair(0, 2));
+    QCOMPARE(g.fixedRows(), 0);
+
+    // A sort from row 0 takes the header row along.
+    g.setRows(4);
+    g.setFixedRows(1);
+    for (int r = 0; r < 4; ++r)
+      g.setTextMatrix(r, 1, QString(QChar(u'a' + r)));
+    g.sortRows(1, platform::SortCaseDescending, 0, 3);
+    QCOMPARE(s.table().headerData(0, Qt::Horizontal).toString(), QStringLiteral("d"));
+    QCOMPARE(s.table().index(2, 0).data().toString(), QStringLiteral("a"));
+    g.clear();
+    g.setFontSize(12);
+    QVERIFY(s.table().index(2, 0).data().toString().isEmpty());
+
+    GridModel other;
+    other.setRows(2);
+    other.setCols(2);
+    s.view.setModel(&other);
+    QCOMPARE(counts(), qMakePair(2, 2));
+    s.view.setModel(&g);
+    QCOMPARE(counts(), qMakePair(3, 2));
+  }
+
   void gridDeletedBeforeItsView() {
     GridView view;
+    Tester tester(view.tableModel(), kFatal);
     auto grid = std::make_unique<GridModel>();
     grid->setRows(5);
     grid->setCols(2);

@@ -3,6 +3,7 @@
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
+#include "frame/windows.h"
 #include "platform/download.h"
 #include "platform/messagebox.h"
 #include "preparation/frmzemlo12.h"

@@ -4,6 +4,7 @@
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
+#include "frame/windows.h"
 #include "mailfixture.h"
 #include "platform/messagebox.h"
 #include "platform/profile.h"

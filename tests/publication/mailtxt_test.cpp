@@ -2,6 +2,7 @@
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
+#include "frame/windows.h"
 #include "platform/messagebox.h"
 #include "publication/mailtxt.h"
 #include "publication/windows.h"

@@ -5,6 +5,7 @@
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/printgrid.h"
+#include "frame/windows.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "publication/frmzemlo08.h"

@@ -1,6 +1,7 @@
 #include "rounds_fixture.h"
 
 #include "frame/bas_zemlo.h"
+#include "frame/windows.h"
 #include "platform/grid.h"
 #include "rounds/windows.h"
 #include "scoring/uitslagvenster.h"

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the windows of this part of the program known to the others.
+void registerFrameWindows();

@@ -1,0 +1,15 @@
+#include "platform/state.h"
+
+#include "platform/clock.h"
+#include "platform/online.h"
+
+#include <optional>
+
+namespace platform {
+
+void resetState() {
+  setClock(std::nullopt);
+  setOnlineAnswer(std::nullopt);
+}
+
+} // namespace platform
