@@ -21,12 +21,15 @@ bool show(QWidget *parent, BoxKind kind, const QString &title, const QString &te
   case BoxKind::Question:
     return QMessageBox::question(parent, box.title, box.text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+  case BoxKind::QuestionCancel:
+    break;
   }
   return false;
 }
 } // namespace
 
 void setMessageAnswerer(MessageAnswerer *answerer) { gAnswerer = answerer; }
+MessageAnswerer *messageAnswerer() { return gAnswerer; }
 
 void information(QWidget *parent, const QString &title, const QString &text) {
   show(parent, BoxKind::Information, title, text);
@@ -34,6 +37,22 @@ void information(QWidget *parent, const QString &title, const QString &text) {
 
 bool question(QWidget *parent, const QString &title, const QString &text) {
   return show(parent, BoxKind::Question, title, text);
+}
+
+Keuze questionCancel(QWidget *parent, const QString &title, const QString &text) {
+  BoxRecord box{BoxKind::QuestionCancel, title, QString(text).replace(u'|', u'\n')};
+  if (gAnswerer)
+    return gAnswerer->kies(box);
+  switch (QMessageBox::question(parent, box.title, box.text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                QMessageBox::Yes)) {
+  case QMessageBox::Yes:
+    return Keuze::Ja;
+  case QMessageBox::No:
+    return Keuze::Nee;
+  default:
+    return Keuze::Annuleer;
+  }
 }
 
 void critical(QWidget *parent, const QString &title, const QString &text) {
@@ -45,6 +64,11 @@ RecordingAnswerer::RecordingAnswerer() { setMessageAnswerer(this); }
 RecordingAnswerer::~RecordingAnswerer() {
   if (gAnswerer == this)
     setMessageAnswerer(nullptr);
+}
+
+Keuze RecordingAnswerer::kies(const BoxRecord &box) {
+  boxes.append(box);
+  return keuzes.isEmpty() ? Keuze::Annuleer : keuzes.takeFirst();
 }
 
 bool RecordingAnswerer::answer(const BoxRecord &box) {

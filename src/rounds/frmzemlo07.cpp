@@ -88,6 +88,7 @@ frmZemlo07::frmZemlo07() : ZemloWindow(QStringLiteral("frmZemlo07")) {
   cmdSpelKlaar = venster::maakKnop(this, "cmdSpelKlaar", {kRechtsX, 0, 110, 30});
   cmdWisSpel = venster::maakKnop(this, "cmdWisSpel", {kRechtsX + 120, 0, 110, 30});
 
+  rijen = new scoring::ScoreRijen(this);
   fraBack = new QGroupBox(this);
   fraBack->setObjectName(QStringLiteral("fraBack"));
   msfgScore = new platform::GridView(fraBack);
@@ -170,7 +171,10 @@ void frmZemlo07::maakVenster() {
     knop->setObjectName(QStringLiteral("cmdRonde%1").arg(r));
     knop->setText(Tekst(103) + u' ' + QString::number(r));
     kleur(knop, kWit);
-    connect(knop, &QPushButton::clicked, this, [this, r] { cmdRonde_Click(r); });
+    connect(knop, &QPushButton::clicked, this, [this, r] {
+      if (laatSlipGaan())
+        cmdRonde_Click(r);
+    });
     cmdRonde.append(knop);
   }
   for (int t = 0; t < tafels; ++t) {
@@ -178,8 +182,15 @@ void frmZemlo07::maakVenster() {
     knop->setObjectName(QStringLiteral("optRonde%1").arg(t));
     knop->setGeometry(kTafelX, kBoven + t * kRijStap, kTafelB, kRijHoogte);
     connect(knop, &QRadioButton::toggled, this, [this, t](bool aan) {
-      if (aan)
+      if (!aan)
+        return;
+      if (laatSlipGaan()) {
         optRonde_Click(t);
+      } else if (m_slip >= 0 && m_slip < optRonde.size()) {
+        // The open slip stays open, and its table stays chosen.
+        const QSignalBlocker stil(optRonde[m_slip]);
+        optRonde[m_slip]->setChecked(true);
+      }
     });
     optRonde.append(knop);
   }
@@ -195,7 +206,7 @@ void frmZemlo07::maakVenster() {
     label->setObjectName(QStringLiteral("lblSPel%1").arg(i));
     label->setText(Tekst(82) + QStringLiteral(": "));
     lblSPel.append(label);
-    auto *rij = new scoring::ScoreRij(this, i, opmaak);
+    scoring::ScoreRij *rij = rijen->voegToe(this, opmaak);
     rij->txtScoreNZ->setGeometry(kNZX, y, kScoreB, kRijHoogte);
     rij->txtScoreOW->setGeometry(kOWX, y, kScoreB, kRijHoogte);
     rij->kleurMee(label);
@@ -205,7 +216,7 @@ void frmZemlo07::maakVenster() {
     connect(rij, &scoring::ScoreRij::enter, this,
             [this, i](bool ow) { ow ? txtScoreOW_Enter(i) : txtScoreNZ_Enter(i); });
     connect(rij, &scoring::ScoreRij::pijl, this,
-            [this, i](bool ow, bool omlaag) { scoring::NaarBuurRij(rijen, i, ow, omlaag); });
+            [this, i](bool ow, bool omlaag) { rijen->naarBuur(i, ow, omlaag); });
     connect(rij, &scoring::ScoreRij::wisRij, this, [this, i] { txtScoreNZ_WisRij(i); });
     connect(rij, &scoring::ScoreRij::veranderd, this, [this, i] { txtScore_Change(i); });
     connect(rij, &scoring::ScoreRij::binnen, this,
@@ -213,7 +224,6 @@ void frmZemlo07::maakVenster() {
     connect(rij, &scoring::ScoreRij::verlaten, this,
             [this, i](bool ow) { ow ? txtScoreOW_LostFocus(i) : txtScoreNZ_LostFocus(i); });
     rij->toon({});
-    rijen.push_back(rij);
     txtScoreNZ.append(rij->txtScoreNZ);
     txtScoreOW.append(rij->txtScoreOW);
   }
@@ -264,12 +274,33 @@ void frmZemlo07::Form_Activate() {
 }
 
 void frmZemlo07::sluit() {
-  if (isClosing())
+  if (isClosing() || !laatSlipGaan())
     return;
-  if (m_avond && !bewaar())
+  // A file that cannot be written keeps the window open, with all it holds,
+  // unless the director chooses to close without saving.
+  if (m_avond && !bewaar() && !platform::question(this, windowTitle(), Tekst(187)))
     return;
   bBezig = true;
   closeWindow();
+}
+
+// The open slip holds scores that Klaar has not taken: the director is asked
+// first. Yes takes them as Klaar does, No drops them, Cancel stays.
+bool frmZemlo07::laatSlipGaan() {
+  if (!m_avond || !m_open.IsGewijzigd(m_avond->opslag))
+    return true;
+  switch (platform::questionCancel(this, windowTitle(), Tekst(186))) {
+  case platform::Keuze::Ja:
+    if (!neemSlipOver())
+      return false;
+    ControleerAllesIngevoerd();
+    return true;
+  case platform::Keuze::Nee:
+    return true;
+  case platform::Keuze::Annuleer:
+    break;
+  }
+  return false;
 }
 
 void frmZemlo07::sluitVerzoek(Sluiten) { sluit(); }
@@ -372,7 +403,7 @@ void frmZemlo07::cmdRonde_Click(int ronde) {
     if (zichtbaar)
       optRonde[t]->setText(slipKnopTekst({ronde, m_slipTafels.at(t)}));
   }
-  for (scoring::ScoreRij *rij : rijen)
+  for (scoring::ScoreRij *rij : *rijen)
     rij->toon({QString(), QString(), false});
   markeerKlareSlips();
   bBezig = false;
@@ -403,8 +434,8 @@ void frmZemlo07::optRonde_Click(int index) {
   markeerKlareSlips();
   bBezig = false;
   // Opening a slip always starts at its first row.
-  if (!rijen.empty())
-    rijen.front()->focusOp(false);
+  if (rijen->aantal() > 0)
+    rijen->rij(0)->focusOp(false);
   zetKnoppen();
 }
 
@@ -413,7 +444,9 @@ void frmZemlo07::optRonde_RechterKlik(int index) {
     return;
   const rounds::TafelPlek plek{m_ronde, m_slipTafels.at(index)};
   rounds::SlipOpslag &opslag = m_avond->opslag;
-  if (opslag.HeeftScores(plek)) {
+  // Scores typed into the open slip count as entered: they belong to the
+  // pairs as they sit now.
+  if (opslag.HeeftScores(plek) || (plek == m_open.Plek() && m_open.IetsIngevuld())) {
     melding(Tekst(110));
     return;
   }
@@ -428,8 +461,8 @@ void frmZemlo07::optRonde_RechterKlik(int index) {
   bewaar();
   verversOverzicht();
   melding(QString(Tekst(111)).replace(u'~', voor).replace(u'#', na));
-  if (!rijen.empty())
-    rijen.front()->focusOp(false);
+  if (rijen->aantal() > 0)
+    rijen->rij(0)->focusOp(false);
 }
 
 void frmZemlo07::markeerKlareSlips() {
@@ -450,18 +483,19 @@ void frmZemlo07::toonRij(int i) {
   lblSPel[i]->setText(
       Tekst(82) + QStringLiteral(": ") +
       (speelt ? QString::number(m_open.Spel(i)) + QStringLiteral("  ") : QString()));
-  rijen[i]->toon(speelt ? m_open.Rijen().at(i) : scoring::RijInvoer{QString(), QString(), false});
+  rijen->rij(i)->toon(speelt ? m_open.Rijen().at(i)
+                             : scoring::RijInvoer{QString(), QString(), false});
 }
 
 void frmZemlo07::toonRijen() {
-  for (int i = 0; i < static_cast<int>(rijen.size()); ++i)
+  for (int i = 0; i < rijen->aantal(); ++i)
     toonRij(i);
 }
 
 void frmZemlo07::txtScoreNZ_GotFocus(int i) {
   if (bBezig || !m_open.IsOpen())
     return;
-  rijen[i]->toonHuidig(true);
+  rijen->rij(i)->toonHuidig(true);
   for (int r = 0; r < lblSPel.size(); ++r) {
     QFont f = lblSPel[r]->font();
     f.setBold(r == i);
@@ -481,7 +515,7 @@ void frmZemlo07::txtScoreNZ_GotFocus(int i) {
   lblKwetsbaar->show();
 }
 
-void frmZemlo07::txtScoreOW_GotFocus(int i) { rijen[i]->toonHuidig(true); }
+void frmZemlo07::txtScoreOW_GotFocus(int i) { rijen->rij(i)->toonHuidig(true); }
 
 // Keys in a North-South box before the row's own handling: every key hides
 // the Klaar hint, and the letter of Klaar presses it.
@@ -503,12 +537,12 @@ void frmZemlo07::txtScoreNZ_WisRij(int i) {
   m_open.ZetRij(i, QString(), QString());
   toonRij(i);
   zetKnoppen();
-  ZetFocus(this, rijen[i]->txtScoreNZ);
+  ZetFocus(this, rijen->rij(i)->txtScoreNZ);
 }
 
 void frmZemlo07::txtScore_Change(int i) {
-  if (rijen[i]->speelt()) {
-    const scoring::RijInvoer &rij = rijen[i]->invoer();
+  if (rijen->rij(i)->speelt()) {
+    const scoring::RijInvoer &rij = rijen->rij(i)->invoer();
     m_open.ZetRij(i, rij.scoreNZ, rij.scoreOW);
   }
   zetKnoppen();
@@ -525,17 +559,17 @@ void frmZemlo07::txtScoreNZ_Enter(int i) {
   switch (stap.focus) {
   case scoring::Focus::Blijf:
   case scoring::Focus::NZVak:
-    rijen[i]->focusOp(false);
+    rijen->rij(i)->focusOp(false);
     break;
   case scoring::Focus::OWVak:
-    rijen[i]->focusOp(true);
+    rijen->rij(i)->focusOp(true);
     break;
   case scoring::Focus::VolgendeRij:
     if (m_open.AlleRijenGevuld()) {
       toonKlaarHint();
       ZetFocus(this, cmdSpelKlaar);
     } else {
-      scoring::NaarBuurRij(rijen, i, false, true);
+      rijen->naarBuur(i, false, true);
     }
     break;
   }
@@ -552,14 +586,14 @@ void frmZemlo07::txtScoreOW_Enter(int i) {
   switch (stap.focus) {
   case scoring::Focus::Blijf:
   case scoring::Focus::OWVak:
-    rijen[i]->focusOp(true);
+    rijen->rij(i)->focusOp(true);
     break;
   case scoring::Focus::NZVak:
-    rijen[i]->focusOp(false);
+    rijen->rij(i)->focusOp(false);
     break;
   case scoring::Focus::VolgendeRij:
     if (i + 1 < m_open.AantalRijen()) {
-      rijen[i + 1]->focusOp(false);
+      rijen->rij(i + 1)->focusOp(false);
     } else if (m_open.AlleRijenGevuld()) {
       toonKlaarHint();
       ZetFocus(this, cmdSpelKlaar);
@@ -571,7 +605,7 @@ void frmZemlo07::txtScoreOW_Enter(int i) {
 // A row left: a score typed without ENTER, or changed after its mirror was
 // made, gets the ENTER step.
 void frmZemlo07::txtScoreNZ_LostFocus(int i) {
-  rijen[i]->toonHuidig(false);
+  rijen->rij(i)->toonHuidig(false);
   if (bBezig || !m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
   verlaatRij(i);
@@ -581,7 +615,7 @@ void frmZemlo07::txtScoreNZ_LostFocus(int i) {
 
 // The East-West score follows the North-South score.
 void frmZemlo07::txtScoreOW_LostFocus(int i) {
-  rijen[i]->toonHuidig(false);
+  rijen->rij(i)->toonHuidig(false);
   if (bBezig || !m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
   verlaatRij(i);
@@ -599,23 +633,9 @@ void frmZemlo07::verlaatRij(int i) {
 // --- Klaar, Wis slip and what follows them ---------------------------------------
 
 void frmZemlo07::cmdSpelKlaar_Click() {
-  if (!m_open.IsOpen())
+  if (!m_open.IsOpen() || !neemSlipOver())
     return;
-  lblLetterKlaar->hide();
   const rounds::TafelPlek plek = m_open.Plek();
-  const rounds::Herziening herzien = m_open.Herzie();
-  toonRijen();
-  for (const rounds::Melding &m : herzien.meldingen)
-    toonMelding(m.iTekst, m.sPlaatsvervanger);
-  if (herzien.iFoutRij >= 0) {
-    // A score that does not exist: nothing is stored until it is typed again.
-    rijen[herzien.iFoutRij]->focusOp(false);
-    zetKnoppen();
-    return;
-  }
-  m_avond->opslag.ZetSlip(plek, m_open.TeBewaren());
-  bewaar();
-  verversOverzicht();
   if (m_avond->opslag.IsCompleet(plek)) {
     if (m_slip + 1 < m_slipTafels.size())
       optRonde_Click(m_slip + 1);
@@ -630,6 +650,27 @@ void frmZemlo07::cmdSpelKlaar_Click() {
   ControleerAllesIngevoerd();
 }
 
+// Klaar's step: every row that still needs it gets the ENTER step again and
+// the slip is stored. False when a score does not exist: nothing is stored
+// and the slip stays open with the focus in that row.
+bool frmZemlo07::neemSlipOver() {
+  lblLetterKlaar->hide();
+  const rounds::TafelPlek plek = m_open.Plek();
+  const rounds::Herziening herzien = m_open.Herzie();
+  toonRijen();
+  for (const rounds::Melding &m : herzien.meldingen)
+    toonMelding(m.iTekst, m.sPlaatsvervanger);
+  if (herzien.iFoutRij >= 0) {
+    rijen->rij(herzien.iFoutRij)->focusOp(false);
+    zetKnoppen();
+    return false;
+  }
+  m_avond->opslag.ZetSlip(plek, m_open.TeBewaren());
+  bewaar();
+  verversOverzicht();
+  return true;
+}
+
 void frmZemlo07::cmdWisSpel_Click() {
   if (!m_open.IsOpen())
     return;
@@ -638,8 +679,8 @@ void frmZemlo07::cmdWisSpel_Click() {
   bewaar();
   verversOverzicht();
   optRonde_Click(m_slip);
-  if (!rijen.empty())
-    rijen.front()->focusOp(false);
+  if (rijen->aantal() > 0)
+    rijen->rij(0)->focusOp(false);
   ControleerAllesIngevoerd();
 }
 
@@ -695,7 +736,7 @@ void frmZemlo07::zetKnoppen() {
 // --- The result -------------------------------------------------------------------
 
 void frmZemlo07::cmdUitslag_Click() {
-  if (!m_avond->opslag.AllesIngevoerd())
+  if (!laatSlipGaan() || !m_avond->opslag.AllesIngevoerd())
     return;
   // The result window may fail; what was entered is on disk first.
   bewaar();
@@ -719,6 +760,8 @@ void frmZemlo07::cmdUitslag_Click() {
 }
 
 void frmZemlo07::cmdVulSpellen_Click() {
+  if (!laatSlipGaan())
+    return;
   cmdVulSpellen->hide();
   auto *kans = QRandomGenerator::global();
   m_avond->opslag.VulVoorbeeld([kans] { return static_cast<int>(kans->bounded(10)); });

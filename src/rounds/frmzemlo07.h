@@ -37,7 +37,7 @@ public:
   QVector<QPushButton *> cmdRonde; // round r at index r - 1
   QVector<QRadioButton *> optRonde;
   QVector<QLabel *> lblSPel;
-  std::vector<scoring::ScoreRij *> rijen; // the score boxes of row i and its label
+  scoring::ScoreRijen *rijen; // the score boxes of row i and its label
   QVector<QLineEdit *> txtScoreNZ;
   QVector<QLineEdit *> txtScoreOW;
   QLabel *lblScoreNZKop, *lblScoreOWKop, *lblKwetsbaar, *lblRonde;
@@ -75,6 +75,8 @@ private:
   void txtScoreNZ_Enter(int i);
   void txtScoreOW_Enter(int i);
   void cmdSpelKlaar_Click();
+  bool neemSlipOver();
+  bool laatSlipGaan();
   void cmdWisSpel_Click();
   void cmdUitslag_Click();
   void cmdVulSpellen_Click();

@@ -51,7 +51,7 @@ bool OpenSlip::IsGewijzigd(const SlipOpslag &opslag) const {
   return m_open && rounds::IsGewijzigd(m_rijen, opslag.Cellen(m_plek));
 }
 
-bool OpenSlip::MagKlaar() const { return m_open && IetsIngevuld(); }
+bool OpenSlip::MagKlaar() const { return m_open && AlleRijenGevuld(); }
 
 QVector<QPair<QString, QString>> OpenSlip::TeBewaren() const { return rounds::TeBewaren(m_rijen); }
 

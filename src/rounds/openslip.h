@@ -47,7 +47,7 @@ public:
   bool IetsIngevuld() const;
   // The rows differ from what the store holds for the slip.
   bool IsGewijzigd(const SlipOpslag &opslag) const;
-  // Klaar may be pressed: a slip is open and holds a score.
+  // Klaar may be pressed: a slip is open and every row holds a score.
   bool MagKlaar() const;
   // The rows as Klaar stores them.
   QVector<QPair<QString, QString>> TeBewaren() const;

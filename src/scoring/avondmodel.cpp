@@ -232,6 +232,18 @@ void AvondModel::Scoor(int iSpel) {
   spel.klaar = true;
 }
 
+bool AvondModel::IsGewijzigd(int iSpel) const {
+  if (!IsGeldig(iSpel))
+    return false;
+  const Spel &spel = m_spellen.at(iSpel - 1);
+  for (int i = 0; i < spel.rijen.size() && i < spel.opgeslagen.size(); ++i) {
+    if (spel.rijen.at(i).scoreNZ != spel.opgeslagen.at(i).scoreNZ ||
+        spel.rijen.at(i).scoreOW != spel.opgeslagen.at(i).scoreOW)
+      return true;
+  }
+  return false;
+}
+
 bool AvondModel::SpelKlaar(int iSpel) {
   if (!IsGeldig(iSpel) || !KanKlaar(m_spellen.at(iSpel - 1).rijen))
     return false;

@@ -88,6 +88,9 @@ public:
   // 9) and finishes the board. Only a board that is not finished is filled.
   bool VulVoorbeeld(int iSpel, const std::function<int()> &trek);
 
+  // The rows hold scores that differ from what the board held when it was
+  // opened (its line, or nothing): what Klaar has not taken.
+  bool IsGewijzigd(int iSpel) const;
   bool IsKlaar(int iSpel) const;
   bool AlleKlaar() const;
   // The first board that is not finished; 0 when every board is.

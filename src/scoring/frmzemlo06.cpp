@@ -99,6 +99,7 @@ frmZemlo06::frmZemlo06() : ZemloWindow(QStringLiteral("frmZemlo06")) {
   f.setPointSize(9);
   setFont(f);
 
+  rijen = new scoring::ScoreRijen(this);
   fraBack = new QGroupBox(this);
   fraBack->setObjectName(QStringLiteral("fraBack"));
 
@@ -218,7 +219,10 @@ void frmZemlo06::maakKnoppen(int spellen) {
     knop->setText(QString::number(b));
     knop->setFont(cmdSpel[0]->font());
     venster::zetKleuren(knop, kOnafgemaakt);
-    connect(knop, &QPushButton::clicked, this, [this, b] { cmdSpel_Click(b); });
+    connect(knop, &QPushButton::clicked, this, [this, b] {
+      if (laatSpelGaan())
+        cmdSpel_Click(b);
+    });
     cmdSpel.push_back(knop);
   }
 }
@@ -234,11 +238,10 @@ void frmZemlo06::maakRijen(int tafels) {
     nz->klik = [this, i] { lblNZ_Click(i); };
     lblNZ.push_back(nz);
     lblOW.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblOW", i)), {}));
-    auto *rij = new scoring::ScoreRij(fraBack, i, opmaak);
+    scoring::ScoreRij *rij = rijen->voegToe(fraBack, opmaak);
     for (QLineEdit *vak :
          {static_cast<QLineEdit *>(rij->txtScoreNZ), static_cast<QLineEdit *>(rij->txtScoreOW)})
       vak->setAlignment(Qt::AlignCenter);
-    rijen.push_back(rij);
     txtScoreNZ.push_back(rij->txtScoreNZ);
     txtScoreOW.push_back(rij->txtScoreOW);
     lblMPNZ.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblMPNZ", i)), {}));
@@ -255,7 +258,7 @@ void frmZemlo06::maakRijen(int tafels) {
     connect(rij, &scoring::ScoreRij::enter, this, [this, i](bool ow) { invoerStap(i, ow, true); });
     connect(rij, &scoring::ScoreRij::pijl, this, [this, i](bool ow, bool omlaag) {
       if (intSpelNummer != 0)
-        scoring::NaarBuurRij(rijen, i, ow, omlaag);
+        rijen->naarBuur(i, ow, omlaag);
     });
     connect(rij, &scoring::ScoreRij::wisRij, this, [this, i] { txtScoreNZ_WisRij(i); });
     connect(rij, &scoring::ScoreRij::gewijzigd, this,
@@ -430,13 +433,30 @@ void frmZemlo06::Form_Activate() {
 }
 
 void frmZemlo06::cmdTerug_Click() {
-  if (isClosing())
+  if (isClosing() || !laatSpelGaan())
     return;
-  // A file that cannot be written keeps the window open, with all it holds.
-  if (m_bGeladen && !SlaInvoerOp())
+  // A file that cannot be written keeps the window open, with all it holds,
+  // unless the director chooses to close without saving.
+  if (m_bGeladen && !SlaInvoerOp() && !platform::question(this, windowTitle(), Tekst(187)))
     return;
   m_bOpgeslagen = true;
   closeWindow();
+}
+
+// The open board holds scores that Klaar has not taken: the director is
+// asked first. Yes takes them as Klaar does, No drops them, Cancel stays.
+bool frmZemlo06::laatSpelGaan() {
+  if (!m_model || intSpelNummer == 0 || !m_model->IsGewijzigd(intSpelNummer))
+    return true;
+  switch (platform::questionCancel(this, windowTitle(), Tekst(186))) {
+  case platform::Keuze::Ja:
+    return neemSpelOver();
+  case platform::Keuze::Nee:
+    return true;
+  case platform::Keuze::Annuleer:
+    break;
+  }
+  return false;
 }
 
 void frmZemlo06::Form_QueryUnload() {
@@ -460,9 +480,10 @@ bool frmZemlo06::Form_KeyDown(QKeyEvent *event) {
       cmdVulAllesIn->setVisible(cmdVulAllesIn->isHidden());
     return true;
   }
-  // The letter of Klaar pressed on Klaar itself.
-  if (focusWidget() == cmdSpelKlaar && cmdSpelKlaar->isEnabled() && toetsen == Qt::NoModifier &&
-      event->text().size() == 1 && Tekst(105).contains(event->text())) {
+  // The letter of Klaar pressed on Klaar itself, in either case.
+  if (focusWidget() == cmdSpelKlaar && cmdSpelKlaar->isEnabled() &&
+      (toetsen & ~Qt::ShiftModifier) == Qt::NoModifier && event->text().size() == 1 &&
+      Tekst(105).contains(event->text())) {
     cmdSpelKlaar_Click();
     return true;
   }
@@ -509,37 +530,15 @@ void frmZemlo06::cmdSpel_Click(int iSpel) {
   const auto eerste = std::find_if(invoer.cbegin(), invoer.cend(),
                                    [](const scoring::RijInvoer &r) { return r.actief; });
   if (eerste != invoer.cend())
-    rijen[eerste - invoer.cbegin()]->focusOp(false);
+    rijen->rij(static_cast<int>(eerste - invoer.cbegin()))->focusOp(false);
   else
     parkeer();
   bSpelLaden = false;
 }
 
 void frmZemlo06::cmdSpelKlaar_Click() {
-  if (!m_model || intSpelNummer == 0)
+  if (!m_model || intSpelNummer == 0 || !neemSpelOver())
     return;
-  parkeer();
-  lblKlaar->hide();
-  const int spel = intSpelNummer;
-  if (!herzieRijen() || !m_model->SpelKlaar(spel)) {
-    // A row is not complete: the board stays open.
-    cmdSpelKlaar->setEnabled(false);
-    const QVector<scoring::RijInvoer> invoer = m_model->Invoer(spel);
-    for (int i = 0; i < invoer.size(); ++i) {
-      if (invoer.at(i).actief &&
-          (invoer.at(i).scoreNZ.trimmed().isEmpty() || invoer.at(i).scoreOW.trimmed().isEmpty())) {
-        rijen[i]->focusOp(false);
-        break;
-      }
-    }
-    return;
-  }
-  cmdSpelKlaar->setEnabled(false);
-  kleurKnoppen();
-  toonResultaat();
-  scrolGrid(spel);
-  if (!bHerberekenen)
-    GridKolomBreedte(msfgResultaat);
   if (const int volgende = m_model->VolgendOnafgemaakt()) {
     cmdSpel_Click(volgende);
   } else {
@@ -548,6 +547,34 @@ void frmZemlo06::cmdSpelKlaar_Click() {
     parkeer();
   }
   zetUitslagKnop();
+}
+
+// Klaar's step: the open board scored and stored, its column of the grid
+// made anew. False when a row is not complete or was refused: the board
+// stays open with the focus in that row.
+bool frmZemlo06::neemSpelOver() {
+  parkeer();
+  lblKlaar->hide();
+  const int spel = intSpelNummer;
+  if (!herzieRijen() || !m_model->SpelKlaar(spel)) {
+    cmdSpelKlaar->setEnabled(false);
+    const QVector<scoring::RijInvoer> invoer = m_model->Invoer(spel);
+    for (int i = 0; i < invoer.size(); ++i) {
+      if (invoer.at(i).actief &&
+          (invoer.at(i).scoreNZ.trimmed().isEmpty() || invoer.at(i).scoreOW.trimmed().isEmpty())) {
+        rijen->rij(i)->focusOp(false);
+        break;
+      }
+    }
+    return false;
+  }
+  cmdSpelKlaar->setEnabled(false);
+  kleurKnoppen();
+  toonResultaat();
+  scrolGrid(spel);
+  if (!bHerberekenen)
+    GridKolomBreedte(msfgResultaat);
+  return true;
 }
 
 void frmZemlo06::cmdWisSpel_Click() {
@@ -559,7 +586,7 @@ void frmZemlo06::cmdWisSpel_Click() {
   cmdSpelKlaar->setEnabled(false);
   lblKlaar->hide();
   zetUitslagKnop();
-  scoring::NaarBuurRij(rijen, static_cast<int>(rijen.size()) - 1, false, true);
+  rijen->naarBuur(rijen->aantal() - 1, false, true);
 }
 
 void frmZemlo06::lblNZ_Click(int i) {
@@ -582,7 +609,8 @@ void frmZemlo06::msfgResultaat_Click(int row, int col) {
     return;
   }
   // Column b + 1 holds board b.
-  cmdSpel_Click(col - 1);
+  if (laatSpelGaan())
+    cmdSpel_Click(col - 1);
 }
 
 void frmZemlo06::cmdUitslag_Click() {
@@ -653,13 +681,13 @@ void frmZemlo06::txtScoreNZ_WisRij(int i) {
   m_model->WisRij(intSpelNummer, i);
   toonRij(i);
   cmdSpelKlaar->setEnabled(false);
-  rijen[i]->focusOp(false);
+  rijen->rij(i)->focusOp(false);
 }
 
 void frmZemlo06::txtScore_Change(int i, bool ow) {
   if (!m_model || intSpelNummer == 0 || bSpelLaden)
     return;
-  scoring::RijInvoer rij = rijen[i]->invoer();
+  scoring::RijInvoer rij = rijen->rij(i)->invoer();
   if (!ow && rij.scoreNZ.trimmed().isEmpty())
     rij.scoreOW.clear();
   m_model->ZetScores(intSpelNummer, i, rij.scoreNZ, rij.scoreOW);
@@ -671,13 +699,13 @@ void frmZemlo06::txtScore_Change(int i, bool ow) {
 
 void frmZemlo06::txtScore_GotFocus(int i) {
   if (intSpelNummer != 0)
-    rijen[i]->toonHuidig(true);
+    rijen->rij(i)->toonHuidig(true);
 }
 
 void frmZemlo06::txtScore_LostFocus(int i, bool ow) {
   if (bSpelLaden || intSpelNummer == 0)
     return;
-  rijen[i]->toonHuidig(false);
+  rijen->rij(i)->toonHuidig(false);
   if (ow)
     return;
   // The rest waits until the focus has arrived where it was going.
@@ -725,16 +753,16 @@ void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
     return;
   switch (u.focus) {
   case scoring::Focus::Blijf:
-    rijen[i]->focusOp(ow);
+    rijen->rij(i)->focusOp(ow);
     break;
   case scoring::Focus::NZVak:
-    rijen[i]->focusOp(false);
+    rijen->rij(i)->focusOp(false);
     break;
   case scoring::Focus::OWVak:
-    rijen[i]->focusOp(true);
+    rijen->rij(i)->focusOp(true);
     break;
   case scoring::Focus::VolgendeRij:
-    scoring::NaarBuurRij(rijen, i, false, true);
+    rijen->naarBuur(i, false, true);
     break;
   }
 }
@@ -746,7 +774,7 @@ bool frmZemlo06::herzieRijen() {
         !m_model->Rijen(intSpelNummer).at(r).scoreNZ.isEmpty())
       continue;
     // Refused: the row waits for a new score.
-    rijen[r]->focusOp(false);
+    rijen->rij(r)->focusOp(false);
     return false;
   }
   return true;
@@ -761,20 +789,20 @@ void frmZemlo06::toonRij(int i) {
   lblOW[i]->setText(rij.ow > 0 ? QString::number(rij.ow) : QString());
   lblMPNZ[i]->setText(rij.mpNZ);
   lblMPOW[i]->setText(rij.mpOW);
-  rijen[i]->toon({rij.scoreNZ, rij.scoreOW, rij.doetMee});
+  rijen->rij(i)->toon({rij.scoreNZ, rij.scoreOW, rij.doetMee});
 }
 
 void frmZemlo06::toonRijen() {
-  for (int i = static_cast<int>(rijen.size()) - 1; i >= 0; --i)
+  for (int i = rijen->aantal() - 1; i >= 0; --i)
     toonRij(i);
 }
 
 // No board open: every row empty and disabled.
 void frmZemlo06::wisRijen() {
-  for (int i = static_cast<int>(rijen.size()) - 1; i >= 0; --i) {
+  for (int i = rijen->aantal() - 1; i >= 0; --i) {
     for (QLabel *l : {lblNZ[i], lblOW[i], lblMPNZ[i], lblMPOW[i]})
       l->clear();
-    rijen[i]->wis();
+    rijen->rij(i)->wis();
   }
   lblNummer->clear();
   lblSpelNummer->setText(Tekst(82) + QStringLiteral(": "));

@@ -48,7 +48,7 @@ public:
   QGroupBox *fraBack;
   std::vector<QPushButton *> cmdSpel; // index 0 is the template, not a board
   std::vector<QLabel *> lblNZ, lblOW, lblMPNZ, lblMPOW;
-  std::vector<scoring::ScoreRij *> rijen; // one a table: the score boxes and their labels
+  scoring::ScoreRijen *rijen; // one a table: the score boxes and their labels
   std::vector<QLineEdit *> txtScoreNZ, txtScoreOW;
   QLabel *lblNZKop, *lblOWKop, *lblScoreNZKop, *lblScoreOWKop, *lblMPNZKop, *lblMPOWKop;
   QLabel *lblSpelNummer, *lblNummer, *lblKwetsbaar, *lblKlaar;
@@ -64,6 +64,8 @@ private:
   // The controls' events.
   void cmdSpel_Click(int iSpel);
   void cmdSpelKlaar_Click();
+  bool neemSpelOver();
+  bool laatSpelGaan();
   void cmdWisSpel_Click();
   void cmdUitslag_Click();
   void cmdTerug_Click();

@@ -23,19 +23,21 @@ void ScoreVak::keyPressEvent(QKeyEvent *event) {
 
 void ScoreVak::focusInEvent(QFocusEvent *event) {
   QLineEdit::focusInEvent(event);
-  emit m_rij->binnen(m_ow);
+  m_rij->m_rijen->binnen(m_rij, m_ow);
 }
 
 void ScoreVak::focusOutEvent(QFocusEvent *event) {
   QLineEdit::focusOutEvent(event);
-  // Switching to another program or opening a message box does not leave the box.
+  // Switching to another program or opening a message box does not leave the
+  // box: where the focus comes back decides.
   if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-    emit m_rij->verlaten(m_ow);
+    m_rij->m_rijen->verlaten(m_rij, m_ow);
 }
 
-ScoreRij::ScoreRij(QWidget *parent, int index, const ScoreRijOpmaak &opmaak)
-    : QObject(parent), txtScoreNZ(new ScoreVak(parent, this, false)),
-      txtScoreOW(new ScoreVak(parent, this, true)), m_index(index), m_opmaak(opmaak) {
+ScoreRij::ScoreRij(ScoreRijen *rijen, QWidget *parent, int index, const ScoreRijOpmaak &opmaak)
+    : QObject(rijen), txtScoreNZ(new ScoreVak(parent, this, false)),
+      txtScoreOW(new ScoreVak(parent, this, true)), m_rijen(rijen), m_index(index),
+      m_opmaak(opmaak) {
   for (const bool ow : {false, true}) {
     ScoreVak *vak = ow ? txtScoreOW : txtScoreNZ;
     vak->setObjectName((ow ? QStringLiteral("txtScoreOW") : QStringLiteral("txtScoreNZ")) +
@@ -76,12 +78,17 @@ bool ScoreRij::toets(bool ow, QKeyEvent *event) {
     return true;
   }
   // Only keys that type a character are filtered (AltGr typing comes as
-  // Ctrl+Alt); Ctrl shortcuts and the Alt letters of the buttons go on.
+  // Ctrl+Alt); Ctrl shortcuts go on. An Alt letter that an enabled button
+  // owns clicks it before the box sees the key; one that no button takes is
+  // swallowed, so that it never types its letter.
   const Qt::KeyboardModifiers toetsen =
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   const QString tekst = event->text();
-  if (tekst.size() != 1 || !tekst.at(0).isPrint() ||
-      (toetsen != Qt::NoModifier && toetsen != (Qt::ControlModifier | Qt::AltModifier)))
+  if (tekst.size() != 1 || !tekst.at(0).isPrint())
+    return false;
+  if (toetsen == Qt::AltModifier)
+    return true;
+  if (toetsen != Qt::NoModifier && toetsen != (Qt::ControlModifier | Qt::AltModifier))
     return false;
   const QChar c = tekst.at(0);
   if (!ow && (c == u'c' || c == u'C')) {
@@ -140,13 +147,51 @@ void ScoreRij::kleur(std::uint32_t achter) {
     venster::zetKleuren(w, achter, m_opmaak.tekst);
 }
 
-void NaarBuurRij(const std::vector<ScoreRij *> &rijen, int i, bool ow, bool omlaag) {
+ScoreRijen::ScoreRijen(QWidget *venster) : QObject(venster), m_venster(venster) {
+  connect(qApp, &QApplication::focusChanged, this, &ScoreRijen::focusVeranderd);
+}
+
+ScoreRij *ScoreRijen::voegToe(QWidget *parent, const ScoreRijOpmaak &opmaak) {
+  auto *rij = new ScoreRij(this, parent, aantal(), opmaak);
+  m_rijen.push_back(rij);
+  return rij;
+}
+
+void ScoreRijen::naarBuur(int i, bool ow, bool omlaag) {
   QVector<RijInvoer> invoer;
-  for (const ScoreRij *rij : rijen)
+  for (const ScoreRij *rij : m_rijen)
     invoer.append(rij->invoer());
   const int doel = omlaag ? VolgendeRij(invoer, i) : VorigeRij(invoer, i);
   if (doel >= 0)
-    rijen[doel]->focusOp(ow);
+    rij(doel)->focusOp(ow);
+}
+
+void ScoreRijen::binnen(ScoreRij *rij, bool ow) {
+  if (m_huidig.rij && (m_huidig.rij != rij || m_huidig.ow != ow))
+    laatGaan();
+  m_huidig = {rij, ow};
+  emit rij->binnen(ow);
+}
+
+void ScoreRijen::verlaten(ScoreRij *rij, bool ow) {
+  if (m_huidig.rij == rij && m_huidig.ow == ow)
+    m_huidig = {};
+  emit rij->verlaten(ow);
+}
+
+void ScoreRijen::laatGaan() {
+  const Plek plek = m_huidig;
+  m_huidig = {};
+  emit plek.rij->verlaten(plek.ow);
+}
+
+void ScoreRijen::focusVeranderd(QWidget *, QWidget *nieuw) {
+  if (!m_huidig.rij || !nieuw || nieuw->window() != m_venster)
+    return;
+  // A box that takes the focus sees to the box before it itself.
+  if (qobject_cast<ScoreVak *>(nieuw))
+    return;
+  laatGaan();
 }
 
 } // namespace scoring

@@ -18,6 +18,7 @@
 namespace scoring {
 
 class ScoreRij;
+class ScoreRijen;
 
 // A score box: it passes its keys and focus changes to its row.
 class ScoreVak : public QLineEdit {
@@ -50,7 +51,7 @@ struct ScoreRijOpmaak {
 class ScoreRij : public QObject {
   Q_OBJECT
 public:
-  ScoreRij(QWidget *parent, int index, const ScoreRijOpmaak &opmaak);
+  ScoreRij(ScoreRijen *rijen, QWidget *parent, int index, const ScoreRijOpmaak &opmaak);
 
   int index() const { return m_index; }
   ScoreVak *const txtScoreNZ;
@@ -101,14 +102,47 @@ private:
   bool toets(bool ow, QKeyEvent *event);
   void kleur(std::uint32_t achter);
 
+  ScoreRijen *m_rijen;
   int m_index;
   ScoreRijOpmaak m_opmaak;
   RijInvoer m_invoer{QString(), QString(), false};
   std::vector<QWidget *> m_labels;
 };
 
-// From row i the focus goes to the same box of the row above (omlaag false)
-// or below: the nearest row that takes part, wrapping round.
-void NaarBuurRij(const std::vector<ScoreRij *> &rijen, int i, bool ow, bool omlaag);
+// The score rows of a window. They follow the focus together: the box that
+// has the focus is left once, when the focus goes to another control, also
+// when it goes there while a message box held it or the window was not
+// active (the focus then comes back to the window on that other control).
+class ScoreRijen : public QObject {
+  Q_OBJECT
+public:
+  explicit ScoreRijen(QWidget *venster);
+
+  // Makes row i with its boxes in parent.
+  ScoreRij *voegToe(QWidget *parent, const ScoreRijOpmaak &opmaak);
+  ScoreRij *rij(int i) const { return m_rijen.at(static_cast<size_t>(i)); }
+  int aantal() const { return static_cast<int>(m_rijen.size()); }
+  auto begin() const { return m_rijen.begin(); }
+  auto end() const { return m_rijen.end(); }
+
+  // From row i the focus goes to the same box of the row above (omlaag
+  // false) or below: the nearest row that takes part, wrapping round.
+  void naarBuur(int i, bool ow, bool omlaag);
+
+private:
+  friend class ScoreVak;
+  struct Plek {
+    ScoreRij *rij = nullptr;
+    bool ow = false;
+  };
+  void binnen(ScoreRij *rij, bool ow);
+  void verlaten(ScoreRij *rij, bool ow);
+  void laatGaan();
+  void focusVeranderd(QWidget *oud, QWidget *nieuw);
+
+  QWidget *m_venster;
+  std::vector<ScoreRij *> m_rijen;
+  Plek m_huidig; // the box that has or last had the focus and was not left yet
+};
 
 } // namespace scoring

@@ -13,6 +13,7 @@
 #include "scoring/windows.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,7 @@ private slots:
   void cannotOpen_data();
   void cannotOpen();
   void unwritableFileKeepsWindow();
+  void closeWithoutSaving();
   void sampleFill();
   void openedThroughPreparation();
 
@@ -879,17 +881,41 @@ void TestFrmZemlo06::unwritableFileKeepsWindow() {
   QVERIFY(w);
   QFile::remove(m_map->path("invoer/" + kInvoer));
   QVERIFY(QDir().mkpath(m_map->path("invoer/" + kInvoer))); // a folder in its place
-  klik(w->cmdTerug);
-  QCOMPARE(meldingen(), QStringList{"Het bestand invoer/" + kInvoer +
-                                    " kan niet worden opgeslagen.\nControleer de schijf en "
-                                    "probeer het opnieuw."});
-  QVERIFY(m_w);
-  QVERIFY(w->isVisible());
-  QVERIFY(!m_main->isEnabled());
+  const QStringList gefaald{"Het bestand invoer/" + kInvoer +
+                                " kan niet worden opgeslagen.\nControleer de schijf en "
+                                "probeer het opnieuw.",
+                            "Wilt u het venster sluiten zonder op te slaan?\nHet bestand "
+                            "blijft zoals het was."};
+  // After the failure the director is asked whether to close without saving;
+  // No stays, at every try.
+  for (int poging = 0; poging < 2; ++poging) {
+    klik(w->cmdTerug);
+    QCOMPARE(meldingen(), gefaald);
+    QVERIFY(m_w);
+    QVERIFY(w->isVisible());
+    QVERIFY(!m_main->isEnabled());
+  }
   QDir(m_map->path("invoer/" + kInvoer)).removeRecursively();
   klik(w->cmdTerug);
   QVERIFY(meldingen().isEmpty());
   QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));
+}
+
+// Yes closes the window without saving: the file on disk stays as it was,
+// and the preparation window can be used again.
+void TestFrmZemlo06::closeWithoutSaving() {
+  schrijf(kAvond.mid(0, 1));
+  auto *w = open();
+  QVERIFY(w);
+  QFile::remove(m_map->path("invoer/" + kInvoer));
+  QVERIFY(QDir().mkpath(m_map->path("invoer/" + kInvoer)));
+  m_boxes->answers = {true};
+  toets(Qt::Key_Escape);
+  testing::flushDeletes();
+  QVERIFY(!m_w);
+  QCOMPARE(meldingen().size(), 2);
+  QVERIFY(QFileInfo(m_map->path("invoer/" + kInvoer)).isDir());
+  QVERIFY(m_main->isEnabled());
 }
 
 // Ctrl+Shift+T shows and hides the sample fill, which fills only the boards

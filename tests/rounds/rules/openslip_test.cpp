@@ -44,8 +44,9 @@ private slots:
     QCOMPARE(slip.Spel(1), 2);
     QCOMPARE(Rijen(slip), QStringList({"420|-420", "|"}));
     QVERIFY(!slip.IsGewijzigd(opslag));
-    QVERIFY(slip.MagKlaar());
+    // Klaar waits for every row.
     QVERIFY(!slip.AlleRijenGevuld());
+    QVERIFY(!slip.MagKlaar());
   }
 
   // ENTER, leaving a row and Klaar change the rows as the window shows them.
@@ -54,7 +55,7 @@ private slots:
     OpenSlip slip(opslag, {1, 0});
     QVERIFY(!slip.MagKlaar());
     slip.ZetRij(0, "42", "");
-    QVERIFY(slip.MagKlaar());
+    QVERIFY(!slip.MagKlaar());
     QVERIFY(slip.IsGewijzigd(opslag));
     const scoring::StapUitkomst stap = slip.EnterNZ(0);
     QCOMPARE(stap.focus, scoring::Focus::VolgendeRij);
@@ -71,6 +72,7 @@ private slots:
     QCOMPARE(slip.EnterNZ(1).focus, scoring::Focus::OWVak);
     QCOMPARE(Rijen(slip).at(1), QStringLiteral("60%|60%"));
     QVERIFY(slip.AlleRijenGevuld());
+    QVERIFY(slip.MagKlaar());
 
     // Klaar's review refuses a score that does not exist and stores nothing.
     slip.ZetRij(1, "123", "");

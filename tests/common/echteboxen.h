@@ -1,0 +1,40 @@
+#pragma once
+// Real message boxes in a window test: while it lives, every box the program
+// shows is a real QMessageBox, which takes the focus from its window; each is
+// closed by a key pressed on it, as a person would, and its text is kept.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+namespace platform {
+class MessageAnswerer;
+}
+class QTimer;
+class QWidget;
+
+namespace testing {
+
+class EchteBoxen {
+public:
+  // Each box is answered with the next key of the list, Enter once the list
+  // has run out.
+  explicit EchteBoxen(QList<Qt::Key> toetsen = {});
+  ~EchteBoxen();
+  EchteBoxen(const EchteBoxen &) = delete;
+  EchteBoxen &operator=(const EchteBoxen &) = delete;
+
+  QStringList teksten; // the boxes shown, their texts as shown
+
+private:
+  void kijk();
+  QList<Qt::Key> m_toetsen;
+  platform::MessageAnswerer *m_vorige;
+  QTimer *m_timer;
+};
+
+// The window gets the focus back from the window system, as a window manager
+// gives it after a box has closed; false when it did not become active.
+bool activeer(QWidget *venster);
+
+} // namespace testing
