@@ -1,5 +1,6 @@
 #pragma once
-// Small helpers that the windows of this folder share.
+// The lists of files in the names and groups windows: which file is chosen,
+// and deleting a chosen names file after asking.
 #include <QString>
 
 class QListWidget;
@@ -16,8 +17,5 @@ int gekozenRij(const QListWidget *list);
 // Asks text 24 about a names file and deletes its ".txt" on Yes (the ".mail"
 // twin stays for the address look-up); true when it was deleted.
 bool vraagEnWisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand);
-
-// "&" removed from a caption.
-QString zonderAmpersand(QString text);
 
 } // namespace groups

@@ -1,4 +1,4 @@
-#include "groups/vensterhulp.h"
+#include "groups/bestandlijst.h"
 
 #include "frame/bas_zemlo.h"
 #include "groups/namenbestand.h"
@@ -13,8 +13,6 @@ int gekozenRij(const QListWidget *list) {
   const auto items = list->selectedItems();
   return items.isEmpty() ? -1 : list->row(items.first());
 }
-
-QString zonderAmpersand(QString text) { return text.remove(u'&'); }
 
 bool vraagEnWisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand) {
   const QString vraag = QString(BAS_Zemlo::Tekst(24)).replace(u'~', bestand.naam);
