@@ -135,13 +135,8 @@ void frmZemlo02::Form_Load() {
 void frmZemlo02::Form_Activate() { ZetFocus(this, cmdSetfocus); }
 
 void frmZemlo02::VulNamenBestanden() {
-  const QSignalBlocker blocker(lstNamenBestand);
-  lstNamenBestand->clear();
   m_bestanden = namenBestanden(chkSorteer->isChecked());
-  for (const LijstBestand &b : m_bestanden)
-    lstNamenBestand->addItem(b.naam);
-  lstNamenBestand->setCurrentRow(-1);
-  lstNamenBestand->clearSelection();
+  vulLijst(lstNamenBestand, m_bestanden);
   // Nothing is selected now, so there is nothing to delete.
   cmdWissen->setEnabled(false);
 }
@@ -167,11 +162,10 @@ void frmZemlo02::leegRaster() {
 }
 
 void frmZemlo02::lstNamenBestand_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  if (index < 0 || index >= m_bestanden.size())
+  const auto gekozen = gekozenBestand(lstNamenBestand, m_bestanden);
+  if (!gekozen)
     return;
-  const LijstBestand gekozen = m_bestanden[index];
-  const auto bestand = leesNamenBestand(namenPad(gekozen.naam));
+  const auto bestand = leesNamenBestand(namenPad(gekozen->naam));
   if (!bestand) {
     // The file has gone since the list was filled.
     VulNamenBestanden();
@@ -180,14 +174,14 @@ void frmZemlo02::lstNamenBestand_Click() {
   }
   cmdWissen->setEnabled(true);
   msfgNamen->hide();
-  fraInvoer->setTitle(Tekst(19) + QStringLiteral(": ") + gekozen.naam);
+  fraInvoer->setTitle(Tekst(19) + QStringLiteral(": ") + gekozen->naam);
   // Whatever the grid showed goes.
   namen.setRows(1);
   m_lijst.zet(*bestand);
   m_lijst.sorteer(kAchternaam);
   NummerNamen();
   GridKolomBreedte(msfgNamen);
-  txtNaamBestand->setText(gekozen.naam);
+  txtNaamBestand->setText(gekozen->naam);
   ZetFocus(this, cmdSetfocus);
 }
 
@@ -419,15 +413,7 @@ void frmZemlo02::cmdOpslaan_Click() {
 }
 
 void frmZemlo02::cmdWissen_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  cmdWissen->setEnabled(false);
-  if (index < 0 || index >= m_bestanden.size()) {
-    ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  if (!vraagEnWisNamenBestand(this, caption(), m_bestanden[index])) {
-    cmdWissen->setEnabled(true);
-  } else {
+  if (wisNamenBestand(this, caption(), lstNamenBestand, m_bestanden, cmdWissen)) {
     leegRaster();
     VulNamenBestanden();
     lblNaamBestand->setEnabled(false);

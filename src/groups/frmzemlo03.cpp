@@ -239,34 +239,25 @@ void frmZemlo03::toon() {
 }
 
 void frmZemlo03::VulNamenBestanden() {
-  const QSignalBlocker blocker(lstNamenBestand);
-  lstNamenBestand->clear();
   m_namenBestanden = namenBestanden(chkSorteerNamen->isChecked());
-  for (const LijstBestand &b : m_namenBestanden)
-    lstNamenBestand->addItem(b.naam);
+  vulLijst(lstNamenBestand, m_namenBestanden);
   // The names file that is read stays marked.
-  lstNamenBestand->setCurrentRow(-1);
-  lstNamenBestand->clearSelection();
+  const QSignalBlocker blocker(lstNamenBestand);
   for (int i = 0; i < m_namenBestanden.size(); ++i)
     if (m_namenBestanden[i].naam.compare(m_namenBestand, Qt::CaseInsensitive) == 0)
       lstNamenBestand->setCurrentRow(i);
 }
 
 void frmZemlo03::VulGroepBestanden() {
-  const QSignalBlocker blocker(lstGroepBestand);
-  lstGroepBestand->clear();
   m_groepBestanden = groepBestanden(chkSorteerGroepen->isChecked());
-  for (const LijstBestand &b : m_groepBestanden)
-    lstGroepBestand->addItem(b.naam);
-  lstGroepBestand->setCurrentRow(-1);
-  lstGroepBestand->clearSelection();
+  vulLijst(lstGroepBestand, m_groepBestanden);
 }
 
 void frmZemlo03::lstNamenBestand_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  if (index < 0 || index >= m_namenBestanden.size())
+  const auto gekozen = gekozenBestand(lstNamenBestand, m_namenBestanden);
+  if (!gekozen)
     return;
-  m_namenBestand = m_namenBestanden[index].naam;
+  m_namenBestand = gekozen->naam;
   fraNamenBestanden->setTitle(Tekst(19) + QStringLiteral(": ") + m_namenBestand);
   leesNamen();
 }
@@ -290,8 +281,7 @@ void frmZemlo03::leesNamen() {
   groepen.setTopRow(1);
   msfgNamen->show();
   cmdWisNamen->setEnabled(bestand.has_value());
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
+  samenstelling.wisDatumEnLetter();
   toon();
   GridKolomBreedte(msfgNamen);
   GridKolomBreedte(msfgGroepen);
@@ -429,8 +419,7 @@ void frmZemlo03::cmdOpslaan_Click() {
   }
   MaakGroepLeeg();
   VulGroepBestanden();
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
+  samenstelling.wisDatumEnLetter();
   toon();
   ZetFocus(this, cmdSetfocus);
 }
@@ -473,21 +462,20 @@ void frmZemlo03::lstGroepBestand_Click() {
 }
 
 void frmZemlo03::cmdWisGroepen_Click() {
-  const int index = gekozenRij(lstGroepBestand);
-  if (index < 0 || index >= m_groepBestanden.size()) {
+  const auto gekozen = gekozenBestand(lstGroepBestand, m_groepBestanden);
+  if (!gekozen) {
     ZetFocus(this, cmdSetfocus);
     return;
   }
   cmdWisGroepen->setEnabled(false);
-  const LijstBestand gekozen = m_groepBestanden[index];
-  const bool uitslag = BestandBestaat(uitslagPad(gekozen.naam)) == 1;
+  const bool uitslag = BestandBestaat(uitslagPad(gekozen->naam)) == 1;
   QString vraag;
   if (uitslag) {
     vraag = Tekst(177);
-    vraag.replace(u'#', QStringLiteral("< ") + gekozen.naam + u'>');
+    vraag.replace(u'#', QStringLiteral("< ") + gekozen->naam + u'>');
   } else {
     vraag = Tekst(47);
-    vraag.replace(u'~', gekozen.naam);
+    vraag.replace(u'~', gekozen->naam);
   }
   if (!platform::question(this, windowTitle(), vraag)) {
     cmdWisGroepen->setEnabled(true);
@@ -497,9 +485,9 @@ void frmZemlo03::cmdWisGroepen_Click() {
   samenstelling.leegGroep();
   toon();
   // The companion and the results file are found before the group goes.
-  const QString groep = groepPad(gekozen.naam);
-  const QString mail = groepMailPad(gekozen.naam);
-  const QString uitslagBestand = uitslagPad(gekozen.naam);
+  const QString groep = groepPad(gekozen->naam);
+  const QString mail = groepMailPad(gekozen->naam);
+  const QString uitslagBestand = uitslagPad(gekozen->naam);
   QFile::remove(groep);
   QFile::remove(mail);
   if (uitslag)
@@ -507,21 +495,13 @@ void frmZemlo03::cmdWisGroepen_Click() {
   VulGroepBestanden();
   cmdWisGroepen->setEnabled(false);
   MaakGroepLeeg();
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
+  samenstelling.wisDatumEnLetter();
   toon();
   ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo03::cmdWisNamen_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  cmdWisNamen->setEnabled(false);
-  if (index < 0 || index >= m_namenBestanden.size()) {
-    ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  if (!vraagEnWisNamenBestand(this, windowTitle(), m_namenBestanden[index])) {
-    cmdWisNamen->setEnabled(true);
+  if (!wisNamenBestand(this, windowTitle(), lstNamenBestand, m_namenBestanden, cmdWisNamen)) {
     ZetFocus(this, cmdSetfocus);
     return;
   }
@@ -529,8 +509,7 @@ void frmZemlo03::cmdWisNamen_Click() {
   m_namenBestand.clear();
   namen.setRows(1);
   samenstelling.vergeetNamen(standaardKop());
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
+  samenstelling.wisDatumEnLetter();
   fraNamenBestanden->setTitle(Tekst(9));
   {
     const QSignalBlocker blocker(lstGroepBestand);

@@ -103,6 +103,11 @@ public:
   // Save needs a date, at least one entry and a pair count that is right.
   bool magOpslaan() const { return !datum.trimmed().isEmpty() && aantal() >= 1 && !kanNiet(); }
   QString letterTekst() const { return groepLetters().value(letter); }
+  // No date, and the letter back to "A": what a new group starts with.
+  void wisDatumEnLetter() {
+    datum.clear();
+    letter = kLetterA;
+  }
   // Sets the letter from the group-letter scroll value, wrapping below 0
   // to "A" and above 25 to "Z"; the value the scroll bar is to take.
   int zetLetter(int waarde);
