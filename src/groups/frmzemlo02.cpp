@@ -4,8 +4,7 @@
 #include "frame/bas_zemlo.h"
 #include "frame/toetsen.h"
 #include "frame/vensterhulp.h"
-#include "groups/rasterrij.h"
-#include "groups/vensterhulp.h"
+#include "groups/bestandlijst.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 
@@ -21,6 +20,7 @@
 
 using namespace BAS_Zemlo;
 using namespace groups;
+using venster::maak;
 using venster::maakKnop;
 using venster::maakLabel;
 using venster::twips;
@@ -28,51 +28,38 @@ using venster::twips;
 frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
   setFixedSize(twips(10200), twips(7650));
 
-  fraInvoer = new QGroupBox(this);
-  fraInvoer->setObjectName(QStringLiteral("fraInvoer"));
-  fraInvoer->setGeometry(twips(120, 90, 6300, 3750));
+  fraInvoer = maak<QGroupBox>(this, "fraInvoer", twips(120, 90, 6300, 3750));
   for (int i = 0; i < 3; ++i) {
     static const char *const labels[3] = {"lblNaam(0)", "lblNaam(1)", "lblNaam(2)"};
+    static const char *const boxes[3] = {"txtNaam(0)", "txtNaam(1)", "txtNaam(2)"};
     lblNaam[i] = maakLabel(fraInvoer, labels[i], twips(150, 420 + i * 450, 1500, 315));
-    txtNaam[i] = new QLineEdit(fraInvoer);
-    txtNaam[i]->setObjectName(QStringLiteral("txtNaam(%1)").arg(i));
-    txtNaam[i]->setGeometry(twips(1700, 390 + i * 450, 4400, 345));
+    txtNaam[i] = maak<QLineEdit>(fraInvoer, boxes[i], twips(1700, 390 + i * 450, 4400, 345));
     txtNaam[i]->setMaxLength(i == 0 ? 50 : 150);
   }
   for (int i = 0; i < 2; ++i) {
-    chkTitel[i] = new QCheckBox(fraInvoer);
-    chkTitel[i]->setObjectName(QStringLiteral("chkTitel(%1)").arg(i));
-    chkTitel[i]->setGeometry(twips(1700 + i * 1300, 1770, 1250, 315));
+    static const char *const boxes[2] = {"chkTitel(0)", "chkTitel(1)"};
+    chkTitel[i] = maak<QCheckBox>(fraInvoer, boxes[i], twips(1700 + i * 1300, 1770, 1250, 315));
   }
   lblTitel = maakLabel(fraInvoer, "lblTitel", twips(4300, 1770, 1800, 315));
-  lblTitel->setStyleSheet(QStringLiteral("color: #ff0000;"));
+  lblTitel->setStyleSheet(QStringLiteral("color: %1;").arg(venster::cssKleur(0x0000FF)));
   cmdToevoegen = maakKnop(fraInvoer, "cmdToevoegen", twips(1700, 2250, 1700, 420));
   lblNaamBestand = maakLabel(fraInvoer, "lblNaamBestand", twips(150, 3030, 1500, 315));
-  txtNaamBestand = new QLineEdit(fraInvoer);
-  txtNaamBestand->setObjectName(QStringLiteral("txtNaamBestand"));
-  txtNaamBestand->setGeometry(twips(1700, 3000, 2560, 345));
+  txtNaamBestand = maak<QLineEdit>(fraInvoer, "txtNaamBestand", twips(1700, 3000, 2560, 345));
   txtNaamBestand->setMaxLength(100);
   cmdOpslaan = maakKnop(fraInvoer, "cmdOpslaan", twips(4400, 2962, 1700, 420));
 
-  fraNamenBestand = new QGroupBox(this);
-  fraNamenBestand->setObjectName(QStringLiteral("fraNamenBestand"));
-  fraNamenBestand->setGeometry(twips(6600, 90, 3480, 3750));
-  lstNamenBestand = new QListWidget(fraNamenBestand);
-  lstNamenBestand->setObjectName(QStringLiteral("lstNamenBestand"));
-  lstNamenBestand->setGeometry(twips(150, 360, 3180, 2280));
-  chkSorteer = new QCheckBox(fraNamenBestand);
-  chkSorteer->setObjectName(QStringLiteral("chkSorteer"));
-  chkSorteer->setGeometry(twips(150, 2730, 3180, 315));
+  fraNamenBestand = maak<QGroupBox>(this, "fraNamenBestand", twips(6600, 90, 3480, 3750));
+  lstNamenBestand =
+      maak<QListWidget>(fraNamenBestand, "lstNamenBestand", twips(150, 360, 3180, 2280));
+  chkSorteer = maak<QCheckBox>(fraNamenBestand, "chkSorteer", twips(150, 2730, 3180, 315));
   cmdWissen = maakKnop(fraNamenBestand, "cmdWissen", twips(150, 3150, 1700, 420));
 
   namen.setRows(2);
-  namen.setCols(5);
+  namen.setCols(kNamenKolommen);
   namen.setFixedRows(1);
   namen.setFixedCols(1);
-  msfgNamen = new platform::GridView(this);
-  msfgNamen->setObjectName(QStringLiteral("msfgNamen"));
+  msfgNamen = maak<platform::GridView>(this, "msfgNamen", twips(120, 3960, 9960, 3000));
   msfgNamen->setModel(&namen);
-  msfgNamen->setGeometry(twips(120, 3960, 9960, 3000));
 
   cmdTerug = maakKnop(this, "cmdTerug", twips(8380, 7080, 1700, 420));
   cmdSetfocus = maakKnop(this, "cmdSetfocus", QRect(0, 0, 10, 10));
@@ -132,7 +119,8 @@ void frmZemlo02::Form_Load() {
   for (int i = 0; i < 3; ++i)
     lblNaam[i]->setText(Tekst(labels[i]) + u':');
 
-  zetRij(namen, 0, standaardKop());
+  m_lijst.kop = standaardKop();
+  toonLijst();
   GridKolomBreedte(msfgNamen);
 
   cmdToevoegen->setText(Tekst(17));
@@ -147,45 +135,37 @@ void frmZemlo02::Form_Load() {
 void frmZemlo02::Form_Activate() { ZetFocus(this, cmdSetfocus); }
 
 void frmZemlo02::VulNamenBestanden() {
-  const QSignalBlocker blocker(lstNamenBestand);
-  lstNamenBestand->clear();
   m_bestanden = namenBestanden(chkSorteer->isChecked());
-  for (const LijstBestand &b : m_bestanden)
-    lstNamenBestand->addItem(b.naam);
-  lstNamenBestand->setCurrentRow(-1);
-  lstNamenBestand->clearSelection();
+  vulLijst(lstNamenBestand, m_bestanden);
   // Nothing is selected now, so there is nothing to delete.
   cmdWissen->setEnabled(false);
 }
 
+// The list in the grid, numbered; the grid always has its empty row below
+// the header, so a file name can be typed.
 void frmZemlo02::NummerNamen() {
   msfgNamen->hide();
-  for (int r = 1; r < namen.rows(); ++r) {
-    const bool gevuld = !rijTekst(namen, r, 1, 4, QString()).trimmed().isEmpty();
-    namen.setTextMatrix(r, 0, gevuld ? QString::number(r) : QString());
-    platform::GridCell cell = namen.cell(r, 0);
-    cell.alignment = platform::AlignCenterCenter;
-    namen.setCell(r, 0, cell);
-  }
-  const bool spelers = namen.rows() > 1;
-  lblNaamBestand->setEnabled(spelers);
-  txtNaamBestand->setEnabled(spelers);
+  toonLijst();
+  lblNaamBestand->setEnabled(true);
+  txtNaamBestand->setEnabled(true);
   cmdOpslaan->setEnabled(!txtNaamBestand->text().trimmed().isEmpty());
   msfgNamen->show();
 }
 
+void frmZemlo02::toonLijst() { m_lijst.schrijfIn(namen, NamenLijst::NummerMetTekst); }
+
+// The grid back to the headings and one empty row.
 void frmZemlo02::leegRaster() {
+  m_lijst.leeg();
   namen.setRows(1);
-  namen.setRows(2);
-  leegRij(namen, 1, 0);
+  toonLijst();
 }
 
 void frmZemlo02::lstNamenBestand_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  if (index < 0 || index >= m_bestanden.size())
+  const auto gekozen = gekozenBestand(lstNamenBestand, m_bestanden);
+  if (!gekozen)
     return;
-  const LijstBestand gekozen = m_bestanden[index];
-  const auto bestand = leesNamenBestand(namenPad(gekozen.naam));
+  const auto bestand = leesNamenBestand(namenPad(gekozen->naam));
   if (!bestand) {
     // The file has gone since the list was filled.
     VulNamenBestanden();
@@ -194,38 +174,26 @@ void frmZemlo02::lstNamenBestand_Click() {
   }
   cmdWissen->setEnabled(true);
   msfgNamen->hide();
-  fraInvoer->setTitle(Tekst(19) + QStringLiteral(": ") + gekozen.naam);
+  fraInvoer->setTitle(Tekst(19) + QStringLiteral(": ") + gekozen->naam);
+  // Whatever the grid showed goes.
   namen.setRows(1);
-  zetRij(namen, 0, bestand->kop);
-  namen.setRows(1 + static_cast<int>(bestand->spelers.size()));
-  for (int i = 0; i < bestand->spelers.size(); ++i)
-    zetRij(namen, i + 1, QStringList{QString()} + bestand->spelers[i].velden());
-  msfgNamen->show();
-  namen.sortRows(3, platform::SortGenericAscending, 1, namen.rows() - 1);
-  namen.setRows(namen.rows() + 1);
+  m_lijst.zet(*bestand);
+  m_lijst.sorteer(kAchternaam);
   NummerNamen();
   GridKolomBreedte(msfgNamen);
-  txtNaamBestand->setText(gekozen.naam);
+  txtNaamBestand->setText(gekozen->naam);
   ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo02::cmdToevoegen_Click() {
-  const int last = namen.rows() - 1;
-  for (int i = 0; i < 3; ++i)
-    namen.setTextMatrix(last, 2 + i, txtNaam[i]->text().trimmed());
+  const Speler speler = nieuweSpeler(chkTitel[0]->isChecked(), chkTitel[1]->isChecked(),
+                                     txtNaam[0]->text(), txtNaam[1]->text(), txtNaam[2]->text());
   for (QLineEdit *box : txtNaam)
     box->clear();
-  QString titel;
-  if (chkTitel[0]->isChecked())
-    titel = Tekst(20);
-  if (chkTitel[1]->isChecked())
-    titel = Tekst(21);
-  namen.setTextMatrix(last, 1, titel);
   chkTitel[0]->setChecked(false);
   chkTitel[1]->setChecked(false);
-  namen.sortRows(3, platform::SortGenericAscending, 1, namen.rows() - 1);
+  m_lijst.voegToe(speler);
   NummerNamen();
-  namen.setRows(namen.rows() + 1);
   GridKolomBreedte(msfgNamen);
   ZetFocus(this, txtNaam[0]);
 }
@@ -329,21 +297,16 @@ bool frmZemlo02::txtNaam_KeyDown(int index, QKeyEvent *event) {
 
 void frmZemlo02::txtNaam_KeyUp(int index) {
   QLineEdit *box = txtNaam[index];
-  if (box->text().contains(QStringLiteral(".."))) {
-    box->setText(box->text().replace(QStringLiteral(".."), QStringLiteral(".")));
+  for (const Herstel stap : {Herstel::Punten, Herstel::Apen, Herstel::TweedeAap}) {
+    const std::optional<QString> hersteld = herstelTekst(box->text(), stap);
+    if (!hersteld)
+      continue;
+    box->setText(*hersteld);
     focusAanEind(box);
-  }
-  if (box->text().contains(QStringLiteral("@@"))) {
-    box->setText(box->text().replace(QStringLiteral("@@"), QStringLiteral("@")));
-    focusAanEind(box);
-  }
-  const qsizetype eerste = box->text().indexOf(u'@');
-  const qsizetype tweede = eerste < 0 ? -1 : box->text().indexOf(u'@', eerste + 1);
-  if (tweede >= 0) {
-    box->setText(box->text().left(tweede));
-    focusAanEind(box);
-    ZetFocus(this, cmdSetfocus);
-    focusAanEind(box);
+    if (stap == Herstel::TweedeAap) {
+      ZetFocus(this, cmdSetfocus);
+      focusAanEind(box);
+    }
   }
 }
 
@@ -364,40 +327,34 @@ void frmZemlo02::msfgNamen_Click(int row, int col) {
     sorteerOpKolom(col);
     return;
   }
-  if (rijTekst(namen, row, 0, 4, QString()).trimmed().isEmpty()) {
+  // The empty last row, or a player without any text, asks nothing.
+  const int nummer = row;
+  if (nummer < 1 || nummer > m_lijst.aantal() || m_lijst.speler(nummer).leeg()) {
     ZetFocus(this, txtNaam[0]);
     return;
   }
-  QString beschrijving;
-  for (int c = 0; c < 5; ++c)
-    beschrijving += namen.textMatrix(row, c) + u' ';
   QString vraag = Tekst(113);
-  vraag.replace(u'~', beschrijving.trimmed());
-  if (platform::question(this, caption(), vraag)) {
-    verwijderRij(namen, row);
-  } else {
-    // The row goes back into the entry boxes, its title recognised in
+  vraag.replace(u'~', m_lijst.beschrijving(nummer));
+  const bool weg = platform::question(this, caption(), vraag);
+  const Speler speler = m_lijst.neemWeg(nummer);
+  if (!weg) {
+    // The player goes back into the entry boxes, the title recognised in
     // either language; an unknown or empty title ticks neither box.
-    const QString titel = namen.textMatrix(row, 1).trimmed();
-    const bool dhr = titel == Tekst(10020) || titel == Tekst(11020);
-    const bool mevr = titel == Tekst(10021) || titel == Tekst(11021);
-    chkTitel[0]->setChecked(dhr);
-    chkTitel[1]->setChecked(mevr);
-    for (int i = 0; i < 3; ++i) {
-      txtNaam[i]->setText(namen.textMatrix(row, 2 + i));
-    }
-    verwijderRij(namen, row);
+    const int vakje = titelVakje(speler.titel);
+    chkTitel[0]->setChecked(vakje == 0);
+    chkTitel[1]->setChecked(vakje == 1);
+    txtNaam[0]->setText(speler.voornaam);
+    txtNaam[1]->setText(speler.achternaam);
+    txtNaam[2]->setText(speler.email);
   }
   NummerNamen();
   ZetFocus(this, txtNaam[0]);
 }
 
 void frmZemlo02::sorteerOpKolom(int col) {
-  if (col < 0 || col >= namen.cols() || namen.rows() < 2)
+  if (col < kNummer || col >= kNamenKolommen)
     return;
-  namen.setRows(namen.rows() - 1);
-  namen.sortRows(col, platform::SortGenericAscending, 1, namen.rows() - 1);
-  namen.setRows(namen.rows() + 1);
+  m_lijst.sorteer(col);
   NummerNamen();
 }
 
@@ -441,10 +398,7 @@ void frmZemlo02::cmdOpslaan_Click() {
   }
   cmdWissen->setEnabled(false);
   msfgNamen->hide();
-  QStringList regels;
-  for (int r = 0; r < namen.rows() - 1; ++r)
-    regels.append(rijTekst(namen, r, 0, 4, QStringLiteral("|")));
-  if (!schrijfNamenBestand(naam, regels)) {
+  if (!schrijfNamenBestand(naam, m_lijst.regels())) {
     // Nothing is lost: the grid and the name stay for another try.
     const QString bestand = QStringLiteral("namen/") + QFileInfo(namenPad(naam)).fileName();
     platform::information(this, windowTitle(), QString(Tekst(181)).replace(u'~', bestand));
@@ -459,15 +413,7 @@ void frmZemlo02::cmdOpslaan_Click() {
 }
 
 void frmZemlo02::cmdWissen_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  cmdWissen->setEnabled(false);
-  if (index < 0 || index >= m_bestanden.size()) {
-    ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  if (!vraagEnWisNamenBestand(this, caption(), m_bestanden[index])) {
-    cmdWissen->setEnabled(true);
-  } else {
+  if (wisNamenBestand(this, caption(), lstNamenBestand, m_bestanden, cmdWissen)) {
     leegRaster();
     VulNamenBestanden();
     lblNaamBestand->setEnabled(false);

@@ -3,6 +3,7 @@
 #include "frame/window.h"
 #include "groups/namenbestand.h"
 #include "groups/nameninvoer.h"
+#include "groups/namenlijst.h"
 #include "platform/grid.h"
 
 #include <array>
@@ -40,7 +41,7 @@ public:
   QPushButton *cmdTerug;
   QPushButton *cmdSetfocus;
   platform::GridView *msfgNamen;
-  platform::GridModel namen; // the grid's rows: header, players, one empty row
+  platform::GridModel namen; // shows m_lijst: header, players, one empty row
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,6 +49,7 @@ protected:
 private:
   void VulNamenBestanden();
   void NummerNamen();
+  void toonLijst();
   void lstNamenBestand_Click();
   void cmdToevoegen_Click();
   void chkTitel_Click(int index);
@@ -69,6 +71,7 @@ private:
   void leegRaster();
   QString caption() const { return windowTitle(); }
 
+  groups::NamenLijst m_lijst;   // the list opened or being made
   groups::NamenInvoer m_invoer; // the title hint and Add
   QVector<groups::LijstBestand> m_bestanden;
   std::array<QString, 3> m_vorige;

@@ -4,8 +4,8 @@
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
 #include "frame/vensterhulp.h"
+#include "groups/bestandlijst.h"
 #include "groups/rasterrij.h"
-#include "groups/vensterhulp.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "platform/textfile.h"
@@ -23,6 +23,7 @@
 
 using namespace BAS_Zemlo;
 using namespace groups;
+using venster::maak;
 using venster::maakKnop;
 using venster::maakLabel;
 using venster::twips;
@@ -32,15 +33,9 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   auto lijstFrame = [&](QGroupBox *&frame, QListWidget *&lijst, QCheckBox *&sorteer,
                         QPushButton *&wis, const char *frameName, const char *lijstName,
                         const char *sorteerName, const char *wisName, int left) {
-    frame = new QGroupBox(this);
-    frame->setObjectName(QString::fromLatin1(frameName));
-    frame->setGeometry(twips(left, 90, 3600, 3060));
-    lijst = new QListWidget(frame);
-    lijst->setObjectName(QString::fromLatin1(lijstName));
-    lijst->setGeometry(twips(150, 330, 3300, 1860));
-    sorteer = new QCheckBox(frame);
-    sorteer->setObjectName(QString::fromLatin1(sorteerName));
-    sorteer->setGeometry(twips(150, 2220, 3300, 315));
+    frame = maak<QGroupBox>(this, frameName, twips(left, 90, 3600, 3060));
+    lijst = maak<QListWidget>(frame, lijstName, twips(150, 330, 3300, 1860));
+    sorteer = maak<QCheckBox>(frame, sorteerName, twips(150, 2220, 3300, 315));
     wis = maakKnop(frame, wisName, twips(150, 2580, 2500, 390));
   };
   lijstFrame(fraNamenBestanden, lstNamenBestand, chkSorteerNamen, cmdWisNamen, "fraNamenBestanden",
@@ -49,13 +44,11 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
              "fraGroepBestanden", "lstGroepBestand", "chkSorteerGroepen", "cmdWisGroepen", 3840);
 
   namen.setRows(2);
-  namen.setCols(5);
+  namen.setCols(kNamenKolommen);
   namen.setFixedRows(1);
   namen.setFixedCols(1);
-  msfgNamen = new platform::GridView(this);
-  msfgNamen->setObjectName(QStringLiteral("msfgNamen"));
+  msfgNamen = maak<platform::GridView>(this, "msfgNamen", twips(120, 3270, 7320, 5130));
   msfgNamen->setModel(&namen);
-  msfgNamen->setGeometry(twips(120, 3270, 7320, 5130));
 
   const int rechts = 7620;
   for (int i = 0; i < 2; ++i) {
@@ -65,7 +58,8 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
                            twips(rechts + 900, 180 + i * 420, 4080, 330));
     lblNaam[i]->setFrameShape(QFrame::Panel);
     lblNaam[i]->setFrameShadow(QFrame::Sunken);
-    lblNaam[i]->setStyleSheet(QStringLiteral("QLabel { background: white; }"));
+    lblNaam[i]->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; }").arg(venster::cssKleur(0xFFFFFF)));
     lblNaam[i]->setCursor(Qt::PointingHandCursor);
   }
   cmdToevoegen = maakKnop(this, "cmdToevoegen", twips(rechts, 1080, 2400, 400));
@@ -74,23 +68,17 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   cmdAfdrukken = maakKnop(this, "cmdAfdrukken", twips(rechts + 2580, 1560, 2400, 400));
 
   lblNaamBestand = maakLabel(this, "lblNaamBestand", twips(rechts, 2100, 1500, 315));
-  txtNaamBestand = new QLineEdit(this);
-  txtNaamBestand->setObjectName(QStringLiteral("txtNaamBestand"));
-  txtNaamBestand->setGeometry(twips(rechts + 1530, 2070, 1400, 345));
+  txtNaamBestand = maak<QLineEdit>(this, "txtNaamBestand", twips(rechts + 1530, 2070, 1400, 345));
   lblGroepLetter = maakLabel(this, "lblGroepLetter", twips(rechts + 3000, 2100, 1200, 315));
-  txtGroepLetter = new QLineEdit(this);
-  txtGroepLetter->setObjectName(QStringLiteral("txtGroepLetter"));
-  txtGroepLetter->setGeometry(twips(rechts + 4200, 2070, 450, 345));
+  txtGroepLetter = maak<QLineEdit>(this, "txtGroepLetter", twips(rechts + 4200, 2070, 450, 345));
   txtGroepLetter->setAlignment(Qt::AlignCenter);
   // Both boxes are filled by the program only; the focus never rests in them.
   for (QLineEdit *box : {txtNaamBestand, txtGroepLetter}) {
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
   }
-  vscrGroepLetter = new QScrollBar(Qt::Vertical, this);
-  vscrGroepLetter->setObjectName(QStringLiteral("vscrGroepLetter"));
+  vscrGroepLetter = maak<QScrollBar>(this, "vscrGroepLetter", twips(rechts + 4650, 2040, 270, 405));
   vscrGroepLetter->setRange(-1, 27);
-  vscrGroepLetter->setGeometry(twips(rechts + 4650, 2040, 270, 405));
 
   cmdKalender = maakKnop(this, "cmdKalender", twips(rechts, 2550, 2400, 400));
   lblAanTalParen = maakLabel(this, "lblAanTalParen", twips(rechts, 3060, 4980, 300));
@@ -98,17 +86,15 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   vet.setBold(true);
   lblAanTalParen->setFont(vet);
   lblKanNiet = maakLabel(this, "lblKanNiet", twips(rechts + 2580, 2580, 2400, 345));
-  lblKanNiet->setStyleSheet(QStringLiteral("color: #ff0000;"));
+  lblKanNiet->setStyleSheet(QStringLiteral("color: %1;").arg(venster::cssKleur(0x0000FF)));
   lblKanNiet->setWordWrap(true);
 
   groepen.setRows(2);
   groepen.setCols(2);
   groepen.setFixedRows(1);
   groepen.setFixedCols(1);
-  msfgGroepen = new platform::GridView(this);
-  msfgGroepen->setObjectName(QStringLiteral("msfgGroepen"));
+  msfgGroepen = maak<platform::GridView>(this, "msfgGroepen", twips(rechts, 3420, 4980, 4380));
   msfgGroepen->setModel(&groepen);
-  msfgGroepen->setGeometry(twips(rechts, 3420, 4980, 4380));
 
   cmdOpslaan = maakKnop(this, "cmdOpslaan", twips(rechts, 7920, 2400, 420));
   cmdTerug = maakKnop(this, "cmdTerug", twips(rechts + 2580, 7920, 2400, 420));
@@ -197,10 +183,10 @@ void frmZemlo03::Form_Load() {
   VulNamenBestanden();
   VulGroepBestanden();
 
-  zetRij(namen, 0, standaardKop());
-  GridKolomBreedte(msfgNamen);
+  samenstelling.vergeetNamen(standaardKop());
   zetRij(groepen, 0, {Tekst(16), Tekst(32)});
   toon();
+  GridKolomBreedte(msfgNamen);
   GridKolomBreedte(msfgGroepen);
   m_laden = false;
 }
@@ -224,10 +210,11 @@ bool frmZemlo03::eventFilter(QObject *watched, QEvent *event) {
   return ZemloWindow::eventFilter(watched, event);
 }
 
-// Shows the state of the composition: the slots, the group grid, the pair
-// count and its warning, and which buttons may be used.
+// Shows the state of the composition: the names grid, the slots, the group
+// grid, the pair count and its warning, and which buttons may be used.
 void frmZemlo03::toon() {
   const Samenstelling &s = samenstelling;
+  s.namenLijst.schrijfIn(namen, NamenLijst::ElkNummer);
   for (int i = 0; i < 2; ++i)
     lblNaam[i]->setText(s.vakken[i].naam);
   s.vulGroepRaster(groepen);
@@ -239,7 +226,7 @@ void frmZemlo03::toon() {
   cmdAfdrukken->setEnabled(s.aantal() >= 1);
   cmdToevoegen->setEnabled(s.slotsVol());
   fraGroepBestanden->setEnabled(s.namenGelezen());
-  const bool spelers = namen.rows() > 2;
+  const bool spelers = s.namenLijst.aantal() > 0;
   lblNaamBestand->setEnabled(spelers);
   txtNaamBestand->setEnabled(spelers);
   txtNaamBestand->setText(s.datum);
@@ -252,34 +239,25 @@ void frmZemlo03::toon() {
 }
 
 void frmZemlo03::VulNamenBestanden() {
-  const QSignalBlocker blocker(lstNamenBestand);
-  lstNamenBestand->clear();
   m_namenBestanden = namenBestanden(chkSorteerNamen->isChecked());
-  for (const LijstBestand &b : m_namenBestanden)
-    lstNamenBestand->addItem(b.naam);
+  vulLijst(lstNamenBestand, m_namenBestanden);
   // The names file that is read stays marked.
-  lstNamenBestand->setCurrentRow(-1);
-  lstNamenBestand->clearSelection();
+  const QSignalBlocker blocker(lstNamenBestand);
   for (int i = 0; i < m_namenBestanden.size(); ++i)
     if (m_namenBestanden[i].naam.compare(m_namenBestand, Qt::CaseInsensitive) == 0)
       lstNamenBestand->setCurrentRow(i);
 }
 
 void frmZemlo03::VulGroepBestanden() {
-  const QSignalBlocker blocker(lstGroepBestand);
-  lstGroepBestand->clear();
   m_groepBestanden = groepBestanden(chkSorteerGroepen->isChecked());
-  for (const LijstBestand &b : m_groepBestanden)
-    lstGroepBestand->addItem(b.naam);
-  lstGroepBestand->setCurrentRow(-1);
-  lstGroepBestand->clearSelection();
+  vulLijst(lstGroepBestand, m_groepBestanden);
 }
 
 void frmZemlo03::lstNamenBestand_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  if (index < 0 || index >= m_namenBestanden.size())
+  const auto gekozen = gekozenBestand(lstNamenBestand, m_namenBestanden);
+  if (!gekozen)
     return;
-  m_namenBestand = m_namenBestanden[index].naam;
+  m_namenBestand = gekozen->naam;
   fraNamenBestanden->setTitle(Tekst(19) + QStringLiteral(": ") + m_namenBestand);
   leesNamen();
 }
@@ -288,21 +266,22 @@ void frmZemlo03::lstNamenBestand_Click() {
 // gives every player a row of the names grid; the date and letter start anew.
 void frmZemlo03::leesNamen() {
   msfgNamen->hide();
+  // Whatever the grid showed goes.
+  namen.setRows(1);
   const auto bestand = leesNamenBestand(namenPad(m_namenBestand));
   if (bestand) {
-    samenstelling.leesNamen(*bestand, namen);
+    samenstelling.leesNamen(*bestand);
   } else {
     // The file has gone since the list was filled.
     m_namenBestand.clear();
     fraNamenBestanden->setTitle(Tekst(9));
-    samenstelling.vergeetNamen(namen, standaardKop());
+    samenstelling.vergeetNamen(standaardKop());
     VulNamenBestanden();
   }
   groepen.setTopRow(1);
   msfgNamen->show();
   cmdWisNamen->setEnabled(bestand.has_value());
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
+  samenstelling.wisDatumEnLetter();
   toon();
   GridKolomBreedte(msfgNamen);
   GridKolomBreedte(msfgGroepen);
@@ -310,7 +289,7 @@ void frmZemlo03::leesNamen() {
 }
 
 void frmZemlo03::msfgNamen_Click(int row) {
-  const int slot = samenstelling.kiesSpeler(namen, row);
+  const int slot = samenstelling.kiesSpeler(row);
   if (slot >= 0)
     toon();
   if (samenstelling.slotsVol() && slot >= 0)
@@ -320,7 +299,7 @@ void frmZemlo03::msfgNamen_Click(int row) {
 }
 
 void frmZemlo03::lblNaam_Click(int index) {
-  if (samenstelling.geefSlotTerug(namen, index))
+  if (samenstelling.geefSlotTerug(index))
     toon();
   ZetFocus(this, cmdSetfocus);
 }
@@ -352,7 +331,7 @@ void frmZemlo03::msfgGroepen_Click(int row) {
     return;
   }
   const bool stilzit = samenstelling.entries[index].stilzit;
-  samenstelling.neemUit(namen, index);
+  samenstelling.neemUit(index);
   toon();
   GridKolomBreedte(msfgGroepen);
   ZetFocus(this, cmdSetfocus);
@@ -440,8 +419,7 @@ void frmZemlo03::cmdOpslaan_Click() {
   }
   MaakGroepLeeg();
   VulGroepBestanden();
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
+  samenstelling.wisDatumEnLetter();
   toon();
   ZetFocus(this, cmdSetfocus);
 }
@@ -470,7 +448,7 @@ void frmZemlo03::lstGroepBestand_Click() {
     samenstelling.letter = letter >= 0 ? letter : kLetterA;
     const QStringList companion =
         platform::readTextLines(groepMailPad(gekozen.naam)).value_or(QStringList());
-    samenstelling.herlaad(*regels, companion, namen);
+    samenstelling.herlaad(*regels, companion);
     toon();
   }
   GridKolomBreedte(msfgGroepen);
@@ -484,21 +462,20 @@ void frmZemlo03::lstGroepBestand_Click() {
 }
 
 void frmZemlo03::cmdWisGroepen_Click() {
-  const int index = gekozenRij(lstGroepBestand);
-  if (index < 0 || index >= m_groepBestanden.size()) {
+  const auto gekozen = gekozenBestand(lstGroepBestand, m_groepBestanden);
+  if (!gekozen) {
     ZetFocus(this, cmdSetfocus);
     return;
   }
   cmdWisGroepen->setEnabled(false);
-  const LijstBestand gekozen = m_groepBestanden[index];
-  const bool uitslag = BestandBestaat(uitslagPad(gekozen.naam)) == 1;
+  const bool uitslag = BestandBestaat(uitslagPad(gekozen->naam)) == 1;
   QString vraag;
   if (uitslag) {
     vraag = Tekst(177);
-    vraag.replace(u'#', QStringLiteral("< ") + gekozen.naam + u'>');
+    vraag.replace(u'#', QStringLiteral("< ") + gekozen->naam + u'>');
   } else {
     vraag = Tekst(47);
-    vraag.replace(u'~', gekozen.naam);
+    vraag.replace(u'~', gekozen->naam);
   }
   if (!platform::question(this, windowTitle(), vraag)) {
     cmdWisGroepen->setEnabled(true);
@@ -508,9 +485,9 @@ void frmZemlo03::cmdWisGroepen_Click() {
   samenstelling.leegGroep();
   toon();
   // The companion and the results file are found before the group goes.
-  const QString groep = groepPad(gekozen.naam);
-  const QString mail = groepMailPad(gekozen.naam);
-  const QString uitslagBestand = uitslagPad(gekozen.naam);
+  const QString groep = groepPad(gekozen->naam);
+  const QString mail = groepMailPad(gekozen->naam);
+  const QString uitslagBestand = uitslagPad(gekozen->naam);
   QFile::remove(groep);
   QFile::remove(mail);
   if (uitslag)
@@ -518,30 +495,21 @@ void frmZemlo03::cmdWisGroepen_Click() {
   VulGroepBestanden();
   cmdWisGroepen->setEnabled(false);
   MaakGroepLeeg();
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
+  samenstelling.wisDatumEnLetter();
   toon();
   ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo03::cmdWisNamen_Click() {
-  const int index = gekozenRij(lstNamenBestand);
-  cmdWisNamen->setEnabled(false);
-  if (index < 0 || index >= m_namenBestanden.size()) {
-    ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  if (!vraagEnWisNamenBestand(this, windowTitle(), m_namenBestanden[index])) {
-    cmdWisNamen->setEnabled(true);
+  if (!wisNamenBestand(this, windowTitle(), lstNamenBestand, m_namenBestanden, cmdWisNamen)) {
     ZetFocus(this, cmdSetfocus);
     return;
   }
   // The whole window starts again: nothing may refer to rows that are gone.
   m_namenBestand.clear();
-  samenstelling.vergeetNamen(namen, standaardKop());
-  samenstelling.datum.clear();
-  samenstelling.letter = kLetterA;
-  GridKolomBreedte(msfgNamen);
+  namen.setRows(1);
+  samenstelling.vergeetNamen(standaardKop());
+  samenstelling.wisDatumEnLetter();
   fraNamenBestanden->setTitle(Tekst(9));
   {
     const QSignalBlocker blocker(lstGroepBestand);
@@ -550,6 +518,7 @@ void frmZemlo03::cmdWisNamen_Click() {
   }
   cmdWisGroepen->setEnabled(false);
   toon();
+  GridKolomBreedte(msfgNamen);
   VulNamenBestanden();
   ZetFocus(this, cmdSetfocus);
 }

@@ -4,7 +4,6 @@
 #include "frame/bas_zemlo.h"
 #include "frame/vensterhulp.h"
 #include "groups/kalender.h"
-#include "groups/vensterhulp.h"
 #include "platform/clock.h"
 
 #include <QComboBox>
@@ -15,6 +14,7 @@
 
 using namespace BAS_Zemlo;
 using namespace groups;
+using venster::maak;
 using venster::maakKnop;
 using venster::maakLabel;
 using venster::twips;
@@ -30,19 +30,16 @@ constexpr int kBoven = 960;
 frmZemlo05::frmZemlo05() : ZemloWindow(QStringLiteral("frmZemlo05")) {
   sluitOokMetCtrlF4();
   setFixedSize(twips(kLinks * 2 + 7 * kCelBreedte), twips(4080));
-  fraBackGround = new QFrame(this);
-  fraBackGround->setObjectName(QStringLiteral("fraBackGround"));
-  fraBackGround->setGeometry(
-      twips(kLinks - 45, kKop - 45, 7 * kCelBreedte + 90, 6 * kCelHoogte + 450));
+  fraBackGround =
+      maak<QFrame>(this, "fraBackGround",
+                   twips(kLinks - 45, kKop - 45, 7 * kCelBreedte + 90, 6 * kCelHoogte + 450));
   fraBackGround->setFrameShape(QFrame::StyledPanel);
-  fraBackGround->setStyleSheet(QStringLiteral("QFrame#fraBackGround { background: white; }"));
+  fraBackGround->setStyleSheet(
+      QStringLiteral("QFrame#fraBackGround { background: %1; }").arg(venster::cssKleur(0xFFFFFF)));
 
-  comMaand = new QComboBox(this);
-  comMaand->setObjectName(QStringLiteral("comMaand"));
-  comMaand->setGeometry(twips(kLinks, 120, 2250, 345));
-  comJaar = new QComboBox(this);
-  comJaar->setObjectName(QStringLiteral("comJaar"));
-  comJaar->setGeometry(twips(kLinks + 7 * kCelBreedte - 1350, 120, 1350, 345));
+  comMaand = maak<QComboBox>(this, "comMaand", twips(kLinks, 120, 2250, 345));
+  comJaar =
+      maak<QComboBox>(this, "comJaar", twips(kLinks + 7 * kCelBreedte - 1350, 120, 1350, 345));
   comJaar->setMaxVisibleItems(12);
 
   for (int k = 1; k <= 7; ++k) {
@@ -110,7 +107,7 @@ void frmZemlo05::Form_Load() {
 
 void frmZemlo05::Form_Activate() {
   unsetCursor();
-  setWindowTitle(zonderAmpersand(Tekst(60)) + QStringLiteral(" (") + sDatum + u')');
+  setWindowTitle(kalenderTitel(sDatum));
   ZetFocus(this, cmdFocus);
 }
 
@@ -141,17 +138,12 @@ void frmZemlo05::ToonDatum() {
     l->setFrameShape(gekozen ? QFrame::Panel : QFrame::NoFrame);
     l->setFrameShadow(gekozen ? QFrame::Raised : QFrame::Plain);
     l->setLineWidth(gekozen ? 2 : 1);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, venster::kleur(gekozen ? 0xE0E0E0 : 0xFFFFFF));
-    p.setColor(QPalette::WindowText, venster::kleur(gekozen ? 0x0000FF : 0x000000));
-    l->setPalette(p);
+    venster::zetKleuren(l, gekozen ? 0xE0E0E0 : 0xFFFFFF, gekozen ? 0x0000FF : 0x000000);
     l->setEnabled(true);
   }
 }
 
-void frmZemlo05::zetCaption() {
-  setWindowTitle(zonderAmpersand(Tekst(60)) + QStringLiteral(" (") + sKalenderDatum + u')');
-}
+void frmZemlo05::zetCaption() { setWindowTitle(kalenderTitel(sKalenderDatum)); }
 
 void frmZemlo05::lblDatum_Click(int index) {
   if (m_cellen[index] == 0)

@@ -36,4 +36,8 @@ QString kalenderDatum(int dag, int maand, int jaar) {
   return BAS_Zemlo::DatumTekst(QDate(jaar, maand, dag));
 }
 
+QString kalenderTitel(const QString &datum) {
+  return QString(BAS_Zemlo::Tekst(60)).remove(u'&') + QStringLiteral(" (") + datum + u')';
+}
+
 } // namespace groups

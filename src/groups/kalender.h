@@ -22,5 +22,7 @@ inline bool celZichtbaar(const std::array<int, 43> &cellen, int index) {
 // A day, month and year in the form of text 63; the day is cut to the
 // length of the month so that the date always exists.
 QString kalenderDatum(int dag, int maand, int jaar);
+// The calendar's caption: text 60 without its "&", " (", the date and ")".
+QString kalenderTitel(const QString &datum);
 
 } // namespace groups

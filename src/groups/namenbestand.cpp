@@ -1,6 +1,7 @@
 #include "groups/namenbestand.h"
 
 #include "frame/bas_zemlo.h"
+#include "groups/namenlijst.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -14,11 +15,9 @@ namespace groups {
 bool Speler::leeg() const { return (titel + voornaam + achternaam + email).trimmed().isEmpty(); }
 
 QStringList NamenBestand::regels() const {
-  QStringList out;
-  out.append(kop.join(u'|'));
-  for (int i = 0; i < spelers.size(); ++i)
-    out.append(spelerRegel(i + 1, spelers[i]));
-  return out;
+  NamenLijst lijst;
+  lijst.zet(*this);
+  return lijst.regels();
 }
 
 QStringList standaardKop() {

@@ -24,7 +24,8 @@ struct NamenBestand {
   QStringList kop; // five headings
   QVector<Speler> spelers;
 
-  // The lines as written: the header, then "k|title|first|last|email".
+  // The lines as the names window writes them: the header, then
+  // "k|title|first|last|email" (NamenLijst::regels).
   QStringList regels() const;
 };
 

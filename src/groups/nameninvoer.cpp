@@ -1,5 +1,9 @@
 #include "groups/nameninvoer.h"
 
+#include "frame/bas_zemlo.h"
+
+using BAS_Zemlo::Tekst;
+
 namespace groups {
 
 void NamenInvoer::naWijziging(const QString &voornaam, const QString &achternaam, bool titel) {
@@ -20,6 +24,44 @@ void NamenInvoer::naTitelKlik(const QString &voornaam, const QString &achternaam
     hint = true;
     toevoegen = false;
   }
+}
+
+Speler nieuweSpeler(bool dhr, bool mevr, const QString &voornaam, const QString &achternaam,
+                    const QString &email) {
+  const QString titel = mevr ? Tekst(21) : dhr ? Tekst(20) : QString();
+  return {titel, voornaam.trimmed(), achternaam.trimmed(), email.trimmed()};
+}
+
+int titelVakje(const QString &titel) {
+  const QString t = titel.trimmed();
+  // Texts 20 and 21 of both languages, by their resource numbers.
+  if (t == Tekst(10020) || t == Tekst(11020))
+    return 0;
+  if (t == Tekst(10021) || t == Tekst(11021))
+    return 1;
+  return -1;
+}
+
+std::optional<QString> herstelTekst(const QString &tekst, Herstel stap) {
+  QString t = tekst;
+  switch (stap) {
+  case Herstel::Punten:
+    if (!t.contains(QStringLiteral("..")))
+      return std::nullopt;
+    return t.replace(QStringLiteral(".."), QStringLiteral("."));
+  case Herstel::Apen:
+    if (!t.contains(QStringLiteral("@@")))
+      return std::nullopt;
+    return t.replace(QStringLiteral("@@"), QStringLiteral("@"));
+  case Herstel::TweedeAap: {
+    const qsizetype eerste = t.indexOf(u'@');
+    const qsizetype tweede = eerste < 0 ? -1 : t.indexOf(u'@', eerste + 1);
+    if (tweede < 0)
+      return std::nullopt;
+    return t.left(tweede);
+  }
+  }
+  return std::nullopt;
 }
 
 } // namespace groups

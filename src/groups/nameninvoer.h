@@ -1,8 +1,11 @@
 #pragma once
-// The state of the entry part of the names window: whether the title hint
-// shows and whether Add may be used, after each change of the entry boxes
-// and each click of a title box.
+// The entry part of the names window: whether the title hint shows and
+// whether Add may be used, the player that Add makes of the entry boxes, the
+// title box that a player's title ticks, and the clean-up of a typed text.
+#include "groups/namenbestand.h"
+
 #include <QString>
+#include <optional>
 
 namespace groups {
 
@@ -19,5 +22,24 @@ struct NamenInvoer {
   // and Add is enabled; otherwise the hint shows and Add is disabled.
   void naTitelKlik(const QString &voornaam, const QString &achternaam);
 };
+
+// The player that Add makes: the title of the box ticked (text 20 or 21 in
+// the language in use; the second when both are), the names and the address
+// trimmed.
+Speler nieuweSpeler(bool dhr, bool mevr, const QString &voornaam, const QString &achternaam,
+                    const QString &email);
+
+// The title box that a player's title ticks when the row goes back into the
+// entry boxes: 0 for "Dhr." or "Mr.", 1 for "Mevr." or "Mrs.", in either
+// language and blanks aside; -1 for any other title and for none.
+int titelVakje(const QString &titel);
+
+// The clean-up of an entry box after each key release, step by step on the
+// box's current text: Punten makes every ".." one "." in one pass from the
+// left (so "..." becomes ".."), Apen every "@@" one "@", TweedeAap cuts the
+// text before its second "@". A step gives the text it makes, or nothing
+// when it has nothing to do.
+enum class Herstel { Punten, Apen, TweedeAap };
+std::optional<QString> herstelTekst(const QString &tekst, Herstel stap);
 
 } // namespace groups

@@ -4,23 +4,6 @@
 
 namespace groups {
 
-void verwijderRij(platform::GridModel &grid, int row) {
-  if (row < 0 || row >= grid.rows())
-    return;
-  for (int r = row; r + 1 < grid.rows(); ++r)
-    for (int c = 0; c < grid.cols(); ++c)
-      grid.setCell(r, c, grid.cell(r + 1, c));
-  grid.setRows(grid.rows() - 1);
-}
-
-QString rijTekst(const platform::GridModel &grid, int row, int first, int last,
-                 const QString &sep) {
-  QStringList parts;
-  for (int c = first; c <= last; ++c)
-    parts.append(grid.textMatrix(row, c));
-  return parts.join(sep);
-}
-
 void zetRij(platform::GridModel &grid, int row, const QStringList &fields) {
   for (int c = 0; c < grid.cols(); ++c)
     grid.setTextMatrix(row, c, c < fields.size() ? fields[c] : QString());

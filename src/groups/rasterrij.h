@@ -10,10 +10,6 @@ class GridModel;
 
 namespace groups {
 
-// Removes one row of a grid, the rows below it moving up with their attributes.
-void verwijderRij(platform::GridModel &grid, int row);
-// The texts of one row from column first to last, joined.
-QString rijTekst(const platform::GridModel &grid, int row, int first, int last, const QString &sep);
 // Writes fields into a row from column 0 on, the cells past the fields emptied;
 // column 0 centred.
 void zetRij(platform::GridModel &grid, int row, const QStringList &fields);

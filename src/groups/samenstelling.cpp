@@ -24,27 +24,16 @@ QString aantalParenTekst(int n) {
 }
 
 namespace {
-Speler rijSpeler(const platform::GridModel &namen, int row) {
-  return {namen.textMatrix(row, 1), namen.textMatrix(row, 2), namen.textMatrix(row, 3),
-          namen.textMatrix(row, 4)};
-}
-
-// A player row is free while any of its name fields is filled; a taken
-// player keeps only their number.
-bool rijVrij(const platform::GridModel &namen, int row) {
-  return row >= 1 && row < namen.rows() - 1 && !rijTekst(namen, row, 1, 4, QString()).isEmpty();
-}
-
 QString zonderBlank(const QString &naam) { return naam.startsWith(u' ') ? naam.mid(1) : naam; }
 } // namespace
 
-int vindSpeler(const platform::GridModel &namen, const GroepSpeler &speler) {
-  const int row = speler.nummer;
-  if (!rijVrij(namen, row))
+int vindSpeler(const NamenLijst &namen, const GroepSpeler &speler) {
+  const int nummer = speler.nummer;
+  if (!namen.vrij(nummer))
     return -1;
-  if (spelerNaam(rijSpeler(namen, row)).compare(speler.naam, Qt::CaseInsensitive) != 0)
+  if (spelerNaam(namen.speler(nummer)).compare(speler.naam, Qt::CaseInsensitive) != 0)
     return -1;
-  return row;
+  return nummer;
 }
 
 int vindMailRegel(const QStringList &regels, const GroepSpeler &speler) {
@@ -61,28 +50,16 @@ int vindMailRegel(const QStringList &regels, const GroepSpeler &speler) {
   return -1;
 }
 
-void Samenstelling::leesNamen(const NamenBestand &bestand, platform::GridModel &namen) {
+void Samenstelling::leesNamen(const NamenBestand &bestand) {
   leegGroep();
-  plaatsTerug.clear();
-  plaatsTerug.append(bestand.kop.join(u'|'));
-  namen.setRows(1);
-  zetRij(namen, 0, bestand.kop);
-  namen.setRows(2 + static_cast<int>(bestand.spelers.size()));
-  for (int i = 0; i < bestand.spelers.size(); ++i) {
-    const QString regel = spelerRegel(i + 1, bestand.spelers[i]);
-    plaatsTerug.append(regel);
-    zetRij(namen, i + 1, regel.split(u'|'));
-  }
-  leegRij(namen, namen.rows() - 1, 0);
+  namenLijst.zet(bestand);
+  m_namenGelezen = true;
 }
 
-void Samenstelling::vergeetNamen(platform::GridModel &namen, const QStringList &kop) {
+void Samenstelling::vergeetNamen(const QStringList &kop) {
   leegGroep();
-  plaatsTerug.clear();
-  namen.setRows(1);
-  namen.setRows(2);
-  zetRij(namen, 0, kop);
-  leegRij(namen, 1, 0);
+  namenLijst.zet({kop, {}});
+  m_namenGelezen = false;
 }
 
 void Samenstelling::leegGroep() {
@@ -90,24 +67,22 @@ void Samenstelling::leegGroep() {
   vakken = {};
 }
 
-int Samenstelling::kiesSpeler(platform::GridModel &namen, int row) {
-  if (!rijVrij(namen, row) || slotsVol())
+int Samenstelling::kiesSpeler(int nummer) {
+  if (!namenLijst.vrij(nummer) || slotsVol())
     return -1;
   const int slot = vakken[0].vrij() ? 0 : 1;
   Slot &s = vakken[slot];
-  s.nummer = namen.textMatrix(row, 0).toInt();
-  s.naam = spelerNaam(rijSpeler(namen, row));
-  s.terug = rijTekst(namen, row, 0, namen.cols() - 1, QStringLiteral("|"));
-  leegRij(namen, row, 1);
+  s.nummer = nummer;
+  s.naam = spelerNaam(namenLijst.speler(nummer));
+  s.terug = spelerRegel(nummer, namenLijst.speler(nummer));
+  namenLijst.neem(nummer);
   return slot;
 }
 
-bool Samenstelling::geefSlotTerug(platform::GridModel &namen, int slot) {
+bool Samenstelling::geefSlotTerug(int slot) {
   if (slot < 0 || slot > 1 || vakken[slot].vrij())
     return false;
-  const int row = vakken[slot].nummer;
-  if (row >= 1 && row < namen.rows() - 1)
-    zetRij(namen, row, vakken[slot].terug.split(u'|'));
+  namenLijst.zetTerug(vakken[slot].nummer);
   vakken[slot] = {};
   return true;
 }
@@ -136,31 +111,27 @@ bool Samenstelling::voegStilzitToe() {
   return true;
 }
 
-bool Samenstelling::neemUit(platform::GridModel &namen, int index) {
+bool Samenstelling::neemUit(int index) {
   if (index < 0 || index >= entries.size())
     return false;
   const Entry e = entries.takeAt(index);
   if (e.stilzit)
     return true;
-  for (const Lid &lid : e.leden) {
-    const int row = lid.nummer;
-    if (lid.uitNamen && row >= 1 && row < plaatsTerug.size() && row < namen.rows() - 1)
-      zetRij(namen, row, plaatsTerug[row].split(u'|'));
-  }
+  for (const Lid &lid : e.leden)
+    if (lid.uitNamen)
+      namenLijst.zetTerug(lid.nummer);
   return true;
 }
 
-void Samenstelling::herlaad(const QVector<GroepRegel> &regels, const QStringList &companion,
-                            platform::GridModel &namen) {
+void Samenstelling::herlaad(const QVector<GroepRegel> &regels, const QStringList &companion) {
   leegGroep();
   QStringList over = companion; // lines not yet given to a player
   auto lid = [&](const GroepSpeler &speler) {
     Lid l{speler.nummer, speler.naam, QString(), false};
-    const int row = vindSpeler(namen, speler);
-    if (row >= 0) {
-      l.mail = rijTekst(namen, row, 0, namen.cols() - 1, QStringLiteral("|"));
+    if (const int nummer = vindSpeler(namenLijst, speler); nummer >= 0) {
+      l.mail = spelerRegel(nummer, namenLijst.speler(nummer));
       l.uitNamen = true;
-      leegRij(namen, row, 1);
+      namenLijst.neem(nummer);
     } else if (const int i = vindMailRegel(over, speler); i >= 0) {
       l.mail = over.takeAt(i);
     }

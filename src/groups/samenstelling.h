@@ -4,6 +4,7 @@
 // and the letter. The window shows this state and asks it what may be done.
 #include "groups/groepbestand.h"
 #include "groups/namenbestand.h"
+#include "groups/namenlijst.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,11 +24,11 @@ constexpr int kLetterA = 25;
 // "1 Paar in groep" for one entry, "<n> Paren in groep" otherwise (texts 41, 32, 42).
 QString aantalParenTekst(int n);
 
-// A slot of the window: a player picked from the names grid.
+// A slot of the window: a player picked from the names list.
 struct Slot {
   int nummer = 0; // the player's number, their row in the names grid
   QString naam;   // " title first last"; "" while the slot is free
-  QString terug;  // the player's names-grid row, its cells joined by "|"
+  QString terug;  // the player's line, number|title|first|last|address
   bool vrij() const { return naam.isEmpty(); }
 };
 
@@ -36,7 +37,7 @@ struct Lid {
   int nummer = 0;
   QString naam;          // as in the pair line, with its leading blank
   QString mail;          // the player's companion line; "" when there is none
-  bool uitNamen = false; // taken from the names grid, so given back with the pair
+  bool uitNamen = false; // taken from the names list, so given back with the pair
 };
 
 // One entry of the group: a pair or the sit-out line.
@@ -47,52 +48,49 @@ struct Entry {
   std::array<Lid, 2> leden;
 };
 
-// The names-grid row of a player of a reloaded group: the row of the
-// player's number when it is still free and holds the same name (letter case
-// aside); -1 when the player is not found.
-int vindSpeler(const platform::GridModel &namen, const GroepSpeler &speler);
+// The number in the names list of a player of a reloaded group: the
+// player's number when that player is still free and has the same name
+// (letter case aside); -1 when the player is not found.
+int vindSpeler(const NamenLijst &namen, const GroepSpeler &speler);
 // The companion line of a player: the first line with the player's number
 // and name; -1 when none has both.
 int vindMailRegel(const QStringList &regels, const GroepSpeler &speler);
 
 class Samenstelling {
 public:
-  QStringList plaatsTerug;    // the names file read: 0 its header, n player n; empty: none read
+  NamenLijst namenLijst;      // the players of the names file read
   std::array<Slot, 2> vakken; // the two slots
   QVector<Entry> entries;
   QString datum;         // the date the group file is named by
   int letter = kLetterA; // index in groepLetters()
 
-  // Reads a names file into the names grid (its header, one row a player in
-  // file order, one empty row) and starts an empty group.
-  void leesNamen(const NamenBestand &bestand, platform::GridModel &namen);
-  // Forgets the names file: the grid keeps the header given and one empty row.
-  void vergeetNamen(platform::GridModel &namen, const QStringList &kop);
+  // Takes the players of a names file, in file order, and starts an empty group.
+  void leesNamen(const NamenBestand &bestand);
+  // Forgets the names file: the list keeps the headings given and no player.
+  void vergeetNamen(const QStringList &kop);
   // Empties the group and both slots.
   void leegGroep();
 
-  // Puts the player of a names-grid row into the free slot and empties the
-  // row but its number; the slot, or -1 when the row is empty or taken or
-  // both slots are filled.
-  int kiesSpeler(platform::GridModel &namen, int row);
-  // Gives a slot's player back to their row; false when the slot was free.
-  bool geefSlotTerug(platform::GridModel &namen, int slot);
+  // Puts a free player into the free slot, taking them from the names list;
+  // the slot, or -1 when the player is not free or both slots are filled.
+  int kiesSpeler(int nummer);
+  // Puts a slot's player back into the list; false when the slot was free.
+  bool geefSlotTerug(int slot);
   // Adds the players of both slots as a pair and frees the slots; false when
   // a slot is free.
   bool voegPaarToe();
   // Adds the sit-out entry; false when the group holds one.
   bool voegStilzitToe();
-  // Takes an entry out; the players it took from the names grid go back to
-  // their rows. False when there is no such entry.
-  bool neemUit(platform::GridModel &namen, int index);
-  // Reloads a group: its lines as they stand; each player found in the names
-  // grid (by number and name) is taken from it and gets their row as
+  // Takes an entry out; the players it took from the names list go back.
+  // False when there is no such entry.
+  bool neemUit(int index);
+  // Reloads a group: its lines as they stand; each player found in the
+  // names list (by number and name) is taken from it and gets their line as
   // companion line; a player not found keeps their line of the group's own
   // companion.
-  void herlaad(const QVector<GroepRegel> &regels, const QStringList &companion,
-               platform::GridModel &namen);
+  void herlaad(const QVector<GroepRegel> &regels, const QStringList &companion);
 
-  bool namenGelezen() const { return !plaatsTerug.isEmpty(); }
+  bool namenGelezen() const { return m_namenGelezen; }
   bool slotsVol() const { return !vakken[0].vrij() && !vakken[1].vrij(); }
   // The entries, pairs and the sit-out entry together.
   int aantal() const { return static_cast<int>(entries.size()); }
@@ -105,6 +103,11 @@ public:
   // Save needs a date, at least one entry and a pair count that is right.
   bool magOpslaan() const { return !datum.trimmed().isEmpty() && aantal() >= 1 && !kanNiet(); }
   QString letterTekst() const { return groepLetters().value(letter); }
+  // No date, and the letter back to "A": what a new group starts with.
+  void wisDatumEnLetter() {
+    datum.clear();
+    letter = kLetterA;
+  }
   // Sets the letter from the group-letter scroll value, wrapping below 0
   // to "A" and above 25 to "Z"; the value the scroll bar is to take.
   int zetLetter(int waarde);
@@ -115,6 +118,9 @@ public:
   // Writes the entries into the group grid: one row each, numbered, and one
   // empty row at the end.
   void vulGroepRaster(platform::GridModel &groepen) const;
+
+private:
+  bool m_namenGelezen = false;
 };
 
 } // namespace groups

@@ -261,15 +261,11 @@ void GridModel::setFontSize(double points) {
   emit changed();
 }
 
-void GridModel::sortRows(int col, GridSort order, int first, int last) {
-  first = std::max(first, 0);
-  last = std::min(last, m_rows - 1);
-  if (col < 0 || col >= m_cols || first >= last || order == SortNone)
-    return;
+QVector<int> sortedOrder(const QStringList &keys, GridSort order) {
   auto numeric = [](const QString &s) { return val(s); };
   auto less = [&](int a, int b) {
-    const QString &x = m_cells[a][col].text;
-    const QString &y = m_cells[b][col].text;
+    const QString &x = keys[a];
+    const QString &y = keys[b];
     switch (order) {
     case SortNumericAscending:
       return numeric(x) < numeric(y);
@@ -303,19 +299,32 @@ void GridModel::sortRows(int col, GridSort order, int first, int last) {
     }
     return false;
   };
-  // The rows' new order, found on their numbers so that each row moves whole,
-  // its height included.
-  QVector<int> sorted(last - first + 1);
-  std::iota(sorted.begin(), sorted.end(), first);
+  QVector<int> sorted(keys.size());
+  std::iota(sorted.begin(), sorted.end(), 0);
   std::stable_sort(sorted.begin(), sorted.end(), less);
+  return sorted;
+}
+
+void GridModel::sortRows(int col, GridSort order, int first, int last) {
+  first = std::max(first, 0);
+  last = std::min(last, m_rows - 1);
+  if (col < 0 || col >= m_cols || first >= last || order == SortNone)
+    return;
+  // The rows' new order, found on their keys so that each row moves whole,
+  // its height included.
+  QStringList keys;
+  keys.reserve(last - first + 1);
+  for (int r = first; r <= last; ++r)
+    keys.append(m_cells[r][col].text);
+  const QVector<int> sorted = sortedOrder(keys, order);
   emit rowsAboutToBeSorted();
   QVector<QVector<GridCell>> cells;
   QVector<int> heights;
   cells.reserve(sorted.size());
   heights.reserve(sorted.size());
-  for (int r : sorted) {
-    cells.append(std::move(m_cells[r]));
-    heights.append(m_rowHeights[r]);
+  for (int i : sorted) {
+    cells.append(std::move(m_cells[first + i]));
+    heights.append(m_rowHeights[first + i]);
   }
   std::move(cells.begin(), cells.end(), m_cells.begin() + first);
   std::copy(heights.begin(), heights.end(), m_rowHeights.begin() + first);

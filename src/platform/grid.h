@@ -7,6 +7,7 @@
 // signals instead (which cells, which rows were inserted or removed, ...).
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,12 @@ enum GridSort {
   SortCaseAscending = 7,
   SortCaseDescending = 8
 };
+
+// The order of a stable sort of texts: the indexes of keys in their sorted
+// order, equal keys keeping theirs. The generic orders compare two numbers by
+// value and anything else as text without regard to case. The grid sorts its
+// rows by it, and so does every list that must sort as a grid does.
+QVector<int> sortedOrder(const QStringList &keys, GridSort order);
 
 struct GridCell {
   QString text;

@@ -448,7 +448,7 @@ private slots:
     QCOMPARE(w->namen.rows(), 2);
     QCOMPARE(w->groepen.rows(), 2);
     QVERIFY(w->samenstelling.groepRegels().isEmpty() && w->samenstelling.mailRegels().isEmpty() &&
-            w->samenstelling.plaatsTerug.isEmpty());
+            !w->samenstelling.namenGelezen());
     QVERIFY(w->lblNaam[0]->text().isEmpty() && w->lblNaam[1]->text().isEmpty());
     QVERIFY(!w->cmdStilzitter->isEnabled() && !w->cmdMaakLeeg->isEnabled() &&
             !w->fraGroepBestanden->isEnabled() && !w->cmdWisNamen->isEnabled());

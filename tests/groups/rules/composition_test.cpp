@@ -11,6 +11,15 @@
 using namespace groups;
 
 namespace {
+// The texts of a grid row from column first to last, joined.
+QString rijTekst(const platform::GridModel &grid, int row, int first, int last,
+                 const QString &sep) {
+  QStringList parts;
+  for (int c = first; c <= last; ++c)
+    parts.append(grid.textMatrix(row, c));
+  return parts.join(sep);
+}
+
 // The names file of the window tests: six players, player 2 without a title.
 NamenBestand club() {
   NamenBestand b;
@@ -24,17 +33,22 @@ NamenBestand club() {
   return b;
 }
 
+// A composition and the names grid of the window, which shows its list.
 struct Werk {
   platform::GridModel namen;
   Samenstelling s;
   Werk() {
     namen.setCols(5);
-    s.leesNamen(club(), namen);
+    s.leesNamen(club());
   }
-  QString rij(int r) const { return rijTekst(namen, r, 0, 4, QStringLiteral("|")); }
+  const platform::GridModel &raster() {
+    s.namenLijst.schrijfIn(namen, NamenLijst::ElkNummer);
+    return namen;
+  }
+  QString rij(int r) { return rijTekst(raster(), r, 0, 4, QStringLiteral("|")); }
   void paar(int a, int b) {
-    QVERIFY(s.kiesSpeler(namen, a) == 0);
-    QVERIFY(s.kiesSpeler(namen, b) == 1);
+    QVERIFY(s.kiesSpeler(a) == 0);
+    QVERIFY(s.kiesSpeler(b) == 1);
     QVERIFY(s.voegPaarToe());
   }
 };
@@ -47,11 +61,11 @@ private slots:
 
   void readsTheNamesFileIntoTheGrid() {
     Werk w;
-    QCOMPARE(w.namen.rows(), 8);
+    QCOMPARE(w.raster().rows(), 8);
     QCOMPARE(w.rij(0), QStringLiteral("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres"));
     QCOMPARE(w.rij(2), QStringLiteral("2||Piet|de Jong|"));
     QCOMPARE(w.rij(7), QStringLiteral("||||"));
-    QCOMPARE(w.s.plaatsTerug.size(), 7);
+    QCOMPARE(w.s.namenLijst.regels().size(), 7);
     QVERIFY(w.s.namenGelezen() && w.s.stilzitMag());
   }
 
@@ -76,8 +90,8 @@ private slots:
     QFETCH(QString, naam);
     QFETCH(int, rij);
     Werk w;
-    leegRij(w.namen, 1, 1); // player 1 is in the group
-    QCOMPARE(vindSpeler(w.namen, {nummer, naam}), rij);
+    w.s.namenLijst.neem(1); // player 1 is in the group
+    QCOMPARE(vindSpeler(w.s.namenLijst, {nummer, naam}), rij);
   }
 
   void findsACompanionLine_data() {
@@ -101,23 +115,23 @@ private slots:
 
   void picksPlayersIntoTheSlots() {
     Werk w;
-    QCOMPARE(w.s.kiesSpeler(w.namen, 2), 0);
+    QCOMPARE(w.s.kiesSpeler(2), 0);
     QCOMPARE(w.s.vakken[0].naam, QStringLiteral("  Piet de Jong"));
     QCOMPARE(w.s.vakken[0].terug, QStringLiteral("2||Piet|de Jong|"));
     QCOMPARE(w.rij(2), QStringLiteral("2||||"));
     // A taken player, the header, the empty last row: nothing is picked.
     for (int r : {2, 0, 7, 8})
-      QCOMPARE(w.s.kiesSpeler(w.namen, r), -1);
+      QCOMPARE(w.s.kiesSpeler(r), -1);
     QVERIFY(!w.s.slotsVol());
-    QCOMPARE(w.s.kiesSpeler(w.namen, 5), 1);
+    QCOMPARE(w.s.kiesSpeler(5), 1);
     QVERIFY(w.s.slotsVol());
     // Both slots filled: nothing more is picked.
-    QCOMPARE(w.s.kiesSpeler(w.namen, 1), -1);
+    QCOMPARE(w.s.kiesSpeler(1), -1);
     QCOMPARE(w.rij(1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
     // A slot gives its player back; a free slot gives nothing.
-    QVERIFY(w.s.geefSlotTerug(w.namen, 0));
+    QVERIFY(w.s.geefSlotTerug(0));
     QCOMPARE(w.rij(2), QStringLiteral("2||Piet|de Jong|"));
-    QVERIFY(!w.s.geefSlotTerug(w.namen, 0));
+    QVERIFY(!w.s.geefSlotTerug(0));
     QVERIFY(!w.s.voegPaarToe());
     QCOMPARE(w.s.aantal(), 0);
   }
@@ -155,32 +169,32 @@ private slots:
     w.paar(1, 3);
     w.paar(4, 6);
     QVERIFY(w.s.voegStilzitToe());
-    QVERIFY(w.s.neemUit(w.namen, 1));
+    QVERIFY(w.s.neemUit(1));
     QCOMPARE(w.rij(4), QStringLiteral("4|Dhr.|Jan|Jansen|jan.jansen@voorbeeld.nl"));
     QCOMPARE(w.rij(6), QStringLiteral("6|Dhr.|Kees|Smit|kees@smit.nl"));
     QCOMPARE(w.rij(1), QStringLiteral("1||||"));
     QCOMPARE(w.s.mailRegels().size(), 2);
     // The sit-out entry goes without touching the grid.
-    QVERIFY(w.s.neemUit(w.namen, 1));
+    QVERIFY(w.s.neemUit(1));
     QVERIFY(w.s.stilzitMag());
-    QVERIFY(!w.s.neemUit(w.namen, 1));
-    QVERIFY(!w.s.neemUit(w.namen, -1));
+    QVERIFY(!w.s.neemUit(1));
+    QVERIFY(!w.s.neemUit(-1));
 
     // A reloaded pair whose second player was not found (another name under
     // number 3) gives back player 1 only, even while player 3 is taken by a
     // pair of their own.
     Werk r;
-    r.s.herlaad({leesGroepRegel("1| Dhr. Jan Bakker+3| Mevr. Els de Wit")}, {}, r.namen);
+    r.s.herlaad({leesGroepRegel("1| Dhr. Jan Bakker+3| Mevr. Els de Wit")}, {});
     r.paar(3, 4);
-    QVERIFY(r.s.neemUit(r.namen, 0));
+    QVERIFY(r.s.neemUit(0));
     QCOMPARE(r.rij(1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
     QCOMPARE(r.rij(3), QStringLiteral("3||||"));
     // The same player twice in a file written by hand is taken once.
     Werk d;
     d.s.herlaad({leesGroepRegel("1| Dhr. Jan Bakker+2|  Piet de Jong"),
                  leesGroepRegel("1| Dhr. Jan Bakker+5| Mevr. Anna de Vries")},
-                {}, d.namen);
-    QVERIFY(d.s.neemUit(d.namen, 1));
+                {});
+    QVERIFY(d.s.neemUit(1));
     QCOMPARE(d.rij(1), QStringLiteral("1||||"));
     QCOMPARE(d.rij(5), QStringLiteral("5|Mevr.|Anna|de Vries|anna@devries.nl"));
   }
@@ -197,7 +211,7 @@ private slots:
     QVector<GroepRegel> regels;
     for (const QString &r : groep)
       regels.append(leesGroepRegel(r));
-    w.s.herlaad(regels, mail, w.namen);
+    w.s.herlaad(regels, mail);
     QCOMPARE(w.s.groepRegels(), groep);
     QCOMPARE(w.s.mailRegels(), mail);
     QCOMPARE(w.s.entries[0].tekst, QStringLiteral("Dhr. Jan Bakker - Mevr. Els de Wit"));
@@ -207,7 +221,7 @@ private slots:
     QCOMPARE(w.rij(3), QStringLiteral("3|Mevr.|Els|Jansen|els.jansen@voorbeeld.nl"));
     // Without a companion a player not found has no line.
     Werk z;
-    z.s.herlaad(regels, {}, z.namen);
+    z.s.herlaad(regels, {});
     QCOMPARE(z.s.mailRegels(),
              QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl", "2||Piet|de Jong|"}));
   }
@@ -295,11 +309,11 @@ private slots:
     zetRij(g, 2, {"2", "b", "c"});
     QCOMPARE(rijTekst(g, 1, 0, 2, "|"), QStringLiteral("1|a|"));
     QCOMPARE(g.cell(1, 0).alignment, int(platform::AlignCenterCenter));
-    verwijderRij(g, 1);
+    g.removeRows(1);
     QCOMPARE(g.rows(), 3);
     QCOMPARE(rijTekst(g, 1, 0, 2, "|"), QStringLiteral("2|b|c"));
     QCOMPARE(g.cell(1, 0).alignment, int(platform::AlignCenterCenter));
-    verwijderRij(g, 5);
+    g.removeRows(5);
     QCOMPARE(g.rows(), 3);
     leegRij(g, 1, 1);
     QCOMPARE(rijTekst(g, 1, 0, 2, "|"), QStringLiteral("2||"));

@@ -1,0 +1,50 @@
+#include "groups/bestandlijst.h"
+
+#include "frame/bas_zemlo.h"
+#include "groups/namenbestand.h"
+#include "platform/messagebox.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace groups {
+
+void vulLijst(QListWidget *list, const QVector<LijstBestand> &bestanden) {
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (const LijstBestand &b : bestanden)
+    list->addItem(b.naam);
+  list->setCurrentRow(-1);
+  list->clearSelection();
+}
+
+int gekozenRij(const QListWidget *list) {
+  const auto items = list->selectedItems();
+  return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+std::optional<LijstBestand> gekozenBestand(const QListWidget *list,
+                                           const QVector<LijstBestand> &bestanden) {
+  const int index = gekozenRij(list);
+  if (index < 0 || index >= bestanden.size())
+    return std::nullopt;
+  return bestanden[index];
+}
+
+bool wisNamenBestand(QWidget *window, const QString &title, const QListWidget *list,
+                     const QVector<LijstBestand> &bestanden, QPushButton *wis) {
+  const auto gekozen = gekozenBestand(list, bestanden);
+  wis->setEnabled(false);
+  if (!gekozen)
+    return false;
+  const QString vraag = QString(BAS_Zemlo::Tekst(24)).replace(u'~', gekozen->naam);
+  if (!platform::question(window, title, vraag)) {
+    wis->setEnabled(true);
+    return false;
+  }
+  QFile::remove(namenPad(gekozen->naam));
+  return true;
+}
+
+} // namespace groups

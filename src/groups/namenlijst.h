@@ -1,0 +1,84 @@
+#pragma once
+// The players of one names file as the names window and the groups window
+// hold them: the headings and the players in the order shown, a player's
+// number being their position. The groups window marks the players it takes
+// into a slot or the group; a taken player keeps their number. A window shows
+// the list in its names grid and reads nothing back from it.
+#include "groups/namenbestand.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace platform {
+class GridModel;
+}
+
+namespace groups {
+
+// The columns of a names grid.
+enum NamenKolom { kNummer = 0, kTitel, kVoornaam, kAchternaam, kEmail, kNamenKolommen };
+
+class NamenLijst {
+public:
+  QStringList kop; // the five headings
+
+  // The headings and the players of a names file in file order, none taken.
+  void zet(const NamenBestand &bestand);
+  // Every player goes; the headings stay.
+  void leeg() { m_rijen.clear(); }
+
+  int aantal() const { return static_cast<int>(m_rijen.size()); }
+  // Player number 1 to aantal().
+  const Speler &speler(int nummer) const { return m_rijen[nummer - 1].speler; }
+  // The number the names window shows: the position, or "" for a player
+  // without any text (only blanks or nothing in the four fields).
+  QString nummerTekst(int nummer) const;
+  // The five cells of the row of a player in the names window: the number
+  // shown, title, first name, last name, e-mail address.
+  QStringList rij(int nummer) const;
+  // A player as text 113 names them: the five cells, blank-separated.
+  QString beschrijving(int nummer) const;
+
+  // Sorts the players ascending by a column (kNummer: the number shown) in
+  // the generic order of the grids: two numbers by value, other texts
+  // alphabetically without regard to case. Players with equal keys keep
+  // their order.
+  void sorteer(int kolom);
+  // Adds a player after the others and sorts the list by last name.
+  void voegToe(const Speler &speler);
+  // Takes a player out of the list; those after them move up a number.
+  Speler neemWeg(int nummer);
+
+  // The groups window's players: free while not taken and holding any text.
+  bool vrij(int nummer) const;
+  // Takes a player into a slot or the group, or puts them back; numbers
+  // outside the list are ignored.
+  void neem(int nummer) { zetGenomen(nummer, true); }
+  void zetTerug(int nummer) { zetGenomen(nummer, false); }
+
+  // The lines of the names file: the headings, then the row of each player.
+  QStringList regels() const;
+
+  enum Nummering {
+    NummerMetTekst, // the names window: a player without any text shows no number
+    ElkNummer,      // the groups window: every player shows the number group files use
+  };
+  // Writes the list into a names grid of five columns: the headings in row
+  // 0, a row a player from row 1 (a taken player shows the number alone),
+  // and one empty row at the end. The grid keeps its place: its rows are
+  // written over, and rows are added or taken away at the end only.
+  void schrijfIn(platform::GridModel &grid, Nummering nummering) const;
+
+private:
+  struct Rij {
+    Speler speler;
+    bool genomen = false;
+  };
+  bool bestaat(int nummer) const { return nummer >= 1 && nummer <= aantal(); }
+  void zetGenomen(int nummer, bool genomen);
+
+  QVector<Rij> m_rijen;
+};
+
+} // namespace groups
