@@ -123,9 +123,12 @@ QString groepMailPad(const QString &naam) {
   return tweelingPad(groepPad(naam), QStringLiteral(".mail"));
 }
 
+QString invoerPad(const QString &sInvoerBestand) {
+  return BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("invoer")), sInvoerBestand);
+}
+
 QString uitslagPad(const QString &naam) {
-  return BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("invoer")),
-                                naam + u' ' + Tekst(70) + QStringLiteral(".txt"));
+  return invoerPad(naam + u' ' + Tekst(70) + QStringLiteral(".txt"));
 }
 
 GroepNaamDelen splitsGroepNaam(const QString &naam) {

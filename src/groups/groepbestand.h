@@ -63,6 +63,8 @@ QString groepBestandNaam(const QString &datum, const QString &letter);
 // its group file.
 QString groepPad(const QString &naam);
 QString groepMailPad(const QString &naam);
+// A results file in invoer, its name (with ".txt") matched in any letter case.
+QString invoerPad(const QString &sInvoerBestand);
 // The results file of a group: invoer/<name> Uitslag.txt (text 70), in any
 // letter case.
 QString uitslagPad(const QString &naam);

@@ -17,9 +17,7 @@ using BAS_Zemlo::BestandBestaat;
 AvondPaden PadenVan(const QString &sInvoerBestand, const QString &sGroep, const QString &sSchema) {
   AvondPaden paden;
   if (!sInvoerBestand.isEmpty())
-    paden.invoer = {
-        BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("invoer")), sInvoerBestand),
-        QStringLiteral("invoer/") + sInvoerBestand};
+    paden.invoer = {groups::invoerPad(sInvoerBestand), QStringLiteral("invoer/") + sInvoerBestand};
   if (!sGroep.isEmpty()) {
     paden.groep = {groups::groepPad(sGroep),
                    QStringLiteral("groepen/") + sGroep + QStringLiteral(".txt")};
