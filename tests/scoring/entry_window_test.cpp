@@ -443,14 +443,18 @@ void TestFrmZemlo06::arrowsAndLetterC() {
 void TestFrmZemlo06::klaarByItsLetter_data() {
   QTest::addColumn<int>("taal");
   QTest::addColumn<bool>("alt");
-  QTest::newRow("Alt+K") << 10 << true;
-  QTest::newRow("k on Klaar") << 10 << false;
-  QTest::newRow("D on Done") << 11 << false;
+  QTest::addColumn<bool>("shift");
+  QTest::newRow("Alt+K") << 10 << true << false;
+  QTest::newRow("k on Klaar") << 10 << false << false;
+  QTest::newRow("Shift+K on Klaar") << 10 << false << true;
+  QTest::newRow("D on Done") << 11 << false << false;
+  QTest::newRow("Shift+D on Done") << 11 << false << true;
 }
 
 void TestFrmZemlo06::klaarByItsLetter() {
   QFETCH(int, taal);
   QFETCH(bool, alt);
+  QFETCH(bool, shift);
   if (taal == 11)
     engels("No", kGroep);
   else
@@ -468,7 +472,10 @@ void TestFrmZemlo06::klaarByItsLetter() {
   } else {
     typ(taal == 10 ? "x" : "k"); // another letter does nothing
     QCOMPARE(w->intSpelNummer, 1);
-    typ(taal == 10 ? "k" : "D");
+    if (shift)
+      toets(taal == 10 ? Qt::Key_K : Qt::Key_D, Qt::ShiftModifier);
+    else
+      typ(taal == 10 ? "k" : "d");
   }
   QCOMPARE(w->intSpelNummer, 2);
   QVERIFY(w->model()->IsKlaar(1));
