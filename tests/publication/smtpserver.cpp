@@ -47,6 +47,7 @@ SmtpServer::SmtpServer(const Options &options) {
          << options.password;
   for (const QString &address : options.refuse)
     args << QStringLiteral("--refuse") << address;
+  args << QStringLiteral("--on-data") << options.onData;
 
   m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   m_process.start(QStringLiteral("/usr/bin/python3"), args);

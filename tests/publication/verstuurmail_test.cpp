@@ -233,6 +233,52 @@ private slots:
     QVERIFY(lMailFout != 0);
   }
 
+  // The server's reply after the data decides: a message it took counts as
+  // sent however the connection ends, and its goodbye is not waited for
+  // long; one it never took does not count, within the time limits.
+  void acceptedMailCountsAsSent_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("onData");
+    QTest::addColumn<bool>("sent");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("within");
+    QTest::newRow("taken, then silence") << "plain"
+                                         << "accept-stall" << true << 10 << 8;
+    QTest::newRow("taken, then dropped") << "plain"
+                                         << "accept-drop" << true << 10 << 3;
+    QTest::newRow("TLS, taken, then silence") << "tls"
+                                              << "accept-stall" << true << 10 << 8;
+    QTest::newRow("TLS, taken, then dropped") << "tls"
+                                              << "accept-drop" << true << 10 << 3;
+    QTest::newRow("data never answered") << "plain"
+                                         << "no-reply" << false << 3 << 8;
+  }
+  void acceptedMailCountsAsSent() {
+    QFETCH(QString, mode);
+    QFETCH(QString, onData);
+    QFETCH(bool, sent);
+    QFETCH(int, limit);
+    QFETCH(int, within);
+    platform::setMailTimeLimit(limit);
+    SmtpServer::Options options;
+    options.mode = mode;
+    options.onData = onData;
+    SmtpServer server(options);
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    p.tls = mode == QStringLiteral("tls") ? QStringLiteral("True") : QStringLiteral("False");
+    leesMailTxt({p});
+    QElapsedTimer klok;
+    klok.start();
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
+                 QStringLiteral("x"));
+    QCOMPARE(lMailFout == 0, sent);
+    QCOMPARE(m_boxes->boxes.size(), sent ? 0 : 1);
+    QCOMPARE(server.messages().size(), sent ? 1 : 0);
+    QVERIFY2(klok.elapsed() < within * 1000, qPrintable(QString::number(klok.elapsed())));
+  }
+
   void providerFromTheSettings() {
     SmtpServer een({QStringLiteral("plain"), {}, {}, {}, true});
     SmtpServer twee({QStringLiteral("plain"), {}, {}, {}, true});
