@@ -8,7 +8,7 @@ class QWidget;
 
 namespace platform {
 
-enum class BoxKind { Information, Question, Critical };
+enum class BoxKind { Information, Question, Critical, Plain };
 
 struct BoxRecord {
   BoxKind kind;
@@ -29,6 +29,8 @@ void setMessageAnswerer(MessageAnswerer *answerer);
 void information(QWidget *parent, const QString &title, const QString &text);
 bool question(QWidget *parent, const QString &title, const QString &text);
 void critical(QWidget *parent, const QString &title, const QString &text);
+// A box with an OK button and no icon.
+void plain(QWidget *parent, const QString &title, const QString &text);
 
 // An answerer for tests: records every box, answers questions from a queue
 // (No when the queue is empty), installs itself while it lives.
