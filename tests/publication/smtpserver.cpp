@@ -38,7 +38,7 @@ SmtpServer::SmtpServer(const Options &options) {
   const bool tls =
       options.mode == QStringLiteral("starttls") || options.mode == QStringLiteral("tls");
   if (tls) {
-    if (!makeTestCertificate(cert, key))
+    if (!makeTestCertificate(cert, key, options.certificateHost))
       return;
     args << QStringLiteral("--cert") << cert << QStringLiteral("--key") << key;
   }

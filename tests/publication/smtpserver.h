@@ -25,6 +25,8 @@ public:
     // After the data: accept, accept-stall (then never answers), accept-drop
     // (then closes the connection) or no-reply (never answers the data).
     QString onData = QStringLiteral("accept");
+    // The name the certificate is made for; the server listens on 127.0.0.1.
+    QString certificateHost = QStringLiteral("127.0.0.1");
   };
 
   explicit SmtpServer(const Options &options);

@@ -17,7 +17,8 @@ follows the end of a message's data:
   no-reply     the data is read and never answered (the message is not taken).
 Every message taken is written to --out-dir as <n>.json, n counting from 1:
 the envelope (sender, recipients), the greeting name, the login, whether the
-connection was encrypted, the subject and sender decoded, the text body
+connection was encrypted, the subject and sender decoded (the sender's display
+name also on its own), the text body
 decoded, and per attachment its file name, content type and character set;
 each attachment's bytes go to <n>.<i>.bin, and the message as received to
 <n>.eml. The server ends itself after --lifetime seconds, or as soon as its
@@ -90,6 +91,7 @@ class Handler:
             "tls": tls,
             "subject": str(message["subject"]),
             "from": str(message["from"]),
+            "from_name": message["from"].addresses[0].display_name if message["from"] else None,
             "to": str(message["to"]),
             "reply_to": str(message["reply-to"]) if message["reply-to"] else None,
             "date": str(message["date"]),
