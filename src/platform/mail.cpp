@@ -1,13 +1,20 @@
 #include "platform/mail.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
 #include <QStringList>
+#include <QThread>
 #include <QUrl>
 
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <functional>
 #include <mutex>
+#include <thread>
 
 namespace platform {
 
@@ -22,20 +29,129 @@ long gTimeLimit = 120;
 constexpr long kConnectSeconds = 15;
 constexpr long kResponseSeconds = 60;
 
-struct Upload {
+// Once the server has taken the message, its goodbye (the reply to QUIT) is
+// waited for this long at most: the message counts as sent whatever follows.
+constexpr long kGoodbyeSeconds = 5;
+
+using Clock = std::chrono::steady_clock;
+
+// One transfer: the message as libcurl reads it out, the server's reply once
+// the data has ended, and the limits that also hold while libcurl says
+// goodbye (where its own total limit does not).
+struct Transfer {
   const QByteArray *data;
   qsizetype pos = 0;
+  bool dataEnded = false; // the last byte was handed over
+  bool answered = false;  // the server replied to the end of the data
+  bool accepted = false;  // with a 2xx reply: the message is taken
+  Clock::time_point start = Clock::now();
+  Clock::time_point lastSign = start; // the last reply or byte sent
+  Clock::time_point acceptedAt{};
+  std::chrono::seconds goodbye{kGoodbyeSeconds};
+  std::chrono::seconds silence{kResponseSeconds + kGoodbyeSeconds};
+  std::chrono::seconds whole{120};
 };
 
 size_t readBody(char *buffer, size_t size, size_t count, void *user) {
-  auto *u = static_cast<Upload *>(user);
+  auto *t = static_cast<Transfer *>(user);
   const qsizetype room = static_cast<qsizetype>(size * count);
-  const qsizetype n = std::min(room, u->data->size() - u->pos);
+  const qsizetype n = std::min(room, t->data->size() - t->pos);
   if (n <= 0)
     return 0;
-  std::memcpy(buffer, u->data->constData() + u->pos, static_cast<size_t>(n));
-  u->pos += n;
+  std::memcpy(buffer, t->data->constData() + t->pos, static_cast<size_t>(n));
+  t->pos += n;
+  t->lastSign = Clock::now();
+  // libcurl knows the size and asks no further once it has every byte.
+  t->dataEnded = t->pos == t->data->size();
   return static_cast<size_t>(n);
+}
+
+// Every reply line of the server passes here; the first one after the end
+// of the data says whether the server took the message.
+size_t replyLine(char *buffer, size_t size, size_t count, void *user) {
+  auto *t = static_cast<Transfer *>(user);
+  const size_t n = size * count;
+  t->lastSign = Clock::now();
+  if (t->dataEnded && !t->answered && n > 0) {
+    t->answered = true;
+    t->accepted = buffer[0] == '2';
+    t->acceptedAt = t->lastSign;
+  }
+  return n;
+}
+
+// Called while libcurl waits: ends the connection when the goodbye after a
+// message taken is late, when the server has been silent longer than a reply
+// may take, or when the whole send has taken its time.
+int progress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  const auto *t = static_cast<const Transfer *>(user);
+  const Clock::time_point now = Clock::now();
+  const bool late = (t->accepted && now - t->acceptedAt > t->goodbye) ||
+                    now - t->lastSign > t->silence || now - t->start > t->whole;
+  return late ? 1 : 0;
+}
+
+// Drops what a person does to the program (keys, clicks, the close box)
+// while it is installed.
+class InputBlocker : public QObject {
+public:
+  InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
+  ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+  bool eventFilter(QObject *, QEvent *event) override {
+    switch (event->type()) {
+    case QEvent::Close:
+      event->ignore();
+      return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;
+    default:
+      return false;
+    }
+  }
+};
+
+// Runs work on a thread of its own. Meanwhile the calling thread handles its
+// events, so that the windows keep painting, but takes no input: what is
+// typed or clicked meanwhile is dropped, not kept for later.
+void runWhilePainting(const std::function<void()> &work) {
+  QCoreApplication *app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() != app->thread()) {
+    work();
+    return;
+  }
+  QEventLoop loop;
+  const InputBlocker blocker;
+  std::thread worker([&] {
+    work();
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  loop.exec();
+  worker.join();
 }
 
 void initCurl() {
@@ -89,8 +205,13 @@ MailOutcome SmtpMailSender::send(const MailServer &server, const QString &sender
   const QByteArray user = server.user.toUtf8();
   const QByteArray password = server.password.toUtf8();
   const QByteArray caFile = gCaFile.toLocal8Bit();
+  const long timeLimit = gTimeLimit;
+  const long responseLimit = std::min(kResponseSeconds, timeLimit);
   curl_slist *recipients = curl_slist_append(nullptr, to.constData());
-  Upload upload{&message};
+  Transfer transfer{&message};
+  transfer.goodbye = std::chrono::seconds(std::min(kGoodbyeSeconds, timeLimit));
+  transfer.silence = std::chrono::seconds(responseLimit) + transfer.goodbye;
+  transfer.whole = std::chrono::seconds(timeLimit);
   char error[CURL_ERROR_SIZE] = {};
 
   curl_easy_setopt(curl, CURLOPT_URL, url.constData());
@@ -110,18 +231,29 @@ MailOutcome SmtpMailSender::send(const MailServer &server, const QString &sender
   curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
   curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
   curl_easy_setopt(curl, CURLOPT_READFUNCTION, readBody);
-  curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
+  curl_easy_setopt(curl, CURLOPT_READDATA, &transfer);
   curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
+  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, replyLine);
+  curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
+  // The connection ends with this transfer, its goodbye watched by progress.
+  curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, std::min(kConnectSeconds, gTimeLimit));
-  curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, std::min(kResponseSeconds, gTimeLimit));
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT, gTimeLimit);
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, std::min(kConnectSeconds, timeLimit));
+  curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, responseLimit);
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT, timeLimit);
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
 
-  const CURLcode code = curl_easy_perform(curl);
+  CURLcode code = CURLE_OK;
+  runWhilePainting([&] {
+    code = curl_easy_perform(curl);
+    curl_easy_cleanup(curl);
+  });
   curl_slist_free_all(recipients);
-  curl_easy_cleanup(curl);
-  if (code == CURLE_OK)
+  // A message the server has taken is sent, however the connection ended.
+  if (code == CURLE_OK || transfer.accepted)
     return {};
   const QString text =
       error[0] ? QString::fromUtf8(error) : QString::fromUtf8(curl_easy_strerror(code));

@@ -16,7 +16,7 @@ struct MailServer {
 };
 
 struct MailOutcome {
-  long error = 0; // 0: the server took the message
+  long error = 0; // 0: the server took the message (its reply to the data)
   QString text;   // what went wrong
 };
 
@@ -33,8 +33,11 @@ public:
                            const QString &recipient, const QByteArray &message) = 0;
 };
 
-// The sender over libcurl. Certificates are checked; a password goes only
-// over TLS, or to a server on this machine.
+// The sender over libcurl. Certificates are checked, host name included; a
+// password goes only over TLS, or to a server on this machine. A message the
+// server has taken counts as sent, however the connection ends after it.
+// The transfer runs on a thread of its own: while the caller waits, its
+// windows keep painting and whatever is typed or clicked is dropped.
 class SmtpMailSender : public MailSender {
 public:
   MailOutcome send(const MailServer &server, const QString &sender, const QString &recipient,
@@ -50,7 +53,8 @@ void setMailSender(MailSender *sender);
 bool isLocalHost(const QString &host);
 
 // For tests: a certificate to trust, and the time one send may take at most
-// (and a server's silence at any point).
+// (and a server's silence at any point; the goodbye after a message taken
+// is waited for 5 seconds at most).
 void setTrustedMailCaFile(const QString &caFile);
 void setMailTimeLimit(long seconds);
 

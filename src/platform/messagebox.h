@@ -8,7 +8,7 @@ class QWidget;
 
 namespace platform {
 
-enum class BoxKind { Information, Question, Critical, QuestionCancel };
+enum class BoxKind { Information, Question, Critical, Plain, QuestionCancel };
 
 // The answer to a question that can also be called off.
 enum class Keuze { Ja, Nee, Annuleer };
@@ -37,6 +37,8 @@ bool question(QWidget *parent, const QString &title, const QString &text);
 // A question with Yes, No and Cancel; Escape and the close box are Cancel.
 Keuze questionCancel(QWidget *parent, const QString &title, const QString &text);
 void critical(QWidget *parent, const QString &title, const QString &text);
+// A box with an OK button and no icon.
+void plain(QWidget *parent, const QString &title, const QString &text);
 
 // An answerer for tests: records every box, answers questions from a queue
 // (No when the queue is empty) and questions with Cancel from another (Cancel

@@ -269,6 +269,11 @@ void frmZemlo08::cmdAfdrukken_Click() {
 
 void frmZemlo08::cmdVerstuur_Click() {
   const QString titel = publication::UitslagTitel(windowTitle());
+  // An own address that cannot be sent is named before any player is tried.
+  if (!ToetsEigenAdres(sEigenEmailAdres, this)) {
+    parkeer();
+    return;
+  }
   if (!cmdMaakHTML_Click(true))
     return; // no mail goes out without its page
   const QString bijlagen = sHTMLMap + u'/' + sHTMLBestand + u';';
@@ -283,21 +288,26 @@ void frmZemlo08::cmdVerstuur_Click() {
   int verstuurd = 0;
   bool mislukt = false;
   QStringList nietVerstuurd;
-  for (const publication::Ontvanger &o : ontvangers) {
-    if (!o.heeftAdres() || mislukt) {
-      nietVerstuurd.append(o.speler);
-      continue;
-    }
-    lblVerstuurDeMail->setText(Tekst(154) + QStringLiteral(" \n") + o.namen);
-    lblVerstuurDeMail->repaint();
-    const QString tekst = publication::UitslagMailTekst(Tekst(155), QStringLiteral(ZEMLO_VERSION),
-                                                        titel, sNaamVoorEmail, o.namen);
-    VerstuurMail(sEigenEmailAdres, titel, o.adres, bijlagen, tekst, this);
-    if (lMailFout != 0) {
-      mislukt = true;
-      nietVerstuurd.append(o.speler);
-    } else {
-      ++verstuurd;
+  {
+    // The window keeps painting while each mail goes out (the sender waits
+    // beside the event loop), under the hourglass.
+    venster::Zandloper wacht;
+    for (const publication::Ontvanger &o : ontvangers) {
+      if (!o.heeftAdres() || mislukt) {
+        nietVerstuurd.append(o.speler);
+        continue;
+      }
+      lblVerstuurDeMail->setText(Tekst(154) + QStringLiteral(" \n") + o.namen);
+      lblVerstuurDeMail->repaint();
+      const QString tekst = publication::UitslagMailTekst(Tekst(155), QStringLiteral(ZEMLO_VERSION),
+                                                          titel, sNaamVoorEmail, o.namen);
+      VerstuurMail(sEigenEmailAdres, titel, o.adres, bijlagen, tekst, this);
+      if (lMailFout != 0) {
+        mislukt = true;
+        nietVerstuurd.append(o.speler);
+      } else {
+        ++verstuurd;
+      }
     }
   }
   picVerStuurDeMail->hide();

@@ -4,6 +4,7 @@
 #include "frame/bas_zemlo.h"
 #include "frame/vensterhulp.h"
 #include "platform/messagebox.h"
+#include "publication/mailbericht.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -124,11 +125,22 @@ void frmZemlo09::txtEMailAdres_Change() {
     cmdOK->setEnabled(false);
     return;
   }
+  // No server takes a letter beyond ASCII before the "@".
+  if (LokaalDeelBuitenAscii(instelling.adres)) {
+    platform::information(this, windowTitle(), Tekst(191));
+    cmdOK->setEnabled(false);
+    return;
+  }
   cmdOK->setEnabled(instelling.magOpslaan());
 }
 
 void frmZemlo09::txtNaam_Change() {
   instelling.naam = txtNaam->text();
+  if (const auto teken = NietTeBewaren(instelling.naam)) {
+    platform::information(this, windowTitle(), QString(Tekst(193)).replace(u'#', *teken));
+    cmdOK->setEnabled(false);
+    return;
+  }
   cmdOK->setEnabled(instelling.magOpslaan());
 }
 
@@ -139,7 +151,7 @@ void frmZemlo09::cmdOK_Click() {
     return;
   ZetFocus(this, cmdFocus);
   const bool ok =
-      SchrijfIni(kSectieAdres, kSleutelAdres, instelling.adres, sIniPad) &&
+      SchrijfIni(kSectieAdres, kSleutelAdres, BewaarAdres(instelling.adres), sIniPad) &&
       SchrijfIni(kSectie, kSleutelNaam, instelling.naam, sIniPad) &&
       SchrijfIni(kSectie, kSleutelProvider, QString::number(instelling.provider), sIniPad);
   if (!ok) {

@@ -6,6 +6,7 @@
 #include "frame/vensterhulp.h"
 #include "platform/download.h"
 #include "platform/messagebox.h"
+#include "publication/mailbericht.h"
 #include "publication/mailinstelling.h"
 #include "publication/mailtxt.h"
 #include "publication/verstuurmail.h"
@@ -188,7 +189,7 @@ void frmZemlo10::cmdOK_Click() {
     VerstuurMail(sEigenEmailAdres, Tekst(164), adres, QString(),
                  QString(Tekst(165)).replace(u'|', u'\n'), this);
   }
-  if (!SchrijfIni(kSectieAdres, kSleutelAdres, adres, sIniPad))
+  if (!SchrijfIni(kSectieAdres, kSleutelAdres, BewaarAdres(adres), sIniPad))
     platform::information(this, windowTitle(),
                           QString(Tekst(181)).replace(u'~', QStringLiteral("standaard.ini")));
   if (lMailFout != 0) {
@@ -209,6 +210,10 @@ void frmZemlo10::txtEMailAdres_Change() {
   cmdOK->setEnabled(false);
   if (const auto fout = AdresFout(txtEMailAdres->text())) {
     platform::information(this, windowTitle(), TestAdresMelding(*fout));
+    return;
+  }
+  if (LokaalDeelBuitenAscii(txtEMailAdres->text().trimmed())) {
+    platform::information(this, windowTitle(), Tekst(191));
     return;
   }
   cmdOK->setEnabled(MagTestMailSturen(bGedownload, txtEMailAdres->text()));

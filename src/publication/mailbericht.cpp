@@ -3,6 +3,7 @@
 #include "platform/numbers.h"
 
 #include <QTimeZone>
+#include <QUrl>
 
 namespace publication {
 
@@ -68,7 +69,7 @@ QByteArray kopRegel(const QByteArray &naam, const QString &waarde) {
 
 // A display name and an address: "Name" <a@b.nl>, or the address alone.
 QByteArray adresKop(const QString &naam, const QString &adres) {
-  const QByteArray a = adres.toLatin1();
+  const QByteArray a = VerzendAdres(adres).toLatin1();
   if (naam.trimmed().isEmpty())
     return a;
   QByteArray frase;
@@ -138,6 +139,15 @@ QByteArray bijlageDeel(const Bijlage &b) {
   return deel;
 }
 
+// A domain as it goes out: an ASCII one as it is, any other in its IDNA
+// form; "" when it has none (no domain name can be made of it).
+QString asciiDomein(const QString &domein) {
+  if (isAscii(domein))
+    return domein;
+  const QString ace = QString::fromLatin1(QUrl::toAce(domein));
+  return isAscii(ace) ? ace : QString();
+}
+
 bool isHostTeken(QChar c) {
   return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
          c == u'-' || c == u'.';
@@ -159,13 +169,28 @@ bool IsGeldigAdres(const QString &adres) {
   const qsizetype at = adres.indexOf(u'@');
   if (at <= 0 || at != adres.lastIndexOf(u'@') || at == adres.size() - 1)
     return false;
-  if (adres.contains(QStringLiteral("..")))
+  if (adres.contains(QStringLiteral("..")) || LokaalDeelBuitenAscii(adres))
     return false;
   for (QChar c : adres)
     if (c.isSpace() || c.unicode() < 32 || c.unicode() == 127 || kVerboden.contains(c))
       return false;
-  const QString domein = adres.mid(at + 1);
+  const QString domein = asciiDomein(adres.mid(at + 1));
   return domein.contains(u'.') && !domein.startsWith(u'.') && !domein.endsWith(u'.');
+}
+
+bool LokaalDeelBuitenAscii(const QString &adres) {
+  const qsizetype at = adres.indexOf(u'@');
+  for (QChar c : adres.left(at < 0 ? adres.size() : at))
+    if (c.unicode() > 126)
+      return true;
+  return false;
+}
+
+QString VerzendAdres(const QString &adres) {
+  if (!IsGeldigAdres(adres))
+    return {};
+  const qsizetype at = adres.indexOf(u'@');
+  return adres.left(at + 1) + asciiDomein(adres.mid(at + 1));
 }
 
 bool IsVeiligeKopWaarde(const QString &waarde) {
@@ -231,8 +256,8 @@ std::optional<QByteArray> MaakBericht(const Bericht &b, const QDateTime &moment,
   m += "Date: " + DatumKop(moment).toLatin1() + "\r\n";
   m += "From: " + adresKop(b.vanNaam, b.van) + "\r\n";
   if (!b.antwoordAan.isEmpty())
-    m += "Reply-To: " + b.antwoordAan.toLatin1() + "\r\n";
-  m += "To: " + b.aan.toLatin1() + "\r\n";
+    m += "Reply-To: " + VerzendAdres(b.antwoordAan).toLatin1() + "\r\n";
+  m += "To: " + VerzendAdres(b.aan).toLatin1() + "\r\n";
   m += kopRegel("Subject", b.onderwerp) + "\r\n";
   m += "Message-ID: <" + berichtId.toLatin1() + ">\r\n";
   m += "MIME-Version: 1.0\r\n";

@@ -13,8 +13,19 @@ namespace publication {
 // An ordinary e-mail address: one "@" with text on both sides, a dot in the
 // part after it that neither begins nor ends it, no "..", no blanks, line
 // breaks or other control characters, and none of the characters that mark
-// the parts of an address header ("<>()[]\,;:" and '"').
+// the parts of an address header ("<>()[]\,;:" and '"'). The part before
+// the "@" is plain ASCII; the domain may hold other letters when it has an
+// ASCII (IDNA) form.
 bool IsGeldigAdres(const QString &adres);
+
+// True when the part before the "@" (the whole text while it has none) holds
+// a character beyond ASCII: no server takes such an address.
+bool LokaalDeelBuitenAscii(const QString &adres);
+
+// A valid address as it goes to the server, in the envelope and in the
+// headers: a domain beyond ASCII in its ASCII (IDNA) form; "" for an address
+// that is not valid.
+QString VerzendAdres(const QString &adres);
 
 // A value that may go into a mail header: no line break and no other
 // control character.
@@ -49,9 +60,10 @@ QString DatumKop(const QDateTime &moment);
 // The message as it goes to the server: CR LF line ends; the text body in
 // UTF-8, quoted-printable; each attachment in base64, a page (.html or .htm)
 // as text/html in Windows-1252, anything else as octets; names and subject
-// outside plain ASCII as encoded words. berichtId is the Message-ID without
-// its angle brackets; grens separates the parts. Nothing when an address is
-// not valid or a header value holds a line break: such a message is never sent.
+// outside plain ASCII as encoded words, addresses as VerzendAdres gives them.
+// berichtId is the Message-ID without its angle brackets; grens separates the
+// parts. Nothing when an address is not valid or a header value holds a line
+// break: such a message is never sent.
 std::optional<QByteArray> MaakBericht(const Bericht &bericht, const QDateTime &moment,
                                       const QString &berichtId, const QString &grens);
 
@@ -88,8 +100,9 @@ std::optional<MailServerInstelling> LeesProvider(const QStringList &items, const
 
 // Numbers that VerstuurMail leaves in lMailFout when it refuses a message
 // before any server is asked. The mail sender's own failures are positive.
-constexpr long kFoutMailTxt = -1; // MAIL.TXT is missing, damaged or lacks the provider
-constexpr long kFoutWaarde = -2;  // an address or header value that may not be sent
-constexpr long kFoutBijlage = -3; // an attachment that cannot be read
+constexpr long kFoutMailTxt = -1;    // MAIL.TXT is missing, damaged or lacks the provider
+constexpr long kFoutWaarde = -2;     // an address or header value that may not be sent
+constexpr long kFoutBijlage = -3;    // an attachment that cannot be read
+constexpr long kFoutEigenAdres = -4; // the own address is not a valid one
 
 } // namespace publication

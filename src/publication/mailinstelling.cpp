@@ -1,6 +1,7 @@
 #include "publication/mailinstelling.h"
 
 #include "platform/numbers.h"
+#include "platform/textfile.h"
 #include "publication/mailbericht.h"
 
 namespace publication {
@@ -15,6 +16,24 @@ std::optional<QChar> AdresFout(const QString &adres) {
   if (adres.contains(QStringLiteral("..")))
     return u'.';
   return std::nullopt;
+}
+
+std::optional<QString> NietTeBewaren(const QString &tekst) {
+  for (qsizetype i = 0; i < tekst.size(); ++i) {
+    const qsizetype lengte =
+        tekst[i].isHighSurrogate() && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate() ? 2 : 1;
+    const QString teken = tekst.mid(i, lengte);
+    if (platform::decodeAnsi(platform::encodeAnsi(teken)) != teken)
+      return teken;
+    i += lengte - 1;
+  }
+  return std::nullopt;
+}
+
+QString BewaarAdres(const QString &adres) {
+  if (!NietTeBewaren(adres) || !IsGeldigAdres(adres))
+    return adres;
+  return VerzendAdres(adres);
 }
 
 bool IsGeweigerdInInstelling(QChar c) {
@@ -33,7 +52,8 @@ QString TestAdresMelding(QChar fout) {
 }
 
 bool MailInstelling::magOpslaan() const {
-  return IsGeldigAdres(adres) && !naam.trimmed().isEmpty() && IsVeiligeKopWaarde(naam);
+  return IsGeldigAdres(adres) && !naam.trimmed().isEmpty() && IsVeiligeKopWaarde(naam) &&
+         !NietTeBewaren(naam);
 }
 
 bool MagTestMailSturen(bool gedownload, const QString &adres) {

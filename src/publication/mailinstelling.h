@@ -24,6 +24,16 @@ int ProviderIndex(const QString &waarde);
 // second "@" gives '@', two dots in a row give '.'; nothing otherwise.
 std::optional<QChar> AdresFout(const QString &adres);
 
+// The first character of a text that standaard.ini (Windows-1252) cannot
+// keep, whole (a pair of surrogates stays together); nothing when it can
+// keep them all.
+std::optional<QString> NietTeBewaren(const QString &tekst);
+
+// The own address as standaard.ini keeps it: as typed, unless Windows-1252
+// cannot write its domain; then with the domain in its ASCII (IDNA) form,
+// which names the same mailbox. Nothing is ever kept as "?".
+QString BewaarAdres(const QString &adres);
+
 // Characters the address box of the settings window drops as they are typed.
 bool IsGeweigerdInInstelling(QChar c);
 // Characters the address box of the mail-settings-file window drops.
@@ -34,7 +44,8 @@ bool IsGeweigerdInTestAdres(QChar c);
 QString TestAdresMelding(QChar fout);
 
 // The settings window's state: OK may save when the address is a valid one
-// and the name is neither blank nor holds a line break.
+// and the name is neither blank nor holds a line break or a character that
+// standaard.ini cannot keep.
 struct MailInstelling {
   QString adres;
   QString naam;

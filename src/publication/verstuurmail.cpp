@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QUuid>
+#include <QWidget>
 
 using namespace BAS_Zemlo;
 
@@ -29,16 +30,27 @@ void weigerMailTxt(QWidget *parent) {
   zetFout(publication::kFoutMailTxt, QStringLiteral("MAIL.TXT"));
 }
 
-// The failure of one message, naming its number and the recipient as passed.
+// The failure of one message, naming its number and the recipient as
+// passed, in a box without icon.
 void meldFout(QWidget *parent, long nummer, const QString &sAan) {
-  platform::information(parent, Tekst(0),
-                        QStringLiteral("Foutnummer: ") + QString::number(nummer) +
-                            QStringLiteral("\nBij het versturen naar: ") + sAan);
+  platform::plain(parent, Tekst(0),
+                  QStringLiteral("Foutnummer: ") + QString::number(nummer) +
+                      QStringLiteral("\nBij het versturen naar: ") + sAan);
 }
 
 QString uniek() { return QUuid::createUuid().toString(QUuid::Id128); }
 
 } // namespace
+
+bool ToetsEigenAdres(const QString &sEigenAdres, QWidget *parent) {
+  const QString adres = sEigenAdres.trimmed();
+  if (adres.isEmpty() || publication::IsGeldigAdres(adres))
+    return true;
+  platform::information(parent, parent ? parent->windowTitle() : Tekst(0),
+                        QString(Tekst(192)).replace(u'~', adres));
+  zetFout(publication::kFoutEigenAdres, adres);
+  return false;
+}
 
 void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const QString &sAan,
                   const QString &sBijlagen, const QString &sTekst, QWidget *parent) {
@@ -46,6 +58,8 @@ void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const Q
     weigerMailTxt(parent);
     return;
   }
+  if (!ToetsEigenAdres(sEigenAdres, parent))
+    return;
   LeesIni(publication::kSectie, publication::kSleutelProvider, sIniPad);
   const int p = publication::ProviderIndex(sIniWaarde);
   const auto server = publication::LeesProvider(lstProvider[p], lstProvider[0].value(0),
@@ -72,7 +86,8 @@ void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const Q
     bericht.bijlagen.append({QFileInfo(pad).fileName(), bestand.readAll()});
   }
 
-  const QString domein = server->adres.mid(server->adres.indexOf(u'@') + 1);
+  const QString afzender = publication::VerzendAdres(server->adres);
+  const QString domein = afzender.mid(afzender.indexOf(u'@') + 1);
   const auto bytes = publication::MaakBericht(bericht, platform::now(), uniek() + u'@' + domein,
                                               QStringLiteral("=_Zemlo_") + uniek());
   if (!bytes) {
@@ -90,7 +105,8 @@ void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const Q
   smtp.password = server->wachtwoord;
   smtp.ehloName = server->groet;
   const platform::MailOutcome uitkomst =
-      platform::mailSender().send(smtp, server->adres, bericht.aan, *bytes);
+      platform::mailSender().send(smtp, publication::VerzendAdres(server->adres),
+                                  publication::VerzendAdres(bericht.aan), *bytes);
   if (uitkomst.error != 0)
     meldFout(parent, uitkomst.error, sAan);
   zetFout(uitkomst.error, uitkomst.text);

@@ -6,17 +6,20 @@
 
 namespace testing {
 
-bool makeTestCertificate(const QString &cert, const QString &key) {
+bool makeTestCertificate(const QString &cert, const QString &key, const QString &host) {
+  const bool address = !host.isEmpty() && host.front().isDigit();
   QProcess openssl;
   openssl.setProcessChannelMode(QProcess::MergedChannels);
-  openssl.start(QStringLiteral("openssl"),
-                {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                 QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                 QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                 QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert,
-                 QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                 QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
-                 QStringLiteral("subjectAltName=IP:127.0.0.1")});
+  openssl.start(
+      QStringLiteral("openssl"),
+      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+       QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+       QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+       QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert, QStringLiteral("-days"),
+       QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=") + host,
+       QStringLiteral("-addext"),
+       (address ? QStringLiteral("subjectAltName=IP:") : QStringLiteral("subjectAltName=DNS:")) +
+           host});
   if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) {
     qWarning("openssl could not make a certificate: %s", openssl.readAll().constData());
     return false;

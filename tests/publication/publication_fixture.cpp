@@ -1,6 +1,20 @@
 #include "publication_fixture.h"
 
+#include <QTest>
+
 namespace venstertest {
+
+void typ(QWidget *widget, const QString &tekst) {
+  for (const QChar c : tekst) {
+    if (c.unicode() < 128) {
+      QTest::keyClick(widget, c.toLatin1());
+      continue;
+    }
+    const auto toets = static_cast<Qt::Key>(c.toUpper().unicode());
+    QTest::sendKeyEvent(QTest::Press, widget, toets, QString(c), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, widget, toets, QString(c), Qt::NoModifier);
+  }
+}
 
 void registreerInvoer() {
   registerWindow(QStringLiteral("frmZemlo06"),

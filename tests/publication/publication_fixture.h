@@ -28,6 +28,10 @@ public:
   int vanFormBijActivatie = -1;
 };
 
+// Types a text key by key, letters beyond ASCII too (QTest::keyClicks
+// knows only ASCII): each character as the key a keyboard gives for it.
+void typ(QWidget *widget, const QString &tekst);
+
 // Registers the stand-ins as frmZemlo06 and frmZemlo07.
 void registreerInvoer();
 

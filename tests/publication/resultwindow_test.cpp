@@ -7,10 +7,12 @@
 #include "frame/printgrid.h"
 #include "frame/windows.h"
 #include "platform/gridview.h"
+#include "platform/mail.h"
 #include "platform/messagebox.h"
 #include "publication/frmzemlo08.h"
 #include "publication/frmzemlo09.h"
 #include "publication/frmzemlo10.h"
+#include "publication/mailbericht.h"
 #include "publication/mailtxt.h"
 #include "publication/uitslagpagina.h"
 #include "publication/windows.h"
@@ -20,7 +22,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDir>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +33,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace BAS_Zemlo;
 using venstertest::Invoer;
@@ -65,6 +70,7 @@ private slots:
     testing::flushDeletes();
     m_boxes.reset();
     m_folder.reset();
+    platform::setMailTimeLimit(120);
   }
 
   void copiesTheRankingAndThePlayers_data() {
@@ -343,6 +349,128 @@ private slots:
     QVERIFY(lMailFout != 0);
   }
 
+  // While a mail goes out the window keeps painting under the hourglass and
+  // takes no input; a server that took each message and then went silent
+  // has them all counted as sent.
+  void mailingKeepsPaintingAndTakesNoInput() {
+    testing::SmtpServer::Options options;
+    options.onData = QStringLiteral("accept-stall");
+    testing::SmtpServer server(options);
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    platform::setMailTimeLimit(1);
+    QPointer<frmZemlo08> w = openUitslag(openInvoer(6, 4), 6);
+
+    struct Verf : QObject {
+      bool tellen = false;
+      int keren = 0;
+      bool eventFilter(QObject *, QEvent *event) override {
+        if (tellen && event->type() == QEvent::Paint)
+          ++keren;
+        return false;
+      }
+    } verf;
+    w->lblVerstuurDeMail->installEventFilter(&verf);
+    bool zichtbaar = false, zandloper = false;
+    QString label;
+    // Timers of this test alone: none fires once it has ended.
+    QTimer tijdens, daarna;
+    tijdens.setSingleShot(true);
+    daarna.setSingleShot(true);
+    connect(&tijdens, &QTimer::timeout, this, [&] {
+      zichtbaar = w && w->picVerStuurDeMail->isVisible();
+      label = w ? w->lblVerstuurDeMail->text() : QString();
+      zandloper = QGuiApplication::overrideCursor() &&
+                  QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      verf.tellen = true;
+      if (w)
+        w->lblVerstuurDeMail->update();
+      daarna.start(200);
+    });
+    connect(&daarna, &QTimer::timeout, this, [&] {
+      verf.tellen = false;
+      if (!w || !w->picVerStuurDeMail->isVisible())
+        return; // the mailing is over
+      // Escape, Back, the close box and the send button again: all dropped.
+      QTest::keyClick(w, Qt::Key_Escape);
+      QTest::mouseClick(w->cmdTerug, Qt::LeftButton);
+      w->close();
+      QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    });
+    tijdens.start(300);
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    platform::setMailTimeLimit(120);
+
+    QVERIFY(zichtbaar);
+    QCOMPARE(label, QStringLiteral("Verstuur e-mail naar: \nDhr. Jan Bakker "));
+    QVERIFY(zandloper);
+    QVERIFY(verf.keren > 0);
+    testing::flushDeletes();
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QVERIFY(!w->isClosing());
+    QCOMPARE(server.messages().size(), 5);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Uitslag met succes vestuurd.\n\nDe uitslag is naar 5 van de 6 spelers "
+                            "verstuurd.\n\nGeen e-mail verstuurd naar:\nPiet de Jong"));
+    QVERIFY(!QGuiApplication::overrideCursor());
+  }
+
+  // An own address that cannot be sent is named as the own address before
+  // any player is tried.
+  void anOwnAddressThatCannotBeSent() {
+    testing::SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port(), QStringLiteral("jan@club"));
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QVERIFY(w->cmdVerstuur->isEnabled());
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].title, w->windowTitle());
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Uw eigen e-mailadres jan@club is geen geldig e-mailadres.\nEr is geen "
+                            "e-mail verstuurd. Pas het adres aan bij Instelling e-mail."));
+    QVERIFY(server.messages().isEmpty());
+    QCOMPARE(lMailFout, publication::kFoutEigenAdres);
+  }
+
+  // Domains beyond ASCII go out in their ASCII form; an address with a letter
+  // beyond ASCII before the "@" is no address, and the run goes on. Every
+  // mail has its own Message-ID.
+  void addressesBeyondAscii() {
+    testing::SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port(), QStringLiteral("jan@caf\u00e9.nl"));
+    m_folder->write(QStringLiteral("groepen/12-03-2024 Groep A.mail"),
+                    "1|Dhr.|Jan|Bakker|jan@bakker.test\r\n"
+                    "3|Mevr.|Els|Jansen|zo\xeb@caf\xe9.nl\r\n"
+                    "2||Piet|de Jong|\r\n"
+                    "5|Mevr.|Anna|de Vries|anna@vries.test\r\n"
+                    "4|Dhr.|Jan|Bakker|jan2@bakker.test\r\n"
+                    "6|Dhr.|Kees|Smit|kees@caf\xe9.nl\r\n");
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+
+    const QList<QJsonObject> berichten = server.messages();
+    QStringList aan, ids;
+    for (const QJsonObject &m : berichten) {
+      aan.append(m[QStringLiteral("rcpt_tos")][0].toString());
+      ids.append(m[QStringLiteral("message_id")].toString());
+      QCOMPARE(m[QStringLiteral("reply_to")].toString(), QStringLiteral("jan@xn--caf-dma.nl"));
+    }
+    QCOMPARE(aan, (QStringList{"jan@bakker.test", "anna@vries.test", "jan2@bakker.test",
+                               "kees@xn--caf-dma.nl"}));
+    QCOMPARE(berichten[3][QStringLiteral("to")].toString(), QStringLiteral("kees@xn--caf-dma.nl"));
+    ids.removeDuplicates();
+    QCOMPARE(ids.size(), 4);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Uitslag met succes vestuurd.\n\nDe uitslag is naar 4 van de 6 spelers "
+                            "verstuurd.\n\nGeen e-mail verstuurd naar:\nMevr. Els Jansen\nPiet de "
+                            "Jong"));
+  }
+
   void backToTheEntryWindowThatOpenedIt_data() {
     QTest::addColumn<int>("vanForm");
     QTest::addColumn<bool>("escape");
@@ -406,9 +534,8 @@ private:
         scoring::OpenUitslagVenster(invoer, vanForm, invoer->uitslag, invoer->lstVoorMail));
   }
 
-  void avondMetServer(int port) {
-    venstertest::schrijfAvond(*m_folder, true, QStringLiteral("j.jansen@club.nl"),
-                              QStringLiteral("Jan Jansen"));
+  void avondMetServer(int port, const QString &eigenAdres = QStringLiteral("j.jansen@club.nl")) {
+    venstertest::schrijfAvond(*m_folder, true, eigenAdres, QStringLiteral("Jan Jansen"));
     fixture::Provider p;
     p.port = port;
     m_folder->write(QStringLiteral("MAIL.TXT"), fixture::mailTxtVoor({p}));

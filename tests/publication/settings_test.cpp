@@ -11,11 +11,14 @@
 #include "publication_fixture.h"
 #include "scoring/uitslagvenster.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace BAS_Zemlo;
 
@@ -108,6 +111,100 @@ private slots:
     }
     if (adres.contains(u'#'))
       QCOMPARE(w->txtEMailAdres->text(), QStringLiteral("j.jansen@club.nl"));
+  }
+
+  // A letter beyond ASCII before the "@" is refused; a domain beyond ASCII
+  // is kept, in its ASCII form where Windows-1252 cannot write it.
+  void addressesBeyondAscii_data() {
+    QTest::addColumn<QString>("adres");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QByteArray>("bewaard");
+    QTest::newRow("letter beyond ASCII before @") << "\u0142ukasz@club.pl" << false << QByteArray();
+    QTest::newRow("accent before @") << "zo\u00eb@caf\u00e9.nl" << false << QByteArray();
+    QTest::newRow("domain in Windows-1252")
+        << "jan@caf\u00e9.nl" << true << QByteArray("jan@caf\xe9.nl");
+    QTest::newRow("domain beyond Windows-1252")
+        << "jan@\u0142\u00f3d\u017a.pl" << true << QByteArray("jan@xn--d-uga0v4h.pl");
+  }
+  void addressesBeyondAscii() {
+    QFETCH(QString, adres);
+    QFETCH(bool, ok);
+    QFETCH(QByteArray, bewaard);
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClicks(w->txtNaam, QStringLiteral("Jan"));
+    venstertest::typ(w->txtEMailAdres, adres);
+    QCOMPARE(w->cmdOK->isEnabled(), ok);
+    if (!ok) {
+      QVERIFY(!m_boxes->boxes.isEmpty());
+      QCOMPARE(
+          m_boxes->boxes.last().text,
+          QStringLiteral("Geen geldig emailadres.\nV\u00f3\u00f3r de @ kan een e-mailadres "
+                         "alleen letters zonder accent, cijfers en tekens als . - _ bevatten."));
+      QTest::keyClick(w->txtEMailAdres, Qt::Key_Return); // saves nothing
+      QCOMPARE(m_folder->read(QStringLiteral("standaard.ini")), QByteArray("[standaard]\r\n"));
+      return;
+    }
+    QVERIFY(m_boxes->boxes.isEmpty());
+    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+    QVERIFY(m_folder->read(QStringLiteral("standaard.ini"))
+                .contains("\r\neigen e-mail adres=" + bewaard + "\r\n"));
+  }
+
+  // The box about a letter beyond ASCII, really shown and closed with Enter,
+  // leaves the focus in the address, which can then be mended.
+  void aLetterBeyondAsciiInARealBox() {
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClicks(w->txtNaam, QStringLiteral("Jan"));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->txtEMailAdres->setFocus();
+    QCOMPARE(QApplication::focusWidget(), w->txtEMailAdres);
+    m_boxes.reset();
+    QString tekst;
+    QTimer kijk;
+    connect(&kijk, &QTimer::timeout, this, [&] {
+      auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+      if (!box)
+        return;
+      kijk.stop();
+      tekst = box->text();
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    kijk.start(20);
+    venstertest::typ(w->txtEMailAdres, QStringLiteral("\u0142"));
+    kijk.stop();
+    QVERIFY(tekst.startsWith(QStringLiteral("Geen geldig emailadres.\n")));
+    QVERIFY(!QApplication::activeModalWidget());
+    // The window gets its focus back in the address when it is active again.
+    QCOMPARE(w->focusWidget(), w->txtEMailAdres);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->txtEMailAdres);
+    QVERIFY(findWindow(QStringLiteral("frmZemlo09")));
+    QVERIFY(!w->cmdOK->isEnabled());
+    m_boxes = std::make_unique<platform::RecordingAnswerer>();
+    QTest::keyClick(w->txtEMailAdres, Qt::Key_Backspace);
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("lukasz@club.pl"));
+    QVERIFY(m_boxes->boxes.isEmpty());
+    QVERIFY(w->cmdOK->isEnabled());
+  }
+
+  // A name that standaard.ini cannot keep is refused; none is kept as "?".
+  void aNameThatCannotBeKept() {
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("j@club.nl"));
+    venstertest::typ(w->txtNaam, QStringLiteral("\u0141ukasz"));
+    QVERIFY(!w->cmdOK->isEnabled());
+    QVERIFY(!m_boxes->boxes.isEmpty());
+    QCOMPARE(m_boxes->boxes.last().text,
+             QStringLiteral("Het teken <\u0141> kan niet in de instellingen worden "
+                            "bewaard.\nGebruik een ander teken."));
+    w->txtNaam->clear();
+    venstertest::typ(w->txtNaam, QStringLiteral("Zo\u00eb"));
+    QVERIFY(w->cmdOK->isEnabled());
+    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+    QVERIFY(m_folder->read(QStringLiteral("standaard.ini"))
+                .contains("\r\nNaam voor e-mail=Zo\xeb\r\n"));
   }
 
   void enterSavesOnlyWhatOkMay() {

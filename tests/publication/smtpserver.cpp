@@ -38,7 +38,7 @@ SmtpServer::SmtpServer(const Options &options) {
   const bool tls =
       options.mode == QStringLiteral("starttls") || options.mode == QStringLiteral("tls");
   if (tls) {
-    if (!makeTestCertificate(cert, key))
+    if (!makeTestCertificate(cert, key, options.certificateHost))
       return;
     args << QStringLiteral("--cert") << cert << QStringLiteral("--key") << key;
   }
@@ -47,6 +47,7 @@ SmtpServer::SmtpServer(const Options &options) {
          << options.password;
   for (const QString &address : options.refuse)
     args << QStringLiteral("--refuse") << address;
+  args << QStringLiteral("--on-data") << options.onData;
 
   m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   m_process.start(QStringLiteral("/usr/bin/python3"), args);

@@ -1,8 +1,9 @@
 #pragma once
 // A loopback SMTP server for the mail tests (Debian's aiosmtpd): plain,
-// STARTTLS, implicit TLS or silent, with or without a required login, and
-// recipients it refuses. It keeps every message it takes; with TLS, its
-// throw-away certificate is the one the mail sender trusts while it lives.
+// STARTTLS, implicit TLS or silent, with or without a required login,
+// recipients it refuses, and what it does once a message's data has come. It
+// keeps every message it takes; with TLS, its throw-away certificate is the
+// one the mail sender trusts while it lives.
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -21,6 +22,11 @@ public:
     QString password;
     QStringList refuse; // recipients answered with 550
     bool trust = true;  // the sender trusts the server's certificate
+    // After the data: accept, accept-stall (then never answers), accept-drop
+    // (then closes the connection) or no-reply (never answers the data).
+    QString onData = QStringLiteral("accept");
+    // The name the certificate is made for; the server listens on 127.0.0.1.
+    QString certificateHost = QStringLiteral("127.0.0.1");
   };
 
   explicit SmtpServer(const Options &options);

@@ -12,10 +12,15 @@
 #include "publication/verstuurmail.h"
 #include "smtpserver.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimeZone>
+#include <QTimer>
+
+#include <curl/curl.h>
 
 using namespace BAS_Zemlo;
 using testing::SmtpServer;
@@ -39,6 +44,7 @@ private slots:
     m_folder = std::make_unique<testing::ProgramFolder>();
     m_boxes = std::make_unique<platform::RecordingAnswerer>();
     sIniPad = m_folder->path(QStringLiteral("standaard.ini"));
+    iTaal = 10;
     platform::setMailTimeLimit(10);
     platform::setClock(QDateTime(QDate(2024, 3, 12), QTime(21, 30, 5), QTimeZone(3600)));
   }
@@ -186,7 +192,67 @@ private slots:
     QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Foutnummer: %1\nBij het versturen naar:  "
                                                     "els@voorbeeld.nl")
                                          .arg(lMailFout));
+    QCOMPARE(m_boxes->boxes[0].kind, platform::BoxKind::Plain);
     QVERIFY(server.messages().isEmpty());
+  }
+
+  // A certificate the sender trusts, but made for another name than the
+  // server's, is refused.
+  void certificateForAnotherName_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("implicit TLS") << "tls";
+    QTest::newRow("STARTTLS") << "starttls";
+  }
+  void certificateForAnotherName() {
+    QFETCH(QString, mode);
+    SmtpServer::Options options;
+    options.mode = mode;
+    options.certificateHost = QStringLiteral("mail.elders.test");
+    SmtpServer server(options);
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    p.tls = mode == QStringLiteral("tls") ? QStringLiteral("True") : QStringLiteral("False");
+    p.startTls = mode == QStringLiteral("tls") ? QStringLiteral("False") : QStringLiteral("True");
+    leesMailTxt({p});
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
+                 QStringLiteral("x"));
+    QCOMPARE(lMailFout, static_cast<long>(CURLE_PEER_FAILED_VERIFICATION));
+    QVERIFY2(sMailFout.contains(QStringLiteral("name")), qPrintable(sMailFout));
+    QVERIFY(server.messages().isEmpty());
+  }
+
+  // The failure box is a real one without icon, closed with Enter.
+  void theFailureBoxHasNoIcon() {
+    SmtpServer server(
+        {QStringLiteral("plain"), {}, {}, {QStringLiteral("weg@voorbeeld.nl")}, true});
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    leesMailTxt({p});
+    m_boxes.reset();
+    QMessageBox::Icon icoon = QMessageBox::Critical;
+    QString tekst;
+    // The box comes once the send is over: watch for it.
+    QTimer kijk;
+    connect(&kijk, &QTimer::timeout, this, [&] {
+      auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+      if (!box)
+        return;
+      kijk.stop();
+      icoon = box->icon();
+      tekst = box->text();
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    kijk.start(50);
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("weg@voorbeeld.nl"), QString(),
+                 QStringLiteral("x"));
+    QVERIFY(lMailFout != 0);
+    QCOMPARE(icoon, QMessageBox::NoIcon);
+    QCOMPARE(
+        tekst,
+        QStringLiteral("Foutnummer: %1\nBij het versturen naar: weg@voorbeeld.nl").arg(lMailFout));
+    QVERIFY(!QApplication::activeModalWidget());
   }
 
   void refusedRecipient() {
@@ -233,6 +299,80 @@ private slots:
     QVERIFY(lMailFout != 0);
   }
 
+  // The server's reply after the data decides: a message it took counts as
+  // sent however the connection ends, and its goodbye is not waited for
+  // long; one it never took does not count, within the time limits.
+  void acceptedMailCountsAsSent_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("onData");
+    QTest::addColumn<bool>("sent");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("within");
+    QTest::newRow("taken, then silence") << "plain"
+                                         << "accept-stall" << true << 10 << 8;
+    QTest::newRow("taken, then dropped") << "plain"
+                                         << "accept-drop" << true << 10 << 3;
+    QTest::newRow("TLS, taken, then silence") << "tls"
+                                              << "accept-stall" << true << 10 << 8;
+    QTest::newRow("TLS, taken, then dropped") << "tls"
+                                              << "accept-drop" << true << 10 << 3;
+    QTest::newRow("data never answered") << "plain"
+                                         << "no-reply" << false << 3 << 8;
+  }
+  void acceptedMailCountsAsSent() {
+    QFETCH(QString, mode);
+    QFETCH(QString, onData);
+    QFETCH(bool, sent);
+    QFETCH(int, limit);
+    QFETCH(int, within);
+    platform::setMailTimeLimit(limit);
+    SmtpServer::Options options;
+    options.mode = mode;
+    options.onData = onData;
+    SmtpServer server(options);
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    p.tls = mode == QStringLiteral("tls") ? QStringLiteral("True") : QStringLiteral("False");
+    leesMailTxt({p});
+    QElapsedTimer klok;
+    klok.start();
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
+                 QStringLiteral("x"));
+    QCOMPARE(lMailFout == 0, sent);
+    QCOMPARE(m_boxes->boxes.size(), sent ? 0 : 1);
+    QCOMPARE(server.messages().size(), sent ? 1 : 0);
+    QVERIFY2(klok.elapsed() < within * 1000, qPrintable(QString::number(klok.elapsed())));
+  }
+
+  // What the server reads back: addresses in their ASCII form in the
+  // envelope and the headers, and the sender's name with a quote and a
+  // backslash as it was given.
+  void headersReadBackByTheServer() {
+    SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    fixture::Provider p;
+    p.port = server.port();
+    p.adres = QStringLiteral("uitslag@zeml\u00f6.test");
+    p.naam = QStringLiteral("Club \"De Troef\" \\ Zemlo");
+    leesMailTxt({p});
+    VerstuurMail(QStringLiteral("jan@\u0142\u00f3d\u017a.pl"), QStringLiteral("T"),
+                 QStringLiteral("kees@caf\u00e9.nl"), QString(), QStringLiteral("x"));
+    QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->boxes.value(0).text));
+    QCOMPARE(lMailFout, 0L);
+    QCOMPARE(server.messages().size(), 1);
+    const QJsonObject m = server.messages()[0];
+    QCOMPARE(m[QStringLiteral("mail_from")].toString(),
+             QStringLiteral("uitslag@xn--zeml-8qa.test"));
+    QCOMPARE(m[QStringLiteral("rcpt_tos")][0].toString(), QStringLiteral("kees@xn--caf-dma.nl"));
+    QCOMPARE(m[QStringLiteral("to")].toString(), QStringLiteral("kees@xn--caf-dma.nl"));
+    QCOMPARE(m[QStringLiteral("reply_to")].toString(), QStringLiteral("jan@xn--d-uga0v4h.pl"));
+    QCOMPARE(m[QStringLiteral("from_name")].toString(), p.naam);
+    const QByteArray raw = server.raw(0);
+    QVERIFY(raw.contains("\r\nFrom: \"Club \\\"De Troef\\\" \\\\ Zemlo\" "
+                         "<uitslag@xn--zeml-8qa.test>\r\n"));
+  }
+
   void providerFromTheSettings() {
     SmtpServer een({QStringLiteral("plain"), {}, {}, {}, true});
     SmtpServer twee({QStringLiteral("plain"), {}, {}, {}, true});
@@ -263,7 +403,7 @@ private slots:
     QTest::newRow("provider 2 missing") << 1 << publication::kFoutMailTxt;
     QTest::newRow("subject with a line break") << 2 << publication::kFoutWaarde;
     QTest::newRow("recipient with a header") << 3 << publication::kFoutWaarde;
-    QTest::newRow("own address not valid") << 4 << publication::kFoutWaarde;
+    QTest::newRow("own address not valid") << 4 << publication::kFoutEigenAdres;
     QTest::newRow("attachment missing") << 5 << publication::kFoutBijlage;
   }
   void refusedBeforeAnyServer() {
@@ -304,8 +444,14 @@ private slots:
       QCOMPARE(m_boxes->boxes[0].text,
                QStringLiteral("Kan geen mail versturen.\nEr is iets mis met het bestand "
                               "MAIL.TXT\n\nStuur een mail naar support@zemlo.nl"));
+    } else if (fout == publication::kFoutEigenAdres) {
+      // Named as the own address, not blamed on the recipient.
+      QCOMPARE(m_boxes->boxes[0].text,
+               QStringLiteral("Uw eigen e-mailadres a@b@c.nl is geen geldig e-mailadres.\nEr is "
+                              "geen e-mail verstuurd. Pas het adres aan bij Instelling e-mail."));
     } else {
       QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Foutnummer: %1\n").arg(fout)));
+      QCOMPARE(m_boxes->boxes[0].kind, platform::BoxKind::Plain);
     }
     QVERIFY(server.messages().isEmpty());
   }

@@ -9,10 +9,16 @@ listens. --mode says how:
   nostarttls plain SMTP that offers no STARTTLS;
   stall     the connection is accepted and never answered.
 With --user and --password a login is required and only that one is taken.
-Each --refuse address is refused as a recipient (550).
+Each --refuse address is refused as a recipient (550). --on-data says what
+follows the end of a message's data:
+  accept       the message is taken (250) and the session goes on;
+  accept-stall the message is taken (250), then nothing is answered again;
+  accept-drop  the message is taken (250), then the connection is closed;
+  no-reply     the data is read and never answered (the message is not taken).
 Every message taken is written to --out-dir as <n>.json, n counting from 1:
 the envelope (sender, recipients), the greeting name, the login, whether the
-connection was encrypted, the subject and sender decoded, the text body
+connection was encrypted, the subject and sender decoded (the sender's display
+name also on its own), the text body
 decoded, and per attachment its file name, content type and character set;
 each attachment's bytes go to <n>.<i>.bin, and the message as received to
 <n>.eml. The server ends itself after --lifetime seconds, or as soon as its
@@ -35,9 +41,10 @@ from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
 
 class Handler:
-    def __init__(self, out_dir, refuse):
+    def __init__(self, out_dir, refuse, on_data):
         self.out_dir = out_dir
         self.refuse = {a.lower() for a in refuse}
+        self.on_data = on_data
         self.count = 0
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
@@ -47,6 +54,8 @@ class Handler:
         return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
+        if self.on_data == "no-reply":
+            await asyncio.Event().wait()
         self.count += 1
         n = self.count
         raw = envelope.original_content or envelope.content
@@ -82,6 +91,7 @@ class Handler:
             "tls": tls,
             "subject": str(message["subject"]),
             "from": str(message["from"]),
+            "from_name": message["from"].addresses[0].display_name if message["from"] else None,
             "to": str(message["to"]),
             "reply_to": str(message["reply-to"]) if message["reply-to"] else None,
             "date": str(message["date"]),
@@ -93,7 +103,26 @@ class Handler:
         with open(temp, "w", encoding="utf-8") as f:
             json.dump(record, f)
         os.replace(temp, os.path.join(self.out_dir, "%d.json" % n))
+        server.accepted = True
         return "250 Message accepted"
+
+
+class Server(SMTP):
+    """aiosmtpd's server, which after a message it took may stall or drop."""
+
+    def __init__(self, handler, on_data, **options):
+        super().__init__(handler, **options)
+        self.on_data = on_data
+        self.accepted = False
+
+    async def smtp_DATA(self, arg):
+        await super().smtp_DATA(arg)
+        if not self.accepted:
+            return
+        if self.on_data == "accept-drop":
+            self.transport.close()
+        elif self.on_data == "accept-stall":
+            await asyncio.Event().wait()
 
 
 class Authenticator:
@@ -118,7 +147,7 @@ async def serve(args, stop):
         context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         context.load_cert_chain(args.cert, args.key)
 
-    handler = Handler(args.out_dir, args.refuse)
+    handler = Handler(args.out_dir, args.refuse, args.on_data)
     authenticator = Authenticator(args.user, args.password) if args.user else None
 
     def factory():
@@ -128,7 +157,7 @@ async def serve(args, stop):
             options.update(tls_context=context, require_starttls=True, auth_require_tls=True)
         else:
             options.update(auth_require_tls=False)
-        return SMTP(handler, **options)
+        return Server(handler, args.on_data, **options)
 
     if args.mode == "stall":
         server = await loop.create_server(Silent, "127.0.0.1", 0)
@@ -155,6 +184,8 @@ def main():
     parser.add_argument("--user")
     parser.add_argument("--password", default="")
     parser.add_argument("--refuse", action="append", default=[])
+    parser.add_argument("--on-data", default="accept",
+                        choices=["accept", "accept-stall", "accept-drop", "no-reply"])
     parser.add_argument("--out-dir", required=True)
     parser.add_argument("--port-file", required=True)
     parser.add_argument("--lifetime", type=float, default=300)
@@ -163,6 +194,7 @@ def main():
     # server's advice on plain logins, are no news to them.
     warnings.simplefilter("ignore")
     logging.getLogger("mail.log").setLevel(logging.CRITICAL + 1)
+    logging.getLogger("asyncio").setLevel(logging.CRITICAL + 1)
     os.makedirs(args.out_dir, exist_ok=True)
 
     loop = asyncio.new_event_loop()

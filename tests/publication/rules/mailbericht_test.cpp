@@ -195,11 +195,57 @@ private slots:
     QTest::newRow("angle bracket") << "a<b@c.nl" << false;
     QTest::newRow("comma") << "a@b.nl,c@d.nl" << false;
     QTest::newRow("empty") << "" << false;
+    QTest::newRow("letters beyond ASCII before @") << "\u0142ukasz@club.pl" << false;
+    QTest::newRow("accent before @") << "zo\u00eb@club.nl" << false;
+    QTest::newRow("domain beyond ASCII") << "jan@caf\u00e9.nl" << true;
+    QTest::newRow("domain beyond Windows-1252") << "jan@\u0142\u00f3d\u017a.pl" << true;
+    QTest::newRow("domain with no ASCII form") << "jan@caf\u00e9!.nl" << false;
   }
   void addresses() {
     QFETCH(QString, adres);
     QFETCH(bool, geldig);
     QCOMPARE(IsGeldigAdres(adres), geldig);
+  }
+
+  void addressesAsTheyGoOut_data() {
+    QTest::addColumn<QString>("adres");
+    QTest::addColumn<QString>("verzonden");
+    QTest::newRow("ASCII, as it is") << "J.Jansen@Club.NL"
+                                     << "J.Jansen@Club.NL";
+    QTest::newRow("domain in its ASCII form") << "jan@caf\u00e9.nl"
+                                              << "jan@xn--caf-dma.nl";
+    QTest::newRow("beyond Windows-1252") << "jan@\u0142\u00f3d\u017a.pl"
+                                         << "jan@xn--d-uga0v4h.pl";
+    QTest::newRow("local part beyond ASCII") << "zo\u00eb@caf\u00e9.nl"
+                                             << "";
+  }
+  void addressesAsTheyGoOut() {
+    QFETCH(QString, adres);
+    QFETCH(QString, verzonden);
+    QCOMPARE(VerzendAdres(adres), verzonden);
+    QCOMPARE(LokaalDeelBuitenAscii(adres), verzonden.isEmpty());
+  }
+
+  // Every address header in its ASCII form, and a display name with a quote
+  // and a backslash quoted as one phrase.
+  void addressHeaders() {
+    Bericht b = uitslagBericht();
+    b.bijlagen.clear();
+    b.van = QStringLiteral("uitslag@zeml\u00f6.nl");
+    b.vanNaam = QStringLiteral("Club \"De Troef\" \\ Zemlo");
+    b.antwoordAan = QStringLiteral("jan@\u0142\u00f3d\u017a.pl");
+    b.aan = QStringLiteral("kees@caf\u00e9.nl");
+    const QByteArray m =
+        MaakBericht(b, moment(), QStringLiteral("i@d.nl"), QStringLiteral("g")).value();
+    QVERIFY(m.contains("\r\nFrom: \"Club \\\"De Troef\\\" \\\\ Zemlo\" "
+                       "<uitslag@xn--zeml-8qa.nl>\r\n"
+                       "Reply-To: jan@xn--d-uga0v4h.pl\r\n"
+                       "To: kees@xn--caf-dma.nl\r\n"));
+    const QByteArray koppen = m.left(m.indexOf("\r\n\r\n"));
+    for (const char c : koppen)
+      QVERIFY(static_cast<unsigned char>(c) < 128);
+    b.aan = QStringLiteral("zo\u00eb@caf\u00e9.nl");
+    QVERIFY(!MaakBericht(b, moment(), QStringLiteral("i@d.nl"), QStringLiteral("g")));
   }
 
   void headerValues() {

@@ -68,12 +68,47 @@ private slots:
                            << "Jan" << false;
     QTest::newRow("no dot after @") << "a.b@c"
                                     << "Jan" << false;
+    QTest::newRow("accent before @") << "zo\u00eb@club.nl"
+                                     << "Jan" << false;
+    QTest::newRow("domain beyond ASCII") << "jan@caf\u00e9.nl"
+                                         << "Jan" << true;
+    QTest::newRow("name beyond Windows-1252") << "j.jansen@club.nl"
+                                              << "\u0141ukasz" << false;
+    QTest::newRow("name with accents") << "j.jansen@club.nl"
+                                       << "Zo\u00eb \u20ac" << true;
   }
   void mayBeSaved() {
     QFETCH(QString, adres);
     QFETCH(QString, naam);
     QFETCH(bool, mag);
     QCOMPARE((MailInstelling{adres, naam, 0}.magOpslaan()), mag);
+  }
+
+  // What standaard.ini (Windows-1252) keeps of an own address: never a "?".
+  void storedAddresses_data() {
+    QTest::addColumn<QString>("adres");
+    QTest::addColumn<QString>("bewaard");
+    QTest::newRow("ASCII") << "j.jansen@club.nl"
+                           << "j.jansen@club.nl";
+    QTest::newRow("domain Windows-1252 can write") << "jan@caf\u00e9.nl"
+                                                   << "jan@caf\u00e9.nl";
+    QTest::newRow("domain it cannot write") << "jan@\u0142\u00f3d\u017a.pl"
+                                            << "jan@xn--d-uga0v4h.pl";
+  }
+  void storedAddresses() {
+    QFETCH(QString, adres);
+    QFETCH(QString, bewaard);
+    QCOMPARE(BewaarAdres(adres), bewaard);
+    QVERIFY(!NietTeBewaren(BewaarAdres(adres)));
+  }
+
+  void charactersThatCannotBeKept() {
+    QCOMPARE(NietTeBewaren(QStringLiteral("Zo\u00eb \u20ac \u0153")), std::nullopt);
+    QCOMPARE(NietTeBewaren(QStringLiteral("Jan \u0141ukasz")).value_or(QString()),
+             QStringLiteral("\u0141"));
+    // A character outside the first plane stays whole.
+    QCOMPARE(NietTeBewaren(QStringLiteral("Jan \U0001F0A1")).value_or(QString()),
+             QStringLiteral("\U0001F0A1"));
   }
 
   void testMail() {
