@@ -3,6 +3,7 @@
 // scores, opening and closing the window.
 #include "rounds_fixture.h"
 
+#include "common/echteboxen.h"
 #include "frame/bas_zemlo.h"
 #include "platform/grid.h"
 #include "platform/gridview.h"
@@ -10,10 +11,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -383,6 +386,126 @@ private slots:
     QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));
     QVERIFY(p.main->isEnabled());
     QCOMPARE(p.folder.read(p.invoer()), voor);
+  }
+
+  // A slip that holds scores Klaar has not taken is not left without a
+  // question: Yes takes them as Klaar does, No drops them, Cancel stays.
+  void unsavedSlip_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<int>("keuze");
+    const int ja = int(platform::Keuze::Ja), nee = int(platform::Keuze::Nee),
+              annuleer = int(platform::Keuze::Annuleer);
+    QTest::newRow("another slip, Yes") << "slip" << ja;
+    QTest::newRow("another slip, No") << "slip" << nee;
+    QTest::newRow("another slip, Cancel") << "slip" << annuleer;
+    QTest::newRow("another round, Yes") << "ronde" << ja;
+    QTest::newRow("another round, Cancel") << "ronde" << annuleer;
+    QTest::newRow("Back, No") << "terug" << nee;
+    QTest::newRow("Escape, Yes") << "escape" << ja;
+    QTest::newRow("Escape, Cancel") << "escape" << annuleer;
+  }
+  void unsavedSlip() {
+    QFETCH(QString, weg);
+    QFETCH(int, keuze);
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    typeEnter(w->txtScoreNZ[0], "42");
+    QPointer<frmZemlo07> venster(w);
+    p.boxes.keuzes = {platform::Keuze(keuze)};
+    if (weg == "slip")
+      click(w->optRonde[1]);
+    else if (weg == "ronde")
+      click(w->cmdRonde[1]);
+    else if (weg == "terug")
+      click(w->cmdTerug);
+    else
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    testing::flushDeletes();
+    QCOMPARE(p.takeBoxes(), QStringList{"Er zijn scores ingevoerd die nog niet met Klaar zijn "
+                                        "opgeslagen.\nWilt u ze nu opslaan?"});
+    const bool blijft = keuze == int(platform::Keuze::Annuleer);
+    const bool opgeslagen = keuze == int(platform::Keuze::Ja);
+    QCOMPARE(p.folder.read(p.invoer()).contains("*1- 4|420|-420"), opgeslagen);
+    if (weg == "terug" || weg == "escape") {
+      QCOMPARE(bool(venster), blijft);
+      if (!blijft)
+        return;
+    }
+    QVERIFY(venster);
+    if (blijft) {
+      QVERIFY(w->optRonde[0]->isChecked());
+      QVERIFY(w->cmdRonde[0]->palette().color(QPalette::Button) != QColor(Qt::white));
+      QCOMPARE(rows(w).first(), QStringLiteral("420|-420"));
+    } else if (weg == "slip") {
+      QVERIFY(w->optRonde[1]->isChecked());
+    }
+    if (opgeslagen)
+      QVERIFY(!missing(w).contains(QStringLiteral("Ronde 1 - Spel 1")));
+  }
+
+  // The question as a person meets it: a real box; Escape closes only the
+  // box, Enter is Yes.
+  void unsavedSlipRealBox() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    typeEnter(w->txtScoreNZ[0], "42");
+    QPointer<frmZemlo07> venster(w);
+    {
+      testing::EchteBoxen boxen({Qt::Key_Escape});
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      QCOMPARE(boxen.teksten.size(), 1);
+    }
+    testing::flushDeletes();
+    QVERIFY(venster);
+    QVERIFY(testing::activeer(w));
+    QCOMPARE(rows(w).first(), QStringLiteral("420|-420"));
+    {
+      testing::EchteBoxen boxen({Qt::Key_Return});
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      QCOMPARE(boxen.teksten.size(), 1);
+    }
+    testing::flushDeletes();
+    QVERIFY(!venster);
+    QVERIFY(p.folder.read(p.invoer()).contains("*1- 4|420|-420~"));
+  }
+
+  // After a real message box the row the step left gets its leaving step:
+  // it is no longer pale blue.
+  void boxLeavesTheRow() {
+    Program p(10, {0, 4, {}});
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    const QColor blauw(0xC0, 0xC0, 0xFF), wit(Qt::white);
+    {
+      testing::EchteBoxen boxen;
+      typeEnter(w->txtScoreNZ[0], "62"); // board 1, nobody vulnerable: text 91
+      QCOMPARE(boxen.teksten.size(), 1);
+    }
+    QVERIFY(testing::activeer(w));
+    QApplication::processEvents();
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
+    QCOMPARE(w->txtScoreNZ[0]->palette().color(QPalette::Base), wit);
+    QCOMPARE(w->txtScoreNZ[1]->palette().color(QPalette::Base), blauw);
+    QVERIFY(w->lblSPel[1]->font().bold());
+  }
+
+  // Yes after a failed save closes the window; the file stays as it was.
+  void closeWithoutSaving() {
+    Program p;
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QPointer<frmZemlo07> venster(w);
+    QFile::remove(p.folder.path(p.invoer()));
+    QVERIFY(QDir().mkpath(p.folder.path(p.invoer())));
+    p.boxes.answers = {true};
+    click(w->cmdTerug);
+    testing::flushDeletes();
+    QVERIFY(!venster);
+    QCOMPARE(p.takeBoxes().size(), 2);
+    QVERIFY(QFileInfo(p.folder.path(p.invoer())).isDir());
+    QVERIFY(p.main->isEnabled());
   }
 
   // Back, Escape and the close box save and close; a save that fails says

@@ -1,6 +1,7 @@
 // The entry per board driven as the director uses it: scores typed with
 // ENTER and the arrows, Klaar, Wis spel, exchanged pairs, the grid, the
 // re-scoring on opening, the result, and the results file it writes.
+#include "common/echteboxen.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
@@ -108,6 +109,11 @@ private slots:
   void cannotOpen_data();
   void cannotOpen();
   void unwritableFileKeepsWindow();
+  void unsavedBoard_data();
+  void unsavedBoard();
+  void unsavedBoardRealBox();
+  void altLetterSwallowed();
+  void boxLeavesTheRow();
   void closeWithoutSaving();
   void sampleFill();
   void openedThroughPreparation();
@@ -906,6 +912,149 @@ void TestFrmZemlo06::unwritableFileKeepsWindow() {
   klik(w->cmdTerug);
   QVERIFY(meldingen().isEmpty());
   QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));
+}
+
+// A board that holds scores Klaar has not taken is not left without a
+// question: Yes takes them as Klaar does, No drops them, Cancel stays. A
+// board Klaar cannot take (a row is empty) keeps the director there.
+void TestFrmZemlo06::unsavedBoard_data() {
+  QTest::addColumn<QString>("weg");
+  QTest::addColumn<int>("keuze");
+  QTest::addColumn<bool>("heel"); // every row of the board typed
+  const int ja = int(platform::Keuze::Ja), nee = int(platform::Keuze::Nee),
+            annuleer = int(platform::Keuze::Annuleer);
+  QTest::newRow("another board, Yes") << "spel" << ja << true;
+  QTest::newRow("another board, No") << "spel" << nee << true;
+  QTest::newRow("another board, Cancel") << "spel" << annuleer << true;
+  QTest::newRow("the grid, Yes") << "grid" << ja << true;
+  QTest::newRow("Back, Yes") << "terug" << ja << true;
+  QTest::newRow("Back, No") << "terug" << nee << true;
+  QTest::newRow("Escape, Cancel") << "escape" << annuleer << true;
+  QTest::newRow("a row empty, Yes") << "spel" << ja << false;
+}
+
+void TestFrmZemlo06::unsavedBoard() {
+  QFETCH(QString, weg);
+  QFETCH(int, keuze);
+  QFETCH(bool, heel);
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  for (const char *s : {"42", "100-", "100-"}) {
+    if (!heel && QString(s) == "42")
+      continue;
+    typ(s);
+    toets(Qt::Key_Return);
+  }
+  const QStringList getypt{w->txtScoreNZ[0]->text(), w->txtScoreNZ[1]->text(),
+                           w->txtScoreNZ[2]->text()};
+  m_boxes->keuzes = {platform::Keuze(keuze)};
+  if (weg == "spel") {
+    klik(w->cmdSpel[2]);
+  } else if (weg == "grid") {
+    platform::GridView *grid = w->msfgResultaat;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(1, 3).center());
+    QApplication::processEvents();
+  } else if (weg == "terug") {
+    klik(w->cmdTerug);
+  } else {
+    toets(Qt::Key_Escape);
+  }
+  testing::flushDeletes();
+  QCOMPARE(meldingen(),
+           QStringList{"Er zijn scores ingevoerd die nog niet met Klaar zijn opgeslagen.\nWilt u "
+                       "ze nu opslaan?"});
+  const bool verlaten = heel && keuze != int(platform::Keuze::Annuleer);
+  const bool opgeslagen = heel && keuze == int(platform::Keuze::Ja);
+  if (weg == "terug" || weg == "escape") {
+    QCOMPARE(bool(m_w), !verlaten);
+    if (verlaten) {
+      QCOMPARE(bestand().contains("01*1|2|||420|-420"), opgeslagen);
+      return;
+    }
+  }
+  QVERIFY(m_w);
+  QCOMPARE(w->intSpelNummer, verlaten ? 2 : 1);
+  QCOMPARE(w->model()->IsKlaar(1), opgeslagen);
+  if (!verlaten)
+    QCOMPARE(
+        (QStringList{w->txtScoreNZ[0]->text(), w->txtScoreNZ[1]->text(), w->txtScoreNZ[2]->text()}),
+        getypt);
+}
+
+// The question as a person meets it: a real box takes the focus; Escape
+// closes it and only it (its release does not close the window too), and
+// Enter is Yes.
+void TestFrmZemlo06::unsavedBoardRealBox() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  for (const char *s : {"42", "100-", "100-"}) {
+    typ(s);
+    toets(Qt::Key_Return);
+  }
+  {
+    testing::EchteBoxen boxen({Qt::Key_Escape});
+    toets(Qt::Key_Escape);
+    QCOMPARE(boxen.teksten.size(), 1);
+  }
+  testing::flushDeletes();
+  QVERIFY(m_w);
+  QVERIFY(testing::activeer(w));
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  {
+    testing::EchteBoxen boxen({Qt::Key_Return});
+    toets(Qt::Key_Escape);
+    QCOMPARE(boxen.teksten.size(), 1);
+  }
+  testing::flushDeletes();
+  QVERIFY(!m_w);
+  QVERIFY(bestand().contains("01*1|2|||420|-420"));
+}
+
+// An Alt letter that no enabled button owns types nothing into a score box.
+void TestFrmZemlo06::altLetterSwallowed() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  QVERIFY(!w->cmdSpelKlaar->isEnabled());
+  toets(Qt::Key_K, Qt::AltModifier);
+  toets(Qt::Key_X, Qt::AltModifier);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  typ("42");
+  toets(Qt::Key_K, Qt::AltModifier);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("42"));
+  toets(Qt::Key_Return);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QVERIFY(meldingen().isEmpty());
+}
+
+// After a real message box the row the step left gets its leaving step, as
+// when the focus leaves it by hand: its colour goes back, and a board it
+// completed offers Klaar.
+void TestFrmZemlo06::boxLeavesTheRow() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  const QColor huidig(0xC0, 0xC0, 0xFF), wit(Qt::white);
+  const auto kleur = [w](int i) { return w->txtScoreNZ[i]->palette().color(QPalette::Base); };
+  for (int rij = 0; rij < 3; ++rij) {
+    testing::EchteBoxen boxen;
+    typ(rij == 1 ? "42" : "62"); // 620 does not fit board 1: text 91
+    toets(Qt::Key_Return);
+    QCOMPARE(boxen.teksten.size(), rij == 1 ? 0 : 1);
+    QVERIFY(testing::activeer(w));
+    QApplication::processEvents();
+    if (rij < 2) {
+      QCOMPARE(kleur(rij), wit);
+      QCOMPARE(kleur(rij + 1), huidig);
+    }
+  }
+  // The last row completed the board: Klaar has the focus.
+  QVERIFY(w->cmdSpelKlaar->isEnabled());
+  QCOMPARE(focus(), w->cmdSpelKlaar);
+  for (int i = 0; i < 3; ++i)
+    QCOMPARE(kleur(i), wit);
 }
 
 // Yes closes the window without saving: the file on disk stays as it was,
