@@ -5,7 +5,10 @@
 #include "fuzzsupport.h"
 
 #include "platform/textfile.h"
+#include "rounds/openslip.h"
 #include "rounds/slipopslag.h"
+
+#include <algorithm>
 
 using namespace rounds;
 
@@ -82,6 +85,29 @@ void check(const RondeSchema &schema, int paren, int stilzit, const QStringList 
     third.LeesRegels(writtenAgain);
     FUZZ_CHECK(same(third, again));
     FUZZ_CHECK(third.Regels() == writtenAgain);
+  }
+
+  // A slip whose boards are each entered or empty opens, is left row by row
+  // and is taken with Klaar without a change: no step, no message, the same
+  // lines.
+  const RondeSchema &s = opslag.Schema();
+  for (int r = 1; r <= s.AantalRonden(); ++r) {
+    for (const int t : s.Slips(r)) {
+      const TafelPlek plek{r, t};
+      const QVector<SlipCel> &cellen = opslag.Cellen(plek);
+      if (!std::all_of(cellen.cbegin(), cellen.cend(), [](const SlipCel &c) {
+            return c.ingevoerd || (c.nz.isEmpty() && c.ow.isEmpty());
+          }))
+        continue;
+      OpenSlip slip(opslag, plek);
+      for (int i = 0; i < slip.AantalRijen(); ++i)
+        FUZZ_CHECK(!slip.Verlaat(i));
+      const Herziening herzien = slip.Herzie();
+      FUZZ_CHECK(herzien.iFoutRij < 0 && herzien.meldingen.isEmpty());
+      SlipOpslag klaar = opslag;
+      klaar.ZetSlip(plek, slip.TeBewaren());
+      FUZZ_CHECK(klaar.Regels() == written);
+    }
   }
 
   QStringList labels;

@@ -74,6 +74,19 @@ void checkEvening(const AvondKop &kop, const QVector<QVector<TafelParen>> &tafel
   for (int i : ongelezen)
     FUZZ_CHECK(i >= 0 && i < lines.size() && model.Regels()[i] == lines[i]);
 
+  // A board named as not read has no line read and opens empty; a line not
+  // read begins with its number.
+  const QVector<int> onleesbaar = model.OnleesbareSpellen();
+  for (int spel : onleesbaar) {
+    FUZZ_CHECK(spel >= 1 && spel <= model.AantalSpellen() && !model.IsKlaar(spel));
+    for (const SpelRij &rij : model.Rijen(spel))
+      FUZZ_CHECK(rij.scoreNZ.isEmpty() && rij.scoreOW.isEmpty());
+    bool gevonden = false;
+    for (int i : ongelezen)
+      gevonden = gevonden || SpelNummerVan(lines[i]) == spel;
+    FUZZ_CHECK(gevonden);
+  }
+
   // Every finished board finished again: the lines written then read afresh
   // give the same boards.
   for (int spel = 1; spel <= model.AantalSpellen(); ++spel)
@@ -86,6 +99,31 @@ void checkEvening(const AvondKop &kop, const QVector<QVector<TafelParen>> &tafel
     if (model.IsKlaar(spel))
       FUZZ_CHECK(same(again.Rijen(spel), model.Rijen(spel)));
   }
+
+  // The boards not read finished: each line takes the place of the first
+  // line of its board, no other line changes, and read afresh each of them
+  // is finished and none is named again.
+  const QStringList voor = model.Regels();
+  int trek = 0;
+  for (int spel : onleesbaar)
+    FUZZ_CHECK(model.VulVoorbeeld(spel, [&trek] { return trek++ % 10; }));
+  const QStringList na = model.Regels();
+  FUZZ_CHECK(na.size() == voor.size());
+  QVector<int> vervangen;
+  for (qsizetype i = 0; i < voor.size(); ++i) {
+    if (na[i] == voor[i])
+      continue;
+    const int spel = SpelNummerVan(voor[i]);
+    FUZZ_CHECK(onleesbaar.contains(spel) && !vervangen.contains(spel) &&
+               SpelNummerVan(na[i]) == spel);
+    vervangen.append(spel);
+  }
+  FUZZ_CHECK(vervangen.size() == onleesbaar.size());
+  AvondModel afresh(kop, tafels);
+  afresh.LeesRegels(na);
+  FUZZ_CHECK(afresh.OnleesbareSpellen().isEmpty());
+  for (int spel : onleesbaar)
+    FUZZ_CHECK(afresh.IsKlaar(spel));
 
   // The result of the evening from the lines.
   QStringList labels;

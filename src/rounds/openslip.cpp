@@ -6,7 +6,7 @@ namespace rounds {
 
 OpenSlip::OpenSlip(const SlipOpslag &opslag, const TafelPlek &plek)
     : m_open(true), m_plek(plek), m_eersteSpel(opslag.Schema().Tafel(plek).eersteSpel),
-      m_rijen(SlipRijen(opslag.Cellen(plek))) {}
+      m_bewaard(opslag.Cellen(plek)), m_rijen(SlipRijen(m_bewaard)) {}
 
 void OpenSlip::ZetRij(int i, const QString &sScoreNZ, const QString &sScoreOW) {
   if (i < 0 || i >= m_rijen.size())
@@ -32,13 +32,14 @@ std::optional<scoring::StapUitkomst> OpenSlip::Verlaat(int i) {
   if (i < 0 || i >= m_rijen.size())
     return std::nullopt;
   const scoring::RijInvoer &rij = m_rijen.at(i);
-  if (rij.scoreNZ.trimmed().isEmpty() || IsOpgeslagenScore(rij.scoreNZ, rij.scoreOW, Spel(i)))
+  if (rij.scoreNZ.trimmed().isEmpty() || IsScorePaar(rij.scoreNZ, rij.scoreOW, Spel(i)) ||
+      IsAlsBewaard(rij, m_bewaard, i))
     return std::nullopt;
   return EnterNZ(i);
 }
 
 Herziening OpenSlip::Herzie() {
-  Herziening herzien = HerzieSlip(m_rijen, m_eersteSpel);
+  Herziening herzien = HerzieSlip(m_rijen, m_eersteSpel, m_bewaard);
   m_rijen = herzien.rijen;
   return herzien;
 }

@@ -36,7 +36,8 @@ public:
   scoring::StapUitkomst EnterOW(int i);
   // A box of row i left: a North-South score typed without ENTER, or changed
   // since its mirror was made, gets the ENTER step, and the row takes it;
-  // nothing when no step was due.
+  // nothing when no step was due. A row as the store holds it, entered, is
+  // left as it is.
   std::optional<scoring::StapUitkomst> Verlaat(int i);
   // Klaar runs the ENTER step again on every row that still needs it; the
   // rows take its outcome.
@@ -56,6 +57,7 @@ private:
   bool m_open = false;
   TafelPlek m_plek;
   int m_eersteSpel = 0;
+  QVector<SlipCel> m_bewaard; // the slip as the store held it when it was opened
   QVector<scoring::RijInvoer> m_rijen;
 };
 

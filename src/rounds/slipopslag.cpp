@@ -3,6 +3,7 @@
 #include "scoring/avondmodel.h"
 #include "scoring/matchpunten.h"
 #include "scoring/scoretabellen.h"
+#include "scoring/waarde.h"
 
 #include <QRegularExpression>
 
@@ -21,15 +22,42 @@ const QRegularExpression &paarPatroon() {
 
 bool IsLeeg(const SlipCel &cel) { return cel.nz.isEmpty() && cel.ow.isEmpty(); }
 
+// A percentage from 0 to 100, whole or with decimals: "60%", "57.5%".
+bool IsPercentage(const QString &s) {
+  static const QRegularExpression re(QStringLiteral("^[0-9]{1,3}(\\.[0-9]+)?%$"));
+  return re.match(s).hasMatch() && scoring::Waarde(s) <= 100;
+}
+
+// The North-South text turned round by its sign alone: "n" and "N" as they
+// are, the minus taken off a negative score, a minus put before any other.
+QString Omgekeerd(const QString &sScoreNZ) {
+  if (sScoreNZ == u"n" || sScoreNZ == u"N")
+    return sScoreNZ;
+  return scoring::Waarde(sScoreNZ) < 0 ? sScoreNZ.mid(1) : u'-' + sScoreNZ;
+}
+
 } // namespace
 
-bool IsOpgeslagenScore(const QString &sScoreNZ, const QString &sScoreOW, int iSpel) {
+bool IsScorePaar(const QString &sScoreNZ, const QString &sScoreOW, int iSpel) {
   if (sScoreNZ.trimmed().isEmpty() || scoring::MoetHerzien(sScoreNZ, sScoreOW))
     return false;
   if (sScoreNZ.contains(u'%'))
     return scoring::IsGeldigPercentage(sScoreNZ) && scoring::IsGeldigPercentage(sScoreOW);
   return scoring::ValideerScore(sScoreNZ, scoring::Kwetsbaarheid(iSpel)) !=
          scoring::ScoreOordeel::BestaatNiet;
+}
+
+bool IsOpgeslagenScore(const QString &sScoreNZ, const QString &sScoreOW, int iSpel) {
+  if (IsScorePaar(sScoreNZ, sScoreOW, iSpel))
+    return true;
+  if (sScoreNZ.contains(u'%'))
+    return IsPercentage(sScoreNZ) && IsPercentage(sScoreOW);
+  return (sScoreOW.isEmpty() || sScoreOW == Omgekeerd(sScoreNZ)) &&
+         IsScorePaar(sScoreNZ, scoring::Spiegel(sScoreNZ), iSpel);
+}
+
+QString SpiegelOW(const QString &sScoreNZ, const QString &sScoreOW) {
+  return sScoreNZ.contains(u'%') ? sScoreOW : scoring::Spiegel(sScoreNZ);
 }
 
 SlipOpslag::SlipOpslag(const RondeSchema &schema) : m_schema(schema) {
@@ -271,7 +299,7 @@ scoring::AvondStand SlipOpslag::Stand(int intAantalParen, int intStilzitPaar,
     QVector<scoring::SpelRijScore> rijen;
     for (const TafelPlek &plek : tafels) {
       const SlipCel &cel = Cellen(plek).at(b - m_schema.Tafel(plek).eersteSpel);
-      rijen.append({cel.nz, cel.ow, cel.ingevoerd});
+      rijen.append({cel.nz, SpiegelOW(cel.nz, cel.ow), cel.ingevoerd});
     }
     const QVector<scoring::SpelRijMP> mp = scoring::ScoorSpel(rijen, stand.intTop);
     QVector<scoring::GescoordeRij> gescoord;

@@ -31,7 +31,20 @@ struct SlipCel {
 // step leaves it for board b: an allowed score (also one that does not fit
 // the board's vulnerability) with its mirror, "n" or "N" with "n", "0" with
 // "0", or two whole percentages.
+bool IsScorePaar(const QString &sScoreNZ, const QString &sScoreOW, int iSpel);
+
+// True when a stored North-South and East-West text count as the board
+// entered: a score pair (IsScorePaar), or one of the other forms an entered
+// score takes in a results file per round: the score with an empty East-West
+// text ("420|"), with the East-West box holding the North-South text turned
+// round by its sign alone ("0|-0", "N|N"), or two percentages from 0 to 100
+// with decimals ("60%|57.5%"). A plain score counts with its mirror as the
+// East-West score (SpiegelOW).
 bool IsOpgeslagenScore(const QString &sScoreNZ, const QString &sScoreOW, int iSpel);
+
+// The East-West score a stored row is scored with: the mirror of a plain
+// North-South score, the East-West percentage of an adjusted one.
+QString SpiegelOW(const QString &sScoreNZ, const QString &sScoreOW);
 
 class SlipOpslag {
 public:
@@ -57,8 +70,8 @@ public:
   bool AllesIngevoerd() const;
 
   // Klaar: row i of the slip is board eersteSpel + i. A row with a North-South
-  // text is stored; it counts as entered when it is a score pair
-  // (IsOpgeslagenScore). A row without one leaves its board not entered.
+  // text is stored; it counts as entered when IsOpgeslagenScore says so. A
+  // row without one leaves its board not entered.
   void ZetSlip(const TafelPlek &plek, const QVector<QPair<QString, QString>> &rijen);
   // Wis slip: every board of the slip not entered, its scores gone.
   void WisSlip(const TafelPlek &plek);
@@ -75,7 +88,7 @@ public:
   // Reads the body lines back (the lines after the header). Line b holds
   // board b. A field is taken by its pair numbers, in either order and any
   // spacing, for the first table of the board with those pairs; its scores
-  // count as entered only when they are a score pair. Fields of no table, a
+  // count as entered as IsOpgeslagenScore says. Fields of no table, a
   // second field for a table and lines beyond the boards are kept as they
   // stand and written back; fields of tables without pairs are skipped.
   void LeesRegels(const QStringList &regels);

@@ -33,12 +33,18 @@ bool IetsIngevuld(const QVector<scoring::RijInvoer> &rijen) {
                      [](const auto &r) { return !r.scoreNZ.trimmed().isEmpty(); });
 }
 
-Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel) {
+bool IsAlsBewaard(const scoring::RijInvoer &rij, const QVector<SlipCel> &bewaard, int i) {
+  return i >= 0 && i < bewaard.size() && bewaard.at(i).ingevoerd &&
+         rij.scoreNZ == bewaard.at(i).nz && rij.scoreOW == bewaard.at(i).ow;
+}
+
+Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel,
+                      const QVector<SlipCel> &bewaard) {
   Herziening uit;
   for (int i = 0; i < rijen.size(); ++i) {
     const scoring::RijInvoer &rij = rijen.at(i);
-    if (rij.scoreNZ.trimmed().isEmpty() ||
-        IsOpgeslagenScore(rij.scoreNZ, rij.scoreOW, eersteSpel + i))
+    if (rij.scoreNZ.trimmed().isEmpty() || IsScorePaar(rij.scoreNZ, rij.scoreOW, eersteSpel + i) ||
+        IsAlsBewaard(rij, bewaard, i))
       continue;
     const scoring::StapUitkomst stap =
         scoring::InvoerStapNZ(rijen, i, scoring::Kwetsbaarheid(eersteSpel + i));

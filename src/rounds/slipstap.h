@@ -35,8 +35,13 @@ struct Herziening {
 
 // Klaar runs the ENTER step again on every row that holds a North-South
 // text that is not yet a score pair (typed without ENTER, or changed after
-// its mirror was made). Row i is board eersteSpel + i.
-Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel);
+// its mirror was made). Row i is board eersteSpel + i. A row that stands as
+// the store holds it, entered (bewaard), is left as it is.
+Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel,
+                      const QVector<SlipCel> &bewaard = {});
+
+// True when row i stands as the store holds it and the store counts it entered.
+bool IsAlsBewaard(const scoring::RijInvoer &rij, const QVector<SlipCel> &bewaard, int i);
 
 // The rows as Klaar stores them.
 QVector<QPair<QString, QString>> TeBewaren(const QVector<scoring::RijInvoer> &rijen);

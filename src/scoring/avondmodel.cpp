@@ -103,6 +103,7 @@ void AvondModel::LeesRegels(const QStringList &regels) {
   m_gelezen = QVector<bool>(regels.size(), false);
   for (Spel &spel : m_spellen) {
     spel.regel = -1;
+    spel.onleesbaar = -1;
     spel.klaar = false;
   }
   for (int i = 0; i < regels.size(); ++i) {
@@ -121,7 +122,16 @@ void AvondModel::LeesRegels(const QStringList &regels) {
     if (KanKlaar(rijen))
       Scoor(regel->iSpel);
   }
-  // The boards without a line of their own start empty.
+  // The boards without a line of their own start empty; a line that names
+  // such a board and could not be read is the one its own line replaces.
+  for (int i = 0; i < regels.size(); ++i) {
+    const int b = SpelNummerVan(regels.at(i));
+    if (m_gelezen.at(i) || b < 1 || b > AantalSpellen())
+      continue;
+    Spel &spel = m_spellen[b - 1];
+    if (spel.regel < 0 && spel.onleesbaar < 0)
+      spel.onleesbaar = i;
+  }
   for (Spel &spel : m_spellen) {
     if (spel.regel < 0) {
       spel.rijen = LegeRijen(spel);
@@ -135,6 +145,15 @@ QVector<int> AvondModel::OngelezenRegels() const {
   for (int i = 0; i < m_gelezen.size(); ++i) {
     if (!m_gelezen.at(i))
       uit.append(i);
+  }
+  return uit;
+}
+
+QVector<int> AvondModel::OnleesbareSpellen() const {
+  QVector<int> uit;
+  for (int b = 0; b < m_spellen.size(); ++b) {
+    if (m_spellen.at(b).onleesbaar >= 0)
+      uit.append(b + 1);
   }
   return uit;
 }
@@ -221,6 +240,12 @@ void AvondModel::Scoor(int iSpel) {
     regel.rijen.append({rij.nz, rij.ow, rij.scoreNZ, rij.scoreOW, rij.mpNZ, rij.mpOW});
   }
   const QString tekst = SchrijfSpelRegel(regel);
+  if (spel.regel < 0 && spel.onleesbaar >= 0) {
+    // The line that could not be read gives way to the board's own.
+    spel.regel = spel.onleesbaar;
+    spel.onleesbaar = -1;
+    m_gelezen[spel.regel] = true;
+  }
   if (spel.regel >= 0) {
     m_regels[spel.regel] = tekst;
   } else {
@@ -257,12 +282,15 @@ void AvondModel::WisSpel(int iSpel) {
   Spel &spel = m_spellen[iSpel - 1];
   for (SpelRij &rij : spel.rijen)
     WisTeksten(rij);
+  // A line of the board that could not be read stays.
   if (spel.regel >= 0) {
     m_regels.removeAt(spel.regel);
     m_gelezen.removeAt(spel.regel);
     for (Spel &ander : m_spellen) {
       if (ander.regel > spel.regel)
         --ander.regel;
+      if (ander.onleesbaar > spel.regel)
+        --ander.onleesbaar;
     }
   }
   spel.regel = -1;
@@ -322,6 +350,13 @@ QString VoorbeeldScore(int r) {
   static const char *const scores[] = {"100", "110", "-90", "-120", "-100",
                                        "80",  "200", "300", "-110", "120"};
   return QString::fromLatin1(scores[std::clamp(r, 0, 9)]);
+}
+
+QString SpelNummers(const QVector<int> &spellen) {
+  QStringList nummers;
+  for (const int b : spellen)
+    nummers.append(QString::number(b));
+  return nummers.join(QStringLiteral(", "));
 }
 
 Uitslag UitslagVanRegels(const AvondKop &kop, const QVector<QVector<TafelParen>> &tafelsPerSpel,

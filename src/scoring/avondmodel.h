@@ -59,6 +59,10 @@ public:
   void LeesRegels(const QStringList &regels);
   // Indexes in Regels() of the lines that were not read.
   QVector<int> OngelezenRegels() const;
+  // The boards, in order, that no line was read for while a line that begins
+  // with their number ("07*...") could not be read. Such a board opens empty;
+  // when it is finished, its line takes the place of the first of those lines.
+  QVector<int> OnleesbareSpellen() const;
   // The board lines for the results file.
   QStringList Regels() const { return m_regels; }
 
@@ -105,6 +109,7 @@ private:
     QVector<SpelRij> rijen;
     QVector<SpelRij> opgeslagen; // as its line holds them
     int regel = -1;              // index in m_regels of its line; -1 none
+    int onleesbaar = -1;         // without a line: the first line of it not read; -1 none
     bool klaar = false;
   };
 
@@ -125,6 +130,9 @@ private:
 
 // The sample scores of the hidden sample fill, by the number drawn (0 to 9).
 QString VoorbeeldScore(int r);
+
+// Board numbers as a message names them: "3, 7, 12".
+QString SpelNummers(const QVector<int> &spellen);
 
 // The result of an evening from its results file: the board lines read and
 // scored as AvondModel does, then totalled and ranked by MaakUitslag.

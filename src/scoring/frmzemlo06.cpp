@@ -415,6 +415,7 @@ void frmZemlo06::Form_Activate() {
 
   // Every stored board is read and scored again; the grid is made from them.
   bHerberekenen = true;
+  const bool bEerste = !m_bGelezen;
   m_model->LeesRegels(m_bGelezen ? m_model->Regels() : m_avond.bestanden.regels);
   m_bGelezen = true;
   intSpelNummer = 0;
@@ -423,6 +424,10 @@ void frmZemlo06::Form_Activate() {
   msfgResultaat->show();
   bHerberekenen = false;
   kleurKnoppen();
+  // Once an opening: the boards whose stored lines could not be read.
+  if (const QVector<int> onleesbaar = m_model->OnleesbareSpellen();
+      bEerste && !onleesbaar.isEmpty())
+    melding(tekstMet(185, scoring::SpelNummers(onleesbaar)));
   if (const int volgende = m_model->VolgendOnafgemaakt()) {
     cmdSpel_Click(volgende);
   } else {

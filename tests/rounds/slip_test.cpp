@@ -307,6 +307,51 @@ private slots:
     QCOMPARE(p.folder.read(p.invoer()), bestand);
   }
 
+  // Scores stored in any form of an entered score read back entered: the
+  // missing list names only the board whose scores are not a score, the
+  // rows show the scores as stored and keep them when the director moves
+  // through them or takes the slip with Klaar, and the file stays as it was.
+  void storedFormsReadBack() {
+    Program p(10, {0, 2,
+                   "*1- 4|0|-0~*2- 6|420|~*3- 5|N|N\r\n"
+                   "*1- 4|60%|57.5%~*2- 6|-620|620~*3- 5|42|-42\r\n"
+                   "*2 - 5~*3- 4~*1- 6\r\n*2 - 5~*3- 4~*1- 6\r\n"
+                   "*3- 6~*1- 5~*2- 4\r\n*3- 6~*1- 5~*2- 4\r\n"});
+    const QByteArray voor = p.folder.read(p.invoer());
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    const QStringList nog = missing(w);
+    QVERIFY(nog.contains(QStringLiteral("Ronde 3 - Spel 2")));
+    for (const char *cel : {"Ronde 1 - Spel 1", "Ronde 1 - Spel 2", "Ronde 2 - Spel 1",
+                            "Ronde 2 - Spel 2", "Ronde 3 - Spel 1"})
+      QVERIFY2(!nog.contains(QLatin1String(cel)), cel);
+    QVERIFY(w->optRonde[0]->font().strikeOut());
+    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 1, 2),
+             QStringLiteral("[1] 0 [4] -0|[1] 60% [4] 57.5%"));
+    QCOMPARE(rows(w), QStringList({"0|-0", "60%|57.5%"}));
+
+    // Through the rows with the arrows and Tab, then Klaar by its letter.
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Down);
+    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("txtScoreOW1"));
+    QTest::keyClick(w->txtScoreOW[1], Qt::Key_Down);
+    QCOMPARE(focusName(), QStringLiteral("txtScoreOW0"));
+    QTest::keyClick(w->txtScoreOW[0], Qt::Key_Backtab);
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
+    QCOMPARE(rows(w), QStringList({"0|-0", "60%|57.5%"}));
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_K);
+    QVERIFY(w->optRonde[1]->isChecked());
+    QVERIFY(p.takeBoxes().isEmpty());
+    QCOMPARE(p.folder.read(p.invoer()), voor);
+    click(w->optRonde[0]);
+    QCOMPARE(rows(w), QStringList({"0|-0", "60%|57.5%"}));
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    testing::flushDeletes();
+    QVERIFY(p.takeBoxes().isEmpty());
+    QCOMPARE(p.folder.read(p.invoer()), voor);
+  }
+
   // The missing list shows while its button is held, with either button.
   void missingList() {
     Program p;

@@ -9,6 +9,7 @@
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "preparation/windows.h"
+#include "scoring/avondmodel.h"
 #include "scoring/frmzemlo06.h"
 #include "scoring/uitslagvenster.h"
 #include "scoring/windows.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -106,6 +108,7 @@ private slots:
   void resultWindowHandBack();
   void badResultsFiles_data();
   void badResultsFiles();
+  void unreadableLines();
   void cannotOpen_data();
   void cannotOpen();
   void unwritableFileKeepsWindow();
@@ -784,50 +787,64 @@ void TestFrmZemlo06::resultWindowHandBack() {
 }
 
 // Results files edited by hand are read as far as they make sense and never
-// written back with less than they held.
+// written back with less than they held; the boards whose lines could not be
+// read are named when the window opens.
 void TestFrmZemlo06::badResultsFiles_data() {
   QTest::addColumn<QStringList>("regels");
   QTest::addColumn<QList<int>>("klaar");
+  QTest::addColumn<QString>("onleesbaar"); // the boards named
   QTest::newRow("out of order") << QStringList{kAvond.at(4), kAvond.at(0), kAvond.at(2)}
-                                << QList<int>{1, 3, 5};
+                                << QList<int>{1, 3, 5} << "";
   QTest::newRow("boards beyond the evening")
       << QStringList{kAvond.at(0), "07*1|2|||420|-420|4|0", "100*1|2|||420|-420|4|0"}
-      << QList<int>{1};
+      << QList<int>{1} << "";
   QTest::newRow("fewer rows than tables")
-      << QStringList{"01*1|2|||420|-420|4|0@3|6|||-100|100|1|3", kAvond.at(1)} << QList<int>{2};
+      << QStringList{"01*1|2|||420|-420|4|0@3|6|||-100|100|1|3", kAvond.at(1)} << QList<int>{2}
+      << "";
   QTest::newRow("more rows than tables")
-      << QStringList{kAvond.at(0) + "@5|4|||-100|100|1|3", kAvond.at(1)} << QList<int>{2};
+      << QStringList{kAvond.at(0) + "@5|4|||-100|100|1|3", kAvond.at(1)} << QList<int>{2} << "1";
   QTest::newRow("not scores") << QStringList{"01*1|2|||4x0|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|"
                                              "100|1|3",
                                              kAvond.at(1),
                                              "03*1|6|||-50|abc|0|4@3|4|||620|-620|4|"
                                              "0@5|2|||170|-170|2|2"}
-                              << QList<int>{2};
+                              << QList<int>{2} << "1, 3";
   QTest::newRow("the same board twice")
-      << QStringList{kAvond.at(0), kAvond.at(0), kAvond.at(1)} << QList<int>{1, 2};
+      << QStringList{kAvond.at(0), kAvond.at(0), kAvond.at(1)} << QList<int>{1, 2} << "";
   QTest::newRow("pairs of another table")
-      << QStringList{"01*1|4|||420|-420|4|0@3|6|||-100|100|1|3@5|2|||-100|100|1|3"} << QList<int>{};
+      << QStringList{"01*1|4|||420|-420|4|0@3|6|||-100|100|1|3@5|2|||-100|100|1|3"} << QList<int>{}
+      << "1";
   QTest::newRow("garbage") << QStringList{"", "Uitslag", "**", "@@@", "1*", "01*|||||||"}
-                           << QList<int>{};
+                           << QList<int>{} << "";
 }
 
 void TestFrmZemlo06::badResultsFiles() {
   QFETCH(QStringList, regels);
   QFETCH(QList<int>, klaar);
+  QFETCH(QString, onleesbaar);
   schrijf(regels);
   auto *w = open();
   QVERIFY(w);
-  QVERIFY(meldingen().isEmpty());
+  QCOMPARE(meldingen(), onleesbaar.isEmpty()
+                            ? QStringList()
+                            : QStringList{"De opgeslagen scores van spel " + onleesbaar +
+                                          " konden niet worden gelezen.\nVoer ze opnieuw in; de "
+                                          "nieuwe scores komen in de plaats van de oude."});
   for (int b = 1; b <= 6; ++b)
     QCOMPARE(w->model()->IsKlaar(b), klaar.contains(b));
   QCOMPARE(w->intSpelNummer, w->model()->VolgendOnafgemaakt());
+  // The lines not read that stay: all but those of the boards named.
   QStringList ongelezen;
-  for (const int i : w->model()->OngelezenRegels())
-    ongelezen.append(w->model()->Regels().at(i));
+  for (const int i : w->model()->OngelezenRegels()) {
+    const QString regel = w->model()->Regels().at(i);
+    if (!onleesbaar.split(", ").contains(QString::number(scoring::SpelNummerVan(regel))))
+      ongelezen.append(regel);
+  }
   klik(w->cmdTerug);
   QCOMPARE(bestand(), Regels(Kop() + regels));
 
-  // Finishing the other boards keeps every line that was not read.
+  // Finishing the other boards keeps every line that was not read, but for
+  // those of the boards named, whose new lines take their places.
   w = open();
   QVERIFY(w);
   toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
@@ -837,6 +854,72 @@ void TestFrmZemlo06::badResultsFiles() {
   QVERIFY(na.size() >= Kop().size() + regels.size());
   for (const QString &r : ongelezen)
     QVERIFY2(na.contains(r), qPrintable(r));
+  for (const QString &b : onleesbaar.split(", ", Qt::SkipEmptyParts)) {
+    const int i = static_cast<int>(regels.indexOf(QRegularExpression("^0?" + b + "\\*.*")));
+    QVERIFY(na.at(Kop().size() + i).startsWith("0" + b + "*1|"));
+    QCOMPARE(na.filter(QRegularExpression("^0?" + b + "\\*")).size(), 1);
+  }
+}
+
+// A board whose line cannot be read is named once, when the window opens,
+// opens empty, and its new line takes the place of the one not read; the
+// other lines stay as they were.
+void TestFrmZemlo06::unreadableLines() {
+  registerWindow("frmZemlo08", [] { return new ZemloWindow("frmZemlo08"); });
+  scoring::ZetUitslagVenster(
+      [](ZemloWindow *opener, int vanForm, const scoring::Uitslag &, const QStringList &) {
+        return openWindow("frmZemlo08", opener, vanForm);
+      });
+  QStringList regels = kAvond;
+  regels[1] = "02*1|2|||11O|-110|1|3@3|6|||140|-140|4|0@5|4|||110|-110|1|3"; // a letter O
+  regels[3] += " ";                                                          // a blank at the end
+  regels.insert(4, "Uitslag");
+  regels.insert(5, "09*1|2|||420|-420|4|0");
+  schrijf(regels);
+  auto *w = open();
+  QVERIFY(w);
+  QCOMPARE(meldingen(), QStringList{"De opgeslagen scores van spel 2, 4 konden niet worden "
+                                    "gelezen.\nVoer ze opnieuw in; de nieuwe scores komen in de "
+                                    "plaats van de oude."});
+  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  // Neither scoring the boards again nor a hand-back from the result window
+  // names them again.
+  w->Form_Activate();
+  BAS_Zemlo::iVanForm = 6;
+  w->Form_Activate();
+  QVERIFY(meldingen().isEmpty());
+  QCOMPARE(w->intSpelNummer, 2);
+  klik(w->txtScoreNZ[0]);
+  for (const char *score : {"11", "14", "11"}) {
+    typ(score);
+    toets(Qt::Key_Return);
+  }
+  klik(w->cmdSpelKlaar);
+  QCOMPARE(w->intSpelNummer, 4);
+  typ("60");
+  toets(Qt::Key_Return);
+  toets(Qt::Key_Return);
+  toets(Qt::Key_Return);
+  klik(w->cmdSpelKlaar);
+  QVERIFY(w->cmdUitslag->isEnabled());
+
+  klik(w->cmdUitslag);
+  QStringList na = kAvond;
+  na.insert(4, "Uitslag");
+  na.insert(5, "09*1|2|||420|-420|4|0");
+  QCOMPARE(bestand(), Regels(Kop() + na));
+  findWindow("frmZemlo08")->closeWindow();
+  testing::flushDeletes();
+  QVERIFY(w->isEnabled());
+  w->Form_Activate();
+  QVERIFY(meldingen().isEmpty());
+  klik(w->cmdTerug);
+  QCOMPARE(bestand(), Regels(Kop() + na));
+  // Opened again, nothing is named.
+  QVERIFY(open());
+  QVERIFY(meldingen().isEmpty());
 }
 
 // An evening that cannot be opened says so, closes at once and leaves its

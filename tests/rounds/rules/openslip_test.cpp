@@ -84,6 +84,33 @@ private slots:
     QVERIFY(opslag.IsCompleet({1, 0}));
     QVERIFY(!slip.IsGewijzigd(opslag));
   }
+
+  // Scores read back as they were stored stay as they are when a row is left
+  // and when Klaar takes the slip again; what the director types gets the
+  // ENTER step as ever.
+  void storedScoresStay() {
+    SlipOpslag opslag = Maak();
+    QStringList regels = opslag.Regels();
+    regels[0] = "*1- 4|0|-0~*2- 6~*3- 5";
+    regels[1] = "*1- 4|60%|57.5%~*2- 6~*3- 5";
+    opslag.LeesRegels(regels);
+    QVERIFY(opslag.IsCompleet({1, 0}));
+    OpenSlip slip(opslag, {1, 0});
+    QVERIFY(!slip.Verlaat(0));
+    QVERIFY(!slip.Verlaat(1));
+    const Herziening herzien = slip.Herzie();
+    QVERIFY(herzien.meldingen.isEmpty());
+    QCOMPARE(Rijen(slip), QStringList({"0|-0", "60%|57.5%"}));
+    opslag.ZetSlip(slip.Plek(), slip.TeBewaren());
+    QCOMPARE(opslag.Regels(), regels);
+
+    slip.ZetRij(0, "420", "");
+    QVERIFY(slip.Verlaat(0));
+    slip.ZetRij(1, "60%", "57%");
+    slip.ZetRij(1, "60%", "57.5%"); // back as it was stored
+    QVERIFY(!slip.Verlaat(1));
+    QCOMPARE(Rijen(slip), QStringList({"420|-420", "60%|57.5%"}));
+  }
 };
 
 #include "openslip_test.moc"

@@ -56,6 +56,31 @@ private slots:
                      "Ronde 2 - Spel 6", "Ronde 3 - Spel 3", "Ronde 3 - Spel 4"}));
   }
 
+  // A board is missing until it is entered: a board with a North-South text
+  // that is no score is missing, one entered with an empty East-West text is
+  // not.
+  void missingByEntered() {
+    SlipOpslag o =
+        Maak({"1\t1- 4 (1-4)\t2 - 5     (5-8)\t3- 6 (9-12)",
+              "2\t1- 5 (9-12)\t2- 6 (1-4)\t3- 4 (5-8)", "3\t1- 6 (5-8)\t2- 4 (9-12)\t3- 5 (1-4)"},
+             0, 3, 2);
+    QStringList regels = o.Regels();
+    regels[0] = "*1- 4|123|-123~*2- 6|420|~*3- 5";
+    regels[1] = "*1- 4|42|-42~*2- 6~*3- 5|n|n";
+    o.LeesRegels(regels);
+    const QStringList nog = NietGevuld(o, kTeksten);
+    QVERIFY(nog.contains("Ronde 1 - Spel 1"));
+    QVERIFY(nog.contains("Ronde 1 - Spel 2"));
+    QVERIFY(!nog.contains("Ronde 2 - Spel 1"));
+    QVERIFY(nog.contains("Ronde 2 - Spel 2"));
+    QVERIFY(!nog.contains("Ronde 3 - Spel 2"));
+    QCOMPARE(nog.size(), 18 - 2);
+    platform::GridModel g;
+    VulOverzicht(g, o, kTeksten);
+    QCOMPARE(Rij(g, 1).mid(1, 2), QStringList({"1 - 4", "1 - 4"}));
+    QCOMPARE(Rij(g, 2).at(1), QStringLiteral("[2] 420 [6] "));
+  }
+
   // Tables of a round that share boards get rows of their own, however
   // many; the next round's label follows them, and the missing list still
   // names the round.

@@ -169,6 +169,44 @@ private slots:
     QCOMPARE(stand.spellen.at(0).first().mpOW, QStringLiteral("n"));
   }
 
+  // An adjusted score gives each side its own percentage of the top, also
+  // when the two do not add up to 100; per board and per round alike. Board 1
+  // is played by 1-4, 2-6 and 3-5 (top 4).
+  void adjustedEachSide_data() {
+    QTest::addColumn<QString>("nz");
+    QTest::addColumn<QString>("ow");
+    QTest::addColumn<QString>("mp"); // North-South and East-West of table 1-4
+    QTest::newRow("60% and 50%") << "60%"
+                                 << "50%"
+                                 << "2.4 2";
+    QTest::newRow("30% and 30%") << "30%"
+                                 << "30%"
+                                 << "1.2 1.2";
+    QTest::newRow("100% and 60%") << "100%"
+                                  << "60%"
+                                  << "4 2.4";
+  }
+  void adjustedEachSide() {
+    QFETCH(QString, nz);
+    QFETCH(QString, ow);
+    QFETCH(QString, mp);
+    SlipOpslag o(RondeSchema(preparation::RondeTafels(kMitchell, 3, 2), 3, 2, 0));
+    o.ZetSlip({1, 0}, {{nz, ow}, {"420", "-420"}});
+    o.ZetSlip({2, 1}, {{"420", "-420"}, {"420", "-420"}});
+    o.ZetSlip({3, 2}, {{"-100", "100"}, {"420", "-420"}});
+    const scoring::AvondStand perRonde = o.Stand(6, 0, kLabels);
+    const scoring::GescoordeRij &r = perRonde.spellen.at(0).at(0);
+    QCOMPARE(r.nz, 1);
+    QCOMPARE(r.mpNZ + u' ' + r.mpOW, mp);
+
+    scoring::AvondModel m({6, 0, 3, 2}, {{{1, 4}, {2, 6}, {3, 5}}});
+    m.ZetScores(1, 0, nz, ow);
+    m.ZetScores(1, 1, "420", "-420");
+    m.ZetScores(1, 2, "-100", "100");
+    QVERIFY(m.SpelKlaar(1));
+    QCOMPARE(m.Rijen(1).at(0).mpNZ + u' ' + m.Rijen(1).at(0).mpOW, mp);
+  }
+
   // A board of the sit-out pair never counts as played for anyone, and an
   // evening without scores gives "-" rather than dividing by zero.
   void sitOutAndNothing() {

@@ -153,7 +153,8 @@ private slots:
     body[0] = "*1- 4|420|-420|x~*2- 6|420";
     uit = bare;
     uit[0] = "*1- 4|420|-420|x~*2- 6|420|~*3- 5";
-    QTest::newRow("lines missing, scores cut short") << body << uit << "";
+    // 420 without its East-West score is a score entered (storedForms).
+    QTest::newRow("lines missing, scores cut short") << body << uit << "2.1:1";
 
     body = bare;
     body[4] = "05*3|6|||420|-420|2|0";
@@ -182,6 +183,116 @@ private slots:
     SlipOpslag nogmaals = Maak(kMitchell);
     nogmaals.LeesRegels(geschreven);
     QCOMPARE(nogmaals.Regels(), geschreven);
+  }
+
+  // Every form an entered score is stored in reads back entered, with the
+  // same texts and the same matchpoints, and is written back byte for byte;
+  // texts the entry never stores read back not entered. Board 1: nobody
+  // vulnerable, board 2: North-South.
+  void storedForms_data() {
+    QTest::addColumn<int>("spel");
+    QTest::addColumn<QString>("nz");
+    QTest::addColumn<QString>("ow");
+    QTest::addColumn<QString>("zoals"); // the score pair it is scored as; "" not entered
+    const auto rij = [](int spel, const char *nz, const char *ow, const char *zoals) {
+      QTest::addRow("%d: %s|%s", spel, nz, ow) << spel << nz << ow << zoals;
+    };
+    // As the ENTER step leaves them.
+    rij(1, "420", "-420", "420|-420");
+    rij(1, "-50", "50", "-50|50");
+    rij(2, "420", "-420", "420|-420"); // not this board's vulnerability
+    rij(1, "0", "0", "0|0");
+    rij(1, "n", "n", "n|n");
+    rij(1, "N", "n", "N|n");
+    rij(1, "60%", "40%", "60%|40%");
+    rij(1, "0%", "100%", "0%|100%");
+    // The other forms of an entered score.
+    rij(1, "0", "-0", "0|0");
+    rij(1, "N", "N", "N|n");
+    rij(1, "420", "", "420|-420");
+    rij(1, "-420", "", "-420|420");
+    rij(2, "420", "", "420|-420");
+    rij(1, "0", "", "0|0");
+    rij(1, "n", "", "n|n");
+    rij(1, "60%", "57.5%", "60%|57.5%");
+    rij(1, "57.5%", "42.25%", "57.5%|42.25%");
+    rij(1, "100%", "0.5%", "100%|0.5%");
+    // Never stored: they read back as not entered.
+    rij(1, "42", "-42", "");
+    rij(1, "42", "", "");
+    rij(1, "123", "-123", "");
+    rij(1, "123", "", "");
+    rij(1, "-0", "0", "");
+    rij(1, "420", "420", "");
+    rij(1, "420", "-42", "");
+    rij(1, "n", "N", "");
+    rij(1, "60%", "", "");
+    rij(1, "60%", "40", "");
+    rij(1, "101%", "0%", "");
+    rij(1, "60.%", "40%", "");
+    rij(1, ".5%", "99.5%", "");
+    rij(1, "100.5%", "0%", "");
+    rij(1, "abc", "-abc", "");
+  }
+  void storedForms() {
+    QFETCH(int, spel);
+    QFETCH(QString, nz);
+    QFETCH(QString, ow);
+    QFETCH(QString, zoals);
+    // Table 1- 4 of round 1 plays boards 1 and 2, with 3 - 5 and 2 - 6.
+    const auto vul = [spel](SlipOpslag &o, const QString &a, const QString &b) {
+      o.ZetSlip({1, 0}, spel == 1 ? QVector<QPair<QString, QString>>{{a, b}, {"620", "-620"}}
+                                  : QVector<QPair<QString, QString>>{{"420", "-420"}, {a, b}});
+      o.ZetSlip({2, 1}, {{"-100", "100"}, {"100", "-100"}});
+      o.ZetSlip({3, 2}, {{"110", "-110"}, {"-110", "110"}});
+    };
+    SlipOpslag o = Maak(kMitchell);
+    vul(o, nz, ow);
+    QCOMPARE(o.IsCompleet({1, 0}), !zoals.isEmpty());
+    const QStringList regels = o.Regels();
+    QCOMPARE(regels.at(spel - 1).section(u'~', 0, 0), "*1- 4|" + nz + u'|' + ow);
+
+    // Read back: the same texts, entered or not as Klaar left them, the same
+    // lines written and the same matchpoints.
+    SlipOpslag terug = Maak(kMitchell);
+    terug.LeesRegels(regels);
+    const SlipCel &cel = terug.Cellen({1, 0}).at(spel - 1);
+    QCOMPARE(cel.nz + u'|' + cel.ow, nz + u'|' + ow);
+    QCOMPARE(cel.ingevoerd, !zoals.isEmpty());
+    QCOMPARE(terug.Regels(), regels);
+    const auto mp = [spel](const SlipOpslag &s) {
+      QStringList uit;
+      const scoring::AvondStand stand = s.Stand(6, 0, {});
+      for (const scoring::GescoordeRij &r : stand.spellen.at(spel - 1))
+        uit.append(QStringLiteral("%1-%2:%3/%4").arg(r.nz).arg(r.ow).arg(r.mpNZ, r.mpOW));
+      return uit;
+    };
+    QCOMPARE(mp(terug), mp(o));
+    if (!zoals.isEmpty()) {
+      SlipOpslag als = Maak(kMitchell);
+      vul(als, zoals.section(u'|', 0, 0), zoals.section(u'|', 1, 1));
+      QCOMPARE(mp(terug), mp(als));
+    }
+  }
+
+  // A board played at one table only has a line of one field, which reads
+  // back like any other.
+  void oneTableBoard() {
+    SlipOpslag o = Maak(
+        {"1\t1- 2 (1-4)\t3- 4 (5-8)", "2\t1- 3 (5-8)\t2- 4 (9-12)", "3\t1- 4 (1-4)\t2- 3 (5-8)"}, 0,
+        3, 2);
+    QCOMPARE(o.Schema().TafelsVanSpel(5).size(), 1);
+    o.ZetSlip({2, 1}, {{"420", "-420"}, {"n", "n"}});
+    const QStringList regels = o.Regels();
+    QCOMPARE(regels.mid(4), QStringList({"*2- 4|420|-420", "*2- 4|n|n"}));
+    SlipOpslag terug = Maak(
+        {"1\t1- 2 (1-4)\t3- 4 (5-8)", "2\t1- 3 (5-8)\t2- 4 (9-12)", "3\t1- 4 (1-4)\t2- 3 (5-8)"}, 0,
+        3, 2);
+    terug.LeesRegels(regels);
+    QVERIFY(terug.IsCompleet({2, 1}));
+    QCOMPARE(terug.Cellen({2, 1}).at(0).nz, QStringLiteral("420"));
+    QCOMPARE(terug.Cellen({2, 1}).at(1).ow, QStringLiteral("n"));
+    QCOMPARE(terug.Regels(), regels);
   }
 
   // The pair part of an exchanged slip, its undoing and its refusal.

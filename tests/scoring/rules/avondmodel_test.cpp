@@ -135,7 +135,8 @@ private slots:
   }
 
   // Lines that are not board lines of this evening, or do not fit its
-  // tables, are kept as they stand and leave their board unfinished.
+  // tables, are kept as they stand and leave their board unfinished; a board
+  // left without a line takes the place of its first line not read.
   void ongelezenRegels() {
     const QStringList regels{
         "onzin",
@@ -151,14 +152,75 @@ private slots:
     QCOMPARE(m.OngelezenRegels(), QVector<int>({0, 1, 2, 3, 5, 6}));
     QVERIFY(!m.IsKlaar(1) && !m.IsKlaar(2) && m.IsKlaar(3) && !m.IsKlaar(4));
     QCOMPARE(m.Regels(), regels);
-    // Finishing board 1 adds its line; the line not read stays.
+    QCOMPARE(m.OnleesbareSpellen(), QVector<int>({1, 2, 4}));
+    // Finishing board 1 puts its line where its line not read stood.
     VulSpel(m, 1, {"100", "100", "100", "100"});
     QVERIFY(m.SpelKlaar(1));
-    QCOMPARE(m.Regels().mid(0, regels.size()), regels);
-    QVERIFY(m.Regels().last().startsWith("01*"));
+    QStringList na = regels;
+    na[2] = "01*1|2|||100|-100|3|3@3|4|||100|-100|3|3@5|6|||100|-100|3|3@7|8|||100|-100|3|3";
+    QCOMPARE(m.Regels(), na);
+    QCOMPARE(m.OnleesbareSpellen(), QVector<int>({2, 4}));
     // Clearing a board whose line was not read removes nothing.
     m.WisSpel(2);
-    QCOMPARE(m.Regels().size(), regels.size() + 1);
+    QCOMPARE(m.Regels(), na);
+    // Clearing board 1 removes its line; board 4 still takes the place of its own.
+    m.WisSpel(1);
+    na.removeAt(2);
+    QCOMPARE(m.Regels(), na);
+    VulSpel(m, 4, {"100", "100", "100", "100"});
+    QVERIFY(m.SpelKlaar(4));
+    QVERIFY(m.Regels().at(5).startsWith("04*1|3|||100|-100|"));
+    QCOMPARE(m.Regels().size(), na.size());
+    QCOMPARE(m.OnleesbareSpellen(), QVector<int>({2}));
+  }
+
+  // Which board a line not read belongs to: the number before its "*", for a
+  // board that no line was read for; a line of no board of the evening, or
+  // no board line at all, belongs to none and is never replaced.
+  void onleesbareSpellen_data() {
+    QTest::addColumn<QStringList>("regels");
+    QTest::addColumn<QVector<int>>("spellen");
+    const QString goed1 = "01*1|2|||420|-420|6|0@3|4|||400|-400|4|2@5|6|||170|-170|2|4@"
+                          "7|8|||-50|50|0|6";
+    QTest::newRow("a score that is not one")
+        << QStringList{"02*1|2|||4x0|-420|6|0"} << QVector<int>{2};
+    QTest::newRow("a blank after the last matchpoint")
+        << QStringList{goed1 + " "} << QVector<int>{1};
+    QTest::newRow("without its leading zero")
+        << QStringList{"3*1|3|||420|-420|6|0@1|3|||420|-420|6|0"} << QVector<int>{3};
+    QTest::newRow("its board read from another line")
+        << QStringList{"01*1|2|||4x0|-420|6|0", goed1, "01*zzz"} << QVector<int>{};
+    QTest::newRow("a board beyond the evening")
+        << QStringList{"05*1|2|||4x0|-420|6|0", "100*x", "0*x"} << QVector<int>{};
+    QTest::newRow("no board line")
+        << QStringList{"Uitslag", "", "*01", "01 1|2|||420|-420|6|0", "0001*x"} << QVector<int>{};
+  }
+  void onleesbareSpellen() {
+    QFETCH(QStringList, regels);
+    QFETCH(QVector<int>, spellen);
+    AvondModel m(kKop, kTafels);
+    m.LeesRegels(regels);
+    QCOMPARE(m.OnleesbareSpellen(), spellen);
+    // Every board finished: only the lines of those boards are replaced, and
+    // every board has one line read.
+    int r = 0;
+    for (int b = 1; b <= m.AantalSpellen(); ++b)
+      m.VulVoorbeeld(b, [&r] { return r++ % 10; });
+    QVERIFY(m.AlleKlaar());
+    const QStringList na = m.Regels();
+    for (int i = 0; i < regels.size(); ++i) {
+      const int b = SpelNummerVan(regels.at(i));
+      if (spellen.contains(b))
+        QVERIFY(na.at(i).startsWith(SpelSleutel(b) + "*1|") && na.at(i) != regels.at(i));
+      else
+        QCOMPARE(na.at(i), regels.at(i));
+    }
+    for (int i = regels.size(); i < na.size(); ++i)
+      QVERIFY(!spellen.contains(SpelNummerVan(na.at(i))));
+    AvondModel terug(kKop, kTafels);
+    terug.LeesRegels(na);
+    QVERIFY(terug.AlleKlaar());
+    QVERIFY(terug.OnleesbareSpellen().isEmpty());
   }
 
   // A line with fewer rows than tables is read: the board shows what it
