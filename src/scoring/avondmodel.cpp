@@ -98,7 +98,7 @@ bool AvondModel::Past(const Spel &spel, const SpelRegel &regel, QVector<SpelRij>
   return true;
 }
 
-void AvondModel::LeesRegels(const QStringList &regels) {
+void AvondModel::LeesRegels(const QStringList &regels, const std::function<void(int)> &voortgang) {
   m_regels = regels;
   m_gelezen = QVector<bool>(regels.size(), false);
   for (Spel &spel : m_spellen) {
@@ -119,8 +119,14 @@ void AvondModel::LeesRegels(const QStringList &regels) {
     spel.regel = i;
     spel.rijen = rijen;
     spel.opgeslagen = rijen;
-    if (KanKlaar(rijen))
-      Scoor(regel->iSpel);
+  }
+  // Every board read is scored again, in board order.
+  for (int b = 1; b <= AantalSpellen(); ++b) {
+    if (voortgang)
+      voortgang(b);
+    const Spel &spel = m_spellen.at(b - 1);
+    if (spel.regel >= 0 && KanKlaar(spel.rijen))
+      Scoor(b);
   }
   // The boards without a line of their own start empty; a line that names
   // such a board and could not be read is the one its own line replaces.

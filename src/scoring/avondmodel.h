@@ -56,7 +56,8 @@ public:
   // their North-South scores stays unfinished with what the line holds.
   // Lines not read stay in Regels() as they were; so do later lines of a
   // board already read.
-  void LeesRegels(const QStringList &regels);
+  // voortgang, when given, is told each board before it is scored.
+  void LeesRegels(const QStringList &regels, const std::function<void(int)> &voortgang = {});
   // Indexes in Regels() of the lines that were not read.
   QVector<int> OngelezenRegels() const;
   // The boards, in order, that no line was read for while a line that begins

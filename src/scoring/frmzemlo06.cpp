@@ -147,6 +147,15 @@ frmZemlo06::frmZemlo06() : ZemloWindow(QStringLiteral("frmZemlo06")) {
   lblKlaar->hide();
   lblNummer = venster::maakLabel(fraBack, "lblNummer", {});
 
+  lblControleer = venster::maakLabel(this, "lblControleer", {});
+  lblControleer->setAlignment(Qt::AlignCenter);
+  lblControleer->setFrameStyle(QFrame::Box | QFrame::Plain);
+  QFont groot = font();
+  groot.setPointSize(12);
+  groot.setBold(true);
+  lblControleer->setFont(groot);
+  lblControleer->hide();
+
   msfgResultaat = new platform::GridView(fraBack);
   msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
   msfgResultaat->setFocusPolicy(Qt::ClickFocus);
@@ -414,13 +423,21 @@ void frmZemlo06::Form_Activate() {
   }
 
   // Every stored board is read and scored again; the grid is made from them.
+  // The progress label stands alone in the window meanwhile.
+  toonControle(0);
+  lblControleer->show();
   bHerberekenen = true;
+  fraBack->hide();
+  msfgResultaat->hide();
   const bool bEerste = !m_bGelezen;
-  m_model->LeesRegels(m_bGelezen ? m_model->Regels() : m_avond.bestanden.regels);
+  m_model->LeesRegels(m_bGelezen ? m_model->Regels() : m_avond.bestanden.regels,
+                      [this](int k) { toonControle(k); });
   m_bGelezen = true;
   intSpelNummer = 0;
+  lblControleer->hide();
   toonResultaat();
   GridKolomBreedte(msfgResultaat);
+  fraBack->show();
   msfgResultaat->show();
   bHerberekenen = false;
   kleurKnoppen();
@@ -860,6 +877,20 @@ void frmZemlo06::zetLinkerKolom(int col) {
   }
   laatste = std::clamp(laatste, grid.fixedCols(), std::max(grid.fixedCols(), grid.cols() - 1));
   grid.setLeftCol(std::clamp(col, grid.fixedCols(), laatste));
+}
+
+// Text 99 and the board being scored again (none before the first),
+// centred in the window and drawn at once.
+void frmZemlo06::toonControle(int iSpel) {
+  lblControleer->setText(iSpel > 0 ? Tekst(99) + QStringLiteral(": ") + QString::number(iSpel)
+                                   : Tekst(99));
+  lblControleer->adjustSize();
+  lblControleer->resize(lblControleer->width() + twips(600), lblControleer->height() + twips(240));
+  lblControleer->move((width() - lblControleer->width()) / 2,
+                      (height() - lblControleer->height()) / 2);
+  lblControleer->repaint();
+  // A window just shown is drawn only once the system has shown it.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void frmZemlo06::parkeer() { ZetFocus(this, cmdSetfocus); }

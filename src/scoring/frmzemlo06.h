@@ -52,6 +52,7 @@ public:
   std::vector<QLineEdit *> txtScoreNZ, txtScoreOW;
   QLabel *lblNZKop, *lblOWKop, *lblScoreNZKop, *lblScoreOWKop, *lblMPNZKop, *lblMPOWKop;
   QLabel *lblSpelNummer, *lblNummer, *lblKwetsbaar, *lblKlaar;
+  QLabel *lblControleer; // shows the board being scored again
   std::array<QLabel *, 4> lblInfo;
   QPushButton *cmdTerug, *cmdSpelKlaar, *cmdWisSpel, *cmdUitslag, *cmdSetfocus, *cmdVulAllesIn;
 
@@ -99,6 +100,7 @@ private:
   void scrolGrid(int iSpel);
   void zetLinkerKolom(int col);
   bool SlaInvoerOp();
+  void toonControle(int iSpel);
   void parkeer();
   void melding(const QString &text);
 

@@ -117,6 +117,7 @@ private slots:
   void unsavedBoardRealBox();
   void altLetterSwallowed();
   void boxLeavesTheRow();
+  void progressWhileReScoring();
   void closeWithoutSaving();
   void sampleFill();
   void openedThroughPreparation();
@@ -1138,6 +1139,41 @@ void TestFrmZemlo06::boxLeavesTheRow() {
   QCOMPARE(focus(), w->cmdSpelKlaar);
   for (int i = 0; i < 3; ++i)
     QCOMPARE(kleur(i), wit);
+}
+
+// While the stored boards are scored again, the progress label alone shows
+// which board is being scored, one after the other.
+void TestFrmZemlo06::progressWhileReScoring() {
+  schrijf(kAvond.mid(0, 2));
+  BAS_Zemlo::sGroepBestand = "08-11-2023 Groep A.txt";
+  BAS_Zemlo::sInvoerBestand = kInvoer;
+  struct Kijker : QObject {
+    QStringList gezien;
+    bool fraZichtbaar = true;
+    bool eventFilter(QObject *o, QEvent *e) override {
+      if (e->type() == QEvent::Paint) {
+        auto *label = static_cast<QLabel *>(o);
+        gezien.append(label->text());
+        fraZichtbaar =
+            fraZichtbaar && label->window()->findChild<QGroupBox *>("fraBack")->isVisible();
+      }
+      return false;
+    }
+  } kijker;
+  m_w = qobject_cast<frmZemlo06 *>(openWindow("frmZemlo06", m_main, -1, [&kijker](ZemloWindow *w) {
+    w->findChild<QLabel *>("lblControleer")->installEventFilter(&kijker);
+  }));
+  QVERIFY(m_w);
+  QStringList verwacht;
+  for (int b = 1; b <= 6; ++b)
+    verwacht.append("Controleer spelnummer: " + QString::number(b));
+  for (const QString &b : verwacht)
+    QVERIFY2(kijker.gezien.contains(b), qPrintable(kijker.gezien.join(u',')));
+  QVERIFY(!kijker.fraZichtbaar);
+  QVERIFY(m_w->lblControleer->isHidden());
+  QVERIFY(m_w->fraBack->isVisible());
+  QVERIFY(m_w->msfgResultaat->isVisible());
+  QCOMPARE(m_w->intSpelNummer, 3);
 }
 
 // Yes closes the window without saving: the file on disk stays as it was,
