@@ -854,10 +854,10 @@ void frmZemlo06::toonResultaat(const scoring::Uitslag &uitslag) {
   grid.setFixedCols(1);
 }
 
-// The open board's column in sight: from the board on in the second half of
-// the evening, from the first column otherwise.
+// The open board's column in sight: column n from board n on in the second
+// half of the evening, column 2 (board 1) otherwise.
 void frmZemlo06::scrolGrid(int iSpel) {
-  zetLinkerKolom(iSpel > m_model->AantalSpellen() / 2 ? iSpel : 1);
+  zetLinkerKolom(iSpel > m_model->AantalSpellen() / 2 ? iSpel : 2);
 }
 
 // Scrolls the grid to a first column, no further than its last columns fill

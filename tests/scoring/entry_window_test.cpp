@@ -118,6 +118,7 @@ private slots:
   void altLetterSwallowed();
   void boxLeavesTheRow();
   void progressWhileReScoring();
+  void gridScrollsToTheBoard();
   void closeWithoutSaving();
   void sampleFill();
   void openedThroughPreparation();
@@ -1174,6 +1175,46 @@ void TestFrmZemlo06::progressWhileReScoring() {
   QVERIFY(m_w->fraBack->isVisible());
   QVERIFY(m_w->msfgResultaat->isVisible());
   QCOMPARE(m_w->intSpelNummer, 3);
+}
+
+// Opening a board of the second half of the evening scrolls the result grid
+// to column n; a board of the first half to column 2 (12 rounds of 9 boards:
+// 60 is beyond 108 \\ 2, 54 is not).
+void TestFrmZemlo06::gridScrollsToTheBoard() {
+  const int tafels = 13;
+  QByteArray schema = "26 paren 12 ronden\r\n";
+  for (int k = 0; k < 12; ++k) {
+    QString regel = QString::number(k + 1);
+    for (int t = 0; t < tafels; ++t) {
+      const int set = (t - k + tafels) % tafels + 1;
+      regel += QString("\t%1- %2 (%3-%4)")
+                   .arg(t + 1)
+                   .arg(tafels + 1 + (t + k) % tafels)
+                   .arg(4 * set - 3)
+                   .arg(4 * set);
+    }
+    schema += regel.toLatin1() + "\r\n";
+  }
+  QByteArray groep;
+  for (int p = 1; p <= 26; ++p)
+    groep +=
+        QString("%1| Speler %1 Noord+%2| Speler %1 Zuid\r\n").arg(2 * p - 1).arg(2 * p).toLatin1();
+  m_map->write("groepen/08-11-2023 Groep A.txt", groep);
+  m_map->write("schema/10/26 Paren 12 Ronden Groot.txt", schema);
+  m_map->write("invoer/" + kInvoer, Regels({"08-11-2023 Groep A Uitslag", "26", "Geen", "12", "9",
+                                            "26 Paren 12 Ronden Groot", "0"}));
+  auto *w = open();
+  QVERIFY(w);
+  const platform::GridModel &grid = *w->msfgResultaat->model();
+  const struct {
+    int spel;
+    int kolom;
+  } gevallen[] = {{60, 60}, {54, 2}, {55, 55}, {1, 2}};
+  for (const auto &g : gevallen) {
+    klik(w->cmdSpel[g.spel]);
+    QCOMPARE(w->intSpelNummer, g.spel);
+    QCOMPARE(grid.leftCol(), g.kolom);
+  }
 }
 
 // Yes closes the window without saving: the file on disk stays as it was,
