@@ -77,10 +77,10 @@ void GridKolomBreedte(platform::GridModel &grid, double pointSize) {
 }
 
 void GridKolomBreedte(platform::GridView *grid, double pointSize) {
-  if (!grid || !grid->model())
+  if (!grid || !grid->grid())
     return;
   grid->hide();
-  GridKolomBreedte(*grid->model(), pointSize);
+  GridKolomBreedte(*grid->grid(), pointSize);
   if (!bGridOnzichtbaar)
     grid->show();
 }

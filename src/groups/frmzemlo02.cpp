@@ -59,7 +59,7 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
   namen.setFixedRows(1);
   namen.setFixedCols(1);
   msfgNamen = maak<platform::GridView>(this, "msfgNamen", twips(120, 3960, 9960, 3000));
-  msfgNamen->setModel(&namen);
+  msfgNamen->setGrid(&namen);
 
   cmdTerug = maakKnop(this, "cmdTerug", twips(8380, 7080, 1700, 420));
   cmdSetfocus = maakKnop(this, "cmdSetfocus", QRect(0, 0, 10, 10));

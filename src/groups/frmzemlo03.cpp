@@ -48,7 +48,7 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   namen.setFixedRows(1);
   namen.setFixedCols(1);
   msfgNamen = maak<platform::GridView>(this, "msfgNamen", twips(120, 3270, 7320, 5130));
-  msfgNamen->setModel(&namen);
+  msfgNamen->setGrid(&namen);
 
   const int rechts = 7620;
   for (int i = 0; i < 2; ++i) {
@@ -94,7 +94,7 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   groepen.setFixedRows(1);
   groepen.setFixedCols(1);
   msfgGroepen = maak<platform::GridView>(this, "msfgGroepen", twips(rechts, 3420, 4980, 4380));
-  msfgGroepen->setModel(&groepen);
+  msfgGroepen->setGrid(&groepen);
 
   cmdOpslaan = maakKnop(this, "cmdOpslaan", twips(rechts, 7920, 2400, 420));
   cmdTerug = maakKnop(this, "cmdTerug", twips(rechts + 2580, 7920, 2400, 420));

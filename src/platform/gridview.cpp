@@ -210,7 +210,7 @@ GridView::GridView(QWidget *parent) : QTableView(withAccessibility(parent)) {
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { userScrolled(); });
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { userScrolled(); });
 
-  setModel(&m_ownModel);
+  setGrid(&m_ownModel);
 }
 
 GridView::~GridView() {
@@ -218,14 +218,14 @@ GridView::~GridView() {
     disconnect(m_model, nullptr, this, nullptr);
 }
 
-void GridView::setModel(GridModel *model) {
-  if (!model)
-    model = &m_ownModel;
+void GridView::setGrid(GridModel *grid) {
+  if (!grid)
+    grid = &m_ownModel;
   if (m_model)
     disconnect(m_model, nullptr, this, nullptr);
-  m_model = model;
+  m_model = grid;
   m_wantedTop = -1;
-  m_table->setGrid(model);
+  m_table->setGrid(grid);
   connectGrid();
   syncHeaders();
   syncSizes();
@@ -306,7 +306,7 @@ void GridView::connectGrid() {
     horizontalScrollBar()->setValue(section > 0 ? horizontalHeader()->sectionPosition(section) : 0);
     m_scrolling = scrolling;
   });
-  connect(g, &QObject::destroyed, this, [this] { setModel(static_cast<GridModel *>(nullptr)); });
+  connect(g, &QObject::destroyed, this, [this] { setGrid(nullptr); });
 }
 
 void GridView::syncHeaders() {

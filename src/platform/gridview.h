@@ -21,9 +21,10 @@ public:
   explicit GridView(QWidget *parent = nullptr);
   ~GridView() override;
 
-  GridModel *model() const { return m_model; }
+  // The grid shown (the table view's model() is the table model).
+  GridModel *grid() const { return m_model; }
   // Shows another grid; the view does not own it. None: the view's own.
-  void setModel(GridModel *model);
+  void setGrid(GridModel *grid);
   GridViewModel *tableModel() const { return m_table; }
 
   // The cell under a point of the viewport, headers included, or {-1, -1}.

@@ -173,7 +173,7 @@ public:
     if (t != QAccessible::Name || !isValid() || isAbsent())
       return {};
     const auto [row, col] = tableInterface_()->gridCell(m_slot);
-    return m_view->model()->textMatrix(row, col);
+    return m_view->grid()->textMatrix(row, col);
   }
   void setText(QAccessible::Text, const QString &) override {}
 

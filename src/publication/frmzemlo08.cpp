@@ -56,7 +56,7 @@ frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
   gf.setPointSizeF(kGridPunten);
   msfgResultaat->setFont(gf);
   resultaat.setFontSize(kGridPunten);
-  msfgResultaat->setModel(&resultaat);
+  msfgResultaat->setGrid(&resultaat);
 
   lblGeenAdressen = venster::maakLabel(this, "lblGeenAdressen", {});
   lblGeenAdressen->setWordWrap(true);

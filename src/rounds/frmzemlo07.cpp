@@ -687,7 +687,7 @@ void frmZemlo07::cmdWisSpel_Click() {
 void frmZemlo07::verversOverzicht() {
   const rounds::OverzichtTeksten teksten{Tekst(103), Tekst(82),
                                          sStilzitTekst.isEmpty() ? Tekst(101) : sStilzitTekst};
-  rounds::VulOverzicht(*msfgScore->model(), m_avond->opslag, teksten);
+  rounds::VulOverzicht(*msfgScore->grid(), m_avond->opslag, teksten);
   GridKolomBreedte(msfgScore);
   // A result shown here no longer holds once a slip changes.
   if (m_resultaatGetoond) {
@@ -741,7 +741,7 @@ void frmZemlo07::cmdUitslag_Click() {
   // The result window may fail; what was entered is on disk first.
   bewaar();
   const scoring::Uitslag uitslag = m_avond->Uitslag();
-  scoring::VulResultaatGrid(*msfgResultaat->model(), uitslag, scoring::ResultaatKop());
+  scoring::VulResultaatGrid(*msfgResultaat->grid(), uitslag, scoring::ResultaatKop());
   bGridOnzichtbaar = true;
   GridKolomBreedte(msfgResultaat);
   bGridOnzichtbaar = false;

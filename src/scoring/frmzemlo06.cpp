@@ -344,7 +344,7 @@ void frmZemlo06::zetIndeling() {
 
   // The frame is as wide as its contents and the grid's columns ask, and as
   // high as the grid's rows ask, within the screen.
-  const platform::GridModel &grid = *msfgResultaat->model();
+  const platform::GridModel &grid = *msfgResultaat->grid();
   // Room for matchpoints with decimals in the board columns.
   const int spelKolom = tekstBreedte(this, QStringLiteral("00.00W"));
   int gridBreedte = 0;
@@ -410,7 +410,7 @@ void frmZemlo06::Form_Activate() {
   }
   if (iVanForm == 6) {
     // Back from the result window: the ranked grid stays, without its totals.
-    platform::GridModel &grid = *msfgResultaat->model();
+    platform::GridModel &grid = *msfgResultaat->grid();
     for (int r = 1; r < grid.rows(); ++r) {
       grid.setTextMatrix(r, grid.cols() - 2, QString());
       grid.setTextMatrix(r, grid.cols() - 1, QString());
@@ -625,7 +625,7 @@ void frmZemlo06::lblNZ_Click(int i) {
 
 void frmZemlo06::msfgResultaat_Click(int row, int col) {
   Q_UNUSED(row);
-  const platform::GridModel &grid = *msfgResultaat->model();
+  const platform::GridModel &grid = *msfgResultaat->grid();
   if (!m_model || col < 2 || col >= grid.cols() - 2) {
     parkeer();
     return;
@@ -646,7 +646,7 @@ void frmZemlo06::cmdUitslag_Click() {
   toonResultaat(uitslag);
   GridKolomBreedte(msfgResultaat);
   bGridOnzichtbaar = false;
-  zetLinkerKolom(msfgResultaat->model()->cols() - 1);
+  zetLinkerKolom(msfgResultaat->grid()->cols() - 1);
   // The result window shows the ranking and hands the window back.
   if (scoring::OpenUitslagVenster(this, 6, uitslag, lstVoorMail))
     return;
@@ -848,7 +848,7 @@ void frmZemlo06::toonResultaat() {
 }
 
 void frmZemlo06::toonResultaat(const scoring::Uitslag &uitslag) {
-  platform::GridModel &grid = *msfgResultaat->model();
+  platform::GridModel &grid = *msfgResultaat->grid();
   scoring::VulResultaatGrid(grid, uitslag, scoring::ResultaatKop());
   grid.setFixedRows(1);
   grid.setFixedCols(1);
@@ -863,7 +863,7 @@ void frmZemlo06::scrolGrid(int iSpel) {
 // Scrolls the grid to a first column, no further than its last columns fill
 // the view: a grid that fits is not scrolled at all.
 void frmZemlo06::zetLinkerKolom(int col) {
-  platform::GridModel &grid = *msfgResultaat->model();
+  platform::GridModel &grid = *msfgResultaat->grid();
   int ruimte = platform::pixelsToTwips(msfgResultaat->viewport()->width());
   for (int c = 0; c < grid.fixedCols(); ++c)
     ruimte -= grid.colWidth(c);

@@ -117,7 +117,7 @@ public:
       if (!KiesPrinter(this, kFlags))
         return;
       int marge = 0;
-      PrintGrid(*msfgUitslag->model(), windowTitle(), 0, marge);
+      PrintGrid(*msfgUitslag->grid(), windowTitle(), 0, marge);
     });
   }
   platform::GridView *msfgUitslag;
@@ -435,7 +435,7 @@ private slots:
 
   void printFromAWindow() {
     PrintWindow window;
-    platform::GridModel *grid = window.msfgUitslag->model();
+    platform::GridModel *grid = window.msfgUitslag->grid();
     fillGrid(*grid, 5, 3, 1200);
     grid->setTextMatrix(1, 0, QStringLiteral("Jansen"));
     window.show();

@@ -79,7 +79,7 @@ private slots:
     testing::resetSharedState();
     QWidget parent;
     platform::GridView view(&parent);
-    platform::GridModel &grid = *view.model();
+    platform::GridModel &grid = *view.grid();
     grid.setRows(3);
     grid.setCols(2);
     grid.setTextMatrix(0, 0, QStringLiteral("Nr."));

@@ -43,7 +43,7 @@ struct Shown {
     view.show();
     ok = QTest::qWaitForWindowExposed(&view);
   }
-  GridModel &grid() { return *view.model(); }
+  GridModel &grid() { return *view.grid(); }
   const QAbstractItemModel &table() const { return *view.tableModel(); }
   QRect area() const { return view.viewport()->rect(); }
   bool inSight(int row, int col) const { return area().contains(view.cellRect(row, col)); }
@@ -303,7 +303,7 @@ private slots:
     auto *late = new GridView(&window);
     Tester lateTester(late->tableModel(), kFatal);
     late->setGeometry(0, 0, 300, 200);
-    GridModel &h = *late->model();
+    GridModel &h = *late->grid();
     h.setRows(40);
     h.setCols(2);
     h.setFixedRows(1);
@@ -543,9 +543,9 @@ private slots:
     GridModel other;
     other.setRows(2);
     other.setCols(2);
-    s.view.setModel(&other);
+    s.view.setGrid(&other);
     QCOMPARE(counts(), qMakePair(2, 2));
-    s.view.setModel(&g);
+    s.view.setGrid(&g);
     QCOMPARE(counts(), qMakePair(3, 2));
   }
 
@@ -555,12 +555,12 @@ private slots:
     auto grid = std::make_unique<GridModel>();
     grid->setRows(5);
     grid->setCols(2);
-    view.setModel(grid.get());
+    view.setGrid(grid.get());
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(view.tableModel()->rowCount(), 5);
     grid.reset();
-    QVERIFY(view.model());
+    QVERIFY(view.grid());
     QCOMPARE(view.tableModel()->rowCount(), 0);
     view.repaint();
   }

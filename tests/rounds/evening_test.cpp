@@ -185,7 +185,7 @@ private slots:
     QVERIFY(w->cmdDitMoetNog->isHidden());
     QCOMPARE(QApplication::focusWidget(), w->cmdUitslag);
     QVERIFY(p.takeBoxes().isEmpty());
-    QCOMPARE(row(*w->msfgScore->model(), 2),
+    QCOMPARE(row(*w->msfgScore->grid(), 2),
              QStringLiteral("Ronde 2|[2] 400 [6] -400|[2] -100 [6] 100|[4] 140 [3] -140|[4] -200 "
                             "[3] 200|[1] 60% [5] 40%|[1] 0 [5] 0"));
     QCOMPARE(p.folder.read(p.invoer()), p.header() +
@@ -219,10 +219,10 @@ private slots:
              {1, 3, 5, "420", "-420"},
              {2, 3, 5, "n", "n"}},
             Labels(QStringLiteral("groep6.txt")));
-    VergelijkGrids(*w->msfgResultaat->model(), verwacht);
+    VergelijkGrids(*w->msfgResultaat->grid(), verwacht);
     QVERIFY(w->msfgResultaat->isVisible());
     click(w->cmdUitslag);
-    VergelijkGrids(*w->msfgResultaat->model(), verwacht);
+    VergelijkGrids(*w->msfgResultaat->grid(), verwacht);
     // A slip cleared: the result shown no longer holds and goes.
     const int hoogte = w->height();
     click(w->cmdWisSpel);
@@ -242,7 +242,7 @@ private slots:
     QCOMPARE(w->optRonde.size(), 2);
     QCOMPARE(missing(w).size(), 12);
     QVERIFY(!missing(w).contains(QStringLiteral("Ronde 1 - Spel 5")));
-    QCOMPARE(row(*w->msfgScore->model(), 1),
+    QCOMPARE(row(*w->msfgScore->grid(), 1),
              QStringLiteral("Ronde 1|1 - 4|1 - 4|2 - 5|2 - 5|Sz|Sz"));
     const QList<QStringList> slips{{"42", "62"},  {"-62", "20"}, {"60%", "0"},
                                    {"14", "-20"}, {"14", "10"},  {"42", "n"}};
@@ -278,7 +278,7 @@ private slots:
              {1, 3, 5, "420", "-420"},
              {2, 3, 5, "n", "n"}},
             Labels(QStringLiteral("groep5.txt")));
-    VergelijkGrids(*w->msfgResultaat->model(), verwacht);
+    VergelijkGrids(*w->msfgResultaat->grid(), verwacht);
 
     // Back from the result window the result can be asked again.
     findWindow(QStringLiteral("frmZemlo08"))->closeWindow();
@@ -287,7 +287,7 @@ private slots:
     QVERIFY(w->cmdUitslag->isEnabled());
     QCOMPARE(BAS_Zemlo::iVanForm, 0);
     click(w->cmdUitslag);
-    VergelijkGrids(*w->msfgResultaat->model(), verwacht);
+    VergelijkGrids(*w->msfgResultaat->grid(), verwacht);
   }
 
   // A schema whose rounds have different numbers of tables and a board set
@@ -302,8 +302,8 @@ private slots:
     frmZemlo07 *w = p.open();
     QVERIFY(w);
     QCOMPARE(w->optRonde.size(), 3);
-    QCOMPARE(row(*w->msfgScore->model(), 3), QStringLiteral("|5 - 6|5 - 6||||"));
-    QCOMPARE(row(*w->msfgScore->model(), 4), QStringLiteral("Ronde 2|||1 - 3|1 - 3|2 - 4|2 - 4"));
+    QCOMPARE(row(*w->msfgScore->grid(), 3), QStringLiteral("|5 - 6|5 - 6||||"));
+    QCOMPARE(row(*w->msfgScore->grid(), 4), QStringLiteral("Ronde 2|||1 - 3|1 - 3|2 - 4|2 - 4"));
     for (const QStringList &slip : QList<QStringList>{
              {"42", "62"}, {"40", "-10"}, {"45", "n"}, {"14", "-20"}, {"11", "-5"}, {"14", "10"}}) {
       typeSlip(w, slip);
@@ -328,7 +328,7 @@ private slots:
              {5, 1, 5, "140", "-140"},
              {6, 1, 5, "100", "-100"}},
             Labels(QStringLiteral("groep6.txt")), schema);
-    VergelijkGrids(*w->msfgResultaat->model(), verwacht);
+    VergelijkGrids(*w->msfgResultaat->grid(), verwacht);
   }
 
   // The preparation window's closing step opens the entry per round for a

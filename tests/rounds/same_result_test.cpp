@@ -98,7 +98,7 @@ void PerRonde(Program &p, int stilzit, Snapshot &uit) {
   QVERIFY(w->cmdUitslag->isEnabled());
   click(w->cmdUitslag);
   QVERIFY(w->msfgResultaat->isVisible());
-  uit = Neem(*w->msfgResultaat->model());
+  uit = Neem(*w->msfgResultaat->grid());
   QTest::keyClick(w, Qt::Key_Escape);
   testing::flushDeletes();
   QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));
@@ -139,7 +139,7 @@ void PerSpel(Program &p, Snapshot &uit) {
   QVERIFY(w->cmdUitslag->isEnabled());
   click(w->cmdUitslag);
   QVERIFY(w->msfgResultaat->isVisible());
-  uit = Neem(*w->msfgResultaat->model());
+  uit = Neem(*w->msfgResultaat->grid());
   delete w.data();
   testing::flushDeletes();
 }

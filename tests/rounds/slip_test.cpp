@@ -242,7 +242,7 @@ private slots:
     QVERIFY(!w->optRonde[0]->font().strikeOut());
     QVERIFY(w->optRonde[0]->isChecked());
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
-    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 1, 2), QStringLiteral("1 - 4|1 - 4"));
+    QCOMPARE(row(*w->msfgScore->grid(), 1).section(u'|', 1, 2), QStringLiteral("1 - 4|1 - 4"));
     QCOMPARE(missing(w).size(), 18);
     QCOMPARE(p.folder.read(p.invoer()), fixture(QStringLiteral("nieuw_gesloten.txt")));
   }
@@ -260,7 +260,7 @@ private slots:
                           "omgedaan maken, klik dan nogmaals met de rechtermuisknop op de paren"}));
     QVERIFY(w->optRonde[0]->isChecked());
     QCOMPARE(w->optRonde[1]->text(), QStringLiteral("5 - 2 (3-4)"));
-    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 3, 4), QStringLiteral("5 - 2|5 - 2"));
+    QCOMPARE(row(*w->msfgScore->grid(), 1).section(u'|', 3, 4), QStringLiteral("5 - 2|5 - 2"));
     QCOMPARE(body(p).at(2), QStringLiteral("*5 - 2~*3- 4~*1- 6"));
     QTest::mouseClick(w->optRonde[1], Qt::RightButton);
     QCOMPARE(p.takeBoxes().size(), 1);
@@ -273,7 +273,7 @@ private slots:
     QCOMPARE(w->lblPaar[0]->text(), QStringLiteral("5. Ina Pol - Joop Ruys "));
     typeSlip(w, {"42", "20"});
     click(w->cmdSpelKlaar);
-    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 3, 4),
+    QCOMPARE(row(*w->msfgScore->grid(), 1).section(u'|', 3, 4),
              QStringLiteral("[5] 420 [2] -420|[5] 200 [2] -200"));
     click(w->cmdRonde[1]);
     click(w->cmdRonde[0]);
@@ -326,7 +326,7 @@ private slots:
                             "Ronde 2 - Spel 2", "Ronde 3 - Spel 1"})
       QVERIFY2(!nog.contains(QLatin1String(cel)), cel);
     QVERIFY(w->optRonde[0]->font().strikeOut());
-    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 1, 2),
+    QCOMPARE(row(*w->msfgScore->grid(), 1).section(u'|', 1, 2),
              QStringLiteral("[1] 0 [4] -0|[1] 60% [4] 57.5%"));
     QCOMPARE(rows(w), QStringList({"0|-0", "60%|57.5%"}));
 
@@ -598,7 +598,7 @@ private slots:
     QCOMPARE(w->lblSPel[1]->text(), QStringLiteral("Game: 2  "));
     QCOMPARE(w->fraBack->title(), QStringLiteral("6 pairs. Sitting still: No. 3rounds and 2 games. "
                                                  "Scheme: 06 Paren 03 Ronden Mitchell"));
-    QCOMPARE(row(*w->msfgScore->model(), 1).section(u'|', 0, 1), QStringLiteral("Round 1|1 - 4"));
+    QCOMPARE(row(*w->msfgScore->grid(), 1).section(u'|', 0, 1), QStringLiteral("Round 1|1 - 4"));
     typeSlip(w, {"42", "62"});
     QTest::keyClick(w->cmdSpelKlaar, Qt::Key_K);
     QVERIFY(w->optRonde[0]->isChecked());

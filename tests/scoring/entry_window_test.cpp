@@ -275,7 +275,7 @@ void TestFrmZemlo06::opensEvening() {
   QVERIFY(!w->cmdSpelKlaar->isEnabled());
 
   // The grid: a row a pair and one more, a column a board and four more.
-  const platform::GridModel &grid = *w->msfgResultaat->model();
+  const platform::GridModel &grid = *w->msfgResultaat->grid();
   QCOMPARE(grid.rows(), 8);
   QCOMPARE(grid.cols(), 10);
   QCOMPARE(Rij(grid, 0), taal == 10 ? QString("Nr|Paren|1|2|3|4|5|6|MP|Percentage")
@@ -323,7 +323,7 @@ void TestFrmZemlo06::typingAndKlaar() {
   QCOMPARE(w->cmdSpel[2]->palette().color(QPalette::Button), QColor(0xE0, 0xE0, 0xE0));
   QCOMPARE(w->txtScoreNZ[0]->text(), QString());
   QCOMPARE(focus(), w->txtScoreNZ[0]);
-  const platform::GridModel &grid = *w->msfgResultaat->model();
+  const platform::GridModel &grid = *w->msfgResultaat->grid();
   QStringList kolom;
   for (int r = 1; r <= 6; ++r)
     kolom.append(grid.textMatrix(r, 2));
@@ -579,8 +579,8 @@ void TestFrmZemlo06::exchangedPairs() {
   QCOMPARE(w->model()->Regels().at(0),
            QString("01*2|1|||420|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"));
   // Pair 2 got the North-South points.
-  QCOMPARE(w->msfgResultaat->model()->textMatrix(2, 2), QString("4"));
-  QCOMPARE(w->msfgResultaat->model()->textMatrix(1, 2), QString("0"));
+  QCOMPARE(w->msfgResultaat->grid()->textMatrix(2, 2), QString("4"));
+  QCOMPARE(w->msfgResultaat->grid()->textMatrix(1, 2), QString("0"));
   klik(w->cmdSpel[1]);
   QCOMPARE(w->lblNZ[0]->text() + "-" + w->lblOW[0]->text(), QString("2-1"));
   m_boxes->answers = {true};
@@ -631,7 +631,7 @@ void TestFrmZemlo06::reScoringOnOpening() {
     QVERIFY(w->model()->IsKlaar(b));
   QCOMPARE(w->cmdSpel[5]->palette().color(QPalette::Button), QColor(Qt::white));
   QCOMPARE(w->cmdSpel[4]->palette().color(QPalette::Button), QColor(0xE0, 0xE0, 0xE0));
-  QCOMPARE(w->msfgResultaat->model()->textMatrix(6, 3), QString("0"));
+  QCOMPARE(w->msfgResultaat->grid()->textMatrix(6, 3), QString("0"));
   klik(w->cmdTerug);
   QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 3) + QStringList{kAvond.at(4)}));
 }
@@ -705,7 +705,7 @@ void TestFrmZemlo06::wholeEvening() {
   toets(Qt::Key_U, Qt::AltModifier);
   // The result step writes the file first.
   QCOMPARE(bestand(), Regels(Kop(stilzit) + regels));
-  const platform::GridModel &grid = *w->msfgResultaat->model();
+  const platform::GridModel &grid = *w->msfgResultaat->grid();
   QVERIFY(w->msfgResultaat->isVisible());
   QCOMPARE(grid.rows(), rijen.size() + 2);
   for (int i = 0; i < rijen.size(); ++i)
@@ -728,7 +728,7 @@ void TestFrmZemlo06::klaarAfterResultKeepsPairs() {
   auto *w = open();
   QVERIFY(w);
   klik(w->cmdUitslag);
-  const platform::GridModel &grid = *w->msfgResultaat->model();
+  const platform::GridModel &grid = *w->msfgResultaat->grid();
   QCOMPARE(grid.textMatrix(1, 0), QString("1"));
   QCOMPARE(grid.textMatrix(1, 1).left(2), QString("6."));
   // Board 6 again, with other scores.
@@ -784,7 +784,7 @@ void TestFrmZemlo06::resultWindowHandBack() {
   QVERIFY(w->msfgResultaat->isVisible());
   QVERIFY(w->cmdUitslag->isEnabled());
   // The ranked grid stays, without totals and percentages.
-  QCOMPARE(Rij(*w->msfgResultaat->model(), 1), QString("1|6.  Kk -  Ll [6]|3|0|4|2|2|4||"));
+  QCOMPARE(Rij(*w->msfgResultaat->grid(), 1), QString("1|6.  Kk -  Ll [6]|3|0|4|2|2|4||"));
   QCOMPARE(w->intSpelNummer, 0);
 }
 
@@ -1205,7 +1205,7 @@ void TestFrmZemlo06::gridScrollsToTheBoard() {
                                             "26 Paren 12 Ronden Groot", "0"}));
   auto *w = open();
   QVERIFY(w);
-  const platform::GridModel &grid = *w->msfgResultaat->model();
+  const platform::GridModel &grid = *w->msfgResultaat->grid();
   const struct {
     int spel;
     int kolom;
