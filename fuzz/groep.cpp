@@ -2,6 +2,7 @@
 // pair of two players, and what the groups window writes of what it read
 // reads back the same. The input is the group file, then its companion, then
 // the group's name, cut at 0x1E.
+#include "common/orakels.h"
 #include "fuzzsupport.h"
 
 #include "frame/bas_zemlo.h"
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(m.email == m.email.trimmed() && m.naam == m.naam.trimmed());
     // A companion line written for the player reads back as that player.
     const QVector<MailSpeler> terug =
-        leesGroepMailRegels({mailRegel(m.nummer, Speler{QString(), m.naam, QString(), m.email})});
+        leesGroepMailRegels({spelerRegel(m.nummer, Speler{QString(), m.naam, QString(), m.email})});
     FUZZ_CHECK(terug.size() == 1 && same(terug[0], m));
   }
 

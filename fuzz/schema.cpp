@@ -3,6 +3,7 @@
 // of b boards within the R rounds, or plays none; the tables of a board play
 // it; the entry per round reads the same tables. A downloaded schema is
 // whole when it reads as a schema of the rounds its name gives.
+#include "common/orakels.h"
 #include "fuzzsupport.h"
 
 #include "frame/bas_zemlo.h"

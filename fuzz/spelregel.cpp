@@ -2,6 +2,7 @@
 // or not; one that is reads back the same once written; and what the entry
 // window keeps of the lines it read, finished again and written, it reads
 // back the same. The input is the lines after the results file's header.
+#include "common/orakels.h"
 #include "fuzzsupport.h"
 
 #include "platform/textfile.h"

@@ -116,8 +116,6 @@ void frmZemlo05::resizeEvent(QResizeEvent *event) {
   venster::centreer(this);
 }
 
-QString frmZemlo05::maandNaam(int maand) const { return m_maanden.value(maand - 1); }
-
 void frmZemlo05::ToonDatum() {
   if (bLaden)
     return;

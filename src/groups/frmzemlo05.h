@@ -44,7 +44,6 @@ private:
   void cmdOK_Click();
   void cmdTerug_Click();
   void zetCaption();
-  QString maandNaam(int maand) const;
 
   QStringList m_maanden;
   std::array<int, 43> m_cellen{}; // the day each cell shows, 0 none

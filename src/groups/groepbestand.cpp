@@ -78,8 +78,6 @@ bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QS
          platform::writeTextLines(tweelingPad(pad, QStringLiteral(".mail")), mail);
 }
 
-QString mailRegel(int nummer, const Speler &speler) { return spelerRegel(nummer, speler); }
-
 QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels) {
   QVector<MailSpeler> out;
   for (const QString &regel : regels) {
@@ -99,13 +97,6 @@ QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels) {
     out.append(m);
   }
   return out;
-}
-
-std::optional<QVector<MailSpeler>> leesGroepMailBestand(const QString &mailPad) {
-  const auto regels = platform::readTextLines(mailPad);
-  if (!regels)
-    return std::nullopt;
-  return leesGroepMailRegels(*regels);
 }
 
 QString groepBestandNaam(const QString &datum, const QString &letter) {

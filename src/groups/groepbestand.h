@@ -43,8 +43,6 @@ std::optional<QVector<GroepRegel>> leesGroepBestand(const QString &pad);
 // Writes the group file and then its companion (groepen is made when missing).
 bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QStringList &mail);
 
-// A line of the companion: the names-grid row of a player joined by "|".
-QString mailRegel(int nummer, const Speler &speler);
 struct MailSpeler {
   int nummer = 0;
   QString naam;  // the fields between the number and the address, joined by blanks
@@ -52,9 +50,6 @@ struct MailSpeler {
 };
 // The players of a companion; blank lines and lines of fewer than three fields are skipped.
 QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels);
-// Reads the companion of a group file; nothing when it is missing (the group
-// file's own lines hold no addresses, so it does not stand in for it).
-std::optional<QVector<MailSpeler>> leesGroepMailBestand(const QString &mailPad);
 
 // The file name of a group: the date up to its first ".", text 125 and the letter.
 QString groepBestandNaam(const QString &datum, const QString &letter);

@@ -118,24 +118,6 @@ QVector<LijstBestand> namenBestanden(bool omgekeerd) {
   return txtBestanden(BAS_Zemlo::Pad(QStringLiteral("namen")), omgekeerd);
 }
 
-QStringList namenMailRegels() {
-  const QDir map(BAS_Zemlo::Pad(QStringLiteral("namen")));
-  QStringList bestanden = map.entryList(QDir::Files);
-  std::sort(bestanden.begin(), bestanden.end(), [](const QString &a, const QString &b) {
-    return a.compare(b, Qt::CaseInsensitive) < 0;
-  });
-  QStringList out;
-  for (const QString &bestand : bestanden) {
-    if (!bestand.endsWith(QStringLiteral(".mail"), Qt::CaseInsensitive))
-      continue;
-    if (const auto regels = platform::readTextLines(map.filePath(bestand)))
-      for (const QString &regel : *regels)
-        if (regel.contains(u'@'))
-          out.append(regel);
-  }
-  return out;
-}
-
 QString verbodenInNaam() { return Tekst(43) + QStringLiteral("\"-|\r\n"); }
 
 QString verbodenInEmail() {

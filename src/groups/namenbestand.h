@@ -74,10 +74,6 @@ QVector<LijstBestand> txtBestanden(const QString &map, bool omgekeerd, const QSt
 // The names files of namen, in that order.
 QVector<LijstBestand> namenBestanden(bool omgekeerd);
 
-// The player lines holding an address ("@") of every names twin in namen,
-// by file name; what the address look-up of the result mail reads.
-QStringList namenMailRegels();
-
 // Refused characters. The name boxes refuse text 43, the double quote and
 // "-"; the e-mail box text 43 without "." and "@", and the double quote.
 // Both also refuse "|" (the field separator) and line breaks.

@@ -247,12 +247,6 @@ void GridModel::setRowHeight(int row, int twips) {
   emit changed();
 }
 
-void GridModel::setFontName(const QString &name) {
-  m_fontName = name;
-  emit fontChanged();
-  emit changed();
-}
-
 void GridModel::setFontSize(double points) {
   if (!(points > 0))
     return;

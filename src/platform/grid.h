@@ -116,7 +116,6 @@ public:
 
   // The grid's own font, which printing uses: "" is the program's font.
   QString fontName() const { return m_fontName; }
-  void setFontName(const QString &name);
   double fontSize() const { return m_fontSize; } // points
   void setFontSize(double points);               // values of 0 or less are ignored
 

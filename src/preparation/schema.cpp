@@ -145,14 +145,6 @@ bool IsSchema(const QStringList &fileLines) {
   return false;
 }
 
-QStringList VervangSpelNummers(int iRonden, int iSpellen) {
-  QStringList lijst;
-  for (int k = 1; k <= iRonden; ++k)
-    lijst.append(setTekst(4 * k - 3, 4 * k) + u'|' +
-                 setTekst((k - 1) * iSpellen + 1, k * iSpellen));
-  return lijst;
-}
-
 QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpellen) {
   QList<Tafel> tafels;
   for (qsizetype r = 0; r < rondeRegels.size(); ++r) {
@@ -181,14 +173,6 @@ QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpel
     }
   }
   return tafels;
-}
-
-QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel) {
-  QList<Tafel> spelend;
-  for (const Tafel &t : tafels)
-    if (t.eersteSpel > 0 && t.eersteSpel <= iSpel && iSpel <= t.laatsteSpel)
-      spelend.append(t);
-  return spelend;
 }
 
 namespace {

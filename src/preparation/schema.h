@@ -34,10 +34,6 @@ std::optional<QStringList> LeesSchema(const QString &sSchema);
 // field that names its pairs and a board set.
 bool IsSchema(const QStringList &fileLines);
 
-// "(1-4)|(1-3)", "(5-8)|(4-6)", ...: for each round k the set of the file and
-// the set of boards (k-1)*b+1 to k*b that replaces it.
-QStringList VervangSpelNummers(int iRonden, int iSpellen);
-
 // One table of one round, its board set mapped.
 struct Tafel {
   int ronde = 0;       // 1-based, the order of the round lines
@@ -57,8 +53,6 @@ struct Tafel {
 // set, fields whose pair or board numbers lie out of range, and the empty
 // field after a trailing TAB are left out.
 QList<Tafel> ParenSpellen(const QStringList &rondeRegels, int iRonden, int iSpellen);
-// The tables that play board n.
-QList<Tafel> TafelsVoorSpel(const QList<Tafel> &tafels, int iSpel);
 
 // One field of a round line as the entry per round takes it: a table with
 // its two pairs, or a table where no pairs sit ("-  -"), its board set mapped

@@ -22,7 +22,6 @@ public:
 
   bool IsOpen() const { return m_open; }
   const TafelPlek &Plek() const { return m_plek; }
-  int EersteSpel() const { return m_eersteSpel; }
   // The board of row i.
   int Spel(int i) const { return m_eersteSpel + i; }
   int AantalRijen() const { return static_cast<int>(m_rijen.size()); }

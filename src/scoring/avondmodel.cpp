@@ -365,11 +365,4 @@ QString SpelNummers(const QVector<int> &spellen) {
   return nummers.join(QStringLiteral(", "));
 }
 
-Uitslag UitslagVanRegels(const AvondKop &kop, const QVector<QVector<TafelParen>> &tafelsPerSpel,
-                         const QStringList &labels, const QStringList &regels) {
-  AvondModel model(kop, tafelsPerSpel);
-  model.LeesRegels(regels);
-  return MaakUitslag(model.Stand(labels));
-}
-
 } // namespace scoring

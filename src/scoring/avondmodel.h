@@ -135,9 +135,4 @@ QString VoorbeeldScore(int r);
 // Board numbers as a message names them: "3, 7, 12".
 QString SpelNummers(const QVector<int> &spellen);
 
-// The result of an evening from its results file: the board lines read and
-// scored as AvondModel does, then totalled and ranked by MaakUitslag.
-Uitslag UitslagVanRegels(const AvondKop &kop, const QVector<QVector<TafelParen>> &tafelsPerSpel,
-                         const QStringList &labels, const QStringList &regels);
-
 } // namespace scoring

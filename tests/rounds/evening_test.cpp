@@ -2,6 +2,7 @@
 // does it: the overview and the missing list follow, the results file is
 // written after every slip, and the result is the one the entry per board
 // gives for the same scores, cell for cell.
+#include "common/orakels.h"
 #include "rounds_fixture.h"
 #include "scoring/avondbestand.h"
 #include "scoring/uitslagvenster.h"

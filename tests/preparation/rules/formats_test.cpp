@@ -1,5 +1,6 @@
 // The rules without widgets: results file header, start.txt, schema lists,
 // schema reading and the board-set mapping, the date-prefix pass.
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "preparation/bestanden.h"

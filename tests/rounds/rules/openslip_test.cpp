@@ -40,7 +40,7 @@ private slots:
     opslag.ZetSlip({2, 1}, {{"420", "-420"}, {"", ""}});
     const OpenSlip slip(opslag, {2, 1});
     QVERIFY(slip.IsOpen());
-    QCOMPARE(slip.EersteSpel(), 1);
+    QCOMPARE(slip.Spel(0), 1);
     QCOMPARE(slip.Spel(1), 2);
     QCOMPARE(Rijen(slip), QStringList({"420|-420", "|"}));
     QVERIFY(!slip.IsGewijzigd(opslag));

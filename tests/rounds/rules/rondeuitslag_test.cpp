@@ -1,5 +1,6 @@
 // The result of an evening entered per round is the result the entry per
 // board gives for the same scores, cell for cell.
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "platform/grid.h"
 #include "rounds/slipopslag.h"

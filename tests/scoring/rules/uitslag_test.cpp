@@ -1,5 +1,6 @@
 // The result of the evening: labels, totals, percentages, ranking with shared
 // places, board totals and the grid the result window copies.
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "platform/grid.h"
 #include "scoring/avondmodel.h"
