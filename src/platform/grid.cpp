@@ -188,6 +188,15 @@ void GridModel::setCell(int row, int col, const GridCell &cell) {
   emitCells(row, col, row, col);
 }
 
+void GridModel::setCell(int row, int col, const QString &text, int alignment,
+                        std::optional<std::uint32_t> backColor) {
+  GridCell cell;
+  cell.text = text;
+  cell.alignment = alignment;
+  cell.backColor = backColor;
+  setCell(row, col, cell);
+}
+
 void GridModel::setCellAlignment(int alignment) {
   if (!contains(m_row, m_col))
     return;

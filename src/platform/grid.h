@@ -100,6 +100,9 @@ public:
   void setTextMatrix(int row, int col, const QString &text);
   const GridCell &cell(int row, int col) const;
   void setCell(int row, int col, const GridCell &cell);
+  // A cell of only a text, its alignment and maybe its back colour.
+  void setCell(int row, int col, const QString &text, int alignment,
+               std::optional<std::uint32_t> backColor = std::nullopt);
 
   // The current cell's properties.
   QString text() const { return textMatrix(m_row, m_col); }

@@ -213,8 +213,7 @@ void frmZemlo07::maakVenster() {
     rij->voorToets = [this, i](bool ow, QKeyEvent *event) {
       return !ow && txtScoreNZ_KeyPress(i, event);
     };
-    connect(rij, &scoring::ScoreRij::enter, this,
-            [this, i](bool ow) { ow ? txtScoreOW_Enter(i) : txtScoreNZ_Enter(i); });
+    connect(rij, &scoring::ScoreRij::enter, this, [this, i](bool ow) { txtScore_Enter(i, ow); });
     connect(rij, &scoring::ScoreRij::pijl, this,
             [this, i](bool ow, bool omlaag) { rijen->naarBuur(i, ow, omlaag); });
     connect(rij, &scoring::ScoreRij::wisRij, this, [this, i] { txtScoreNZ_WisRij(i); });
@@ -278,7 +277,7 @@ void frmZemlo07::sluit() {
     return;
   // A file that cannot be written keeps the window open, with all it holds,
   // unless the director chooses to close without saving.
-  if (m_avond && !bewaar() && !platform::question(this, windowTitle(), Tekst(187)))
+  if (m_avond && !bewaar() && !scoring::SluitZonderOpslaan(this))
     return;
   bBezig = true;
   closeWindow();
@@ -289,18 +288,12 @@ void frmZemlo07::sluit() {
 bool frmZemlo07::laatSlipGaan() {
   if (!m_avond || !m_open.IsGewijzigd(m_avond->opslag))
     return true;
-  switch (platform::questionCancel(this, windowTitle(), Tekst(186))) {
-  case platform::Keuze::Ja:
+  return scoring::MagVerlaten(this, [this] {
     if (!neemSlipOver())
       return false;
     ControleerAllesIngevoerd();
     return true;
-  case platform::Keuze::Nee:
-    return true;
-  case platform::Keuze::Annuleer:
-    break;
-  }
-  return false;
+  });
 }
 
 void frmZemlo07::sluitVerzoek(Sluiten) { sluit(); }
@@ -548,16 +541,20 @@ void frmZemlo07::txtScore_Change(int i) {
   zetKnoppen();
 }
 
-void frmZemlo07::txtScoreNZ_Enter(int i) {
+// ENTER in a box of row i: the step's outcome shown, then the focus where
+// it goes; after the last row, or with every row filled, to Klaar.
+void frmZemlo07::txtScore_Enter(int i, bool ow) {
   if (!m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
-  const scoring::StapUitkomst stap = m_open.EnterNZ(i);
+  const scoring::StapUitkomst stap = ow ? m_open.EnterOW(i) : m_open.EnterNZ(i);
   toonRij(i);
   zetKnoppen();
   if (stap.iTekst != 0)
     toonMelding(stap.iTekst, stap.sPlaatsvervanger);
   switch (stap.focus) {
   case scoring::Focus::Blijf:
+    rijen->rij(i)->focusOp(ow);
+    break;
   case scoring::Focus::NZVak:
     rijen->rij(i)->focusOp(false);
     break;
@@ -565,38 +562,13 @@ void frmZemlo07::txtScoreNZ_Enter(int i) {
     rijen->rij(i)->focusOp(true);
     break;
   case scoring::Focus::VolgendeRij:
-    if (m_open.AlleRijenGevuld()) {
-      toonKlaarHint();
-      ZetFocus(this, cmdSpelKlaar);
-    } else {
-      rijen->naarBuur(i, false, true);
-    }
-    break;
-  }
-}
-
-void frmZemlo07::txtScoreOW_Enter(int i) {
-  if (!m_open.IsOpen() || i >= m_open.AantalRijen())
-    return;
-  const scoring::StapUitkomst stap = m_open.EnterOW(i);
-  toonRij(i);
-  zetKnoppen();
-  if (stap.iTekst != 0)
-    toonMelding(stap.iTekst, stap.sPlaatsvervanger);
-  switch (stap.focus) {
-  case scoring::Focus::Blijf:
-  case scoring::Focus::OWVak:
-    rijen->rij(i)->focusOp(true);
-    break;
-  case scoring::Focus::NZVak:
-    rijen->rij(i)->focusOp(false);
-    break;
-  case scoring::Focus::VolgendeRij:
-    if (i + 1 < m_open.AantalRijen()) {
+    if (ow && i + 1 < m_open.AantalRijen()) {
       rijen->rij(i + 1)->focusOp(false);
     } else if (m_open.AlleRijenGevuld()) {
       toonKlaarHint();
       ZetFocus(this, cmdSpelKlaar);
+    } else if (!ow) {
+      rijen->naarBuur(i, false, true);
     }
     break;
   }

@@ -72,8 +72,7 @@ private:
   bool txtScoreNZ_KeyPress(int i, QKeyEvent *event);
   void txtScoreNZ_WisRij(int i);
   void txtScore_Change(int i);
-  void txtScoreNZ_Enter(int i);
-  void txtScoreOW_Enter(int i);
+  void txtScore_Enter(int i, bool ow);
   void cmdSpelKlaar_Click();
   bool neemSlipOver();
   bool laatSlipGaan();

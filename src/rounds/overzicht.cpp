@@ -38,21 +38,14 @@ void VulOverzicht(platform::GridModel &grid, const SlipOpslag &opslag,
   grid.setCols(spellen + 1);
   grid.setFixedRows(1);
   grid.setFixedCols(1);
-  const auto zet = [&grid](int r, int c, const QString &tekst, int uitlijning,
-                           std::optional<std::uint32_t> kleur = std::nullopt) {
-    platform::GridCell cel;
-    cel.text = tekst;
-    cel.alignment = uitlijning;
-    cel.backColor = kleur;
-    grid.setCell(r, c, cel);
-  };
   for (int b = 1; b <= spellen; ++b)
-    zet(0, b, QString::number(b), platform::AlignCenterCenter);
+    grid.setCell(0, b, QString::number(b), platform::AlignCenterCenter);
   for (int i = 0; i < indeling.rijen.size(); ++i) {
     const OverzichtIndeling::Rij &rij = indeling.rijen.at(i);
     const int r = i + 1;
     if (rij.eerste)
-      zet(r, 0, teksten.ronde + u' ' + QString::number(rij.ronde), platform::AlignLeftCenter);
+      grid.setCell(r, 0, teksten.ronde + u' ' + QString::number(rij.ronde),
+                   platform::AlignLeftCenter);
     for (int b = 1; b <= spellen; ++b) {
       const int t = rij.tafels.at(b - 1);
       if (t < 0)
@@ -60,20 +53,20 @@ void VulOverzicht(platform::GridModel &grid, const SlipOpslag &opslag,
       const TafelPlek plek{rij.ronde, t};
       const RondeTafel &tafel = schema.Tafel(plek);
       if (tafel.zonderParen) {
-        zet(r, b, QStringLiteral("%1-%2").arg(tafel.eersteSpel).arg(tafel.laatsteSpel),
-            platform::AlignCenterCenter);
+        grid.setCell(r, b, QStringLiteral("%1-%2").arg(tafel.eersteSpel).arg(tafel.laatsteSpel),
+                     platform::AlignCenterCenter);
       } else if (tafel.stilzit) {
-        zet(r, b, teksten.stilzit, platform::AlignCenterCenter, kKleurStilzitCel);
+        grid.setCell(r, b, teksten.stilzit, platform::AlignCenterCenter, kKleurStilzitCel);
       } else {
         const SlipCel &cel = opslag.Cellen(plek).at(b - tafel.eersteSpel);
         if (cel.ingevoerd)
-          zet(r, b,
-              QStringLiteral("[%1] %2 [%3] %4")
-                  .arg(QString::number(opslag.NZ(plek)), cel.nz, QString::number(opslag.OW(plek)),
-                       cel.ow),
-              platform::AlignLeftCenter);
+          grid.setCell(r, b,
+                       QStringLiteral("[%1] %2 [%3] %4")
+                           .arg(QString::number(opslag.NZ(plek)), cel.nz,
+                                QString::number(opslag.OW(plek)), cel.ow),
+                       platform::AlignLeftCenter);
         else
-          zet(r, b, opslag.ParenTekst(plek), platform::AlignCenterCenter);
+          grid.setCell(r, b, opslag.ParenTekst(plek), platform::AlignCenterCenter);
       }
     }
   }

@@ -459,7 +459,7 @@ void frmZemlo06::cmdTerug_Click() {
     return;
   // A file that cannot be written keeps the window open, with all it holds,
   // unless the director chooses to close without saving.
-  if (m_bGeladen && !SlaInvoerOp() && !platform::question(this, windowTitle(), Tekst(187)))
+  if (m_bGeladen && !SlaInvoerOp() && !scoring::SluitZonderOpslaan(this))
     return;
   m_bOpgeslagen = true;
   closeWindow();
@@ -470,15 +470,7 @@ void frmZemlo06::cmdTerug_Click() {
 bool frmZemlo06::laatSpelGaan() {
   if (!m_model || intSpelNummer == 0 || !m_model->IsGewijzigd(intSpelNummer))
     return true;
-  switch (platform::questionCancel(this, windowTitle(), Tekst(186))) {
-  case platform::Keuze::Ja:
-    return neemSpelOver();
-  case platform::Keuze::Nee:
-    return true;
-  case platform::Keuze::Annuleer:
-    break;
-  }
-  return false;
+  return scoring::MagVerlaten(this, [this] { return neemSpelOver(); });
 }
 
 void frmZemlo06::Form_QueryUnload() {

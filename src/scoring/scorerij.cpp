@@ -1,8 +1,10 @@
 #include "scoring/scorerij.h"
 
 #include "frame/bas_vensters.h"
+#include "frame/bas_zemlo.h"
 #include "frame/toetsen.h"
 #include "frame/vensterhulp.h"
+#include "platform/messagebox.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -145,6 +147,22 @@ void ScoreRij::kleur(std::uint32_t achter) {
     venster::zetKleuren(w, achter, m_opmaak.tekst);
   for (QWidget *w : m_labels)
     venster::zetKleuren(w, achter, m_opmaak.tekst);
+}
+
+bool MagVerlaten(QWidget *venster, const std::function<bool()> &neemOver) {
+  switch (platform::questionCancel(venster, venster->windowTitle(), BAS_Zemlo::Tekst(186))) {
+  case platform::Keuze::Ja:
+    return neemOver();
+  case platform::Keuze::Nee:
+    return true;
+  case platform::Keuze::Annuleer:
+    break;
+  }
+  return false;
+}
+
+bool SluitZonderOpslaan(QWidget *venster) {
+  return platform::question(venster, venster->windowTitle(), BAS_Zemlo::Tekst(187));
 }
 
 ScoreRijen::ScoreRijen(QWidget *venster) : QObject(venster), m_venster(venster) {

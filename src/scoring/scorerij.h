@@ -109,6 +109,14 @@ private:
   std::vector<QWidget *> m_labels;
 };
 
+// Before an entry window leaves a board or slip that holds scores Klaar has
+// not taken: text 186 with Yes, No and Cancel. Yes runs neemOver, Klaar's
+// step; true when the window may leave (No, or Yes and Klaar took them).
+bool MagVerlaten(QWidget *venster, const std::function<bool()> &neemOver);
+// After a save that failed on closing: text 187, true when the window is to
+// close without saving.
+bool SluitZonderOpslaan(QWidget *venster);
+
 // The score rows of a window. They follow the focus together: the box that
 // has the focus is left once, when the focus goes to another control, also
 // when it goes there while a message box held it or the window was not

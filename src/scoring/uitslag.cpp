@@ -224,33 +224,26 @@ void VulResultaatGrid(platform::GridModel &grid, const Uitslag &uitslag, const K
   grid.clear();
   grid.setRows(laatste + 1);
   grid.setCols(kolommen);
-  const auto zet = [&grid](int r, int c, const QString &tekst, int uitlijning,
-                           std::optional<std::uint32_t> kleur = std::nullopt) {
-    platform::GridCell cel;
-    cel.text = tekst;
-    cel.alignment = uitlijning;
-    cel.backColor = kleur;
-    grid.setCell(r, c, cel);
-  };
-  zet(0, 0, kop.nr, platform::AlignCenterCenter);
-  zet(0, 1, kop.paren, platform::AlignGeneral);
+  grid.setCell(0, 0, kop.nr, platform::AlignCenterCenter);
+  grid.setCell(0, 1, kop.paren, platform::AlignGeneral);
   for (int b = 1; b <= spellen; ++b)
-    zet(0, b + 1, QString::number(b), platform::AlignCenterCenter);
-  zet(0, spellen + 2, kop.mp, platform::AlignCenterCenter);
-  zet(0, spellen + 3, kop.percentage, platform::AlignCenterCenter);
+    grid.setCell(0, b + 1, QString::number(b), platform::AlignCenterCenter);
+  grid.setCell(0, spellen + 2, kop.mp, platform::AlignCenterCenter);
+  grid.setCell(0, spellen + 3, kop.percentage, platform::AlignCenterCenter);
 
   for (int i = 0; i < uitslag.rijen.size(); ++i) {
     const UitslagRij &rij = uitslag.rijen.at(i);
     const int r = i + 1;
     if (rij.stilzit) {
-      zet(r, 0, rij.plaats, platform::AlignCenterCenter);
+      grid.setCell(r, 0, rij.plaats, platform::AlignCenterCenter);
       for (int c = 1; c < kolommen; ++c)
-        zet(r, c, QString(), c == 1 ? platform::AlignLeftCenter : platform::AlignCenterCenter,
-            kKleurStilzit);
+        grid.setCell(r, c, QString(),
+                     c == 1 ? platform::AlignLeftCenter : platform::AlignCenterCenter,
+                     kKleurStilzit);
       continue;
     }
-    zet(r, 0, rij.plaats, platform::AlignCenterCenter);
-    zet(r, 1, rij.label, platform::AlignLeftCenter);
+    grid.setCell(r, 0, rij.plaats, platform::AlignCenterCenter);
+    grid.setCell(r, 1, rij.label, platform::AlignLeftCenter);
     for (int b = 0; b < spellen; ++b) {
       const QString &cel = rij.spellen.at(b);
       std::uint32_t kleur = kKleurWit;
@@ -258,13 +251,13 @@ void VulResultaatGrid(platform::GridModel &grid, const Uitslag &uitslag, const K
         kleur = kKleurNietAanDeBeurt;
       else if (uitslag.gerangschikt && cel == u"n")
         kleur = kKleurNietGespeeld;
-      zet(r, b + 2, cel, platform::AlignCenterCenter, kleur);
+      grid.setCell(r, b + 2, cel, platform::AlignCenterCenter, kleur);
     }
-    zet(r, spellen + 2, rij.totaal, platform::AlignCenterCenter);
-    zet(r, spellen + 3, rij.percentage, platform::AlignCenterCenter);
+    grid.setCell(r, spellen + 2, rij.totaal, platform::AlignCenterCenter);
+    grid.setCell(r, spellen + 3, rij.percentage, platform::AlignCenterCenter);
   }
   for (int b = 0; b < spellen; ++b)
-    zet(laatste, b + 2, uitslag.spelTotalen.at(b), platform::AlignCenterCenter);
+    grid.setCell(laatste, b + 2, uitslag.spelTotalen.at(b), platform::AlignCenterCenter);
 }
 
 void VulRanglijst(platform::GridModel &grid, const Uitslag &uitslag, const KopTeksten &kop) {
@@ -273,22 +266,16 @@ void VulRanglijst(platform::GridModel &grid, const Uitslag &uitslag, const KopTe
   grid.setCols(4);
   grid.setRows(rijen);
   grid.setFixedRows(1);
-  const auto zet = [&grid](int r, int c, const QString &tekst, int uitlijning) {
-    platform::GridCell cel;
-    cel.text = tekst;
-    cel.alignment = uitlijning;
-    grid.setCell(r, c, cel);
-  };
-  zet(0, 0, kop.nr, platform::AlignCenterCenter);
-  zet(0, 1, kop.paren, platform::AlignGeneral);
-  zet(0, 2, kop.mp, platform::AlignCenterCenter);
-  zet(0, 3, kop.percentage, platform::AlignCenterCenter);
+  grid.setCell(0, 0, kop.nr, platform::AlignCenterCenter);
+  grid.setCell(0, 1, kop.paren, platform::AlignGeneral);
+  grid.setCell(0, 2, kop.mp, platform::AlignCenterCenter);
+  grid.setCell(0, 3, kop.percentage, platform::AlignCenterCenter);
   for (int i = 0; i < uitslag.rijen.size(); ++i) {
     const UitslagRij &rij = uitslag.rijen.at(i);
-    zet(i + 1, 0, rij.plaats, platform::AlignCenterCenter);
-    zet(i + 1, 1, rij.stilzit ? QString() : rij.label, platform::AlignLeftCenter);
-    zet(i + 1, 2, rij.stilzit ? QString() : rij.totaal, platform::AlignCenterCenter);
-    zet(i + 1, 3, rij.stilzit ? QString() : rij.percentage, platform::AlignCenterCenter);
+    grid.setCell(i + 1, 0, rij.plaats, platform::AlignCenterCenter);
+    grid.setCell(i + 1, 1, rij.stilzit ? QString() : rij.label, platform::AlignLeftCenter);
+    grid.setCell(i + 1, 2, rij.stilzit ? QString() : rij.totaal, platform::AlignCenterCenter);
+    grid.setCell(i + 1, 3, rij.stilzit ? QString() : rij.percentage, platform::AlignCenterCenter);
   }
 }
 
