@@ -445,13 +445,7 @@ void frmZemlo06::Form_Activate() {
   if (const QVector<int> onleesbaar = m_model->OnleesbareSpellen();
       bEerste && !onleesbaar.isEmpty())
     melding(tekstMet(185, scoring::SpelNummers(onleesbaar)));
-  if (const int volgende = m_model->VolgendOnafgemaakt()) {
-    cmdSpel_Click(volgende);
-  } else {
-    wisRijen();
-    parkeer();
-  }
-  zetUitslagKnop();
+  naarVolgendSpel();
 }
 
 void frmZemlo06::cmdTerug_Click() {
@@ -553,6 +547,12 @@ void frmZemlo06::cmdSpel_Click(int iSpel) {
 void frmZemlo06::cmdSpelKlaar_Click() {
   if (!m_model || intSpelNummer == 0 || !neemSpelOver())
     return;
+  naarVolgendSpel();
+}
+
+// The first board that is not finished opens; with every board finished
+// none is open and Uitslag may be pressed.
+void frmZemlo06::naarVolgendSpel() {
   if (const int volgende = m_model->VolgendOnafgemaakt()) {
     cmdSpel_Click(volgende);
   } else {
@@ -675,14 +675,10 @@ void frmZemlo06::cmdVulAllesIn_Click() {
   if (intSpelNummer != 0 && !m_model->IsKlaar(intSpelNummer)) {
     // The open board keeps what was typed in it.
     parkeer();
-  } else if (const int volgende = m_model->VolgendOnafgemaakt()) {
-    cmdSpel_Click(volgende);
+    zetUitslagKnop();
   } else {
-    intSpelNummer = 0;
-    wisRijen();
-    parkeer();
+    naarVolgendSpel();
   }
-  zetUitslagKnop();
 }
 
 // ---------------------------------------------------------------------------

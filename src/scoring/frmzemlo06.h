@@ -67,6 +67,7 @@ private:
   void cmdSpelKlaar_Click();
   bool neemSpelOver();
   bool laatSpelGaan();
+  void naarVolgendSpel();
   void cmdWisSpel_Click();
   void cmdUitslag_Click();
   void cmdTerug_Click();
