@@ -31,9 +31,7 @@ scoring::StapUitkomst OpenSlip::EnterOW(int i) {
 std::optional<scoring::StapUitkomst> OpenSlip::Verlaat(int i) {
   if (i < 0 || i >= m_rijen.size())
     return std::nullopt;
-  const scoring::RijInvoer &rij = m_rijen.at(i);
-  if (rij.scoreNZ.trimmed().isEmpty() || IsScorePaar(rij.scoreNZ, rij.scoreOW, Spel(i)) ||
-      IsAlsBewaard(rij, m_bewaard, i))
+  if (!MoetStap(m_rijen.at(i), i, m_eersteSpel, m_bewaard))
     return std::nullopt;
   return EnterNZ(i);
 }

@@ -33,9 +33,12 @@ bool IetsIngevuld(const QVector<scoring::RijInvoer> &rijen) {
                      [](const auto &r) { return !r.scoreNZ.trimmed().isEmpty(); });
 }
 
-bool IsAlsBewaard(const scoring::RijInvoer &rij, const QVector<SlipCel> &bewaard, int i) {
-  return i >= 0 && i < bewaard.size() && bewaard.at(i).ingevoerd &&
-         rij.scoreNZ == bewaard.at(i).nz && rij.scoreOW == bewaard.at(i).ow;
+bool MoetStap(const scoring::RijInvoer &rij, int i, int eersteSpel,
+              const QVector<SlipCel> &bewaard) {
+  const bool alsBewaard = i >= 0 && i < bewaard.size() && bewaard.at(i).ingevoerd &&
+                          rij.scoreNZ == bewaard.at(i).nz && rij.scoreOW == bewaard.at(i).ow;
+  return !rij.scoreNZ.trimmed().isEmpty() &&
+         !IsScorePaar(rij.scoreNZ, rij.scoreOW, eersteSpel + i) && !alsBewaard;
 }
 
 Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel,
@@ -43,8 +46,7 @@ Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel,
   Herziening uit;
   for (int i = 0; i < rijen.size(); ++i) {
     const scoring::RijInvoer &rij = rijen.at(i);
-    if (rij.scoreNZ.trimmed().isEmpty() || IsScorePaar(rij.scoreNZ, rij.scoreOW, eersteSpel + i) ||
-        IsAlsBewaard(rij, bewaard, i))
+    if (!MoetStap(rij, i, eersteSpel, bewaard))
       continue;
     const scoring::StapUitkomst stap =
         scoring::InvoerStapNZ(rijen, i, scoring::Kwetsbaarheid(eersteSpel + i));

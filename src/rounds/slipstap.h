@@ -40,8 +40,11 @@ struct Herziening {
 Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel,
                       const QVector<SlipCel> &bewaard = {});
 
-// True when row i stands as the store holds it and the store counts it entered.
-bool IsAlsBewaard(const scoring::RijInvoer &rij, const QVector<SlipCel> &bewaard, int i);
+// True when row i (board eersteSpel + i) needs the ENTER step again: it holds
+// a North-South text that is not a score pair, and does not stand as the
+// store (bewaard) holds it entered.
+bool MoetStap(const scoring::RijInvoer &rij, int i, int eersteSpel,
+              const QVector<SlipCel> &bewaard);
 
 // The rows as Klaar stores them.
 QVector<QPair<QString, QString>> TeBewaren(const QVector<scoring::RijInvoer> &rijen);
