@@ -75,19 +75,18 @@ std::optional<QStringList> LeesRegels(const QString &pad) {
 
 AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
   const AvondBestand invoerBestand = PadenVan(sInvoerBestand).invoer;
-  const QString invoerNaam = QStringLiteral("invoer/") + sInvoerBestand;
   const std::optional<QStringList> invoer = LeesRegels(invoerBestand.pad);
   if (!invoer)
-    return Weigering(141, invoerNaam);
+    return Weigering(141, invoerBestand.naam);
   std::optional<InvoerKop> kop = LeesInvoerKop(*invoer);
   if (!kop || kop->invoerWijze != iInvoerWijze)
-    return Weigering(190, invoerNaam);
+    return Weigering(190, invoerBestand.naam);
   if (iInvoerWijze == 0)
     kop->regels[0] = TitelInTaal(kop->regels[0]);
   // The names in the header name files in their own folders only.
   const std::optional<QString> groep = kop->groep();
   if (!groep || !IsVeiligeNaam(*groep) || !IsVeiligeNaam(kop->schema))
-    return Weigering(190, invoerNaam);
+    return Weigering(190, invoerBestand.naam);
   const AvondPaden paden = PadenVan(sInvoerBestand, *groep, kop->schema);
 
   const std::optional<QStringList> schema = LeesRegels(paden.schema.pad);

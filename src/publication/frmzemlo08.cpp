@@ -8,6 +8,7 @@
 #include "platform/messagebox.h"
 #include "platform/textfile.h"
 #include "platform/units.h"
+#include "preparation/avond.h"
 #include "publication/uitslagpagina.h"
 #include "publication/verstuurmail.h"
 #include "scoring/avondbestand.h"

@@ -4,6 +4,10 @@
 
 class QWidget;
 
+// True when the own address is empty or a valid one. Otherwise a box names
+// it as the own address, lMailFout becomes kFoutEigenAdres, and false.
+bool ToetsEigenAdres(const QString &sEigenAdres, QWidget *parent = nullptr);
+
 // Sends one message from the provider chosen in standaard.ini: the provider's
 // address and name as the sender, sEigenAdres (when not empty) for replies,
 // the trimmed sAan as the recipient, the trimmed subject and body, and every
@@ -14,9 +18,5 @@ class QWidget;
 // address that is not valid (ToetsEigenAdres), an address or header value
 // that may not be sent, or an attachment that cannot be read refuse the
 // message before any server is asked, and set lMailFout too.
-// True when the own address is empty or a valid one. Otherwise a box names
-// it as the own address, lMailFout becomes kFoutEigenAdres, and false.
-bool ToetsEigenAdres(const QString &sEigenAdres, QWidget *parent = nullptr);
-
 void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const QString &sAan,
                   const QString &sBijlagen, const QString &sTekst, QWidget *parent = nullptr);
