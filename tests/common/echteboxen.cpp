@@ -27,6 +27,7 @@ void EchteBoxen::kijk() {
   if (!box || !box->isVisible())
     return;
   teksten.append(box->text());
+  iconen.append(box->icon());
   const Qt::Key toets = m_toetsen.isEmpty() ? Qt::Key_Return : m_toetsen.takeFirst();
   QWidget *doel = QApplication::focusWidget();
   if (!doel || doel->window() != box)

@@ -1,8 +1,10 @@
 #pragma once
 // Real message boxes in a window test: while it lives, every box the program
 // shows is a real QMessageBox, which takes the focus from its window; each is
-// closed by a key pressed on it, as a person would, and its text is kept.
+// closed by a key pressed on it, as a person would, and its text and icon
+// are kept.
 #include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -24,7 +26,8 @@ public:
   EchteBoxen(const EchteBoxen &) = delete;
   EchteBoxen &operator=(const EchteBoxen &) = delete;
 
-  QStringList teksten; // the boxes shown, their texts as shown
+  QStringList teksten;             // the boxes shown, their texts as shown
+  QList<QMessageBox::Icon> iconen; // and their icons
 
 private:
   void kijk();
