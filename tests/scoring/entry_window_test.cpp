@@ -132,6 +132,8 @@ private:
   // Keys go where the focus is, as for a person at the keyboard.
   QWidget *focus() const;
   void typ(const QString &tekst);
+  // Types each text with Enter after it.
+  void typMetEnter(const QStringList &teksten);
   void toets(Qt::Key key, Qt::KeyboardModifiers mods = {});
   void klik(QWidget *w);
   QStringList meldingen();
@@ -194,6 +196,13 @@ QWidget *TestFrmZemlo06::focus() const {
 }
 
 void TestFrmZemlo06::typ(const QString &tekst) { QTest::keyClicks(focus(), tekst); }
+
+void TestFrmZemlo06::typMetEnter(const QStringList &teksten) {
+  for (const QString &tekst : teksten) {
+    typ(tekst);
+    toets(Qt::Key_Return);
+  }
+}
 
 void TestFrmZemlo06::toets(Qt::Key key, Qt::KeyboardModifiers mods) {
   QTest::keyClick(focus(), key, mods);
@@ -472,10 +481,7 @@ void TestFrmZemlo06::klaarByItsLetter() {
     schrijf({});
   auto *w = open();
   QVERIFY(w);
-  for (const char *s : {"42", "100-", "100-"}) {
-    typ(s);
-    toets(Qt::Key_Return);
-  }
+  typMetEnter({"42", "100-", "100-"});
   QCOMPARE(focus(), w->cmdSpelKlaar);
   if (alt) {
     QTest::mouseClick(w->txtScoreNZ[1], Qt::LeftButton);
@@ -498,10 +504,7 @@ void TestFrmZemlo06::changedScoreTestedAgain() {
   schrijf({});
   auto *w = open();
   QVERIFY(w);
-  for (const char *s : {"42", "100-", "100-"}) {
-    typ(s);
-    toets(Qt::Key_Return);
-  }
+  typMetEnter({"42", "100-", "100-"});
   QVERIFY(w->cmdSpelKlaar->isEnabled());
   // The first row becomes 450 without ENTER; leaving the row mirrors it.
   QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
@@ -571,10 +574,7 @@ void TestFrmZemlo06::exchangedPairs() {
                           "omwisselen?"));
   QCOMPARE(w->lblNZ[0]->text() + "-" + w->lblOW[0]->text(), QString("2-1"));
   QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
-  for (const char *s : {"42", "100-", "100-"}) {
-    typ(s);
-    toets(Qt::Key_Return);
-  }
+  typMetEnter({"42", "100-", "100-"});
   klik(w->cmdSpelKlaar);
   QCOMPARE(w->model()->Regels().at(0),
            QString("01*2|1|||420|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"));
@@ -1074,10 +1074,7 @@ void TestFrmZemlo06::unsavedBoardRealBox() {
   schrijf({});
   auto *w = open();
   QVERIFY(w);
-  for (const char *s : {"42", "100-", "100-"}) {
-    typ(s);
-    toets(Qt::Key_Return);
-  }
+  typMetEnter({"42", "100-", "100-"});
   {
     testing::EchteBoxen boxen({Qt::Key_Escape});
     toets(Qt::Key_Escape);
