@@ -291,12 +291,18 @@ void frmZemlo06::zetIndeling() {
     zetPlaats(cmdSpel[b], kMarge + (b - 1) % perRonde * kSpelBreedte,
               kRijTop + (b - 1) / perRonde * kSpelHoogte, kSpelBreedte, kSpelHoogte);
   const int knoppenOnder = kRijTop + ronden * kSpelHoogte;
-  zetPlaats(lblSpelNummer, kMarge, kKopTop - 60, perRonde * kSpelBreedte, kKopHoogte + 60);
+  // The board caption above the buttons, as wide as its longest text
+  // ("Game: 12") where the buttons of a round are narrower.
+  const int knoppenBreedte = perRonde * kSpelBreedte;
+  const QString langsteKop = Tekst(82) + QStringLiteral(": ") + QString::number(ronden * perRonde);
+  const int spelKopBreedte = std::max(knoppenBreedte, tekstBreedte(lblSpelNummer, langsteKop) + 60);
+  zetPlaats(lblSpelNummer, kMarge, kKopTop - 60, spelKopBreedte, kKopHoogte + 60);
 
-  // Each header at least as wide as its text, the two pair headers alike.
+  // Each header at least as wide as its text, the two pair headers alike;
+  // they start half a button right of the buttons, and clear of the caption.
   const int paarBreedte = std::max({600, tekstBreedte(lblNZKop, lblNZKop->text()) + 150,
                                     tekstBreedte(lblOWKop, lblOWKop->text()) + 150});
-  int x = kMarge + perRonde * kSpelBreedte + kSpelBreedte / 2;
+  int x = kMarge + std::max(knoppenBreedte + kSpelBreedte / 2, spelKopBreedte + 60);
   const std::array<std::pair<QLabel *, int>, 6> koppen{{
       {lblNZKop, paarBreedte},
       {lblOWKop, paarBreedte},

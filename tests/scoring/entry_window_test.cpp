@@ -276,6 +276,12 @@ void TestFrmZemlo06::opensEvening() {
   // North-South pairs, the focus in the first row that plays.
   QCOMPARE(w->intSpelNummer, 1);
   QCOMPARE(w->lblSpelNummer->text(), taal == 10 ? QString("Spel: 1") : QString("Game: 1"));
+  // The caption shows the last board's number whole, left of the headers,
+  // also with two boards a round.
+  const int langste =
+      QFontMetrics(w->lblSpelNummer->font()).horizontalAdvance(taal == 10 ? "Spel: 6" : "Game: 6");
+  QVERIFY(w->lblSpelNummer->width() >= langste);
+  QVERIFY(w->lblSpelNummer->geometry().right() < w->lblNZKop->x());
   QCOMPARE(w->lblKwetsbaar->text(), taal == 10 ? QString(" Niemand ") : QString(" Non "));
   QCOMPARE(w->lblNZ[1]->text() + "-" + w->lblOW[1]->text(), QString("3-6"));
   QCOMPARE(w->txtScoreNZ[1]->isEnabled(), stilzit != "6");
