@@ -17,6 +17,7 @@
 #include "publication/uitslagpagina.h"
 #include "publication/windows.h"
 #include "publication_fixture.h"
+#include "rules/mailtxtmaker.h"
 #include "scoring/uitslagvenster.h"
 #include "smtpserver.h"
 
@@ -327,6 +328,39 @@ private slots:
                                   "5 of the 6 players.\n\nNo e-mail sent to:\nPiet de Jong"));
     QVERIFY(!w->picVerStuurDeMail->isVisible());
     QCOMPARE(QApplication::clipboard()->text().count(u';'), 5);
+  }
+
+  // A MAIL.TXT made by the maker's command, read as at start-up: the mailing
+  // goes out over STARTTLS with the login, greeting and sender it names.
+  void mailsWithAMailTxtMadeByTheCommand() {
+    const QString wachtwoord = QStringLiteral("g\u20acheim |\t<x> \u00eb ");
+    testing::SmtpServer server(
+        {QStringLiteral("starttls"), QStringLiteral("kees"), wachtwoord, {}, true});
+    QVERIFY(server.isRunning());
+    venstertest::schrijfAvond(*m_folder, true, QStringLiteral("j.jansen@club.nl"),
+                              QStringLiteral("Jan Jansen"));
+    const QString naam = QStringLiteral("Bridgeclub \u00c9\u00e9n & Twee");
+    const fixture::MakerRun run = fixture::makeMailTxt(
+        {"--output", m_folder->path(QStringLiteral("MAIL.TXT")), "--greeting", "zemlo.club.test",
+         "--host1", "127.0.0.1", "--port1", QString::number(server.port()), "--starttls1",
+         "--user1", "kees", "--password1", wachtwoord, "--sender1", "uitslag@zemlo.test", "--name1",
+         naam});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(LeesMailTxtBestand(), 0);
+
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QVERIFY(w->cmdVerstuur->isEnabled());
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    const QList<QJsonObject> berichten = server.messages();
+    QCOMPARE(berichten.size(), 5);
+    for (const QJsonObject &m : berichten) {
+      QCOMPARE(m[QStringLiteral("login")].toString(), QStringLiteral("kees"));
+      QVERIFY(m[QStringLiteral("tls")].toBool());
+      QCOMPARE(m[QStringLiteral("helo")].toString(), QStringLiteral("zemlo.club.test"));
+      QCOMPARE(m[QStringLiteral("mail_from")].toString(), QStringLiteral("uitslag@zemlo.test"));
+      QCOMPARE(m[QStringLiteral("from_name")].toString(), naam);
+    }
+    QCOMPARE(m_boxes->boxes.size(), 1); // the closing message alone
   }
 
   void aFailedSendStopsTheRun() {
