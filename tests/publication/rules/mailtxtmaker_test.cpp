@@ -165,7 +165,9 @@ private slots:
         << one + QStringList{"--name1", "Club \u03a9"} << "--name1 holds \"\u03a9\" (U+03A9)";
     QTest::newRow("outside the plane")
         << one + QStringList{"--password1", "a\U0001F600"} << "(U+1F600)";
-    QTest::newRow("not a character") << one + QStringList{"--user1", "\ufffd"} << "(U+FFFD)";
+    // What a byte that is not UTF-8 becomes on the command line.
+    QTest::newRow("not UTF-8") << one + QStringList{"--user1", "\ufffd"}
+                               << "--user1 holds U+FFFD (a byte that is not UTF-8?)";
     QTest::newRow("the item separator")
         << one + QStringList{"--password1", "a<>b"} << "--password1 holds \"<>\"";
     QTest::newRow("greeting beyond Windows-1252")
