@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -48,6 +50,8 @@ constexpr int kSpelX = 270, kSpelB = 80;
 constexpr int kNZX = 355, kOWX = 440, kScoreB = 80;
 constexpr int kKwetsbaarX = 525;
 constexpr int kRechtsX = 640;
+constexpr int kTitelRuimte = 50;  // the window's frame and title bar
+constexpr int kMinOverzicht = 60; // the overview's least height: its header and a row or two
 
 // The characters a score box takes.
 const QString kScoreTekens = QStringLiteral("0123456789-nN%");
@@ -197,7 +201,6 @@ void frmZemlo07::maakVenster() {
   scoring::ScoreRijOpmaak opmaak;
   opmaak.tekensNZ = opmaak.tekensOW = kScoreTekens;
   opmaak.maxLengte = 12;
-  opmaak.alleenTekens = true;
   opmaak.huidig = kBleekBlauw;
   opmaak.tekst = kZwart;
   for (int i = 0; i < spellen; ++i) {
@@ -235,9 +238,16 @@ void frmZemlo07::maakVenster() {
   lblLetterKlaar->move(kRechtsX, klaarY - lblLetterKlaar->height() - 4);
   const int boven = std::max(klaarY + 30, kBoven + regels * kRijStap) + kMarge;
 
-  // The overview: as high as its rows need, up to a limit; it scrolls beyond.
+  // The overview: as high as its rows need, up to a limit, and no higher
+  // than lets the window fit its screen, title bar and all, as the result
+  // window does; it scrolls beyond. The rows above it keep their room.
   const int gridRijen = static_cast<int>(rounds::DeelIn(schema).rijen.size()) + 1;
-  const int gridHoogte = std::clamp(gridRijen * 18 + 24, 80, 330);
+  int gridHoogte = std::clamp(gridRijen * 18 + 24, 80, 330);
+  if (const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen()) {
+    const int ruimte = scherm->availableGeometry().height() - kTitelRuimte;
+    const int rest = boven + 32 + kMarge + 40; // the window without its overview
+    gridHoogte = std::max(std::min(gridHoogte, ruimte - rest), kMinOverzicht);
+  }
   fraBack->setGeometry(kMarge, boven, kBreedte - 2 * kMarge, gridHoogte + 32);
   msfgScore->setGeometry(kMarge, 22, fraBack->width() - 2 * kMarge, gridHoogte);
 
@@ -267,6 +277,11 @@ void frmZemlo07::Form_Activate() {
     return;
   }
   m_opgezet = true;
+  // Once an opening: what the results file holds that no slip could take.
+  // It stays in the file as it is.
+  if (const QVector<int> ongelezen = m_avond->opslag.OngelezenRegels(); !ongelezen.isEmpty())
+    toonMelding(205,
+                scoring::RegelNummers(ongelezen, static_cast<int>(m_avond->kop.regels.size())));
   verversOverzicht();
   cmdRonde_Click(1);
   ControleerAllesIngevoerd();

@@ -17,7 +17,7 @@ void OpenSlip::ZetRij(int i, const QString &sScoreNZ, const QString &sScoreOW) {
 
 scoring::StapUitkomst OpenSlip::EnterNZ(int i) {
   const scoring::StapUitkomst stap =
-      scoring::InvoerStapNZ(m_rijen, i, scoring::Kwetsbaarheid(Spel(i)));
+      scoring::InvoerStapNZ(m_rijen, i, scoring::Kwetsbaarheid(Spel(i)), scoring::Kopie::Beide);
   ZetRij(i, stap.scoreNZ, stap.scoreOW);
   return stap;
 }

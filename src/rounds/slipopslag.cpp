@@ -276,6 +276,17 @@ void SlipOpslag::LeesRegels(const QStringList &regels) {
     m_verder.append(regels.at(i));
 }
 
+QVector<int> SlipOpslag::OngelezenRegels() const {
+  QVector<int> uit;
+  for (int b = 0; b < m_onbekend.size(); ++b)
+    if (!m_onbekend.at(b).isEmpty())
+      uit.append(b);
+  for (int i = 0; i < m_verder.size(); ++i)
+    if (!m_verder.at(i).trimmed().isEmpty())
+      uit.append(static_cast<int>(m_onbekend.size()) + i);
+  return uit;
+}
+
 scoring::AvondStand SlipOpslag::Stand(int intAantalParen, int intStilzitPaar,
                                       const QStringList &labels) const {
   scoring::AvondStand stand;

@@ -92,6 +92,10 @@ public:
   // second field for a table and lines beyond the boards are kept as they
   // stand and written back; fields of tables without pairs are skipped.
   void LeesRegels(const QStringList &regels);
+  // Indexes of the body lines read that hold something no table took: a
+  // field of no table or a second one for a table (the line of a board
+  // entered per board is one such field), or a line beyond the boards.
+  QVector<int> OngelezenRegels() const;
 
   // The evening's scores as the result is made of them: every board scored
   // with the scoring rules over the slips that hold it, the pairs as they sat.

@@ -48,8 +48,8 @@ Herziening HerzieSlip(QVector<scoring::RijInvoer> rijen, int eersteSpel,
     const scoring::RijInvoer &rij = rijen.at(i);
     if (!MoetStap(rij, i, eersteSpel, bewaard))
       continue;
-    const scoring::StapUitkomst stap =
-        scoring::InvoerStapNZ(rijen, i, scoring::Kwetsbaarheid(eersteSpel + i));
+    const scoring::StapUitkomst stap = scoring::InvoerStapNZ(
+        rijen, i, scoring::Kwetsbaarheid(eersteSpel + i), scoring::Kopie::Beide);
     rijen[i].scoreNZ = stap.scoreNZ;
     rijen[i].scoreOW = stap.scoreOW;
     if (stap.iTekst != 0)

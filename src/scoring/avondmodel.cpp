@@ -155,6 +155,18 @@ QVector<int> AvondModel::OngelezenRegels() const {
   return uit;
 }
 
+QVector<int> AvondModel::OnbekendeRegels() const {
+  QVector<int> uit;
+  for (int i = 0; i < m_gelezen.size(); ++i) {
+    if (m_gelezen.at(i) || m_regels.at(i).trimmed().isEmpty())
+      continue;
+    if (std::none_of(m_spellen.cbegin(), m_spellen.cend(),
+                     [i](const Spel &spel) { return spel.onleesbaar == i; }))
+      uit.append(i);
+  }
+  return uit;
+}
+
 QVector<int> AvondModel::OnleesbareSpellen() const {
   QVector<int> uit;
   for (int b = 0; b < m_spellen.size(); ++b) {
@@ -267,12 +279,19 @@ bool AvondModel::IsGewijzigd(int iSpel) const {
   if (!IsGeldig(iSpel))
     return false;
   const Spel &spel = m_spellen.at(iSpel - 1);
+  bool paren = false;
+  bool scores = false;
   for (int i = 0; i < spel.rijen.size() && i < spel.opgeslagen.size(); ++i) {
-    if (spel.rijen.at(i).scoreNZ != spel.opgeslagen.at(i).scoreNZ ||
-        spel.rijen.at(i).scoreOW != spel.opgeslagen.at(i).scoreOW)
+    const SpelRij &rij = spel.rijen.at(i);
+    const SpelRij &oud = spel.opgeslagen.at(i);
+    if (rij.scoreNZ != oud.scoreNZ || rij.scoreOW != oud.scoreOW)
       return true;
+    paren = paren || rij.nz != oud.nz || rij.ow != oud.ow;
+    scores = scores || !rij.scoreNZ.isEmpty() || !rij.scoreOW.isEmpty();
   }
-  return false;
+  // An exchange is stored with the board's scores; on a board without any
+  // there is nothing Klaar could store.
+  return paren && scores;
 }
 
 bool AvondModel::SpelKlaar(int iSpel) {
@@ -288,18 +307,23 @@ void AvondModel::WisSpel(int iSpel) {
   Spel &spel = m_spellen[iSpel - 1];
   for (SpelRij &rij : spel.rijen)
     WisTeksten(rij);
-  // A line of the board that could not be read stays.
-  if (spel.regel >= 0) {
-    m_regels.removeAt(spel.regel);
-    m_gelezen.removeAt(spel.regel);
+  // Every line of the board goes: its own, one that could not be read and a
+  // second one, so that nothing of it comes back at the next opening.
+  const int eigen = spel.regel;
+  spel.regel = -1;
+  spel.onleesbaar = -1;
+  for (int i = static_cast<int>(m_regels.size()) - 1; i >= 0; --i) {
+    if (i != eigen && SpelNummerVan(m_regels.at(i)) != iSpel)
+      continue;
+    m_regels.removeAt(i);
+    m_gelezen.removeAt(i);
     for (Spel &ander : m_spellen) {
-      if (ander.regel > spel.regel)
+      if (ander.regel > i)
         --ander.regel;
-      if (ander.onleesbaar > spel.regel)
+      if (ander.onleesbaar > i)
         --ander.onleesbaar;
     }
   }
-  spel.regel = -1;
   spel.klaar = false;
   spel.opgeslagen = LegeRijen(spel);
 }
@@ -363,6 +387,13 @@ QString SpelNummers(const QVector<int> &spellen) {
   for (const int b : spellen)
     nummers.append(QString::number(b));
   return nummers.join(QStringLiteral(", "));
+}
+
+QString RegelNummers(const QVector<int> &indexen, int kopRegels) {
+  QVector<int> nummers;
+  for (const int i : indexen)
+    nummers.append(kopRegels + i + 1);
+  return SpelNummers(nummers);
 }
 
 } // namespace scoring

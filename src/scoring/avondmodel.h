@@ -64,6 +64,11 @@ public:
   // with their number ("07*...") could not be read. Such a board opens empty;
   // when it is finished, its line takes the place of the first of those lines.
   QVector<int> OnleesbareSpellen() const;
+  // Indexes in Regels() of the lines not read that hold something and are
+  // not named by OnleesbareSpellen: a second line of a board, a line of the
+  // other way of entry, of a board beyond the evening, or no line at all.
+  // They stay in the file as they are.
+  QVector<int> OnbekendeRegels() const;
   // The board lines for the results file.
   QStringList Regels() const { return m_regels; }
 
@@ -86,15 +91,17 @@ public:
   // in place, or added at the end). False, and nothing changes, when a row
   // that takes part is incomplete or still needs the ENTER step.
   bool SpelKlaar(int iSpel);
-  // Wis spel: the scores and matchpoints of every row are emptied and the
-  // board's line is removed; the pairs and exchanges stay.
+  // Wis spel: the scores and matchpoints of every row are emptied and every
+  // line of the board is removed, also one not read; the pairs and
+  // exchanges stay.
   void WisSpel(int iSpel);
   // Fills every row that takes part with a sample score drawn by trek (0 to
   // 9) and finishes the board. Only a board that is not finished is filled.
   bool VulVoorbeeld(int iSpel, const std::function<int()> &trek);
 
-  // The rows hold scores that differ from what the board held when it was
-  // opened (its line, or nothing): what Klaar has not taken.
+  // The rows hold scores, or pairs exchanged on a board that holds scores,
+  // that differ from what the board held when it was opened (its line, or
+  // nothing): what Klaar has not taken.
   bool IsGewijzigd(int iSpel) const;
   bool IsKlaar(int iSpel) const;
   bool AlleKlaar() const;
@@ -134,5 +141,8 @@ QString VoorbeeldScore(int r);
 
 // Board numbers as a message names them: "3, 7, 12".
 QString SpelNummers(const QVector<int> &spellen);
+// The numbers in the results file, counted from 1, of body lines given by
+// their indexes after the kopRegels lines of the header: "8, 10".
+QString RegelNummers(const QVector<int> &indexen, int kopRegels);
 
 } // namespace scoring

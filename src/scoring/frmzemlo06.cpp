@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <utility>
 
 using namespace BAS_Zemlo;
 using venster::twips;
@@ -229,7 +230,7 @@ void frmZemlo06::maakKnoppen(int spellen) {
     knop->setFont(cmdSpel[0]->font());
     venster::zetKleuren(knop, kOnafgemaakt);
     connect(knop, &QPushButton::clicked, this, [this, b] {
-      if (laatSpelGaan())
+      if (rondVerlatenAf() && laatSpelGaan())
         cmdSpel_Click(b);
     });
     cmdSpel.push_back(knop);
@@ -447,15 +448,24 @@ void frmZemlo06::Form_Activate() {
   msfgResultaat->show();
   bHerberekenen = false;
   kleurKnoppen();
-  // Once an opening: the boards whose stored lines could not be read.
-  if (const QVector<int> onleesbaar = m_model->OnleesbareSpellen();
-      bEerste && !onleesbaar.isEmpty())
-    melding(tekstMet(185, scoring::SpelNummers(onleesbaar)));
+  // Once an opening, in one box: the boards whose stored lines could not be
+  // read, and the other lines that could not (they are kept as they are).
+  if (bEerste) {
+    QStringList teksten;
+    if (const QVector<int> onleesbaar = m_model->OnleesbareSpellen(); !onleesbaar.isEmpty())
+      teksten.append(tekstMet(185, scoring::SpelNummers(onleesbaar)));
+    if (const QVector<int> onbekend = m_model->OnbekendeRegels(); !onbekend.isEmpty())
+      teksten.append(tekstMet(
+          205,
+          scoring::RegelNummers(onbekend, static_cast<int>(m_avond.bestanden.kop.regels.size()))));
+    if (!teksten.isEmpty())
+      melding(teksten.join(QStringLiteral("||")));
+  }
   naarVolgendSpel();
 }
 
 void frmZemlo06::cmdTerug_Click() {
-  if (isClosing() || !laatSpelGaan())
+  if (isClosing() || !rondVerlatenAf() || !laatSpelGaan())
     return;
   // A file that cannot be written keeps the window open, with all it holds,
   // unless the director chooses to close without saving.
@@ -502,6 +512,32 @@ bool frmZemlo06::Form_KeyDown(QKeyEvent *event) {
     return true;
   }
   return false;
+}
+
+// A mouse button down in the window holds back the leaving step of a box
+// the press took the focus from, until the button is up again: a message of
+// the step would otherwise take the release, and with it the click.
+bool frmZemlo06::eventFilter(QObject *watched, QEvent *event) {
+  switch (event->type()) {
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonDblClick:
+    if (auto *w = qobject_cast<QWidget *>(watched); w && w->window() == this)
+      m_bMuis = true;
+    break;
+  case QEvent::MouseButtonRelease:
+    if (m_bMuis) {
+      m_bMuis = false;
+      // After the release has done its work: a control it clicked has run
+      // the step itself by then.
+      if (m_iVerlaten >= 0)
+        QMetaObject::invokeMethod(
+            this, [this] { verlaatNaKlik(); }, Qt::QueuedConnection);
+    }
+    break;
+  default:
+    break;
+  }
+  return ZemloWindow::eventFilter(watched, event);
 }
 
 bool frmZemlo06::SlaInvoerOp() {
@@ -551,7 +587,7 @@ void frmZemlo06::cmdSpel_Click(int iSpel) {
 }
 
 void frmZemlo06::cmdSpelKlaar_Click() {
-  if (!m_model || intSpelNummer == 0 || !neemSpelOver())
+  if (!m_model || intSpelNummer == 0 || !rondVerlatenAf() || !neemSpelOver())
     return;
   naarVolgendSpel();
 }
@@ -576,8 +612,14 @@ bool frmZemlo06::neemSpelOver() {
   parkeer();
   lblKlaar->hide();
   const int spel = intSpelNummer;
-  if (!herzieRijen() || !m_model->SpelKlaar(spel)) {
+  const bool herzien = herzieRijen();
+  if (!herzien || !m_model->SpelKlaar(spel)) {
     cmdSpelKlaar->setEnabled(false);
+    // A score refused has had its message; a row without one gets Klaar's
+    // own, so that Yes to the question about unsaved scores never ends
+    // in silence.
+    if (herzien)
+      melding(tekstMet(206, QString::number(spel)));
     const QVector<scoring::RijInvoer> invoer = m_model->Invoer(spel);
     for (int i = 0; i < invoer.size(); ++i) {
       if (invoer.at(i).actief &&
@@ -600,6 +642,9 @@ bool frmZemlo06::neemSpelOver() {
 void frmZemlo06::cmdWisSpel_Click() {
   if (!m_model || intSpelNummer == 0)
     return;
+  // The rows are emptied: the step of a row left has nothing to test.
+  m_iVerlaten = -1;
+  m_bMuis = false;
   m_model->WisSpel(intSpelNummer);
   toonRijen();
   kleurKnoppen();
@@ -610,7 +655,7 @@ void frmZemlo06::cmdWisSpel_Click() {
 }
 
 void frmZemlo06::lblNZ_Click(int i) {
-  if (!m_model || intSpelNummer == 0 || i >= m_model->AantalTafels())
+  if (!m_model || intSpelNummer == 0 || i >= m_model->AantalTafels() || !rondVerlatenAf())
     return;
   const scoring::SpelRij &rij = m_model->Rijen(intSpelNummer).at(i);
   if (!rij.doetMee)
@@ -619,6 +664,14 @@ void frmZemlo06::lblNZ_Click(int i) {
     return;
   m_model->WisselParen(intSpelNummer, i);
   toonRij(i);
+  // The exchange is Klaar's to store, as a typed score is: a board whose
+  // rows are complete offers Klaar at once.
+  if (scoring::RijenCompleet(m_model->Invoer(intSpelNummer)) &&
+      m_model->TeHerzien(intSpelNummer).isEmpty() && m_model->IsGewijzigd(intSpelNummer)) {
+    cmdSpelKlaar->setEnabled(true);
+    lblKlaar->show();
+    ZetFocus(this, cmdSpelKlaar);
+  }
 }
 
 void frmZemlo06::msfgResultaat_Click(int row, int col) {
@@ -629,12 +682,12 @@ void frmZemlo06::msfgResultaat_Click(int row, int col) {
     return;
   }
   // Column b + 1 holds board b.
-  if (laatSpelGaan())
+  if (rondVerlatenAf() && laatSpelGaan())
     cmdSpel_Click(col - 1);
 }
 
 void frmZemlo06::cmdUitslag_Click() {
-  if (!m_model || !m_model->AlleKlaar())
+  if (!m_model || !m_model->AlleKlaar() || !rondVerlatenAf())
     return;
   SlaInvoerOp();
   parkeer();
@@ -652,7 +705,7 @@ void frmZemlo06::cmdUitslag_Click() {
 }
 
 void frmZemlo06::cmdVulAllesIn_Click() {
-  if (!m_model)
+  if (!m_model || !rondVerlatenAf())
     return;
   cmdVulAllesIn->hide();
   bHerberekenen = true;
@@ -724,32 +777,50 @@ void frmZemlo06::txtScore_LostFocus(int i, bool ow) {
   rijen->rij(i)->toonHuidig(false);
   if (ow)
     return;
-  // The rest waits until the focus has arrived where it was going.
-  const int spel = intSpelNummer;
+  // The rest waits until the focus has arrived where it was going, and
+  // while a mouse button is down; a control clicked runs it first.
+  m_iVerlaten = i;
+  m_iVerlatenSpel = intSpelNummer;
   QMetaObject::invokeMethod(
-      this,
-      [this, i, spel] {
-        if (spel == intSpelNummer)
-          txtScoreNZ_Verlaten(i);
-      },
-      Qt::QueuedConnection);
+      this, [this] { verlaatNaKlik(); }, Qt::QueuedConnection);
+}
+
+void frmZemlo06::verlaatNaKlik() {
+  if (m_bMuis || m_iVerlaten < 0)
+    return;
+  const int i = std::exchange(m_iVerlaten, -1);
+  if (m_iVerlatenSpel == intSpelNummer)
+    txtScoreNZ_Verlaten(i, true);
+}
+
+bool frmZemlo06::rondVerlatenAf() {
+  m_bMuis = false;
+  if (m_iVerlaten < 0)
+    return true;
+  const int i = std::exchange(m_iVerlaten, -1);
+  return m_iVerlatenSpel != intSpelNummer || txtScoreNZ_Verlaten(i, false);
 }
 
 // A North-South box was left: rows typed without ENTER, or changed after
 // their mirror was made, get the ENTER step; when every row is complete,
 // Klaar is offered.
-void frmZemlo06::txtScoreNZ_Verlaten(int i) {
+bool frmZemlo06::txtScoreNZ_Verlaten(int i, bool bNaarKlaar) {
   if (!m_model || intSpelNummer == 0 || bSpelLaden || isClosing() || !isEnabled())
-    return;
+    return true;
   if (!herzieRijen())
-    return;
+    return false;
   if (!scoring::RijenCompleet(m_model->Invoer(intSpelNummer)))
-    return;
+    return true;
   cmdSpelKlaar->setEnabled(true);
   lblKlaar->show();
-  // An adjusted score went on to its East-West box: that box keeps the focus.
-  if (QApplication::focusWidget() != txtScoreOW[i])
+  // The focus goes on to Klaar from a score box, but an adjusted score that
+  // went on to its East-West box keeps it there, and a control the director
+  // clicked keeps it too.
+  QWidget *focus = QApplication::focusWidget();
+  const bool inVak = focus && focus->window() == this && qobject_cast<scoring::ScoreVak *>(focus);
+  if (bNaarKlaar && ((inVak && focus != txtScoreOW[i]) || !focus || focus == cmdSetfocus))
     ZetFocus(this, cmdSpelKlaar);
+  return true;
 }
 
 void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
@@ -758,7 +829,8 @@ void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
     return;
   const scoring::StapUitkomst u =
       ow ? scoring::InvoerStapOW(invoer, i)
-         : scoring::InvoerStapNZ(invoer, i, scoring::Kwetsbaarheid(intSpelNummer));
+         : scoring::InvoerStapNZ(invoer, i, scoring::Kwetsbaarheid(intSpelNummer),
+                                 scoring::Kopie::AlleenNZ);
   m_model->ZetScores(intSpelNummer, i, u.scoreNZ, u.scoreOW);
   toonRij(i);
   if (!scoring::RijenCompleet(m_model->Invoer(intSpelNummer)))

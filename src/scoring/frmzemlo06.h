@@ -60,6 +60,7 @@ protected:
   void Form_QueryUnload() override;
   void sluitVerzoek(Sluiten hoe) override;
   bool Form_KeyDown(QKeyEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   // The controls' events.
@@ -78,7 +79,16 @@ private:
   void txtScore_Change(int i, bool ow);
   void txtScore_GotFocus(int i);
   void txtScore_LostFocus(int i, bool ow);
-  void txtScoreNZ_Verlaten(int i);
+  // The leaving step of North-South box i; bNaarKlaar: a board it
+  // completes gives Klaar the focus, unless the director put it elsewhere.
+  // False when a score was refused: the row waits for a new one.
+  bool txtScoreNZ_Verlaten(int i, bool bNaarKlaar);
+  // The leaving step that waits, once the focus has arrived and no mouse
+  // button is down.
+  void verlaatNaKlik();
+  // A control the director clicked runs the waiting leaving step before it
+  // acts; false when the step refused a score.
+  bool rondVerlatenAf();
 
   void maakRijen(int tafels);
   void maakKnoppen(int spellen);
@@ -110,6 +120,9 @@ private:
   bool m_bGeladen = false;    // the evening's files were read
   bool m_bGelezen = false;    // its board lines were scored
   bool m_bOpgeslagen = false; // the closing step has written the file
+  int m_iVerlaten = -1;       // a North-South box left whose leaving step waits
+  int m_iVerlatenSpel = 0;    // the board open when it was left
+  bool m_bMuis = false;       // a mouse button went down in the window, not yet up
   int m_iFoutTekst = 0;
   QString m_sFoutNaam;
 };

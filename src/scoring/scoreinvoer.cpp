@@ -47,7 +47,7 @@ StapUitkomst Aangepast(const QString &nz, const QString &ow) {
 }
 
 // ENTER on a row; bKopieer: an empty box may take the score of the row above.
-StapUitkomst Stap(const QVector<RijInvoer> &rijen, int iRij, int v, bool bKopieer) {
+StapUitkomst Stap(const QVector<RijInvoer> &rijen, int iRij, int v, bool bKopieer, Kopie wat) {
   const RijInvoer &rij = rijen.at(iRij);
   if (rij.scoreNZ.contains(u'%'))
     return Aangepast(rij.scoreNZ, rij.scoreOW);
@@ -70,8 +70,8 @@ StapUitkomst Stap(const QVector<RijInvoer> &rijen, int iRij, int v, bool bKopiee
     if (bron >= 0 && !rijen.at(bron).scoreNZ.isEmpty()) {
       QVector<RijInvoer> kopie = rijen;
       kopie[iRij].scoreNZ = rijen.at(bron).scoreNZ;
-      kopie[iRij].scoreOW.clear();
-      return Stap(kopie, iRij, v, false);
+      kopie[iRij].scoreOW = wat == Kopie::Beide ? rijen.at(bron).scoreOW : QString();
+      return Stap(kopie, iRij, v, false, wat);
     }
   }
   return Uitkomst(s, Spiegel(s), Focus::VolgendeRij);
@@ -103,10 +103,10 @@ bool IsGeldigPercentage(const QString &sScore) {
   return re.match(sScore).hasMatch() && sScore.chopped(1).toInt() <= 100;
 }
 
-StapUitkomst InvoerStapNZ(const QVector<RijInvoer> &rijen, int iRij, int v) {
+StapUitkomst InvoerStapNZ(const QVector<RijInvoer> &rijen, int iRij, int v, Kopie kopie) {
   if (iRij < 0 || iRij >= rijen.size())
     return {};
-  return Stap(rijen, iRij, v, true);
+  return Stap(rijen, iRij, v, true, kopie);
 }
 
 StapUitkomst InvoerStapOW(const QVector<RijInvoer> &rijen, int iRij) {

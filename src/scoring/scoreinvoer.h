@@ -46,11 +46,17 @@ QPair<QString, QString> Herschrijf(const QString &sScoreNZ, const QString &sScor
 // by "%"; any other text with "%" is refused like a score that does not exist.
 bool IsGeldigPercentage(const QString &sScore);
 
+// What ENTER in an empty row takes from the row above: its North-South text
+// alone, mirrored again (entry per board), or both its texts (entry per
+// round), so that an adjusted 60%/40% stays 60%/40%.
+enum class Kopie { AlleenNZ, Beide };
+
 // ENTER in the North-South box of row iRij of the open board, whose
 // vulnerability digit is v. An empty box below the first row takes the score
 // of the row above (of the row two above when the row above is disabled) and
 // that score goes through the same step.
-StapUitkomst InvoerStapNZ(const QVector<RijInvoer> &rijen, int iRij, int v);
+StapUitkomst InvoerStapNZ(const QVector<RijInvoer> &rijen, int iRij, int v,
+                          Kopie kopie = Kopie::AlleenNZ);
 
 // ENTER in the East-West box of row iRij. The East-West text is tested only
 // when it is an adjusted score.

@@ -46,12 +46,11 @@ ScoreRij::ScoreRij(ScoreRijen *rijen, QWidget *parent, int index, const ScoreRij
                        QString::number(index));
     if (opmaak.maxLengte > 0)
       vak->setMaxLength(opmaak.maxLengte);
-    if (opmaak.alleenTekens) {
-      const QString tekens = ow ? opmaak.tekensOW : opmaak.tekensNZ;
-      vak->setValidator(new QRegularExpressionValidator(
-          QRegularExpression(u'[' + QRegularExpression::escape(tekens) + QStringLiteral("]*")),
-          vak));
-    }
+    // What the keys refuse cannot come in another way either; the window's
+    // own texts (setText) are not checked.
+    const QString tekens = ow ? opmaak.tekensOW : opmaak.tekensNZ;
+    vak->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(u'[' + QRegularExpression::escape(tekens) + QStringLiteral("]*")), vak));
     // The model follows every change of the text, the window's own too;
     // what the director typed is told apart.
     connect(vak, &QLineEdit::textChanged, this, [this, ow](const QString &tekst) {

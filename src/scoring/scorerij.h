@@ -38,10 +38,12 @@ private:
 
 // How a window's rows look and what their boxes take.
 struct ScoreRijOpmaak {
-  QString tekensNZ; // the characters each box takes
+  // The characters each box takes, typed or pasted: a paste (Ctrl+V,
+  // Shift+Insert, the middle button) or a drop that holds any other
+  // character is refused whole.
+  QString tekensNZ;
   QString tekensOW;
-  int maxLengte = 0;         // characters a box holds at most; 0 no limit
-  bool alleenTekens = false; // text pasted into a box holds only those characters
+  int maxLengte = 0; // characters a box holds at most; 0 no limit
   std::uint32_t normaal = 0xFFFFFF;
   std::uint32_t huidig = 0xFFC0C0;      // the row that has the focus
   std::uint32_t nietSpelend = 0xFFFFFF; // a row that takes no part

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace roundstest;
@@ -112,6 +113,10 @@ private slots:
                                      << "txtScoreNZ1";
     QTest::newRow("empty row takes the row above")
         << QStringList{"|", "-100|100", "|", "|"} << 2 << "" << true << "-100|100"
+        << ""
+        << "txtScoreNZ3";
+    QTest::newRow("empty row takes both texts of an adjusted row")
+        << QStringList{"|", "60%|40%", "|", "|"} << 2 << "" << true << "60%|40%"
         << ""
         << "txtScoreNZ3";
     QTest::newRow("empty first row") << leeg << 0 << "" << true << "|"
@@ -350,6 +355,92 @@ private slots:
     testing::flushDeletes();
     QVERIFY(p.takeBoxes().isEmpty());
     QCOMPARE(p.folder.read(p.invoer()), voor);
+  }
+
+  // An adjusted score corrected in its East-West box alone (60%/40% to
+  // 60%/50%) is a change: leaving the slip asks, and Yes stores it.
+  void eastWestChangedAlone() {
+    Program p(10, {0, 2, "*1- 4|60%|40%~*2- 6~*3- 5\r\n*1- 4|420|-420~*2- 6~*3- 5\r\n"});
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QCOMPARE(rows(w), QStringList({"60%|40%", "420|-420"}));
+    QTest::mouseClick(w->txtScoreOW[0], Qt::LeftButton);
+    QTest::keyClick(w->txtScoreOW[0], Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w->txtScoreOW[0], "50%");
+    p.boxes.keuzes = {platform::Keuze::Ja};
+    click(w->optRonde[1]);
+    QCOMPARE(p.takeBoxes(), QStringList{"Er zijn scores ingevoerd die nog niet met Klaar zijn "
+                                        "opgeslagen.\nWilt u ze nu opslaan?"});
+    QVERIFY(w->optRonde[1]->isChecked());
+    QVERIFY(p.folder.read(p.invoer()).contains("*1- 4|60%|50%~"));
+  }
+
+  // A results file whose body was entered per board: the window says once
+  // which lines it could not read, and keeps them as they are.
+  void otherWayOfEntry() {
+    const QByteArray perSpel = "01*1|4|||420|-420|4|0@2|6|||-100|100|1|3@3|5|||-100|100|1|3\r\n"
+                               "02*1|4|||110|-110|1|3@2|6|||140|-140|4|0@3|5|||110|-110|1|3\r\n";
+    Program p(10, {0, 2, perSpel});
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QCOMPARE(p.takeBoxes(), QStringList{"Deze regels van het uitslagbestand konden niet worden "
+                                        "gelezen: 8, 9.\nZe blijven ongewijzigd in het bestand "
+                                        "staan, maar tellen niet mee."});
+    QCOMPARE(rows(w), QStringList({"|", "|"}));
+    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    testing::flushDeletes();
+    QVERIFY(p.takeBoxes().isEmpty());
+    const QStringList na = body(p);
+    QVERIFY(na.at(0).endsWith("~01*1|4|||420|-420|4|0@2|6|||-100|100|1|3@3|5|||-100|100|1|3"));
+    QVERIFY(na.at(1).endsWith("~02*1|4|||110|-110|1|3@2|6|||140|-140|4|0@3|5|||110|-110|1|3"));
+  }
+
+  // The largest evening (26 pairs, 12 rounds of 9 boards, two tables
+  // sharing a board set every round) is no taller than its screen: the
+  // overview gives up height and scrolls; the title bar's room is kept, and
+  // Uitslag and Terug stand inside the window.
+  void largestEveningFitsTheScreen() {
+    Program p;
+    const int tafels = 13;
+    QByteArray schema = "Groot\r\n";
+    for (int k = 0; k < 12; ++k) {
+      QString regel = QString::number(k + 1);
+      for (int t = 0; t < tafels; ++t) {
+        const int set = ((t - k) % 12 + 12) % 12 + 1;
+        regel += QStringLiteral("\t%1- %2 (%3-%4)")
+                     .arg(t + 1)
+                     .arg(tafels + 1 + (t + k) % tafels)
+                     .arg(4 * set - 3)
+                     .arg(4 * set);
+      }
+      schema += regel.toLatin1() + "\r\n";
+    }
+    QByteArray groep;
+    for (int paar = 1; paar <= 26; ++paar)
+      groep += QStringLiteral("%1| Speler %1 Noord+%2| Speler %1 Zuid\r\n")
+                   .arg(2 * paar - 1)
+                   .arg(2 * paar)
+                   .toLatin1();
+    p.folder.write(QStringLiteral("schema/10/26 Paren 12 Ronden Groot.txt"), schema);
+    p.folder.write(QStringLiteral("groepen/") + p.groep() + QStringLiteral(".txt"), groep);
+    p.folder.write(p.invoer(), (p.groep() + QStringLiteral(" Uitslag\r\n26\r\nGeen\r\n12\r\n9\r\n"
+                                                           "26 Paren 12 Ronden Groot\r\n1\r\n"))
+                                   .toLatin1());
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QVERIFY(p.takeBoxes().isEmpty());
+    QCOMPARE(w->cmdRonde.size(), 12);
+    QCOMPARE(w->optRonde.size(), 13);
+    const QRect scherm = w->screen()->availableGeometry();
+    QVERIFY2(w->height() + 40 <= scherm.height(),
+             qPrintable(QStringLiteral("%1 on %2").arg(w->height()).arg(scherm.height())));
+    QVERIFY(w->y() >= scherm.y());
+    QVERIFY(w->cmdTerug->geometry().bottom() < w->height());
+    QVERIFY(w->cmdUitslag->geometry().bottom() < w->height());
+    // Every round and table button shows whole, above the overview.
+    QVERIFY(w->cmdRonde.last()->geometry().bottom() < w->fraBack->y());
+    QVERIFY(w->optRonde.last()->geometry().bottom() < w->fraBack->y());
+    QVERIFY(w->msfgScore->height() >= 60);
   }
 
   // The missing list shows while its button is held, with either button.

@@ -15,6 +15,7 @@
 #include "scoring/windows.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,6 +60,9 @@ const QStringList kAvondStilzit{"01*1|2|||420|-420|2|0@3|6||||||@5|4|||-100|100|
                                 "05*1|4|||200|-200|2|0@3|2|||-200|200|0|2@5|6||||||",
                                 "06*1|4|||140|-140|1|1@3|2|||140|-140|1|1@5|6||||||"};
 
+const QString kVraag186 =
+    "Er zijn scores ingevoerd die nog niet met Klaar zijn opgeslagen.\nWilt u ze nu opslaan?";
+
 QByteArray Regels(const QStringList &regels) {
   QByteArray uit;
   for (const QString &r : regels)
@@ -69,6 +73,20 @@ QByteArray Regels(const QStringList &regels) {
 QStringList Kop(const QString &stilzit = "Geen",
                 const QString &titel = "08-11-2023 Groep A Uitslag") {
   return {titel, "6", stilzit, "3", "2", kSchemaNaam, "0"};
+}
+
+// What opening says of a results file it could not read whole, in one box:
+// the boards whose lines could not be read, then the other lines not read.
+QStringList OpeningsMelding(const QString &spellen, const QString &regels) {
+  QStringList delen;
+  if (!spellen.isEmpty())
+    delen.append("De opgeslagen scores van spel " + spellen +
+                 " konden niet worden gelezen.\nVoer ze opnieuw in; de nieuwe scores komen in de "
+                 "plaats van de oude.");
+  if (!regels.isEmpty())
+    delen.append("Deze regels van het uitslagbestand konden niet worden gelezen: " + regels +
+                 ".\nZe blijven ongewijzigd in het bestand staan, maar tellen niet mee.");
+  return delen.isEmpty() ? QStringList() : QStringList{delen.join("\n\n")};
 }
 
 QString Rij(const platform::GridModel &grid, int r) {
@@ -122,6 +140,12 @@ private slots:
   void closeWithoutSaving();
   void sampleFill();
   void openedThroughPreparation();
+  void pasteTakesOnlyScores();
+  void clickActsAtOnce();
+  void boxesInTheOrderOfEvents();
+  void exchangeIsUnsavedWork();
+  void eastWestChangedAlone();
+  void clearedBoardStaysCleared();
 
 private:
   void schrijf(const QStringList &regels, const QString &stilzit = "Geen",
@@ -136,6 +160,8 @@ private:
   void typMetEnter(const QStringList &teksten);
   void toets(Qt::Key key, Qt::KeyboardModifiers mods = {});
   void klik(QWidget *w);
+  // A press and, after the events it started, the release: as a hand clicks.
+  void drukKlik(QWidget *w);
   QStringList meldingen();
 
   frmZemlo01 *m_main = nullptr;
@@ -222,6 +248,13 @@ void TestFrmZemlo06::engels(const QString &stilzit, const QByteArray &groep) {
 
 void TestFrmZemlo06::klik(QWidget *w) {
   QTest::mouseClick(w, Qt::LeftButton);
+  QApplication::processEvents();
+}
+
+void TestFrmZemlo06::drukKlik(QWidget *w) {
+  QTest::mousePress(w, Qt::LeftButton);
+  QApplication::processEvents();
+  QTest::mouseRelease(w, Qt::LeftButton);
   QApplication::processEvents();
 }
 
@@ -593,8 +626,12 @@ void TestFrmZemlo06::exchangedPairs() {
   QTest::mouseClick(w->lblNZ[0], Qt::LeftButton);
   QCOMPARE(meldingen(), QStringList{"Moet OW weer NZ worden?\n\nWilt ude paarnummers omwisselen?"});
   QCOMPARE(w->lblNZ[0]->text() + "-" + w->lblOW[0]->text(), QString("1-2"));
-  // Disabled rows give no click.
+  // The exchange back is not stored yet: leaving asks; No drops it.
+  m_boxes->keuzes = {platform::Keuze::Nee};
   klik(w->cmdTerug);
+  QCOMPARE(meldingen(), QStringList{kVraag186});
+  QVERIFY(bestand().contains("01*2|1|||420|-420|4|0@"));
+  // Disabled rows give no click.
   schrijf({}, "6", kGroep.left(kGroep.lastIndexOf("11|")));
   w = open();
   QVERIFY(w);
@@ -801,43 +838,54 @@ void TestFrmZemlo06::badResultsFiles_data() {
   QTest::addColumn<QStringList>("regels");
   QTest::addColumn<QList<int>>("klaar");
   QTest::addColumn<QString>("onleesbaar"); // the boards named
+  QTest::addColumn<QString>("onbekend");   // the other lines named, by their place in the file
   QTest::newRow("out of order") << QStringList{kAvond.at(4), kAvond.at(0), kAvond.at(2)}
-                                << QList<int>{1, 3, 5} << "";
+                                << QList<int>{1, 3, 5} << ""
+                                << "";
   QTest::newRow("boards beyond the evening")
       << QStringList{kAvond.at(0), "07*1|2|||420|-420|4|0", "100*1|2|||420|-420|4|0"}
-      << QList<int>{1} << "";
+      << QList<int>{1} << ""
+      << "9, 10";
   QTest::newRow("fewer rows than tables")
       << QStringList{"01*1|2|||420|-420|4|0@3|6|||-100|100|1|3", kAvond.at(1)} << QList<int>{2}
+      << ""
       << "";
   QTest::newRow("more rows than tables")
-      << QStringList{kAvond.at(0) + "@5|4|||-100|100|1|3", kAvond.at(1)} << QList<int>{2} << "1";
+      << QStringList{kAvond.at(0) + "@5|4|||-100|100|1|3", kAvond.at(1)} << QList<int>{2} << "1"
+      << "";
   QTest::newRow("not scores") << QStringList{"01*1|2|||4x0|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|"
                                              "100|1|3",
                                              kAvond.at(1),
                                              "03*1|6|||-50|abc|0|4@3|4|||620|-620|4|"
                                              "0@5|2|||170|-170|2|2"}
-                              << QList<int>{2} << "1, 3";
+                              << QList<int>{2} << "1, 3"
+                              << "";
   QTest::newRow("the same board twice")
-      << QStringList{kAvond.at(0), kAvond.at(0), kAvond.at(1)} << QList<int>{1, 2} << "";
+      << QStringList{kAvond.at(0), kAvond.at(0), kAvond.at(1)} << QList<int>{1, 2} << ""
+      << "9";
   QTest::newRow("pairs of another table")
       << QStringList{"01*1|4|||420|-420|4|0@3|6|||-100|100|1|3@5|2|||-100|100|1|3"} << QList<int>{}
-      << "1";
+      << "1"
+      << "";
+  QTest::newRow("the other way of entry")
+      << QStringList{"*1- 2|420|-420~*3- 6|-100|100~*5- 4|-100|100",
+                     "*1- 2|110|-110~*3- 6|140|-140~*5- 4|110|-110"}
+      << QList<int>{} << ""
+      << "8, 9";
   QTest::newRow("garbage") << QStringList{"", "Uitslag", "**", "@@@", "1*", "01*|||||||"}
-                           << QList<int>{} << "";
+                           << QList<int>{} << ""
+                           << "9, 10, 11, 12";
 }
 
 void TestFrmZemlo06::badResultsFiles() {
   QFETCH(QStringList, regels);
   QFETCH(QList<int>, klaar);
   QFETCH(QString, onleesbaar);
+  QFETCH(QString, onbekend);
   schrijf(regels);
   auto *w = open();
   QVERIFY(w);
-  QCOMPARE(meldingen(), onleesbaar.isEmpty()
-                            ? QStringList()
-                            : QStringList{"De opgeslagen scores van spel " + onleesbaar +
-                                          " konden niet worden gelezen.\nVoer ze opnieuw in; de "
-                                          "nieuwe scores komen in de plaats van de oude."});
+  QCOMPARE(meldingen(), OpeningsMelding(onleesbaar, onbekend));
   for (int b = 1; b <= 6; ++b)
     QCOMPARE(w->model()->IsKlaar(b), klaar.contains(b));
   QCOMPARE(w->intSpelNummer, w->model()->VolgendOnafgemaakt());
@@ -886,9 +934,7 @@ void TestFrmZemlo06::unreadableLines() {
   schrijf(regels);
   auto *w = open();
   QVERIFY(w);
-  QCOMPARE(meldingen(), QStringList{"De opgeslagen scores van spel 2, 4 konden niet worden "
-                                    "gelezen.\nVoer ze opnieuw in; de nieuwe scores komen in de "
-                                    "plaats van de oude."});
+  QCOMPARE(meldingen(), OpeningsMelding("2, 4", "12, 13"));
   QCOMPARE(w->intSpelNummer, 2);
   QCOMPARE(w->txtScoreNZ[0]->text(), QString());
   QCOMPARE(focus(), w->txtScoreNZ[0]);
@@ -925,9 +971,9 @@ void TestFrmZemlo06::unreadableLines() {
   QVERIFY(meldingen().isEmpty());
   klik(w->cmdTerug);
   QCOMPARE(bestand(), Regels(Kop() + na));
-  // Opened again, nothing is named.
+  // Opened again, only the lines of no board are named.
   QVERIFY(open());
-  QVERIFY(meldingen().isEmpty());
+  QCOMPARE(meldingen(), OpeningsMelding("", "12, 13"));
 }
 
 // An evening that cannot be opened says so, closes at once and leaves its
@@ -1052,9 +1098,12 @@ void TestFrmZemlo06::unsavedBoard() {
     toets(Qt::Key_Escape);
   }
   testing::flushDeletes();
-  QCOMPARE(meldingen(),
-           QStringList{"Er zijn scores ingevoerd die nog niet met Klaar zijn opgeslagen.\nWilt u "
-                       "ze nu opslaan?"});
+  // Yes on a board Klaar cannot take gives Klaar's own message.
+  QStringList verwacht{kVraag186};
+  if (!heel && keuze == int(platform::Keuze::Ja))
+    verwacht.append("Spel 1 kan nog niet worden opgeslagen: niet elke tafel heeft een score.\nVul "
+                    "de ontbrekende scores in.");
+  QCOMPARE(meldingen(), verwacht);
   const bool verlaten = heel && keuze != int(platform::Keuze::Annuleer);
   const bool opgeslagen = heel && keuze == int(platform::Keuze::Ja);
   if (weg == "terug" || weg == "escape") {
@@ -1314,6 +1363,179 @@ void TestFrmZemlo06::openedThroughPreparation() {
   QVERIFY(!m_w);
   QVERIFY(prep->isEnabled());
   QCOMPARE(bestand(), Regels(Kop()));
+}
+
+// A score box takes by pasting (Ctrl+V, Shift+Insert, the middle button)
+// nothing that typing would refuse: the whole paste is refused.
+void TestFrmZemlo06::pasteTakesOnlyScores() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  QClipboard *klembord = QApplication::clipboard();
+  const auto plak = [this, w, klembord](QLineEdit *vak, const QString &tekst, int manier) {
+    QTest::mouseClick(vak, Qt::LeftButton);
+    QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(vak, Qt::Key_Backspace);
+    if (manier == 2) {
+      klembord->setText(tekst, QClipboard::Selection);
+      QTest::mouseClick(vak, Qt::MiddleButton);
+    } else {
+      klembord->setText(tekst);
+      toets(manier == 0 ? Qt::Key_V : Qt::Key_Insert,
+            manier == 0 ? Qt::ControlModifier : Qt::ShiftModifier);
+    }
+    Q_UNUSED(w);
+    return vak->text();
+  };
+  QList<int> manieren{0, 1};
+  if (klembord->supportsSelection())
+    manieren.append(2);
+  for (const int manier : manieren) {
+    for (QLineEdit *vak : {w->txtScoreNZ[0], w->txtScoreOW[1]}) {
+      QCOMPARE(plak(vak, "1430|1440", manier), QString());
+      QCOMPARE(plak(vak, "42a", manier), QString());
+      QCOMPARE(plak(vak, "1430", manier), QString("1430"));
+    }
+  }
+  QVERIFY(meldingen().isEmpty());
+  // What a paste refused cannot reach the board's line.
+  plak(w->txtScoreNZ[0], "1430|1440", 0);
+  QCOMPARE(w->model()->Rijen(1).at(0).scoreNZ, QString());
+}
+
+// With every row of the open board filled and the caret in a score box, the
+// first press and release on a board button, Wis spel or Terug acts at once.
+void TestFrmZemlo06::clickActsAtOnce() {
+  schrijf(kAvond);
+  auto *w = open();
+  QVERIFY(w);
+  QCOMPARE(w->intSpelNummer, 0);
+  for (int b = 1; b <= 6; ++b) {
+    drukKlik(w->cmdSpel[b]);
+    QCOMPARE(w->intSpelNummer, b);
+    QCOMPARE(focus(), w->txtScoreNZ[0]);
+    QVERIFY(meldingen().isEmpty());
+  }
+  drukKlik(w->cmdWisSpel);
+  QVERIFY(!w->model()->IsKlaar(6));
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  drukKlik(w->cmdSpel[5]);
+  QCOMPARE(w->intSpelNummer, 5);
+  drukKlik(w->cmdTerug);
+  testing::flushDeletes();
+  QVERIFY(!m_w);
+  QVERIFY(meldingen().isEmpty());
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 5)));
+}
+
+// One box at a time, in the order of the events: leaving a row tests its
+// score before the question about unsaved scores is asked, and Yes to that
+// question on a board Klaar cannot take gives Klaar's message.
+void TestFrmZemlo06::boxesInTheOrderOfEvents() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  // Board 1, nobody vulnerable: 620 does not fit; typed without ENTER.
+  typMetEnter({"42", "100-"});
+  typ("62");
+  {
+    testing::EchteBoxen boxen({Qt::Key_Return, Qt::Key_Return});
+    drukKlik(w->cmdSpel[2]);
+    QCOMPARE(boxen.teksten,
+             QStringList({"De score <620> klopt niet met de kwetsbaarheid.\nDit moet u zelf "
+                          "aanpassen.",
+                          kVraag186}));
+  }
+  QVERIFY(testing::activeer(w));
+  QCOMPARE(w->intSpelNummer, 2);
+  QVERIFY(w->model()->Regels().at(0).contains("@5|4|||620|-620|"));
+
+  // Board 2: a score that does not exist keeps the director in its row.
+  typMetEnter({"62", "100-"});
+  typ("97");
+  {
+    testing::EchteBoxen boxen;
+    drukKlik(w->cmdSpel[3]);
+    QCOMPARE(boxen.teksten, QStringList{"De score <97> bestaat niet."});
+  }
+  QVERIFY(testing::activeer(w));
+  QApplication::processEvents();
+  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(focus(), w->txtScoreNZ[2]);
+  {
+    testing::EchteBoxen boxen({Qt::Key_Return, Qt::Key_Return});
+    drukKlik(w->cmdSpel[3]);
+    QCOMPARE(boxen.teksten, QStringList({kVraag186, "Spel 2 kan nog niet worden opgeslagen: niet "
+                                                    "elke tafel heeft een score.\nVul de "
+                                                    "ontbrekende scores in."}));
+  }
+  QVERIFY(testing::activeer(w));
+  QCOMPARE(w->intSpelNummer, 2);
+  QVERIFY(!w->model()->IsKlaar(2));
+  QCOMPARE(focus(), w->txtScoreNZ[2]);
+}
+
+// Pairs exchanged on a finished board are what Klaar has not taken, as a
+// typed score is: Klaar is offered, and leaving asks.
+void TestFrmZemlo06::exchangeIsUnsavedWork() {
+  schrijf(kAvond);
+  auto *w = open();
+  QVERIFY(w);
+  klik(w->cmdSpel[1]);
+  m_boxes->answers = {true};
+  QTest::mouseClick(w->lblNZ[0], Qt::LeftButton);
+  QCOMPARE(meldingen().size(), 1);
+  QVERIFY(w->cmdSpelKlaar->isEnabled());
+  QCOMPARE(focus(), w->cmdSpelKlaar);
+  m_boxes->keuzes = {platform::Keuze::Ja};
+  klik(w->cmdSpel[2]);
+  QCOMPARE(meldingen(), QStringList{kVraag186});
+  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->model()->Regels().at(0),
+           QString("01*2|1|||420|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"));
+}
+
+// An adjusted score corrected in its East-West box alone (60%/40% to
+// 60%/50%) is a change: leaving the board asks, and Yes stores it.
+void TestFrmZemlo06::eastWestChangedAlone() {
+  schrijf({"01*1|2|||60%|40%|0|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"});
+  auto *w = open();
+  QVERIFY(w);
+  QCOMPARE(w->intSpelNummer, 2);
+  klik(w->cmdSpel[1]);
+  QCOMPARE(w->txtScoreOW[0]->text(), QString("40%"));
+  QTest::mouseClick(w->txtScoreOW[0], Qt::LeftButton);
+  QTest::keyClick(w->txtScoreOW[0], Qt::Key_A, Qt::ControlModifier);
+  typ("50%");
+  m_boxes->keuzes = {platform::Keuze::Ja};
+  drukKlik(w->cmdSpel[2]);
+  QCOMPARE(meldingen(), QStringList{kVraag186});
+  QCOMPARE(w->intSpelNummer, 2);
+  QVERIFY(w->model()->Regels().at(0).startsWith("01*1|2|||60%|50%|"));
+}
+
+// Lines the window cannot read are named once on opening and kept; Wis spel
+// takes every line of its board, also a second one, for good.
+void TestFrmZemlo06::clearedBoardStaysCleared() {
+  const QString tweede = "01*1|2|||110|-110|1|3@3|6|||140|-140|4|0@5|4|||110|-110|1|3";
+  const QString perRonde = "*1- 2|420|-420~*3- 6|-100|100~*5- 4|-100|100";
+  schrijf({kAvond.at(0), tweede, perRonde});
+  auto *w = open();
+  QVERIFY(w);
+  QCOMPARE(meldingen(), OpeningsMelding("", "9, 10"));
+  QVERIFY(w->model()->IsKlaar(1));
+  klik(w->cmdSpel[1]);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  klik(w->cmdWisSpel);
+  klik(w->cmdTerug);
+  testing::flushDeletes();
+  QCOMPARE(bestand(), Regels(Kop() + QStringList{perRonde}));
+  w = open();
+  QVERIFY(w);
+  QCOMPARE(meldingen(), OpeningsMelding("", "8"));
+  QVERIFY(!w->model()->IsKlaar(1));
+  QCOMPARE(w->intSpelNummer, 1);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
 }
 
 #include "entry_window_test.moc"

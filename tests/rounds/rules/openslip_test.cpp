@@ -44,6 +44,12 @@ private slots:
     QCOMPARE(slip.Spel(1), 2);
     QCOMPARE(Rijen(slip), QStringList({"420|-420", "|"}));
     QVERIFY(!slip.IsGewijzigd(opslag));
+    // An adjusted score corrected in its East-West box alone is a change.
+    opslag.ZetSlip({2, 1}, {{"60%", "40%"}, {"", ""}});
+    OpenSlip aangepast(opslag, {2, 1});
+    QVERIFY(!aangepast.IsGewijzigd(opslag));
+    aangepast.ZetRij(0, "60%", "50%");
+    QVERIFY(aangepast.IsGewijzigd(opslag));
     // Klaar waits for every row.
     QVERIFY(!slip.AlleRijenGevuld());
     QVERIFY(!slip.MagKlaar());

@@ -160,8 +160,19 @@ private slots:
     na[2] = "01*1|2|||100|-100|3|3@3|4|||100|-100|3|3@5|6|||100|-100|3|3@7|8|||100|-100|3|3";
     QCOMPARE(m.Regels(), na);
     QCOMPARE(m.OnleesbareSpellen(), QVector<int>({2, 4}));
-    // Clearing a board whose line was not read removes nothing.
+    // The lines named by no board: the one of no board, the one beyond the
+    // evening, board 3's second line.
+    QCOMPARE(m.OnbekendeRegels(), QVector<int>({0, 1, 5}));
+    // Clearing a board whose line was not read removes that line: nothing
+    // of the board comes back at the next opening.
     m.WisSpel(2);
+    na.removeAt(3);
+    QCOMPARE(m.Regels(), na);
+    QCOMPARE(m.OnleesbareSpellen(), QVector<int>({4}));
+    // Clearing board 3 removes its second line too.
+    m.WisSpel(3);
+    na.removeAt(3);
+    na.removeAt(3);
     QCOMPARE(m.Regels(), na);
     // Clearing board 1 removes its line; board 4 still takes the place of its own.
     m.WisSpel(1);
@@ -169,9 +180,34 @@ private slots:
     QCOMPARE(m.Regels(), na);
     VulSpel(m, 4, {"100", "100", "100", "100"});
     QVERIFY(m.SpelKlaar(4));
-    QVERIFY(m.Regels().at(5).startsWith("04*1|3|||100|-100|"));
+    QVERIFY(m.Regels().at(2).startsWith("04*1|3|||100|-100|"));
     QCOMPARE(m.Regels().size(), na.size());
-    QCOMPARE(m.OnleesbareSpellen(), QVector<int>({2}));
+    QVERIFY(m.OnleesbareSpellen().isEmpty());
+    AvondModel terug(kKop, kTafels);
+    terug.LeesRegels(m.Regels());
+    QVERIFY(!terug.IsKlaar(1) && !terug.IsKlaar(2) && !terug.IsKlaar(3) && terug.IsKlaar(4));
+  }
+
+  // A score changed in either box, or pairs exchanged on a board that holds
+  // scores, is what Klaar has not taken; an exchange alone on an empty board
+  // is not.
+  void gewijzigd() {
+    AvondModel m(kKop, kTafels);
+    VulSpel(m, 1, {"60%", "400", "-50", "170"});
+    m.ZetScores(1, 0, "60%", "40%");
+    QVERIFY(m.IsGewijzigd(1));
+    QVERIFY(m.SpelKlaar(1));
+    QVERIFY(!m.IsGewijzigd(1));
+    m.ZetScores(1, 0, "60%", "50%"); // the East-West box alone
+    QVERIFY(m.IsGewijzigd(1));
+    m.OpenSpel(1);
+    QVERIFY(!m.IsGewijzigd(1));
+    m.WisselParen(1, 2);
+    QVERIFY(m.IsGewijzigd(1));
+    m.WisselParen(1, 2);
+    QVERIFY(!m.IsGewijzigd(1));
+    m.WisselParen(2, 0);
+    QVERIFY(!m.IsGewijzigd(2));
   }
 
   // Which board a line not read belongs to: the number before its "*", for a

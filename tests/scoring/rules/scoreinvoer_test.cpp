@@ -146,11 +146,20 @@ private slots:
     u = InvoerStapNZ(Rijen({{"420", "-420", true}, {"", "", true}}), 1, 1);
     QCOMPARE(u.scoreNZ, QString("420"));
     QCOMPARE(u.iTekst, 91);
-    // A copied adjusted score goes on to the East-West box.
-    u = InvoerStapNZ(Rijen({{"60%", "40%", true}, {"", "", true}}), 1, 0);
+    // A copied adjusted score goes on to the East-West box, per board: only
+    // the North-South text is copied.
+    u = InvoerStapNZ(Rijen({{"60%", "40%", true}, {"", "", true}}), 1, 0, Kopie::AlleenNZ);
     QCOMPARE(u.scoreNZ, QString("60%"));
     QCOMPARE(u.scoreOW, QString("60%"));
     QCOMPARE(u.focus, Focus::OWVak);
+    // Per round both texts are copied: the row is done and the step moves on.
+    u = InvoerStapNZ(Rijen({{"60%", "40%", true}, {"", "", false}, {"", "", true}}), 2, 0,
+                     Kopie::Beide);
+    QCOMPARE(u.scoreNZ, QString("60%"));
+    QCOMPARE(u.scoreOW, QString("40%"));
+    QCOMPARE(u.focus, Focus::VolgendeRij);
+    u = InvoerStapNZ(Rijen({{"-100", "100", true}, {"", "", true}}), 1, 0, Kopie::Beide);
+    QCOMPARE(u.scoreNZ + u.scoreOW, QString("-100100"));
   }
 
   void enterOW_data() {
@@ -235,15 +244,20 @@ private slots:
 
   // The quick test agrees with what ENTER would make of the texts.
   void herzienZoalsEnter() {
-    const QStringList nzTeksten{"420",  "-420", "42", "-5",   "5",    "50",  "-50", "70",
-                                "0",    "00",   "n",  "N",    "100-", "abc", "4x0", " 420",
-                                "420 ", "12.5", "-0", "+420", "007",  "-",   "7600"};
+    const QStringList nzTeksten{"420",  "-420", "42",   "-5",  "5",    "50",  "-50", "70",
+                                "-70",  "69",   "-69",  "71",  "49",   "51",  "-51", "0",
+                                "00",   "n",    "N",    "100", "100-", "70-", "abc", "4x0",
+                                " 420", "420 ", "12.5", "-0",  "+420", "007", "-",   "7600"};
     const QStringList owTeksten{"",   "-420", "420",  "n",   "0",  "-42", "-4200", "-50",
                                 "50", "100",  "-100", "abc", "  ", "N",   "-7600", "-+420"};
     for (const QString &nz : nzTeksten) {
-      for (const QString &ow : owTeksten)
-        QVERIFY2(MoetHerzien(nz, ow) == (Herschrijf(nz, ow) != qMakePair(nz, ow)),
-                 qPrintable(nz + " / " + ow));
+      // Each North-South text also meets its own mirror, both ways round,
+      // and the mirror of its shorthand: 70 with -70, -5 with 5 and 50.
+      QStringList ow = owTeksten;
+      ow << u'-' + nz << nz.mid(1) << u'-' + nz + u'0' << nz.mid(1) + u'0' << nz.chopped(1);
+      for (const QString &t : ow)
+        QVERIFY2(MoetHerzien(nz, t) == (Herschrijf(nz, t) != qMakePair(nz, t)),
+                 qPrintable(nz + " / " + t));
     }
   }
 
