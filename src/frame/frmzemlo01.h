@@ -21,6 +21,8 @@ public:
 
   // Ends the program at once, without a question.
   void beeindigProgramma();
+  // Whether the program was ended (also before the event loop ran).
+  bool isBeeindigd() const { return m_ended; }
 
   // The raw lines of MAIL.TXT and the settings of the two mail providers.
 

@@ -90,9 +90,21 @@ void HaalNieuweVersie(const UpdateWindow &w) {
     return;
   }
 
-  // The setup program is started with the program folder as one argument,
-  // in the program folder. Only a program that has started ends this one and
-  // marks the update as fetched; otherwise the update is offered again later.
+  // Told first, then marked as fetched, then the setup program starts with
+  // the program folder as one argument, in the program folder, and the
+  // program ends. A setup program that does not start leaves the mark as it
+  // was, so that the update is offered again later, and the program goes on.
+  w.window->setEnabled(true);
+  platform::information(w.window, w.window->windowTitle(), Tekst(117));
+  const QString marker = Pad(kMarkerFile);
+  QFile oud(marker);
+  const bool hadMarker = oud.open(QIODevice::ReadOnly);
+  const QByteArray oudeMarker = hadMarker ? oud.readAll() : QByteArray();
+  oud.close();
+  const bool marked = platform::writeTextLines(marker, {DatumTekst(platform::today())});
+  if (!marked)
+    platform::information(w.window, w.window->windowTitle(),
+                          QString(Tekst(181)).replace(u'~', kMarkerFile));
   const bool executable =
       QFile::setPermissions(setup, QFile::permissions(setup) | QFile::ExeOwner | QFile::ExeUser |
                                        QFile::ExeGroup | QFile::ExeOther);
@@ -100,13 +112,14 @@ void HaalNieuweVersie(const UpdateWindow &w) {
       executable &&
       platform::startDetached(setup, {QStringLiteral("/p=") + sProgrammaMap}, sProgrammaMap);
   if (!started) {
+    if (marked && hadMarker)
+      platform::writeBytes(marker, oudeMarker);
+    else if (marked)
+      QFile::remove(marker);
     platform::information(w.window, w.window->windowTitle(), Tekst(115));
     goOn(w);
     return;
   }
-  w.window->setEnabled(true);
-  platform::writeTextLines(Pad(kMarkerFile), {DatumTekst(platform::today())});
-  platform::information(w.window, w.window->windowTitle(), Tekst(117));
   if (w.endProgram)
     w.endProgram();
 }

@@ -118,7 +118,8 @@ int downloadFile(const QString &url, const QString &target, long totalSeconds) {
   // Only a final answer of 2xx counts; anything else leaves the target alone.
   if (status < 200 || status > 299)
     return status > 0 ? static_cast<int>(status) : -1;
-  if (transfer.writeFailed || !file.commit())
+  // commit() does not check the flush of Qt's buffer (a full disk): flush first.
+  if (transfer.writeFailed || !file.flush() || !file.commit())
     return -1;
   return 0;
 }

@@ -82,7 +82,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))
     return false;
-  if (file.write(bytes) != bytes.size()) {
+  // write() may only fill Qt's buffer, and commit() puts the file in place
+  // even when the flush of that buffer fails (a full disk): the buffer is
+  // flushed and checked first, so that a file not written whole never
+  // replaces the old one.
+  if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
     file.cancelWriting();
     return false;
   }

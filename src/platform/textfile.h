@@ -20,7 +20,8 @@ std::optional<QStringList> readTextLines(const QString &path);
 // The first line of a file, "" when the file is missing or empty.
 QString readFirstLine(const QString &path);
 
-// Writes every line followed by CR LF; replaces the file only when all was written.
+// Writes every line followed by CR LF. The file is replaced only when all was
+// written (a full disk, for one, leaves the old file as it was); false then.
 bool writeTextLines(const QString &path, const QStringList &lines);
 bool writeBytes(const QString &path, const QByteArray &bytes);
 

@@ -27,20 +27,21 @@ bool bestaat(const QString &folder, const QString &name) {
 
 // Writes the title line of a results file with its date in the current form.
 // Only the date's own ten bytes change, so the rest stays byte for byte.
-void herschrijfTitel(const QString &path) {
+// False when the file could not be saved (it is then as it was).
+bool herschrijfTitel(const QString &path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly))
-    return;
+    return true;
   QByteArray bytes = f.readAll();
   f.close();
   const auto titel = NieuweDatumNaam(platform::decodeAnsi(bytes.left(10)));
   if (!titel || titel->size() != 10)
-    return;
+    return true;
   const QByteArray datum = platform::encodeAnsi(*titel);
   if (datum.size() != 10)
-    return;
+    return true;
   bytes.replace(0, 10, datum);
-  platform::writeBytes(path, bytes);
+  return platform::writeBytes(path, bytes);
 }
 
 // The part of a file name from its last full stop on: ".txt", ".MAIL".
@@ -52,8 +53,10 @@ QString extensie(const QString &name) {
 // A group moves together with its companion and its results file, or not at
 // all: when any of the three new names is taken, also by a file that is not
 // its own, the group keeps its name. Otherwise it would take over another
-// group's addresses or evening.
-void hernoemGroep(const QString &folder, const QString &name) {
+// group's addresses or evening. A results file whose title cannot take the
+// new date moves back with the rest, since the entry windows find the group
+// by that title; its name is then added to nietBewaard.
+void hernoemGroep(const QString &folder, const QString &name, QStringList &nietBewaard) {
   const auto nieuw = NieuweDatumNaam(name);
   if (!nieuw)
     return;
@@ -87,14 +90,21 @@ void hernoemGroep(const QString &folder, const QString &name) {
       QFile::rename(nieuwPad, oudPad);
       return;
     }
-    herschrijfTitel(nieuweInvoer);
+    if (!herschrijfTitel(nieuweInvoer)) {
+      QFile::rename(nieuweInvoer, oudeInvoer);
+      if (metMail)
+        QFile::rename(nieuweMail, oudeMail);
+      QFile::rename(nieuwPad, oudPad);
+      nietBewaard.append(QStringLiteral("invoer/") + QFileInfo(oudeInvoer).fileName());
+    }
   }
 }
 
 // A results file left without its group (the group moves it along) takes the
 // new date too, unless its group still stands under the old name or a group
-// of the new name exists, which is another group's.
-void hernoemInvoer(const QString &folder, const QString &name) {
+// of the new name exists, which is another group's. One whose title cannot
+// take the new date keeps its name too, and is added to nietBewaard.
+void hernoemInvoer(const QString &folder, const QString &name, QStringList &nietBewaard) {
   const auto nieuw = NieuweDatumNaam(name);
   if (!nieuw || bestaat(folder, *nieuw))
     return;
@@ -103,9 +113,12 @@ void hernoemInvoer(const QString &folder, const QString &name) {
     if (const auto groep = GroepNaamVan(naam.left(naam.indexOf(u'.'))))
       if (bestaat(groepen, *groep + QStringLiteral(".txt")))
         return;
+  const QString oudPad = folder + u'/' + name;
   const QString nieuwPad = folder + u'/' + *nieuw;
-  if (QFile::rename(folder + u'/' + name, nieuwPad))
-    herschrijfTitel(nieuwPad);
+  if (QFile::rename(oudPad, nieuwPad) && !herschrijfTitel(nieuwPad)) {
+    QFile::rename(nieuwPad, oudPad);
+    nietBewaard.append(QStringLiteral("invoer/") + name);
+  }
 }
 
 } // namespace
@@ -129,15 +142,18 @@ std::optional<QString> NieuweDatumNaam(const QString &name) {
   return nieuw;
 }
 
-QStringList VulBestanden(Soort soort, bool bOmgekeerd) {
+QStringList VulBestanden(Soort soort, bool bOmgekeerd, QStringList *nietBewaard) {
   const QString folder = BAS_Zemlo::Pad(soort == Soort::Groepen ? QStringLiteral("groepen")
                                                                 : QStringLiteral("invoer"));
+  QStringList nietGeschreven;
   for (const QString &name : GroepWoordBestanden(folder, bOmgekeerd)) {
     if (soort == Soort::Groepen)
-      hernoemGroep(folder, name);
+      hernoemGroep(folder, name, nietGeschreven);
     else
-      hernoemInvoer(folder, name);
+      hernoemInvoer(folder, name, nietGeschreven);
   }
+  if (nietBewaard)
+    *nietBewaard = nietGeschreven;
   // Names that differ only in case are the same file to every look-up:
   // listed once.
   QStringList lijst;

@@ -25,7 +25,9 @@ std::optional<QString> NieuweDatumNaam(const QString &name);
 // title line takes the new date too); when any of their new names is taken,
 // in any case and whether or not the group has that file of its own, none
 // is renamed. A results file without its group is renamed unless a group
-// stands under its old or its new name.
-QStringList VulBestanden(Soort soort, bool bOmgekeerd);
+// stands under its old or its new name. A results file whose title line
+// cannot be saved keeps its old name, and so does its group; nietBewaard
+// then gets its name ("invoer/<file>").
+QStringList VulBestanden(Soort soort, bool bOmgekeerd, QStringList *nietBewaard = nullptr);
 
 } // namespace preparation

@@ -316,7 +316,13 @@ void frmZemlo04::cmdStart_Click() {
     parkeer();
     return;
   }
-  preparation::SchrijfStart(iInvoerWijze);
+  if (!preparation::SchrijfStart(iInvoerWijze)) {
+    // A disk that cannot take start.txt cannot take the evening's scores
+    // either: the director hears it before entering any.
+    melding(QString(Tekst(181)).replace(u'~', QStringLiteral("start.txt")));
+    parkeer();
+    return;
+  }
   const bool nieuw = sInvoerBestand.isEmpty();
   if (nieuw)
     sInvoerBestand = preparation::InvoerNaam(sGroepBestand);
@@ -364,17 +370,34 @@ void frmZemlo04::sluitStap() {
 }
 
 void frmZemlo04::VulGroepBestanden() {
-  const QSignalBlocker stil(lstGroepBestand);
-  lstGroepBestand->clear();
-  lstGroepBestand->addItems(
-      preparation::VulBestanden(preparation::Soort::Groepen, chkSorteerGroepen->isChecked()));
+  QStringList nietBewaard;
+  {
+    const QSignalBlocker stil(lstGroepBestand);
+    lstGroepBestand->clear();
+    lstGroepBestand->addItems(preparation::VulBestanden(
+        preparation::Soort::Groepen, chkSorteerGroepen->isChecked(), &nietBewaard));
+  }
+  meldNietBewaard(nietBewaard);
 }
 
 void frmZemlo04::VulInvoerBestanden() {
-  const QSignalBlocker stil(lstInvoer);
-  lstInvoer->clear();
-  lstInvoer->addItems(
-      preparation::VulBestanden(preparation::Soort::Invoer, chkSorteerInvoer->isChecked()));
+  QStringList nietBewaard;
+  {
+    const QSignalBlocker stil(lstInvoer);
+    lstInvoer->clear();
+    lstInvoer->addItems(preparation::VulBestanden(preparation::Soort::Invoer,
+                                                  chkSorteerInvoer->isChecked(), &nietBewaard));
+  }
+  meldNietBewaard(nietBewaard);
+}
+
+void frmZemlo04::meldNietBewaard(const QStringList &bestanden) {
+  for (const QString &bestand : bestanden) {
+    if (m_nietBewaardGemeld.contains(bestand))
+      continue;
+    m_nietBewaardGemeld.append(bestand);
+    melding(QString(Tekst(181)).replace(u'~', bestand));
+  }
 }
 
 void frmZemlo04::wisKeuzes(bool bHoudInvoer) {

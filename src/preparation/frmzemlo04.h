@@ -90,6 +90,9 @@ private:
 
   void VulGroepBestanden();
   void VulInvoerBestanden();
+  // Text 181 for each results file whose title the listing could not save,
+  // once a file while the window is open.
+  void meldNietBewaard(const QStringList &bestanden);
   // Nothing chosen: both names empty, the lists without selection (but for
   // the results file kept when bHoudInvoer is set), the schema list empty and
   // open, the way of entry and Start locked.
@@ -112,4 +115,6 @@ private:
   std::optional<QString> vraagWissen(QListWidget *lijst, QPushButton *knop, int vraag);
   void parkeer();
   void melding(const QString &text);
+
+  QStringList m_nietBewaardGemeld;
 };

@@ -190,8 +190,7 @@ void frmZemlo10::cmdOK_Click() {
                  QString(Tekst(165)).replace(u'|', u'\n'), this);
   }
   if (!SchrijfIni(kSectieAdres, kSleutelAdres, BewaarAdres(adres), sIniPad))
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', QStringLiteral("standaard.ini")));
+    meldIniNietBewaard();
   if (lMailFout != 0) {
     platform::information(this, windowTitle(), Tekst(167));
     cmdOK->setEnabled(true);
@@ -202,8 +201,15 @@ void frmZemlo10::cmdOK_Click() {
 }
 
 void frmZemlo10::optProvider_Click(int index) {
-  SchrijfIni(kSectie, kSleutelProvider, QString::number(index), sIniPad);
+  // The test mail goes through the provider the settings file names.
+  if (!SchrijfIni(kSectie, kSleutelProvider, QString::number(index), sIniPad))
+    meldIniNietBewaard();
   parkeer();
+}
+
+void frmZemlo10::meldIniNietBewaard() {
+  platform::information(this, windowTitle(),
+                        QString(Tekst(181)).replace(u'~', QStringLiteral("standaard.ini")));
 }
 
 void frmZemlo10::txtEMailAdres_Change() {
@@ -221,7 +227,12 @@ void frmZemlo10::txtEMailAdres_Change() {
 
 void frmZemlo10::Form_QueryUnload() {
   // The provider chosen here served the test only; the stored one returns.
-  SchrijfIni(kSectie, kSleutelProvider, QString::number(iProvider), sIniPad);
+  // A value that stands already is not written again, so that a full disk
+  // is only named when the file must change; the window closes all the same.
+  LeesIni(kSectie, kSleutelProvider, sIniPad);
+  if (sIniWaarde != QString::number(iProvider) &&
+      !SchrijfIni(kSectie, kSleutelProvider, QString::number(iProvider), sIniPad))
+    meldIniNietBewaard();
   ZemloWindow *terug = opener();
   if (!terug && m_vanForm == 1)
     terug = findWindow(QStringLiteral("frmZemlo01"));

@@ -49,6 +49,8 @@ private:
   void txtEMailAdres_Change();
   void VulPictureWit();
   void parkeer();
+  // Text 181 for standaard.ini.
+  void meldIniNietBewaard();
 
   int m_vanForm = 0;
 };

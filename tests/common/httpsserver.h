@@ -18,6 +18,8 @@ public:
 
   bool isRunning() const;
   QString baseUrl() const; // "https://127.0.0.1:<port>"
+  // The throw-away certificate to trust, for a program run as a process.
+  QString certificateFile() const { return m_cert; }
 
   // Serves body at path, e.g. "/ZEMLO/zemlo.txt"; clears a fail or stall of it.
   void put(const QString &path, const QByteArray &body);

@@ -12,9 +12,12 @@
 #include <QMetaMethod>
 #include <QTest>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace testing {
 
@@ -164,6 +167,28 @@ QByteArray ProgramFolder::read(const QString &relative) const {
 
 bool ProgramFolder::exists(const QString &relative) const {
   return QFileInfo::exists(path(relative));
+}
+
+FullDisk::FullDisk(long long bytes) {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
+    return;
+  m_saved = true;
+  m_oldSoft = limit.rlim_cur;
+  m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FullDisk::~FullDisk() {
+  if (!m_saved)
+    return;
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
+    limit.rlim_cur = static_cast<rlim_t>(m_oldSoft);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  std::signal(SIGXFSZ, m_oldHandler == SIG_ERR ? SIG_DFL : m_oldHandler);
 }
 
 void flushDeletes() {

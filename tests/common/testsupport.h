@@ -31,6 +31,25 @@ private:
   QTemporaryDir m_dir;
 };
 
+// While it lives, no file of this process can grow beyond `bytes` bytes: a
+// write past that fails with EFBIG, as on a full disk (RLIMIT_FSIZE, with
+// SIGXFSZ ignored so that the write fails instead of ending the process).
+// Files that exist can still be read, and files can be created and renamed.
+class FullDisk {
+public:
+  explicit FullDisk(long long bytes = 0);
+  ~FullDisk();
+  FullDisk(const FullDisk &) = delete;
+  FullDisk &operator=(const FullDisk &) = delete;
+  bool isActive() const { return m_active; }
+
+private:
+  bool m_saved = false;
+  bool m_active = false;
+  unsigned long long m_oldSoft = 0;
+  void (*m_oldHandler)(int) = nullptr;
+};
+
 // The shared state and the stand-ins' answers as at program start, except
 // that the on-line test answers "off line".
 void resetSharedState();

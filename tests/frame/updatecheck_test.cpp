@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <memory>
+
 using platform::BoxKind;
 
 namespace {
@@ -72,6 +74,19 @@ struct Rig {
 };
 
 QString text(int index) { return BAS_Zemlo::Tekst(index).replace(u'|', u'\n'); }
+
+// Records every box; from the box of the given text on, the disk is full.
+struct FullAfter : platform::RecordingAnswerer {
+  explicit FullAfter(const QString &text) : trigger(text) {}
+  bool answer(const platform::BoxRecord &box) override {
+    const bool yes = RecordingAnswerer::answer(box);
+    if (!trigger.isEmpty() && box.text == trigger && !full)
+      full = std::make_unique<testing::FullDisk>();
+    return yes;
+  }
+  QString trigger;
+  std::unique_ptr<testing::FullDisk> full;
+};
 
 } // namespace
 
@@ -257,17 +272,22 @@ private slots:
     QCOMPARE(ended.size(), 1);
   }
 
-  // A setup program that cannot be started: text 115, no marker, the
-  // program goes on. Once the start is refused, once the file is no program.
+  // A setup program that cannot be started: after text 117, text 115; the
+  // marker stays as it was (none, or its old bytes) and the program goes on.
+  // Once the start is refused, once the file is no program.
   void aStartThatFailsKeepsTheProgramGoing_data() {
     QTest::addColumn<bool>("realStart");
-    QTest::newRow("start refused") << false;
-    QTest::newRow("not a program") << true;
+    QTest::addColumn<QByteArray>("marker"); // empty: none
+    QTest::newRow("start refused") << false << QByteArray();
+    QTest::newRow("not a program") << true << QByteArray("02-03-2024\r\n");
   }
   void aStartThatFailsKeepsTheProgramGoing() {
     QFETCH(bool, realStart);
+    QFETCH(QByteArray, marker);
     Rig rig(!realStart);
     rig.startSucceeds = false;
+    if (!marker.isEmpty())
+      rig.folder.write(QStringLiteral("laatsteupdate.txt"), marker);
     rig.server.put(kVersionPath, "02-03-2024\r\n");
     rig.server.put(kSetupPath, "\x7f"
                                "ELF, but nothing that runs");
@@ -277,12 +297,54 @@ private slots:
     QTest::mouseClick(frm->cmdDownLoad, Qt::LeftButton);
     QCOMPARE(rig.asked(kSetupPath), 1);
     QCOMPARE(rig.starts.size(), realStart ? 0 : 1);
-    QCOMPARE(rig.kinds(), QList<BoxKind>{BoxKind::Information});
-    QCOMPARE(rig.boxes.boxes[0].text, text(115));
-    QVERIFY(!rig.folder.exists(QStringLiteral("laatsteupdate.txt")));
+    QCOMPARE(rig.kinds(), (QList<BoxKind>{BoxKind::Information, BoxKind::Information}));
+    QCOMPARE(rig.boxes.boxes[0].text, text(117));
+    QCOMPARE(rig.boxes.boxes[1].text, text(115));
+    QCOMPARE(rig.folder.exists(QStringLiteral("laatsteupdate.txt")), !marker.isEmpty());
+    QCOMPARE(rig.folder.read(QStringLiteral("laatsteupdate.txt")), marker);
     QCOMPARE(ended.size(), 0);
     QVERIFY(frm->isVisible() && frm->isEnabled());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+  }
+
+  // The steps of a fetched update in their order: text 117, the marker
+  // written, the setup program started. A marker that cannot be saved (a full
+  // disk) is named with text 181; the update goes on.
+  void theStepsOfTheUpdateInTheirOrder_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("room") << false;
+    QTest::newRow("full disk") << true;
+  }
+  void theStepsOfTheUpdateInTheirOrder() {
+    QFETCH(bool, fullDisk);
+    Rig rig(false);
+    rig.folder.write(QStringLiteral("laatsteupdate.txt"), "02-03-2024\r\n");
+    rig.server.put(kVersionPath, "02-03-2024\r\n");
+    rig.server.put(kSetupPath, "setup");
+    frmZemlo01 *frm = rig.open();
+    QVERIFY(frm);
+    // The setup program arrives whole; the disk is full from text 117 on.
+    FullAfter boxes(fullDisk ? text(117) : QString());
+    QStringList steps;
+    platform::setStartHook([&](const QString &, const QStringList &, const QString &) {
+      steps.append(QStringLiteral("start after %1 boxes, marker %2")
+                       .arg(boxes.boxes.size())
+                       .arg(QString::fromLatin1(
+                           rig.folder.read(QStringLiteral("laatsteupdate.txt")).trimmed())));
+      return true;
+    });
+    QTest::mouseClick(frm->cmdDownLoad, Qt::LeftButton);
+    boxes.full.reset();
+    QCOMPARE(boxes.boxes.value(0).text, text(117));
+    QCOMPARE(boxes.boxes.size(), fullDisk ? 2 : 1);
+    if (fullDisk)
+      QCOMPARE(boxes.boxes[1].text,
+               QStringLiteral("Het bestand laatsteupdate.txt kan niet worden opgeslagen.\n"
+                              "Controleer de schijf en probeer het opnieuw."));
+    QCOMPARE(steps, QStringList{QStringLiteral("start after %1 boxes, marker %2")
+                                    .arg(fullDisk ? 2 : 1)
+                                    .arg(fullDisk ? "02-03-2024" : "06-05-2024")});
+    QVERIFY(!frm->isVisible()); // ended
   }
 };
 

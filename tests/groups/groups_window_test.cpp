@@ -73,6 +73,34 @@ private slots:
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("09-12-2026"));
   }
 
+  // Saved over on a full disk: text 181, the group file and its .mail as
+  // they were, the group kept for another try.
+  void fullDiskKeepsTheOldGroup() {
+    Program p(10);
+    platform::setClock(QDateTime(QDate(2026, 12, 9), QTime(20, 0)));
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("groepen/09-12-2026 Groep A.txt", "1 oud\r\n");
+    p.folder.write("groepen/09-12-2026 Groep A.mail", "1 oud|\r\n");
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    pair(w, 1, 3);
+    pickDate(w);
+    p.takeBoxes();
+    p.boxes.answers = {true}; // save over it
+    {
+      testing::FullDisk full;
+      QVERIFY(full.isActive());
+      Program::click(w->cmdOpslaan);
+    }
+    const QStringList boxes = p.takeBoxes();
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes[1], "Het bestand groepen/09-12-2026 Groep A.txt kan niet worden opgeslagen.\n"
+                       "Controleer de schijf en probeer het opnieuw.");
+    QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.txt"), QByteArray("1 oud\r\n"));
+    QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.mail"), QByteArray("1 oud|\r\n"));
+    QCOMPARE(w->samenstelling.groepRegels().size(), 1);
+  }
+
   void composeSaveAndReload_data() {
     QTest::addColumn<int>("taal");
     QTest::newRow("Dutch") << 10;

@@ -227,6 +227,31 @@ private slots:
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Vast"));
   }
 
+  // Saved over on a full disk: text 181, both files as they were, the list
+  // kept for another try.
+  void fullDiskKeepsTheOldFiles() {
+    Program p(10);
+    const QByteArray old("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|Dhr.|Jan|Oud|\r\n");
+    p.folder.write("namen/Vast.txt", old);
+    p.folder.write("namen/Vast.mail", old);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    type(w->txtNaamBestand, QStringLiteral("Vast"));
+    p.boxes.answers = {true}; // save over it
+    {
+      testing::FullDisk full;
+      QVERIFY(full.isActive());
+      Program::click(w->cmdOpslaan);
+    }
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand Vast bestaat al\n\nWilt u dit overschrijven?",
+                                         "Het bestand namen/Vast.txt kan niet worden opgeslagen.\n"
+                                         "Controleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(p.folder.read("namen/Vast.txt"), old);
+    QCOMPARE(p.folder.read("namen/Vast.mail"), old);
+    QCOMPARE(w->namen.rows(), 3);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Vast"));
+  }
+
   void editRecognisesTitleInEitherLanguage_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("first");

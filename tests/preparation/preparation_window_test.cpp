@@ -60,6 +60,8 @@ private slots:
   void unusableSchemaAtStart_data();
   void unusableSchemaAtStart();
   void startThatCannotWriteStays();
+  void startOnAFullDisk();
+  void aTitleThatCannotTakeTheNewDate();
   void fileNamesInAnyCase();
   void startKeepsResultsFileInAnyCase();
   void schemaInAnyCase();
@@ -699,6 +701,62 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
   QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
   QCOMPARE(BAS_Zemlo::sGroepBestand, QStringLiteral("08-11-2023 Groep A.txt"));
   QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+}
+
+// On a full disk Start stops at start.txt, before anything is made: text
+// 181 names it, start.txt stays as it was, and no entry window opens.
+void TestFrmZemlo04::startOnAFullDisk() {
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("start.txt", " 1 \r\n");
+  registerWindow(QStringLiteral("frmZemlo06"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
+  registerWindow(QStringLiteral("frmZemlo07"),
+                 [] { return new NepInvoer(QStringLiteral("frmZemlo07")); });
+  QVERIFY(open());
+  click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
+  click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
+  m_boxes->boxes.clear();
+  {
+    testing::FullDisk full;
+    QVERIFY(full.isActive());
+    QTest::mouseClick(get<QPushButton>("cmdStart"), Qt::LeftButton);
+    testing::flushDeletes();
+  }
+  QVERIFY(!findWindow(QStringLiteral("frmZemlo06")));
+  QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(m_boxes->boxes[0].text,
+           QStringLiteral("Het bestand start.txt kan niet worden opgeslagen.\nControleer de "
+                          "schijf en probeer het opnieuw."));
+  QCOMPARE(m_folder->read("start.txt"), QByteArray(" 1 \r\n"));
+  QVERIFY(!m_folder->exists("invoer/08-11-2023 Groep A Uitslag.txt"));
+  QVERIFY(m_prep && m_prep->isVisible() && m_prep->isEnabled());
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+}
+
+// The listing writes the date of a results file in the language's form; on a
+// full disk it cannot, and says so once while the window is open.
+void TestFrmZemlo04::aTitleThatCannotTakeTheNewDate() {
+  setUpFolder(10);
+  m_folder->write("groepen/2023-11-08 Groep A.txt", kZevenParen);
+  m_folder->write("invoer/2023-11-08 Groep A Uitslag.txt", "2023-11-08 Groep A Uitslag\r\n");
+  m_boxes->boxes.clear();
+  {
+    testing::FullDisk full;
+    QVERIFY(full.isActive());
+    QVERIFY(open());
+    QTest::mouseClick(get<QCheckBox>("chkSorteerGroepen"), Qt::LeftButton);
+  }
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(m_boxes->boxes[0].text,
+           QStringLiteral("Het bestand invoer/2023-11-08 Groep A Uitslag.txt kan niet worden "
+                          "opgeslagen.\nControleer de schijf en probeer het opnieuw."));
+  QCOMPARE(m_folder->read("invoer/2023-11-08 Groep A Uitslag.txt"),
+           QByteArray("2023-11-08 Groep A Uitslag\r\n"));
+  QCOMPARE(get<QListWidget>("lstGroepBestand")->item(0)->text(),
+           QStringLiteral("2023-11-08 Groep A"));
 }
 
 void TestFrmZemlo04::fileNamesInAnyCase() {

@@ -91,6 +91,29 @@ private slots:
     QCOMPARE(provider(), QStringLiteral("1"));
   }
 
+  // On a full disk a provider clicked cannot be kept: text 181, the file as
+  // it was; closing, which has nothing to put back, says nothing more.
+  void aProviderThatCannotBeKept() {
+    const QByteArray old("[Standaard]\r\nprovider=1\r\n");
+    m_folder->write(QStringLiteral("standaard.ini"), old);
+    frmZemlo10 *w = open();
+    QVERIFY(w);
+    {
+      testing::FullDisk full;
+      QVERIFY(full.isActive());
+      QTest::mouseClick(w->optProvider[0], Qt::LeftButton);
+      QTest::keyClick(w, Qt::Key_Escape);
+      testing::flushDeletes();
+    }
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Het bestand standaard.ini kan niet worden opgeslagen.\nControleer de "
+                            "schijf en probeer het opnieuw."));
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo10")));
+    QVERIFY(m_main->isEnabled());
+    QCOMPARE(m_folder->read(QStringLiteral("standaard.ini")), old);
+  }
+
   void fetchAndTestMail() {
     testing::SmtpServer smtp({QStringLiteral("plain"), {}, {}, {}, true});
     QVERIFY(smtp.isRunning());

@@ -241,15 +241,54 @@ private slots:
                             "kees@smit.test; "));
   }
 
+  // A page that cannot be written is never called made; on a full disk the
+  // page made before stays as it was.
+  void pageThatCannotBeWritten_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("a folder in its place") << false;
+    QTest::newRow("full disk") << true;
+  }
   void pageThatCannotBeWritten() {
+    QFETCH(bool, fullDisk);
     venstertest::schrijfAvond(*m_folder);
-    m_folder->write(QStringLiteral("HTML/12-03-2024 Groep A.html/x"), "a folder in its place");
+    const QString page = QStringLiteral("HTML/12-03-2024 Groep A.html");
+    m_folder->write(fullDisk ? page : page + QStringLiteral("/x"), "the page made before");
     frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
-    QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+    {
+      std::unique_ptr<testing::FullDisk> full;
+      if (fullDisk)
+        full = std::make_unique<testing::FullDisk>();
+      QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+    }
     QCOMPARE(m_boxes->boxes.size(), 2);
     QCOMPARE(m_boxes->boxes[1].text,
              QStringLiteral("Het bestand HTML/12-03-2024 Groep A.html kan niet worden "
                             "opgeslagen.\nControleer de schijf en probeer het opnieuw."));
+    if (fullDisk)
+      QCOMPARE(m_folder->read(page), QByteArray("the page made before"));
+  }
+
+  // A page that could not be written is mailed to no one.
+  void aPageNotWrittenIsNotMailed() {
+    testing::SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    const QString page = QStringLiteral("HTML/12-03-2024 Groep A.html");
+    m_folder->write(page, "the page made before");
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QVERIFY(w->cmdVerstuur->isEnabled());
+    {
+      testing::FullDisk full;
+      QVERIFY(full.isActive());
+      QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    }
+    QVERIFY(server.messages().isEmpty());
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Het bestand HTML/12-03-2024 Groep A.html kan niet worden "
+                            "opgeslagen.\nControleer de schijf en probeer het opnieuw."));
+    QCOMPARE(m_folder->read(page), QByteArray("the page made before"));
+    QVERIFY(!w->picVerStuurDeMail->isVisible());
   }
 
   void printing() {

@@ -256,14 +256,30 @@ private slots:
     QCOMPARE(sEigenEmailAdres, QString());
   }
 
+  // The settings file cannot be written, once because a folder stands in its
+  // place, once because the disk is full: then it stays as it was.
+  void aSaveThatFailsKeepsTheWindow_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("a folder in its place") << false;
+    QTest::newRow("full disk") << true;
+  }
   void aSaveThatFailsKeepsTheWindow() {
-    frmZemlo09 *w = open(QByteArray());
+    QFETCH(bool, fullDisk);
+    const QByteArray old("[Standaard]\r\nprovider=1\r\n");
+    frmZemlo09 *w = open(old);
     QTest::keyClicks(w->txtEMailAdres, QStringLiteral("j@club.nl"));
     QTest::keyClicks(w->txtNaam, QStringLiteral("Jan"));
-    // The settings file cannot be written: a folder stands in its place.
-    QFile::remove(sIniPad);
-    QDir().mkpath(sIniPad);
+    std::unique_ptr<testing::FullDisk> full;
+    if (fullDisk) {
+      full = std::make_unique<testing::FullDisk>();
+    } else {
+      QFile::remove(sIniPad);
+      QDir().mkpath(sIniPad);
+    }
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+    full.reset();
+    if (fullDisk)
+      QCOMPARE(m_folder->read(QStringLiteral("standaard.ini")), old);
     testing::flushDeletes();
     QVERIFY(findWindow(QStringLiteral("frmZemlo09")));
     QCOMPARE(m_boxes->boxes.size(), 1);

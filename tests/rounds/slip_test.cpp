@@ -645,15 +645,28 @@ private slots:
   }
 
   // Back, Escape and the close box save and close; a save that fails says
-  // so and keeps the window and what was entered.
+  // so and keeps the window and what was entered. On a full disk the file
+  // stays as it was.
+  void closing_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("a folder in the way") << false;
+    QTest::newRow("full disk") << true;
+  }
   void closing() {
+    QFETCH(bool, fullDisk);
     Program p;
     frmZemlo07 *w = p.open();
     QVERIFY(w);
     typeSlip(w, {"42", "62"});
     click(w->cmdSpelKlaar);
-    QFile::remove(p.folder.path(p.invoer()));
-    QVERIFY(QDir().mkpath(p.folder.path(p.invoer()))); // a folder in the way
+    const QByteArray old = p.folder.read(p.invoer());
+    std::unique_ptr<testing::FullDisk> full;
+    if (fullDisk) {
+      full = std::make_unique<testing::FullDisk>();
+    } else {
+      QFile::remove(p.folder.path(p.invoer()));
+      QVERIFY(QDir().mkpath(p.folder.path(p.invoer())));
+    }
     QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
     testing::flushDeletes();
     // After the failure the director is asked whether to close without
@@ -666,7 +679,11 @@ private slots:
                           "bestand blijft zoals het was."}));
     QVERIFY(findWindow(QStringLiteral("frmZemlo07")));
     QVERIFY(!p.main->isEnabled());
-    QDir(p.folder.path(p.invoer())).removeRecursively();
+    if (fullDisk)
+      QCOMPARE(p.folder.read(p.invoer()), old);
+    full.reset();
+    if (!fullDisk)
+      QDir(p.folder.path(p.invoer())).removeRecursively();
     w->close(); // the close box
     testing::flushDeletes();
     QVERIFY(!findWindow(QStringLiteral("frmZemlo07")));

@@ -129,6 +129,7 @@ private slots:
   void unreadableLines();
   void cannotOpen_data();
   void cannotOpen();
+  void unwritableFileKeepsWindow_data();
   void unwritableFileKeepsWindow();
   void unsavedBoard_data();
   void unsavedBoard();
@@ -1024,13 +1025,27 @@ void TestFrmZemlo06::cannotOpen() {
 }
 
 // A results file that cannot be written: the window says so and stays open
-// with what it holds.
+// with what it holds. On a full disk the file stays as it was.
+void TestFrmZemlo06::unwritableFileKeepsWindow_data() {
+  QTest::addColumn<bool>("volleSchijf");
+  QTest::newRow("a folder in its place") << false;
+  QTest::newRow("full disk") << true;
+}
+
 void TestFrmZemlo06::unwritableFileKeepsWindow() {
+  QFETCH(bool, volleSchijf);
   schrijf(kAvond.mid(0, 1));
+  const QByteArray oud = bestand();
   auto *w = open();
   QVERIFY(w);
-  QFile::remove(m_map->path("invoer/" + kInvoer));
-  QVERIFY(QDir().mkpath(m_map->path("invoer/" + kInvoer))); // a folder in its place
+  std::unique_ptr<testing::FullDisk> vol;
+  if (volleSchijf) {
+    vol = std::make_unique<testing::FullDisk>();
+    QVERIFY(vol->isActive());
+  } else {
+    QFile::remove(m_map->path("invoer/" + kInvoer));
+    QVERIFY(QDir().mkpath(m_map->path("invoer/" + kInvoer)));
+  }
   const QStringList gefaald{"Het bestand invoer/" + kInvoer +
                                 " kan niet worden opgeslagen.\nControleer de schijf en "
                                 "probeer het opnieuw.",
@@ -1044,8 +1059,12 @@ void TestFrmZemlo06::unwritableFileKeepsWindow() {
     QVERIFY(m_w);
     QVERIFY(w->isVisible());
     QVERIFY(!m_main->isEnabled());
+    if (volleSchijf)
+      QCOMPARE(bestand(), oud);
   }
-  QDir(m_map->path("invoer/" + kInvoer)).removeRecursively();
+  vol.reset();
+  if (!volleSchijf)
+    QDir(m_map->path("invoer/" + kInvoer)).removeRecursively();
   klik(w->cmdTerug);
   QVERIFY(meldingen().isEmpty());
   QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));

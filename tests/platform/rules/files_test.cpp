@@ -163,6 +163,46 @@ private slots:
     QVERIFY(QFileInfo(folder.path(QStringLiteral("map.ini"))).isDir());
   }
 
+  // A write that fails as on a full disk: false, the old file stays byte for
+  // byte (or none is made), and nothing is left beside it. A short file is
+  // the case Qt's buffer hides until commit(); a long one is written through.
+  void aFullDiskLeavesTheOldFile_data() {
+    QTest::addColumn<QByteArray>("old"); // empty: no file before
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("profile"); // written as a profile key
+    QTest::newRow("short over old") << QByteArray("oud\r\n") << 1 << false;
+    QTest::newRow("short, no file") << QByteArray() << 1 << false;
+    QTest::newRow("long over old") << QByteArray("oud\r\n") << 4000 << false;
+    QTest::newRow("profile key") << QByteArray("[Standaard]\r\nprovider=0\r\n") << 0 << true;
+  }
+  void aFullDiskLeavesTheOldFile() {
+    QFETCH(QByteArray, old);
+    QFETCH(int, lines);
+    QFETCH(bool, profile);
+    testing::ProgramFolder folder;
+    if (!old.isEmpty())
+      folder.write(QStringLiteral("a.txt"), old);
+    const QString path = folder.path(QStringLiteral("a.txt"));
+    const QStringList text(lines, QStringLiteral("1|Mevr.|Ria|Vos|ria@vos.nl"));
+    bool written = true;
+    {
+      testing::FullDisk full;
+      QVERIFY(full.isActive());
+      written = profile ? platform::writeProfileString(QStringLiteral("Standaard"),
+                                                       QStringLiteral("provider"),
+                                                       QStringLiteral("1"), path)
+                        : platform::writeTextLines(path, text);
+    }
+    QVERIFY(!written);
+    QCOMPARE(folder.exists(QStringLiteral("a.txt")), !old.isEmpty());
+    QCOMPARE(folder.read(QStringLiteral("a.txt")), old);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             old.isEmpty() ? QStringList() : QStringList{QStringLiteral("a.txt")});
+    // With room again the same write goes through.
+    QVERIFY(platform::writeTextLines(path, text));
+    QCOMPARE(platform::readTextLines(path)->size(), lines);
+  }
+
   void numberRules_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");

@@ -38,6 +38,7 @@ private slots:
   void datePassDutch();
   void datePassEnglish();
   void datePassKeepsEveningWithGroup();
+  void datePassOnAFullDisk();
   void datePassTakesNothingOver_data();
   void datePassTakesNothingOver();
   void schemaList();
@@ -396,6 +397,41 @@ void TestPreparationRules::datePassEnglish() {
   QCOMPARE(VulBestanden(Soort::Invoer, false), QStringList({"2023-11-08 Group A Result"}));
   QCOMPARE(folder.read("invoer/2023-11-08 Group A Result.txt"),
            QByteArray("2023-11-08 Group A Result\r\n"));
+}
+
+// A title line that cannot take the new date (a full disk): the results file
+// and its group keep their names, since the entry windows find the group by
+// that title; the file is named. With room again they move.
+void TestPreparationRules::datePassOnAFullDisk() {
+  testing::ProgramFolder folder;
+  BAS_Zemlo::iTaal = 10;
+  folder.write("groepen/2023-11-08 Groep A.txt", "a\r\n");
+  folder.write("groepen/2023-11-08 Groep A.mail", "am\r\n");
+  folder.write("invoer/2023-11-08 Groep A Uitslag.txt", "2023-11-08 Groep A Uitslag\r\n");
+  folder.write("invoer/2023-11-13 Groep F Uitslag.txt", "2023-11-13 Groep F Uitslag\r\n");
+  QStringList groepen, invoer, nietGroepen, nietInvoer;
+  {
+    testing::FullDisk full;
+    QVERIFY(full.isActive());
+    groepen = VulBestanden(Soort::Groepen, false, &nietGroepen);
+    invoer = VulBestanden(Soort::Invoer, false, &nietInvoer);
+  }
+  QCOMPARE(groepen, QStringList{"2023-11-08 Groep A"});
+  QCOMPARE(nietGroepen, QStringList{"invoer/2023-11-08 Groep A Uitslag.txt"});
+  QCOMPARE(invoer, (QStringList{"2023-11-08 Groep A Uitslag", "2023-11-13 Groep F Uitslag"}));
+  QCOMPARE(nietInvoer, QStringList{"invoer/2023-11-13 Groep F Uitslag.txt"});
+  QCOMPARE(folder.read("groepen/2023-11-08 Groep A.mail"), QByteArray("am\r\n"));
+  QCOMPARE(folder.read("invoer/2023-11-08 Groep A Uitslag.txt"),
+           QByteArray("2023-11-08 Groep A Uitslag\r\n"));
+  QCOMPARE(folder.read("invoer/2023-11-13 Groep F Uitslag.txt"),
+           QByteArray("2023-11-13 Groep F Uitslag\r\n"));
+
+  QCOMPARE(VulBestanden(Soort::Groepen, false, &nietGroepen), QStringList{"08-11-2023 Groep A"});
+  QVERIFY(nietGroepen.isEmpty());
+  QCOMPARE(VulBestanden(Soort::Invoer, false, &nietInvoer),
+           (QStringList{"08-11-2023 Groep A Uitslag", "13-11-2023 Groep F Uitslag"}));
+  QCOMPARE(folder.read("invoer/08-11-2023 Groep A Uitslag.txt"),
+           QByteArray("08-11-2023 Groep A Uitslag\r\n"));
 }
 
 void TestPreparationRules::datePassKeepsEveningWithGroup() {

@@ -1,0 +1,44 @@
+#include "zemlo.h"
+
+#include "frame/bas_vensters.h"
+#include "frame/bas_zemlo.h"
+#include "frame/frmzemlo01.h"
+#include "frame/programmamap.h"
+#include "frame/window.h"
+#include "frame/windows.h"
+#include "groups/windows.h"
+#include "platform/messagebox.h"
+#include "preparation/windows.h"
+#include "publication/windows.h"
+#include "rounds/windows.h"
+#include "scoring/windows.h"
+
+#include <QApplication>
+
+int StartZemlo() {
+  using namespace BAS_Zemlo;
+  sProgrammaMap = QCoreApplication::applicationDirPath();
+  // The folder is taken before anything in it is read or written.
+  ProgrammaMapSlot slot(sProgrammaMap);
+  if (!slot.neem()) {
+    iTaal = KiesTaal(sProgrammaMap);
+    ZetQtTaal(iTaal);
+    platform::information(nullptr, Tekst(0), QString(Tekst(196)).replace(u'~', sProgrammaMap));
+    return 0;
+  }
+  registerFrameWindows();
+  registerGroupsWindows();
+  registerPreparationWindows();
+  registerScoringWindows();
+  registerRoundsWindows();
+  registerPublicationWindows();
+  auto *hoofdvenster = qobject_cast<frmZemlo01 *>(showWindow(QStringLiteral("frmZemlo01")));
+  if (!hoofdvenster)
+    return 1;
+  // The first activation runs before the event loop: a program it ended
+  // (Yes to the update question) must not start the loop, which no quit
+  // would end any more.
+  if (hoofdvenster->isBeeindigd())
+    return 0;
+  return QApplication::exec();
+}
