@@ -4,6 +4,7 @@
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
 #include "frame/vensterhulp.h"
+#include "platform/busy.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "platform/textfile.h"
@@ -17,6 +18,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -83,6 +85,11 @@ frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
   lblVerstuurDeMail->setGeometry(15, 10, 350, 90);
   lblVerstuurDeMail->setAlignment(Qt::AlignCenter);
   lblVerstuurDeMail->setWordWrap(true);
+  // The progress reads as usual while the window is disabled for the run.
+  QPalette voortgang = lblVerstuurDeMail->palette();
+  voortgang.setColor(QPalette::Disabled, QPalette::WindowText,
+                     voortgang.color(QPalette::Active, QPalette::WindowText));
+  lblVerstuurDeMail->setPalette(voortgang);
   picVerStuurDeMail->hide();
 
   connect(cmdMaakHTML, &QPushButton::clicked, this, [this] { cmdMaakHTML_Click(false); });
@@ -143,12 +150,19 @@ void frmZemlo08::zetIndeling() {
   const int maxBreedte = std::max(kMinBreedte, beschikbaar.width() - 40);
   const int maxHoogte = std::max(kMinHoogte, beschikbaar.height() - 80);
   const int schuif = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  int ruimteHoogte = std::clamp(hoogte, kMinHoogte - kOnder, maxHoogte - kOnder);
-  if (hoogte > ruimteHoogte)
-    breedte += schuif; // the rows scroll: the bar takes its room beside the columns
-  int ruimteBreedte = std::clamp(breedte, kMinBreedte - 2 * kMarge, maxBreedte - 2 * kMarge);
-  if (breedte > ruimteBreedte)
-    hoogte = std::min(ruimteHoogte, hoogte + schuif);
+  // Rows the screen cannot hold scroll: their bar takes its room beside the
+  // columns. Columns it cannot hold scroll too: their bar takes its room
+  // under the rows, which may then have to scroll in turn.
+  const bool rijenSchuiven = hoogte > maxHoogte - kOnder;
+  if (rijenSchuiven)
+    breedte += schuif;
+  if (breedte > maxBreedte - 2 * kMarge) {
+    hoogte += schuif;
+    if (!rijenSchuiven && hoogte > maxHoogte - kOnder)
+      breedte += schuif;
+  }
+  const int ruimteHoogte = std::clamp(hoogte, kMinHoogte - kOnder, maxHoogte - kOnder);
+  const int ruimteBreedte = std::clamp(breedte, kMinBreedte - 2 * kMarge, maxBreedte - 2 * kMarge);
   breedte = std::min(breedte, ruimteBreedte);
   hoogte = std::min(hoogte, ruimteHoogte);
 
@@ -234,8 +248,10 @@ bool frmZemlo08::cmdMaakHTML_Click(bool bStil) {
     sHTMLMap = Pad(QStringLiteral("HTML"));
     QString map = sHTMLMap;
     MaakPad(map);
-    sHTMLBestand = publication::HTMLBestandNaam(sGroepBestand);
-    const QString pad = ZoekBestand(sHTMLMap, sHTMLBestand);
+    // A page of that name in another letter case is the one written over,
+    // and from here on the one named and attached.
+    const QString pad = ZoekBestand(sHTMLMap, publication::HTMLBestandNaam(sGroepBestand));
+    sHTMLBestand = QFileInfo(pad).fileName();
     geschreven = platform::writeBytes(pad, publication::UitslagPagina(resultaat, windowTitle()));
     const auto ontvangers = publication::KoppelSpelers(lstWieMailen, lstMailingList);
     if (QClipboard *klembord = QApplication::clipboard())
@@ -286,36 +302,26 @@ void frmZemlo08::cmdVerstuur_Click() {
   lMailFout = 0;
 
   const auto ontvangers = publication::KoppelSpelers(lstWieMailen, lstMailingList);
-  int verstuurd = 0;
-  bool mislukt = false;
-  QStringList nietVerstuurd;
+  publication::MailingUitkomst uitkomst;
   {
     // The window keeps painting while each mail goes out (the sender waits
-    // beside the event loop), under the hourglass.
-    venster::Zandloper wacht;
-    for (const publication::Ontvanger &o : ontvangers) {
-      if (!o.heeftAdres() || mislukt) {
-        nietVerstuurd.append(o.speler);
-        continue;
-      }
+    // beside the event loop), under the hourglass, and none of its controls
+    // acts until the run is over.
+    const platform::Busy bezig;
+    uitkomst = publication::VerstuurMailing(ontvangers, [&](const publication::Ontvanger &o) {
       lblVerstuurDeMail->setText(Tekst(154) + QStringLiteral(" \n") + o.namen);
       lblVerstuurDeMail->repaint();
       const QString tekst = publication::UitslagMailTekst(Tekst(155), QStringLiteral(ZEMLO_VERSION),
                                                           titel, sNaamVoorEmail, o.namen);
       VerstuurMail(sEigenEmailAdres, titel, o.adres, bijlagen, tekst, this);
-      if (lMailFout != 0) {
-        mislukt = true;
-        nietVerstuurd.append(o.speler);
-      } else {
-        ++verstuurd;
-      }
-    }
+      return lMailFout == 0;
+    });
   }
   picVerStuurDeMail->hide();
   platform::information(this, titel,
-                        publication::MailingMelding(mislukt, verstuurd,
+                        publication::MailingMelding(uitkomst.mislukt, uitkomst.verstuurd,
                                                     static_cast<int>(ontvangers.size()),
-                                                    nietVerstuurd));
+                                                    uitkomst.nietVerstuurd));
   parkeer();
 }
 
@@ -324,16 +330,9 @@ void frmZemlo08::cmdInstelling_Click() { openWindow(QStringLiteral("frmZemlo09")
 void frmZemlo08::Form_QueryUnload() {
   // The entry window that opened this one learns from iVanForm that the
   // result window hands back, whatever the settings windows set meanwhile.
-  ZemloWindow *terug = opener();
-  if (m_vanForm == 6 || m_vanForm == 7) {
+  if (m_vanForm == 6 || m_vanForm == 7)
     iVanForm = m_vanForm;
-    if (!terug)
-      terug =
-          findWindow(m_vanForm == 6 ? QStringLiteral("frmZemlo06") : QStringLiteral("frmZemlo07"));
-  } else if (!terug) {
-    terug = findWindow(QStringLiteral("frmZemlo01"));
-  }
-  returnTo(terug);
+  returnToOpener();
   unload();
 }
 

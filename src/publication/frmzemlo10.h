@@ -50,5 +50,5 @@ private:
   void VulPictureWit();
   void parkeer();
 
-  int m_vanForm = 0;
+  QString m_adres; // the address box trimmed, as its last change left it
 };
