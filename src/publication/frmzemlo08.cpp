@@ -10,6 +10,7 @@
 #include "platform/textfile.h"
 #include "platform/units.h"
 #include "preparation/avond.h"
+#include "publication/uitslagindeling.h"
 #include "publication/uitslagpagina.h"
 #include "publication/verstuurmail.h"
 #include "scoring/avondbestand.h"
@@ -37,12 +38,7 @@ constexpr long kPrintVlaggen = 0x100004; // no selection, no print to file
 constexpr double kMeetPunten = 14;       // the columns are fitted at this size
 constexpr double kGridPunten = 12;
 constexpr int kRijHoogte = 360; // twips: room for the grid's font
-// The window's least size and its layout, in pixels: the grid's margin and
-// the room under it for the address notice and the buttons.
-constexpr int kMinBreedte = 700;
-constexpr int kMinHoogte = 560;
-constexpr int kMarge = 15;
-constexpr int kOnder = 120;
+constexpr int kMarge = publication::kUitslagMarge;
 
 } // namespace
 
@@ -50,11 +46,12 @@ frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
-  setFixedSize(kMinBreedte, kMinHoogte);
+  setFixedSize(publication::kUitslagMinBreedte, publication::kUitslagMinHoogte);
 
   msfgResultaat = new platform::GridView(this);
   msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
-  msfgResultaat->setGeometry(kMarge, kMarge, kMinBreedte - 2 * kMarge, kMinHoogte - kOnder);
+  msfgResultaat->setGeometry(kMarge, kMarge, publication::kUitslagMinBreedte - 2 * kMarge,
+                             publication::kUitslagMinHoogte - publication::kUitslagOnder);
   QFont gf = font();
   gf.setPointSizeF(kGridPunten);
   msfgResultaat->setFont(gf);
@@ -132,9 +129,8 @@ void frmZemlo08::Form_Load() {
   venster::centreer(this);
 }
 
-// The window grows with its grid, from its least size up to the screen's:
-// every column whole, scrolling only what the screen cannot hold. The grid
-// stands centred above the buttons, the buttons centred under it.
+// The window grows with its grid (MaakUitslagIndeling); the buttons stand
+// centred under it.
 void frmZemlo08::zetIndeling() {
   const int rand = 2 * msfgResultaat->frameWidth();
   int breedte = rand;
@@ -146,31 +142,13 @@ void frmZemlo08::zetIndeling() {
 
   const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen();
   const QRect beschikbaar = scherm ? scherm->availableGeometry() : QRect(0, 0, 1280, 1024);
-  // Room for the window's frame and title bar.
-  const int maxBreedte = std::max(kMinBreedte, beschikbaar.width() - 40);
-  const int maxHoogte = std::max(kMinHoogte, beschikbaar.height() - 80);
-  const int schuif = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  // Rows the screen cannot hold scroll: their bar takes its room beside the
-  // columns. Columns it cannot hold scroll too: their bar takes its room
-  // under the rows, which may then have to scroll in turn.
-  const bool rijenSchuiven = hoogte > maxHoogte - kOnder;
-  if (rijenSchuiven)
-    breedte += schuif;
-  if (breedte > maxBreedte - 2 * kMarge) {
-    hoogte += schuif;
-    if (!rijenSchuiven && hoogte > maxHoogte - kOnder)
-      breedte += schuif;
-  }
-  const int ruimteHoogte = std::clamp(hoogte, kMinHoogte - kOnder, maxHoogte - kOnder);
-  const int ruimteBreedte = std::clamp(breedte, kMinBreedte - 2 * kMarge, maxBreedte - 2 * kMarge);
-  breedte = std::min(breedte, ruimteBreedte);
-  hoogte = std::min(hoogte, ruimteHoogte);
-
-  const int vensterBreedte = ruimteBreedte + 2 * kMarge;
-  const int vensterHoogte = ruimteHoogte + kOnder;
-  setFixedSize(vensterBreedte, vensterHoogte);
-  msfgResultaat->setGeometry(kMarge + (ruimteBreedte - breedte) / 2, kMarge, breedte, hoogte);
-  lblGeenAdressen->setGeometry(kMarge, vensterHoogte - 100, ruimteBreedte, 40);
+  const publication::UitslagIndeling indeling = publication::MaakUitslagIndeling(
+      QSize(breedte, hoogte), beschikbaar.size(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  const int vensterBreedte = indeling.venster.width();
+  const int vensterHoogte = indeling.venster.height();
+  setFixedSize(indeling.venster);
+  msfgResultaat->setGeometry(indeling.grid);
+  lblGeenAdressen->setGeometry(kMarge, vensterHoogte - 100, vensterBreedte - 2 * kMarge, 40);
   const int knopBreedte = 126;
   const int knoppen = 5 * knopBreedte + 4 * 10;
   int x = (vensterBreedte - knoppen) / 2;
