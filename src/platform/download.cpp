@@ -1,5 +1,7 @@
 #include "platform/download.h"
 
+#include "platform/busy.h"
+
 #include <QSaveFile>
 #include <QUrl>
 
@@ -18,11 +20,11 @@ QString gCaFile;
 // Time limits. The version file is fetched at every activation of the main
 // window while on line, so a server that does not answer must not hold the
 // window for long: the connection must stand within kConnectSeconds and the
-// answer must begin within kFirstByteSeconds. A large file may take longer
+// answer must begin within gFirstByteSeconds. A large file may take longer
 // as long as it keeps coming (kLowSpeedBytes a second over kLowSpeedSeconds),
 // but never more than the caller's total.
 constexpr long kConnectSeconds = 5;
-constexpr long kFirstByteSeconds = 10;
+long gFirstByteSeconds = 10;
 constexpr long kLowSpeedBytes = 512;
 constexpr long kLowSpeedSeconds = 10;
 
@@ -31,6 +33,7 @@ struct Transfer {
   bool writeFailed = false;
   bool started = false;
   std::chrono::steady_clock::time_point begin;
+  std::chrono::seconds firstByte;
 };
 
 size_t writeBody(char *data, size_t size, size_t count, void *user) {
@@ -54,17 +57,17 @@ int progress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   auto *t = static_cast<Transfer *>(user);
   if (t->started)
     return 0;
-  return std::chrono::steady_clock::now() - t->begin > std::chrono::seconds(kFirstByteSeconds) ? 1
-                                                                                               : 0;
+  return std::chrono::steady_clock::now() - t->begin > t->firstByte ? 1 : 0;
 }
 
 void initCurl() {
   static std::once_flag once;
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
-} // namespace
 
-int downloadFile(const QString &url, const QString &target, long totalSeconds) {
+// The transfer itself, on whatever thread runs it.
+int fetch(const QString &url, const QString &target, long totalSeconds, long firstByteSeconds,
+          const QByteArray &caFile) {
   const QUrl parsed(url, QUrl::TolerantMode);
   if (!parsed.isValid() ||
       parsed.scheme().compare(QStringLiteral("https"), Qt::CaseInsensitive) != 0)
@@ -78,13 +81,12 @@ int downloadFile(const QString &url, const QString &target, long totalSeconds) {
   if (!file.open(QIODevice::WriteOnly))
     return -1;
 
-  initCurl();
   CURL *curl = curl_easy_init();
   if (!curl)
     return -1;
 
-  Transfer transfer{&file, false, false, std::chrono::steady_clock::now()};
-  const QByteArray caFile = gCaFile.toLocal8Bit();
+  Transfer transfer{&file, false, false, std::chrono::steady_clock::now(),
+                    std::chrono::seconds(firstByteSeconds)};
   curl_easy_setopt(curl, CURLOPT_URL, encodedUrl.constData());
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "https");
   curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "https");
@@ -124,8 +126,21 @@ int downloadFile(const QString &url, const QString &target, long totalSeconds) {
   return 0;
 }
 
+} // namespace
+
+int downloadFile(const QString &url, const QString &target, long totalSeconds) {
+  // Set up here, on the caller's thread.
+  initCurl();
+  const QByteArray caFile = gCaFile.toLocal8Bit();
+  const long firstByte = gFirstByteSeconds;
+  int result = -1;
+  runWhilePainting([&] { result = fetch(url, target, totalSeconds, firstByte, caFile); });
+  return result;
+}
+
 QString serverUrl(const QString &path) { return gBase + path; }
 void setServerBaseUrl(const QString &base) { gBase = base; }
 void setTrustedCaFile(const QString &caFile) { gCaFile = caFile; }
+void setFirstByteLimit(long seconds) { gFirstByteSeconds = std::clamp(seconds, 1L, 10L); }
 
 } // namespace platform

@@ -1,10 +1,9 @@
 #include "platform/mail.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QEventLoop>
+#include "platform/busy.h"
+#include "platform/mailoutcome.h"
+
 #include <QStringList>
-#include <QThread>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -12,9 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <functional>
 #include <mutex>
-#include <thread>
 
 namespace platform {
 
@@ -24,14 +21,13 @@ SmtpMailSender gSmtp;
 MailSender *gSender = nullptr;
 QString gCaFile;
 long gTimeLimit = 120;
+// Once the server has taken the message, its goodbye (the reply to QUIT) is
+// waited for this long at most: the message counts as sent whatever follows.
+long gGoodbyeSeconds = 5;
 // The connection must stand within this time, and the server must answer
 // each command within the other; a whole send may take gTimeLimit.
 constexpr long kConnectSeconds = 15;
 constexpr long kResponseSeconds = 60;
-
-// Once the server has taken the message, its goodbye (the reply to QUIT) is
-// waited for this long at most: the message counts as sent whatever follows.
-constexpr long kGoodbyeSeconds = 5;
 
 using Clock = std::chrono::steady_clock;
 
@@ -47,9 +43,9 @@ struct Transfer {
   Clock::time_point start = Clock::now();
   Clock::time_point lastSign = start; // the last reply or byte sent
   Clock::time_point acceptedAt{};
-  std::chrono::seconds goodbye{kGoodbyeSeconds};
-  std::chrono::seconds silence{kResponseSeconds + kGoodbyeSeconds};
-  std::chrono::seconds whole{120};
+  std::chrono::seconds goodbye{};
+  std::chrono::seconds silence{};
+  std::chrono::seconds whole{};
 };
 
 size_t readBody(char *buffer, size_t size, size_t count, void *user) {
@@ -89,69 +85,6 @@ int progress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   const bool late = (t->accepted && now - t->acceptedAt > t->goodbye) ||
                     now - t->lastSign > t->silence || now - t->start > t->whole;
   return late ? 1 : 0;
-}
-
-// Drops what a person does to the program (keys, clicks, the close box)
-// while it is installed.
-class InputBlocker : public QObject {
-public:
-  InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
-  ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-protected:
-  bool eventFilter(QObject *, QEvent *event) override {
-    switch (event->type()) {
-    case QEvent::Close:
-      event->ignore();
-      return true;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-    case QEvent::TabletPress:
-    case QEvent::TabletMove:
-    case QEvent::TabletRelease:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-      return true;
-    default:
-      return false;
-    }
-  }
-};
-
-// Runs work on a thread of its own. Meanwhile the calling thread handles its
-// events, so that the windows keep painting, but takes no input: what is
-// typed or clicked meanwhile is dropped, not kept for later.
-void runWhilePainting(const std::function<void()> &work) {
-  QCoreApplication *app = QCoreApplication::instance();
-  if (!app || QThread::currentThread() != app->thread()) {
-    work();
-    return;
-  }
-  QEventLoop loop;
-  const InputBlocker blocker;
-  std::thread worker([&] {
-    work();
-    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-  });
-  loop.exec();
-  worker.join();
 }
 
 void initCurl() {
@@ -209,7 +142,7 @@ MailOutcome SmtpMailSender::send(const MailServer &server, const QString &sender
   const long responseLimit = std::min(kResponseSeconds, timeLimit);
   curl_slist *recipients = curl_slist_append(nullptr, to.constData());
   Transfer transfer{&message};
-  transfer.goodbye = std::chrono::seconds(std::min(kGoodbyeSeconds, timeLimit));
+  transfer.goodbye = std::chrono::seconds(std::min(gGoodbyeSeconds, timeLimit));
   transfer.silence = std::chrono::seconds(responseLimit) + transfer.goodbye;
   transfer.whole = std::chrono::seconds(timeLimit);
   char error[CURL_ERROR_SIZE] = {};
@@ -252,17 +185,18 @@ MailOutcome SmtpMailSender::send(const MailServer &server, const QString &sender
     curl_easy_cleanup(curl);
   });
   curl_slist_free_all(recipients);
-  // A message the server has taken is sent, however the connection ended.
-  if (code == CURLE_OK || transfer.accepted)
+  const long outcome = mailError(static_cast<long>(code), transfer.accepted);
+  if (outcome == 0)
     return {};
   const QString text =
       error[0] ? QString::fromUtf8(error) : QString::fromUtf8(curl_easy_strerror(code));
-  return {static_cast<long>(code), text};
+  return {outcome, text};
 }
 
 MailSender &mailSender() { return gSender ? *gSender : gSmtp; }
 void setMailSender(MailSender *sender) { gSender = sender; }
 void setTrustedMailCaFile(const QString &caFile) { gCaFile = caFile; }
 void setMailTimeLimit(long seconds) { gTimeLimit = std::max(1L, seconds); }
+void setMailGoodbyeLimit(long seconds) { gGoodbyeSeconds = std::clamp(seconds, 1L, 5L); }
 
 } // namespace platform

@@ -36,8 +36,8 @@ public:
 // The sender over libcurl. Certificates are checked, host name included; a
 // password goes only over TLS, or to a server on this machine. A message the
 // server has taken counts as sent, however the connection ends after it.
-// The transfer runs on a thread of its own: while the caller waits, its
-// windows keep painting and whatever is typed or clicked is dropped.
+// The transfer runs on a thread of its own (runWhilePainting): while the
+// caller waits, its windows keep painting and none of their controls acts.
 class SmtpMailSender : public MailSender {
 public:
   MailOutcome send(const MailServer &server, const QString &sender, const QString &recipient,
@@ -52,10 +52,11 @@ void setMailSender(MailSender *sender);
 // True for "localhost" and loopback addresses.
 bool isLocalHost(const QString &host);
 
-// For tests: a certificate to trust, and the time one send may take at most
-// (and a server's silence at any point; the goodbye after a message taken
-// is waited for 5 seconds at most).
+// For tests: a certificate to trust, the time one send may take at most
+// (and a server's silence at any point), and how long the goodbye after a
+// message taken is waited for (5 seconds, and never longer).
 void setTrustedMailCaFile(const QString &caFile);
 void setMailTimeLimit(long seconds);
+void setMailGoodbyeLimit(long seconds);
 
 } // namespace platform

@@ -4,11 +4,13 @@
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
 #include "frame/vensterhulp.h"
+#include "platform/busy.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "platform/textfile.h"
 #include "platform/units.h"
 #include "preparation/avond.h"
+#include "publication/uitslagindeling.h"
 #include "publication/uitslagpagina.h"
 #include "publication/verstuurmail.h"
 #include "scoring/avondbestand.h"
@@ -17,6 +19,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -35,12 +38,7 @@ constexpr long kPrintVlaggen = 0x100004; // no selection, no print to file
 constexpr double kMeetPunten = 14;       // the columns are fitted at this size
 constexpr double kGridPunten = 12;
 constexpr int kRijHoogte = 360; // twips: room for the grid's font
-// The window's least size and its layout, in pixels: the grid's margin and
-// the room under it for the address notice and the buttons.
-constexpr int kMinBreedte = 700;
-constexpr int kMinHoogte = 560;
-constexpr int kMarge = 15;
-constexpr int kOnder = 120;
+constexpr int kMarge = publication::kUitslagMarge;
 
 } // namespace
 
@@ -48,11 +46,12 @@ frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
-  setFixedSize(kMinBreedte, kMinHoogte);
+  setFixedSize(publication::kUitslagMinBreedte, publication::kUitslagMinHoogte);
 
   msfgResultaat = new platform::GridView(this);
   msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
-  msfgResultaat->setGeometry(kMarge, kMarge, kMinBreedte - 2 * kMarge, kMinHoogte - kOnder);
+  msfgResultaat->setGeometry(kMarge, kMarge, publication::kUitslagMinBreedte - 2 * kMarge,
+                             publication::kUitslagMinHoogte - publication::kUitslagOnder);
   QFont gf = font();
   gf.setPointSizeF(kGridPunten);
   msfgResultaat->setFont(gf);
@@ -83,6 +82,11 @@ frmZemlo08::frmZemlo08() : ZemloWindow(QStringLiteral("frmZemlo08")) {
   lblVerstuurDeMail->setGeometry(15, 10, 350, 90);
   lblVerstuurDeMail->setAlignment(Qt::AlignCenter);
   lblVerstuurDeMail->setWordWrap(true);
+  // The progress reads as usual while the window is disabled for the run.
+  QPalette voortgang = lblVerstuurDeMail->palette();
+  voortgang.setColor(QPalette::Disabled, QPalette::WindowText,
+                     voortgang.color(QPalette::Active, QPalette::WindowText));
+  lblVerstuurDeMail->setPalette(voortgang);
   picVerStuurDeMail->hide();
 
   connect(cmdMaakHTML, &QPushButton::clicked, this, [this] { cmdMaakHTML_Click(false); });
@@ -125,9 +129,8 @@ void frmZemlo08::Form_Load() {
   venster::centreer(this);
 }
 
-// The window grows with its grid, from its least size up to the screen's:
-// every column whole, scrolling only what the screen cannot hold. The grid
-// stands centred above the buttons, the buttons centred under it.
+// The window grows with its grid (MaakUitslagIndeling); the buttons stand
+// centred under it.
 void frmZemlo08::zetIndeling() {
   const int rand = 2 * msfgResultaat->frameWidth();
   int breedte = rand;
@@ -139,24 +142,13 @@ void frmZemlo08::zetIndeling() {
 
   const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen();
   const QRect beschikbaar = scherm ? scherm->availableGeometry() : QRect(0, 0, 1280, 1024);
-  // Room for the window's frame and title bar.
-  const int maxBreedte = std::max(kMinBreedte, beschikbaar.width() - 40);
-  const int maxHoogte = std::max(kMinHoogte, beschikbaar.height() - 80);
-  const int schuif = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  int ruimteHoogte = std::clamp(hoogte, kMinHoogte - kOnder, maxHoogte - kOnder);
-  if (hoogte > ruimteHoogte)
-    breedte += schuif; // the rows scroll: the bar takes its room beside the columns
-  int ruimteBreedte = std::clamp(breedte, kMinBreedte - 2 * kMarge, maxBreedte - 2 * kMarge);
-  if (breedte > ruimteBreedte)
-    hoogte = std::min(ruimteHoogte, hoogte + schuif);
-  breedte = std::min(breedte, ruimteBreedte);
-  hoogte = std::min(hoogte, ruimteHoogte);
-
-  const int vensterBreedte = ruimteBreedte + 2 * kMarge;
-  const int vensterHoogte = ruimteHoogte + kOnder;
-  setFixedSize(vensterBreedte, vensterHoogte);
-  msfgResultaat->setGeometry(kMarge + (ruimteBreedte - breedte) / 2, kMarge, breedte, hoogte);
-  lblGeenAdressen->setGeometry(kMarge, vensterHoogte - 100, ruimteBreedte, 40);
+  const publication::UitslagIndeling indeling = publication::MaakUitslagIndeling(
+      QSize(breedte, hoogte), beschikbaar.size(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  const int vensterBreedte = indeling.venster.width();
+  const int vensterHoogte = indeling.venster.height();
+  setFixedSize(indeling.venster);
+  msfgResultaat->setGeometry(indeling.grid);
+  lblGeenAdressen->setGeometry(kMarge, vensterHoogte - 100, vensterBreedte - 2 * kMarge, 40);
   const int knopBreedte = 126;
   const int knoppen = 5 * knopBreedte + 4 * 10;
   int x = (vensterBreedte - knoppen) / 2;
@@ -234,8 +226,10 @@ bool frmZemlo08::cmdMaakHTML_Click(bool bStil) {
     sHTMLMap = Pad(QStringLiteral("HTML"));
     QString map = sHTMLMap;
     MaakPad(map);
-    sHTMLBestand = publication::HTMLBestandNaam(sGroepBestand);
-    const QString pad = ZoekBestand(sHTMLMap, sHTMLBestand);
+    // A page of that name in another letter case is the one written over,
+    // and from here on the one named and attached.
+    const QString pad = ZoekBestand(sHTMLMap, publication::HTMLBestandNaam(sGroepBestand));
+    sHTMLBestand = QFileInfo(pad).fileName();
     geschreven = platform::writeBytes(pad, publication::UitslagPagina(resultaat, windowTitle()));
     const auto ontvangers = publication::KoppelSpelers(lstWieMailen, lstMailingList);
     if (QClipboard *klembord = QApplication::clipboard())
@@ -286,36 +280,26 @@ void frmZemlo08::cmdVerstuur_Click() {
   lMailFout = 0;
 
   const auto ontvangers = publication::KoppelSpelers(lstWieMailen, lstMailingList);
-  int verstuurd = 0;
-  bool mislukt = false;
-  QStringList nietVerstuurd;
+  publication::MailingUitkomst uitkomst;
   {
     // The window keeps painting while each mail goes out (the sender waits
-    // beside the event loop), under the hourglass.
-    venster::Zandloper wacht;
-    for (const publication::Ontvanger &o : ontvangers) {
-      if (!o.heeftAdres() || mislukt) {
-        nietVerstuurd.append(o.speler);
-        continue;
-      }
+    // beside the event loop), under the hourglass, and none of its controls
+    // acts until the run is over.
+    const platform::Busy bezig;
+    uitkomst = publication::VerstuurMailing(ontvangers, [&](const publication::Ontvanger &o) {
       lblVerstuurDeMail->setText(Tekst(154) + QStringLiteral(" \n") + o.namen);
       lblVerstuurDeMail->repaint();
       const QString tekst = publication::UitslagMailTekst(Tekst(155), QStringLiteral(ZEMLO_VERSION),
                                                           titel, sNaamVoorEmail, o.namen);
       VerstuurMail(sEigenEmailAdres, titel, o.adres, bijlagen, tekst, this);
-      if (lMailFout != 0) {
-        mislukt = true;
-        nietVerstuurd.append(o.speler);
-      } else {
-        ++verstuurd;
-      }
-    }
+      return lMailFout == 0;
+    });
   }
   picVerStuurDeMail->hide();
   platform::information(this, titel,
-                        publication::MailingMelding(mislukt, verstuurd,
+                        publication::MailingMelding(uitkomst.mislukt, uitkomst.verstuurd,
                                                     static_cast<int>(ontvangers.size()),
-                                                    nietVerstuurd));
+                                                    uitkomst.nietVerstuurd));
   parkeer();
 }
 
@@ -324,16 +308,9 @@ void frmZemlo08::cmdInstelling_Click() { openWindow(QStringLiteral("frmZemlo09")
 void frmZemlo08::Form_QueryUnload() {
   // The entry window that opened this one learns from iVanForm that the
   // result window hands back, whatever the settings windows set meanwhile.
-  ZemloWindow *terug = opener();
-  if (m_vanForm == 6 || m_vanForm == 7) {
+  if (m_vanForm == 6 || m_vanForm == 7)
     iVanForm = m_vanForm;
-    if (!terug)
-      terug =
-          findWindow(m_vanForm == 6 ? QStringLiteral("frmZemlo06") : QStringLiteral("frmZemlo07"));
-  } else if (!terug) {
-    terug = findWindow(QStringLiteral("frmZemlo01"));
-  }
-  returnTo(terug);
+  returnToOpener();
   unload();
 }
 

@@ -119,6 +119,7 @@ void frmZemlo09::Form_Activate() {
 }
 
 void frmZemlo09::txtEMailAdres_Change() {
+  const QString vorig = instelling.adres;
   instelling.adres = txtEMailAdres->text();
   if (const auto fout = AdresFout(instelling.adres)) {
     platform::information(this, windowTitle(), QString(Tekst(149)).replace(u'#', *fout));
@@ -127,7 +128,8 @@ void frmZemlo09::txtEMailAdres_Change() {
   }
   // No server takes a letter beyond ASCII before the "@".
   if (LokaalDeelBuitenAscii(instelling.adres)) {
-    platform::information(this, windowTitle(), Tekst(191));
+    if (MeldLokaalDeel(vorig, instelling.adres))
+      platform::information(this, windowTitle(), Tekst(191));
     cmdOK->setEnabled(false);
     return;
   }
@@ -171,9 +173,8 @@ bool frmZemlo09::eventFilter(QObject *watched, QEvent *event) {
   if (watched == txtEMailAdres && event->type() == QEvent::KeyPress) {
     auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      // Enter saves, as OK does, and only what OK may save.
-      if (cmdOK->isEnabled())
-        cmdOK_Click();
+      // Enter saves, as OK does, and only what the settings allow to save.
+      cmdOK_Click();
       return true;
     }
     const QString tekst = key->text();

@@ -126,7 +126,6 @@ frmZemlo10::frmZemlo10() : ZemloWindow(QStringLiteral("frmZemlo10")) {
 frmZemlo10::~frmZemlo10() = default;
 
 void frmZemlo10::Form_Load() {
-  m_vanForm = iVanForm;
   venster::centreer(this);
   setWindowTitle(Tekst(158));
   venster::neemIcoon(this);
@@ -214,12 +213,15 @@ void frmZemlo10::meldIniNietBewaard() {
 
 void frmZemlo10::txtEMailAdres_Change() {
   cmdOK->setEnabled(false);
+  const QString vorig = m_adres;
+  m_adres = txtEMailAdres->text().trimmed();
   if (const auto fout = AdresFout(txtEMailAdres->text())) {
     platform::information(this, windowTitle(), TestAdresMelding(*fout));
     return;
   }
-  if (LokaalDeelBuitenAscii(txtEMailAdres->text().trimmed())) {
-    platform::information(this, windowTitle(), Tekst(191));
+  if (LokaalDeelBuitenAscii(m_adres)) {
+    if (MeldLokaalDeel(vorig, m_adres))
+      platform::information(this, windowTitle(), Tekst(191));
     return;
   }
   cmdOK->setEnabled(MagTestMailSturen(bGedownload, txtEMailAdres->text()));
@@ -233,12 +235,7 @@ void frmZemlo10::Form_QueryUnload() {
   if (sIniWaarde != QString::number(iProvider) &&
       !SchrijfIni(kSectie, kSleutelProvider, QString::number(iProvider), sIniPad))
     meldIniNietBewaard();
-  ZemloWindow *terug = opener();
-  if (!terug && m_vanForm == 1)
-    terug = findWindow(QStringLiteral("frmZemlo01"));
-  else if (!terug && m_vanForm == 9)
-    terug = findWindow(QStringLiteral("frmZemlo09"));
-  returnTo(terug);
+  returnToOpener();
   unload();
 }
 

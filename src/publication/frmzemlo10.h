@@ -52,5 +52,5 @@ private:
   // Text 181 for standaard.ini.
   void meldIniNietBewaard();
 
-  int m_vanForm = 0;
+  QString m_adres; // the address box trimmed, as its last change left it
 };

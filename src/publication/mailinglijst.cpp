@@ -57,6 +57,24 @@ QVector<Ontvanger> KoppelSpelers(const QStringList &spelers, const QVector<MailR
   return uit;
 }
 
+MailingUitkomst VerstuurMailing(const QVector<Ontvanger> &ontvangers,
+                                const std::function<bool(const Ontvanger &)> &verstuur) {
+  MailingUitkomst u;
+  for (const Ontvanger &o : ontvangers) {
+    if (!o.heeftAdres() || u.mislukt) {
+      u.nietVerstuurd.append(o.speler);
+      continue;
+    }
+    if (verstuur(o)) {
+      ++u.verstuurd;
+    } else {
+      u.mislukt = true;
+      u.nietVerstuurd.append(o.speler);
+    }
+  }
+  return u;
+}
+
 QString AdresKopie(const QVector<Ontvanger> &ontvangers) {
   QString lijst;
   for (const Ontvanger &o : ontvangers)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 namespace publication {
 
@@ -35,6 +36,21 @@ struct Ontvanger {
 // name take two lines in file order. A line whose address is not a valid one
 // gives its player no address.
 QVector<Ontvanger> KoppelSpelers(const QStringList &spelers, const QVector<MailRegel> &regels);
+
+// How a mailing went: how many players were mailed, whether a send failed,
+// and the players who got nothing, in player order.
+struct MailingUitkomst {
+  int verstuurd = 0;
+  bool mislukt = false;
+  QStringList nietVerstuurd;
+};
+
+// Mails the players in order through verstuur (true: the mail was sent),
+// each player with an address once. A player without an address gets
+// nothing and the run goes on; the first failed send ends the run, and that
+// player and every one after it get nothing.
+MailingUitkomst VerstuurMailing(const QVector<Ontvanger> &ontvangers,
+                                const std::function<bool(const Ontvanger &)> &verstuur);
 
 // The clipboard's address list: every address followed by "; ", in player order.
 QString AdresKopie(const QVector<Ontvanger> &ontvangers);

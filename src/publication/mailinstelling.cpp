@@ -36,6 +36,10 @@ QString BewaarAdres(const QString &adres) {
   return VerzendAdres(adres);
 }
 
+bool MeldLokaalDeel(const QString &vorig, const QString &nieuw) {
+  return LokaalDeelBuitenAscii(nieuw) && !LokaalDeelBuitenAscii(vorig);
+}
+
 bool IsGeweigerdInInstelling(QChar c) {
   static const QString kGeweigerd = QStringLiteral("!#$%^&*()+=:;'}|{'><?/\\,[] ");
   return kGeweigerd.contains(c);

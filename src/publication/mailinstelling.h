@@ -34,6 +34,12 @@ std::optional<QString> NietTeBewaren(const QString &tekst);
 // which names the same mailbox. Nothing is ever kept as "?".
 QString BewaarAdres(const QString &adres);
 
+// Whether an address box that changed from vorig to nieuw says that no
+// server takes a letter beyond ASCII before the "@" (text 191): when nieuw
+// holds such a letter there and vorig did not. Once is enough while the
+// director types on; the message comes again only after the letter was gone.
+bool MeldLokaalDeel(const QString &vorig, const QString &nieuw);
+
 // Characters the address box of the settings window drops as they are typed.
 bool IsGeweigerdInInstelling(QChar c);
 // Characters the address box of the mail-settings-file window drops.

@@ -3,6 +3,7 @@
 #include "frame/bas_zemlo.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
+#include "publication/mailbericht.h"
 
 #include <QFile>
 
@@ -16,6 +17,8 @@ namespace {
 constexpr int kFields = 9;
 // The list item i holds the field kOrder[i] of the line.
 constexpr int kOrder[kFields] = {2, 4, 0, 5, 1, 6, 8, 3, 7};
+// The list item of the sender's display name.
+constexpr int kItemNaam = 8;
 
 // A group of up to three digits, blanks not allowed.
 std::optional<int> drieCijfers(const QString &s) {
@@ -73,6 +76,10 @@ Reading read(const QByteArray &bytes) {
       return r;
     for (int item = 0; item < kFields; ++item)
       r.providers[i].append(fields->at(kOrder[item]));
+    // The sender's name goes into every mail's header: a line break or
+    // another control character in it would refuse every mailing.
+    if (!publication::IsVeiligeKopWaarde(r.providers[i][kItemNaam]))
+      return r;
   }
   r.providerCount = static_cast<int>(r.lines.size());
   r.status = Reading::Ok;

@@ -16,7 +16,9 @@ struct Reading {
   int providerCount = 0;
 };
 
-// Reads and checks the bytes of a MAIL.TXT (empty: a missing file).
+// Reads and checks the bytes of a MAIL.TXT (empty: a missing file). A
+// provider whose sender's name holds a line break or another control
+// character makes the file damaged, as a line that does not unscramble does.
 Reading read(const QByteArray &bytes);
 
 // The nine fields of one stored line, or nothing when it does not unscramble.

@@ -6,10 +6,13 @@
 #include "frame/frmzemlo01.h"
 #include "frame/windows.h"
 #include "platform/clock.h"
+#include "platform/download.h"
 #include "platform/messagebox.h"
 #include "platform/online.h"
 #include "platform/process.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <memory>
 
@@ -166,6 +170,71 @@ private slots:
     QCOMPARE(rig.asked(kSetupPath), 0);
     QCOMPARE(rig.folder.read(QStringLiteral("laatsteupdate.txt")), marker);
     QVERIFY(frm->isVisible() && frm->isEnabled());
+  }
+
+  // A server slow to send the version file: the main window keeps painting
+  // under the hourglass meanwhile, and none of its buttons acts, however
+  // pressed; nor does its close box.
+  void theWindowPaintsAndNothingActsWhileTheVersionFileComes() {
+    Rig rig;
+    rig.folder.write(QStringLiteral("laatsteupdate.txt"), "01-03-2024\r\n");
+    rig.server.stall(kVersionPath);
+    rig.server.put(kSetupPath, "setup");
+    platform::setFirstByteLimit(1);
+    bool during = false, disabled = false, hourglass = false, stillOpen = false;
+    int paints = 0, ends = 0;
+    struct Paints : QObject {
+      int *count;
+      explicit Paints(int *c) : count(c) {}
+      bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+          ++*count;
+        return false;
+      }
+    } watcher(&paints);
+    QTimer timer;
+    timer.setSingleShot(true);
+    QList<QPushButton *> buttons;
+    connect(&timer, &QTimer::timeout, this, [&] {
+      frmZemlo01 *frm = frmZemlo01::instance();
+      if (!frm)
+        return;
+      during = true;
+      buttons = {frm->cmdNamenInvoeren, frm->cmdGroepenMaken, frm->cmdInVoerScores, frm->cmdSchema,
+                 frm->cmdMAILTXT,       frm->cmdDownLoad,     frm->cmdAfsluiten};
+      disabled = !frm->isEnabled();
+      for (QPushButton *b : std::as_const(buttons))
+        disabled = disabled && !b->isEnabled();
+      hourglass = QGuiApplication::overrideCursor() &&
+                  QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      connect(frm, &frmZemlo01::programEnded, this, [&] { ++ends; });
+      frm->cmdDownLoad->installEventFilter(&watcher);
+      frm->cmdDownLoad->update();
+      QApplication::processEvents();
+      for (QPushButton *b : std::as_const(buttons))
+        b->click();
+      QTest::mouseClick(frm->cmdDownLoad, Qt::LeftButton);
+      frm->close();
+      stillOpen = frm->isVisible();
+    });
+    timer.start(300);
+    frmZemlo01 *frm = rig.open();
+    platform::setFirstByteLimit(10);
+    QVERIFY(frm);
+    QVERIFY(during);
+    QVERIFY(disabled);
+    QVERIFY(hourglass);
+    QVERIFY(paints > 0);
+    QVERIFY(stillOpen);
+    QCOMPARE(rig.asked(kVersionPath), 1);
+    QCOMPARE(rig.asked(kSetupPath), 0);
+    QVERIFY(rig.boxes.boxes.isEmpty());
+    QVERIFY(rig.starts.isEmpty());
+    QCOMPARE(ends, 0);
+    QVERIFY(frm->isVisible() && frm->isEnabled());
+    for (QPushButton *b : std::as_const(buttons))
+      QVERIFY(b->isEnabled());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
   }
 
   // Answer No: nothing is fetched, and later activations fetch the version

@@ -3,10 +3,18 @@
 #include "common/testsupport.h"
 #include "platform/download.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -120,13 +128,95 @@ private slots:
     server.stall(QStringLiteral("/ZEMLO/zemlo.txt"));
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("zemlo.txt"));
+    platform::setFirstByteLimit(1);
     QElapsedTimer timer;
     timer.start();
     QVERIFY(platform::downloadFile(platform::serverUrl(QStringLiteral("/ZEMLO/zemlo.txt")),
                                    target) != 0);
+    platform::setFirstByteLimit(10);
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!QFile::exists(target));
     QCOMPARE(server.requests(), QStringList{QStringLiteral("/ZEMLO/zemlo.txt")});
+  }
+
+  // While a download waits for its server the windows keep painting under
+  // the hourglass, and none of their controls acts, by any means: a click
+  // given by code, a screen reader's press, the close. A download asked for
+  // meanwhile runs at once. Afterwards all is as it was.
+  void windowsPaintAndNothingActsMeanwhile() {
+    testing::HttpsServer server;
+    QVERIFY(server.isRunning());
+    server.stall(QStringLiteral("/slow.txt"));
+    server.put(QStringLiteral("/quick.txt"), "quick");
+    QTemporaryDir dir;
+    QWidget window;
+    auto *button = new QPushButton(QStringLiteral("Go"), &window);
+    auto *other = new QPushButton(QStringLiteral("Other"), &window);
+    other->move(0, 40);
+    QWidget closed; // a window that was disabled before stays so
+    closed.setEnabled(false);
+    int clicks = 0;
+    connect(button, &QPushButton::clicked, this, [&] { ++clicks; });
+    window.show();
+    closed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    other->setFocus();
+
+    struct Paints : QObject {
+      int count = 0;
+      bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+          ++count;
+        return false;
+      }
+    } paints;
+    button->installEventFilter(&paints);
+    bool ran = false, disabled = false, hourglass = false, stillOpen = false;
+    int quick = -1;
+    QTimer during;
+    during.setSingleShot(true);
+    connect(&during, &QTimer::timeout, this, [&] {
+      ran = true;
+      disabled = !window.isEnabled() && !button->isEnabled() && !closed.isEnabled();
+      hourglass = QGuiApplication::overrideCursor() &&
+                  QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      paints.count = 0;
+      button->update();
+      QApplication::processEvents();
+      button->click();
+      button->animateClick();
+      if (QAccessibleInterface *a = QAccessible::queryAccessibleInterface(button))
+        if (QAccessibleActionInterface *action = a->actionInterface())
+          action->doAction(QAccessibleActionInterface::pressAction());
+      QTest::mouseClick(button, Qt::LeftButton);
+      window.close();
+      stillOpen = window.isVisible();
+      quick = platform::downloadFile(platform::serverUrl(QStringLiteral("/quick.txt")),
+                                     dir.filePath(QStringLiteral("quick.txt")));
+    });
+    during.start(200);
+    platform::setFirstByteLimit(2);
+    const int rc = platform::downloadFile(platform::serverUrl(QStringLiteral("/slow.txt")),
+                                          dir.filePath(QStringLiteral("slow.txt")));
+    platform::setFirstByteLimit(10);
+    QVERIFY(rc != 0);
+    QVERIFY(ran);
+    QVERIFY(disabled);
+    QVERIFY(hourglass);
+    QVERIFY(paints.count > 0);
+    QVERIFY(stillOpen);
+    QCOMPARE(quick, 0);
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("quick.txt"))), QByteArray("quick"));
+    QTest::qWait(200); // an animated click would have ended by now
+    QCOMPARE(clicks, 0);
+    // All as it was: enabled, the focus back, no hourglass.
+    QVERIFY(window.isVisible());
+    QVERIFY(button->isEnabled());
+    QVERIFY(!closed.isEnabled());
+    QCOMPARE(window.focusWidget(), other);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    button->click();
+    QCOMPARE(clicks, 1);
   }
 
   void aMissingFolderFails() {

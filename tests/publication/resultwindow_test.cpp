@@ -21,6 +21,8 @@
 #include "scoring/uitslagvenster.h"
 #include "smtpserver.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -72,6 +74,7 @@ private slots:
     m_boxes.reset();
     m_folder.reset();
     platform::setMailTimeLimit(120);
+    platform::setMailGoodbyeLimit(5);
   }
 
   void copiesTheRankingAndThePlayers_data() {
@@ -117,13 +120,16 @@ private slots:
   void everyColumnWhole_data() {
     QTest::addColumn<QString>("naam");
     QTest::addColumn<int>("paren");
-    QTest::newRow("short names") << "Paar" << 3;
-    QTest::newRow("ordinary names") << "Dhr. Jan Bakker - Mevr. Els van Jansen" << 12;
-    QTest::newRow("more than the screen") << QString(70, u'M') << 40;
+    QTest::addColumn<bool>("rijenPassen"); // the screen holds every row
+    QTest::newRow("short names") << "Paar" << 3 << true;
+    QTest::newRow("ordinary names") << "Dhr. Jan Bakker - Mevr. Els van Jansen" << 12 << true;
+    QTest::newRow("wider than the screen") << QString(70, u'M') << 8 << true;
+    QTest::newRow("more than the screen") << QString(70, u'M') << 40 << false;
   }
   void everyColumnWhole() {
     QFETCH(QString, naam);
     QFETCH(int, paren);
+    QFETCH(bool, rijenPassen);
     venstertest::schrijfAvond(*m_folder);
     Invoer *invoer = openInvoer(6, paren);
     for (int p = 0; p < paren; ++p) {
@@ -142,6 +148,17 @@ private slots:
     QCOMPARE(w->msfgResultaat->horizontalScrollBar()->isVisible(), !past);
     if (past)
       QVERIFY(w->msfgResultaat->viewport()->width() >= kolommen);
+    // Rows the screen holds all show, under the columns' scroll bar too (the
+    // fixed row stands above the scrolling ones).
+    int rijen = 0;
+    for (int r = w->resultaat.fixedRows(); r < w->resultaat.rows(); ++r)
+      rijen += w->resultaat.rowHeight(r) / 15;
+    QCOMPARE(w->msfgResultaat->verticalScrollBar()->isVisible(), !rijenPassen);
+    if (rijenPassen)
+      QVERIFY2(
+          w->msfgResultaat->viewport()->height() >= rijen,
+          qPrintable(
+              QStringLiteral("%1 < %2").arg(w->msfgResultaat->viewport()->height()).arg(rijen)));
     // The buttons stand under the grid, inside the window.
     QVERIFY(w->cmdTerug->geometry().top() > w->msfgResultaat->geometry().bottom());
     QVERIFY(w->cmdTerug->geometry().right() < w->width());
@@ -488,6 +505,92 @@ private slots:
              QStringLiteral("Uitslag met succes vestuurd.\n\nDe uitslag is naar 5 van de 6 spelers "
                             "verstuurd.\n\nGeen e-mail verstuurd naar:\nPiet de Jong"));
     QVERIFY(!QGuiApplication::overrideCursor());
+  }
+
+  // While the mails go out no control of the window acts, by any means: a
+  // click given by code, a screen reader's press, the close. The buttons show
+  // it, and every player is mailed once.
+  void nothingActsWhileMailsGoOut() {
+    testing::SmtpServer::Options options;
+    options.onData = QStringLiteral("accept-stall");
+    testing::SmtpServer server(options);
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    platform::setMailGoodbyeLimit(1);
+    setPrintDialogAnswers({false}, QString()); // a print dialog would be cancelled
+    QPointer<frmZemlo08> w = openUitslag(openInvoer(6, 4), 6);
+    const QList<QPushButton *> knoppen{w->cmdMaakHTML, w->cmdAfdrukken, w->cmdVerstuur,
+                                       w->cmdInstelling, w->cmdTerug};
+    bool tijdensGelopen = false;
+    QList<bool> ingeschakeld;
+    QTimer tijdens;
+    tijdens.setSingleShot(true);
+    connect(&tijdens, &QTimer::timeout, this, [&] {
+      if (!w || !w->picVerStuurDeMail->isVisible())
+        return; // the mailing is over
+      tijdensGelopen = true;
+      for (QPushButton *knop : knoppen)
+        ingeschakeld.append(knop->isEnabled());
+      for (QPushButton *knop : knoppen) {
+        if (!w)
+          return;
+        knop->click();
+        if (QAccessibleInterface *a = QAccessible::queryAccessibleInterface(knop))
+          if (QAccessibleActionInterface *actie = a->actionInterface())
+            actie->doAction(QAccessibleActionInterface::pressAction());
+      }
+      if (w)
+        w->close();
+    });
+    tijdens.start(300);
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    QTest::qWait(200); // a press of a screen reader would have clicked by now
+    platform::setMailGoodbyeLimit(5);
+    setPrintDialogAnswers({}, QString());
+
+    QVERIFY(tijdensGelopen);
+    QCOMPARE(ingeschakeld, QList<bool>(knoppen.size(), false));
+    testing::flushDeletes();
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QVERIFY(!w->isClosing());
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo09")));
+    QCOMPARE(server.messages().size(), 5);
+    // Only the closing message: no clean-up question, no page message.
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Uitslag met succes vestuurd.")));
+    for (QPushButton *knop : knoppen)
+      QVERIFY(knop->isEnabled());
+    QVERIFY(w->isEnabled());
+    QVERIFY(!QGuiApplication::overrideCursor());
+  }
+
+  // A page of the group's name in another letter case (copied from another
+  // computer) is the one written, named and attached.
+  void pageInAnotherLetterCase() {
+    testing::SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    m_folder->write(QStringLiteral("HTML/12-03-2024 GROEP A.HTML"), "old page");
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+    const QByteArray pagina = m_folder->read(QStringLiteral("HTML/12-03-2024 GROEP A.HTML"));
+    QCOMPARE(pagina, publication::UitslagPagina(w->resultaat, w->windowTitle()));
+    QVERIFY(!m_folder->exists(QStringLiteral("HTML/12-03-2024 Groep A.html")));
+    QCOMPARE(m_boxes->boxes.size(), 2);
+    QVERIFY2(m_boxes->boxes[1].text.endsWith(QStringLiteral("/HTML/12-03-2024 GROEP A.HTML")),
+             qPrintable(m_boxes->boxes[1].text));
+
+    m_boxes->boxes.clear();
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    QCOMPARE(server.messages().size(), 5);
+    for (int i = 0; i < 5; ++i)
+      QCOMPARE(server.attachment(i, 0), pagina);
+    QCOMPARE(server.messages()[0][QStringLiteral("attachments")][0][QStringLiteral("filename")]
+                 .toString(),
+             QStringLiteral("12-03-2024 GROEP A.HTML"));
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Uitslag met succes vestuurd.")));
   }
 
   // An own address that cannot be sent is named as the own address before

@@ -46,12 +46,14 @@ private slots:
     sIniPad = m_folder->path(QStringLiteral("standaard.ini"));
     iTaal = 10;
     platform::setMailTimeLimit(10);
+    platform::setMailGoodbyeLimit(1); // the goodbye after a message taken
     platform::setClock(QDateTime(QDate(2024, 3, 12), QTime(21, 30, 5), QTimeZone(3600)));
   }
   void cleanup() {
     m_boxes.reset();
     m_folder.reset();
     platform::setMailTimeLimit(120);
+    platform::setMailGoodbyeLimit(5);
   }
 
   void sendsThroughEveryKindOfConnection_data() {

@@ -102,6 +102,55 @@ private slots:
              QStringLiteral("1.0\nTP\nN\n\nP"));
   }
 
+  // The run: every player with an address once, in order, the first failed
+  // send ending it; who was mailed and who was not.
+  void mailingRun_data() {
+    QTest::addColumn<QStringList>("adressen");   // "" : no address
+    QTest::addColumn<QStringList>("mislukkend"); // the addresses whose send fails
+    QTest::addColumn<QStringList>("geprobeerd");
+    QTest::addColumn<int>("verstuurd");
+    QTest::addColumn<bool>("mislukt");
+    QTest::addColumn<QStringList>("niet");
+    const QStringList abcd{"a@x.nl", "b@x.nl", "c@x.nl", "d@x.nl"};
+    QTest::newRow("all sent") << abcd << QStringList() << abcd << 4 << false << QStringList();
+    QTest::newRow("without an address, the run goes on")
+        << QStringList{"a@x.nl", "", "c@x.nl", "d@x.nl"} << QStringList()
+        << QStringList{"a@x.nl", "c@x.nl", "d@x.nl"} << 3 << false << QStringList{"P2"};
+    QTest::newRow("failure at the third ends the run")
+        << abcd << QStringList{"c@x.nl"} << QStringList{"a@x.nl", "b@x.nl", "c@x.nl"} << 2 << true
+        << QStringList{"P3", "P4"};
+    QTest::newRow("failure at the first")
+        << abcd << QStringList{"a@x.nl", "b@x.nl"} << QStringList{"a@x.nl"} << 0 << true
+        << QStringList{"P1", "P2", "P3", "P4"};
+    QTest::newRow("failure at the last, one without address before")
+        << QStringList{"", "b@x.nl", "c@x.nl", "d@x.nl"} << QStringList{"d@x.nl"}
+        << QStringList{"b@x.nl", "c@x.nl", "d@x.nl"} << 2 << true << QStringList{"P1", "P4"};
+    QTest::newRow("nobody has an address") << QStringList{"", ""} << QStringList() << QStringList()
+                                           << 0 << false << QStringList{"P1", "P2"};
+    QTest::newRow("no players") << QStringList() << QStringList() << QStringList() << 0 << false
+                                << QStringList();
+  }
+  void mailingRun() {
+    QFETCH(QStringList, adressen);
+    QFETCH(QStringList, mislukkend);
+    QFETCH(QStringList, geprobeerd);
+    QFETCH(int, verstuurd);
+    QFETCH(bool, mislukt);
+    QFETCH(QStringList, niet);
+    QVector<Ontvanger> ontvangers;
+    for (qsizetype i = 0; i < adressen.size(); ++i)
+      ontvangers.append({QStringLiteral("P%1").arg(i + 1), QStringLiteral("N "), adressen[i]});
+    QStringList verstuurdAan;
+    const MailingUitkomst u = VerstuurMailing(ontvangers, [&](const Ontvanger &o) {
+      verstuurdAan.append(o.adres);
+      return !mislukkend.contains(o.adres);
+    });
+    QCOMPARE(verstuurdAan, geprobeerd);
+    QCOMPARE(u.verstuurd, verstuurd);
+    QCOMPARE(u.mislukt, mislukt);
+    QCOMPARE(u.nietVerstuurd, niet);
+  }
+
   void closingMessage_data() {
     QTest::addColumn<bool>("mislukt");
     QTest::addColumn<int>("verstuurd");

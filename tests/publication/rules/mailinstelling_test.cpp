@@ -117,6 +117,39 @@ private slots:
     QVERIFY(!MagTestMailSturen(true, QStringLiteral("a@b")));
   }
 
+  // Text 191 comes once while a letter beyond ASCII stands before the "@".
+  void localPartBeyondAsciiSaidOnce_data() {
+    QTest::addColumn<QString>("vorig");
+    QTest::addColumn<QString>("nieuw");
+    QTest::addColumn<bool>("melden");
+    QTest::newRow("the letter typed") << "zo"
+                                      << "zo\u00eb" << true;
+    QTest::newRow("typing on after it") << "zo\u00eb"
+                                        << "zo\u00eb@" << false;
+    QTest::newRow("typing the domain") << "zo\u00eb@club.n"
+                                       << "zo\u00eb@club.nl" << false;
+    QTest::newRow("a second such letter") << "zo\u00eb"
+                                          << "zo\u00eb\u00ef" << false;
+    QTest::newRow("the letter gone") << "zo\u00eb"
+                                     << "zo" << false;
+    QTest::newRow("typed again after it was gone") << "zo"
+                                                   << "zo\u00ef" << true;
+    QTest::newRow("pasted whole into an empty box") << ""
+                                                    << "zo\u00eb@club.nl" << true;
+    QTest::newRow("a letter beyond ASCII in the domain") << "jan@caf"
+                                                         << "jan@caf\u00e9" << false;
+    QTest::newRow("the @ taken away before it") << "zo\u00eb@caf\u00e9"
+                                                << "zo\u00ebcaf\u00e9" << false;
+    QTest::newRow("the @ taken away before a domain beyond ASCII") << "jan@caf\u00e9"
+                                                                   << "jancaf\u00e9" << true;
+  }
+  void localPartBeyondAsciiSaidOnce() {
+    QFETCH(QString, vorig);
+    QFETCH(QString, nieuw);
+    QFETCH(bool, melden);
+    QCOMPARE(MeldLokaalDeel(vorig, nieuw), melden);
+  }
+
   void refusedKeys() {
     for (QChar c : QStringLiteral("!#$%^&*()+=:;'}|{><?/\\,[] "))
       QVERIFY2(IsGeweigerdInInstelling(c), qPrintable(QString(c)));

@@ -58,6 +58,21 @@ private slots:
     QTest::newRow("blanks after the line")
         << fixture::mailTxt({a}, {}, {}, "   \r\n") << int(mailtxt::Reading::Ok);
     QTest::newRow("garbage") << QByteArray("\xff\xfe<html>\r\n") << int(mailtxt::Reading::Damaged);
+    // The sender's name (the line's field 7, list item 8) goes into every
+    // mail's header.
+    const QList<std::pair<const char *, QString>> namen{
+        {"tab in the sender's name", QStringLiteral("Club\tZemlo")},
+        {"line break in the sender's name", QStringLiteral("Club\r\nBcc: x@y.nl")},
+        {"DEL in the sender's name", QStringLiteral("Club\x7f")}};
+    for (const auto &[rij, naam] : namen) {
+      QStringList velden = a;
+      velden[7] = naam;
+      QTest::newRow(rij) << fixture::mailTxt({a, velden}) << int(mailtxt::Reading::Damaged);
+    }
+    QStringList andereNaam = a;
+    andereNaam[7] = QStringLiteral("Club \"De Troef\" \u00e9");
+    QTest::newRow("sender's name with quotes and a letter beyond ASCII")
+        << fixture::mailTxt({andereNaam}) << int(mailtxt::Reading::Ok);
   }
 
   void damagedFiles() {
