@@ -97,7 +97,7 @@ AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
   const QStringList rondeRegels = SchemaRegels(*schema);
   // A schema changed since Start is named, never the results file that holds the scores.
   if (!SchemaPastBijKop(*kop, rondeRegels))
-    return Weigering(205, paden.schema.naam);
+    return Weigering(207, paden.schema.naam);
 
   const std::optional<QStringList> groepRegels = LeesRegels(paden.groep.pad);
   if (!groepRegels)

@@ -49,7 +49,7 @@ struct GeopendeAvond {
 
 struct AvondOpening {
   std::optional<GeopendeAvond> avond;
-  // When refused: 141 a file is missing, 190 a file cannot be used, 205 the
+  // When refused: 141 a file is missing, 190 a file cannot be used, 207 the
   // schema does not fit the header.
   int iFoutTekst = 0;
   QString sFoutNaam; // what replaces "~" in that text

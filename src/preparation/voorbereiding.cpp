@@ -62,7 +62,7 @@ QString SchemaFoutTekst(const QString &sSchema, const std::optional<InvoerKop> &
     return QString(Tekst(tekst)).replace(u'~', schema.naam);
   }
   if (kop && !SchemaPastBijKop(*kop, *rondeRegels))
-    return QString(Tekst(205)).replace(u'~', schema.naam);
+    return QString(Tekst(207)).replace(u'~', schema.naam);
   return {};
 }
 

@@ -27,7 +27,7 @@ std::optional<GroepParen> LeesGroepParen(const QString &pad);
 int Wikkel(int waarde, int aantal);
 
 // The message for a schema that cannot be used: text 141 when its file is
-// missing or empty, text 190 when it does not read as a schema, text 205 when
+// missing or empty, text 190 when it does not read as a schema, text 207 when
 // it reads but does not fit the header given (SchemaPastBijKop), each naming
 // schema/<iTaal>/<name>.txt; "" when it can be used.
 QString SchemaFoutTekst(const QString &sSchema, const std::optional<InvoerKop> &kop = {});
@@ -42,7 +42,7 @@ struct Avond {
   // The way of entry of the header's last line; read only when its schema is
   // listed and can be used.
   std::optional<int> invoerWijze;
-  // The message to show: text 190 for a damaged header, text 141, 190 or 205
+  // The message to show: text 190 for a damaged header, text 141, 190 or 207
   // for a schema that cannot be used; "" when there is none.
   QString melding;
 };
