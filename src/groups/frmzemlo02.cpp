@@ -7,6 +7,7 @@
 #include "groups/bestandlijst.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
+#include "platform/textfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,7 +72,7 @@ frmZemlo02::frmZemlo02() : ZemloWindow(QStringLiteral("frmZemlo02")) {
   cmdOpslaan->setEnabled(false);
   cmdWissen->setEnabled(false);
 
-  connect(cmdTerug, &QPushButton::clicked, this, &ZemloWindow::closeWindow);
+  connect(cmdTerug, &QPushButton::clicked, this, [this] { cmdTerug_Click(); });
   connect(chkSorteer, &QCheckBox::clicked, this, [this] {
     chkSorteer->setText(Tekst(chkSorteer->isChecked() ? 13 : 12));
     VulNamenBestanden();
@@ -137,8 +138,50 @@ void frmZemlo02::Form_Activate() { ZetFocus(this, cmdSetfocus); }
 void frmZemlo02::VulNamenBestanden() {
   m_bestanden = namenBestanden(chkSorteer->isChecked());
   vulLijst(lstNamenBestand, m_bestanden);
+  m_keuze.clear();
   // Nothing is selected now, so there is nothing to delete.
   cmdWissen->setEnabled(false);
+}
+
+// The list chosen last marked again, or none.
+void frmZemlo02::markeerKeuze() {
+  const QSignalBlocker blocker(lstNamenBestand);
+  lstNamenBestand->clearSelection();
+  lstNamenBestand->setCurrentRow(-1);
+  for (int i = 0; i < m_bestanden.size(); ++i)
+    if (m_bestanden[i].bestand == m_keuze)
+      lstNamenBestand->setCurrentRow(i);
+}
+
+// Back, Escape and the close box leave the window once the names typed or
+// changed are saved or let go.
+void frmZemlo02::cmdTerug_Click() {
+  if (isClosing() || !laatLijstGaan())
+    return;
+  closeWindow();
+}
+
+void frmZemlo02::sluitVerzoek(Sluiten) { cmdTerug_Click(); }
+
+bool frmZemlo02::naamGetypt() const {
+  return naamIngevuld(txtNaam[0]->text(), txtNaam[1]->text(), txtNaam[2]->text());
+}
+
+// A list changed and not saved, or a name typed and not added, is dropped
+// only after a question: Yes saves (true once saved), No lets it go, Cancel
+// keeps it.
+bool frmZemlo02::laatLijstGaan() {
+  if (!m_lijst.gewijzigd() && !naamGetypt())
+    return true;
+  switch (platform::questionCancel(this, caption(), Tekst(200))) {
+  case platform::Keuze::Ja:
+    return cmdOpslaan_Click();
+  case platform::Keuze::Nee:
+    return true;
+  case platform::Keuze::Annuleer:
+    break;
+  }
+  return false;
 }
 
 // The list in the grid, numbered; the grid always has its empty row below
@@ -165,6 +208,18 @@ void frmZemlo02::lstNamenBestand_Click() {
   const auto gekozen = gekozenBestand(lstNamenBestand, m_bestanden);
   if (!gekozen)
     return;
+  if (!laatLijstGaan()) {
+    markeerKeuze();
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
+  // A save refills the list: the list chosen is found again by its file name.
+  m_keuze = gekozen->bestand;
+  markeerKeuze();
+  if (gekozenRij(lstNamenBestand) < 0) {
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
   const auto bestand = leesNamenBestand(namenPad(gekozen->naam));
   if (!bestand) {
     // The file has gone since the list was filled.
@@ -229,8 +284,15 @@ void frmZemlo02::focusAanEind(QLineEdit *box) {
 }
 
 void frmZemlo02::meldVerboden(const QString &tekens, QLineEdit *terug) {
-  QString tekst = Tekst(44);
-  tekst.replace(u'~', tekens);
+  meld(QString(Tekst(44)).replace(u'~', tekens), terug);
+}
+
+// A letter the names files (Windows-1252) cannot hold would be saved as "?".
+void frmZemlo02::meldNietTeBewaren(const QString &teken, QLineEdit *terug) {
+  meld(QString(Tekst(204)).replace(u'#', teken), terug);
+}
+
+void frmZemlo02::meld(const QString &tekst, QLineEdit *terug) {
   platform::information(this, caption(), tekst);
   if (terug == txtNaamBestand)
     ZetFocus(this, terug);
@@ -260,6 +322,10 @@ bool frmZemlo02::eventFilter(QObject *watched, QEvent *event) {
 
 bool frmZemlo02::txtNaam_KeyPress(int index, QKeyEvent *event) {
   const QString verboden = index == 2 ? verbodenInEmail() : verbodenInNaam();
+  if (const auto teken = platform::firstNonAnsi(event->text())) {
+    meldNietTeBewaren(*teken, txtNaam[index]);
+    return true;
+  }
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     if (index == 0) {
       if (txtNaam[1]->text().trimmed().isEmpty())
@@ -319,6 +385,9 @@ void frmZemlo02::txtNaam_Edited(int index) {
   if (voegtVerbodenToe(m_vorige[index], box->text(), verboden)) {
     box->setText(m_vorige[index]);
     meldVerboden(verbodenTekst(), box);
+  } else if (const auto teken = platform::firstNonAnsi(box->text())) {
+    box->setText(m_vorige[index]);
+    meldNietTeBewaren(*teken, box);
   }
 }
 
@@ -336,7 +405,20 @@ void frmZemlo02::msfgNamen_Click(int row, int col) {
   QString vraag = Tekst(113);
   vraag.replace(u'~', m_lijst.beschrijving(nummer));
   const bool weg = platform::question(this, caption(), vraag);
+  // On No the player goes into the entry boxes: a name typed there and not
+  // added is first added (Yes) or let go (No); Cancel leaves both as they are.
+  bool voegToe = false;
+  if (!weg && naamGetypt()) {
+    const platform::Keuze keuze = platform::questionCancel(this, caption(), Tekst(138));
+    if (keuze == platform::Keuze::Annuleer) {
+      ZetFocus(this, txtNaam[0]);
+      return;
+    }
+    voegToe = keuze == platform::Keuze::Ja;
+  }
   const Speler speler = m_lijst.neemWeg(nummer);
+  if (voegToe)
+    cmdToevoegen_Click();
   if (!weg) {
     // The player goes back into the entry boxes, the title recognised in
     // either language; an unknown or empty title ticks neither box.
@@ -358,24 +440,24 @@ void frmZemlo02::sorteerOpKolom(int col) {
   NummerNamen();
 }
 
-void frmZemlo02::cmdOpslaan_Click() {
+bool frmZemlo02::cmdOpslaan_Click() {
+  QString naam = namenLijstNaam(txtNaamBestand->text());
+  if (naam.trimmed().isEmpty()) {
+    // Only the leaving question can ask for a save without a file name.
+    lblNaamBestand->setEnabled(true);
+    txtNaamBestand->setEnabled(true);
+    meld(Tekst(201), txtNaamBestand);
+    return false;
+  }
   cmdOpslaan->setEnabled(false);
-  const bool getypt = std::any_of(txtNaam.begin(), txtNaam.end(), [](const QLineEdit *b) {
-    return !b->text().trimmed().isEmpty();
-  });
-  if (getypt) {
+  if (naamGetypt()) {
     QString vraag = Tekst(138);
     if (platform::question(this, caption(), vraag)) {
       cmdToevoegen_Click();
       cmdOpslaan->setEnabled(true);
-      cmdOpslaan_Click();
-      return;
+      return cmdOpslaan_Click();
     }
   }
-  QString naam = txtNaamBestand->text();
-  const qsizetype txt = naam.indexOf(QStringLiteral(".txt"));
-  if (txt >= 0)
-    naam = naam.left(txt);
   txtNaamBestand->clear();
   txtNaamBestand->setEnabled(false);
   lblNaamBestand->setEnabled(false);
@@ -393,7 +475,7 @@ void frmZemlo02::cmdOpslaan_Click() {
     vraag.replace(u'~', naam);
     if (!platform::question(this, caption(), vraag)) {
       geefTerug();
-      return;
+      return false;
     }
   }
   cmdWissen->setEnabled(false);
@@ -404,12 +486,13 @@ void frmZemlo02::cmdOpslaan_Click() {
     platform::information(this, windowTitle(), QString(Tekst(181)).replace(u'~', bestand));
     msfgNamen->show();
     geefTerug();
-    return;
+    return false;
   }
   leegRaster();
   msfgNamen->show();
   VulNamenBestanden();
   ZetFocus(this, cmdSetfocus);
+  return true;
 }
 
 void frmZemlo02::cmdWissen_Click() {
@@ -427,8 +510,12 @@ bool frmZemlo02::txtNaamBestand_KeyPress(QKeyEvent *event) {
   const QString typed = event->text();
   if (typed.isEmpty() || (event->modifiers() & Qt::ControlModifier))
     return false;
-  if (bevatVerboden(typed, sVerbodenTekens + QStringLiteral("|\r\n")) &&
-      event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+  if (const auto teken = platform::firstNonAnsi(typed)) {
+    meldNietTeBewaren(*teken, txtNaamBestand);
+    return true;
+  }
+  if (bevatVerboden(typed, verbodenInBestandsnaam()) && event->key() != Qt::Key_Return &&
+      event->key() != Qt::Key_Enter) {
     meldVerboden(Tekst(43) + u'"', txtNaamBestand);
     return true;
   }
@@ -436,9 +523,11 @@ bool frmZemlo02::txtNaamBestand_KeyPress(QKeyEvent *event) {
 }
 
 void frmZemlo02::txtNaamBestand_Edited() {
-  const QString verboden = sVerbodenTekens + QStringLiteral("|\r\n");
-  if (voegtVerbodenToe(m_vorigeBestand, txtNaamBestand->text(), verboden)) {
+  if (voegtVerbodenToe(m_vorigeBestand, txtNaamBestand->text(), verbodenInBestandsnaam())) {
     txtNaamBestand->setText(m_vorigeBestand);
     meldVerboden(Tekst(43) + u'"', txtNaamBestand);
+  } else if (const auto teken = platform::firstNonAnsi(txtNaamBestand->text())) {
+    txtNaamBestand->setText(m_vorigeBestand);
+    meldNietTeBewaren(*teken, txtNaamBestand);
   }
 }

@@ -45,9 +45,14 @@ public:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void sluitVerzoek(Sluiten hoe) override;
 
 private:
   void VulNamenBestanden();
+  void markeerKeuze();
+  void cmdTerug_Click();
+  bool laatLijstGaan();
+  bool naamGetypt() const;
   void NummerNamen();
   void toonLijst();
   void lstNamenBestand_Click();
@@ -61,19 +66,22 @@ private:
   void txtNaam_Edited(int index);
   void msfgNamen_Click(int row, int col);
   void sorteerOpKolom(int col);
-  void cmdOpslaan_Click();
+  bool cmdOpslaan_Click(); // true when the list was saved
   void cmdWissen_Click();
   void txtNaamBestand_Edited();
   bool txtNaamBestand_KeyPress(QKeyEvent *event);
 
   void focusAanEind(QLineEdit *box);
   void meldVerboden(const QString &tekens, QLineEdit *terug);
+  void meldNietTeBewaren(const QString &teken, QLineEdit *terug);
+  void meld(const QString &tekst, QLineEdit *terug);
   void leegRaster();
   QString caption() const { return windowTitle(); }
 
   groups::NamenLijst m_lijst;   // the list opened or being made
   groups::NamenInvoer m_invoer; // the title hint and Add
   QVector<groups::LijstBestand> m_bestanden;
+  QString m_keuze; // the file of the list entry chosen last; "" none
   std::array<QString, 3> m_vorige;
   QString m_vorigeBestand;
 };

@@ -104,7 +104,7 @@ frmZemlo03::frmZemlo03() : ZemloWindow(QStringLiteral("frmZemlo03")) {
   cmdWisGroepen->setEnabled(false);
   toon();
 
-  connect(cmdTerug, &QPushButton::clicked, this, &ZemloWindow::closeWindow);
+  connect(cmdTerug, &QPushButton::clicked, this, [this] { cmdTerug_Click(); });
   connect(chkSorteerNamen, &QCheckBox::clicked, this, [this] {
     chkSorteerNamen->setText(Tekst(chkSorteerNamen->isChecked() ? 13 : 12));
     VulNamenBestanden();
@@ -251,12 +251,55 @@ void frmZemlo03::VulNamenBestanden() {
 void frmZemlo03::VulGroepBestanden() {
   m_groepBestanden = groepBestanden(chkSorteerGroepen->isChecked());
   vulLijst(lstGroepBestand, m_groepBestanden);
+  m_groepBestand.clear();
+}
+
+// The group file chosen last marked again in its list, or none.
+void frmZemlo03::markeerGroepBestand() {
+  const QSignalBlocker blocker(lstGroepBestand);
+  lstGroepBestand->clearSelection();
+  lstGroepBestand->setCurrentRow(-1);
+  for (int i = 0; i < m_groepBestanden.size(); ++i)
+    if (m_groepBestanden[i].bestand == m_groepBestand)
+      lstGroepBestand->setCurrentRow(i);
+}
+
+// Back, Escape and the close box leave the window once a group composed and
+// not saved is saved or let go.
+void frmZemlo03::cmdTerug_Click() {
+  if (isClosing() || !laatGroepGaan())
+    return;
+  closeWindow();
+}
+
+void frmZemlo03::sluitVerzoek(Sluiten) { cmdTerug_Click(); }
+
+// A group composed and not saved is dropped only after a question: Yes saves
+// it (true once it is saved), No lets it go, Cancel keeps it.
+bool frmZemlo03::laatGroepGaan() {
+  if (!samenstelling.onbewaard())
+    return true;
+  switch (platform::questionCancel(this, windowTitle(), Tekst(202))) {
+  case platform::Keuze::Ja:
+    return cmdOpslaan_Click();
+  case platform::Keuze::Nee:
+    return true;
+  case platform::Keuze::Annuleer:
+    break;
+  }
+  return false;
 }
 
 void frmZemlo03::lstNamenBestand_Click() {
   const auto gekozen = gekozenBestand(lstNamenBestand, m_namenBestanden);
   if (!gekozen)
     return;
+  if (!laatGroepGaan()) {
+    // The names file read stays the one chosen.
+    VulNamenBestanden();
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
   m_namenBestand = gekozen->naam;
   fraNamenBestanden->setTitle(Tekst(19) + QStringLiteral(": ") + m_namenBestand);
   leesNamen();
@@ -373,67 +416,68 @@ void frmZemlo03::cmdKalender_Click() {
   openWindow(QStringLiteral("frmZemlo05"), this);
 }
 
-QString frmZemlo03::tekst176(const QString &naam) const {
-  QString tekst = Tekst(176);
-  tekst.replace(u'[', u'"').replace(u']', u'"');
-  tekst.replace(u'#', u'<' + naam + u'>');
-  return tekst;
-}
-
-void frmZemlo03::cmdOpslaan_Click() {
-  if (samenstelling.kanNiet()) {
-    platform::information(this, windowTitle(), Tekst(46));
-    ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  if (!samenstelling.magOpslaan()) {
+bool frmZemlo03::cmdOpslaan_Click() {
+  const GroepOpslaan stap = opslaanStap(samenstelling);
+  switch (stap.stap) {
+  case GroepOpslaan::Niets:
     toon();
-    return;
-  }
-  const QString naam =
-      groepBestandNaam(samenstelling.datum, samenstelling.letterTekst()).chopped(4);
-  // File names are told apart without regard to case: the group saved over
-  // keeps the name it has.
-  const QString bestand = QFileInfo(groepPad(naam)).fileName();
-  // A group whose scores are entered keeps its players: its results file
-  // points at them by number.
-  if (BestandBestaat(uitslagPad(naam)) == 1) {
-    platform::information(this, windowTitle(), tekst176(bestand.chopped(4)));
+    return false;
+  case GroepOpslaan::Melden:
+    platform::information(this, windowTitle(), stap.tekst);
     ZetFocus(this, cmdSetfocus);
-    return;
-  }
-  if (BestandBestaat(groepPad(naam)) == 1) {
-    QString vraag = Tekst(26);
-    vraag.replace(u'~', bestand);
-    if (!platform::question(this, windowTitle(), vraag)) {
+    return false;
+  case GroepOpslaan::Vragen:
+    if (!platform::question(this, windowTitle(), stap.tekst)) {
       ZetFocus(this, cmdSetfocus);
-      return;
+      return false;
     }
+    break;
+  case GroepOpslaan::Schrijven:
+    break;
   }
-  if (!schrijfGroepBestand(naam, samenstelling.groepRegels(), samenstelling.mailRegels())) {
+  if (!schrijfGroepBestand(stap.naam, samenstelling.groepRegels(), samenstelling.mailRegels())) {
     // Nothing is lost: the group stays for another try.
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', QStringLiteral("groepen/") + bestand));
+    platform::information(
+        this, windowTitle(),
+        QString(Tekst(181)).replace(u'~', QStringLiteral("groepen/") + stap.bestand));
     ZetFocus(this, cmdSetfocus);
-    return;
+    return false;
   }
   MaakGroepLeeg();
   VulGroepBestanden();
   samenstelling.wisDatumEnLetter();
   toon();
   ZetFocus(this, cmdSetfocus);
+  return true;
 }
 
 void frmZemlo03::lstGroepBestand_Click() {
-  const int index = gekozenRij(lstGroepBestand);
+  int index = gekozenRij(lstGroepBestand);
   if (index < 0 || index >= m_groepBestanden.size())
     return;
   const LijstBestand gekozen = m_groepBestanden[index];
+  if (!laatGroepGaan()) {
+    // The group being composed stays, and so does the choice of before.
+    markeerGroepBestand();
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
+  // A save refills the list: the file chosen is found again by its name.
+  index = static_cast<int>(
+      std::find_if(m_groepBestanden.cbegin(), m_groepBestanden.cend(),
+                   [&](const LijstBestand &b) { return b.bestand == gekozen.bestand; }) -
+      m_groepBestanden.cbegin());
+  if (index >= m_groepBestanden.size()) {
+    markeerGroepBestand();
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
+  m_groepBestand = gekozen.bestand;
   // Every player back to the names grid first.
   MaakGroepLeeg();
   msfgGroepen->hide();
   if (BestandBestaat(uitslagPad(gekozen.naam)) == 1) {
-    platform::information(this, windowTitle(), tekst176(gekozen.naam));
+    platform::information(this, windowTitle(), groepVastTekst(gekozen.naam));
     msfgGroepen->show();
     cmdWisGroepen->setEnabled(true);
     ZetFocus(this, cmdSetfocus);
@@ -468,30 +512,16 @@ void frmZemlo03::cmdWisGroepen_Click() {
     return;
   }
   cmdWisGroepen->setEnabled(false);
-  const bool uitslag = BestandBestaat(uitslagPad(gekozen->naam)) == 1;
-  QString vraag;
-  if (uitslag) {
-    vraag = Tekst(177);
-    vraag.replace(u'#', QStringLiteral("< ") + gekozen->naam + u'>');
-  } else {
-    vraag = Tekst(47);
-    vraag.replace(u'~', gekozen->naam);
-  }
-  if (!platform::question(this, windowTitle(), vraag)) {
+  const GroepWissen wissen = wisGroepStap(gekozen->naam);
+  if (!platform::question(this, windowTitle(), wissen.vraag)) {
     cmdWisGroepen->setEnabled(true);
     ZetFocus(this, cmdSetfocus);
     return;
   }
   samenstelling.leegGroep();
   toon();
-  // The companion and the results file are found before the group goes.
-  const QString groep = groepPad(gekozen->naam);
-  const QString mail = groepMailPad(gekozen->naam);
-  const QString uitslagBestand = uitslagPad(gekozen->naam);
-  QFile::remove(groep);
-  QFile::remove(mail);
-  if (uitslag)
-    QFile::remove(uitslagBestand);
+  for (const QString &pad : wissen.paden)
+    QFile::remove(pad);
   VulGroepBestanden();
   cmdWisGroepen->setEnabled(false);
   MaakGroepLeeg();
@@ -516,6 +546,7 @@ void frmZemlo03::cmdWisNamen_Click() {
     lstGroepBestand->setCurrentRow(-1);
     lstGroepBestand->clearSelection();
   }
+  m_groepBestand.clear();
   cmdWisGroepen->setEnabled(false);
   toon();
   GridKolomBreedte(msfgNamen);

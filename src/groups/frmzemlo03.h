@@ -61,6 +61,7 @@ public:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void sluitVerzoek(Sluiten hoe) override;
 
 private:
   void VulNamenBestanden();
@@ -69,6 +70,9 @@ private:
   void leesNamen();
   void toon();
 
+  void cmdTerug_Click();
+  bool laatGroepGaan();
+  void markeerGroepBestand();
   void lstNamenBestand_Click();
   void msfgNamen_Click(int row);
   void lblNaam_Click(int index);
@@ -78,16 +82,15 @@ private:
   void cmdMaakLeeg_Click();
   void vscrGroepLetter_Change(int value);
   void cmdKalender_Click();
-  void cmdOpslaan_Click();
+  bool cmdOpslaan_Click(); // true when the group was saved
   void lstGroepBestand_Click();
   void cmdWisGroepen_Click();
   void cmdWisNamen_Click();
   void cmdAfdrukken_Click();
 
-  QString tekst176(const QString &naam) const;
-
   QVector<groups::LijstBestand> m_namenBestanden;
   QVector<groups::LijstBestand> m_groepBestanden;
   QString m_namenBestand; // the names file read, as listed; "" none
+  QString m_groepBestand; // the group file chosen in its list; "" none
   bool m_laden = false;
 };

@@ -114,6 +114,11 @@ QVector<LijstBestand> txtBestanden(const QString &map, bool omgekeerd, const QSt
   return out;
 }
 
+QString namenLijstNaam(const QString &tekst) {
+  const qsizetype txt = tekst.indexOf(QStringLiteral(".txt"));
+  return txt >= 0 ? tekst.left(txt) : tekst;
+}
+
 QVector<LijstBestand> namenBestanden(bool omgekeerd) {
   return txtBestanden(BAS_Zemlo::Pad(QStringLiteral("namen")), omgekeerd);
 }
@@ -126,6 +131,8 @@ QString verbodenInEmail() {
   t.remove(u'@');
   return t + QStringLiteral("\"|\r\n");
 }
+
+QString verbodenInBestandsnaam() { return BAS_Zemlo::sVerbodenTekens + QStringLiteral("|\r\n"); }
 
 QString verbodenTekst() { return Tekst(43) + QStringLiteral("\"-"); }
 

@@ -56,6 +56,10 @@ QString namenMailPad(const QString &naam);
 // found without regard to letter case; a new one takes the file's letters.
 QString tweelingPad(const QString &pad, const QString &extensie);
 
+// The name of a names list as the file-name box gives it: its text up to
+// its first ".txt", all of it when it holds none.
+QString namenLijstNaam(const QString &tekst);
+
 // Writes namen/<naam>.txt and then namen/<naam>.mail with the same lines,
 // each over the file of that name in any letter case.
 bool schrijfNamenBestand(const QString &naam, const QStringList &regels);
@@ -79,6 +83,8 @@ QVector<LijstBestand> namenBestanden(bool omgekeerd);
 // Both also refuse "|" (the field separator) and line breaks.
 QString verbodenInNaam();
 QString verbodenInEmail();
+// The file-name box refuses the shared set sVerbodenTekens, "|" and line breaks.
+QString verbodenInBestandsnaam();
 // The list of refused characters shown in text 44 for the entry boxes (a
 // "|" would show as a line break there, so it is refused without being named).
 QString verbodenTekst();

@@ -26,6 +26,11 @@ void NamenInvoer::naTitelKlik(const QString &voornaam, const QString &achternaam
   }
 }
 
+bool naamIngevuld(const QString &voornaam, const QString &achternaam, const QString &email) {
+  return !voornaam.trimmed().isEmpty() || !achternaam.trimmed().isEmpty() ||
+         !email.trimmed().isEmpty();
+}
+
 Speler nieuweSpeler(bool dhr, bool mevr, const QString &voornaam, const QString &achternaam,
                     const QString &email) {
   const QString titel = mevr ? Tekst(21) : dhr ? Tekst(20) : QString();

@@ -23,6 +23,10 @@ struct NamenInvoer {
   void naTitelKlik(const QString &voornaam, const QString &achternaam);
 };
 
+// Whether the entry boxes hold a name not added to the list: any of the
+// three boxes not blank.
+bool naamIngevuld(const QString &voornaam, const QString &achternaam, const QString &email);
+
 // The player that Add makes: the title of the box ticked (text 20 or 21 in
 // the language in use; the second when both are), the names and the address
 // trimmed.

@@ -11,7 +11,24 @@ void NamenLijst::zet(const NamenBestand &bestand) {
   m_rijen.reserve(bestand.spelers.size());
   for (const Speler &s : bestand.spelers)
     m_rijen.append({s, false});
+  m_bewaard = inhoud();
 }
+
+void NamenLijst::leeg() {
+  m_rijen.clear();
+  m_bewaard.clear();
+}
+
+QStringList NamenLijst::inhoud() const {
+  QStringList uit;
+  uit.reserve(aantal());
+  for (const Rij &r : m_rijen)
+    uit.append(r.speler.velden().join(u'\n')); // no field holds a line break
+  uit.sort();
+  return uit;
+}
+
+bool NamenLijst::gewijzigd() const { return inhoud() != m_bewaard; }
 
 QString NamenLijst::nummerTekst(int nummer) const {
   return speler(nummer).leeg() ? QString() : QString::number(nummer);

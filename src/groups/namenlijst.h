@@ -26,7 +26,10 @@ public:
   // The headings and the players of a names file in file order, none taken.
   void zet(const NamenBestand &bestand);
   // Every player goes; the headings stay.
-  void leeg() { m_rijen.clear(); }
+  void leeg();
+  // Whether the players differ from those the list was last set to (zet) or
+  // emptied to (leeg), their order aside: a sort alone loses nothing.
+  bool gewijzigd() const;
 
   int aantal() const { return static_cast<int>(m_rijen.size()); }
   // Player number 1 to aantal().
@@ -77,8 +80,11 @@ private:
   };
   bool bestaat(int nummer) const { return nummer >= 1 && nummer <= aantal(); }
   void zetGenomen(int nummer, bool genomen);
+  // The players' fields, one text each, in sorted order.
+  QStringList inhoud() const;
 
   QVector<Rij> m_rijen;
+  QStringList m_bewaard; // inhoud() as set or emptied
 };
 
 } // namespace groups

@@ -4,6 +4,8 @@
 #include "groups/rasterrij.h"
 #include "platform/grid.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 using BAS_Zemlo::Tekst;
@@ -65,6 +67,7 @@ void Samenstelling::vergeetNamen(const QStringList &kop) {
 void Samenstelling::leegGroep() {
   entries.clear();
   vakken = {};
+  m_bewaard.clear();
 }
 
 int Samenstelling::kiesSpeler(int nummer) {
@@ -149,6 +152,7 @@ void Samenstelling::herlaad(const QVector<GroepRegel> &regels, const QStringList
     }
     entries.append(e);
   }
+  m_bewaard = groepRegels();
 }
 
 bool Samenstelling::heeftStilzit() const {
@@ -190,6 +194,60 @@ void Samenstelling::vulGroepRaster(platform::GridModel &groepen) const {
     groepen.setTextMatrix(i + 1, 1, entries[i].tekst);
   nummerRijen(groepen, aantal());
   leegRij(groepen, groepen.rows() - 1, 0);
+}
+
+QString groepVastTekst(const QString &naam) {
+  QString tekst = Tekst(176);
+  tekst.replace(u'[', u'"').replace(u']', u'"');
+  tekst.replace(u'#', u'<' + naam + u'>');
+  return tekst;
+}
+
+GroepOpslaan opslaanStap(const Samenstelling &s) {
+  GroepOpslaan uit;
+  if (s.kanNiet()) {
+    uit.stap = GroepOpslaan::Melden;
+    uit.tekst = Tekst(46);
+    return uit;
+  }
+  if (s.aantal() < 1)
+    return uit;
+  if (s.datum.trimmed().isEmpty()) {
+    uit.stap = GroepOpslaan::Melden;
+    uit.tekst = Tekst(203);
+    return uit;
+  }
+  uit.naam = groepBestandNaam(s.datum, s.letterTekst()).chopped(4);
+  // File names are told apart without regard to case: the group saved over
+  // keeps the name it has.
+  uit.bestand = QFileInfo(groepPad(uit.naam)).fileName();
+  // A group whose scores are entered keeps its players: its results file
+  // points at them by number.
+  if (BAS_Zemlo::BestandBestaat(uitslagPad(uit.naam)) == 1) {
+    uit.stap = GroepOpslaan::Melden;
+    uit.tekst = groepVastTekst(uit.bestand.chopped(4));
+    return uit;
+  }
+  if (BAS_Zemlo::BestandBestaat(groepPad(uit.naam)) == 1) {
+    uit.stap = GroepOpslaan::Vragen;
+    uit.tekst = QString(Tekst(26)).replace(u'~', uit.bestand);
+    return uit;
+  }
+  uit.stap = GroepOpslaan::Schrijven;
+  return uit;
+}
+
+GroepWissen wisGroepStap(const QString &naam) {
+  GroepWissen uit;
+  // The companion and the results file are found before the group goes.
+  uit.paden = {groepPad(naam), groepMailPad(naam)};
+  if (BAS_Zemlo::BestandBestaat(uitslagPad(naam)) == 1) {
+    uit.vraag = QString(Tekst(177)).replace(u'#', QStringLiteral("< ") + naam + u'>');
+    uit.paden.append(uitslagPad(naam));
+  } else {
+    uit.vraag = QString(Tekst(47)).replace(u'~', naam);
+  }
+  return uit;
 }
 
 } // namespace groups

@@ -91,6 +91,9 @@ public:
   void herlaad(const QVector<GroepRegel> &regels, const QStringList &companion);
 
   bool namenGelezen() const { return m_namenGelezen; }
+  // A group composed and not saved: it holds entries, and they are not those
+  // it was emptied to or reloaded with. A save empties it.
+  bool onbewaard() const { return aantal() > 0 && groepRegels() != m_bewaard; }
   bool slotsVol() const { return !vakken[0].vrij() && !vakken[1].vrij(); }
   // The entries, pairs and the sit-out entry together.
   int aantal() const { return static_cast<int>(entries.size()); }
@@ -121,6 +124,34 @@ public:
 
 private:
   bool m_namenGelezen = false;
+  QStringList m_bewaard; // the group's lines when emptied or reloaded
 };
+
+// Text 176: the group file named cannot be changed, its scores are entered.
+QString groepVastTekst(const QString &naam);
+
+// What Save does with the group composed, decided before anything is written.
+struct GroepOpslaan {
+  enum Stap {
+    Niets,     // no entry: there is nothing to save
+    Melden,    // refused, tekst says why: 46 the pair count, 203 no date, 176 scores entered
+    Vragen,    // the group file is there: tekst asks whether to overwrite it (26)
+    Schrijven, // written at once
+  };
+  Stap stap = Niets;
+  QString naam;    // the group's name from date and letter, without ".txt"
+  QString bestand; // its file name as found in groepen (any letter case), with ".txt"
+  QString tekst;
+};
+GroepOpslaan opslaanStap(const Samenstelling &s);
+
+// What deleting a listed group file asks, and the files it then removes: the
+// group file and its companion, and its results file when there is one
+// (text 177 warns of it; text 47 asks otherwise).
+struct GroepWissen {
+  QString vraag;
+  QStringList paden;
+};
+GroepWissen wisGroepStap(const QString &naam);
 
 } // namespace groups

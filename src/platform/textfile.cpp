@@ -47,6 +47,18 @@ QByteArray encodeAnsi(const QString &text) {
   return out;
 }
 
+std::optional<QString> firstNonAnsi(const QString &text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length =
+        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+    const QString one = text.mid(i, length);
+    if (decodeAnsi(encodeAnsi(one)) != one)
+      return one;
+    i += length - 1;
+  }
+  return std::nullopt;
+}
+
 QStringList splitLines(const QString &text) {
   QStringList lines;
   QString current;

@@ -11,6 +11,9 @@ namespace platform {
 QString decodeAnsi(const QByteArray &bytes);
 // Characters outside Windows-1252 become '?'.
 QByteArray encodeAnsi(const QString &text);
+// The first character of a text that Windows-1252 cannot hold, whole (a pair
+// of surrogates stays together); nothing when it holds them all.
+std::optional<QString> firstNonAnsi(const QString &text);
 
 // Splits on CR LF, LF or CR; a line end after the last line adds no empty line.
 QStringList splitLines(const QString &text);

@@ -95,8 +95,9 @@ AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
   if (!IsSchema(*schema))
     return Weigering(190, paden.schema.naam);
   const QStringList rondeRegels = SchemaRegels(*schema);
+  // A schema changed since Start is named, never the results file that holds the scores.
   if (!SchemaPastBijKop(*kop, rondeRegels))
-    return Weigering(190, paden.invoer.naam);
+    return Weigering(207, paden.schema.naam);
 
   const std::optional<QStringList> groepRegels = LeesRegels(paden.groep.pad);
   if (!groepRegels)

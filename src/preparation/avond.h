@@ -49,8 +49,10 @@ struct GeopendeAvond {
 
 struct AvondOpening {
   std::optional<GeopendeAvond> avond;
-  int iFoutTekst = 0; // when refused: 141 a file is missing, 190 a file cannot be used
-  QString sFoutNaam;  // what replaces "~" in that text
+  // When refused: 141 a file is missing, 190 a file cannot be used, 207 the
+  // schema does not fit the header.
+  int iFoutTekst = 0;
+  QString sFoutNaam; // what replaces "~" in that text
 };
 
 // Opens the evening of results file sInvoerBestand in invoer for the entry

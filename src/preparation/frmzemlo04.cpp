@@ -309,8 +309,10 @@ void frmZemlo04::cmdWisInvoer_Click() {
 void frmZemlo04::cmdStart_Click() {
   if (!staat.magStarten())
     return;
-  // The entry windows need the schema: it must still be there and be whole.
-  const QString fout = preparation::SchemaFoutTekst(staat.gekozenSchema());
+  // The entry windows need the schema: it must still be there, be whole and
+  // fit the evening's header, before anything is written.
+  const QString fout =
+      preparation::SchemaFoutTekst(staat.gekozenSchema(), staat.kop(sGroepBestand, iInvoerWijze));
   if (!fout.isEmpty()) {
     melding(fout);
     parkeer();

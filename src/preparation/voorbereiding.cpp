@@ -54,12 +54,16 @@ int Wikkel(int waarde, int aantal) {
   return waarde;
 }
 
-QString SchemaFoutTekst(const QString &sSchema) {
-  if (LeesSchema(sSchema))
-    return {};
+QString SchemaFoutTekst(const QString &sSchema, const std::optional<InvoerKop> &kop) {
   const AvondBestand schema = PadenVan({}, {}, sSchema).schema;
-  const int tekst = BAS_Zemlo::BestandBestaat(schema.pad) == 1 ? 190 : 141;
-  return QString(Tekst(tekst)).replace(u'~', schema.naam);
+  const std::optional<QStringList> rondeRegels = LeesSchema(sSchema);
+  if (!rondeRegels) {
+    const int tekst = BAS_Zemlo::BestandBestaat(schema.pad) == 1 ? 190 : 141;
+    return QString(Tekst(tekst)).replace(u'~', schema.naam);
+  }
+  if (kop && !SchemaPastBijKop(*kop, *rondeRegels))
+    return QString(Tekst(207)).replace(u'~', schema.naam);
+  return {};
 }
 
 Wissen WisGroep(const QString &naam, const QString &sGroepBestand, const QString &sInvoerBestand) {
@@ -150,7 +154,7 @@ Avond Voorbereiding::kiesAvond(const QString &naam, const std::optional<InvoerKo
   // The schema is chosen only when its file can be used: the entry windows
   // need it. The way of entry is read only then.
   const bool gevonden = kiesSchema(kop->regels.value(5));
-  avond.melding = SchemaFoutTekst(gevonden ? gekozenSchema() : kop->schema);
+  avond.melding = SchemaFoutTekst(gevonden ? gekozenSchema() : kop->schema, *kop);
   if (!avond.melding.isEmpty())
     schema = -1;
   else if (gevonden)
@@ -190,7 +194,8 @@ QString Voorbereiding::gekozenSchema() const { return magStarten() ? schemas[sch
 bool Voorbereiding::magStarten() const { return schema >= 0 && schema < schemas.size(); }
 
 bool Voorbereiding::magInvoerOpenen(const QString &sInvoerBestand) const {
-  return !sInvoerBestand.isEmpty() && magStarten() && SchemaFoutTekst(gekozenSchema()).isEmpty();
+  return !sInvoerBestand.isEmpty() && magStarten() &&
+         SchemaFoutTekst(gekozenSchema(), kop({}, 0)).isEmpty();
 }
 
 InvoerKop Voorbereiding::kop(const QString &sGroepBestand, int iInvoerWijze) const {

@@ -27,9 +27,10 @@ std::optional<GroepParen> LeesGroepParen(const QString &pad);
 int Wikkel(int waarde, int aantal);
 
 // The message for a schema that cannot be used: text 141 when its file is
-// missing or empty, text 190 when it does not read as a schema, each naming
+// missing or empty, text 190 when it does not read as a schema, text 207 when
+// it reads but does not fit the header given (SchemaPastBijKop), each naming
 // schema/<iTaal>/<name>.txt; "" when it can be used.
-QString SchemaFoutTekst(const QString &sSchema);
+QString SchemaFoutTekst(const QString &sSchema, const std::optional<InvoerKop> &kop = {});
 
 // What a results file chosen in the list means for the window.
 struct Avond {
@@ -41,8 +42,8 @@ struct Avond {
   // The way of entry of the header's last line; read only when its schema is
   // listed and can be used.
   std::optional<int> invoerWijze;
-  // The message to show: text 190 for a damaged header, text 141 or 190 for a
-  // schema that cannot be used; "" when there is none.
+  // The message to show: text 190 for a damaged header, text 141, 190 or 207
+  // for a schema that cannot be used; "" when there is none.
   QString melding;
 };
 

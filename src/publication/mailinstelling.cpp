@@ -18,17 +18,7 @@ std::optional<QChar> AdresFout(const QString &adres) {
   return std::nullopt;
 }
 
-std::optional<QString> NietTeBewaren(const QString &tekst) {
-  for (qsizetype i = 0; i < tekst.size(); ++i) {
-    const qsizetype lengte =
-        tekst[i].isHighSurrogate() && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate() ? 2 : 1;
-    const QString teken = tekst.mid(i, lengte);
-    if (platform::decodeAnsi(platform::encodeAnsi(teken)) != teken)
-      return teken;
-    i += lengte - 1;
-  }
-  return std::nullopt;
-}
+std::optional<QString> NietTeBewaren(const QString &tekst) { return platform::firstNonAnsi(tekst); }
 
 QString BewaarAdres(const QString &adres) {
   if (!NietTeBewaren(adres) || !IsGeldigAdres(adres))

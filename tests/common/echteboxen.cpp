@@ -24,8 +24,11 @@ EchteBoxen::~EchteBoxen() {
 
 void EchteBoxen::kijk() {
   auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-  if (!box || !box->isVisible())
+  // A box answered by a button's letter closes only after the button's
+  // click animation: it is answered once.
+  if (!box || !box->isVisible() || box == m_beantwoord)
     return;
+  m_beantwoord = box;
   teksten.append(box->text());
   iconen.append(box->icon());
   const Qt::Key toets = m_toetsen.isEmpty() ? Qt::Key_Return : m_toetsen.takeFirst();

@@ -5,6 +5,7 @@
 // are kept.
 #include <QList>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -32,6 +33,7 @@ public:
 private:
   void kijk();
   QList<Qt::Key> m_toetsen;
+  QPointer<QMessageBox> m_beantwoord; // the box answered last, while it lives
   platform::MessageAnswerer *m_vorige;
   QTimer *m_timer;
 };

@@ -191,6 +191,21 @@ FullDisk::~FullDisk() {
   std::signal(SIGXFSZ, m_oldHandler == SIG_ERR ? SIG_DFL : m_oldHandler);
 }
 
+QByteArray passendSchema(const QString &naam) {
+  const QStringList woorden = QFileInfo(naam).fileName().split(u' ');
+  const int paren = woorden.value(0).toInt();
+  const int ronden = woorden.value(2).toInt();
+  QByteArray uit = "T\r\n";
+  for (int r = 1; r <= ronden; ++r) {
+    uit += QByteArray::number(r);
+    for (int t = 1; 2 * t <= paren; ++t)
+      uit += "\t" + QByteArray::number(2 * t - 1) + "- " + QByteArray::number(2 * t) + " (" +
+             QByteArray::number(4 * r - 3) + "-" + QByteArray::number(4 * r) + ")";
+    uit += "\r\n";
+  }
+  return uit;
+}
+
 void flushDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();

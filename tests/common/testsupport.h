@@ -57,6 +57,11 @@ void resetSharedState();
 // Runs posted deletions so that closed windows are gone.
 void flushDeletes();
 
+// A schema file that fits an evening of the pairs and rounds its file name
+// begins with ("08 Paren 06 Ronden X.txt", a folder before it allowed):
+// every round pairs 1-2, 3-4, ... at its tables, all on the round's boards.
+QByteArray passendSchema(const QString &naam);
+
 } // namespace testing
 
 #define ZEMLO_TEST_CLASS(Class)                                                                    \

@@ -1,5 +1,6 @@
 // The groups window, driven like a person: composing, saving, reloading,
 // deleting and printing groups.
+#include "common/echteboxen.h"
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
 #include "groups/frmzemlo03.h"
@@ -39,6 +40,14 @@ QByteArray manyPlayers(int n) {
            QByteArray::number(100 + k) + "|p" + QByteArray::number(k) + "@club.nl\r\n";
   return out;
 }
+// A key pressed where the focus is, as on the real window.
+void press(QWidget *w, Qt::Key key) {
+  QWidget *focus = QApplication::focusWidget();
+  QTest::keyClick(focus && focus->window() == w ? focus : w, key);
+  QApplication::processEvents();
+}
+const QString kGroepOnbewaard =
+    QStringLiteral("De samengestelde groep is nog niet opgeslagen.\nWilt u de groep nu opslaan?");
 // Picks a date in the calendar, opened from the groups window, and confirms it.
 void pickDate(frmZemlo03 *w) {
   QVERIFY(w->cmdKalender->isEnabled());
@@ -284,12 +293,16 @@ private slots:
     auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
     w->lstNamenBestand->setCurrentRow(0);
     pair(w, 1, 2);
-    // Reloading is refused, and every player is back in the names grid.
+    // Reloading is refused, and every player is back in the names grid (the
+    // pair composed is let go at the question first).
+    p.boxes.keuzes = {platform::Keuze::Nee};
     w->lstGroepBestand->setCurrentRow(0);
     const QString refused = "U kunt het groep bestand <09-12-2026 Groep A> niet wijzigen.\n"
                             "Er zijn scores op ingevoerd.\n\nWilt u de groep wijzigen, dan moet u "
                             "eerst bij \"Voorbereiding\" het bestand wissen.";
-    QCOMPARE(p.takeBoxes(), QStringList({refused}));
+    QCOMPARE(p.takeBoxes(), QStringList({"De samengestelde groep is nog niet opgeslagen.\nWilt u "
+                                         "de groep nu opslaan?",
+                                         refused}));
     QVERIFY(w->samenstelling.groepRegels().isEmpty());
     QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
     QCOMPARE(row(w->namen, 2), QStringLiteral("2||Piet|de Jong|"));
@@ -368,7 +381,9 @@ private slots:
     QCOMPARE(row(w->namen, 3, 0, 2), QStringLiteral("3|Mevr.|Els"));
     QCOMPARE(w->samenstelling.mailRegels(), QStringList({"2||Piet|de Jong|"}));
     // Player 3 is picked into a new pair; taking out the pair of the other
-    // player 3 ("Els de Wit", never taken) leaves her where she is.
+    // player 3 ("Els de Wit", never taken) leaves her where she is. The
+    // group changed is let go at the question.
+    p.boxes.keuzes = {platform::Keuze::Nee};
     w->lstGroepBestand->clearSelection();
     w->lstGroepBestand->setCurrentRow(0);
     QCOMPARE(w->samenstelling.groepRegels().size(), 2);
@@ -590,6 +605,88 @@ private slots:
       QCOMPARE(rowHeader[0]->text(QAccessible::Name), w->groepen.textMatrix(r, 0));
     }
     QCOMPARE(iface->child(0)->text(QAccessible::Name), QStringLiteral("Nr."));
+  }
+
+  // Escape, Back, the close box and another names file or group file ask
+  // before a group composed and not saved is lost: Yes saves it, No lets it
+  // go, Cancel stays. Pressed on the real window, each box shown and
+  // answered by a key.
+  void leavingAsksBeforeAGroupIsLost() {
+    Program p(10);
+    platform::setClock(QDateTime(QDate(2026, 12, 9), QTime(20, 0)));
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("namen/Ander.txt", fixture("namen_nl.txt"));
+    p.folder.write("groepen/01-01-2027 Groep C.txt", "1| Dhr. Jan Bakker+2|  Piet de Jong\r\n");
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    QVERIFY(testing::activeer(w));
+    const int club =
+        w->lstNamenBestand->row(w->lstNamenBestand->findItems("Club", Qt::MatchExactly)[0]);
+    w->lstNamenBestand->setCurrentRow(club);
+    pair(w, 1, 2);
+    QCOMPARE(w->samenstelling.aantal(), 1);
+    // Cancel at Escape, at another names file and at a group file keeps it all.
+    {
+      testing::EchteBoxen boxen({Qt::Key_Escape, Qt::Key_Escape, Qt::Key_Escape});
+      press(w, Qt::Key_Escape);
+      w->lstNamenBestand->setCurrentRow(1 - club);
+      w->lstGroepBestand->setCurrentRow(0);
+      QCOMPARE(boxen.teksten, QStringList({kGroepOnbewaard, kGroepOnbewaard, kGroepOnbewaard}));
+    }
+    testing::flushDeletes();
+    QVERIFY(findWindow(QStringLiteral("frmZemlo03")) == w);
+    QCOMPARE(w->samenstelling.aantal(), 1);
+    QCOMPARE(w->lstNamenBestand->currentRow(), club);
+    QCOMPARE(w->lstGroepBestand->selectedItems().size(), 0);
+    QCOMPARE(w->fraNamenBestanden->title(), QStringLiteral("Namen bestand: Club"));
+    // Yes without a date says what is missing and stays.
+    QVERIFY(testing::activeer(w));
+    {
+      testing::EchteBoxen boxen({Qt::Key_Return, Qt::Key_Return});
+      Program::click(w->cmdTerug);
+      QCOMPARE(boxen.teksten,
+               QStringList({kGroepOnbewaard, "Kies eerst met Kalender de datum van de groep.\n"
+                                             "Daarna kunt u de groep opslaan."}));
+    }
+    testing::flushDeletes();
+    QVERIFY(findWindow(QStringLiteral("frmZemlo03")) == w);
+    QCOMPARE(w->samenstelling.aantal(), 1);
+    // With a date, Yes at another names file saves the group and then reads
+    // that file.
+    pickDate(w);
+    QVERIFY(testing::activeer(w));
+    {
+      testing::EchteBoxen boxen({Qt::Key_Return});
+      w->lstNamenBestand->setCurrentRow(1 - club);
+      QCOMPARE(boxen.teksten, QStringList({kGroepOnbewaard}));
+    }
+    QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.txt"),
+             QByteArray("1| Dhr. Jan Bakker+2|  Piet de Jong\r\n"));
+    QCOMPARE(w->fraNamenBestanden->title(), QStringLiteral("Namen bestand: Ander"));
+    QCOMPARE(w->samenstelling.aantal(), 0);
+    // A reloaded group that is not changed asks nothing.
+    const int c = w->lstGroepBestand->row(
+        w->lstGroepBestand->findItems("01-01-2027 Groep C", Qt::MatchExactly)[0]);
+    w->lstGroepBestand->setCurrentRow(c);
+    QCOMPARE(w->samenstelling.aantal(), 1);
+    {
+      testing::EchteBoxen boxen;
+      w->lstGroepBestand->setCurrentRow(1 - c);
+      QVERIFY(boxen.teksten.isEmpty());
+    }
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("09-12-2026"));
+    // Changed, No at the close box lets it go: nothing is written.
+    QVERIFY(testing::activeer(w));
+    pair(w, 3, 4);
+    {
+      testing::EchteBoxen boxen({Qt::Key_N});
+      w->close();
+      QCOMPARE(boxen.teksten, QStringList({kGroepOnbewaard}));
+    }
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo03")));
+    QVERIFY(p.main->isEnabled());
+    QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.txt"),
+             QByteArray("1| Dhr. Jan Bakker+2|  Piet de Jong\r\n"));
   }
 
 private:

@@ -1,4 +1,5 @@
 // The names window, driven like a person.
+#include "common/echteboxen.h"
 #include "frame/bas_zemlo.h"
 #include "groups/frmzemlo02.h"
 #include "groups_fixture.h"
@@ -37,6 +38,31 @@ void addName(frmZemlo02 *w, const QString &first, const QString &last, const QSt
   QVERIFY(w->cmdToevoegen->isEnabled());
   Program::click(w->cmdToevoegen);
 }
+// A key carrying a letter, as a keyboard that has it types it.
+void typeLetter(QWidget *box, const QString &letter) {
+  box->setFocus();
+  const auto key = static_cast<Qt::Key>(letter.toUpper().at(0).unicode());
+  QTest::sendKeyEvent(QTest::Press, box, key, letter, Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::Release, box, key, letter, Qt::NoModifier);
+  QApplication::processEvents();
+}
+void paste(QLineEdit *box, const QString &text) {
+  box->setFocus();
+  QApplication::clipboard()->setText(text);
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  QApplication::processEvents();
+}
+// A key pressed where the focus is, as on the real window.
+void press(QWidget *w, Qt::Key key) {
+  QWidget *focus = QApplication::focusWidget();
+  QTest::keyClick(focus && focus->window() == w ? focus : w, key);
+  QApplication::processEvents();
+}
+const QString kNietTeBewaren = QStringLiteral("Het teken <%1> kan niet worden opgeslagen.\n"
+                                              "Gebruik een ander teken.");
+const QString kLijstOnbewaard = QStringLiteral("Er zijn namen ingevoerd of gewijzigd die nog niet "
+                                               "zijn opgeslagen.\nWilt u de namenlijst nu "
+                                               "opslaan?");
 int listIndex(QListWidget *list, const QString &text) {
   for (int i = 0; i < list->count(); ++i)
     if (list->item(i)->text() == text)
@@ -328,7 +354,8 @@ private slots:
     QVERIFY(w->txtNaam[2]->hasFocus());
     QTest::keyClick(w->txtNaam[2], Qt::Key_Down);
     QVERIFY(w->txtNaam[0]->hasFocus());
-    // Escape closes the window.
+    // Escape closes the window once the address typed is let go.
+    p.boxes.keuzes = {platform::Keuze::Nee};
     QTest::keyClick(w->txtNaam[0], Qt::Key_Escape);
     testing::flushDeletes();
     QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
@@ -391,8 +418,10 @@ private slots:
     // So can a file name that holds a refused "." (a file made by hand).
     p.folder.write("namen/Club.2024.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n");
     Program::click(w->chkSorteer);
+    p.boxes.keuzes = {platform::Keuze::Nee}; // the name typed is let go
     w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club.2024"));
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club.2024"));
+    QCOMPARE(p.takeBoxes().size(), 1);
     w->txtNaamBestand->setFocus();
     QTest::keyClick(w->txtNaamBestand, Qt::Key_End);
     QTest::keyClick(w->txtNaamBestand, Qt::Key_Backspace);
@@ -450,6 +479,190 @@ private slots:
     QCOMPARE(w->cmdToevoegen->text(), QStringLiteral("&Add"));
     QCOMPARE(w->lblNaam[2]->text(), QStringLiteral("E-mail address:"));
     QCOMPARE(w->lblNaamBestand->text(), QStringLiteral("File name: "));
+  }
+
+  // A letter that a names file (Windows-1252) cannot hold is refused where
+  // it is typed, pasted or composed, with a box that names it; nothing is
+  // ever saved as "?".
+  void refusesLettersNoFileCanHold() {
+    Program p(10);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    typeLetter(w->txtNaam[0], QStringLiteral("\u0141")); // Ł
+    QCOMPARE(w->txtNaam[0]->text(), QString());
+    QCOMPARE(p.takeBoxes(), QStringList({kNietTeBewaren.arg(QStringLiteral("\u0141"))}));
+    QVERIFY(w->txtNaam[0]->hasFocus());
+    type(w->txtNaam[0], QStringLiteral("Lukasz"));
+    type(w->txtNaam[1], QStringLiteral("Wi"));
+    // A letter of Windows-1252 beyond ASCII is taken.
+    typeLetter(w->txtNaam[1], QStringLiteral("\u00eb"));
+    typeLetter(w->txtNaam[1], QStringLiteral("\u015b")); // ś
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Wi\u00eb"));
+    QCOMPARE(p.takeBoxes(), QStringList({kNietTeBewaren.arg(QStringLiteral("\u015b"))}));
+    paste(w->txtNaam[1], QStringLiteral("\u015bniewski"));
+    QCOMPARE(w->txtNaam[1]->text(), QStringLiteral("Wi\u00eb"));
+    paste(w->txtNaam[2], QStringLiteral("\u0142ukasz@klub.pl"));
+    QCOMPARE(w->txtNaam[2]->text(), QString());
+    QCOMPARE(p.takeBoxes(), QStringList({kNietTeBewaren.arg(QStringLiteral("\u015b")),
+                                         kNietTeBewaren.arg(QStringLiteral("\u0142"))}));
+    // A letter composed by an input method (a dead key, a compose key).
+    {
+      w->txtNaam[2]->setFocus();
+      QInputMethodEvent compose;
+      compose.setCommitString(QStringLiteral("\u0142"));
+      QApplication::sendEvent(w->txtNaam[2], &compose);
+      QApplication::processEvents();
+    }
+    QCOMPARE(w->txtNaam[2]->text(), QString());
+    QCOMPARE(p.takeBoxes(), QStringList({kNietTeBewaren.arg(QStringLiteral("\u0142"))}));
+    type(w->txtNaam[2], QStringLiteral("lukasz@klub.pl"));
+    Program::click(w->chkTitel[0]);
+    Program::click(w->cmdToevoegen);
+    // The file-name box refuses such a letter too.
+    typeLetter(w->txtNaamBestand, QStringLiteral("\u0141"));
+    paste(w->txtNaamBestand, QStringLiteral("K\u0142ub"));
+    QCOMPARE(w->txtNaamBestand->text(), QString());
+    QCOMPARE(p.takeBoxes(), QStringList({kNietTeBewaren.arg(QStringLiteral("\u0141")),
+                                         kNietTeBewaren.arg(QStringLiteral("\u0142"))}));
+    type(w->txtNaamBestand, QStringLiteral("Club"));
+    Program::click(w->cmdOpslaan);
+    QVERIFY(p.takeBoxes().isEmpty());
+    QCOMPARE(p.folder.read("namen/Club.txt"),
+             QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"
+                        "1|Dhr.|Lukasz|Wi\xeb|lukasz@klub.pl\r\n"));
+  }
+
+  // Escape, Back and the close box ask before names typed or changed are
+  // lost: Yes saves, No lets them go, Cancel stays. Pressed on the real
+  // window, each box shown and answered by a key.
+  void leavingAsksBeforeNamesAreLost() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    // Opened and only sorted: nothing to lose, Escape closes at once.
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club"));
+    clickCell(w->msfgNamen, 0, 2);
+    {
+      testing::EchteBoxen boxen;
+      press(w, Qt::Key_Escape);
+      QVERIFY(boxen.teksten.isEmpty());
+    }
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+
+    w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club"));
+    addName(w, QStringLiteral("Kees"), QStringLiteral("Mol"), QString(), 0);
+    QCOMPARE(w->namen.rows(), 9);
+    // Cancel stays with everything as it was.
+    {
+      testing::EchteBoxen boxen({Qt::Key_Escape});
+      press(w, Qt::Key_Escape);
+      QCOMPARE(boxen.teksten, QStringList({kLijstOnbewaard}));
+    }
+    testing::flushDeletes();
+    QVERIFY(findWindow(QStringLiteral("frmZemlo02")) == w);
+    QCOMPARE(w->namen.rows(), 9);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club"));
+    // Another list chosen asks the same; Cancel keeps this one chosen.
+    p.folder.write("namen/Ander.txt", fixture("namen_nl.txt"));
+    Program::click(w->chkSorteer);
+    {
+      testing::EchteBoxen boxen({Qt::Key_Escape});
+      w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Ander"));
+      QCOMPARE(boxen.teksten, QStringList({kLijstOnbewaard}));
+    }
+    QCOMPARE(w->namen.rows(), 9);
+    QCOMPARE(w->lstNamenBestand->selectedItems().size(), 0); // the refill chose none
+    // Yes at Back saves under the name in the box (after the question over
+    // the file there) and closes.
+    QVERIFY(testing::activeer(w));
+    {
+      testing::EchteBoxen boxen({Qt::Key_Return, Qt::Key_Return});
+      Program::click(w->cmdTerug);
+      QCOMPARE(boxen.teksten,
+               QStringList(
+                   {kLijstOnbewaard, "Het bestand Club bestaat al\n\nWilt u dit overschrijven?"}));
+    }
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+    QVERIFY(p.folder.read("namen/Club.txt").contains("|Dhr.|Kees|Mol|\r\n"));
+
+    // A name typed and not added counts too; No at the close box lets it go.
+    w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    type(w->txtNaam[0], QStringLiteral("Els"));
+    {
+      testing::EchteBoxen boxen({Qt::Key_N});
+      w->close();
+      QCOMPARE(boxen.teksten, QStringList({kLijstOnbewaard}));
+    }
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+    QVERIFY(p.main->isEnabled());
+    // Yes with no file name to save under says so and stays.
+    w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    type(w->txtNaam[0], QStringLiteral("Els"));
+    {
+      testing::EchteBoxen boxen({Qt::Key_Return, Qt::Key_Return});
+      press(w, Qt::Key_Escape);
+      QCOMPARE(boxen.teksten,
+               QStringList({kLijstOnbewaard, "Geef de namenlijst eerst een bestandsnaam.\nDaarna "
+                                             "kunt u de lijst opslaan."}));
+    }
+    testing::flushDeletes();
+    QVERIFY(findWindow(QStringLiteral("frmZemlo02")) == w);
+    QVERIFY(w->txtNaamBestand->isEnabled() && w->focusWidget() == w->txtNaamBestand);
+    QCOMPARE(w->txtNaam[0]->text(), QStringLiteral("Els"));
+  }
+
+  // A row put back into the entry boxes (No to text 113) never overwrites a
+  // name typed there and not added: text 138 asks first, Yes adds it, No
+  // lets it go, Cancel leaves row and boxes as they were.
+  void puttingARowBackKeepsTheNameTyped() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club"));
+    type(w->txtNaam[0], QStringLiteral("Kees"));
+    type(w->txtNaam[1], QStringLiteral("Mol"));
+    const QString weg1 = QStringLiteral(
+        "Wilt u de naam 1 Dhr. Jan Bakker jan@bakker.nl verwijderen uit deze lijst?");
+    const QString nietToegevoegd =
+        "Er is een naam ingevuld en niet toegevoegd aan de lijst.\nWilt u de naam alsnog "
+        "toevoegen aan de lijst?\nAnders gaat deze naam verloren en wordt niet opgenomen in de "
+        "namenlijst.\n\nDe naam alsnog toevoegen aan de lijst?";
+    {
+      testing::EchteBoxen boxen({Qt::Key_Escape, Qt::Key_Escape}); // No, then Cancel
+      clickCell(w->msfgNamen, 1, 2);
+      QCOMPARE(boxen.teksten, QStringList({weg1, nietToegevoegd}));
+    }
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
+    QCOMPARE(w->txtNaam[0]->text() + ' ' + w->txtNaam[1]->text(), QStringLiteral("Kees Mol"));
+    // Yes adds the name typed, then the row goes into the boxes.
+    QVERIFY(testing::activeer(w));
+    {
+      testing::EchteBoxen boxen({Qt::Key_Escape, Qt::Key_Return});
+      clickCell(w->msfgNamen, 1, 2);
+      QCOMPARE(boxen.teksten, QStringList({weg1, nietToegevoegd}));
+    }
+    QCOMPARE(w->txtNaam[0]->text() + ' ' + w->txtNaam[1]->text(), QStringLiteral("Jan Bakker"));
+    QCOMPARE(w->txtNaam[2]->text(), QStringLiteral("jan@bakker.nl"));
+    QCOMPARE(row(w->namen, 5), QStringLiteral("5||Kees|Mol|"));
+    QCOMPARE(w->namen.rows(), 8); // Bakker out, Mol in
+    // A second No in a row: the player in the boxes is added back, not lost.
+    QVERIFY(testing::activeer(w));
+    {
+      testing::EchteBoxen boxen({Qt::Key_Escape, Qt::Key_Return});
+      clickCell(w->msfgNamen, 1, 2); // Piet de Jong
+      QCOMPARE(boxen.teksten.size(), 2);
+    }
+    QCOMPARE(w->txtNaam[0]->text() + ' ' + w->txtNaam[1]->text(), QStringLiteral("Piet de Jong"));
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
+    QCOMPARE(w->namen.rows(), 8);
   }
 };
 

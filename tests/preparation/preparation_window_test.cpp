@@ -168,9 +168,12 @@ void TestFrmZemlo04::groupShowsPairs() {
   QFETCH(QString, stilzit);
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", groep);
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/08 paren 06 ronden kort.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/08 Paren 07 Ronden X.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
+  m_folder->write("schema/10/08 paren 06 ronden kort.txt",
+                  testing::passendSchema("schema/10/08 paren 06 ronden kort.txt"));
+  m_folder->write("schema/10/08 Paren 07 Ronden X.txt",
+                  testing::passendSchema("schema/10/08 Paren 07 Ronden X.txt"));
   QVERIFY(open());
   QVERIFY(!get<QGroupBox>("fraInfo")->isEnabled());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
@@ -192,9 +195,12 @@ void TestFrmZemlo04::groupShowsPairs() {
 void TestFrmZemlo04::spinnersWrapAndListSchemas() {
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
-  m_folder->write("schema/10/08 paren 03 ronden Mitchell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/08 PAREN 03 RONDEN Ander.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/08 Paren 12 Ronden Lang.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 paren 03 ronden Mitchell.txt",
+                  testing::passendSchema("schema/10/08 paren 03 ronden Mitchell.txt"));
+  m_folder->write("schema/10/08 PAREN 03 RONDEN Ander.txt",
+                  testing::passendSchema("schema/10/08 PAREN 03 RONDEN Ander.txt"));
+  m_folder->write("schema/10/08 Paren 12 Ronden Lang.txt",
+                  testing::passendSchema("schema/10/08 Paren 12 Ronden Lang.txt"));
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   auto *rondenOp = get<QScrollBar>("vscrRonden");
@@ -269,7 +275,7 @@ void TestFrmZemlo04::startWritesBothFiles() {
   setUpFolder(taal);
   m_folder->write("groepen/" + groepNaam + ".txt", groep);
   m_folder->write(QStringLiteral("schema/%1/%2.txt").arg(taal).arg(schema),
-                  "T\r\n1\t1- 2 (1-4)\r\n");
+                  testing::passendSchema(schema));
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), groepNaam);
   click(get<QListWidget>("lstSchema"), schema);
@@ -291,8 +297,10 @@ void TestFrmZemlo04::earlierResultsFileLocksChoices() {
       "body line\r\n";
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("invoer/08-11-2023 Groep A Uitslag.txt", old);
-  m_folder->write("schema/10/10 Paren 09 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/10 Paren 09 Ronden Ander.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/10 Paren 09 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/10 Paren 09 Ronden Howell.txt"));
+  m_folder->write("schema/10/10 Paren 09 Ronden Ander.txt",
+                  testing::passendSchema("schema/10/10 Paren 09 Ronden Ander.txt"));
   QVERIFY(open());
   QCOMPARE(m_prep->iInvoerWijze, 0);
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
@@ -327,8 +335,10 @@ void TestFrmZemlo04::roundsStepAfterEarlierEveningLocksStart() {
   m_folder->write(
       "invoer/09-11-2023 Groep B Uitslag.txt",
       "09-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/08 Paren 05 Ronden Vijf.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
+  m_folder->write("schema/10/08 Paren 05 Ronden Vijf.txt",
+                  testing::passendSchema("schema/10/08 Paren 05 Ronden Vijf.txt"));
   QVERIFY(open());
   auto *lstSchema = get<QListWidget>("lstSchema");
   auto *cmdStart = get<QPushButton>("cmdStart");
@@ -453,7 +463,8 @@ void TestFrmZemlo04::refusedGroupKeepsNames() {
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("groepen/09-11-2023 Groep B.txt", kZevenParen);
   m_folder->write("invoer/09-11-2023 Groep B Uitslag.txt", "x\r\n8\r\n8\r\n6\r\n4\r\nS\r\n0\r\n");
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
@@ -472,7 +483,8 @@ void TestFrmZemlo04::deleteGroupAsksFirst() {
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
   m_folder->write("groepen/08-11-2023 Groep A.mail", "1|x\r\n");
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   QVERIFY(open());
   auto *wis = get<QPushButton>("cmdWisGroepen");
   QVERIFY(!wis->isEnabled());
@@ -501,7 +513,8 @@ void TestFrmZemlo04::deleteResultsFileClearsChoices() {
   m_folder->write(
       "invoer/08-11-2023 Groep A Uitslag.txt",
       "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
   QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
@@ -539,7 +552,8 @@ void TestFrmZemlo04::escapeOpensEntryOnlyWhenStartCould() {
   m_folder->write(
       "invoer/08-11-2023 Groep B Uitslag.txt",
       "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Weg\r\n0\r\n");
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   for (const char *name : {"frmZemlo06", "frmZemlo07"}) {
     const QString n = QString::fromLatin1(name);
     registerWindow(n, [n] { return new NepInvoer(n); });
@@ -589,7 +603,8 @@ void TestFrmZemlo04::escapeNeedsReadableSchema() {
       "invoer/08-11-2023 Groep A Uitslag.txt",
       "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n");
   m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
-                  leegBijKiezen ? QByteArray() : QByteArray("T\r\n1\t1- 2 (1-4)\r\n"));
+                  leegBijKiezen ? QByteArray()
+                                : testing::passendSchema("08 Paren 06 Ronden Howell"));
   registerWindow(QStringLiteral("frmZemlo07"),
                  [] { return new NepInvoer(QStringLiteral("frmZemlo07")); });
   QVERIFY(open());
@@ -615,7 +630,8 @@ void TestFrmZemlo04::closeBoxActsAsEscape() {
   m_folder->write(
       "invoer/08-11-2023 Groep A Uitslag.txt",
       "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n0\r\n");
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   registerWindow(QStringLiteral("frmZemlo06"),
                  [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
   QVERIFY(open());
@@ -658,6 +674,13 @@ void TestFrmZemlo04::unusableSchemaAtStart_data() {
   QTest::newRow("no schema") << QByteArray("<html><body>Not Found</body></html>\r\n")
                              << "Het bestand schema/10/08 Paren 06 Ronden Howell.txt is onvolledig "
                                 "of beschadigd.\nHet kan niet worden gebruikt.";
+  // Schemas that read but do not fit the evening of 8 pairs and 6 rounds.
+  const QByteArray passend = testing::passendSchema("08 Paren 06 Ronden Howell");
+  const QString pastNiet = "Het speelschema schema/10/08 Paren 06 Ronden Howell.txt past niet bij "
+                           "de paren en ronden van deze avond.\nHet kan niet worden gebruikt.";
+  QTest::newRow("pair 9") << QByteArray(passend).replace("7- 8 (1-4)", "7- 9 (1-4)") << pastNiet;
+  QTest::newRow("a round too few")
+      << testing::passendSchema("08 Paren 05 Ronden Howell") << pastNiet;
 }
 
 void TestFrmZemlo04::unusableSchemaAtStart() {
@@ -665,7 +688,8 @@ void TestFrmZemlo04::unusableSchemaAtStart() {
   QFETCH(QString, tekst);
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
@@ -683,7 +707,8 @@ void TestFrmZemlo04::unusableSchemaAtStart() {
 void TestFrmZemlo04::startThatCannotWriteStays() {
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   // A folder where the results file should go: it cannot be written.
   QVERIFY(QDir().mkpath(m_folder->path("invoer/08-11-2023 Groep A Uitslag.txt")));
   registerWindow(QStringLiteral("frmZemlo06"),
@@ -768,7 +793,8 @@ void TestFrmZemlo04::fileNamesInAnyCase() {
       "08-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Z\r\n0\r\n");
   m_folder->write("groepen/08-11-2023 Groep C.txt", kZevenParen);
   m_folder->write("groepen/08-11-2023 Groep C.TXT", kZevenParen);
-  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Z.TXT"));
   QVERIFY(open());
   auto *groepen = get<QListWidget>("lstGroepBestand");
   auto *invoer = get<QListWidget>("lstInvoer");
@@ -808,7 +834,8 @@ void TestFrmZemlo04::startKeepsResultsFileInAnyCase() {
   const QByteArray kop = "08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 paren 06 ronden "
                          "howell\r\n0\r\nbody\r\n";
   m_folder->write("invoer/08-11-2023 Groep A Uitslag.TXT", kop);
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   QVERIFY(open());
   click(get<QListWidget>("lstInvoer"), "08-11-2023 Groep A Uitslag");
   QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
@@ -822,9 +849,12 @@ void TestFrmZemlo04::startKeepsResultsFileInAnyCase() {
 void TestFrmZemlo04::schemaInAnyCase() {
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
-  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/08 paren 06 ronden z.txt", "T\r\n1\t1- 2 (1-4)\r\n");
-  m_folder->write("schema/10/08 Paren 06 Ronden Y.Txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Z.TXT",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Z.TXT"));
+  m_folder->write("schema/10/08 paren 06 ronden z.txt",
+                  testing::passendSchema("schema/10/08 paren 06 ronden z.txt"));
+  m_folder->write("schema/10/08 Paren 06 Ronden Y.Txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Y.Txt"));
   QVERIFY(open());
   click(get<QListWidget>("lstGroepBestand"), "08-11-2023 Groep A");
   auto *lstSchema = get<QListWidget>("lstSchema");

@@ -991,10 +991,11 @@ void TestFrmZemlo06::cannotOpen_data() {
       << "geen schema"
       << "Het bestand schema/10/06 Paren 03 Ronden Mitchell.txt is onvolledig of beschadigd.\nHet "
          "kan niet worden gebruikt.";
+  // The schema that no longer fits is named, not the results file with the scores.
   QTest::newRow("header beyond the schema")
       << "kop"
-      << "Het bestand invoer/" + kInvoer +
-             " is onvolledig of beschadigd.\nHet kan niet worden gebruikt.";
+      << QString("Het speelschema schema/10/06 Paren 03 Ronden Mitchell.txt past niet bij de paren "
+                 "en ronden van deze avond.\nHet kan niet worden gebruikt.");
   QTest::newRow("header cut short") << "kort"
                                     << "Het bestand invoer/" + kInvoer +
                                            " is onvolledig of beschadigd.\nHet kan niet "

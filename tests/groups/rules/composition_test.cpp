@@ -226,6 +226,133 @@ private slots:
              QStringList({"1|Dhr.|Jan|Bakker|jan@bakker.nl", "2||Piet|de Jong|"}));
   }
 
+  // A group composed and not saved, which leaving or another names file
+  // asks about: entries that are not those it was emptied to or reloaded with.
+  void unsavedGroup() {
+    Werk w;
+    QVERIFY(!w.s.onbewaard());
+    w.paar(1, 2);
+    QVERIFY(w.s.onbewaard());
+    w.s.neemUit(0);
+    QVERIFY(!w.s.onbewaard()); // nothing left to save
+    w.s.voegStilzitToe();
+    QVERIFY(w.s.onbewaard());
+    w.s.leegGroep();
+    QVERIFY(!w.s.onbewaard());
+    // A reloaded group is saved until it changes.
+    Werk z;
+    z.s.herlaad({leesGroepRegel("1| Dhr. Jan Bakker+2|  Piet de Jong"),
+                 leesGroepRegel("3| Mevr. Els Jansen+4| Dhr. Jan Jansen")},
+                {});
+    QVERIFY(!z.s.onbewaard());
+    z.s.neemUit(1);
+    QVERIFY(z.s.onbewaard());
+    z.paar(3, 4);
+    QVERIFY(!z.s.onbewaard()); // the same lines again
+    z.s.leesNamen(club());
+    QVERIFY(!z.s.onbewaard());
+  }
+
+  // What Save does, decided before anything is written: refused with the
+  // message that belongs to it, a question when the group file is there,
+  // otherwise written at once; the files are found in any letter case.
+  void saveStep_data() {
+    QTest::addColumn<QString>("groep"); // "paar", "stilzit" (two pairs and the sit-out), "" none
+    QTest::addColumn<QString>("datum");
+    QTest::addColumn<QString>("bestand"); // a file written first, "" none
+    QTest::addColumn<int>("stap");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("gevonden"); // the file name found
+    const QString d = QStringLiteral("09-12-2026");
+    QTest::newRow("new") << "paar" << d << "" << int(GroepOpslaan::Schrijven) << ""
+                         << "09-12-2026 Groep A.txt";
+    QTest::newRow("empty file counts as absent")
+        << "paar" << d << "groepen/09-12-2026 Groep A.txt=" << int(GroepOpslaan::Schrijven) << ""
+        << "09-12-2026 Groep A.txt";
+    QTest::newRow("there, in other letters")
+        << "paar" << d << "groepen/09-12-2026 GROEP a.TXT=x" << int(GroepOpslaan::Vragen)
+        << "Het bestand 09-12-2026 GROEP a.TXT bestaat al||Wilt u dit overschrijven?"
+        << "09-12-2026 GROEP a.TXT";
+    QTest::newRow("scores entered")
+        << "paar" << d << "invoer/09-12-2026 groep A uitslag.txt=x" << int(GroepOpslaan::Melden)
+        << "U kunt het groep bestand <09-12-2026 Groep A> niet wijzigen.|Er zijn scores op "
+           "ingevoerd.||Wilt u de groep wijzigen, dan moet u eerst bij \"Voorbereiding\" het "
+           "bestand wissen."
+        << "09-12-2026 Groep A.txt";
+    QTest::newRow("pair count wrong")
+        << "stilzit" << d << "" << int(GroepOpslaan::Melden)
+        << "Het aantal paren in de groep klopt niet!|Pas het aantal paren aan.|Daarna kunt u de "
+           "groep opslaan."
+        << "";
+    QTest::newRow("no date") << "paar"
+                             << " "
+                             << "" << int(GroepOpslaan::Melden)
+                             << "Kies eerst met Kalender de datum van de groep.|Daarna kunt u de "
+                                "groep opslaan."
+                             << "";
+    QTest::newRow("no entry") << "" << d << "" << int(GroepOpslaan::Niets) << ""
+                              << "";
+  }
+  void saveStep() {
+    QFETCH(QString, groep);
+    QFETCH(QString, datum);
+    QFETCH(QString, bestand);
+    QFETCH(int, stap);
+    QFETCH(QString, tekst);
+    QFETCH(QString, gevonden);
+    testing::ProgramFolder map;
+    BAS_Zemlo::iTaal = 10;
+    if (!bestand.isEmpty())
+      map.write(bestand.section(u'=', 0, 0), bestand.section(u'=', 1).toLatin1());
+    Werk w;
+    if (!groep.isEmpty())
+      w.paar(1, 2);
+    if (groep == "stilzit") {
+      w.paar(3, 4);
+      w.s.voegStilzitToe();
+    }
+    w.s.datum = datum;
+    const GroepOpslaan uit = opslaanStap(w.s);
+    QCOMPARE(int(uit.stap), stap);
+    QCOMPARE(uit.tekst, tekst);
+    QCOMPARE(uit.bestand, gevonden);
+  }
+
+  // Deleting a group file removes it with its companion; a results file of
+  // the group is warned of and removed too. Each is found in any letter case.
+  void deleteStep_data() {
+    QTest::addColumn<bool>("uitslag");
+    QTest::addColumn<QString>("vraag");
+    QTest::addColumn<QStringList>("paden");
+    QTest::newRow("no results file")
+        << false << "U gaat het groep bestand (09-12-2026 Groep A) wissen!||Zeker weten?"
+        << QStringList{"groepen/09-12-2026 groep a.txt", "groepen/09-12-2026 groep a.MAIL"};
+    QTest::newRow("with its results file")
+        << true
+        << "Bij dit groep bestand behoort een uitslag of ingevoerde gegevens.|Wanneer u dit groep "
+           "bestand wist worden alle bijbehorende gegevens ook gewist||Het groep bestand < "
+           "09-12-2026 Groep A> met al zijn gegevens wissen?"
+        << QStringList{"groepen/09-12-2026 groep a.txt", "groepen/09-12-2026 groep a.MAIL",
+                       "invoer/09-12-2026 Groep A UITSLAG.txt"};
+  }
+  void deleteStep() {
+    QFETCH(bool, uitslag);
+    QFETCH(QString, vraag);
+    QFETCH(QStringList, paden);
+    testing::ProgramFolder map;
+    BAS_Zemlo::iTaal = 10;
+    map.write("groepen/09-12-2026 groep a.txt", "x\r\n");
+    map.write("groepen/09-12-2026 groep a.MAIL", "x\r\n");
+    if (uitslag)
+      map.write("invoer/09-12-2026 Groep A UITSLAG.txt", "x\r\n");
+    const GroepWissen uit = wisGroepStap(QStringLiteral("09-12-2026 Groep A"));
+    QCOMPARE(uit.vraag, vraag);
+    QStringList volledig;
+    for (const QString &pad : paden)
+      volledig.append(map.path(pad));
+    QCOMPARE(uit.paden, volledig);
+  }
+
   // The pair count, its warning, and what it allows.
   void pairCount_data() {
     QTest::addColumn<int>("paren");

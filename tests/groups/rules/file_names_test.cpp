@@ -51,6 +51,27 @@ private slots:
     QCOMPARE(delen.letter, letter);
   }
 
+  // The file-name box gives the list's name up to its first ".txt".
+  void namesListNameFromTheBox_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("naam");
+    QTest::newRow("plain") << "Club"
+                           << "Club";
+    QTest::newRow("with .txt") << "Club.txt"
+                               << "Club";
+    QTest::newRow("cut at the first") << "Club.txt.txt"
+                                      << "Club";
+    QTest::newRow("inside the name") << "a.txtb"
+                                     << "a";
+    QTest::newRow("other letters stay") << "Club.TXT"
+                                        << "Club.TXT";
+  }
+  void namesListNameFromTheBox() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, naam);
+    QCOMPARE(namenLijstNaam(tekst), naam);
+  }
+
   void findsFilesInAnyLetterCase() {
     testing::ProgramFolder folder;
     BAS_Zemlo::iTaal = 10;

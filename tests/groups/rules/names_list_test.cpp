@@ -135,6 +135,44 @@ private slots:
     QCOMPARE(l.regels(), QStringList({"Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres"}));
   }
 
+  // What the names window counts as changed: the players, not their order,
+  // against what the list was set to or emptied to.
+  void changedSinceSetOrEmptied_data() {
+    QTest::addColumn<QString>("stappen");
+    QTest::addColumn<bool>("gewijzigd");
+    QTest::newRow("as opened") << "" << false;
+    QTest::newRow("added") << "toevoegen" << true;
+    QTest::newRow("taken out") << "weg" << true;
+    QTest::newRow("added and taken out again") << "toevoegen weg-nieuw" << false;
+    QTest::newRow("sorted") << "sorteer" << false;
+    QTest::newRow("taken into a slot") << "neem" << false;
+    QTest::newRow("added, then emptied") << "toevoegen leeg" << false;
+    QTest::newRow("emptied, then added") << "leeg toevoegen" << true;
+  }
+  void changedSinceSetOrEmptied() {
+    QFETCH(QString, stappen);
+    QFETCH(bool, gewijzigd);
+    NamenLijst l;
+    l.zet({standaardKop(),
+           {{"Dhr.", "Jan", "Bakker", "jan@bakker.nl"}, {"", "Piet", "Aalders", ""}}});
+    const Speler nieuw{"Mevr.", "Els", "Zwart", ""};
+    for (const QString &stap : stappen.split(u' ', Qt::SkipEmptyParts)) {
+      if (stap == "toevoegen")
+        l.voegToe(nieuw);
+      else if (stap == "weg")
+        l.neemWeg(1);
+      else if (stap == "weg-nieuw")
+        l.neemWeg(l.aantal()); // Zwart sorts last
+      else if (stap == "sorteer")
+        l.sorteer(kVoornaam);
+      else if (stap == "neem")
+        l.neem(1);
+      else if (stap == "leeg")
+        l.leeg();
+    }
+    QCOMPARE(l.gewijzigd(), gewijzigd);
+  }
+
   // The groups window takes players and puts them back; a taken player
   // keeps their number, and a player without any field is never free.
   void takenPlayersKeepTheirNumber() {

@@ -173,7 +173,8 @@ private slots:
   }
 
   // The files of an evening, found without regard to letter case; what is
-  // missing gives text 141, what cannot be used text 190; both ways of entry
+  // missing gives text 141, what cannot be used text 190, a schema that does
+  // not fit the header text 207; both ways of entry
   // make the same checks.
   void openen_data() {
     QTest::addColumn<int>("wijze");
@@ -198,7 +199,9 @@ private slots:
       rij("title without its word") << "geen woord" << 190 << "invoer/a Uitslag.txt";
       rij("schema that is none") << "geen schema" << 190
                                  << "schema/10/06 Paren 03 Ronden Mitchell.txt";
-      rij("header beyond the schema") << "vier ronden" << 190 << "invoer/a Uitslag.txt";
+      // A schema that does not fit is named, never the results file that holds the scores.
+      rij("header beyond the schema")
+          << "vier ronden" << 207 << "schema/10/06 Paren 03 Ronden Mitchell.txt";
     }
   }
   void openen() {

@@ -127,7 +127,8 @@ void TestVoorbereiding::spinnerSteps() {
   BAS_Zemlo::iTaal = 10;
   for (const char *naam :
        {"08 Paren 03 Ronden Kort", "08 Paren 06 Ronden Howell", "08 Paren 12 Ronden Lang"})
-    folder.write(QStringLiteral("schema/10/%1.txt").arg(QLatin1String(naam)), kSchema);
+    folder.write(QStringLiteral("schema/10/%1.txt").arg(QLatin1String(naam)),
+                 testing::passendSchema(QLatin1String(naam)));
   Voorbereiding staat;
   // A new evening begins with 6 rounds of 4 boards.
   QCOMPARE(staat.ronden, QStringLiteral("6"));
@@ -161,9 +162,12 @@ void TestVoorbereiding::spinnerSteps() {
 void TestVoorbereiding::choosingSchema() {
   testing::ProgramFolder folder;
   BAS_Zemlo::iTaal = 10;
-  folder.write("schema/10/08 Paren 06 Ronden A.txt", kSchema);
-  folder.write("schema/10/08 Paren 06 Ronden B.txt", kSchema);
-  folder.write("schema/10/08 Paren 05 Ronden C.txt", kSchema);
+  folder.write("schema/10/08 Paren 06 Ronden A.txt",
+               testing::passendSchema("schema/10/08 Paren 06 Ronden A.txt"));
+  folder.write("schema/10/08 Paren 06 Ronden B.txt",
+               testing::passendSchema("schema/10/08 Paren 06 Ronden B.txt"));
+  folder.write("schema/10/08 Paren 05 Ronden C.txt",
+               testing::passendSchema("schema/10/08 Paren 05 Ronden C.txt"));
   Voorbereiding staat;
   staat.kiesGroep(QStringLiteral("08-11-2023 Groep A"), {8, 8});
   staat.lijstSchemas();
@@ -207,7 +211,8 @@ void TestVoorbereiding::headerOfNewEvening() {
 void TestVoorbereiding::earlierEvening() {
   testing::ProgramFolder folder;
   BAS_Zemlo::iTaal = 10;
-  folder.write("schema/10/08 Paren 06 Ronden Howell.txt", kSchema);
+  folder.write("schema/10/08 Paren 06 Ronden Howell.txt",
+               testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   InvoerKop kop;
   kop.regels = QStringList{"x Uitslag", "08", "Geen", "6", "4", "08 PAREN 06 RONDEN HOWELL", "1"};
   Voorbereiding staat;
@@ -239,16 +244,17 @@ void TestVoorbereiding::earlierEveningChoices_data() {
   QTest::addColumn<int>("invoerWijze"); // -1: line 7 not read
   QTest::addColumn<QString>("melding");
   const QString a = QStringLiteral("08-11-2023 Groep A Uitslag");
+  const QByteArray howell = testing::passendSchema("08 Paren 06 Ronden Howell");
   QTest::newRow("schema found in any case; rounds as listed, boards as written")
       << a << QByteArray("x\r\n8\r\nGeen\r\n06\r\n04\r\n08 PAREN 06 RONDEN HOWELL\r\n1\r\n")
-      << kSchema << true << QStringList{"8", "Geen", "6", "04"} << 6 << 5
+      << howell << true << QStringList{"8", "Geen", "6", "04"} << 6 << 5
       << "08 Paren 06 Ronden Howell" << 1 << QString();
   QTest::newRow("twelve rounds of nine boards")
-      << a << QByteArray("x\r\n08\r\n5\r\n12\r\n9\r\n08 Paren 12 Ronden Lang\r\n0\r\n") << kSchema
+      << a << QByteArray("x\r\n08\r\n5\r\n12\r\n9\r\n08 Paren 12 Ronden Lang\r\n0\r\n") << howell
       << true << QStringList{"08", "5", "12", "9"} << 0 << 0 << "08 Paren 12 Ronden Lang" << 0
       << QString();
   QTest::newRow("three rounds of one board")
-      << a << QByteArray("x\r\n8\r\n8\r\n3\r\n1\r\n08 Paren 03 Ronden Kort\r\n1\r\n") << kSchema
+      << a << QByteArray("x\r\n8\r\n8\r\n3\r\n1\r\n08 Paren 03 Ronden Kort\r\n1\r\n") << howell
       << true << QStringList{"8", "8", "3", "1"} << 9 << 8 << "08 Paren 03 Ronden Kort" << 1
       << QString();
   QTest::newRow("schema file gone")
@@ -261,18 +267,24 @@ void TestVoorbereiding::earlierEveningChoices_data() {
       << -1
       << "Het bestand schema/10/08 Paren 06 Ronden Howell.txt is onvolledig of "
          "beschadigd.|Het kan niet worden gebruikt.";
+  QTest::newRow("schema file of a round too few")
+      << a << QByteArray("x\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n")
+      << testing::passendSchema("08 Paren 05 Ronden Howell") << true
+      << QStringList{"8", "8", "6", "4"} << 6 << 5 << QString() << -1
+      << "Het speelschema schema/10/08 Paren 06 Ronden Howell.txt past niet bij de paren en ronden "
+         "van deze avond.|Het kan niet worden gebruikt.";
   QTest::newRow("schema of other pairs: not listed, no message")
       << a << QByteArray("x\r\n10\r\nGeen\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n")
-      << kSchema << true << QStringList{"10", "Geen", "6", "4"} << 6 << 5 << QString() << -1
+      << howell << true << QStringList{"10", "Geen", "6", "4"} << 6 << 5 << QString() << -1
       << QString();
   QTest::newRow("header cut short")
-      << a << QByteArray("x\r\n8\r\n8\r\n6\r\n") << kSchema << false << QStringList{} << 0 << 0
+      << a << QByteArray("x\r\n8\r\n8\r\n6\r\n") << howell << false << QStringList{} << 0 << 0
       << QString() << -1
       << "Het bestand 08-11-2023 Groep A Uitslag.txt is onvolledig of beschadigd.|Het kan niet "
          "worden gebruikt.";
   QTest::newRow("no blank before the word: no group")
       << "08-11-2023 Groep AUitslag"
-      << QByteArray("x\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n") << kSchema
+      << QByteArray("x\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden Howell\r\n1\r\n") << howell
       << false << QStringList{} << 0 << 0 << QString() << -1
       << "Het bestand 08-11-2023 Groep AUitslag.txt is onvolledig of beschadigd.|Het kan niet "
          "worden gebruikt.";
@@ -294,9 +306,12 @@ void TestVoorbereiding::earlierEveningChoices() {
   folder.write("invoer/" + naam + ".txt", kop);
   if (!howell.isEmpty())
     folder.write("schema/10/08 Paren 06 Ronden Howell.txt", howell);
-  folder.write("schema/10/08 Paren 06 Ronden Ander.txt", kSchema);
-  folder.write("schema/10/08 Paren 12 Ronden Lang.txt", kSchema);
-  folder.write("schema/10/08 Paren 03 Ronden Kort.txt", kSchema);
+  folder.write("schema/10/08 Paren 06 Ronden Ander.txt",
+               testing::passendSchema("schema/10/08 Paren 06 Ronden Ander.txt"));
+  folder.write("schema/10/08 Paren 12 Ronden Lang.txt",
+               testing::passendSchema("schema/10/08 Paren 12 Ronden Lang.txt"));
+  folder.write("schema/10/08 Paren 03 Ronden Kort.txt",
+               testing::passendSchema("schema/10/08 Paren 03 Ronden Kort.txt"));
   Voorbereiding staat;
   staat.kiesGroep(QStringLiteral("09-11-2023 Groep B"), {8, 0});
   staat.stapRonden(7); // 5 rounds: a step the evening must not keep
@@ -364,24 +379,46 @@ void TestVoorbereiding::deletions() {
 void TestVoorbereiding::schemaMessages_data() {
   QTest::addColumn<int>("taal");
   QTest::addColumn<QByteArray>("inhoud");
+  QTest::addColumn<QStringList>("kop"); // pairs, sit-out, rounds, boards; empty: no header
   QTest::addColumn<QString>("tekst");
-  QTest::newRow("usable") << 10 << kSchema << QString();
-  QTest::newRow("missing") << 10 << QByteArray()
+  const QStringList acht{"8", "Geen", "6", "4"};
+  const QByteArray passend = testing::passendSchema("08 Paren 06 Ronden X");
+  QTest::newRow("usable") << 10 << passend << acht << QString();
+  QTest::newRow("usable, sit-out pair at a table")
+      << 10 << passend << QStringList{"8", "3", "6", "4"} << QString();
+  QTest::newRow("reads, no header to fit") << 10 << kSchema << QStringList() << QString();
+  QTest::newRow("missing") << 10 << QByteArray() << acht
                            << "Bestand <schema/10/08 Paren 06 Ronden X.txt> niet gevonden.";
-  QTest::newRow("no schema, en") << 11 << QByteArray("<html><body>404</body></html>\r\n")
+  QTest::newRow("no schema, en") << 11 << QByteArray("<html><body>404</body></html>\r\n") << acht
                                  << "The file schema/11/08 Paren 06 Ronden X.txt is incomplete or "
                                     "damaged.\nIt cannot be used.";
+  const QString pastNiet = "Het speelschema schema/10/08 Paren 06 Ronden X.txt past niet bij de "
+                           "paren en ronden van deze avond.\nHet kan niet worden gebruikt.";
+  QTest::newRow("pair 9 in 8 pairs")
+      << 10 << QByteArray(passend).replace("7- 8 (5-8)", "7- 9 (5-8)") << acht << pastNiet;
+  QTest::newRow("a round too few")
+      << 10 << testing::passendSchema("08 Paren 05 Ronden X") << acht << pastNiet;
+  QTest::newRow("a round too few, en")
+      << 11 << testing::passendSchema("08 Paren 05 Ronden X") << acht
+      << "The play schema schema/11/08 Paren 06 Ronden X.txt does not fit the pairs and rounds of "
+         "this evening.\nIt cannot be used.";
 }
 
 void TestVoorbereiding::schemaMessages() {
   QFETCH(int, taal);
   QFETCH(QByteArray, inhoud);
+  QFETCH(QStringList, kop);
   QFETCH(QString, tekst);
   testing::ProgramFolder folder;
   BAS_Zemlo::iTaal = taal;
   if (!inhoud.isEmpty())
     folder.write(QStringLiteral("schema/%1/08 Paren 06 Ronden X.txt").arg(taal), inhoud);
-  QCOMPARE(SchemaFoutTekst(QStringLiteral("08 Paren 06 Ronden X")).replace(u'|', u'\n'), tekst);
+  std::optional<InvoerKop> header;
+  if (!kop.isEmpty())
+    header =
+        InvoerKop::Nieuw(QStringList{"a Uitslag"} + kop + QStringList{"08 Paren 06 Ronden X", "0"});
+  QCOMPARE(SchemaFoutTekst(QStringLiteral("08 Paren 06 Ronden X"), header).replace(u'|', u'\n'),
+           tekst);
 }
 
 void TestVoorbereiding::downloadChoice() {
