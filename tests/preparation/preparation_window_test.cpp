@@ -733,7 +733,8 @@ void TestFrmZemlo04::startThatCannotWriteStays() {
 void TestFrmZemlo04::startOnAFullDisk() {
   setUpFolder(10);
   m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
-  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt", "T\r\n1\t1- 2 (1-4)\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
   m_folder->write("start.txt", " 1 \r\n");
   registerWindow(QStringLiteral("frmZemlo06"),
                  [] { return new NepInvoer(QStringLiteral("frmZemlo06")); });
