@@ -227,8 +227,12 @@ void SlipOpslag::LeesRegels(const QStringList &regels) {
         continue;
       QStringList delen = tekst.mid(1).split(u'|');
       const QString sleutel = delen.takeFirst();
-      const QString nz = delen.isEmpty() ? QString() : delen.takeFirst();
-      const QString ow = delen.join(u'|');
+      // Neither score keeps the blanks at its edges: the field's outer blanks
+      // go, so a blank behind whichever score is written last (the North-South
+      // one too, for pairs written the other way round) would be gone at the
+      // next reading, and the board counted as entered otherwise.
+      const QString nz = delen.isEmpty() ? QString() : delen.takeFirst().trimmed();
+      const QString ow = delen.join(u'|').trimmed();
       const bool zonderScore = nz.isEmpty() && ow.isEmpty();
       if (tekst.startsWith(u'*') && sleutel.contains(QStringLiteral("-  -")) && zonderScore)
         continue; // a table without pairs: the schema gives it again

@@ -87,10 +87,11 @@ public:
   QStringList Regels() const;
   // Reads the body lines back (the lines after the header). Line b holds
   // board b. A field is taken by its pair numbers, in either order and any
-  // spacing, for the first table of the board with those pairs; its scores
-  // count as entered as IsOpgeslagenScore says. Fields of no table, a
-  // second field for a table and lines beyond the boards are kept as they
-  // stand and written back; fields of tables without pairs are skipped.
+  // spacing, for the first table of the board with those pairs; its scores,
+  // without blanks at their edges, count as entered as IsOpgeslagenScore
+  // says. Fields of no table, a second field for a table and lines beyond the
+  // boards are kept as they stand and written back; fields of tables without
+  // pairs are skipped.
   void LeesRegels(const QStringList &regels);
   // Indexes of the body lines read that hold something no table took: a
   // field of no table or a second one for a table (the line of a board
