@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <memory>
 
 using platform::BoxKind;
 
@@ -34,16 +35,21 @@ struct Start {
   QString folder;
 };
 
-// A program folder, a server, recorded message boxes and recorded starts.
+// The server of the test class, started once: each test clears it.
+testing::HttpsServer *gServer = nullptr;
+
+// A program folder, the cleared server, recorded message boxes and recorded
+// starts.
 struct Rig {
   testing::ProgramFolder folder;
-  testing::HttpsServer server;
+  testing::HttpsServer &server;
   platform::RecordingAnswerer boxes;
   QList<Start> starts;
   bool startSucceeds = true;
   QPointer<frmZemlo01> window;
 
-  explicit Rig(bool recordStarts = true) {
+  explicit Rig(bool recordStarts = true) : server(*gServer) {
+    server.clear();
     registerFrameWindows();
     platform::setClock(QDateTime(QDate(2024, 5, 6), QTime(14, 30)));
     if (recordStarts)
@@ -77,7 +83,19 @@ QString text(int index) { return BAS_Zemlo::Tekst(index).replace(u'|', u'\n'); }
 
 class UpdateCheckTest : public QObject {
   Q_OBJECT
+  std::unique_ptr<testing::HttpsServer> m_server;
+
 private slots:
+  void initTestCase() {
+    m_server = std::make_unique<testing::HttpsServer>();
+    gServer = m_server.get();
+    QVERIFY(m_server->isRunning());
+  }
+  void cleanupTestCase() {
+    gServer = nullptr;
+    m_server.reset();
+  }
+
   // Which pairs of dates and version files lead to the question; every other
   // case ends the check without a word.
   void questionOnlyForALaterValidDate_data() {
