@@ -1,5 +1,7 @@
 # Fails when a rules file includes a header that is not QtCore's, the standard
-# library's or another rules file's: rules work without widgets.
+# library's or another rules file's: rules work without widgets. A header in
+# quotes without a folder is the one beside the file, so it is looked up as
+# "<the file's folder>/<header>".
 #   cmake -DQTCORE_DIR=... -DSOURCES=a;b -DWINDOW_HEADERS=x/y.h;... -DSTAMP=... -P this
 cmake_minimum_required(VERSION 3.25)
 set(bad "")
@@ -15,7 +17,13 @@ foreach(source IN LISTS SOURCES)
         list(APPEND bad "${source}: ${line}")
       endif()
     elseif(line MATCHES "\"([^\"]+)\"")
-      if(CMAKE_MATCH_1 IN_LIST WINDOW_HEADERS)
+      set(header "${CMAKE_MATCH_1}")
+      if(NOT header MATCHES "/")
+        get_filename_component(dir "${source}" DIRECTORY)
+        get_filename_component(folder "${dir}" NAME)
+        set(header "${folder}/${header}")
+      endif()
+      if(header IN_LIST WINDOW_HEADERS)
         list(APPEND bad "${source}: ${line}")
       endif()
     endif()

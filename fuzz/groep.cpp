@@ -1,15 +1,19 @@
 // Group files and their companions: every line reads as a sit-out line or a
-// pair of two players, and what the groups window writes of what it read
-// reads back the same. The input is the group file, then its companion, then
-// the group's name, cut at 0x1E.
-#include "common/orakels.h"
+// pair of two players, what the groups window writes of what it read reads
+// back the same, and a companion line written for a player reads back, by the
+// reader the result window uses, as that player. The input is the group file,
+// then its companion, then the group's name, cut at 0x1E.
 #include "fuzzsupport.h"
 
 #include "frame/bas_zemlo.h"
 #include "groups/groepbestand.h"
+#include "groups/namenbestand.h"
 #include "platform/textfile.h"
+#include "publication/mailinglijst.h"
 
 using namespace groups;
+using publication::LeesMailingLijst;
+using publication::MailRegel;
 
 namespace {
 
@@ -27,8 +31,13 @@ bool same(const QVector<GroepRegel> &a, const QVector<GroepRegel> &b) {
   return true;
 }
 
-bool same(const MailSpeler &a, const MailSpeler &b) {
-  return a.nummer == b.nummer && a.naam == b.naam && a.email == b.email;
+bool same(const QVector<MailRegel> &a, const QVector<MailRegel> &b) {
+  if (a.size() != b.size())
+    return false;
+  for (qsizetype i = 0; i < a.size(); ++i)
+    if (a[i].namen != b[i].namen || a[i].adres != b[i].adres)
+      return false;
+  return true;
 }
 
 // A file name made of any text: no folder separators, no line breaks.
@@ -65,27 +74,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(!terug.stilzit && same(terug.a, g.a) && same(terug.b, g.b));
   }
 
-  const auto mail = leesGroepMailBestand(groepMailPad(naam));
-  FUZZ_CHECK(mail.has_value());
-  for (const MailSpeler &m : *mail) {
-    FUZZ_CHECK(m.email == m.email.trimmed() && m.naam == m.naam.trimmed());
-    // A companion line written for the player reads back as that player.
-    const QVector<MailSpeler> terug =
-        leesGroepMailRegels({spelerRegel(m.nummer, Speler{QString(), m.naam, QString(), m.email})});
-    FUZZ_CHECK(terug.size() == 1 && same(terug[0], m));
+  const auto mailRegels = platform::readTextLines(groepMailPad(naam));
+  FUZZ_CHECK(mailRegels.has_value());
+  const QVector<MailRegel> mail = LeesMailingLijst(*mailRegels);
+  for (const MailRegel &m : mail)
+    FUZZ_CHECK(!m.namen.trimmed().isEmpty() && !m.adres.contains(u'|'));
+  // Each line taken as a names file takes it, written for its player as the
+  // groups window writes the companion: the reader gives back the player's
+  // names, each followed by a blank, and the address, or nothing when the
+  // player has no names.
+  for (const QString &regel : *mailRegels) {
+    const QStringList v = namenVelden(regel);
+    const Speler speler{v[1], v[2], v[3], v[4]};
+    const QVector<MailRegel> terug = LeesMailingLijst({spelerRegel(1, speler)});
+    const QString namen = speler.titel + u' ' + speler.voornaam + u' ' + speler.achternaam + u' ';
+    if (namen.trimmed().isEmpty())
+      FUZZ_CHECK(terug.isEmpty());
+    else
+      FUZZ_CHECK(terug.size() == 1 && terug[0].namen == namen && terug[0].adres == speler.email);
   }
 
   // What the window holds, written and read again: the same entries.
   const QStringList groepRegels = platform::readTextLines(groepPad(naam)).value_or(QStringList());
-  const QStringList mailRegels =
-      platform::readTextLines(groepMailPad(naam)).value_or(QStringList());
-  FUZZ_CHECK(schrijfGroepBestand(naam, groepRegels, mailRegels));
+  FUZZ_CHECK(schrijfGroepBestand(naam, groepRegels, *mailRegels));
   const auto groep2 = leesGroepBestand(groepPad(naam));
-  const auto mail2 = leesGroepMailBestand(groepMailPad(naam));
+  const auto mailRegels2 = platform::readTextLines(groepMailPad(naam));
   FUZZ_CHECK(groep2 && same(*groep2, *groep));
-  FUZZ_CHECK(mail2 && mail2->size() == mail->size());
-  for (qsizetype i = 0; i < mail->size(); ++i)
-    FUZZ_CHECK(same((*mail2)[i], (*mail)[i]));
+  FUZZ_CHECK(mailRegels2 && same(LeesMailingLijst(*mailRegels2), mail));
 
   // The name cut into date and letter, and put together again.
   const GroepNaamDelen delen = splitsGroepNaam(naam);

@@ -9,21 +9,11 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLibraryInfo>
-#include <QListWidget>
 #include <QTranslator>
 
 #include <cmath>
 
 namespace BAS_Zemlo {
-
-int ZoekInLijst(const QListWidget *lijst, const QString &sTekst, int iExact) {
-  if (!lijst)
-    return -1;
-  QStringList items;
-  for (int i = 0; i < lijst->count(); ++i)
-    items.append(lijst->item(i)->text());
-  return ZoekInLijst(items, sTekst, iExact);
-}
 
 void ZetFocus(QWidget *frm, QWidget *ctl) {
   if (!frm || !ctl || !frm->isVisible() || !frm->isEnabled())
@@ -37,14 +27,14 @@ void ZetFocus(QWidget *frm, QWidget *ctl) {
   ctl->setFocus(Qt::OtherFocusReason);
 }
 
-void ZetQtTaal(int iTaal) {
+void ZetQtTaal(int iQtTaal) {
   static QTranslator *vertaler = nullptr;
   if (vertaler) {
     QCoreApplication::removeTranslator(vertaler);
     delete vertaler;
     vertaler = nullptr;
   }
-  const QString taal = iTaal == 11 ? QStringLiteral("en") : QStringLiteral("nl");
+  const QString taal = iQtTaal == 11 ? QStringLiteral("en") : QStringLiteral("nl");
   auto *nieuw = new QTranslator;
   if (!nieuw->load(QStringLiteral("qtbase_") + taal,
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -76,12 +66,12 @@ void GridKolomBreedte(platform::GridModel &grid, double pointSize) {
   grid.setRow(0);
 }
 
-void GridKolomBreedte(platform::GridView *grid, double pointSize) {
+void GridKolomBreedte(platform::GridView *grid, double pointSize, NaMeten na) {
   if (!grid || !grid->grid())
     return;
   grid->hide();
   GridKolomBreedte(*grid->grid(), pointSize);
-  if (!bGridOnzichtbaar)
+  if (na == NaMeten::Tonen)
     grid->show();
 }
 

@@ -3,7 +3,6 @@
 #include <QString>
 
 class QWidget;
-class QListWidget;
 class QFont;
 namespace platform {
 class GridModel;
@@ -12,17 +11,15 @@ class GridView;
 
 namespace BAS_Zemlo {
 
-// ZoekInLijst over the items of a list box.
-int ZoekInLijst(const QListWidget *lijst, const QString &sTekst, int iExact);
-
 // Gives ctl the focus when the window is visible and enabled, and the control
 // and every widget that holds it are shown and enabled.
 void ZetFocus(QWidget *frm, QWidget *ctl);
 
 // Fits every column to its widest text followed by "W", measured in the main
 // window's font (at pointSize when that is above 0). The view is hidden
-// meanwhile and shown again unless bGridOnzichtbaar is set.
-void GridKolomBreedte(platform::GridView *grid, double pointSize = 0);
+// meanwhile and shown again, or left hidden.
+enum class NaMeten { Tonen, Verborgen };
+void GridKolomBreedte(platform::GridView *grid, double pointSize = 0, NaMeten na = NaMeten::Tonen);
 void GridKolomBreedte(platform::GridModel &grid, double pointSize = 0);
 
 // Qt's own texts (the Yes and No of a message box, the print dialog) in the

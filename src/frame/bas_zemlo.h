@@ -34,7 +34,6 @@ using ProviderLijsten = std::array<QStringList, 2>;
   /* the window that opened the current one */                                                     \
   X(int, iVanForm, 0)                                                                              \
   X(bool, bFormSluiten, false)                                                                     \
-  X(bool, bGridOnzichtbaar, false)                                                                 \
   /* -1 on line at start-up, else 0 */                                                             \
   X(int, bInternet, 0)                                                                             \
   /* -1 once the new-version question was shown */                                                 \

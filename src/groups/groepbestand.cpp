@@ -78,27 +78,6 @@ bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QS
          platform::writeTextLines(tweelingPad(pad, QStringLiteral(".mail")), mail);
 }
 
-QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels) {
-  QVector<MailSpeler> out;
-  for (const QString &regel : regels) {
-    if (regel.trimmed().isEmpty())
-      continue;
-    const QStringList v = regel.split(u'|');
-    if (v.size() < 3)
-      continue;
-    MailSpeler m;
-    m.nummer = platform::readDigits(v.first(), 1, kHoogsteSpeler).value_or(0);
-    QStringList naam = v.mid(1, v.size() - 2);
-    for (QString &deel : naam)
-      deel = deel.trimmed();
-    naam.removeAll(QString());
-    m.naam = naam.join(u' ');
-    m.email = v.last().trimmed();
-    out.append(m);
-  }
-  return out;
-}
-
 QString groepBestandNaam(const QString &datum, const QString &letter) {
   const qsizetype punt = datum.indexOf(u'.');
   const QString d = punt < 0 ? datum : datum.left(punt);

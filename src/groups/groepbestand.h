@@ -43,14 +43,6 @@ std::optional<QVector<GroepRegel>> leesGroepBestand(const QString &pad);
 // Writes the group file and then its companion (groepen is made when missing).
 bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QStringList &mail);
 
-struct MailSpeler {
-  int nummer = 0;
-  QString naam;  // the fields between the number and the address, joined by blanks
-  QString email; // the last field
-};
-// The players of a companion; blank lines and lines of fewer than three fields are skipped.
-QVector<MailSpeler> leesGroepMailRegels(const QStringList &regels);
-
 // The file name of a group: the date up to its first ".", text 125 and the letter.
 QString groepBestandNaam(const QString &datum, const QString &letter);
 // The paths in groepen of a group named without ".txt" and of its companion,

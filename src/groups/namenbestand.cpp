@@ -1,7 +1,6 @@
 #include "groups/namenbestand.h"
 
 #include "frame/bas_zemlo.h"
-#include "groups/namenlijst.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -13,12 +12,6 @@ using BAS_Zemlo::Tekst;
 namespace groups {
 
 bool Speler::leeg() const { return (titel + voornaam + achternaam + email).trimmed().isEmpty(); }
-
-QStringList NamenBestand::regels() const {
-  NamenLijst lijst;
-  lijst.zet(*this);
-  return lijst.regels();
-}
 
 QStringList standaardKop() {
   QString titel = Tekst(20);

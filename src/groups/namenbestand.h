@@ -23,10 +23,6 @@ struct Speler {
 struct NamenBestand {
   QStringList kop; // five headings
   QVector<Speler> spelers;
-
-  // The lines as the names window writes them: the header, then
-  // "k|title|first|last|email" (NamenLijst::regels).
-  QStringList regels() const;
 };
 
 // The headings of a fresh names list in the current language.

@@ -30,7 +30,6 @@ void GridModel::clampPositions() {
 void GridModel::emitCells(int firstRow, int firstCol, int lastRow, int lastCol) {
   if (firstRow <= lastRow && firstCol <= lastCol)
     emit cellsChanged(firstRow, firstCol, lastRow, lastCol);
-  emit changed();
 }
 
 void GridModel::setRows(int rows) {
@@ -46,7 +45,6 @@ void GridModel::setRows(int rows) {
     m_fixedRows = rows;
     clampPositions();
     emit reset();
-    emit changed();
     return;
   }
   if (rows > m_rows)
@@ -79,7 +77,6 @@ void GridModel::setCols(int cols) {
   else
     emit colsRemoved(cols, old - 1);
   clampPositions();
-  emit changed();
 }
 
 bool GridModel::insertRows(int row, int count) {
@@ -91,7 +88,6 @@ bool GridModel::insertRows(int row, int count) {
   m_rows += count;
   emit rowsInserted(row, row + count - 1);
   clampPositions();
-  emit changed();
   return true;
 }
 
@@ -104,7 +100,6 @@ bool GridModel::removeRows(int row, int count) {
   m_rows -= count;
   emit rowsRemoved(row, row + count - 1);
   clampPositions();
-  emit changed();
   return true;
 }
 
@@ -115,7 +110,6 @@ void GridModel::setFixedRows(int n) {
   emit aboutToBeReset();
   m_fixedRows = n;
   emit reset();
-  emit changed();
 }
 
 void GridModel::setFixedCols(int n) {
@@ -125,7 +119,6 @@ void GridModel::setFixedCols(int n) {
   emit aboutToBeReset();
   m_fixedCols = n;
   emit reset();
-  emit changed();
 }
 
 void GridModel::setRow(int row) {
@@ -148,7 +141,6 @@ void GridModel::setTopRow(int row) {
   if (row >= 0 && row < m_rows) {
     m_topRow = row;
     emit topRowChanged(row);
-    emit changed();
   }
 }
 
@@ -156,7 +148,6 @@ void GridModel::setLeftCol(int col) {
   if (col >= 0 && col < m_cols) {
     m_leftCol = col;
     emit leftColChanged(col);
-    emit changed();
   }
 }
 
@@ -197,34 +188,10 @@ void GridModel::setCell(int row, int col, const QString &text, int alignment,
   setCell(row, col, cell);
 }
 
-void GridModel::setCellAlignment(int alignment) {
-  if (!contains(m_row, m_col))
-    return;
-  at(m_row, m_col).alignment = std::clamp(alignment, 0, 9);
-  emitCells(m_row, m_col, m_row, m_col);
-}
-
 void GridModel::setCellBackColor(std::uint32_t bgr) {
   if (!contains(m_row, m_col))
     return;
   at(m_row, m_col).backColor = bgr;
-  emitCells(m_row, m_col, m_row, m_col);
-}
-
-void GridModel::setCellForeColor(std::uint32_t bgr) {
-  if (!contains(m_row, m_col))
-    return;
-  at(m_row, m_col).foreColor = bgr;
-  emitCells(m_row, m_col, m_row, m_col);
-}
-
-void GridModel::setCellFont(const QString &name, double size, bool bold) {
-  if (!contains(m_row, m_col))
-    return;
-  GridCell &c = at(m_row, m_col);
-  c.fontName = name;
-  c.fontSize = size;
-  c.fontBold = bold;
   emitCells(m_row, m_col, m_row, m_col);
 }
 
@@ -239,7 +206,6 @@ void GridModel::setColWidth(int col, int twips) {
     return;
   m_colWidths[col] = std::max(-1, twips);
   emit colWidthChanged(col);
-  emit changed();
 }
 
 int GridModel::rowHeight(int row) const {
@@ -253,7 +219,6 @@ void GridModel::setRowHeight(int row, int twips) {
     return;
   m_rowHeights[row] = std::max(-1, twips);
   emit rowHeightChanged(row);
-  emit changed();
 }
 
 void GridModel::setFontSize(double points) {
@@ -261,7 +226,6 @@ void GridModel::setFontSize(double points) {
     return;
   m_fontSize = points;
   emit fontChanged();
-  emit changed();
 }
 
 QVector<int> sortedOrder(const QStringList &keys, GridSort order) {
@@ -307,35 +271,6 @@ QVector<int> sortedOrder(const QStringList &keys, GridSort order) {
   std::stable_sort(sorted.begin(), sorted.end(), less);
   return sorted;
 }
-
-void GridModel::sortRows(int col, GridSort order, int first, int last) {
-  first = std::max(first, 0);
-  last = std::min(last, m_rows - 1);
-  if (col < 0 || col >= m_cols || first >= last || order == SortNone)
-    return;
-  // The rows' new order, found on their keys so that each row moves whole,
-  // its height included.
-  QStringList keys;
-  keys.reserve(last - first + 1);
-  for (int r = first; r <= last; ++r)
-    keys.append(m_cells[r][col].text);
-  const QVector<int> sorted = sortedOrder(keys, order);
-  emit rowsAboutToBeSorted();
-  QVector<QVector<GridCell>> cells;
-  QVector<int> heights;
-  cells.reserve(sorted.size());
-  heights.reserve(sorted.size());
-  for (int i : sorted) {
-    cells.append(std::move(m_cells[first + i]));
-    heights.append(m_rowHeights[first + i]);
-  }
-  std::move(cells.begin(), cells.end(), m_cells.begin() + first);
-  std::copy(heights.begin(), heights.end(), m_rowHeights.begin() + first);
-  emit rowsSorted();
-  emit changed();
-}
-
-void GridModel::sort(GridSort order) { sortRows(m_col, order, m_fixedRows, m_rows - 1); }
 
 void GridModel::clear() {
   for (auto &r : m_cells)

@@ -3,8 +3,8 @@
 // rows and columns at the top and left, a current cell, and per cell the text,
 // alignment, colours and font. Column widths are in twips.
 //
-// Every change emits changed(); a view that shows the grid follows the finer
-// signals instead (which cells, which rows were inserted or removed, ...).
+// Every change emits a signal that says what changed (which cells, which rows
+// were inserted or removed, ...), which a view that shows the grid follows.
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -44,8 +44,8 @@ enum GridSort {
 
 // The order of a stable sort of texts: the indexes of keys in their sorted
 // order, equal keys keeping theirs. The generic orders compare two numbers by
-// value and anything else as text without regard to case. The grid sorts its
-// rows by it, and so does every list that must sort as a grid does.
+// value and anything else as text without regard to case. Every list that
+// must sort as a grid sorts its rows sorts by it.
 QVector<int> sortedOrder(const QStringList &keys, GridSort order);
 
 struct GridCell {
@@ -107,10 +107,7 @@ public:
   // The current cell's properties.
   QString text() const { return textMatrix(m_row, m_col); }
   void setText(const QString &text) { setTextMatrix(m_row, m_col, text); }
-  void setCellAlignment(int alignment);
   void setCellBackColor(std::uint32_t bgr);
-  void setCellForeColor(std::uint32_t bgr);
-  void setCellFont(const QString &name, double size, bool bold = false);
 
   int colWidth(int col) const;
   void setColWidth(int col, int twips);
@@ -122,17 +119,9 @@ public:
   double fontSize() const { return m_fontSize; } // points
   void setFontSize(double points);               // values of 0 or less are ignored
 
-  // Stable sort of the rows first..last (whole rows with their attributes)
-  // on the text of one column: rows with equal keys keep their order.
-  void sortRows(int col, GridSort order, int first, int last);
-  // Sorts the non-fixed rows on the current column.
-  void sort(GridSort order);
-
   void clear(); // every cell's text and attributes, the sizes kept
 
 signals:
-  void changed(); // after every change below
-
   // The texts or attributes of the cells in these rows and columns.
   void cellsChanged(int firstRow, int firstCol, int lastRow, int lastCol);
   // Rows or columns first..last, numbered as they are (removal) or will be
@@ -145,9 +134,6 @@ signals:
   void colsInserted(int first, int last);
   void colsAboutToBeRemoved(int first, int last);
   void colsRemoved(int first, int last);
-  // Rows were moved by a sort; the number of rows stays.
-  void rowsAboutToBeSorted();
-  void rowsSorted();
   // The fixed rows or columns changed: everything is to be read again.
   void aboutToBeReset();
   void reset();

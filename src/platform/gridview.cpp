@@ -265,11 +265,6 @@ void GridView::connectGrid() {
   connect(g, &GridModel::rowsRemoved, this, structure);
   connect(g, &GridModel::colsInserted, this, structure);
   connect(g, &GridModel::colsRemoved, this, structure);
-  connect(g, &GridModel::rowsSorted, this, [this] {
-    syncSizes();
-    if (m_corner)
-      m_corner->update();
-  });
   // A new set of fixed rows or columns: the view keeps its place.
   auto kept = std::make_shared<QPoint>();
   connect(g, &GridModel::aboutToBeReset, this, [this, kept] {

@@ -82,18 +82,6 @@ void GridViewModel::connectGrid() {
     end();
   });
 
-  // A sort moves rows, the vertical header's cells with them; current and
-  // persistent indexes keep their places, as the grid's current cell does.
-  connect(g, &GridModel::rowsAboutToBeSorted, this, [this] {
-    begin();
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  });
-  connect(g, &GridModel::rowsSorted, this, [this] {
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-    end();
-    allChanged();
-  });
-
   connect(g, &GridModel::aboutToBeReset, this, [this] {
     begin();
     beginResetModel();

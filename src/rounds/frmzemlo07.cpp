@@ -729,9 +729,7 @@ void frmZemlo07::cmdUitslag_Click() {
   bewaar();
   const scoring::Uitslag uitslag = m_avond->Uitslag();
   scoring::VulResultaatGrid(*msfgResultaat->grid(), uitslag, scoring::ResultaatKop());
-  bGridOnzichtbaar = true;
-  GridKolomBreedte(msfgResultaat);
-  bGridOnzichtbaar = false;
+  GridKolomBreedte(msfgResultaat, 0, NaMeten::Verborgen);
   ZetFocus(this, cmdSetfocus);
   if (scoring::HeeftUitslagVenster()) {
     cmdUitslag->setEnabled(false);

@@ -31,7 +31,7 @@ bool IsPercentage(const QString &s) {
 // The North-South text turned round by its sign alone: "n" and "N" as they
 // are, the minus taken off a negative score, a minus put before any other.
 QString Omgekeerd(const QString &sScoreNZ) {
-  if (sScoreNZ == u"n" || sScoreNZ == u"N")
+  if (scoring::IsNietGespeeld(sScoreNZ))
     return sScoreNZ;
   return scoring::Waarde(sScoreNZ) < 0 ? sScoreNZ.mid(1) : u'-' + sScoreNZ;
 }

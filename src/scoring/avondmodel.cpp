@@ -146,15 +146,6 @@ void AvondModel::LeesRegels(const QStringList &regels, const std::function<void(
   }
 }
 
-QVector<int> AvondModel::OngelezenRegels() const {
-  QVector<int> uit;
-  for (int i = 0; i < m_gelezen.size(); ++i) {
-    if (!m_gelezen.at(i))
-      uit.append(i);
-  }
-  return uit;
-}
-
 QVector<int> AvondModel::OnbekendeRegels() const {
   QVector<int> uit;
   for (int i = 0; i < m_gelezen.size(); ++i) {

@@ -58,8 +58,6 @@ public:
   // board already read.
   // voortgang, when given, is told each board before it is scored.
   void LeesRegels(const QStringList &regels, const std::function<void(int)> &voortgang = {});
-  // Indexes in Regels() of the lines that were not read.
-  QVector<int> OngelezenRegels() const;
   // The boards, in order, that no line was read for while a line that begins
   // with their number ("07*...") could not be read. Such a board opens empty;
   // when it is finished, its line takes the place of the first of those lines.

@@ -691,12 +691,10 @@ void frmZemlo06::cmdUitslag_Click() {
     return;
   SlaInvoerOp();
   parkeer();
-  bGridOnzichtbaar = true;
   msfgResultaat->hide();
   const scoring::Uitslag uitslag = scoring::MaakUitslag(m_model->Stand(m_avond.paren.labels));
   toonResultaat(uitslag);
-  GridKolomBreedte(msfgResultaat);
-  bGridOnzichtbaar = false;
+  GridKolomBreedte(msfgResultaat, 0, NaMeten::Verborgen);
   zetLinkerKolom(msfgResultaat->grid()->cols() - 1);
   // The result window shows the ranking and hands the window back.
   if (scoring::OpenUitslagVenster(this, 6, uitslag, lstVoorMail))

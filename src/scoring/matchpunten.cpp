@@ -1,6 +1,7 @@
 #include "scoring/matchpunten.h"
 
 #include "platform/numbers.h"
+#include "scoring/scoretabellen.h"
 #include "scoring/waarde.h"
 
 #include <QStringList>
@@ -13,8 +14,6 @@
 namespace scoring {
 
 namespace {
-
-bool isNietGespeeld(const QString &s) { return s.contains(u'n') || s.contains(u'N'); }
 
 // Matchpoints on the scale of the ranked scores themselves: 2 for every
 // better score fewer than the best, 1 for every other equal score.
@@ -109,7 +108,7 @@ QVector<SpelRijMP> ScoorSpel(const QVector<SpelRijScore> &rijen, int intTop) {
     const SpelRijScore &rij = rijen.at(i);
     if (!rij.doetMee)
       continue;
-    if (isNietGespeeld(rij.scoreNZ)) {
+    if (IsNietGespeeld(rij.scoreNZ)) {
       uit[i] = {QStringLiteral("n"), QStringLiteral("n")};
     } else if (rij.scoreNZ.contains(u'%')) {
       uit[i] = {platform::plainDecimal(Waarde(rij.scoreNZ) / 100 * intTop),

@@ -11,13 +11,11 @@ namespace scoring {
 
 namespace {
 
-bool isNietGespeeld(const QString &s) { return s == u"n" || s == u"N"; }
-
 // The trailing minus and the tens shorthand of ENTER.
 QString Verkort(QString s) {
   if (s.endsWith(u'-'))
     s = u'-' + s.chopped(1);
-  if (!isNietGespeeld(s) && !s.trimmed().isEmpty()) {
+  if (!IsNietGespeeld(s) && !s.trimmed().isEmpty()) {
     const double waarde = std::fabs(Waarde(s));
     if (waarde < 70 && waarde != 50)
       s += u'0';
@@ -82,7 +80,7 @@ StapUitkomst Stap(const QVector<RijInvoer> &rijen, int iRij, int v, bool bKopiee
 QString Spiegel(const QString &sScoreNZ) {
   if (Waarde(sScoreNZ) > 0)
     return u'-' + sScoreNZ;
-  if (isNietGespeeld(sScoreNZ))
+  if (IsNietGespeeld(sScoreNZ))
     return QStringLiteral("n");
   if (sScoreNZ == u"0")
     return sScoreNZ;
@@ -136,12 +134,12 @@ bool MoetHerzien(const QString &sScoreNZ, const QString &sScoreOW) {
     return sScoreOW != u"0";
   const double waarde = Waarde(sScoreNZ);
   if (sScoreNZ.endsWith(u'-') ||
-      (!isNietGespeeld(sScoreNZ) && std::fabs(waarde) < 70 && std::fabs(waarde) != 50))
+      (!IsNietGespeeld(sScoreNZ) && std::fabs(waarde) < 70 && std::fabs(waarde) != 50))
     return true; // ENTER would still change the North-South text
   if (waarde > 0)
     return sScoreOW.size() != sScoreNZ.size() + 1 || !sScoreOW.startsWith(u'-') ||
            QStringView(sScoreOW).mid(1) != sScoreNZ;
-  if (isNietGespeeld(sScoreNZ))
+  if (IsNietGespeeld(sScoreNZ))
     return sScoreOW != u"n";
   return QStringView(sScoreOW) != QStringView(sScoreNZ).mid(1);
 }

@@ -68,6 +68,8 @@ int Kwetsbaarheid(int iSpel) {
   return s.at(iSpel - 1).digitValue();
 }
 
+bool IsNietGespeeld(const QString &sScore) { return sScore == u"n" || sScore == u"N"; }
+
 ScoreOordeel ValideerScore(const QString &sScore, int v) {
   if (sScore == u"00")
     return ScoreOordeel::Geldig;

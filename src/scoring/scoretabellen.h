@@ -30,4 +30,7 @@ enum class ScoreOordeel {
 // "0" in both boxes). Adjusted scores ("%") are not tested here.
 ScoreOordeel ValideerScore(const QString &sScore, int v);
 
+// The score of a table that did not play the board: "n" or "N".
+bool IsNietGespeeld(const QString &sScore);
+
 } // namespace scoring

@@ -59,7 +59,7 @@ bool IsMPTekst(QStringView s) {
 
 // The text of a field. The same few scores and matchpoints come back on
 // every line, so each short text is made once and then shared.
-QString Tekst(QStringView s) {
+QString GedeeldeTekst(QStringView s) {
   if (s.isEmpty())
     return QString();
   if (s.size() > 8)
@@ -159,10 +159,10 @@ std::optional<SpelRegel> LeesSpelRegel(const QString &sRegel, int iSpellen, int 
     if (rij.nz < 0 || rij.ow < 0 || !IsScoreTekst(velden[4]) || !IsScoreTekst(velden[5]) ||
         !IsMPTekst(velden[6]) || !IsMPTekst(velden[7]))
       return std::nullopt;
-    rij.scoreNZ = Tekst(velden[4]);
-    rij.scoreOW = Tekst(velden[5]);
-    rij.mpNZ = Tekst(velden[6]);
-    rij.mpOW = Tekst(velden[7]);
+    rij.scoreNZ = GedeeldeTekst(velden[4]);
+    rij.scoreOW = GedeeldeTekst(velden[5]);
+    rij.mpNZ = GedeeldeTekst(velden[6]);
+    rij.mpOW = GedeeldeTekst(velden[7]);
     regel.rijen.append(rij);
     if (einde == rest.size())
       break;

@@ -131,21 +131,6 @@ QStringList RangSorteer(const QStringList &waarden) {
   return plaatsen;
 }
 
-void RangSorteer(platform::GridModel &grid, int iRangKolom, int iWaardeKolom) {
-  QStringList waarden;
-  for (int r = 1; r <= grid.rows() - 2; ++r)
-    waarden.append(grid.textMatrix(r, iWaardeKolom));
-  const QStringList plaatsen = RangSorteer(waarden);
-  for (int i = 0; i < plaatsen.size(); ++i) {
-    platform::GridCell cel = grid.cell(i + 1, iRangKolom);
-    cel.text = plaatsen.at(i);
-    cel.alignment = platform::AlignCenterCenter;
-    grid.setCell(i + 1, iRangKolom, cel);
-  }
-  grid.setRow(std::max(0, grid.rows() - 2));
-  grid.setCol(iRangKolom);
-}
-
 Uitslag ParenVolgorde(const AvondStand &stand) {
   Uitslag uit;
   const QVector<QStringList> cellen = PaarCellen(stand);
@@ -187,7 +172,7 @@ Uitslag MaakUitslag(const AvondStand &stand) {
     }
     const int gespeeld = spellen - nietGespeeld;
     rij.totaal = TotaalTekst(totaal);
-    rij.percentage = PercentageTekst(totaal / 100.0, gespeeld, stand.intTop);
+    rij.percentage = PercentageTekst(static_cast<double>(totaal) / 100.0, gespeeld, stand.intTop);
     rij.label = Label(stand, p).section(u'[', 0, 0).trimmed() + QStringLiteral(" [") +
                 QString::number(gespeeld) + u']';
     uit.rijen.append(rij);

@@ -70,9 +70,6 @@ Uitslag MaakUitslag(const AvondStand &stand);
 // worst: 1, 2, (3), (3), 5. Equal texts share the best place of their run in
 // brackets; a text without a number ("-") counts below every number.
 QStringList RangSorteer(const QStringList &waarden);
-// The same on a grid: the values of column iWaardeKolom in rows 1 to Rows - 2
-// give the places in column iRangKolom, centred.
-void RangSorteer(platform::GridModel &grid, int iRangKolom, int iWaardeKolom);
 
 // A sum of matchpoints given in hundredths as shown: 150, 150.5, 0.25.
 QString TotaalTekst(long long honderdsten);

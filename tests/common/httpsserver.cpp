@@ -89,6 +89,15 @@ void HttpsServer::stall(const QString &path) {
   writeWhole(controlFile(path, QStringLiteral(".stall")), QByteArray());
 }
 
+void HttpsServer::clear() {
+  QDir(m_root).removeRecursively();
+  QDir().mkpath(m_root + QStringLiteral("/.control"));
+  if (isRunning()) {
+    platform::setServerBaseUrl(baseUrl());
+    platform::setTrustedCaFile(m_cert);
+  }
+}
+
 QStringList HttpsServer::requests() const {
   QFile f(m_root + QStringLiteral("/.control/requests.log"));
   if (!f.open(QIODevice::ReadOnly))

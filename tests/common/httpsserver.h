@@ -29,6 +29,9 @@ public:
   void stall(const QString &path);
   // The paths asked, in order.
   QStringList requests() const;
+  // Forgets everything put, failed, stalled and asked, so that one server
+  // can serve several tests as a fresh one; points the program at it again.
+  void clear();
 
 private:
   QString controlFile(const QString &path, const QString &suffix) const;

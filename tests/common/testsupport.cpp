@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QList>
 #include <QMetaMethod>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <csignal>
 #include <cstdio>
@@ -61,6 +63,89 @@ QByteArrayList testFunctions(const QMetaObject &meta) {
 QByteArray functionOf(const QByteArray &argument) {
   const qsizetype colon = argument.indexOf(':');
   return colon < 0 ? argument : argument.left(colon);
+}
+
+// A file that QtTest's "-o file[,format]" names. QtTest writes it anew for
+// every class it runs, so each class writes a part of its own and the parts
+// are joined when all have run.
+struct Output {
+  qsizetype value = 0; // the option's value in the options
+  QString file;
+  QByteArray format; // "" when none is given
+  QByteArray suffix; // ",format" when the option names it
+  QStringList parts;
+};
+
+// QtTest's formats, as "-o" names them and as options of their own.
+bool isFormat(const QByteArray &format) {
+  static const QByteArrayList formats = {"txt",      "csv", "xunitxml", "junitxml",
+                                         "lightxml", "xml", "teamcity", "tap"};
+  return formats.contains(format);
+}
+
+// The value of "-o": the file and the format after its last comma, when that
+// is one of QtTest's.
+Output output(qsizetype value, const QByteArray &text, const QByteArrayList &options) {
+  Output o;
+  o.value = value;
+  const qsizetype comma = text.lastIndexOf(',');
+  const bool withFormat = comma >= 0 && isFormat(text.mid(comma + 1));
+  o.file = QString::fromLocal8Bit(withFormat ? text.left(comma) : text);
+  if (withFormat) {
+    o.format = text.mid(comma + 1);
+    o.suffix = text.mid(comma);
+  } else {
+    for (const QByteArray &option : options)
+      if (option.startsWith('-') && isFormat(option.mid(1)))
+        o.format = option.mid(1);
+  }
+  return o;
+}
+
+// The JUnit XML of the classes, one <testsuite> each, under one <testsuites>
+// that holds their totals.
+QByteArray joinJUnit(const QList<QByteArray> &parts) {
+  QByteArray body;
+  long long counts[4] = {0, 0, 0, 0};
+  const char *names[4] = {"tests", "failures", "errors", "skipped"};
+  double time = 0;
+  for (QByteArray part : parts) {
+    QXmlStreamReader reader(part);
+    while (!reader.atEnd() && !reader.isStartElement())
+      reader.readNext();
+    if (reader.isStartElement()) {
+      for (int k = 0; k < 4; ++k)
+        counts[k] += reader.attributes().value(QLatin1String(names[k])).toLongLong();
+      time += reader.attributes().value(QLatin1String("time")).toDouble();
+    }
+    if (part.startsWith("<?xml"))
+      part = part.mid(part.indexOf('\n') + 1);
+    if (!part.endsWith('\n'))
+      part.append('\n');
+    body += part;
+  }
+  QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<testsuites";
+  for (int k = 0; k < 4; ++k)
+    head += ' ' + QByteArray(names[k]) + "=\"" + QByteArray::number(counts[k]) + '"';
+  head += " time=\"" + QByteArray::number(time, 'f', 3) + "\">\n";
+  return head + body + "</testsuites>\n";
+}
+
+// Writes an output file from the parts of the classes that ran: JUnit XML as
+// one document, any other format the parts one after another.
+bool joinParts(const Output &o) {
+  QList<QByteArray> parts;
+  for (const QString &path : o.parts) {
+    QFile part(path);
+    if (part.open(QIODevice::ReadOnly))
+      parts.append(part.readAll());
+  }
+  QFile f(o.file);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    return false;
+  const QByteArray bytes =
+      o.format == "junitxml" || o.format == "xunitxml" ? joinJUnit(parts) : parts.join();
+  return f.write(bytes) == bytes.size();
 }
 
 int runClass(const TestClass &c, const QByteArrayList &arguments) {
@@ -123,10 +208,36 @@ int runTestClasses(int argc, char *argv[]) {
     }
   }
 
+  // Every output file but standard output gets a part from each class.
+  QList<Output> outputs;
+  for (qsizetype i = 1; i + 1 < options.size(); ++i)
+    if (options[i] == "-o") {
+      Output o = output(i + 1, options[i + 1], options);
+      if (o.file != u"-")
+        outputs.append(o);
+    }
+  QTemporaryDir partsDir;
+  if (!outputs.isEmpty() && !partsDir.isValid()) {
+    std::fprintf(stderr, "%s: no folder for the output of the test classes\n", argv[0]);
+    return 1;
+  }
+
   int failures = 0;
-  for (qsizetype i = 0; i < classes().size(); ++i)
-    if (names.isEmpty() || !own[i].isEmpty())
-      failures += runClass(classes()[i], options + own[i]);
+  for (qsizetype i = 0; i < classes().size(); ++i) {
+    if (!names.isEmpty() && own[i].isEmpty())
+      continue;
+    for (qsizetype k = 0; k < outputs.size(); ++k) {
+      Output &o = outputs[k];
+      o.parts.append(partsDir.filePath(QStringLiteral("%1-%2").arg(k).arg(i)));
+      options[o.value] = QFile::encodeName(o.parts.last()) + o.suffix;
+    }
+    failures += runClass(classes()[i], options + own[i]);
+  }
+  for (const Output &o : outputs)
+    if (!joinParts(o)) {
+      std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(o.file));
+      ++failures;
+    }
   return failures == 0 ? 0 : 1;
 }
 

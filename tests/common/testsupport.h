@@ -13,7 +13,9 @@ int addTestClass(const QMetaObject *meta, std::function<QObject *()> make);
 // Runs the registered classes with QtTest's arguments; 0 when all passed.
 // Without test function names every class runs; with names, each class that
 // has one of them runs those alone, and a name that no class has fails
-// before any test runs. -functions lists the functions of every class.
+// before any test runs. -functions lists the functions of every class. A
+// file that -o names holds the results of every class that ran (JUnit XML
+// as one document of one <testsuite> a class).
 int runTestClasses(int argc, char *argv[]);
 
 // A temporary program folder, made the program folder while it lives; the

@@ -1,5 +1,6 @@
 // Printing a grid: every print goes to a PDF file, which is read back with
 // pdftotext (words with their boxes, in points) and pdftoppm (colours).
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
@@ -222,7 +223,7 @@ private slots:
       grid.setRow(1);
       grid.setCol(c);
       grid.setText(texts[c]);
-      grid.setCellAlignment(codes[c]);
+      testing::setCellAlignment(grid, codes[c]);
     }
     const Page page = print(grid, QStringLiteral("Groep A")).value(0);
     QVERIFY(qAbs(page.width - kA4Width) < 1 && qAbs(page.height - kA4Height) < 1);
@@ -261,7 +262,7 @@ private slots:
       grid.setRow(code + 1);
       grid.setCol(0);
       grid.setText(QStringLiteral("Code%1").arg(code));
-      grid.setCellAlignment(code);
+      testing::setCellAlignment(grid, code);
     }
     const Page page = print(grid).value(0);
     // The box is 1.1 x 3000 twips from 400 on: 20 to 185 points.
@@ -336,7 +337,7 @@ private slots:
     grid.setRow(0);
     for (int c = 0; c < 3; ++c) {
       grid.setCol(c);
-      grid.setCellForeColor(0x0000FF); // red
+      testing::setCellForeColor(grid, 0x0000FF); // red
     }
     QCOMPARE(print(grid).size(), 3);
     const QString base = m_folder->path(QStringLiteral("page"));

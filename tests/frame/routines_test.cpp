@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 using namespace BAS_Zemlo;
@@ -67,14 +66,6 @@ private slots:
     QVERIFY(box->hasFocus());
   }
 
-  void zoekInLijstOverAListBox() {
-    QListWidget list;
-    list.addItems({"Anna", "Janssen", "Jan", "jan"});
-    QCOMPARE(ZoekInLijst(&list, QStringLiteral("jAN"), 0), 1);
-    QCOMPARE(ZoekInLijst(&list, QStringLiteral("jan"), 1), 2);
-    QCOMPARE(ZoekInLijst(static_cast<const QListWidget *>(nullptr), QStringLiteral("jan"), 1), -1);
-  }
-
   void gridKolomBreedte() {
     testing::resetSharedState();
     QWidget parent;
@@ -95,15 +86,13 @@ private slots:
     QCOMPARE(grid.col(), 1);
     // A larger measuring font gives wider columns; the grid can stay hidden.
     const int normal = grid.colWidth(0);
-    bGridOnzichtbaar = true;
-    GridKolomBreedte(&view, 14);
+    GridKolomBreedte(&view, 14, NaMeten::Verborgen);
     QVERIFY(!view.isVisible());
     QVERIFY(grid.colWidth(0) > normal);
     // A grid without rows leaves its columns at width 0.
     grid.setRows(0);
     GridKolomBreedte(grid);
     QCOMPARE(grid.colWidth(0), 0);
-    bGridOnzichtbaar = false;
   }
 };
 

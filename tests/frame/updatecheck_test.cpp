@@ -40,16 +40,21 @@ struct Start {
   QString folder;
 };
 
-// A program folder, a server, recorded message boxes and recorded starts.
+// The server of the test class, started once: each test clears it.
+testing::HttpsServer *gServer = nullptr;
+
+// A program folder, the cleared server, recorded message boxes and recorded
+// starts.
 struct Rig {
   testing::ProgramFolder folder;
-  testing::HttpsServer server;
+  testing::HttpsServer &server;
   platform::RecordingAnswerer boxes;
   QList<Start> starts;
   bool startSucceeds = true;
   QPointer<frmZemlo01> window;
 
-  explicit Rig(bool recordStarts = true) {
+  explicit Rig(bool recordStarts = true) : server(*gServer) {
+    server.clear();
     registerFrameWindows();
     platform::setClock(QDateTime(QDate(2024, 5, 6), QTime(14, 30)));
     if (recordStarts)
@@ -96,7 +101,19 @@ struct FullAfter : platform::RecordingAnswerer {
 
 class UpdateCheckTest : public QObject {
   Q_OBJECT
+  std::unique_ptr<testing::HttpsServer> m_server;
+
 private slots:
+  void initTestCase() {
+    m_server = std::make_unique<testing::HttpsServer>();
+    gServer = m_server.get();
+    QVERIFY(m_server->isRunning());
+  }
+  void cleanupTestCase() {
+    gServer = nullptr;
+    m_server.reset();
+  }
+
   // Which pairs of dates and version files lead to the question; every other
   // case ends the check without a word.
   void questionOnlyForALaterValidDate_data() {

@@ -1,5 +1,6 @@
 // The grid view, shown: headers, roles, sizes, scrolling, the current cell,
 // clicks, the accessibility tree and its look.
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
@@ -150,7 +151,7 @@ private slots:
       s.grid().setRow(r);
       s.grid().setCol(c);
       s.grid().setText(text);
-      s.grid().setCellAlignment(code);
+      testing::setCellAlignment(s.grid(), code);
     }
     QCOMPARE(alignmentOf(s.table().index(1, 1).data(Qt::TextAlignmentRole)), expected);
     QCOMPARE(alignmentOf(s.table().headerData(1, Qt::Horizontal, Qt::TextAlignmentRole)), expected);
@@ -171,10 +172,10 @@ private slots:
     g.setRow(2);
     g.setCol(2);
     g.setCellBackColor(0xFFC0C0);
-    g.setCellForeColor(0x0000FF);
+    testing::setCellForeColor(g, 0x0000FF);
     g.setRow(0);
     g.setCellBackColor(0x00FF00);
-    g.setCellForeColor(0xFF0000);
+    testing::setCellForeColor(g, 0xFF0000);
     QCOMPARE(colour(s.table().index(1, 1).data(Qt::BackgroundRole)), QColor(0xC0, 0xC0, 0xFF));
     QCOMPARE(colour(s.table().index(1, 1).data(Qt::ForegroundRole)), QColor(Qt::red));
     QCOMPARE(colour(s.table().headerData(1, Qt::Horizontal, Qt::BackgroundRole)),
@@ -182,7 +183,7 @@ private slots:
     QCOMPARE(colour(s.table().headerData(1, Qt::Horizontal, Qt::ForegroundRole)), QColor(Qt::blue));
     // Fonts: the cell's own, else the grid's.
     g.setRow(2);
-    g.setCellFont(QStringLiteral("DejaVu Serif"), 12, true);
+    testing::setCellFont(g, QStringLiteral("DejaVu Serif"), 12, true);
     g.setFontSize(11);
     const QFont own = s.table().index(1, 1).data(Qt::FontRole).value<QFont>();
     QCOMPARE(own.family(), QStringLiteral("DejaVu Serif"));
@@ -192,7 +193,7 @@ private slots:
     QCOMPARE(plain.pointSizeF(), 11.0);
     QVERIFY(!plain.bold());
     g.setRow(0);
-    g.setCellFont(QString(), 0, true);
+    testing::setCellFont(g, QString(), 0, true);
     const QFont header = s.table().headerData(1, Qt::Horizontal, Qt::FontRole).value<QFont>();
     QVERIFY(header.bold());
     QCOMPARE(header.pointSizeF(), 11.0);
@@ -486,7 +487,7 @@ private slots:
     QCOMPARE(g.row(), 15);
     QCOMPARE(current(), s.view.tableModel()->index(14, 1));
 
-    g.sortRows(1, platform::SortNoCaseDescending, 1, g.rows() - 1);
+    testing::sortRows(g, 1, platform::SortNoCaseDescending, 1, g.rows() - 1);
     QCOMPARE(s.firstRow(), 11);
     QCOMPARE(current(), s.view.tableModel()->index(14, 1));
     QCOMPARE(s.view.tableModel()->index(0, 0).data().toString(), QStringLiteral("r9c1"));
@@ -533,7 +534,7 @@ private slots:
     g.setFixedRows(1);
     for (int r = 0; r < 4; ++r)
       g.setTextMatrix(r, 1, QString(QChar(u'a' + r)));
-    g.sortRows(1, platform::SortCaseDescending, 0, 3);
+    testing::sortRows(g, 1, platform::SortCaseDescending, 0, 3);
     QCOMPARE(s.table().headerData(0, Qt::Horizontal).toString(), QStringLiteral("d"));
     QCOMPARE(s.table().index(2, 0).data().toString(), QStringLiteral("a"));
     g.clear();

@@ -2,6 +2,7 @@
 // ENTER and the arrows, Klaar, Wis spel, exchanged pairs, the grid, the
 // re-scoring on opening, the result, and the results file it writes.
 #include "common/echteboxen.h"
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
@@ -892,7 +893,7 @@ void TestFrmZemlo06::badResultsFiles() {
   QCOMPARE(w->intSpelNummer, w->model()->VolgendOnafgemaakt());
   // The lines not read that stay: all but those of the boards named.
   QStringList ongelezen;
-  for (const int i : w->model()->OngelezenRegels()) {
+  for (const int i : scoring::OngelezenRegels(*w->model())) {
     const QString regel = w->model()->Regels().at(i);
     if (!onleesbaar.split(", ").contains(QString::number(scoring::SpelNummerVan(regel))))
       ongelezen.append(regel);

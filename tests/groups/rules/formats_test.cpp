@@ -43,7 +43,7 @@ private slots:
                    {"Dhr.", "Kees", "Smit", "kees@smit.nl"}};
     else
       b.spelers = {{"Mr.", "John", "Baker", "john@baker.example"}, {"Mrs.", "Mary", "Smith", ""}};
-    QVERIFY(schrijfNamenBestand(QStringLiteral("Club"), b.regels()));
+    QVERIFY(schrijfNamenBestand(QStringLiteral("Club"), NamenRegels(b)));
     QCOMPARE(folder.read("namen/Club.txt"), fixture(expected));
     QCOMPARE(folder.read("namen/Club.mail"), fixture(expected));
   }
@@ -57,7 +57,7 @@ private slots:
     QCOMPARE(b->kop.join(u'|'), QStringLiteral("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres"));
     // Blank lines skipped, the trailing bar dropped, short lines filled,
     // surplus fields dropped, numbers recomputed from the position.
-    QCOMPARE(b->regels(),
+    QCOMPARE(NamenRegels(*b),
              QStringList({"Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres",
                           "1|Dhr.|Jan|Bakker|jan@bakker.nl", "2|Mevr.|Els||",
                           "3|Dhr.|Kees|Smit|kees@smit.nl", "4|Mevr.|Ria|Vos|ria@vos.nl"}));
@@ -156,7 +156,7 @@ private slots:
              QStringLiteral("2|  Piet de Jong+5| Mevr. Anna de Vries"));
   }
 
-  void readsHandEditedGroupAndCompanion() {
+  void readsHandEditedGroup() {
     testing::ProgramFolder folder;
     BAS_Zemlo::iTaal = 10;
     folder.write("groepen/x Groep A.txt",
@@ -171,17 +171,6 @@ private slots:
     // A player number beyond any names file is unreadable, not wrapped.
     QCOMPARE(leesGroepRegel(QStringLiteral("4294967297| A+2| B")).a.nummer, 0);
     QCOMPARE(leesGroepRegel(QStringLiteral("1| A+ 002 | B")).b.nummer, 2);
-    // The companion: blank and short lines skipped; a missing one gives no players.
-    folder.write("groepen/x Groep A.mail",
-                 "1|Dhr.|Jan|Bakker|jan@x.nl\r\n\r\n3|kort\r\n4294967297|A|B|c@x.nl\r\n");
-    const auto m = leesGroepMailBestand(groepMailPad(QStringLiteral("x Groep A")));
-    QVERIFY(m && m->size() == 2);
-    QCOMPARE(m->at(0).nummer, 1);
-    QCOMPARE(m->at(1).nummer, 0);
-    QCOMPARE(m->at(0).naam, QStringLiteral("Dhr. Jan Bakker"));
-    QCOMPARE(m->at(0).email, QStringLiteral("jan@x.nl"));
-    folder.write("groepen/y Groep A.txt", "1| Dhr. Jan Bakker+3| Mevr. Els Jansen\r\n");
-    QVERIFY(!leesGroepMailBestand(groepMailPad(QStringLiteral("y Groep A"))));
   }
 
   void listsGroupFilesOfTheLanguage() {

@@ -1,6 +1,7 @@
 // The players of a names file as the windows hold them: numbering, sorting
 // as the names grid sorts, adding and taking out, taken players, the file
 // lines and what the names grid shows.
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "groups/namenlijst.h"
@@ -75,7 +76,7 @@ private slots:
     platform::GridModel grid;
     grid.setCols(kNamenKolommen);
     l.schrijfIn(grid, NamenLijst::NummerMetTekst);
-    grid.sortRows(kolom, platform::SortGenericAscending, 1, l.aantal());
+    testing::sortRows(grid, kolom, platform::SortGenericAscending, 1, l.aantal());
     const QStringList gesorteerd = rijen(grid, 1, l.aantal());
     // The grid moved the numbers with their rows; the list numbers anew.
     l.sorteer(kolom);

@@ -1,4 +1,5 @@
 // The result page as bytes from a small grid.
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "platform/grid.h"
 #include "publication/uitslagpagina.h"
@@ -36,10 +37,10 @@ private slots:
     zet(grid, 1, 2, QStringLiteral("150.5"), 6);
     grid.setRow(1);
     grid.setCol(2);
-    grid.setCellForeColor(0x0000FF);
+    testing::setCellForeColor(grid, 0x0000FF);
     zet(grid, 1, 3, QStringLiteral("57.12%"), 4);
     grid.setCol(3);
-    grid.setCellFont(QStringLiteral("Arial"), 13.5);
+    testing::setCellFont(grid, QStringLiteral("Arial"), 13.5);
     zet(grid, 2, 0, QStringLiteral("(2)"), 4);
     zet(grid, 2, 1, QStringLiteral("2. Zo\u00eb \u0141ukasz"), 1);
     zet(grid, 2, 2, QString(), 0);
@@ -50,7 +51,7 @@ private slots:
       grid.setCellBackColor(0xC0FFFF);
     }
     grid.setCol(3);
-    grid.setCellFont(QString(), 10.5);
+    testing::setCellFont(grid, QString(), 10.5);
 
     const QByteArray verwacht =
         "<html>\r\n"

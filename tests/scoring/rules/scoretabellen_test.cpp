@@ -238,6 +238,15 @@ private slots:
     QFETCH(int, oordeel);
     QCOMPARE(int(ValideerScore(score, v)), oordeel);
   }
+
+  // "Not played" is the whole text "n" or "N", for the ENTER step and the
+  // matchpoints alike; a text that merely holds the letter is none.
+  void nietGespeeld() {
+    for (const char *s : {"n", "N"})
+      QVERIFY2(IsNietGespeeld(QString::fromLatin1(s)), s);
+    for (const char *s : {"", "nn", "n0", "700n", "-n", " n", "0"})
+      QVERIFY2(!IsNietGespeeld(QString::fromLatin1(s)), s);
+  }
 };
 
 #include "scoretabellen_test.moc"

@@ -87,23 +87,6 @@ private slots:
     QCOMPARE(RangSorteer(waarden), plaatsen);
   }
 
-  // On a grid the last row (the board totals) is not ranked.
-  void rangSorteerGrid() {
-    platform::GridModel grid;
-    grid.setRows(5);
-    grid.setCols(3);
-    const QStringList waarden{"60.00%", "50.00%", "50.00%"};
-    for (int r = 1; r <= 3; ++r)
-      grid.setTextMatrix(r, 2, waarden.at(r - 1));
-    grid.setTextMatrix(4, 2, "totaal");
-    RangSorteer(grid, 0, 2);
-    QCOMPARE(grid.textMatrix(1, 0), QString("1"));
-    QCOMPARE(grid.textMatrix(2, 0), QString("(2)"));
-    QCOMPARE(grid.textMatrix(3, 0), QString("(2)"));
-    QCOMPARE(grid.textMatrix(4, 0), QString());
-    QCOMPARE(grid.cell(2, 0).alignment, int(platform::AlignCenterCenter));
-  }
-
   void percentage_data() {
     QTest::addColumn<double>("totaal");
     QTest::addColumn<int>("gespeeld");
