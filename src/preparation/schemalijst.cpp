@@ -90,6 +90,17 @@ std::optional<int> RondenVanNaam(const QString &name) {
   return m.captured(3).toInt();
 }
 
+QString SchemaNaamInTaal(const QString &name) {
+  static const QRegularExpression vorm(QStringLiteral("^(\\d{2}) (\\S+) (\\d{2}) (\\S+)( .*)?$"));
+  const QRegularExpressionMatch m = vorm.match(name);
+  if (BAS_Zemlo::iTaal != 11 || !m.hasMatch() ||
+      m.captured(2).compare(BAS_Zemlo::Tekst(10032), Qt::CaseInsensitive) != 0 ||
+      m.captured(4).compare(BAS_Zemlo::Tekst(10050), Qt::CaseInsensitive) != 0)
+    return name;
+  return m.captured(1) + u' ' + BAS_Zemlo::Tekst(11032) + u' ' + m.captured(3) + u' ' +
+         BAS_Zemlo::Tekst(11050) + m.captured(5);
+}
+
 bool IsHeelSchema(const QByteArray &bytes, const QString &name) {
   if (!bytes.endsWith("\r\n"))
     return false;

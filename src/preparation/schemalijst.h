@@ -35,6 +35,11 @@ QStringList NamenVoorParen(const QList<SchemaGroep> &groepen, const QString &par
 // (the words in either language, in any case); nothing for a name of
 // another form.
 std::optional<int> RondenVanNaam(const QString &name);
+// The name under which a schema of the maker's list is kept in the current
+// language's folder: under English "Paren" and "Ronden" (texts 32 and 50 of
+// Dutch) become "Pairs" and "Rounds", so that the English windows list and
+// open it; under Dutch, and for a name of another form, the name as listed.
+QString SchemaNaamInTaal(const QString &name);
 // True when a fetched schema is whole: its last line ends in CR LF, it reads
 // as a schema and it holds as many rounds as its name gives.
 bool IsHeelSchema(const QByteArray &bytes, const QString &name);

@@ -3,6 +3,7 @@
 #include "frame/bas_zemlo.h"
 #include "platform/download.h"
 #include "platform/textfile.h"
+#include "preparation/schema.h"
 #include "preparation/schemalijst.h"
 
 #include <QFile>
@@ -27,11 +28,13 @@ std::optional<QStringList> HaalSchemaLijst() {
 bool HaalSchema(const QString &name) {
   if (!IsVeiligeNaam(name))
     return false;
-  QString folder = BAS_Zemlo::Pad(QStringLiteral("schema/10"));
+  // Kept where the windows of the current language list and read it: in
+  // schema/10 under Dutch, in schema/11 with the English words under English.
+  QString folder = SchemaMap();
   BAS_Zemlo::MaakPad(folder);
   // An existing file of that name, in any case, is the one replaced.
-  const QString target = BAS_Zemlo::ZoekBestand(BAS_Zemlo::Pad(QStringLiteral("schema/10")),
-                                                name + QStringLiteral(".txt"));
+  const QString target =
+      BAS_Zemlo::ZoekBestand(folder, SchemaNaamInTaal(name) + QStringLiteral(".txt"));
   // Fetched beside the target first, so that a page that is no schema, or a
   // schema cut short, never replaces a good file.
   const QString fresh = folder + QStringLiteral(".download-") + name + QStringLiteral(".txt");

@@ -7,6 +7,8 @@
 #include "platform/download.h"
 #include "platform/messagebox.h"
 #include "preparation/frmzemlo12.h"
+#include "preparation/schema.h"
+#include "preparation/schemalijst.h"
 #include "preparation/windows.h"
 
 #include <QCheckBox>
@@ -44,6 +46,8 @@ private slots:
   void unusableDownloadsKeepOldFile();
   void listNotFetched_data();
   void listNotFetched();
+  void makerSchemasFetched_data();
+  void makerSchemasFetched();
 
 private:
   frmZemlo12 *open(int taal = 10);
@@ -191,8 +195,8 @@ void TestFrmZemlo12::threeOfFiveFetched() {
   for (const char *name : {"S1", "S3", "S4", "S5"})
     m_server->put(schemaPad(QString::fromLatin1(name)), kSchema);
   m_server->fail(schemaPad("S4"), 404);
-  m_folder->write("schema/10/S4.txt", "old S4\r\n1\t1- 2 (1-4)\r\n");
-  // Downloads go to the Dutch folder whatever the language.
+  m_folder->write("schema/11/S4.txt", "old S4\r\n1\t1- 2 (1-4)\r\n");
+  // Under English downloads go to the English folder, where its windows look.
   QVERIFY(open(11));
   newRequests();
   auto *list = m_win->lstOpInternet;
@@ -201,11 +205,12 @@ void TestFrmZemlo12::threeOfFiveFetched() {
                       list->visualItemRect(list->item(row)).center());
   QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
   QCOMPARE(newRequests(), QStringList({schemaPad("S1"), schemaPad("S3"), schemaPad("S4")}));
-  QCOMPARE(m_folder->read("schema/10/S1.txt"), kSchema);
-  QCOMPARE(m_folder->read("schema/10/S3.txt"), kSchema);
-  QCOMPARE(m_folder->read("schema/10/S4.txt"), QByteArray("old S4\r\n1\t1- 2 (1-4)\r\n"));
-  QVERIFY(!m_folder->exists("schema/11/S1.txt"));
-  QCOMPARE(QDir(m_folder->path("schema/10")).entryList(QDir::Files | QDir::Hidden).size(), 3);
+  QCOMPARE(m_folder->read("schema/11/S1.txt"), kSchema);
+  QCOMPARE(m_folder->read("schema/11/S3.txt"), kSchema);
+  QCOMPARE(m_folder->read("schema/11/S4.txt"), QByteArray("old S4\r\n1\t1- 2 (1-4)\r\n"));
+  QVERIFY(!m_folder->exists("schema/10/S1.txt"));
+  QCOMPARE(QDir(m_folder->path("schema/11")).entryList(QDir::Files | QDir::Hidden).size(), 3);
+  QVERIFY(QDir(m_folder->path("schema/10")).isEmpty());
   QCOMPARE(m_boxes->boxes.size(), 1);
   QCOMPARE(m_boxes->boxes[0].kind, BoxKind::Information);
   QCOMPARE(m_boxes->boxes[0].text,
@@ -284,6 +289,67 @@ void TestFrmZemlo12::listNotFetched() {
   testing::flushDeletes();
   QVERIFY(!m_win);
   QVERIFY(m_main->isEnabled());
+}
+
+void TestFrmZemlo12::makerSchemasFetched_data() {
+  QTest::addColumn<int>("taal");
+  QTest::newRow("nl") << 10;
+  QTest::newRow("en") << 11;
+}
+
+// The maker's folder served as it stands: the window lists every schema under
+// its number of pairs and fetches them all into the folder of the language,
+// under that language's words, where the preparation window finds them.
+void TestFrmZemlo12::makerSchemasFetched() {
+  QFETCH(int, taal);
+  const QString maker = QStringLiteral(ZEMLO_MAKER_SERVER);
+  QDirIterator it(maker, QDir::Files, QDirIterator::Subdirectories);
+  QMap<QString, QByteArray> served; // schema name: its bytes
+  while (it.hasNext()) {
+    const QString file = it.next();
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString path = file.mid(maker.size());
+    const QByteArray bytes = f.readAll();
+    m_server->put(path, bytes);
+    if (path.startsWith(QStringLiteral("/ZEMLO/Schema/")))
+      served.insert(path.mid(14).chopped(4), bytes);
+  }
+  QVERIFY(served.size() > 50);
+  QVERIFY(open(taal));
+  QCOMPARE(m_win->txtSchema->text(), QStringLiteral("04"));
+  QStringList counts;
+  for (int i = 0; i < 12; ++i) {
+    counts.append(m_win->txtSchema->text());
+    QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
+    QTest::mouseClick(m_win->cmdDownLoad, Qt::LeftButton);
+    QCOMPARE(m_win->lstOpInternet->selectedItems().size(), 0); // every one fetched
+    QTest::mouseClick(m_win->chkSelecteer, Qt::LeftButton, {}, QPoint(8, 12));
+    m_win->vscrSchema->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  }
+  QCOMPARE(counts,
+           QStringList({"04", "06", "08", "10", "12", "14", "16", "18", "20", "22", "24", "26"}));
+  QCOMPARE(m_win->txtSchema->text(), QStringLiteral("04"));
+  QCOMPARE(m_boxes->boxes.size(), 0);
+  const QString folder = taal == 10 ? QStringLiteral("schema/10") : QStringLiteral("schema/11");
+  const QString other = taal == 10 ? QStringLiteral("schema/11") : QStringLiteral("schema/10");
+  QCOMPARE(QDir(m_folder->path(folder)).entryList(QDir::Files | QDir::Hidden).size(),
+           served.size());
+  QVERIFY(QDir(m_folder->path(other)).isEmpty());
+  for (auto s = served.cbegin(); s != served.cend(); ++s) {
+    QString local = s.key();
+    if (taal == 11)
+      local.replace(QStringLiteral(" Paren "), QStringLiteral(" Pairs "))
+          .replace(QStringLiteral(" Ronden"), QStringLiteral(" Rounds"));
+    QCOMPARE(m_folder->read(folder + u'/' + local + QStringLiteral(".txt")), s.value());
+    QVERIFY2(preparation::PassendeSchemas(s.key().left(2).toInt(), s.key().mid(9, 2).toInt())
+                 .contains(local),
+             qPrintable(local));
+  }
+  // Seven pairs: eight with the sit-out pair, six rounds.
+  QVERIFY(preparation::PassendeSchemas(8, 6).contains(
+      taal == 10 ? QStringLiteral("08 Paren 06 Ronden Howell")
+                 : QStringLiteral("08 Pairs 06 Rounds Howell")));
 }
 
 #include "schema_download_test.moc"
