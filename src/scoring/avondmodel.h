@@ -52,8 +52,9 @@ public:
   // Takes the board lines of the results file (the lines after the header)
   // and scores every finished board again. A line is read when it is a board
   // line of this evening whose every row fits a table of the board; a board
-  // whose rows are incomplete or whose East-West scores are not those of
-  // their North-South scores stays unfinished with what the line holds.
+  // whose rows are incomplete, hold a score that ENTER refuses, or whose
+  // East-West scores are not those of their North-South scores stays
+  // unfinished with what the line holds.
   // Lines not read stay in Regels() as they were; so do later lines of a
   // board already read.
   // voortgang, when given, is told each board before it is scored.

@@ -63,9 +63,12 @@ StapUitkomst InvoerStapNZ(const QVector<RijInvoer> &rijen, int iRij, int v,
 StapUitkomst InvoerStapOW(const QVector<RijInvoer> &rijen, int iRij);
 
 // True when a row's North-South text has not been through ENTER as it now
-// stands: its East-West box is empty or no longer holds what ENTER would put
-// there. Such rows get the ENTER step when the row is left and before the
-// board is scored, so the two sides of a table always agree.
+// stands: ENTER would change it, would refuse it as a score that does not
+// exist (an adjusted score that is no whole percentage from 0 to 100
+// included), or its East-West box is empty or no longer holds what ENTER
+// would put there. Such rows get the ENTER step when the row is left and
+// before the board is scored, so the two sides of a table always agree and
+// every board stored holds only scores its line can be read back with.
 bool MoetHerzien(const QString &sScoreNZ, const QString &sScoreOW);
 
 // The row the Up (omhoog) or Down arrow moves to: the nearest enabled row in

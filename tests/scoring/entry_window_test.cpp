@@ -148,6 +148,7 @@ private slots:
   void exchangeIsUnsavedWork();
   void eastWestChangedAlone();
   void clearedBoardStaysCleared();
+  void klaarRefusesWhatCannotBeRead();
 
 private:
   void schrijf(const QStringList &regels, const QString &stilzit = "Geen",
@@ -1557,6 +1558,58 @@ void TestFrmZemlo06::clearedBoardStaysCleared() {
   QVERIFY(!w->model()->IsKlaar(1));
   QCOMPARE(w->intSpelNummer, 1);
   QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+}
+
+// A score in no table that holds a letter, typed in both boxes so that its
+// East-West text is its mirror, is refused by Klaar as by ENTER: the board
+// is stored only with scores its line is read back with at the next opening.
+void TestFrmZemlo06::klaarRefusesWhatCannotBeRead() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  typMetEnter({"42", "100-"});
+  toets(Qt::Key_Return);
+  QCOMPARE(focus(), w->cmdSpelKlaar);
+  // The East-West box first, so that leaving the North-South box finds the
+  // mirror in place.
+  QTest::mouseClick(w->txtScoreOW[0], Qt::LeftButton);
+  toets(Qt::Key_A, Qt::ControlModifier);
+  typ("-700n");
+  QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
+  toets(Qt::Key_A, Qt::ControlModifier);
+  typ("700n");
+  QCOMPARE(w->txtScoreOW[0]->text(), QString("-700n"));
+  {
+    // Leaving the row gives the review Klaar's own runs too; then Klaar.
+    testing::EchteBoxen boxen;
+    toets(Qt::Key_Down);
+    QVERIFY(testing::activeer(w));
+    toets(Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(boxen.teksten, QStringList{"De score <700n> bestaat niet."});
+  }
+  QCOMPARE(w->intSpelNummer, 1);
+  QVERIFY(!w->model()->IsKlaar(1));
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(w->txtScoreOW[0]->text(), QString());
+  QCOMPARE(focus(), w->txtScoreNZ[0]);
+
+  typ("42");
+  toets(Qt::Key_Return);
+  QCOMPARE(focus(), w->cmdSpelKlaar);
+  toets(Qt::Key_K, Qt::AltModifier);
+  QCOMPARE(w->intSpelNummer, 2);
+  klik(w->cmdTerug);
+  testing::flushDeletes();
+  QVERIFY(meldingen().isEmpty());
+
+  // The next opening reads the board back, finished with its scores.
+  w = open();
+  QVERIFY(w);
+  QVERIFY(meldingen().isEmpty());
+  QVERIFY(w->model()->IsKlaar(1));
+  klik(w->cmdSpel[1]);
+  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(w->txtScoreOW[0]->text(), QString("-420"));
 }
 
 #include "entry_window_test.moc"

@@ -3,7 +3,9 @@
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "rounds/openslip.h"
+#include "scoring/scoreinvoer.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace rounds;
@@ -23,6 +25,21 @@ QStringList Rijen(const OpenSlip &slip) {
   QStringList uit;
   for (const scoring::RijInvoer &r : slip.Rijen())
     uit.append(r.scoreNZ + u'|' + r.scoreOW);
+  return uit;
+}
+
+// Every text of 1 to lengte characters of tekens.
+QStringList AlleTeksten(const QString &tekens, int lengte) {
+  QStringList uit;
+  QStringList vorige{QString()};
+  for (int n = 1; n <= lengte; ++n) {
+    QStringList nieuw;
+    for (const QString &t : vorige)
+      for (const QChar c : tekens)
+        nieuw.append(t + c);
+    uit += nieuw;
+    vorige = nieuw;
+  }
   return uit;
 }
 
@@ -116,6 +133,51 @@ private slots:
     slip.ZetRij(1, "60%", "57.5%"); // back as it was stored
     QVERIFY(!slip.Verlaat(1));
     QCOMPARE(Rijen(slip), QStringList({"420|-420", "60%|57.5%"}));
+  }
+
+  // Every text the score boxes let through, with the East-West texts it can
+  // meet: what Klaar stores, let stand or made by its ENTER step, counts as
+  // entered and is read back from the results file as the same scores,
+  // still entered; a row Klaar cannot take is refused with text 92.
+  void klaarBewaartLeesbaar() {
+    const SlipOpslag leeg = Maak();
+    const QString tekens = QStringLiteral("0123456789-nN%");
+    QSet<QPair<QString, QString>> bewaard;
+    QVector<QPair<QString, QString>> paren;
+    for (const QString &nz : AlleTeksten(tekens, 5)) {
+      for (const QString &ow : {scoring::Spiegel(nz), u'-' + nz, nz.mid(1), nz, QStringLiteral("n"),
+                                QStringLiteral("N"), QStringLiteral("0"), QStringLiteral("40%")}) {
+        // Texts of five characters are tested for what Klaar lets stand;
+        // the step itself is run on the shorter ones.
+        if (nz.size() < 5 || !MoetStap({nz, ow, true}, 0, 1, {}))
+          paren.append({nz, ow});
+      }
+    }
+    paren.append(qMakePair(QStringLiteral("-700n"), QStringLiteral("700n")));
+    for (const auto &[nz, ow] : std::as_const(paren)) {
+      OpenSlip slip(leeg, {1, 0});
+      slip.ZetRij(0, nz, ow);
+      slip.ZetRij(1, "110", "-110");
+      const Herziening herzien = slip.Herzie();
+      if (herzien.iFoutRij >= 0) {
+        QVERIFY2(herzien.iFoutRij == 0 && herzien.meldingen.last().iTekst == 92,
+                 qPrintable(nz + " / " + ow));
+        continue;
+      }
+      bewaard.insert({slip.Rijen().at(0).scoreNZ, slip.Rijen().at(0).scoreOW});
+    }
+    QVERIFY(bewaard.contains(qMakePair(QStringLiteral("-7600"), QStringLiteral("7600"))));
+    QVERIFY(!bewaard.contains(qMakePair(QStringLiteral("-700n"), QStringLiteral("700n"))));
+    for (const auto &[nz, ow] : std::as_const(bewaard)) {
+      SlipOpslag opslag = Maak();
+      opslag.ZetSlip({1, 0}, {{nz, ow}, {"110", "-110"}});
+      QVERIFY2(opslag.IsCompleet({1, 0}), qPrintable(nz + " / " + ow));
+      SlipOpslag weer = Maak();
+      weer.LeesRegels(opslag.Regels());
+      QVERIFY2(weer.IsCompleet({1, 0}), qPrintable(nz + " / " + ow));
+      QCOMPARE(weer.Cellen({1, 0}).at(0).nz, nz);
+      QCOMPARE(weer.Cellen({1, 0}).at(0).ow, ow);
+    }
   }
 };
 
