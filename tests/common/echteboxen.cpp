@@ -28,6 +28,8 @@ void EchteBoxen::kijk() {
     return;
   teksten.append(box->text());
   iconen.append(box->icon());
+  if (voorToets)
+    voorToets();
   const Qt::Key toets = m_toetsen.isEmpty() ? Qt::Key_Return : m_toetsen.takeFirst();
   QWidget *doel = QApplication::focusWidget();
   if (!doel || doel->window() != box)
