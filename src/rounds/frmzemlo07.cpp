@@ -62,7 +62,7 @@ void kleur(QWidget *w, std::uint32_t achter, std::uint32_t voor = kZwart) {
 
 } // namespace
 
-frmZemlo07::frmZemlo07() : ZemloWindow(QStringLiteral("frmZemlo07")) {
+frmZemlo07::frmZemlo07() : InvoerVenster(QStringLiteral("frmZemlo07")) {
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
@@ -92,7 +92,6 @@ frmZemlo07::frmZemlo07() : ZemloWindow(QStringLiteral("frmZemlo07")) {
   cmdSpelKlaar = venster::maakKnop(this, "cmdSpelKlaar", {kRechtsX, 0, 110, 30});
   cmdWisSpel = venster::maakKnop(this, "cmdWisSpel", {kRechtsX + 120, 0, 110, 30});
 
-  rijen = new scoring::ScoreRijen(this);
   fraBack = new QGroupBox(this);
   fraBack->setObjectName(QStringLiteral("fraBack"));
   msfgScore = new platform::GridView(fraBack);
@@ -111,17 +110,15 @@ frmZemlo07::frmZemlo07() : ZemloWindow(QStringLiteral("frmZemlo07")) {
   cmdVulSpellen->hide();
   cmdUitslag = venster::maakKnop(this, "cmdUitslag", {});
   cmdTerug = venster::maakKnop(this, "cmdTerug", {});
-  cmdSetfocus = venster::maakKnop(this, "cmdSetfocus", {kBreedte + 100, 0, 10, 10});
+  cmdSetfocus->move(kBreedte + 100, 0);
   lstNietGevuld = new QListWidget(this);
   lstNietGevuld->setObjectName(QStringLiteral("lstNietGevuld"));
   lstNietGevuld->setFocusPolicy(Qt::NoFocus);
   lstNietGevuld->hide();
 
-  connect(cmdSpelKlaar, &QPushButton::clicked, this, [this] { cmdSpelKlaar_Click(); });
+  kenKnoppen(cmdSpelKlaar, cmdVulSpellen, cmdTerug);
   connect(cmdWisSpel, &QPushButton::clicked, this, [this] { cmdWisSpel_Click(); });
   connect(cmdUitslag, &QPushButton::clicked, this, [this] { cmdUitslag_Click(); });
-  connect(cmdVulSpellen, &QPushButton::clicked, this, [this] { cmdVulSpellen_Click(); });
-  connect(cmdTerug, &QPushButton::clicked, this, [this] { sluit(); });
 }
 
 frmZemlo07::~frmZemlo07() = default;
@@ -149,7 +146,7 @@ void frmZemlo07::Form_Load() {
     bFormSluiten = true;
     setFixedSize(kBreedte, 200);
     venster::centreer(this);
-    toonMelding(open.iFoutTekst, open.sFoutNaam);
+    melding(open.iFoutTekst, open.sFoutNaam);
     return;
   }
   m_avond = rounds::MaakRondeAvond(*open.avond);
@@ -176,7 +173,7 @@ void frmZemlo07::maakVenster() {
     knop->setText(Tekst(103) + u' ' + QString::number(r));
     kleur(knop, kWit);
     connect(knop, &QPushButton::clicked, this, [this, r] {
-      if (laatSlipGaan())
+      if (magWeg())
         cmdRonde_Click(r);
     });
     cmdRonde.append(knop);
@@ -188,7 +185,7 @@ void frmZemlo07::maakVenster() {
     connect(knop, &QRadioButton::toggled, this, [this, t](bool aan) {
       if (!aan)
         return;
-      if (laatSlipGaan()) {
+      if (magWeg()) {
         optRonde_Click(t);
       } else if (m_slip >= 0 && m_slip < optRonde.size()) {
         // The open slip stays open, and its table stays chosen.
@@ -224,10 +221,8 @@ void frmZemlo07::maakVenster() {
     connect(rij, &scoring::ScoreRij::binnen, this,
             [this, i](bool ow) { ow ? txtScoreOW_GotFocus(i) : txtScoreNZ_GotFocus(i); });
     connect(rij, &scoring::ScoreRij::verlaten, this,
-            [this, i](bool ow) { ow ? txtScoreOW_LostFocus(i) : txtScoreNZ_LostFocus(i); });
+            [this, i](bool ow) { txtScore_LostFocus(i, ow); });
     rij->toon({});
-    txtScoreNZ.append(rij->txtScoreNZ);
-    txtScoreOW.append(rij->txtScoreOW);
   }
 
   // The right column: the labels of the open row, the hints, Klaar and Wis slip.
@@ -280,63 +275,28 @@ void frmZemlo07::Form_Activate() {
   // Once an opening: what the results file holds that no slip could take.
   // It stays in the file as it is.
   if (const QVector<int> ongelezen = m_avond->opslag.OngelezenRegels(); !ongelezen.isEmpty())
-    toonMelding(205,
-                scoring::RegelNummers(ongelezen, static_cast<int>(m_avond->kop.regels.size())));
+    melding(205, scoring::RegelNummers(ongelezen, static_cast<int>(m_avond->kop.regels.size())));
   verversOverzicht();
   cmdRonde_Click(1);
   ControleerAllesIngevoerd();
 }
 
-void frmZemlo07::sluit() {
-  if (isClosing() || !laatSlipGaan())
-    return;
-  // A file that cannot be written keeps the window open, with all it holds,
-  // unless the director chooses to close without saving.
-  if (m_avond && !bewaar() && !scoring::SluitZonderOpslaan(this))
-    return;
-  bBezig = true;
-  closeWindow();
+// The open slip holds scores that Klaar has not taken.
+bool frmZemlo07::heeftOngenomen() const { return m_avond && m_open.IsGewijzigd(m_avond->opslag); }
+
+bool frmZemlo07::neemOver() {
+  if (!neemSlipOver())
+    return false;
+  ControleerAllesIngevoerd();
+  return true;
 }
 
-// The open slip holds scores that Klaar has not taken: the director is asked
-// first. Yes takes them as Klaar does, No drops them, Cancel stays.
-bool frmZemlo07::laatSlipGaan() {
-  if (!m_avond || !m_open.IsGewijzigd(m_avond->opslag))
-    return true;
-  return scoring::MagVerlaten(this, [this] {
-    if (!neemSlipOver())
-      return false;
-    ControleerAllesIngevoerd();
-    return true;
-  });
-}
-
-void frmZemlo07::sluitVerzoek(Sluiten) { sluit(); }
-
-bool frmZemlo07::Form_KeyDown(QKeyEvent *event) {
-  if (event->key() == Qt::Key_T &&
-      (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
-          (Qt::ShiftModifier | Qt::ControlModifier)) {
-    if (m_avond)
-      cmdVulSpellen->setVisible(cmdVulSpellen->isHidden());
-    return true;
-  }
-  return false;
-}
-
+// An evening that could not be opened leaves its files as they are.
 bool frmZemlo07::bewaar() {
-  if (m_avond->Bewaar())
+  if (!m_avond || m_avond->Bewaar())
     return true;
-  toonMelding(181, m_avond->paden.invoer.naam);
+  melding(181, m_avond->paden.invoer.naam);
   return false;
-}
-
-void frmZemlo07::melding(const QString &tekst) {
-  platform::information(this, windowTitle(), tekst);
-}
-
-void frmZemlo07::toonMelding(int iTekst, const QString &plaats) {
-  melding(QString(Tekst(iTekst)).replace(u'~', plaats));
 }
 
 // --- Events of the controls ---------------------------------------------------
@@ -344,23 +304,13 @@ void frmZemlo07::toonMelding(int iTekst, const QString &plaats) {
 bool frmZemlo07::eventFilter(QObject *watched, QEvent *event) {
   auto *widget = qobject_cast<QWidget *>(watched);
   if (!m_avond || !widget || widget->window() != this || isClosing())
-    return ZemloWindow::eventFilter(watched, event);
+    return InvoerVenster::eventFilter(watched, event);
   switch (event->type()) {
-  case QEvent::KeyPress: {
-    auto *key = static_cast<QKeyEvent *>(event);
-    // The letter of Klaar pressed on Klaar itself.
-    if (widget == cmdSpelKlaar && isEnabled() &&
-        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !key->text().isEmpty() &&
-        Tekst(105).contains(key->text()) && m_open.MagKlaar()) {
-      cmdSpelKlaar_Click();
-      return true;
-    }
-    break;
-  }
   case QEvent::MouseButtonPress: {
     const int t = static_cast<int>(optRonde.indexOf(qobject_cast<QRadioButton *>(widget)));
     if (t >= 0 && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
-      if (isEnabled())
+      // The press acts: a box it took the focus from is left first.
+      if (isEnabled() && rondVerlatenAf())
         optRonde_RechterKlik(t);
       return true;
     }
@@ -373,13 +323,13 @@ bool frmZemlo07::eventFilter(QObject *watched, QEvent *event) {
   case QEvent::MouseButtonRelease:
     if (widget == cmdDitMoetNog && lstNietGevuld->isVisible()) {
       lstNietGevuld->hide();
-      ZetFocus(this, cmdSetfocus);
+      parkeer();
     }
     break;
   default:
     break;
   }
-  return ZemloWindow::eventFilter(watched, event);
+  return InvoerVenster::eventFilter(watched, event);
 }
 
 // --- Rounds and slips -----------------------------------------------------------
@@ -404,7 +354,7 @@ void frmZemlo07::cmdRonde_Click(int ronde) {
   m_slipTafels = schema.Slips(ronde);
   for (int r = 0; r < cmdRonde.size(); ++r)
     kleur(cmdRonde[r], r + 1 == ronde ? kBleekGeel : kWit);
-  ZetFocus(this, cmdSetfocus);
+  parkeer();
   for (int t = 0; t < optRonde.size(); ++t) {
     const bool zichtbaar = t < m_slipTafels.size();
     optRonde[t]->setVisible(zichtbaar);
@@ -468,7 +418,7 @@ void frmZemlo07::optRonde_RechterKlik(int index) {
   }
   bewaar();
   verversOverzicht();
-  melding(QString(Tekst(111)).replace(u'~', voor).replace(u'#', na));
+  melding(scoring::TekstMet(111, voor).replace(u'#', na));
   if (rijen->aantal() > 0)
     rijen->rij(0)->focusOp(false);
 }
@@ -532,8 +482,7 @@ bool frmZemlo07::txtScoreNZ_KeyPress(int i, QKeyEvent *event) {
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
     return false;
   lblLetterKlaar->hide();
-  const QString teken = event->text();
-  if (teken.isEmpty() || !teken.at(0).isPrint() || !Tekst(105).contains(teken))
+  if (!scoring::IsKlaarLetter(event->text(), event->modifiers()))
     return false;
   if (m_open.MagKlaar())
     cmdSpelKlaar_Click();
@@ -565,62 +514,54 @@ void frmZemlo07::txtScore_Enter(int i, bool ow) {
   toonRij(i);
   zetKnoppen();
   if (stap.iTekst != 0)
-    toonMelding(stap.iTekst, stap.sPlaatsvervanger);
-  switch (stap.focus) {
-  case scoring::Focus::Blijf:
-    rijen->rij(i)->focusOp(ow);
-    break;
-  case scoring::Focus::NZVak:
-    rijen->rij(i)->focusOp(false);
-    break;
-  case scoring::Focus::OWVak:
-    rijen->rij(i)->focusOp(true);
-    break;
-  case scoring::Focus::VolgendeRij:
-    if (ow && i + 1 < m_open.AantalRijen()) {
-      rijen->rij(i + 1)->focusOp(false);
-    } else if (m_open.AlleRijenGevuld()) {
-      toonKlaarHint();
-      ZetFocus(this, cmdSpelKlaar);
-    } else if (!ow) {
-      rijen->naarBuur(i, false, true);
-    }
-    break;
+    melding(stap.iTekst, stap.sPlaatsvervanger);
+  volgFocus(i, ow, stap.focus);
+}
+
+// After the last row, or with every row filled, Klaar takes the focus.
+void frmZemlo07::naarVolgendeRij(int i, bool ow) {
+  if (ow && i + 1 < m_open.AantalRijen()) {
+    rijen->rij(i + 1)->focusOp(false);
+  } else if (m_open.AlleRijenGevuld()) {
+    toonKlaarHint();
+    ZetFocus(this, cmdSpelKlaar);
+  } else if (!ow) {
+    rijen->naarBuur(i, false, true);
   }
 }
 
-// A row left: a score typed without ENTER, or changed after its mirror was
-// made, gets the ENTER step.
-void frmZemlo07::txtScoreNZ_LostFocus(int i) {
+// A box left: a score typed without ENTER, or changed after its mirror was
+// made, gets the ENTER step once the focus has arrived and no mouse button
+// is down, or before a control clicked acts.
+void frmZemlo07::txtScore_LostFocus(int i, bool ow) {
   rijen->rij(i)->toonHuidig(false);
   if (bBezig || !m_open.IsOpen() || i >= m_open.AantalRijen())
     return;
-  verlaatRij(i);
-  toonKlaarHint();
-  zetKnoppen();
+  wachtMetVerlaten(2 * i + (ow ? 1 : 0), [this, i, ow, plek = m_open.Plek()](bool) {
+    verlaatRij(i, ow, plek);
+    return true;
+  });
 }
 
-// The East-West score follows the North-South score.
-void frmZemlo07::txtScoreOW_LostFocus(int i) {
-  rijen->rij(i)->toonHuidig(false);
-  if (bBezig || !m_open.IsOpen() || i >= m_open.AantalRijen())
+void frmZemlo07::verlaatRij(int i, bool ow, const rounds::TafelPlek &plek) {
+  if (bBezig || isClosing() || !m_open.IsOpen() || !(m_open.Plek() == plek) ||
+      i >= m_open.AantalRijen())
     return;
-  verlaatRij(i);
-  zetKnoppen();
-}
-
-void frmZemlo07::verlaatRij(int i) {
   if (const auto stap = m_open.Verlaat(i)) {
     toonRij(i);
     if (stap->iTekst != 0)
-      toonMelding(stap->iTekst, stap->sPlaatsvervanger);
+      melding(stap->iTekst, stap->sPlaatsvervanger);
   }
+  // Leaving a North-South box offers Klaar when every row is filled.
+  if (!ow)
+    toonKlaarHint();
+  zetKnoppen();
 }
 
 // --- Klaar, Wis slip and what follows them ---------------------------------------
 
 void frmZemlo07::cmdSpelKlaar_Click() {
-  if (!m_open.IsOpen() || !neemSlipOver())
+  if (!m_open.IsOpen() || !rondVerlatenAf() || !neemSlipOver())
     return;
   const rounds::TafelPlek plek = m_open.Plek();
   if (m_avond->opslag.IsCompleet(plek)) {
@@ -646,7 +587,7 @@ bool frmZemlo07::neemSlipOver() {
   const rounds::Herziening herzien = m_open.Herzie();
   toonRijen();
   for (const rounds::Melding &m : herzien.meldingen)
-    toonMelding(m.iTekst, m.sPlaatsvervanger);
+    melding(m.iTekst, m.sPlaatsvervanger);
   if (herzien.iFoutRij >= 0) {
     rijen->rij(herzien.iFoutRij)->focusOp(false);
     zetKnoppen();
@@ -661,6 +602,8 @@ bool frmZemlo07::neemSlipOver() {
 void frmZemlo07::cmdWisSpel_Click() {
   if (!m_open.IsOpen())
     return;
+  // The slip is emptied: the step of a box left has nothing to test.
+  vergeetVerlaten();
   lblLetterKlaar->hide();
   m_avond->opslag.WisSlip(m_open.Plek());
   bewaar();
@@ -723,14 +666,14 @@ void frmZemlo07::zetKnoppen() {
 // --- The result -------------------------------------------------------------------
 
 void frmZemlo07::cmdUitslag_Click() {
-  if (!laatSlipGaan() || !m_avond->opslag.AllesIngevoerd())
+  if (!magWeg() || !m_avond->opslag.AllesIngevoerd())
     return;
   // The result window may fail; what was entered is on disk first.
   bewaar();
   const scoring::Uitslag uitslag = m_avond->Uitslag();
   scoring::VulResultaatGrid(*msfgResultaat->grid(), uitslag, scoring::ResultaatKop());
   GridKolomBreedte(msfgResultaat, 0, NaMeten::Verborgen);
-  ZetFocus(this, cmdSetfocus);
+  parkeer();
   if (scoring::HeeftUitslagVenster()) {
     cmdUitslag->setEnabled(false);
     scoring::OpenUitslagVenster(this, 7, uitslag, lstVoorMail);
@@ -745,7 +688,7 @@ void frmZemlo07::cmdUitslag_Click() {
 }
 
 void frmZemlo07::cmdVulSpellen_Click() {
-  if (!laatSlipGaan())
+  if (!m_avond || !magWeg())
     return;
   cmdVulSpellen->hide();
   auto *kans = QRandomGenerator::global();

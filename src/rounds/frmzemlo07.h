@@ -3,9 +3,9 @@
 // types the score slip of that table, board by board. Klaar stores the slip,
 // the overview shows what is entered and what is still missing, and the
 // result step ranks the evening with the same rules as the entry per board.
-#include "frame/window.h"
 #include "rounds/openslip.h"
 #include "rounds/rondeavond.h"
+#include "scoring/invoervenster.h"
 #include "scoring/scorerij.h"
 
 #include <QStringList>
@@ -16,7 +16,6 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -24,7 +23,7 @@ namespace platform {
 class GridView;
 }
 
-class frmZemlo07 : public ZemloWindow {
+class frmZemlo07 : public scoring::InvoerVenster {
   Q_OBJECT
 public:
   frmZemlo07();
@@ -37,15 +36,11 @@ public:
   QVector<QPushButton *> cmdRonde; // round r at index r - 1
   QVector<QRadioButton *> optRonde;
   QVector<QLabel *> lblSPel;
-  scoring::ScoreRijen *rijen; // the score boxes of row i and its label
-  QVector<QLineEdit *> txtScoreNZ;
-  QVector<QLineEdit *> txtScoreOW;
   QLabel *lblScoreNZKop, *lblScoreOWKop, *lblKwetsbaar, *lblRonde;
   std::array<QLabel *, 2> lblPaar;
   std::array<QLabel *, 4> lblInfo;
   QLabel *lblLetterKlaar, *lblKlaar;
-  QPushButton *cmdSpelKlaar, *cmdWisSpel, *cmdUitslag, *cmdTerug, *cmdDitMoetNog, *cmdVulSpellen,
-      *cmdSetfocus;
+  QPushButton *cmdSpelKlaar, *cmdWisSpel, *cmdUitslag, *cmdTerug, *cmdDitMoetNog, *cmdVulSpellen;
   QListWidget *lstNietGevuld;
   QGroupBox *fraBack;
   platform::GridView *msfgScore;
@@ -55,8 +50,13 @@ public:
   QStringList lstVoorMail;
 
 protected:
-  void sluitVerzoek(Sluiten hoe) override;
-  bool Form_KeyDown(QKeyEvent *event) override;
+  void klaar() override { cmdSpelKlaar_Click(); }
+  void vulIn() override { cmdVulSpellen_Click(); }
+  bool heeftOngenomen() const override;
+  bool neemOver() override;
+  bool bewaar() override;
+  void gaatSluiten() override { bBezig = true; }
+  void naarVolgendeRij(int i, bool ow) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -65,8 +65,7 @@ private:
   void optRonde_RechterKlik(int index);
   void txtScoreNZ_GotFocus(int i);
   void txtScoreOW_GotFocus(int i);
-  void txtScoreNZ_LostFocus(int i);
-  void txtScoreOW_LostFocus(int i);
+  void txtScore_LostFocus(int i, bool ow);
   // A key typed in a North-South box before the row's own handling; true
   // when handled.
   bool txtScoreNZ_KeyPress(int i, QKeyEvent *event);
@@ -75,27 +74,22 @@ private:
   void txtScore_Enter(int i, bool ow);
   void cmdSpelKlaar_Click();
   bool neemSlipOver();
-  bool laatSlipGaan();
   void cmdWisSpel_Click();
   void cmdUitslag_Click();
   void cmdVulSpellen_Click();
-  // Back, Escape and the close box: saves and closes; a save that fails
-  // keeps the window open.
-  void sluit();
 
   void maakVenster();
   void toonRij(int i);
   void toonRijen();
-  void verlaatRij(int i);
+  // The leaving step of a box of row i (ow: its East-West box) of the slip
+  // at plek; nothing when another slip has opened since.
+  void verlaatRij(int i, bool ow, const rounds::TafelPlek &plek);
   void markeerKlareSlips();
   void verversOverzicht();
   void ControleerAllesIngevoerd();
   // Buttons and labels that follow the store and the rows.
   void zetKnoppen();
   void toonKlaarHint();
-  bool bewaar();
-  void melding(const QString &tekst);
-  void toonMelding(int iTekst, const QString &plaats);
   QString slipKnopTekst(const rounds::TafelPlek &plek) const;
   QString paarLabel(int paar) const;
 

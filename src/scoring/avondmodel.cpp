@@ -333,6 +333,10 @@ bool AvondModel::VulVoorbeeld(int iSpel, const std::function<int()> &trek) {
   return SpelKlaar(iSpel);
 }
 
+bool AvondModel::MagVoorbeeld(int iSpel) const {
+  return IsGeldig(iSpel) && !IsKlaar(iSpel) && !HeeftGetypteScore(Invoer(iSpel));
+}
+
 bool AvondModel::IsKlaar(int iSpel) const {
   return IsGeldig(iSpel) && m_spellen.at(iSpel - 1).klaar;
 }

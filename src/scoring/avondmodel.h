@@ -97,6 +97,9 @@ public:
   // Fills every row that takes part with a sample score drawn by trek (0 to
   // 9) and finishes the board. Only a board that is not finished is filled.
   bool VulVoorbeeld(int iSpel, const std::function<int()> &trek);
+  // The sample fill takes a board that is not finished and holds no score the
+  // director typed (a blank counts): what was typed is left alone.
+  bool MagVoorbeeld(int iSpel) const;
 
   // The rows hold scores, or pairs exchanged on a board that holds scores,
   // that differ from what the board held when it was opened (its line, or

@@ -2,7 +2,6 @@
 
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
-#include "frame/toetsen.h"
 #include "frame/vensterhulp.h"
 #include "platform/clock.h"
 #include "platform/gridview.h"
@@ -29,7 +28,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <optional>
 #include <utility>
 
 using namespace BAS_Zemlo;
@@ -75,10 +73,6 @@ QString naam(const char *basis, int index) {
   return QString::fromLatin1(basis) + QString::number(index);
 }
 
-QString tekstMet(int iTekst, const QString &plaats) {
-  return QString(Tekst(iTekst)).replace(u'~', plaats);
-}
-
 int tekstBreedte(const QWidget *w, const QString &tekst) {
   return platform::pixelsToTwips(QFontMetrics(w->font()).horizontalAdvance(tekst));
 }
@@ -95,12 +89,11 @@ int hoogte(const QWidget *w) { return platform::pixelsToTwips(w->height()); }
 
 } // namespace
 
-frmZemlo06::frmZemlo06() : ZemloWindow(QStringLiteral("frmZemlo06")) {
+frmZemlo06::frmZemlo06() : InvoerVenster(QStringLiteral("frmZemlo06")) {
   QFont f = font();
   f.setPointSize(9);
   setFont(f);
 
-  rijen = new scoring::ScoreRijen(this);
   fraBack = new QGroupBox(this);
   fraBack->setObjectName(QStringLiteral("fraBack"));
 
@@ -109,8 +102,6 @@ frmZemlo06::frmZemlo06() : ZemloWindow(QStringLiteral("frmZemlo06")) {
   cmdVulAllesIn = venster::maakKnop(fraBack, "cmdVulAllesIn", {});
   cmdVulAllesIn->setText(QStringLiteral("Vul alles in"));
   cmdVulAllesIn->hide();
-  cmdSetfocus = venster::maakKnop(this, "cmdSetfocus", {0, 0, 10, 10});
-  cmdSetfocus->setFocusPolicy(Qt::NoFocus);
 
   // The template of the board buttons; the boards get copies of it.
   cmdSpel.push_back(venster::maakKnop(fraBack, "cmdSpel0", {}));
@@ -161,11 +152,9 @@ frmZemlo06::frmZemlo06() : ZemloWindow(QStringLiteral("frmZemlo06")) {
   msfgResultaat->setObjectName(QStringLiteral("msfgResultaat"));
   msfgResultaat->setFocusPolicy(Qt::ClickFocus);
 
-  connect(cmdTerug, &QPushButton::clicked, this, [this] { cmdTerug_Click(); });
-  connect(cmdSpelKlaar, &QPushButton::clicked, this, [this] { cmdSpelKlaar_Click(); });
+  kenKnoppen(cmdSpelKlaar, cmdVulAllesIn, cmdTerug);
   connect(cmdWisSpel, &QPushButton::clicked, this, [this] { cmdWisSpel_Click(); });
   connect(cmdUitslag, &QPushButton::clicked, this, [this] { cmdUitslag_Click(); });
-  connect(cmdVulAllesIn, &QPushButton::clicked, this, [this] { cmdVulAllesIn_Click(); });
   connect(msfgResultaat, &platform::GridView::cellClicked, this,
           [this](int row, int col) { msfgResultaat_Click(row, col); });
 }
@@ -205,7 +194,7 @@ void frmZemlo06::Form_Load() {
     resize(twips(9000), twips(3000));
     venster::centreer(this);
     bFormSluiten = true;
-    melding(tekstMet(open.iFoutTekst, open.sFoutNaam));
+    melding(open.iFoutTekst, open.sFoutNaam);
     return;
   }
   m_avond = scoring::MaakSpelAvond(*open.avond);
@@ -230,7 +219,7 @@ void frmZemlo06::maakKnoppen(int spellen) {
     knop->setFont(cmdSpel[0]->font());
     venster::zetKleuren(knop, kOnafgemaakt);
     connect(knop, &QPushButton::clicked, this, [this, b] {
-      if (rondVerlatenAf() && laatSpelGaan())
+      if (magWeg())
         cmdSpel_Click(b);
     });
     cmdSpel.push_back(knop);
@@ -252,8 +241,6 @@ void frmZemlo06::maakRijen(int tafels) {
     for (QLineEdit *vak :
          {static_cast<QLineEdit *>(rij->txtScoreNZ), static_cast<QLineEdit *>(rij->txtScoreOW)})
       vak->setAlignment(Qt::AlignCenter);
-    txtScoreNZ.push_back(rij->txtScoreNZ);
-    txtScoreOW.push_back(rij->txtScoreOW);
     lblMPNZ.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblMPNZ", i)), {}));
     lblMPOW.push_back(venster::maakLabel(fraBack, qPrintable(naam("lblMPOW", i)), {}));
     for (QLabel *l : {lblNZ[i], lblOW[i], lblMPNZ[i], lblMPOW[i]}) {
@@ -318,8 +305,9 @@ void frmZemlo06::zetIndeling() {
   }
   for (int i = 0; i < tafels; ++i) {
     const int y = kRijTop + i * (kRijHoogte + 15);
-    const std::array<QWidget *, 6> rij{lblNZ[i],      lblOW[i],   txtScoreNZ[i],
-                                       txtScoreOW[i], lblMPNZ[i], lblMPOW[i]};
+    const scoring::ScoreRij *vakken = rijen->rij(i);
+    const std::array<QWidget *, 6> rij{lblNZ[i],           lblOW[i],   vakken->txtScoreNZ,
+                                       vakken->txtScoreOW, lblMPNZ[i], lblMPOW[i]};
     for (int k = 0; k < 6; ++k)
       zetPlaats(rij[k], links(koppen[k].first), y, koppen[k].second, kRijHoogte);
   }
@@ -393,9 +381,9 @@ void frmZemlo06::zetIndeling() {
 // boards in order and Back.
 void frmZemlo06::zetTabVolgorde() {
   std::vector<QWidget *> volgorde;
-  for (size_t i = 0; i < txtScoreNZ.size(); ++i) {
-    volgorde.push_back(txtScoreNZ[i]);
-    volgorde.push_back(txtScoreOW[i]);
+  for (const scoring::ScoreRij *rij : *rijen) {
+    volgorde.push_back(rij->txtScoreNZ);
+    volgorde.push_back(rij->txtScoreOW);
   }
   volgorde.push_back(cmdSpelKlaar);
   for (size_t b = 1; b < cmdSpel.size(); ++b)
@@ -453,9 +441,9 @@ void frmZemlo06::Form_Activate() {
   if (bEerste) {
     QStringList teksten;
     if (const QVector<int> onleesbaar = m_model->OnleesbareSpellen(); !onleesbaar.isEmpty())
-      teksten.append(tekstMet(185, scoring::SpelNummers(onleesbaar)));
+      teksten.append(scoring::TekstMet(185, scoring::SpelNummers(onleesbaar)));
     if (const QVector<int> onbekend = m_model->OnbekendeRegels(); !onbekend.isEmpty())
-      teksten.append(tekstMet(
+      teksten.append(scoring::TekstMet(
           205,
           scoring::RegelNummers(onbekend, static_cast<int>(m_avond.bestanden.kop.regels.size()))));
     if (!teksten.isEmpty())
@@ -464,23 +452,9 @@ void frmZemlo06::Form_Activate() {
   naarVolgendSpel();
 }
 
-void frmZemlo06::cmdTerug_Click() {
-  if (isClosing() || !rondVerlatenAf() || !laatSpelGaan())
-    return;
-  // A file that cannot be written keeps the window open, with all it holds,
-  // unless the director chooses to close without saving.
-  if (m_bGeladen && !SlaInvoerOp() && !scoring::SluitZonderOpslaan(this))
-    return;
-  m_bOpgeslagen = true;
-  closeWindow();
-}
-
-// The open board holds scores that Klaar has not taken: the director is
-// asked first. Yes takes them as Klaar does, No drops them, Cancel stays.
-bool frmZemlo06::laatSpelGaan() {
-  if (!m_model || intSpelNummer == 0 || !m_model->IsGewijzigd(intSpelNummer))
-    return true;
-  return scoring::MagVerlaten(this, [this] { return neemSpelOver(); });
+// The open board holds scores that Klaar has not taken.
+bool frmZemlo06::heeftOngenomen() const {
+  return m_model && intSpelNummer != 0 && m_model->IsGewijzigd(intSpelNummer);
 }
 
 void frmZemlo06::Form_QueryUnload() {
@@ -492,61 +466,13 @@ void frmZemlo06::Form_QueryUnload() {
   unload();
 }
 
-// Escape and the close box are Back.
-void frmZemlo06::sluitVerzoek(Sluiten) { cmdTerug_Click(); }
-
-bool frmZemlo06::Form_KeyDown(QKeyEvent *event) {
-  const Qt::KeyboardModifiers toetsen =
-      event->modifiers() &
-      (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-  if (event->key() == Qt::Key_T && toetsen == (Qt::ShiftModifier | Qt::ControlModifier)) {
-    if (!event->isAutoRepeat())
-      cmdVulAllesIn->setVisible(cmdVulAllesIn->isHidden());
-    return true;
-  }
-  // The letter of Klaar pressed on Klaar itself, in either case.
-  if (focusWidget() == cmdSpelKlaar && cmdSpelKlaar->isEnabled() &&
-      (toetsen & ~Qt::ShiftModifier) == Qt::NoModifier && event->text().size() == 1 &&
-      Tekst(105).contains(event->text())) {
-    cmdSpelKlaar_Click();
-    return true;
-  }
-  return false;
-}
-
-// A mouse button down in the window holds back the leaving step of a box
-// the press took the focus from, until the button is up again: a message of
-// the step would otherwise take the release, and with it the click.
-bool frmZemlo06::eventFilter(QObject *watched, QEvent *event) {
-  switch (event->type()) {
-  case QEvent::MouseButtonPress:
-  case QEvent::MouseButtonDblClick:
-    if (auto *w = qobject_cast<QWidget *>(watched); w && w->window() == this)
-      m_bMuis = true;
-    break;
-  case QEvent::MouseButtonRelease:
-    if (m_bMuis) {
-      m_bMuis = false;
-      // After the release has done its work: a control it clicked has run
-      // the step itself by then.
-      if (m_iVerlaten >= 0)
-        QMetaObject::invokeMethod(
-            this, [this] { verlaatNaKlik(); }, Qt::QueuedConnection);
-    }
-    break;
-  default:
-    break;
-  }
-  return ZemloWindow::eventFilter(watched, event);
-}
-
 bool frmZemlo06::SlaInvoerOp() {
   const preparation::GeopendeAvond &bestanden = m_avond.bestanden;
   const QStringList regels = m_bGelezen ? scoring::InvoerRegels(m_avond, *m_model)
                                         : bestanden.kop.regels + bestanden.regels;
   if (platform::writeTextLines(bestanden.paden.invoer.pad, regels))
     return true;
-  melding(tekstMet(181, bestanden.paden.invoer.naam));
+  melding(181, bestanden.paden.invoer.naam);
   return false;
 }
 
@@ -576,11 +502,8 @@ void frmZemlo06::cmdSpel_Click(int iSpel) {
 
   scrolGrid(iSpel);
   kleurKnoppen();
-  const QVector<scoring::RijInvoer> invoer = m_model->Invoer(iSpel);
-  const auto eerste = std::find_if(invoer.cbegin(), invoer.cend(),
-                                   [](const scoring::RijInvoer &r) { return r.actief; });
-  if (eerste != invoer.cend())
-    rijen->rij(static_cast<int>(eerste - invoer.cbegin()))->focusOp(false);
+  if (const int eerste = scoring::EersteSpelendeRij(m_model->Invoer(iSpel)); eerste >= 0)
+    rijen->rij(eerste)->focusOp(false);
   else
     parkeer();
   bSpelLaden = false;
@@ -619,15 +542,9 @@ bool frmZemlo06::neemSpelOver() {
     // own, so that Yes to the question about unsaved scores never ends
     // in silence.
     if (herzien)
-      melding(tekstMet(206, QString::number(spel)));
-    const QVector<scoring::RijInvoer> invoer = m_model->Invoer(spel);
-    for (int i = 0; i < invoer.size(); ++i) {
-      if (invoer.at(i).actief &&
-          (invoer.at(i).scoreNZ.trimmed().isEmpty() || invoer.at(i).scoreOW.trimmed().isEmpty())) {
-        rijen->rij(i)->focusOp(false);
-        break;
-      }
-    }
+      melding(206, QString::number(spel));
+    if (const int rij = scoring::EersteOnvolledigeRij(m_model->Invoer(spel)); rij >= 0)
+      rijen->rij(rij)->focusOp(false);
     return false;
   }
   cmdSpelKlaar->setEnabled(false);
@@ -643,8 +560,7 @@ void frmZemlo06::cmdWisSpel_Click() {
   if (!m_model || intSpelNummer == 0)
     return;
   // The rows are emptied: the step of a row left has nothing to test.
-  m_iVerlaten = -1;
-  m_bMuis = false;
+  vergeetVerlaten();
   m_model->WisSpel(intSpelNummer);
   toonRijen();
   kleurKnoppen();
@@ -682,7 +598,7 @@ void frmZemlo06::msfgResultaat_Click(int row, int col) {
     return;
   }
   // Column b + 1 holds board b.
-  if (rondVerlatenAf() && laatSpelGaan())
+  if (magWeg())
     cmdSpel_Click(col - 1);
 }
 
@@ -711,12 +627,7 @@ void frmZemlo06::cmdVulAllesIn_Click() {
   QRandomGenerator toeval(
       static_cast<quint32>(platform::now().time().msecsSinceStartOfDay() / 1000));
   for (int b = 1; b <= m_model->AantalSpellen(); ++b) {
-    // A board that holds a score the director typed is left alone.
-    const QVector<scoring::RijInvoer> invoer = m_model->Invoer(b);
-    if (m_model->IsKlaar(b) ||
-        std::any_of(invoer.cbegin(), invoer.cend(), [](const scoring::RijInvoer &r) {
-          return !r.scoreNZ.isEmpty() || !r.scoreOW.isEmpty();
-        }))
+    if (!m_model->MagVoorbeeld(b))
       continue;
     setWindowTitle(titel + QStringLiteral(" Bezig met spel: ") + QString::number(b));
     m_model->VulVoorbeeld(b, [&toeval] { return static_cast<int>(toeval.bounded(10)); });
@@ -754,9 +665,7 @@ void frmZemlo06::txtScoreNZ_WisRij(int i) {
 void frmZemlo06::txtScore_Change(int i, bool ow) {
   if (!m_model || intSpelNummer == 0 || bSpelLaden)
     return;
-  scoring::RijInvoer rij = rijen->rij(i)->invoer();
-  if (!ow && rij.scoreNZ.trimmed().isEmpty())
-    rij.scoreOW.clear();
+  const scoring::RijInvoer rij = scoring::NaTypen(rijen->rij(i)->invoer(), ow);
   m_model->ZetScores(intSpelNummer, i, rij.scoreNZ, rij.scoreOW);
   toonRij(i);
   // Klaar waits for the rows to be complete and tested again.
@@ -776,27 +685,11 @@ void frmZemlo06::txtScore_LostFocus(int i, bool ow) {
   if (ow)
     return;
   // The rest waits until the focus has arrived where it was going, and
-  // while a mouse button is down; a control clicked runs it first.
-  m_iVerlaten = i;
-  m_iVerlatenSpel = intSpelNummer;
-  QMetaObject::invokeMethod(
-      this, [this] { verlaatNaKlik(); }, Qt::QueuedConnection);
-}
-
-void frmZemlo06::verlaatNaKlik() {
-  if (m_bMuis || m_iVerlaten < 0)
-    return;
-  const int i = std::exchange(m_iVerlaten, -1);
-  if (m_iVerlatenSpel == intSpelNummer)
-    txtScoreNZ_Verlaten(i, true);
-}
-
-bool frmZemlo06::rondVerlatenAf() {
-  m_bMuis = false;
-  if (m_iVerlaten < 0)
-    return true;
-  const int i = std::exchange(m_iVerlaten, -1);
-  return m_iVerlatenSpel != intSpelNummer || txtScoreNZ_Verlaten(i, false);
+  // while a mouse button is down; a control clicked runs it first. The step
+  // tests every row of the board, so one waits at a time.
+  wachtMetVerlaten(0, [this, i, spel = intSpelNummer](bool bNaarKlaar) {
+    return spel != intSpelNummer || txtScoreNZ_Verlaten(i, bNaarKlaar);
+  });
 }
 
 // A North-South box was left: rows typed without ENTER, or changed after
@@ -816,7 +709,8 @@ bool frmZemlo06::txtScoreNZ_Verlaten(int i, bool bNaarKlaar) {
   // clicked keeps it too.
   QWidget *focus = QApplication::focusWidget();
   const bool inVak = focus && focus->window() == this && qobject_cast<scoring::ScoreVak *>(focus);
-  if (bNaarKlaar && ((inVak && focus != txtScoreOW[i]) || !focus || focus == cmdSetfocus))
+  if (bNaarKlaar &&
+      ((inVak && focus != rijen->rij(i)->txtScoreOW) || !focus || focus == cmdSetfocus))
     ZetFocus(this, cmdSpelKlaar);
   return true;
 }
@@ -834,23 +728,9 @@ void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
   if (!scoring::RijenCompleet(m_model->Invoer(intSpelNummer)))
     cmdSpelKlaar->setEnabled(false);
   if (u.iTekst != 0)
-    melding(tekstMet(u.iTekst, u.sPlaatsvervanger));
-  if (!bVerplaats)
-    return;
-  switch (u.focus) {
-  case scoring::Focus::Blijf:
-    rijen->rij(i)->focusOp(ow);
-    break;
-  case scoring::Focus::NZVak:
-    rijen->rij(i)->focusOp(false);
-    break;
-  case scoring::Focus::OWVak:
-    rijen->rij(i)->focusOp(true);
-    break;
-  case scoring::Focus::VolgendeRij:
-    rijen->naarBuur(i, false, true);
-    break;
-  }
+    melding(u.iTekst, u.sPlaatsvervanger);
+  if (bVerplaats)
+    volgFocus(i, ow, u.focus);
 }
 
 bool frmZemlo06::herzieRijen() {
@@ -956,7 +836,3 @@ void frmZemlo06::toonControle(int iSpel) {
   // A window just shown is drawn only once the system has shown it.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
-
-void frmZemlo06::parkeer() { ZetFocus(this, cmdSetfocus); }
-
-void frmZemlo06::melding(const QString &text) { platform::information(this, windowTitle(), text); }

@@ -4,27 +4,25 @@
 // lives in an AvondModel; the controls show it. Klaar scores the open board,
 // Uitslag ranks the evening, and the results file is written at every result
 // step and when the window closes.
-#include "frame/window.h"
 #include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
+#include "scoring/invoervenster.h"
 #include "scoring/scorerij.h"
 
 #include <QStringList>
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <vector>
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace platform {
 class GridView;
 }
 
-class frmZemlo06 : public ZemloWindow {
+class frmZemlo06 : public scoring::InvoerVenster {
   Q_OBJECT
 public:
   frmZemlo06();
@@ -40,38 +38,35 @@ public:
 
   // The evening as entered; nothing until the window has opened its files.
   const scoring::AvondModel *model() const { return m_model.get(); }
-
-  int intSpelNummer = 0;      // the open board; 0 when none is open
-  bool bSpelLaden = false;    // a board's rows are being filled
-  bool bHerberekenen = false; // every board is being scored in one run
+  // The open board; 0 when none is open.
+  int spelNummer() const { return intSpelNummer; }
 
   QGroupBox *fraBack;
   std::vector<QPushButton *> cmdSpel; // index 0 is the template, not a board
   std::vector<QLabel *> lblNZ, lblOW, lblMPNZ, lblMPOW;
-  scoring::ScoreRijen *rijen; // one a table: the score boxes and their labels
-  std::vector<QLineEdit *> txtScoreNZ, txtScoreOW;
   QLabel *lblNZKop, *lblOWKop, *lblScoreNZKop, *lblScoreOWKop, *lblMPNZKop, *lblMPOWKop;
   QLabel *lblSpelNummer, *lblNummer, *lblKwetsbaar, *lblKlaar;
   QLabel *lblControleer; // shows the board being scored again
   std::array<QLabel *, 4> lblInfo;
-  QPushButton *cmdTerug, *cmdSpelKlaar, *cmdWisSpel, *cmdUitslag, *cmdSetfocus, *cmdVulAllesIn;
+  QPushButton *cmdTerug, *cmdSpelKlaar, *cmdWisSpel, *cmdUitslag, *cmdVulAllesIn;
 
 protected:
   void Form_QueryUnload() override;
-  void sluitVerzoek(Sluiten hoe) override;
-  bool Form_KeyDown(QKeyEvent *event) override;
-  bool eventFilter(QObject *watched, QEvent *event) override;
+  void klaar() override { cmdSpelKlaar_Click(); }
+  void vulIn() override { cmdVulAllesIn_Click(); }
+  bool heeftOngenomen() const override;
+  bool neemOver() override { return neemSpelOver(); }
+  bool bewaar() override { return !m_bGeladen || SlaInvoerOp(); }
+  void gaatSluiten() override { m_bOpgeslagen = true; }
 
 private:
   // The controls' events.
   void cmdSpel_Click(int iSpel);
   void cmdSpelKlaar_Click();
   bool neemSpelOver();
-  bool laatSpelGaan();
   void naarVolgendSpel();
   void cmdWisSpel_Click();
   void cmdUitslag_Click();
-  void cmdTerug_Click();
   void cmdVulAllesIn_Click();
   void lblNZ_Click(int i);
   void msfgResultaat_Click(int row, int col);
@@ -83,12 +78,6 @@ private:
   // completes gives Klaar the focus, unless the director put it elsewhere.
   // False when a score was refused: the row waits for a new one.
   bool txtScoreNZ_Verlaten(int i, bool bNaarKlaar);
-  // The leaving step that waits, once the focus has arrived and no mouse
-  // button is down.
-  void verlaatNaKlik();
-  // A control the director clicked runs the waiting leaving step before it
-  // acts; false when the step refused a score.
-  bool rondVerlatenAf();
 
   void maakRijen(int tafels);
   void maakKnoppen(int spellen);
@@ -112,17 +101,13 @@ private:
   void zetLinkerKolom(int col);
   bool SlaInvoerOp();
   void toonControle(int iSpel);
-  void parkeer();
-  void melding(const QString &text);
 
   std::unique_ptr<scoring::AvondModel> m_model;
   scoring::SpelAvond m_avond;
   bool m_bGeladen = false;    // the evening's files were read
   bool m_bGelezen = false;    // its board lines were scored
   bool m_bOpgeslagen = false; // the closing step has written the file
-  int m_iVerlaten = -1;       // a North-South box left whose leaving step waits
-  int m_iVerlatenSpel = 0;    // the board open when it was left
-  bool m_bMuis = false;       // a mouse button went down in the window, not yet up
-  int m_iFoutTekst = 0;
-  QString m_sFoutNaam;
+  int intSpelNummer = 0;      // the open board; 0 when none is open
+  bool bSpelLaden = false;    // a board's rows are being filled
+  bool bHerberekenen = false; // every board is being scored in one run
 };

@@ -1,10 +1,12 @@
 #include "scoring/scoreinvoer.h"
 
+#include "frame/bas_zemlo.h"
 #include "scoring/scoretabellen.h"
 #include "scoring/waarde.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <bitset>
 #include <cmath>
 
@@ -206,6 +208,45 @@ bool RijenCompleet(const QVector<RijInvoer> &rijen) {
       return false;
   }
   return true;
+}
+
+int EersteSpelendeRij(const QVector<RijInvoer> &rijen) {
+  const auto it =
+      std::find_if(rijen.cbegin(), rijen.cend(), [](const RijInvoer &r) { return r.actief; });
+  return it == rijen.cend() ? -1 : static_cast<int>(it - rijen.cbegin());
+}
+
+int EersteOnvolledigeRij(const QVector<RijInvoer> &rijen) {
+  for (int i = 0; i < rijen.size(); ++i) {
+    if (!RijenCompleet({rijen.at(i)}))
+      return i;
+  }
+  return -1;
+}
+
+bool HeeftGetypteScore(const QVector<RijInvoer> &rijen) {
+  return std::any_of(rijen.cbegin(), rijen.cend(), [](const RijInvoer &r) {
+    return !r.scoreNZ.isEmpty() || !r.scoreOW.isEmpty();
+  });
+}
+
+RijInvoer NaTypen(RijInvoer rij, bool ow) {
+  if (!ow && rij.scoreNZ.trimmed().isEmpty())
+    rij.scoreOW.clear();
+  return rij;
+}
+
+bool IsKlaarLetter(const QString &getypt, Qt::KeyboardModifiers toetsen) {
+  constexpr Qt::KeyboardModifiers kGeenLetter =
+      Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  return !(toetsen & kGeenLetter) && getypt.size() == 1 && getypt.at(0).isPrint() &&
+         BAS_Zemlo::Tekst(105).contains(getypt.at(0));
+}
+
+bool IsVulToets(int key, Qt::KeyboardModifiers toetsen) {
+  constexpr Qt::KeyboardModifiers kGehouden =
+      Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  return key == Qt::Key_T && (toetsen & kGehouden) == (Qt::ShiftModifier | Qt::ControlModifier);
 }
 
 } // namespace scoring

@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QString>
 #include <QVector>
+#include <Qt>
 
 namespace scoring {
 
@@ -79,5 +80,24 @@ int VorigeRij(const QVector<RijInvoer> &rijen, int iRij);
 // True when every enabled row holds a text in both boxes (blanks do not
 // count): Klaar may score the board.
 bool RijenCompleet(const QVector<RijInvoer> &rijen);
+// The first enabled row, where a board opens; -1 when no row is enabled.
+int EersteSpelendeRij(const QVector<RijInvoer> &rijen);
+// The first enabled row that RijenCompleet finds wanting, where the focus
+// goes when Klaar refuses; -1 when every enabled row is complete.
+int EersteOnvolledigeRij(const QVector<RijInvoer> &rijen);
+// Some row holds a text in a box, a blank too: what the director typed.
+bool HeeftGetypteScore(const QVector<RijInvoer> &rijen);
+// A row after the director typed in one of its boxes (ow: the East-West
+// box): a North-South box blanked (blanks alone count as blank) empties the
+// East-West box as well.
+RijInvoer NaTypen(RijInvoer rij, bool ow);
+
+// The keys of the entry windows. toetsen: the modifiers held.
+// Klaar's letter (text 105: K or k, D or d in English), as typed: one of
+// its letters, with nothing held but Shift. With Ctrl, Alt or Meta the key
+// types no letter.
+bool IsKlaarLetter(const QString &getypt, Qt::KeyboardModifiers toetsen);
+// Ctrl+Shift+T, and nothing else held: shows or hides the sample fill.
+bool IsVulToets(int key, Qt::KeyboardModifiers toetsen);
 
 } // namespace scoring

@@ -31,6 +31,8 @@ void EchteBoxen::kijk() {
   m_beantwoord = box;
   teksten.append(box->text());
   iconen.append(box->icon());
+  if (voorToets)
+    voorToets();
   const Qt::Key toets = m_toetsen.isEmpty() ? Qt::Key_Return : m_toetsen.takeFirst();
   QWidget *doel = QApplication::focusWidget();
   if (!doel || doel->window() != box)

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <Qt>
+#include <functional>
 
 namespace platform {
 class MessageAnswerer;
@@ -29,6 +30,9 @@ public:
 
   QStringList teksten;             // the boxes shown, their texts as shown
   QList<QMessageBox::Icon> iconen; // and their icons
+  // What the hand does when a box has shown, before it presses the key:
+  // letting go of a mouse button it held, say.
+  std::function<void()> voorToets;
 
 private:
   void kijk();

@@ -137,7 +137,7 @@ private slots:
     QTest::keyClick(w->cmdSpelKlaar, Qt::Key_K);
     QVERIFY(w->optRonde[1]->isChecked());
     QVERIFY(w->optRonde[0]->font().strikeOut());
-    QCOMPARE(QApplication::focusWidget(), w->txtScoreNZ[0]);
+    QCOMPARE(QApplication::focusWidget(), vakNZ(w, 0));
     // Written at once, not only when the window closes.
     QVERIFY(p.folder.read(p.invoer()).contains("*1- 4|420|-420~*2- 6~*3- 5\r\n"));
     QCOMPARE(missing(w).size(), 16);
@@ -154,14 +154,14 @@ private slots:
                           "omgedaan maken, klik dan nogmaals met de rechtermuisknop op de paren"}));
     QCOMPARE(w->optRonde[2]->text(), QStringLiteral("4 - 3 (3-4)"));
     QVERIFY(w->optRonde[0]->isChecked());
-    typeEnter(w->txtScoreNZ[0], "60%");
-    QCOMPARE(w->txtScoreOW[0]->text(), QStringLiteral("60%"));
-    QCOMPARE(QApplication::focusWidget(), w->txtScoreOW[0]);
+    typeEnter(vakNZ(w, 0), "60%");
+    QCOMPARE(vakOW(w, 0)->text(), QStringLiteral("60%"));
+    QCOMPARE(QApplication::focusWidget(), vakOW(w, 0));
     for (int i = 0; i < 3; ++i)
-      QTest::keyClick(w->txtScoreOW[0], Qt::Key_Backspace);
-    typeEnter(w->txtScoreOW[0], "40%");
-    QCOMPARE(QApplication::focusWidget(), w->txtScoreNZ[1]);
-    typeEnter(w->txtScoreNZ[1], "0");
+      QTest::keyClick(vakOW(w, 0), Qt::Key_Backspace);
+    typeEnter(vakOW(w, 0), "40%");
+    QCOMPARE(QApplication::focusWidget(), vakNZ(w, 1));
+    typeEnter(vakNZ(w, 1), "0");
     click(w->cmdSpelKlaar);
     typeSlip(w, {"40", "-10"});
     click(w->cmdSpelKlaar);
@@ -172,13 +172,13 @@ private slots:
     // Round 3; K typed in a box presses Klaar once every row is filled.
     QVERIFY(w->cmdRonde[2]->palette().color(QPalette::Button) == QColor(0xff, 0xff, 0xc0));
     typeSlip(w, {"11", "10"});
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_K);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_K);
     typeSlip(w, {"14", "10"});
     click(w->cmdSpelKlaar);
     QVERIFY(!w->cmdUitslag->isEnabled());
     QCOMPARE(missing(w), QStringList({"Ronde 3 - Spel 1", "Ronde 3 - Spel 2"}));
     typeSlip(w, {"42", "n"});
-    QCOMPARE(w->txtScoreOW[1]->text(), QStringLiteral("n"));
+    QCOMPARE(vakOW(w, 1)->text(), QStringLiteral("n"));
     click(w->cmdSpelKlaar);
 
     QVERIFY(w->lblKlaar->isVisible());

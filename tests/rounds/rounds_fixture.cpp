@@ -82,6 +82,14 @@ QStringList Program::takeBoxes() {
   return out;
 }
 
+QLineEdit *vakNZ(const QWidget *w, int i) {
+  return w->findChild<QLineEdit *>(QStringLiteral("txtScoreNZ%1").arg(i));
+}
+
+QLineEdit *vakOW(const QWidget *w, int i) {
+  return w->findChild<QLineEdit *>(QStringLiteral("txtScoreOW%1").arg(i));
+}
+
 void click(QWidget *w) {
   QTest::mouseClick(w, Qt::LeftButton);
   QApplication::processEvents();
@@ -95,7 +103,7 @@ void typeEnter(QWidget *box, const QString &text) {
 
 void typeSlip(frmZemlo07 *w, const QStringList &scores) {
   for (int i = 0; i < scores.size(); ++i)
-    typeEnter(w->txtScoreNZ[i], scores.at(i));
+    typeEnter(vakNZ(w, i), scores.at(i));
 }
 
 QString row(const platform::GridModel &grid, int r) {

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+class QLineEdit;
+
 namespace roundstest {
 
 QByteArray fixture(const QString &name);
@@ -47,6 +49,9 @@ private:
   AvondOpzet m_avond;
 };
 
+// The score boxes of row i of an entry window, found by their names.
+QLineEdit *vakNZ(const QWidget *w, int i);
+QLineEdit *vakOW(const QWidget *w, int i);
 void click(QWidget *w);
 // Types text into a score box and presses Enter.
 void typeEnter(QWidget *box, const QString &text);

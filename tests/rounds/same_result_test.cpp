@@ -7,6 +7,7 @@
 #include "platform/grid.h"
 #include "platform/gridview.h"
 #include "scoring/frmzemlo06.h"
+#include "scoring/scorerij.h"
 #include "scoring/windows.h"
 
 #include <QApplication>
@@ -91,7 +92,7 @@ void PerRonde(Program &p, int stilzit, Snapshot &uit) {
     QVERIFY2(w->lblPaar[0]->text().startsWith(QString::number(s.nz) + u'.'),
              qPrintable(w->lblPaar[0]->text()));
     for (int i = 0; i < s.scores.size(); ++i)
-      TypScore(w->txtScoreNZ[i], w->txtScoreOW[i], s.scores.at(i));
+      TypScore(vakNZ(w, i), vakOW(w, i), s.scores.at(i));
     click(w->cmdSpelKlaar);
   }
   QVERIFY(missing(w).isEmpty());
@@ -119,9 +120,9 @@ void PerSpel(Program &p, Snapshot &uit) {
   QVERIFY(w && !w->isClosing());
   QVERIFY(QTest::qWaitForWindowActive(w));
   for (int b = 1; b <= 6; ++b) {
-    QCOMPARE(w->intSpelNummer, b);
-    for (int i = 0; i < int(w->txtScoreNZ.size()); ++i) {
-      if (!w->txtScoreNZ[i]->isEnabled())
+    QCOMPARE(w->spelNummer(), b);
+    for (int i = 0; i < w->rijen->aantal(); ++i) {
+      if (!vakNZ(w, i)->isEnabled())
         continue;
       const int nz = w->lblNZ[i]->text().toInt();
       const int ow = w->lblOW[i]->text().toInt();
@@ -130,12 +131,12 @@ void PerSpel(Program &p, Snapshot &uit) {
         if (s.nz == nz && s.ow == ow && b >= s.eersteSpel && b < s.eersteSpel + s.scores.size())
           slip = &s;
       QVERIFY2(slip, qPrintable(QStringLiteral("board %1: %2-%3").arg(b).arg(nz).arg(ow)));
-      TypScore(w->txtScoreNZ[i], w->txtScoreOW[i], slip->scores.at(b - slip->eersteSpel));
+      TypScore(vakNZ(w, i), vakOW(w, i), slip->scores.at(b - slip->eersteSpel));
     }
     QVERIFY(w->cmdSpelKlaar->isEnabled());
     click(w->cmdSpelKlaar);
   }
-  QCOMPARE(w->intSpelNummer, 0);
+  QCOMPARE(w->spelNummer(), 0);
   QVERIFY(w->cmdUitslag->isEnabled());
   click(w->cmdUitslag);
   QVERIFY(w->msfgResultaat->isVisible());

@@ -21,6 +21,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
+
+#include <utility>
 
 using namespace roundstest;
 
@@ -32,8 +35,8 @@ QString focusName() {
 
 QStringList rows(const frmZemlo07 *w) {
   QStringList out;
-  for (int i = 0; i < w->txtScoreNZ.size(); ++i)
-    out.append(w->txtScoreNZ[i]->text() + u'|' + w->txtScoreOW[i]->text());
+  for (int i = 0; i < w->rijen->aantal(); ++i)
+    out.append(vakNZ(w, i)->text() + u'|' + vakOW(w, i)->text());
   return out;
 }
 
@@ -146,14 +149,14 @@ private slots:
     frmZemlo07 *w = p.open();
     QVERIFY(w);
     for (int i = 0; i < vooraf.size(); ++i) {
-      w->txtScoreNZ[i]->setText(vooraf.at(i).section(u'|', 0, 0));
-      w->txtScoreOW[i]->setText(vooraf.at(i).section(u'|', 1, 1));
+      vakNZ(w, i)->setText(vooraf.at(i).section(u'|', 0, 0));
+      vakOW(w, i)->setText(vooraf.at(i).section(u'|', 1, 1));
     }
-    w->txtScoreNZ[rij]->setFocus();
-    QTest::keyClicks(w->txtScoreNZ[rij], getypt);
+    vakNZ(w, rij)->setFocus();
+    QTest::keyClicks(vakNZ(w, rij), getypt);
     if (enter)
-      QTest::keyClick(w->txtScoreNZ[rij], Qt::Key_Return);
-    QCOMPARE(w->txtScoreNZ[rij]->text() + u'|' + w->txtScoreOW[rij]->text(), na);
+      QTest::keyClick(vakNZ(w, rij), Qt::Key_Return);
+    QCOMPARE(vakNZ(w, rij)->text() + u'|' + vakOW(w, rij)->text(), na);
     QCOMPARE(p.takeBoxes(), melding.isEmpty() ? QStringList() : QStringList{melding});
     QCOMPARE(focusName(), focus);
   }
@@ -167,26 +170,27 @@ private slots:
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
     QCOMPARE(w->lblRonde->text(), QStringLiteral("Ronde 1 - Spel: 1  "));
     QCOMPARE(w->lblKwetsbaar->text(), QStringLiteral(" Niemand "));
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Up);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Up);
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ3"));
     QCOMPARE(w->lblKwetsbaar->text(), QStringLiteral(" Beiden "));
-    QTest::keyClick(w->txtScoreNZ[3], Qt::Key_Down);
+    QTest::keyClick(vakNZ(w, 3), Qt::Key_Down);
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
-    QTest::keyClicks(w->txtScoreNZ[0], "42");
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Down);
+    QTest::keyClicks(vakNZ(w, 0), "42");
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Down);
     QCOMPARE(rows(w).first(), QStringLiteral("420|-420"));
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
     // A North-South score changed after its mirror is mirrored again on leaving.
-    w->txtScoreNZ[0]->setFocus();
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Backspace);
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Backspace);
-    QTest::keyClicks(w->txtScoreNZ[0], "50");
-    w->txtScoreOW[0]->setFocus();
+    vakNZ(w, 0)->setFocus();
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Backspace);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Backspace);
+    QTest::keyClicks(vakNZ(w, 0), "50");
+    vakOW(w, 0)->setFocus();
+    QApplication::processEvents(); // the leaving step, once the focus has arrived
     QCOMPARE(rows(w).first(), QStringLiteral("450|-450"));
     // The East-West box takes only score characters; its Enter moves on.
-    QTest::keyClicks(w->txtScoreOW[0], "x");
-    QCOMPARE(w->txtScoreOW[0]->text(), QStringLiteral("-450"));
-    QTest::keyClick(w->txtScoreOW[0], Qt::Key_Return);
+    QTest::keyClicks(vakOW(w, 0), "x");
+    QCOMPARE(vakOW(w, 0)->text(), QStringLiteral("-450"));
+    QTest::keyClick(vakOW(w, 0), Qt::Key_Return);
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
     QVERIFY(p.takeBoxes().isEmpty());
   }
@@ -197,16 +201,16 @@ private slots:
     Program p;
     frmZemlo07 *w = p.open();
     QVERIFY(w);
-    typeEnter(w->txtScoreNZ[0], "42");
+    typeEnter(vakNZ(w, 0), "42");
     QVERIFY(!w->cmdSpelKlaar->isEnabled());
-    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_K);
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_K);
     click(w->cmdSpelKlaar);
     QVERIFY(w->optRonde[0]->isChecked());
     QCOMPARE(rows(w), QStringList({"420|-420", "|"}));
     QVERIFY(!w->optRonde[0]->font().strikeOut());
     QVERIFY(!p.folder.read(p.invoer()).contains("420"));
     QVERIFY(missing(w).contains(QStringLiteral("Ronde 1 - Spel 1")));
-    typeEnter(w->txtScoreNZ[1], "62");
+    typeEnter(vakNZ(w, 1), "62");
     QVERIFY(w->cmdSpelKlaar->isEnabled());
     click(w->cmdSpelKlaar);
     QVERIFY(w->optRonde[0]->font().strikeOut());
@@ -220,11 +224,11 @@ private slots:
     frmZemlo07 *w = p.open();
     QVERIFY(w);
     typeSlip(w, {"42", "62"});
-    w->txtScoreNZ[0]->setText(QStringLiteral("45"));
+    vakNZ(w, 0)->setText(QStringLiteral("45"));
     w->cmdSpelKlaar->click();
     QCOMPARE(body(p).at(0), QStringLiteral("*1- 4|450|-450~*2- 6~*3- 5"));
     w->optRonde[0]->click();
-    w->txtScoreNZ[1]->setText(QStringLiteral("123"));
+    vakNZ(w, 1)->setText(QStringLiteral("123"));
     w->cmdSpelKlaar->click();
     QCOMPARE(p.takeBoxes(), QStringList({"De score <123> bestaat niet."}));
     QCOMPARE(rows(w), QStringList({"450|-450", "|"}));
@@ -290,7 +294,7 @@ private slots:
     QCOMPARE(w->optRonde[1]->text(), QStringLiteral("5 - 2 (3-4)"));
     // A slip that holds a score typed and not yet taken is refused too.
     click(w->optRonde[2]);
-    typeEnter(w->txtScoreNZ[0], "11");
+    typeEnter(vakNZ(w, 0), "11");
     QTest::mouseClick(w->optRonde[2], Qt::RightButton);
     QCOMPARE(p.takeBoxes().size(), 1);
     QCOMPARE(w->optRonde[2]->text(), QStringLiteral("3 - 6 (5-6)"));
@@ -299,7 +303,7 @@ private slots:
     QVERIFY(bestand.contains("*5 - 2|420|-420~*3- 4~*1- 6\r\n*5 - 2|200|-200~"));
     // The score typed in it and not taken is dropped on closing.
     p.boxes.keuzes = {platform::Keuze::Nee};
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Escape);
     testing::flushDeletes();
     w = p.open();
     QVERIFY(w);
@@ -337,21 +341,21 @@ private slots:
 
     // Through the rows with the arrows and Tab, then Klaar by its letter.
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Down);
-    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_Tab);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Down);
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("txtScoreOW1"));
-    QTest::keyClick(w->txtScoreOW[1], Qt::Key_Down);
+    QTest::keyClick(vakOW(w, 1), Qt::Key_Down);
     QCOMPARE(focusName(), QStringLiteral("txtScoreOW0"));
-    QTest::keyClick(w->txtScoreOW[0], Qt::Key_Backtab);
+    QTest::keyClick(vakOW(w, 0), Qt::Key_Backtab);
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
     QCOMPARE(rows(w), QStringList({"0|-0", "60%|57.5%"}));
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_K);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_K);
     QVERIFY(w->optRonde[1]->isChecked());
     QVERIFY(p.takeBoxes().isEmpty());
     QCOMPARE(p.folder.read(p.invoer()), voor);
     click(w->optRonde[0]);
     QCOMPARE(rows(w), QStringList({"0|-0", "60%|57.5%"}));
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Escape);
     testing::flushDeletes();
     QVERIFY(p.takeBoxes().isEmpty());
     QCOMPARE(p.folder.read(p.invoer()), voor);
@@ -364,9 +368,9 @@ private slots:
     frmZemlo07 *w = p.open();
     QVERIFY(w);
     QCOMPARE(rows(w), QStringList({"60%|40%", "420|-420"}));
-    QTest::mouseClick(w->txtScoreOW[0], Qt::LeftButton);
-    QTest::keyClick(w->txtScoreOW[0], Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(w->txtScoreOW[0], "50%");
+    QTest::mouseClick(vakOW(w, 0), Qt::LeftButton);
+    QTest::keyClick(vakOW(w, 0), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(vakOW(w, 0), "50%");
     p.boxes.keuzes = {platform::Keuze::Ja};
     click(w->optRonde[1]);
     QCOMPARE(p.takeBoxes(), QStringList{"Er zijn scores ingevoerd die nog niet met Klaar zijn "
@@ -387,7 +391,7 @@ private slots:
                                         "gelezen: 8, 9.\nZe blijven ongewijzigd in het bestand "
                                         "staan, maar tellen niet mee."});
     QCOMPARE(rows(w), QStringList({"|", "|"}));
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Escape);
     testing::flushDeletes();
     QVERIFY(p.takeBoxes().isEmpty());
     const QStringList na = body(p);
@@ -468,15 +472,17 @@ private slots:
     QVERIFY(w);
     typeSlip(w, {"42", "62"});
     click(w->cmdSpelKlaar);
-    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier);
-    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T,
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_T, Qt::ControlModifier);
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_T,
                     Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_T,
+                    Qt::ControlModifier | Qt::ShiftModifier | Qt::MetaModifier);
     QVERIFY(w->cmdVulSpellen->isHidden());
-    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(w->cmdVulSpellen->isVisible());
-    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(w->cmdVulSpellen->isHidden());
-    QTest::keyClick(w->txtScoreNZ[1], Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(vakNZ(w, 1), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     click(w->cmdVulSpellen);
     QVERIFY(w->cmdVulSpellen->isHidden());
     QVERIFY(w->cmdUitslag->isEnabled());
@@ -546,7 +552,7 @@ private slots:
     Program p;
     frmZemlo07 *w = p.open();
     QVERIFY(w);
-    typeEnter(w->txtScoreNZ[0], "42");
+    typeEnter(vakNZ(w, 0), "42");
     QPointer<frmZemlo07> venster(w);
     p.boxes.keuzes = {platform::Keuze(keuze)};
     if (weg == "slip")
@@ -586,7 +592,7 @@ private slots:
     Program p;
     frmZemlo07 *w = p.open();
     QVERIFY(w);
-    typeEnter(w->txtScoreNZ[0], "42");
+    typeEnter(vakNZ(w, 0), "42");
     QPointer<frmZemlo07> venster(w);
     {
       testing::EchteBoxen boxen({Qt::Key_Escape});
@@ -616,15 +622,70 @@ private slots:
     const QColor blauw(0xC0, 0xC0, 0xFF), wit(Qt::white);
     {
       testing::EchteBoxen boxen;
-      typeEnter(w->txtScoreNZ[0], "62"); // board 1, nobody vulnerable: text 91
+      typeEnter(vakNZ(w, 0), "62"); // board 1, nobody vulnerable: text 91
       QCOMPARE(boxen.teksten.size(), 1);
     }
     QVERIFY(testing::activeer(w));
     QApplication::processEvents();
     QCOMPARE(focusName(), QStringLiteral("txtScoreNZ1"));
-    QCOMPARE(w->txtScoreNZ[0]->palette().color(QPalette::Base), wit);
-    QCOMPARE(w->txtScoreNZ[1]->palette().color(QPalette::Base), blauw);
+    QCOMPARE(vakNZ(w, 0)->palette().color(QPalette::Base), wit);
+    QCOMPARE(vakNZ(w, 1)->palette().color(QPalette::Base), blauw);
     QVERIFY(w->lblSPel[1]->font().bold());
+  }
+
+  // A click acts at once, also when leaving its box shows a message: the
+  // hand lets go while the message is up (the box takes that release), and
+  // the control acts after the message and the question about the slip.
+  void clickActsAtOnce_data() {
+    QTest::addColumn<QString>("naar");
+    QTest::newRow("round") << "ronde";
+    QTest::newRow("slip") << "slip";
+    QTest::newRow("Back") << "terug";
+  }
+  void clickActsAtOnce() {
+    QFETCH(QString, naar);
+    Program p(10, {0, 4, {}});
+    frmZemlo07 *w = p.open();
+    QVERIFY(w);
+    QPointer<frmZemlo07> venster(w);
+    QTest::keyClicks(vakNZ(w, 0), "62"); // board 1, nobody vulnerable: 620 does not fit
+    QWidget *knop = naar == "ronde"  ? static_cast<QWidget *>(w->cmdRonde[1])
+                    : naar == "slip" ? static_cast<QWidget *>(w->optRonde[1])
+                                     : static_cast<QWidget *>(w->cmdTerug);
+    QWindow *scherm = w->windowHandle();
+    const QPoint plek = knop->mapTo(w, knop->rect().center());
+    {
+      testing::EchteBoxen boxen({Qt::Key_Return, Qt::Key_Return});
+      bool los = false;
+      const auto laatLos = [&] {
+        if (!std::exchange(los, true))
+          QTest::mouseRelease(scherm, Qt::LeftButton, {}, plek);
+      };
+      boxen.voorToets = laatLos;
+      QTest::mousePress(scherm, Qt::LeftButton, {}, plek);
+      QApplication::processEvents();
+      laatLos();
+      QApplication::processEvents();
+      QCOMPARE(
+          boxen.teksten,
+          QStringList({"De score <620> klopt niet met de kwetsbaarheid.\nDit moet u zelf "
+                       "aanpassen.",
+                       "Er zijn scores ingevoerd die nog niet met Klaar zijn opgeslagen.\nWilt "
+                       "u ze nu opslaan?"}));
+    }
+    testing::flushDeletes();
+    QVERIFY(p.folder.read(p.invoer()).contains("*1- 4|620|-620~"));
+    if (naar == "terug") {
+      QVERIFY(!venster);
+      return;
+    }
+    QVERIFY(venster);
+    if (naar == "ronde")
+      QCOMPARE(w->cmdRonde[1]->palette().color(QPalette::Button), QColor(0xFF, 0xFF, 0xC0));
+    else
+      QVERIFY(w->optRonde[1]->isChecked());
+    QVERIFY(testing::activeer(w));
+    QCOMPARE(focusName(), QStringLiteral("txtScoreNZ0"));
   }
 
   // Yes after a failed save closes the window; the file stays as it was.
@@ -667,7 +728,7 @@ private slots:
       QFile::remove(p.folder.path(p.invoer()));
       QVERIFY(QDir().mkpath(p.folder.path(p.invoer())));
     }
-    QTest::keyClick(w->txtScoreNZ[0], Qt::Key_Escape);
+    QTest::keyClick(vakNZ(w, 0), Qt::Key_Escape);
     testing::flushDeletes();
     // After the failure the director is asked whether to close without
     // saving; No stays.
@@ -709,6 +770,9 @@ private slots:
     QCOMPARE(row(*w->msfgScore->grid(), 1).section(u'|', 0, 1), QStringLiteral("Round 1|1 - 4"));
     typeSlip(w, {"42", "62"});
     QTest::keyClick(w->cmdSpelKlaar, Qt::Key_K);
+    QVERIFY(w->optRonde[0]->isChecked());
+    // With Meta held the key types no letter.
+    QTest::keyClick(w->cmdSpelKlaar, Qt::Key_D, Qt::MetaModifier);
     QVERIFY(w->optRonde[0]->isChecked());
     QTest::keyClick(w->cmdSpelKlaar, Qt::Key_D);
     QVERIFY(w->optRonde[1]->isChecked());

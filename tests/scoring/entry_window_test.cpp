@@ -15,6 +15,7 @@
 #include "scoring/uitslagvenster.h"
 #include "scoring/windows.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
@@ -88,6 +89,14 @@ QStringList OpeningsMelding(const QString &spellen, const QString &regels) {
     delen.append("Deze regels van het uitslagbestand konden niet worden gelezen: " + regels +
                  ".\nZe blijven ongewijzigd in het bestand staan, maar tellen niet mee.");
   return delen.isEmpty() ? QStringList() : QStringList{delen.join("\n\n")};
+}
+
+// The score boxes of row i, found by their names.
+QLineEdit *vakNZ(const QWidget *w, int i) {
+  return w->findChild<QLineEdit *>(QStringLiteral("txtScoreNZ%1").arg(i));
+}
+QLineEdit *vakOW(const QWidget *w, int i) {
+  return w->findChild<QLineEdit *>(QStringLiteral("txtScoreOW%1").arg(i));
 }
 
 QString Rij(const platform::GridModel &grid, int r) {
@@ -234,10 +243,18 @@ void TestFrmZemlo06::typMetEnter(const QStringList &teksten) {
 }
 
 void TestFrmZemlo06::toets(Qt::Key key, Qt::KeyboardModifiers mods) {
+  QPointer<QWidget> venster = focus()->window();
   QTest::keyClick(focus(), key, mods);
-  // A button's Alt letter clicks it after a short animation.
-  if (mods & Qt::AltModifier)
-    QTest::qWait(250);
+  // A button's Alt letter holds it down for a short animation and then
+  // clicks it: wait until every button so held has been clicked.
+  if ((mods & Qt::AltModifier) && venster) {
+    for (QAbstractButton *b : venster->findChildren<QAbstractButton *>()) {
+      if (!b->isDown())
+        continue;
+      const QPointer<QAbstractButton> knop(b);
+      QTRY_VERIFY_WITH_TIMEOUT(!knop || !knop->isDown(), 60000);
+    }
+  }
   QApplication::processEvents();
 }
 
@@ -301,7 +318,8 @@ void TestFrmZemlo06::opensEvening() {
     QCOMPARE(w->cmdSpel[b]->text(), QString::number(b));
     QCOMPARE(w->cmdSpel[b]->objectName(), QString("cmdSpel%1").arg(b));
   }
-  QCOMPARE(w->txtScoreNZ.size(), size_t(3));
+  QCOMPARE(w->rijen->aantal(), 3);
+  QVERIFY(vakNZ(w, 2) && vakOW(w, 2) && !vakNZ(w, 3));
   QCOMPARE(w->cmdSpelKlaar->text(), taal == 10 ? QString("&Klaar") : QString("&Done"));
   QCOMPARE(w->cmdWisSpel->text(), taal == 10 ? QString("&Wis spel") : QString("&Delete game"));
   QCOMPARE(w->lblNZKop->text(), taal == 10 ? QString(" NZ ") : QString(" NS "));
@@ -310,7 +328,7 @@ void TestFrmZemlo06::opensEvening() {
 
   // Board 1 is open: no one vulnerable, the rows in the order of the
   // North-South pairs, the focus in the first row that plays.
-  QCOMPARE(w->intSpelNummer, 1);
+  QCOMPARE(w->spelNummer(), 1);
   QCOMPARE(w->lblSpelNummer->text(), taal == 10 ? QString("Spel: 1") : QString("Game: 1"));
   // The caption shows the last board's number whole, left of the headers,
   // also with two boards a round.
@@ -320,8 +338,8 @@ void TestFrmZemlo06::opensEvening() {
   QVERIFY(w->lblSpelNummer->geometry().right() < w->lblNZKop->x());
   QCOMPARE(w->lblKwetsbaar->text(), taal == 10 ? QString(" Niemand ") : QString(" Non "));
   QCOMPARE(w->lblNZ[1]->text() + "-" + w->lblOW[1]->text(), QString("3-6"));
-  QCOMPARE(w->txtScoreNZ[1]->isEnabled(), stilzit != "6");
-  QCOMPARE(QApplication::focusWidget(), w->txtScoreNZ[0]);
+  QCOMPARE(vakNZ(w, 1)->isEnabled(), stilzit != "6");
+  QCOMPARE(QApplication::focusWidget(), vakNZ(w, 0));
   QVERIFY(!w->cmdUitslag->isEnabled());
   QVERIFY(!w->cmdSpelKlaar->isEnabled());
 
@@ -350,30 +368,30 @@ void TestFrmZemlo06::typingAndKlaar() {
   QVERIFY(w);
   typ("42");
   toets(Qt::Key_Return);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
-  QCOMPARE(w->txtScoreOW[0]->text(), QString("-420"));
-  QCOMPARE(focus(), w->txtScoreNZ[1]);
+  QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
+  QCOMPARE(vakOW(w, 0)->text(), QString("-420"));
+  QCOMPARE(focus(), vakNZ(w, 1));
   typ("100-");
   toets(Qt::Key_Return);
-  QCOMPARE(w->txtScoreNZ[1]->text(), QString("-100"));
-  QCOMPARE(w->txtScoreOW[1]->text(), QString("100"));
+  QCOMPARE(vakNZ(w, 1)->text(), QString("-100"));
+  QCOMPARE(vakOW(w, 1)->text(), QString("100"));
   // ENTER on an empty row takes the score of the row above; the last row
   // wraps to the first, and with every row complete the focus goes to Klaar.
   toets(Qt::Key_Return);
-  QCOMPARE(w->txtScoreNZ[2]->text(), QString("-100"));
-  QCOMPARE(w->txtScoreOW[2]->text(), QString("100"));
+  QCOMPARE(vakNZ(w, 2)->text(), QString("-100"));
+  QCOMPARE(vakOW(w, 2)->text(), QString("100"));
   QVERIFY(w->cmdSpelKlaar->isEnabled());
   QVERIFY(w->lblKlaar->isVisible());
   QCOMPARE(focus(), w->cmdSpelKlaar);
   QVERIFY(meldingen().isEmpty());
 
   klik(w->cmdSpelKlaar);
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   QCOMPARE(w->lblKwetsbaar->text(), QString(" Noord-Zuid "));
   QCOMPARE(w->cmdSpel[1]->palette().color(QPalette::Button), QColor(Qt::white));
   QCOMPARE(w->cmdSpel[2]->palette().color(QPalette::Button), QColor(0xE0, 0xE0, 0xE0));
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
+  QCOMPARE(focus(), vakNZ(w, 0));
   const platform::GridModel &grid = *w->msfgResultaat->grid();
   QStringList kolom;
   for (int r = 1; r <= 6; ++r)
@@ -453,17 +471,17 @@ void TestFrmZemlo06::enterStep() {
   klik(w->cmdSpel[spel]);
   typ(getypt);
   toets(Qt::Key_Return);
-  QCOMPARE(w->txtScoreNZ[0]->text(), nz);
-  QCOMPARE(w->txtScoreOW[0]->text(), ow);
+  QCOMPARE(vakNZ(w, 0)->text(), nz);
+  QCOMPARE(vakOW(w, 0)->text(), ow);
   QCOMPARE(meldingen(), melding.isEmpty() ? QStringList() : QStringList{melding});
-  QCOMPARE(focus(), focusRij < 0 ? w->txtScoreOW[0] : w->txtScoreNZ[focusRij]);
+  QCOMPARE(focus(), focusRij < 0 ? vakOW(w, 0) : vakNZ(w, focusRij));
   if (focusRij < 0) {
     // The East-West part of an adjusted score, then on to the next row.
-    QTest::keyClick(w->txtScoreOW[0], Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(vakOW(w, 0), Qt::Key_A, Qt::ControlModifier);
     typ("40%");
     toets(Qt::Key_Return);
-    QCOMPARE(w->txtScoreOW[0]->text(), QString("40%"));
-    QCOMPARE(focus(), w->txtScoreNZ[1]);
+    QCOMPARE(vakOW(w, 0)->text(), QString("40%"));
+    QCOMPARE(focus(), vakNZ(w, 1));
   }
 }
 
@@ -472,33 +490,33 @@ void TestFrmZemlo06::arrowsAndLetterC() {
   auto *w = open();
   QVERIFY(w);
   // Board 1: the row of pairs 3 and 6 does not play.
-  QVERIFY(!w->txtScoreNZ[1]->isEnabled());
+  QVERIFY(!vakNZ(w, 1)->isEnabled());
   QCOMPARE(w->lblNZ[1]->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
-  QCOMPARE(w->txtScoreNZ[0]->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xFF));
+  QCOMPARE(vakNZ(w, 0)->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xFF));
   toets(Qt::Key_Down);
-  QCOMPARE(focus(), w->txtScoreNZ[2]);
-  QCOMPARE(w->txtScoreNZ[0]->palette().color(QPalette::Base), QColor(Qt::white));
+  QCOMPARE(focus(), vakNZ(w, 2));
+  QCOMPARE(vakNZ(w, 0)->palette().color(QPalette::Base), QColor(Qt::white));
   toets(Qt::Key_Down);
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QCOMPARE(focus(), vakNZ(w, 0));
   toets(Qt::Key_Up);
-  QCOMPARE(focus(), w->txtScoreNZ[2]);
+  QCOMPARE(focus(), vakNZ(w, 2));
   typ("13");
   toets(Qt::Key_Return);
-  QCOMPARE(w->txtScoreOW[2]->text(), QString("-130"));
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
-  QTest::mouseClick(w->txtScoreOW[2], Qt::LeftButton);
+  QCOMPARE(vakOW(w, 2)->text(), QString("-130"));
+  QCOMPARE(focus(), vakNZ(w, 0));
+  QTest::mouseClick(vakOW(w, 2), Qt::LeftButton);
   toets(Qt::Key_Up);
-  QCOMPARE(focus(), w->txtScoreOW[0]);
+  QCOMPARE(focus(), vakOW(w, 0));
   // C in an East-West box is refused; in a North-South box it clears the row.
   typ("c");
-  QCOMPARE(w->txtScoreOW[0]->text(), QString());
+  QCOMPARE(vakOW(w, 0)->text(), QString());
   toets(Qt::Key_Down);
-  QCOMPARE(focus(), w->txtScoreOW[2]);
-  QTest::mouseClick(w->txtScoreNZ[2], Qt::LeftButton);
+  QCOMPARE(focus(), vakOW(w, 2));
+  QTest::mouseClick(vakNZ(w, 2), Qt::LeftButton);
   typ("C");
-  QCOMPARE(w->txtScoreNZ[2]->text(), QString());
-  QCOMPARE(w->txtScoreOW[2]->text(), QString());
-  QCOMPARE(focus(), w->txtScoreNZ[2]);
+  QCOMPARE(vakNZ(w, 2)->text(), QString());
+  QCOMPARE(vakOW(w, 2)->text(), QString());
+  QCOMPARE(focus(), vakNZ(w, 2));
 }
 
 // Klaar by its Alt letter from anywhere, or by the plain letter on Klaar.
@@ -526,17 +544,17 @@ void TestFrmZemlo06::klaarByItsLetter() {
   typMetEnter({"42", "100-", "100-"});
   QCOMPARE(focus(), w->cmdSpelKlaar);
   if (alt) {
-    QTest::mouseClick(w->txtScoreNZ[1], Qt::LeftButton);
+    QTest::mouseClick(vakNZ(w, 1), Qt::LeftButton);
     toets(Qt::Key_K, Qt::AltModifier);
   } else {
     typ(taal == 10 ? "x" : "k"); // another letter does nothing
-    QCOMPARE(w->intSpelNummer, 1);
+    QCOMPARE(w->spelNummer(), 1);
     if (shift)
       toets(taal == 10 ? Qt::Key_K : Qt::Key_D, Qt::ShiftModifier);
     else
       typ(taal == 10 ? "k" : "d");
   }
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   QVERIFY(w->model()->IsKlaar(1));
 }
 
@@ -549,13 +567,13 @@ void TestFrmZemlo06::changedScoreTestedAgain() {
   typMetEnter({"42", "100-", "100-"});
   QVERIFY(w->cmdSpelKlaar->isEnabled());
   // The first row becomes 450 without ENTER; leaving the row mirrors it.
-  QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
-  QTest::keyClick(w->txtScoreNZ[0], Qt::Key_A, Qt::ControlModifier);
+  QTest::mouseClick(vakNZ(w, 0), Qt::LeftButton);
+  QTest::keyClick(vakNZ(w, 0), Qt::Key_A, Qt::ControlModifier);
   typ("450");
   QVERIFY(!w->cmdSpelKlaar->isEnabled());
-  QTest::mouseClick(w->txtScoreNZ[1], Qt::LeftButton);
+  QTest::mouseClick(vakNZ(w, 1), Qt::LeftButton);
   QApplication::processEvents();
-  QCOMPARE(w->txtScoreOW[0]->text(), QString("-450"));
+  QCOMPARE(vakOW(w, 0)->text(), QString("-450"));
   QVERIFY(w->cmdSpelKlaar->isEnabled());
   klik(w->cmdSpelKlaar);
   QCOMPARE(w->model()->Regels().at(0),
@@ -563,13 +581,13 @@ void TestFrmZemlo06::changedScoreTestedAgain() {
 
   // A score that does not exist, typed over a mirrored one, is refused at Klaar.
   klik(w->cmdSpel[1]);
-  QTest::keyClick(w->txtScoreNZ[0], Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(vakNZ(w, 0), Qt::Key_A, Qt::ControlModifier);
   typ("455");
-  QTest::mouseClick(w->txtScoreNZ[2], Qt::LeftButton);
+  QTest::mouseClick(vakNZ(w, 2), Qt::LeftButton);
   QApplication::processEvents();
   QCOMPARE(meldingen(), QStringList{"De score <455> bestaat niet."});
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
+  QCOMPARE(focus(), vakNZ(w, 0));
   QVERIFY(!w->cmdSpelKlaar->isEnabled());
   QCOMPARE(w->model()->Regels().at(0).left(20), QString("01*1|2|||450|-450|4|"));
 }
@@ -578,21 +596,21 @@ void TestFrmZemlo06::wisSpel() {
   schrijf(kAvond.mid(0, 2));
   auto *w = open();
   QVERIFY(w);
-  QCOMPARE(w->intSpelNummer, 3);
+  QCOMPARE(w->spelNummer(), 3);
   // Clearing a board that was never finished only empties its boxes.
   typ("42");
   toets(Qt::Key_Return);
   klik(w->cmdWisSpel);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
   QCOMPARE(w->model()->Regels().size(), 2);
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QCOMPARE(focus(), vakNZ(w, 0));
   // A finished board loses its line and its white button.
   klik(w->cmdSpel[1]);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
   QCOMPARE(w->lblMPNZ[0]->text(), QString("4"));
   QVERIFY(!w->cmdSpelKlaar->isEnabled());
   toets(Qt::Key_W, Qt::AltModifier);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
   QCOMPARE(w->lblMPNZ[0]->text(), QString());
   QCOMPARE(w->lblNZ[0]->text(), QString("1"));
   QCOMPARE(w->model()->Regels(), QStringList{kAvond.at(1)});
@@ -615,7 +633,7 @@ void TestFrmZemlo06::exchangedPairs() {
            QStringList(2, "Heeft OW het spel als NZ gespeeld?\n\nWilt u de paarnummers "
                           "omwisselen?"));
   QCOMPARE(w->lblNZ[0]->text() + "-" + w->lblOW[0]->text(), QString("2-1"));
-  QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
+  QTest::mouseClick(vakNZ(w, 0), Qt::LeftButton);
   typMetEnter({"42", "100-", "100-"});
   klik(w->cmdSpelKlaar);
   QCOMPARE(w->model()->Regels().at(0),
@@ -646,21 +664,21 @@ void TestFrmZemlo06::gridClickOpensBoard() {
   schrijf(kAvond.mid(0, 4));
   auto *w = open();
   QVERIFY(w);
-  QCOMPARE(w->intSpelNummer, 5);
+  QCOMPARE(w->spelNummer(), 5);
   platform::GridView *grid = w->msfgResultaat;
   const auto klikCel = [grid](int r, int c) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(r, c).center());
     QApplication::processEvents();
   };
   klikCel(3, 1); // a label: nothing opens
-  QCOMPARE(w->intSpelNummer, 5);
+  QCOMPARE(w->spelNummer(), 5);
   klikCel(2, 8); // the total column
-  QCOMPARE(w->intSpelNummer, 5);
+  QCOMPARE(w->spelNummer(), 5);
   klikCel(4, 4); // board 3
-  QCOMPARE(w->intSpelNummer, 3);
+  QCOMPARE(w->spelNummer(), 3);
   QCOMPARE(w->lblSpelNummer->text(), QString("Spel: 3"));
-  QCOMPARE(w->txtScoreNZ[1]->text(), QString("620"));
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QCOMPARE(vakNZ(w, 1)->text(), QString("620"));
+  QCOMPARE(focus(), vakNZ(w, 0));
 }
 
 // Every stored board is read and scored again when the window opens; lines
@@ -672,7 +690,7 @@ void TestFrmZemlo06::reScoringOnOpening() {
   schrijf(regels);
   auto *w = open();
   QVERIFY(w);
-  QCOMPARE(w->intSpelNummer, 4);
+  QCOMPARE(w->spelNummer(), 4);
   for (int b : {1, 2, 3, 5})
     QVERIFY(w->model()->IsKlaar(b));
   QCOMPARE(w->cmdSpel[5]->palette().color(QPalette::Button), QColor(Qt::white));
@@ -744,8 +762,8 @@ void TestFrmZemlo06::wholeEvening() {
   auto *w = open();
   QVERIFY(w);
   // Every board finished: no board open, the rows empty and disabled.
-  QCOMPARE(w->intSpelNummer, 0);
-  QVERIFY(!w->txtScoreNZ[0]->isEnabled());
+  QCOMPARE(w->spelNummer(), 0);
+  QVERIFY(!vakNZ(w, 0)->isEnabled());
   QVERIFY(w->cmdUitslag->isEnabled());
   m_map->write("invoer/" + kInvoer, "");
   toets(Qt::Key_U, Qt::AltModifier);
@@ -780,9 +798,9 @@ void TestFrmZemlo06::klaarAfterResultKeepsPairs() {
   // Board 6 again, with other scores.
   klik(w->cmdSpel[6]);
   QVERIFY(!w->cmdUitslag->isEnabled());
-  QTest::keyClick(w->txtScoreNZ[2], Qt::Key_A, Qt::ControlModifier);
-  QTest::mouseClick(w->txtScoreNZ[2], Qt::LeftButton);
-  QTest::keyClick(w->txtScoreNZ[2], Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(vakNZ(w, 2), Qt::Key_A, Qt::ControlModifier);
+  QTest::mouseClick(vakNZ(w, 2), Qt::LeftButton);
+  QTest::keyClick(vakNZ(w, 2), Qt::Key_A, Qt::ControlModifier);
   typ("170");
   toets(Qt::Key_Return);
   QCOMPARE(focus(), w->cmdSpelKlaar);
@@ -831,7 +849,7 @@ void TestFrmZemlo06::resultWindowHandBack() {
   QVERIFY(w->cmdUitslag->isEnabled());
   // The ranked grid stays, without totals and percentages.
   QCOMPARE(Rij(*w->msfgResultaat->grid(), 1), QString("1|6.  Kk -  Ll [6]|3|0|4|2|2|4||"));
-  QCOMPARE(w->intSpelNummer, 0);
+  QCOMPARE(w->spelNummer(), 0);
 }
 
 // Results files edited by hand are read as far as they make sense and never
@@ -891,7 +909,7 @@ void TestFrmZemlo06::badResultsFiles() {
   QCOMPARE(meldingen(), OpeningsMelding(onleesbaar, onbekend));
   for (int b = 1; b <= 6; ++b)
     QCOMPARE(w->model()->IsKlaar(b), klaar.contains(b));
-  QCOMPARE(w->intSpelNummer, w->model()->VolgendOnafgemaakt());
+  QCOMPARE(w->spelNummer(), w->model()->VolgendOnafgemaakt());
   // The lines not read that stay: all but those of the boards named.
   QStringList ongelezen;
   for (const int i : scoring::OngelezenRegels(*w->model())) {
@@ -938,23 +956,23 @@ void TestFrmZemlo06::unreadableLines() {
   auto *w = open();
   QVERIFY(w);
   QCOMPARE(meldingen(), OpeningsMelding("2, 4", "12, 13"));
-  QCOMPARE(w->intSpelNummer, 2);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QCOMPARE(w->spelNummer(), 2);
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
+  QCOMPARE(focus(), vakNZ(w, 0));
   // Neither scoring the boards again nor a hand-back from the result window
   // names them again.
   w->Form_Activate();
   BAS_Zemlo::iVanForm = 6;
   w->Form_Activate();
   QVERIFY(meldingen().isEmpty());
-  QCOMPARE(w->intSpelNummer, 2);
-  klik(w->txtScoreNZ[0]);
+  QCOMPARE(w->spelNummer(), 2);
+  klik(vakNZ(w, 0));
   for (const char *score : {"11", "14", "11"}) {
     typ(score);
     toets(Qt::Key_Return);
   }
   klik(w->cmdSpelKlaar);
-  QCOMPARE(w->intSpelNummer, 4);
+  QCOMPARE(w->spelNummer(), 4);
   typ("60");
   toets(Qt::Key_Return);
   toets(Qt::Key_Return);
@@ -1105,8 +1123,7 @@ void TestFrmZemlo06::unsavedBoard() {
     typ(s);
     toets(Qt::Key_Return);
   }
-  const QStringList getypt{w->txtScoreNZ[0]->text(), w->txtScoreNZ[1]->text(),
-                           w->txtScoreNZ[2]->text()};
+  const QStringList getypt{vakNZ(w, 0)->text(), vakNZ(w, 1)->text(), vakNZ(w, 2)->text()};
   m_boxes->keuzes = {platform::Keuze(keuze)};
   if (weg == "spel") {
     klik(w->cmdSpel[2]);
@@ -1136,12 +1153,10 @@ void TestFrmZemlo06::unsavedBoard() {
     }
   }
   QVERIFY(m_w);
-  QCOMPARE(w->intSpelNummer, verlaten ? 2 : 1);
+  QCOMPARE(w->spelNummer(), verlaten ? 2 : 1);
   QCOMPARE(w->model()->IsKlaar(1), opgeslagen);
   if (!verlaten)
-    QCOMPARE(
-        (QStringList{w->txtScoreNZ[0]->text(), w->txtScoreNZ[1]->text(), w->txtScoreNZ[2]->text()}),
-        getypt);
+    QCOMPARE((QStringList{vakNZ(w, 0)->text(), vakNZ(w, 1)->text(), vakNZ(w, 2)->text()}), getypt);
 }
 
 // The question as a person meets it: a real box takes the focus; Escape
@@ -1160,7 +1175,7 @@ void TestFrmZemlo06::unsavedBoardRealBox() {
   testing::flushDeletes();
   QVERIFY(m_w);
   QVERIFY(testing::activeer(w));
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
   {
     testing::EchteBoxen boxen({Qt::Key_Return});
     toets(Qt::Key_Escape);
@@ -1179,12 +1194,12 @@ void TestFrmZemlo06::altLetterSwallowed() {
   QVERIFY(!w->cmdSpelKlaar->isEnabled());
   toets(Qt::Key_K, Qt::AltModifier);
   toets(Qt::Key_X, Qt::AltModifier);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
   typ("42");
   toets(Qt::Key_K, Qt::AltModifier);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("42"));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("42"));
   toets(Qt::Key_Return);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
   QVERIFY(meldingen().isEmpty());
 }
 
@@ -1196,7 +1211,7 @@ void TestFrmZemlo06::boxLeavesTheRow() {
   auto *w = open();
   QVERIFY(w);
   const QColor huidig(0xC0, 0xC0, 0xFF), wit(Qt::white);
-  const auto kleur = [w](int i) { return w->txtScoreNZ[i]->palette().color(QPalette::Base); };
+  const auto kleur = [w](int i) { return vakNZ(w, i)->palette().color(QPalette::Base); };
   for (int rij = 0; rij < 3; ++rij) {
     testing::EchteBoxen boxen;
     typ(rij == 1 ? "42" : "62"); // 620 does not fit board 1: text 91
@@ -1248,7 +1263,7 @@ void TestFrmZemlo06::progressWhileReScoring() {
   QVERIFY(m_w->lblControleer->isHidden());
   QVERIFY(m_w->fraBack->isVisible());
   QVERIFY(m_w->msfgResultaat->isVisible());
-  QCOMPARE(m_w->intSpelNummer, 3);
+  QCOMPARE(m_w->spelNummer(), 3);
 }
 
 // Opening a board of the second half of the evening scrolls the result grid
@@ -1286,7 +1301,7 @@ void TestFrmZemlo06::gridScrollsToTheBoard() {
   } gevallen[] = {{60, 60}, {54, 2}, {55, 55}, {1, 2}};
   for (const auto &g : gevallen) {
     klik(w->cmdSpel[g.spel]);
-    QCOMPARE(w->intSpelNummer, g.spel);
+    QCOMPARE(w->spelNummer(), g.spel);
     QCOMPARE(grid.leftCol(), g.kolom);
   }
 }
@@ -1328,7 +1343,7 @@ void TestFrmZemlo06::sampleFill() {
   QVERIFY(w->model()->AlleKlaar());
   QCOMPARE(w->model()->Regels().at(0), kAvond.at(2));
   QCOMPARE(w->windowTitle(), QString("Invoer scores per spel (08-11-2023 Groep A)"));
-  QCOMPARE(w->intSpelNummer, 0);
+  QCOMPARE(w->spelNummer(), 0);
   QVERIFY(w->cmdUitslag->isEnabled());
   const QStringList scores{"100", "110", "-90", "-120", "-100", "80", "200", "300", "-110", "120"};
   for (const scoring::SpelRij &r : w->model()->Rijen(1))
@@ -1341,10 +1356,10 @@ void TestFrmZemlo06::sampleFill() {
   toets(Qt::Key_Return);
   toets(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
   klik(w->cmdVulAllesIn);
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   QVERIFY(!w->model()->IsKlaar(2));
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
-  QCOMPARE(w->txtScoreNZ[1]->text(), QString());
+  QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
+  QCOMPARE(vakNZ(w, 1)->text(), QString());
 }
 
 // Start in the preparation window opens the entry per board, and Back there
@@ -1378,7 +1393,7 @@ void TestFrmZemlo06::openedThroughPreparation() {
   m_w = qobject_cast<frmZemlo06 *>(findWindow("frmZemlo06"));
   QVERIFY(m_w);
   QVERIFY(!prep->isEnabled());
-  QCOMPARE(m_w->intSpelNummer, 1);
+  QCOMPARE(m_w->spelNummer(), 1);
   QCOMPARE(m_w->windowTitle(), QString("Invoer scores per spel (08-11-2023 Groep A)"));
   klik(m_w->cmdTerug);
   testing::flushDeletes();
@@ -1413,7 +1428,7 @@ void TestFrmZemlo06::pasteTakesOnlyScores() {
   if (klembord->supportsSelection())
     manieren.append(2);
   for (const int manier : manieren) {
-    for (QLineEdit *vak : {w->txtScoreNZ[0], w->txtScoreOW[1]}) {
+    for (QLineEdit *vak : {vakNZ(w, 0), vakOW(w, 1)}) {
       QCOMPARE(plak(vak, "1430|1440", manier), QString());
       QCOMPARE(plak(vak, "42a", manier), QString());
       QCOMPARE(plak(vak, "1430", manier), QString("1430"));
@@ -1421,7 +1436,7 @@ void TestFrmZemlo06::pasteTakesOnlyScores() {
   }
   QVERIFY(meldingen().isEmpty());
   // What a paste refused cannot reach the board's line.
-  plak(w->txtScoreNZ[0], "1430|1440", 0);
+  plak(vakNZ(w, 0), "1430|1440", 0);
   QCOMPARE(w->model()->Rijen(1).at(0).scoreNZ, QString());
 }
 
@@ -1431,18 +1446,18 @@ void TestFrmZemlo06::clickActsAtOnce() {
   schrijf(kAvond);
   auto *w = open();
   QVERIFY(w);
-  QCOMPARE(w->intSpelNummer, 0);
+  QCOMPARE(w->spelNummer(), 0);
   for (int b = 1; b <= 6; ++b) {
     drukKlik(w->cmdSpel[b]);
-    QCOMPARE(w->intSpelNummer, b);
-    QCOMPARE(focus(), w->txtScoreNZ[0]);
+    QCOMPARE(w->spelNummer(), b);
+    QCOMPARE(focus(), vakNZ(w, 0));
     QVERIFY(meldingen().isEmpty());
   }
   drukKlik(w->cmdWisSpel);
   QVERIFY(!w->model()->IsKlaar(6));
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
   drukKlik(w->cmdSpel[5]);
-  QCOMPARE(w->intSpelNummer, 5);
+  QCOMPARE(w->spelNummer(), 5);
   drukKlik(w->cmdTerug);
   testing::flushDeletes();
   QVERIFY(!m_w);
@@ -1469,7 +1484,7 @@ void TestFrmZemlo06::boxesInTheOrderOfEvents() {
                           kVraag186}));
   }
   QVERIFY(testing::activeer(w));
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   QVERIFY(w->model()->Regels().at(0).contains("@5|4|||620|-620|"));
 
   // Board 2: a score that does not exist keeps the director in its row.
@@ -1482,8 +1497,8 @@ void TestFrmZemlo06::boxesInTheOrderOfEvents() {
   }
   QVERIFY(testing::activeer(w));
   QApplication::processEvents();
-  QCOMPARE(w->intSpelNummer, 2);
-  QCOMPARE(focus(), w->txtScoreNZ[2]);
+  QCOMPARE(w->spelNummer(), 2);
+  QCOMPARE(focus(), vakNZ(w, 2));
   {
     testing::EchteBoxen boxen({Qt::Key_Return, Qt::Key_Return});
     drukKlik(w->cmdSpel[3]);
@@ -1492,9 +1507,9 @@ void TestFrmZemlo06::boxesInTheOrderOfEvents() {
                                                     "ontbrekende scores in."}));
   }
   QVERIFY(testing::activeer(w));
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   QVERIFY(!w->model()->IsKlaar(2));
-  QCOMPARE(focus(), w->txtScoreNZ[2]);
+  QCOMPARE(focus(), vakNZ(w, 2));
 }
 
 // Pairs exchanged on a finished board are what Klaar has not taken, as a
@@ -1512,7 +1527,7 @@ void TestFrmZemlo06::exchangeIsUnsavedWork() {
   m_boxes->keuzes = {platform::Keuze::Ja};
   klik(w->cmdSpel[2]);
   QCOMPARE(meldingen(), QStringList{kVraag186});
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   QCOMPARE(w->model()->Regels().at(0),
            QString("01*2|1|||420|-420|4|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"));
 }
@@ -1523,16 +1538,16 @@ void TestFrmZemlo06::eastWestChangedAlone() {
   schrijf({"01*1|2|||60%|40%|0|0@3|6|||-100|100|1|3@5|4|||-100|100|1|3"});
   auto *w = open();
   QVERIFY(w);
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   klik(w->cmdSpel[1]);
-  QCOMPARE(w->txtScoreOW[0]->text(), QString("40%"));
-  QTest::mouseClick(w->txtScoreOW[0], Qt::LeftButton);
-  QTest::keyClick(w->txtScoreOW[0], Qt::Key_A, Qt::ControlModifier);
+  QCOMPARE(vakOW(w, 0)->text(), QString("40%"));
+  QTest::mouseClick(vakOW(w, 0), Qt::LeftButton);
+  QTest::keyClick(vakOW(w, 0), Qt::Key_A, Qt::ControlModifier);
   typ("50%");
   m_boxes->keuzes = {platform::Keuze::Ja};
   drukKlik(w->cmdSpel[2]);
   QCOMPARE(meldingen(), QStringList{kVraag186});
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   QVERIFY(w->model()->Regels().at(0).startsWith("01*1|2|||60%|50%|"));
 }
 
@@ -1547,7 +1562,7 @@ void TestFrmZemlo06::clearedBoardStaysCleared() {
   QCOMPARE(meldingen(), OpeningsMelding("", "9, 10"));
   QVERIFY(w->model()->IsKlaar(1));
   klik(w->cmdSpel[1]);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
   klik(w->cmdWisSpel);
   klik(w->cmdTerug);
   testing::flushDeletes();
@@ -1556,8 +1571,8 @@ void TestFrmZemlo06::clearedBoardStaysCleared() {
   QVERIFY(w);
   QCOMPARE(meldingen(), OpeningsMelding("", "8"));
   QVERIFY(!w->model()->IsKlaar(1));
-  QCOMPARE(w->intSpelNummer, 1);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
+  QCOMPARE(w->spelNummer(), 1);
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
 }
 
 // A score in no table that holds a letter, typed in both boxes so that its
@@ -1572,13 +1587,13 @@ void TestFrmZemlo06::klaarRefusesWhatCannotBeRead() {
   QCOMPARE(focus(), w->cmdSpelKlaar);
   // The East-West box first, so that leaving the North-South box finds the
   // mirror in place.
-  QTest::mouseClick(w->txtScoreOW[0], Qt::LeftButton);
+  QTest::mouseClick(vakOW(w, 0), Qt::LeftButton);
   toets(Qt::Key_A, Qt::ControlModifier);
   typ("-700n");
-  QTest::mouseClick(w->txtScoreNZ[0], Qt::LeftButton);
+  QTest::mouseClick(vakNZ(w, 0), Qt::LeftButton);
   toets(Qt::Key_A, Qt::ControlModifier);
   typ("700n");
-  QCOMPARE(w->txtScoreOW[0]->text(), QString("-700n"));
+  QCOMPARE(vakOW(w, 0)->text(), QString("-700n"));
   {
     // Leaving the row gives the review Klaar's own runs too; then Klaar.
     testing::EchteBoxen boxen;
@@ -1587,17 +1602,17 @@ void TestFrmZemlo06::klaarRefusesWhatCannotBeRead() {
     toets(Qt::Key_K, Qt::AltModifier);
     QCOMPARE(boxen.teksten, QStringList{"De score <700n> bestaat niet."});
   }
-  QCOMPARE(w->intSpelNummer, 1);
+  QCOMPARE(w->spelNummer(), 1);
   QVERIFY(!w->model()->IsKlaar(1));
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString());
-  QCOMPARE(w->txtScoreOW[0]->text(), QString());
-  QCOMPARE(focus(), w->txtScoreNZ[0]);
+  QCOMPARE(vakNZ(w, 0)->text(), QString());
+  QCOMPARE(vakOW(w, 0)->text(), QString());
+  QCOMPARE(focus(), vakNZ(w, 0));
 
   typ("42");
   toets(Qt::Key_Return);
   QCOMPARE(focus(), w->cmdSpelKlaar);
   toets(Qt::Key_K, Qt::AltModifier);
-  QCOMPARE(w->intSpelNummer, 2);
+  QCOMPARE(w->spelNummer(), 2);
   klik(w->cmdTerug);
   testing::flushDeletes();
   QVERIFY(meldingen().isEmpty());
@@ -1608,8 +1623,8 @@ void TestFrmZemlo06::klaarRefusesWhatCannotBeRead() {
   QVERIFY(meldingen().isEmpty());
   QVERIFY(w->model()->IsKlaar(1));
   klik(w->cmdSpel[1]);
-  QCOMPARE(w->txtScoreNZ[0]->text(), QString("420"));
-  QCOMPARE(w->txtScoreOW[0]->text(), QString("-420"));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
+  QCOMPARE(vakOW(w, 0)->text(), QString("-420"));
 }
 
 #include "entry_window_test.moc"

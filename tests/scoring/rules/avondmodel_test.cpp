@@ -326,6 +326,34 @@ private slots:
     QCOMPARE(m.Rijen(2).at(2).scoreNZ, QString("-90"));
     QCOMPARE(m.Rijen(2).at(2).scoreOW, QString("90"));
   }
+
+  // The sample fill leaves alone a board finished or holding anything typed.
+  void magVoorbeeld_data() {
+    QTest::addColumn<QStringList>("nz"); // typed a row, North-South then East-West
+    QTest::addColumn<bool>("klaar");
+    QTest::addColumn<bool>("mag");
+    QTest::newRow("empty") << QStringList{} << false << true;
+    QTest::newRow("finished") << QStringList{"420", "400", "-50", "170"} << true << false;
+    QTest::newRow("one score typed") << QStringList{"", "", "420"} << false << false;
+    QTest::newRow("a blank typed") << QStringList{" "} << false << false;
+    QTest::newRow("East-West alone") << QStringList{"|50%"} << false << false;
+  }
+  void magVoorbeeld() {
+    QFETCH(QStringList, nz);
+    QFETCH(bool, klaar);
+    QFETCH(bool, mag);
+    AvondModel m(kKop, kTafels);
+    for (int i = 0; i < nz.size(); ++i)
+      m.ZetScores(2, i, nz.at(i).section(u'|', 0, 0),
+                  nz.at(i).contains(u'|') ? nz.at(i).section(u'|', 1) : QString());
+    if (klaar) {
+      VulSpel(m, 2, nz);
+      QVERIFY(m.SpelKlaar(2));
+    }
+    QCOMPARE(m.MagVoorbeeld(2), mag);
+    QVERIFY(m.MagVoorbeeld(1));
+    QVERIFY(!m.MagVoorbeeld(0) && !m.MagVoorbeeld(5));
+  }
 };
 
 #include "avondmodel_test.moc"

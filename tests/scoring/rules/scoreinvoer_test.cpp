@@ -1,6 +1,7 @@
 // The ENTER step of the score boxes, the moves between rows and when a
 // board's rows are complete.
 #include "common/testsupport.h"
+#include "frame/bas_zemlo.h"
 #include "platform/numbers.h"
 #include "scoring/avondmodel.h"
 #include "scoring/scoreinvoer.h"
@@ -48,6 +49,15 @@ bool EnterLaatStaan(const QString &nz, const QString &ow) {
       return false;
   }
   return true;
+}
+
+// Rows written "NS|EW" for an enabled row, "-" for a disabled one.
+QVector<RijInvoer> Rijen(const QStringList &rijen) {
+  QVector<RijInvoer> uit;
+  for (const QString &r : rijen)
+    uit.append(r == u"-" ? RijInvoer{QString(), QString(), false}
+                         : RijInvoer{r.section(u'|', 0, 0), r.section(u'|', 1, 1), true});
+  return uit;
 }
 } // namespace
 
@@ -382,6 +392,115 @@ private slots:
     QVERIFY(RijenCompleet(Rijen({{"420", "-420", true}, {"", "", false}})));
     QVERIFY(!RijenCompleet(Rijen({{"420", "-420", true}, {"-100", " ", true}})));
     QVERIFY(!RijenCompleet(Rijen({{"", "", true}})));
+  }
+
+  // Where a board opens, where Klaar's refusal puts the focus, and whether
+  // the rows hold anything typed (the sample fill leaves such a board alone).
+  void rijKeuze_data() {
+    QTest::addColumn<QStringList>("rijen");
+    QTest::addColumn<int>("spelend");
+    QTest::addColumn<int>("onvolledig");
+    QTest::addColumn<bool>("getypt");
+    QTest::newRow("empty board") << QStringList{"|", "|", "|"} << 0 << 0 << false;
+    QTest::newRow("first row sits out") << QStringList{"-", "|", "|"} << 1 << 1 << false;
+    QTest::newRow("no row plays") << QStringList{"-", "-"} << -1 << -1 << false;
+    QTest::newRow("no rows") << QStringList{} << -1 << -1 << false;
+    QTest::newRow("complete") << QStringList{"420|-420", "-", "0|0"} << 0 << -1 << true;
+    QTest::newRow("East-West missing") << QStringList{"420|-420", "-100|", "|"} << 0 << 1 << true;
+    QTest::newRow("a blank is no score, but typed")
+        << QStringList{"-", "420|-420", " | "} << 1 << 2 << true;
+    QTest::newRow("only East-West typed") << QStringList{"|", "|50%"} << 0 << 0 << true;
+  }
+  void rijKeuze() {
+    QFETCH(QStringList, rijen);
+    QFETCH(int, spelend);
+    QFETCH(int, onvolledig);
+    QFETCH(bool, getypt);
+    QCOMPARE(EersteSpelendeRij(Rijen(rijen)), spelend);
+    QCOMPARE(EersteOnvolledigeRij(Rijen(rijen)), onvolledig);
+    QCOMPARE(HeeftGetypteScore(Rijen(rijen)), getypt);
+    QCOMPARE(EersteOnvolledigeRij(Rijen(rijen)) < 0, RijenCompleet(Rijen(rijen)));
+  }
+
+  // Blanking the North-South box empties the East-West box; nothing else
+  // typed touches the other box.
+  void naTypen_data() {
+    QTest::addColumn<QString>("nz");
+    QTest::addColumn<QString>("ow");
+    QTest::addColumn<bool>("inOW");
+    QTest::addColumn<QString>("owNa");
+    QTest::newRow("North-South blanked") << ""
+                                         << "-420" << false << "";
+    QTest::newRow("North-South only blanks") << "  "
+                                             << "-420" << false << "";
+    QTest::newRow("North-South changed") << "45"
+                                         << "-420" << false << "-420";
+    QTest::newRow("East-West typed, North-South empty") << ""
+                                                        << "50%" << true << "50%";
+    QTest::newRow("East-West blanked") << "420"
+                                       << "" << true << "";
+  }
+  void naTypen() {
+    QFETCH(QString, nz);
+    QFETCH(QString, ow);
+    QFETCH(bool, inOW);
+    QFETCH(QString, owNa);
+    const RijInvoer na = NaTypen({nz, ow, true}, inOW);
+    QCOMPARE(na.scoreNZ, nz);
+    QCOMPARE(na.scoreOW, owNa);
+    QVERIFY(na.actief);
+  }
+
+  // Klaar's letter in either language, as typed: Shift may be held, Ctrl,
+  // Alt and Meta make it no letter typed.
+  void klaarLetter_data() {
+    QTest::addColumn<int>("taal");
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<int>("toetsen");
+    QTest::addColumn<bool>("letter");
+    const int geen = Qt::NoModifier, shift = Qt::ShiftModifier;
+    QTest::newRow("k") << 10 << "k" << geen << true;
+    QTest::newRow("K with Shift") << 10 << "K" << shift << true;
+    QTest::newRow("d in Dutch") << 10 << "d" << geen << false;
+    QTest::newRow("D in English") << 11 << "D" << shift << true;
+    QTest::newRow("k in English") << 11 << "k" << geen << false;
+    QTest::newRow("Ctrl+K") << 10 << "k" << int(Qt::ControlModifier) << false;
+    QTest::newRow("Alt+K") << 10 << "k" << int(Qt::AltModifier) << false;
+    QTest::newRow("Meta+K") << 10 << "k" << int(Qt::MetaModifier) << false;
+    QTest::newRow("AltGr") << 10 << "k" << int(Qt::ControlModifier | Qt::AltModifier) << false;
+    QTest::newRow("keypad") << 10 << "k" << int(Qt::KeypadModifier) << true;
+    QTest::newRow("two letters") << 10 << "Kk" << geen << false;
+    QTest::newRow("nothing typed") << 10 << "" << geen << false;
+    QTest::newRow("420") << 10 << "4" << geen << false;
+  }
+  void klaarLetter() {
+    QFETCH(int, taal);
+    QFETCH(QString, getypt);
+    QFETCH(int, toetsen);
+    QFETCH(bool, letter);
+    BAS_Zemlo::iTaal = taal;
+    QCOMPARE(IsKlaarLetter(getypt, Qt::KeyboardModifiers(toetsen)), letter);
+    BAS_Zemlo::iTaal = 10;
+  }
+
+  void vulToets_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("toetsen");
+    QTest::addColumn<bool>("vul");
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Shift+T") << int(Qt::Key_T) << ctrlShift << true;
+    QTest::newRow("on the keypad") << int(Qt::Key_T) << int(ctrlShift | Qt::KeypadModifier) << true;
+    QTest::newRow("Ctrl+T") << int(Qt::Key_T) << int(Qt::ControlModifier) << false;
+    QTest::newRow("Shift+T") << int(Qt::Key_T) << int(Qt::ShiftModifier) << false;
+    QTest::newRow("with Alt") << int(Qt::Key_T) << int(ctrlShift | Qt::AltModifier) << false;
+    QTest::newRow("with Meta") << int(Qt::Key_T) << int(ctrlShift | Qt::MetaModifier) << false;
+    QTest::newRow("Ctrl+Shift+R") << int(Qt::Key_R) << ctrlShift << false;
+  }
+  void vulToets() {
+    QFETCH(int, key);
+    QFETCH(int, toetsen);
+    QFETCH(bool, vul);
+    QCOMPARE(IsVulToets(key, Qt::KeyboardModifiers(toetsen)), vul);
   }
 };
 
