@@ -10,9 +10,13 @@
 #include "scoring/uitslagvenster.h"
 
 void LeesMailTxt(frmZemlo01 *frm) {
-  if (const int tekst = LeesMailTxtBestand())
-    platform::critical(frm, frm ? frm->windowTitle() : BAS_Zemlo::Tekst(0),
+  if (const int tekst = LeesMailTxtBestand()) {
+    // At start-up the main window is not shown yet: a box placed on it would
+    // stand in the corner of the screen, so it is centred on the screen.
+    QWidget *ouder = frm && frm->isVisible() ? frm : nullptr;
+    platform::critical(ouder, frm ? frm->windowTitle() : BAS_Zemlo::Tekst(0),
                        BAS_Zemlo::Tekst(tekst));
+  }
 }
 
 void registerPublicationWindows() {

@@ -1,4 +1,5 @@
 // Reading MAIL.TXT at start-up: the lists filled, and the box of a missing file.
+#include "common/echteboxen.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
@@ -8,6 +9,9 @@
 #include "publication/windows.h"
 #include "rules/mailtxtfixture.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 
 using namespace BAS_Zemlo;
@@ -71,6 +75,39 @@ private slots:
     // The start-up went on.
     QCOMPARE(w->windowTitle(), QStringLiteral("Zemlo - Zemlo"));
     QVERIFY(folder.exists(QStringLiteral("invoer")));
+    delete w;
+  }
+
+  // At start-up the main window is not on screen yet: the box of a missing
+  // MAIL.TXT stands in the middle of the screen, not in its corner.
+  void missingFileBoxStandsInTheMiddleOfTheScreen() {
+    testing::ProgramFolder folder;
+    // Where each box stood when it closed.
+    struct Plek : QObject {
+      QList<QRect> boxen;
+      bool eventFilter(QObject *o, QEvent *e) override {
+        if (e->type() == QEvent::Hide)
+          if (auto *box = qobject_cast<QMessageBox *>(o))
+            boxen.append(box->frameGeometry());
+        return false;
+      }
+    } plek;
+    qApp->installEventFilter(&plek);
+    testing::EchteBoxen boxen;
+    registerFrameWindows();
+    registerPublicationWindows();
+    auto *w = static_cast<frmZemlo01 *>(showWindow(QStringLiteral("frmZemlo01")));
+    qApp->removeEventFilter(&plek);
+    QCOMPARE(boxen.teksten.size(), 1);
+    QCOMPARE(plek.boxen.size(), 1);
+    const QPoint midden = QApplication::primaryScreen()->availableGeometry().center();
+    const QPoint box = plek.boxen[0].center();
+    QVERIFY2((box - midden).manhattanLength() < 40,
+             qPrintable(QStringLiteral("box at %1,%2, screen middle %3,%4")
+                            .arg(box.x())
+                            .arg(box.y())
+                            .arg(midden.x())
+                            .arg(midden.y())));
     delete w;
   }
 };
