@@ -19,6 +19,16 @@ void vulLijst(QListWidget *list, const QVector<LijstBestand> &bestanden) {
   list->clearSelection();
 }
 
+void markeerBestand(QListWidget *list, const QVector<LijstBestand> &bestanden,
+                    const QString &bestand) {
+  const QSignalBlocker blocker(list);
+  list->clearSelection();
+  list->setCurrentRow(-1);
+  for (int i = 0; i < bestanden.size(); ++i)
+    if (bestanden[i].bestand == bestand)
+      list->setCurrentRow(i);
+}
+
 int gekozenRij(const QListWidget *list) {
   const auto items = list->selectedItems();
   return items.isEmpty() ? -1 : list->row(items.first());

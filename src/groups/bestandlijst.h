@@ -17,6 +17,11 @@ struct LijstBestand;
 // list's signals are blocked meanwhile: filling it chooses nothing.
 void vulLijst(QListWidget *list, const QVector<LijstBestand> &bestanden);
 
+// Marks again the entry of the file bestand (a name as listed in
+// bestanden), or none when it is not listed; chooses nothing.
+void markeerBestand(QListWidget *list, const QVector<LijstBestand> &bestanden,
+                    const QString &bestand);
+
 // The selected entry of a list, -1 when none is (the current entry alone,
 // which a list takes on receiving the focus, does not count).
 int gekozenRij(const QListWidget *list);

@@ -143,16 +143,6 @@ void frmZemlo02::VulNamenBestanden() {
   cmdWissen->setEnabled(false);
 }
 
-// The list chosen last marked again, or none.
-void frmZemlo02::markeerKeuze() {
-  const QSignalBlocker blocker(lstNamenBestand);
-  lstNamenBestand->clearSelection();
-  lstNamenBestand->setCurrentRow(-1);
-  for (int i = 0; i < m_bestanden.size(); ++i)
-    if (m_bestanden[i].bestand == m_keuze)
-      lstNamenBestand->setCurrentRow(i);
-}
-
 // Back, Escape and the close box leave the window once the names typed or
 // changed are saved or let go.
 void frmZemlo02::cmdTerug_Click() {
@@ -209,13 +199,13 @@ void frmZemlo02::lstNamenBestand_Click() {
   if (!gekozen)
     return;
   if (!laatLijstGaan()) {
-    markeerKeuze();
+    markeerBestand(lstNamenBestand, m_bestanden, m_keuze);
     ZetFocus(this, cmdSetfocus);
     return;
   }
   // A save refills the list: the list chosen is found again by its file name.
   m_keuze = gekozen->bestand;
-  markeerKeuze();
+  markeerBestand(lstNamenBestand, m_bestanden, m_keuze);
   if (gekozenRij(lstNamenBestand) < 0) {
     ZetFocus(this, cmdSetfocus);
     return;

@@ -49,7 +49,6 @@ protected:
 
 private:
   void VulNamenBestanden();
-  void markeerKeuze();
   void cmdTerug_Click();
   bool laatLijstGaan();
   bool naamGetypt() const;

@@ -254,16 +254,6 @@ void frmZemlo03::VulGroepBestanden() {
   m_groepBestand.clear();
 }
 
-// The group file chosen last marked again in its list, or none.
-void frmZemlo03::markeerGroepBestand() {
-  const QSignalBlocker blocker(lstGroepBestand);
-  lstGroepBestand->clearSelection();
-  lstGroepBestand->setCurrentRow(-1);
-  for (int i = 0; i < m_groepBestanden.size(); ++i)
-    if (m_groepBestanden[i].bestand == m_groepBestand)
-      lstGroepBestand->setCurrentRow(i);
-}
-
 // Back, Escape and the close box leave the window once a group composed and
 // not saved is saved or let go.
 void frmZemlo03::cmdTerug_Click() {
@@ -458,7 +448,7 @@ void frmZemlo03::lstGroepBestand_Click() {
   const LijstBestand gekozen = m_groepBestanden[index];
   if (!laatGroepGaan()) {
     // The group being composed stays, and so does the choice of before.
-    markeerGroepBestand();
+    markeerBestand(lstGroepBestand, m_groepBestanden, m_groepBestand);
     ZetFocus(this, cmdSetfocus);
     return;
   }
@@ -468,7 +458,7 @@ void frmZemlo03::lstGroepBestand_Click() {
                    [&](const LijstBestand &b) { return b.bestand == gekozen.bestand; }) -
       m_groepBestanden.cbegin());
   if (index >= m_groepBestanden.size()) {
-    markeerGroepBestand();
+    markeerBestand(lstGroepBestand, m_groepBestanden, m_groepBestand);
     ZetFocus(this, cmdSetfocus);
     return;
   }

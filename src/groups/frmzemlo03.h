@@ -72,7 +72,6 @@ private:
 
   void cmdTerug_Click();
   bool laatGroepGaan();
-  void markeerGroepBestand();
   void lstNamenBestand_Click();
   void msfgNamen_Click(int row);
   void lblNaam_Click(int index);
