@@ -486,6 +486,7 @@ private slots:
       QTest::mouseClick(w->cmdTerug, Qt::LeftButton);
       w->close();
       QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+      server.release(); // the mailing need not wait out its goodbyes
     });
     tijdens.start(300);
     QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
@@ -541,6 +542,7 @@ private slots:
       }
       if (w)
         w->close();
+      server.release(); // the mailing need not wait out its goodbyes
     });
     tijdens.start(300);
     QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);

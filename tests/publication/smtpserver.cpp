@@ -73,6 +73,11 @@ SmtpServer::~SmtpServer() {
   platform::setTrustedMailCaFile(QString());
 }
 
+void SmtpServer::release() {
+  m_process.write("release\n");
+  m_process.waitForBytesWritten(5000);
+}
+
 bool SmtpServer::isRunning() const { return m_port > 0 && m_process.state() == QProcess::Running; }
 
 QList<QJsonObject> SmtpServer::messages() const {

@@ -22,8 +22,9 @@ public:
     QString password;
     QStringList refuse; // recipients answered with 550
     bool trust = true;  // the sender trusts the server's certificate
-    // After the data: accept, accept-stall (then never answers), accept-drop
-    // (then closes the connection) or no-reply (never answers the data).
+    // After the data: accept, accept-stall (then answers nothing until
+    // released), accept-drop (then closes the connection) or no-reply (never
+    // answers the data).
     QString onData = QStringLiteral("accept");
     // The name the certificate is made for; the server listens on 127.0.0.1.
     QString certificateHost = QStringLiteral("127.0.0.1");
@@ -34,6 +35,9 @@ public:
 
   bool isRunning() const;
   int port() const { return m_port; }
+  // Ends the stall after a message taken, for the sessions stalled now and
+  // those to come: they go on as if the message had simply been accepted.
+  void release();
 
   // The messages taken, in order: the server's record of each.
   QList<QJsonObject> messages() const;

@@ -173,7 +173,7 @@ private slots:
     QFETCH(QString, password);
     QFETCH(bool, trust);
     const bool login = !password.isEmpty();
-    platform::setMailTimeLimit(3); // a client that waits for a greeting that never comes
+    platform::setMailTimeLimit(1); // a client that waits for a greeting that never comes
     SmtpServer server(
         {mode, login ? QStringLiteral("kees") : QString(), QStringLiteral("geheim"), {}, trust});
     QVERIFY(server.isRunning());
@@ -265,7 +265,7 @@ private slots:
   void stalledOrMissingServerEndsInTime() {
     SmtpServer stil({QStringLiteral("stall"), {}, {}, {}, true});
     QVERIFY(stil.isRunning());
-    platform::setMailTimeLimit(2);
+    platform::setMailTimeLimit(1);
     fixture::Provider p;
     p.port = stil.port();
     leesMailTxt({p});
@@ -307,7 +307,7 @@ private slots:
     QTest::newRow("TLS, taken, then dropped") << "tls"
                                               << "accept-drop" << true << 10 << 3;
     QTest::newRow("data never answered") << "plain"
-                                         << "no-reply" << false << 3 << 8;
+                                         << "no-reply" << false << 1 << 8;
   }
   void acceptedMailCountsAsSent() {
     QFETCH(QString, mode);

@@ -12,7 +12,8 @@ With --user and --password a login is required and only that one is taken.
 Each --refuse address is refused as a recipient (550). --on-data says what
 follows the end of a message's data:
   accept       the message is taken (250) and the session goes on;
-  accept-stall the message is taken (250), then nothing is answered again;
+  accept-stall the message is taken (250), then nothing is answered again
+               until the server is released (below);
   accept-drop  the message is taken (250), then the connection is closed;
   no-reply     the data is read and never answered (the message is not taken).
 Every message taken is written to --out-dir as <n>.json, n counting from 1:
@@ -21,8 +22,10 @@ connection was encrypted, the subject and sender decoded (the sender's display
 name also on its own), the text body
 decoded, and per attachment its file name, content type and character set;
 each attachment's bytes go to <n>.<i>.bin, and the message as received to
-<n>.eml. The server ends itself after --lifetime seconds, or as soon as its
-standard input reaches its end (the process that started it is gone).
+<n>.eml. A line "release" on the server's standard input ends every stall
+after a message taken, now and later: the sessions go on as with accept. The
+server ends itself after --lifetime seconds, or as soon as its standard input
+reaches its end (the process that started it is gone).
 """
 
 import argparse
@@ -110,9 +113,10 @@ class Handler:
 class Server(SMTP):
     """aiosmtpd's server, which after a message it took may stall or drop."""
 
-    def __init__(self, handler, on_data, **options):
+    def __init__(self, handler, on_data, released, **options):
         super().__init__(handler, **options)
         self.on_data = on_data
+        self.released = released
         self.accepted = False
 
     async def smtp_DATA(self, arg):
@@ -122,7 +126,7 @@ class Server(SMTP):
         if self.on_data == "accept-drop":
             self.transport.close()
         elif self.on_data == "accept-stall":
-            await asyncio.Event().wait()
+            await self.released.wait()
 
 
 class Authenticator:
@@ -140,7 +144,7 @@ class Silent(asyncio.Protocol):
     """Takes the connection and says nothing."""
 
 
-async def serve(args, stop):
+async def serve(args, stop, released):
     loop = asyncio.get_running_loop()
     context = None
     if args.cert:
@@ -157,7 +161,7 @@ async def serve(args, stop):
             options.update(tls_context=context, require_starttls=True, auth_require_tls=True)
         else:
             options.update(auth_require_tls=False)
-        return Server(handler, args.on_data, **options)
+        return Server(handler, args.on_data, released, **options)
 
     if args.mode == "stall":
         server = await loop.create_server(Silent, "127.0.0.1", 0)
@@ -200,14 +204,16 @@ def main():
     loop = asyncio.new_event_loop()
     asyncio.set_event_loop(loop)
     stop = asyncio.Event()
+    released = asyncio.Event()
 
     def end():
         loop.call_soon_threadsafe(stop.set)
 
     def watch_stdin():
         try:
-            while sys.stdin.buffer.read(1024):
-                pass
+            for line in sys.stdin.buffer:
+                if line.strip() == b"release":
+                    loop.call_soon_threadsafe(released.set)
         except (OSError, ValueError):
             pass
         end()
@@ -216,7 +222,7 @@ def main():
     timer = threading.Timer(args.lifetime, end)
     timer.daemon = True
     timer.start()
-    loop.run_until_complete(serve(args, stop))
+    loop.run_until_complete(serve(args, stop, released))
 
 
 if __name__ == "__main__":
