@@ -118,7 +118,12 @@ void runWhilePainting(const std::function<void()> &work) {
     QEventLoop loop;
     const InputBlocker blocker;
     std::thread worker([&] {
-      work();
+      // An exception must not end the program from the worker thread; the
+      // transfer then counts as failed by what work() left in its results.
+      try {
+        work();
+      } catch (...) {
+      }
       QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     loop.exec();

@@ -179,7 +179,8 @@ MailOutcome SmtpMailSender::send(const MailServer &server, const QString &sender
   curl_easy_setopt(curl, CURLOPT_TIMEOUT, timeLimit);
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
 
-  CURLcode code = CURLE_OK;
+  // A failure unless the transfer itself says otherwise.
+  CURLcode code = CURLE_FAILED_INIT;
   runWhilePainting([&] {
     code = curl_easy_perform(curl);
     curl_easy_cleanup(curl);
