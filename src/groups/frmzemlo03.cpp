@@ -269,15 +269,8 @@ void frmZemlo03::sluitVerzoek(Sluiten) { cmdTerug_Click(); }
 bool frmZemlo03::laatGroepGaan() {
   if (!samenstelling.onbewaard())
     return true;
-  switch (platform::questionCancel(this, windowTitle(), Tekst(202))) {
-  case platform::Keuze::Ja:
-    return cmdOpslaan_Click();
-  case platform::Keuze::Nee:
-    return true;
-  case platform::Keuze::Annuleer:
-    break;
-  }
-  return false;
+  return venster::vraagBewaren(this, windowTitle(), Tekst(202),
+                               [this] { return cmdOpslaan_Click(); });
 }
 
 void frmZemlo03::lstNamenBestand_Click() {
