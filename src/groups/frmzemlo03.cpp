@@ -446,11 +446,8 @@ void frmZemlo03::lstGroepBestand_Click() {
     return;
   }
   // A save refills the list: the file chosen is found again by its name.
-  index = static_cast<int>(
-      std::find_if(m_groepBestanden.cbegin(), m_groepBestanden.cend(),
-                   [&](const LijstBestand &b) { return b.bestand == gekozen.bestand; }) -
-      m_groepBestanden.cbegin());
-  if (index >= m_groepBestanden.size()) {
+  index = zoekBestand(m_groepBestanden, gekozen.bestand);
+  if (index < 0) {
     markeerBestand(lstGroepBestand, m_groepBestanden, m_groepBestand);
     ZetFocus(this, cmdSetfocus);
     return;
