@@ -2,6 +2,7 @@
 
 #include "frame/frmzemlo01.h"
 #include "platform/colors.h"
+#include "platform/messagebox.h"
 #include "platform/units.h"
 
 #include <QGuiApplication>
@@ -72,6 +73,19 @@ void centreer(QWidget *window) {
   const QRect area = screen->availableGeometry();
   window->move(area.x() + (area.width() - window->width()) / 2,
                area.y() + (area.height() - window->height()) / 2);
+}
+
+bool vraagBewaren(QWidget *window, const QString &title, const QString &text,
+                  const std::function<bool()> &bewaar) {
+  switch (platform::questionCancel(window, title, text)) {
+  case platform::Keuze::Ja:
+    return bewaar();
+  case platform::Keuze::Nee:
+    return true;
+  case platform::Keuze::Annuleer:
+    break;
+  }
+  return false;
 }
 
 void neemIcoon(QWidget *window) {

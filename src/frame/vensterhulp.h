@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -49,6 +50,12 @@ QScrollBar *maakSpinner(QWidget *parent, const char *name, const QRect &geometry
 void centreer(QWidget *window);
 // Gives a window the main window's icon.
 void neemIcoon(QWidget *window);
+
+// Before a window drops work not saved: the question text with Yes, No and
+// Cancel. Yes runs bewaar, the window's own save step. True when the window
+// may go on: No, or Yes and the save succeeded; Cancel keeps the work.
+bool vraagBewaren(QWidget *window, const QString &title, const QString &text,
+                  const std::function<bool()> &bewaar);
 
 // The hourglass while it lives: for a window that waits for a server.
 class Zandloper {

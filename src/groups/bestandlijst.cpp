@@ -19,14 +19,21 @@ void vulLijst(QListWidget *list, const QVector<LijstBestand> &bestanden) {
   list->clearSelection();
 }
 
+int zoekBestand(const QVector<LijstBestand> &bestanden, const QString &bestand) {
+  for (int i = 0; i < bestanden.size(); ++i)
+    if (bestanden[i].bestand == bestand)
+      return i;
+  return -1;
+}
+
 void markeerBestand(QListWidget *list, const QVector<LijstBestand> &bestanden,
                     const QString &bestand) {
   const QSignalBlocker blocker(list);
   list->clearSelection();
   list->setCurrentRow(-1);
-  for (int i = 0; i < bestanden.size(); ++i)
-    if (bestanden[i].bestand == bestand)
-      list->setCurrentRow(i);
+  const int index = zoekBestand(bestanden, bestand);
+  if (index >= 0)
+    list->setCurrentRow(index);
 }
 
 int gekozenRij(const QListWidget *list) {

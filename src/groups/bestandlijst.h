@@ -17,6 +17,10 @@ struct LijstBestand;
 // list's signals are blocked meanwhile: filling it chooses nothing.
 void vulLijst(QListWidget *list, const QVector<LijstBestand> &bestanden);
 
+// The index of the file bestand (a name as listed) in bestanden, -1 when it
+// is not listed: how a choice is found again after its list was refilled.
+int zoekBestand(const QVector<LijstBestand> &bestanden, const QString &bestand);
+
 // Marks again the entry of the file bestand (a name as listed in
 // bestanden), or none when it is not listed; chooses nothing.
 void markeerBestand(QListWidget *list, const QVector<LijstBestand> &bestanden,

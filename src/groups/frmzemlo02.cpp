@@ -163,15 +163,7 @@ bool frmZemlo02::naamGetypt() const {
 bool frmZemlo02::laatLijstGaan() {
   if (!m_lijst.gewijzigd() && !naamGetypt())
     return true;
-  switch (platform::questionCancel(this, caption(), Tekst(200))) {
-  case platform::Keuze::Ja:
-    return cmdOpslaan_Click();
-  case platform::Keuze::Nee:
-    return true;
-  case platform::Keuze::Annuleer:
-    break;
-  }
-  return false;
+  return venster::vraagBewaren(this, caption(), Tekst(200), [this] { return cmdOpslaan_Click(); });
 }
 
 // The list in the grid, numbered; the grid always has its empty row below

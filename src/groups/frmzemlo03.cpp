@@ -269,15 +269,8 @@ void frmZemlo03::sluitVerzoek(Sluiten) { cmdTerug_Click(); }
 bool frmZemlo03::laatGroepGaan() {
   if (!samenstelling.onbewaard())
     return true;
-  switch (platform::questionCancel(this, windowTitle(), Tekst(202))) {
-  case platform::Keuze::Ja:
-    return cmdOpslaan_Click();
-  case platform::Keuze::Nee:
-    return true;
-  case platform::Keuze::Annuleer:
-    break;
-  }
-  return false;
+  return venster::vraagBewaren(this, windowTitle(), Tekst(202),
+                               [this] { return cmdOpslaan_Click(); });
 }
 
 void frmZemlo03::lstNamenBestand_Click() {
@@ -453,11 +446,8 @@ void frmZemlo03::lstGroepBestand_Click() {
     return;
   }
   // A save refills the list: the file chosen is found again by its name.
-  index = static_cast<int>(
-      std::find_if(m_groepBestanden.cbegin(), m_groepBestanden.cend(),
-                   [&](const LijstBestand &b) { return b.bestand == gekozen.bestand; }) -
-      m_groepBestanden.cbegin());
-  if (index >= m_groepBestanden.size()) {
+  index = zoekBestand(m_groepBestanden, gekozen.bestand);
+  if (index < 0) {
     markeerBestand(lstGroepBestand, m_groepBestanden, m_groepBestand);
     ZetFocus(this, cmdSetfocus);
     return;

@@ -54,6 +54,20 @@ bool SchemaPastBijKop(const InvoerKop &kop, const QStringList &rondeRegels) {
   return true;
 }
 
+SchemaToets ToetsSchema(const QString &sSchema, const std::optional<InvoerKop> &kop) {
+  SchemaToets uit;
+  const AvondBestand schema = PadenVan({}, {}, sSchema).schema;
+  uit.sNaam = schema.naam;
+  const std::optional<QStringList> rondeRegels = LeesSchema(sSchema);
+  if (!rondeRegels)
+    uit.iFoutTekst = BestandBestaat(schema.pad) == 1 ? 190 : 141;
+  else if (kop && !SchemaPastBijKop(*kop, *rondeRegels))
+    uit.iFoutTekst = 207;
+  else
+    uit.rondeRegels = *rondeRegels;
+  return uit;
+}
+
 namespace {
 
 AvondOpening Weigering(int iTekst, const QString &naam) {
@@ -89,22 +103,17 @@ AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
     return Weigering(190, invoerBestand.naam);
   const AvondPaden paden = PadenVan(sInvoerBestand, *groep, kop->schema);
 
-  const std::optional<QStringList> schema = LeesRegels(paden.schema.pad);
-  if (!schema)
-    return Weigering(141, paden.schema.naam);
-  if (!IsSchema(*schema))
-    return Weigering(190, paden.schema.naam);
-  const QStringList rondeRegels = SchemaRegels(*schema);
   // A schema changed since Start is named, never the results file that holds the scores.
-  if (!SchemaPastBijKop(*kop, rondeRegels))
-    return Weigering(207, paden.schema.naam);
+  const SchemaToets schema = ToetsSchema(kop->schema, kop);
+  if (schema.iFoutTekst != 0)
+    return Weigering(schema.iFoutTekst, schema.sNaam);
 
   const std::optional<QStringList> groepRegels = LeesRegels(paden.groep.pad);
   if (!groepRegels)
     return Weigering(141, *groep);
 
   AvondOpening uit;
-  uit.avond = GeopendeAvond{paden, *kop, invoer->mid(7), rondeRegels, *groepRegels};
+  uit.avond = GeopendeAvond{paden, *kop, invoer->mid(7), schema.rondeRegels, *groepRegels};
   return uit;
 }
 

@@ -38,6 +38,18 @@ AvondPaden PadenVan(const QString &sInvoerBestand, const QString &sGroep = {},
 // the pairs fill, and by no pair beyond the header's number of pairs.
 bool SchemaPastBijKop(const InvoerKop &kop, const QStringList &rondeRegels);
 
+// A schema read for use: its round lines, or why it cannot be used.
+struct SchemaToets {
+  QStringList rondeRegels;
+  // 0 when it can be used; 141 its file is missing or empty, 190 it does not
+  // read as a schema, 207 it does not fit the header given.
+  int iFoutTekst = 0;
+  QString sNaam; // what replaces "~" in that text: schema/<iTaal>/<name>.txt
+};
+// Reads schema sSchema (of the language iTaal) and, when kop is given,
+// checks it against that header (SchemaPastBijKop).
+SchemaToets ToetsSchema(const QString &sSchema, const std::optional<InvoerKop> &kop);
+
 // An evening opened from its files.
 struct GeopendeAvond {
   AvondPaden paden;

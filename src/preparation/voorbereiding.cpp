@@ -55,15 +55,10 @@ int Wikkel(int waarde, int aantal) {
 }
 
 QString SchemaFoutTekst(const QString &sSchema, const std::optional<InvoerKop> &kop) {
-  const AvondBestand schema = PadenVan({}, {}, sSchema).schema;
-  const std::optional<QStringList> rondeRegels = LeesSchema(sSchema);
-  if (!rondeRegels) {
-    const int tekst = BAS_Zemlo::BestandBestaat(schema.pad) == 1 ? 190 : 141;
-    return QString(Tekst(tekst)).replace(u'~', schema.naam);
-  }
-  if (kop && !SchemaPastBijKop(*kop, *rondeRegels))
-    return QString(Tekst(207)).replace(u'~', schema.naam);
-  return {};
+  const SchemaToets toets = ToetsSchema(sSchema, kop);
+  if (toets.iFoutTekst == 0)
+    return {};
+  return QString(Tekst(toets.iFoutTekst)).replace(u'~', toets.sNaam);
 }
 
 Wissen WisGroep(const QString &naam, const QString &sGroepBestand, const QString &sInvoerBestand) {

@@ -149,15 +149,7 @@ void ScoreRij::kleur(std::uint32_t achter) {
 }
 
 bool MagVerlaten(QWidget *venster, const std::function<bool()> &neemOver) {
-  switch (platform::questionCancel(venster, venster->windowTitle(), BAS_Zemlo::Tekst(186))) {
-  case platform::Keuze::Ja:
-    return neemOver();
-  case platform::Keuze::Nee:
-    return true;
-  case platform::Keuze::Annuleer:
-    break;
-  }
-  return false;
+  return venster::vraagBewaren(venster, venster->windowTitle(), BAS_Zemlo::Tekst(186), neemOver);
 }
 
 bool SluitZonderOpslaan(QWidget *venster) {
