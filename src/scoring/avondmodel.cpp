@@ -285,6 +285,10 @@ bool AvondModel::IsGewijzigd(int iSpel) const {
   return paren && scores;
 }
 
+bool AvondModel::MagKlaar(int iSpel) const {
+  return IsGeldig(iSpel) && KanKlaar(m_spellen.at(iSpel - 1).rijen) && IsGewijzigd(iSpel);
+}
+
 bool AvondModel::SpelKlaar(int iSpel) {
   if (!IsGeldig(iSpel) || !KanKlaar(m_spellen.at(iSpel - 1).rijen))
     return false;

@@ -105,6 +105,10 @@ public:
   // that differ from what the board held when it was opened (its line, or
   // nothing): what Klaar has not taken.
   bool IsGewijzigd(int iSpel) const;
+  // Klaar is offered: every row that takes part is complete and through
+  // ENTER, as SpelKlaar takes it, and the rows hold what Klaar has not taken
+  // (IsGewijzigd).
+  bool MagKlaar(int iSpel) const;
   bool IsKlaar(int iSpel) const;
   bool AlleKlaar() const;
   // The first board that is not finished; 0 when every board is.

@@ -582,8 +582,7 @@ void frmZemlo06::lblNZ_Click(int i) {
   toonRij(i);
   // The exchange is Klaar's to store, as a typed score is: a board whose
   // rows are complete offers Klaar at once.
-  if (scoring::RijenCompleet(m_model->Invoer(intSpelNummer)) &&
-      m_model->TeHerzien(intSpelNummer).isEmpty() && m_model->IsGewijzigd(intSpelNummer)) {
+  if (m_model->MagKlaar(intSpelNummer)) {
     cmdSpelKlaar->setEnabled(true);
     lblKlaar->show();
     ZetFocus(this, cmdSpelKlaar);

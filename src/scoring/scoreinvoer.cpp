@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <bitset>
 #include <cmath>
 
 namespace scoring {
@@ -24,37 +23,6 @@ QString Verkort(QString s) {
       s += u'0';
   }
   return s;
-}
-
-// True when "|" + sleutel + "|" stands in one of the four score tables: the
-// test by which ValideerScore finds that a score exists, on a set of the
-// tables' values made once, so that testing a stored row builds no text.
-bool InEenTabel(QStringView sleutel) {
-  static const std::bitset<10000> waarden = [] {
-    std::bitset<10000> b;
-    for (const QString *tabel : {&sScoreTabelKwetsbaar(), &sScoreTabelNietKwetsbaar(),
-                                 &sDownTabelKwetsbaar(), &sDownTabelNietKwetsbaar()}) {
-      // Only a value with a "|" on both sides is found by the search.
-      const QList<QStringView> velden = QStringView(*tabel).split(u'|');
-      for (qsizetype i = 1; i + 1 < velden.size(); ++i) {
-        bool ok = false;
-        const int waarde = velden.at(i).toInt(&ok);
-        if (ok && waarde >= 0 && waarde < 10000 && QString::number(waarde) == velden.at(i))
-          b.set(static_cast<size_t>(waarde));
-      }
-    }
-    return b;
-  }();
-  // The tables write their values without sign or leading zeros.
-  if (sleutel.isEmpty() || sleutel.size() > 4 || (sleutel.size() > 1 && sleutel.front() == u'0'))
-    return false;
-  int waarde = 0;
-  for (const QChar c : sleutel) {
-    if (c < u'0' || c > u'9')
-      return false;
-    waarde = waarde * 10 + (c.unicode() - u'0');
-  }
-  return waarden.test(static_cast<size_t>(waarde));
 }
 
 StapUitkomst Uitkomst(const QString &nz, const QString &ow, Focus focus, int iTekst = 0,
@@ -174,7 +142,7 @@ bool MoetHerzien(const QString &sScoreNZ, const QString &sScoreOW) {
     return sScoreOW != u"n";
   // A score in no table ("700n", "0420", "12345") is one that ENTER refuses
   // (text 92), whatever its East-West box holds.
-  if (!InEenTabel(waarde < 0 ? QStringView(sScoreNZ).mid(1) : QStringView(sScoreNZ)))
+  if (!StaatInEenTabel(waarde < 0 ? QStringView(sScoreNZ).mid(1) : QStringView(sScoreNZ)))
     return true;
   if (waarde > 0)
     return sScoreOW.size() != sScoreNZ.size() + 1 || !sScoreOW.startsWith(u'-') ||

@@ -2,6 +2,10 @@
 
 #include "scoring/waarde.h"
 
+#include <QList>
+
+#include <bitset>
+
 namespace scoring {
 
 // Every score of a made contract of a vulnerable declarer, 0, and every
@@ -70,6 +74,35 @@ int Kwetsbaarheid(int iSpel) {
 
 bool IsNietGespeeld(const QString &sScore) { return sScore == u"n" || sScore == u"N"; }
 
+bool StaatInEenTabel(QStringView sWaarde) {
+  // A set of the tables' values made once, so that a test builds no text.
+  static const std::bitset<10000> waarden = [] {
+    std::bitset<10000> b;
+    for (const QString *tabel : {&sScoreTabelKwetsbaar(), &sScoreTabelNietKwetsbaar(),
+                                 &sDownTabelKwetsbaar(), &sDownTabelNietKwetsbaar()}) {
+      // Only a value with a "|" on both sides is found by the search.
+      const QList<QStringView> velden = QStringView(*tabel).split(u'|');
+      for (qsizetype i = 1; i + 1 < velden.size(); ++i) {
+        bool ok = false;
+        const int waarde = velden.at(i).toInt(&ok);
+        if (ok && waarde >= 0 && waarde < 10000 && QString::number(waarde) == velden.at(i))
+          b.set(static_cast<size_t>(waarde));
+      }
+    }
+    return b;
+  }();
+  // The tables write their values without sign or leading zeros.
+  if (sWaarde.isEmpty() || sWaarde.size() > 4 || (sWaarde.size() > 1 && sWaarde.front() == u'0'))
+    return false;
+  int waarde = 0;
+  for (const QChar c : sWaarde) {
+    if (c < u'0' || c > u'9')
+      return false;
+    waarde = waarde * 10 + (c.unicode() - u'0');
+  }
+  return waarden.test(static_cast<size_t>(waarde));
+}
+
 ScoreOordeel ValideerScore(const QString &sScore, int v) {
   if (sScore == u"00")
     return ScoreOordeel::Geldig;
@@ -87,12 +120,9 @@ ScoreOordeel ValideerScore(const QString &sScore, int v) {
   const QString sleutel = u'|' + (negatief ? sScore.mid(1) : sScore) + u'|';
   if (toegestaan.contains(sleutel))
     return ScoreOordeel::Geldig;
-  for (const QString *tabel : {&sScoreTabelKwetsbaar(), &sScoreTabelNietKwetsbaar(),
-                               &sDownTabelKwetsbaar(), &sDownTabelNietKwetsbaar()}) {
-    if (tabel->contains(sleutel))
-      return ScoreOordeel::VerkeerdeKwetsbaarheid;
-  }
-  return ScoreOordeel::BestaatNiet;
+  return StaatInEenTabel(negatief ? QStringView(sScore).mid(1) : QStringView(sScore))
+             ? ScoreOordeel::VerkeerdeKwetsbaarheid
+             : ScoreOordeel::BestaatNiet;
 }
 
 } // namespace scoring

@@ -18,6 +18,11 @@ const QString &sKwetsbaarheid();
 // The digit of board n; 0 for a board outside 1 to 192.
 int Kwetsbaarheid(int iSpel);
 
+// True when a score without its sign stands in one of the four tables, as
+// they write it (digits only, no leading zero): a score duplicate bridge
+// allows with some vulnerability. The search for "|" + value + "|".
+bool StaatInEenTabel(QStringView sWaarde);
+
 enum class ScoreOordeel {
   Geldig,                 // allowed for this board
   VerkeerdeKwetsbaarheid, // a bridge score, but not with this vulnerability (text 91)

@@ -211,6 +211,56 @@ private slots:
     QVERIFY(!m.IsGewijzigd(2));
   }
 
+  // Klaar is offered on a board whose rows are complete, through ENTER and
+  // not yet taken by Klaar. A finished board first gets the scores of
+  // "klaar"; the case's rows then go over it with their mirror, a text of
+  // "ow" taking the mirror's place, and "wissel" exchanges that row's pairs.
+  void magKlaar() {
+    const QStringList klaar{"420", "400", "-50", "170"};
+    struct Geval {
+      const char *naam;
+      bool eerstKlaar;
+      QStringList nz, ow;
+      int wissel;
+      bool mag;
+    };
+    const Geval gevallen[] = {
+        {"empty board", false, {}, {}, -1, false},
+        {"exchange on an empty board", false, {}, {}, 1, false},
+        {"complete", false, klaar, {}, -1, true},
+        {"a row empty", false, {"420", "400", "-50"}, {}, -1, false},
+        {"a blank East-West box", false, klaar, {"", "", "", " "}, -1, false},
+        {"tens shorthand not through ENTER", false, {"42", "400", "-50", "170"}, {}, -1, false},
+        {"a score in no table", false, {"123", "400", "-50", "170"}, {}, -1, false},
+        {"mirror out of step", false, klaar, {"-400"}, -1, false},
+        {"finished, unchanged", true, {}, {}, -1, false},
+        {"finished, a score changed", true, {"430"}, {}, -1, true},
+        {"finished, pairs exchanged", true, {}, {}, 2, true},
+        {"finished, changed to incomplete", true, {""}, {}, -1, false},
+    };
+    for (const Geval &g : gevallen) {
+      AvondModel m(kKop, kTafels);
+      if (g.eerstKlaar) {
+        VulSpel(m, 1, klaar);
+        QVERIFY2(m.SpelKlaar(1), g.naam);
+      }
+      for (int i = 0; i < g.nz.size(); ++i)
+        m.ZetScores(1, i, g.nz.at(i), Spiegel(g.nz.at(i)));
+      for (int i = 0; i < g.ow.size(); ++i) {
+        if (!g.ow.at(i).isEmpty())
+          m.ZetScores(1, i, m.Rijen(1).at(i).scoreNZ, g.ow.at(i));
+      }
+      if (g.wissel >= 0)
+        m.WisselParen(1, g.wissel);
+      QVERIFY2(m.MagKlaar(1) == g.mag, g.naam);
+    }
+    // A row that does not take part needs no score; no board outside the evening.
+    AvondModel z({6, 6, 1, 2}, {{{1, 2}, {5, 6}, {3, 4}}, {{1, 2}}});
+    VulSpel(z, 2, {"420"});
+    QVERIFY(z.MagKlaar(2));
+    QVERIFY(!z.MagKlaar(0) && !z.MagKlaar(3));
+  }
+
   // Which board a line not read belongs to: the number before its "*", for a
   // board that no line was read for; a line of no board of the evening, or
   // no board line at all, belongs to none and is never replaced.

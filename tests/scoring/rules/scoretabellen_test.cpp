@@ -174,6 +174,21 @@ private slots:
     QVERIFY(sScoreTabelNietKwetsbaar().startsWith("7000|0|"));
   }
 
+  // The search in the four tables at once: every value up to 9999 is found
+  // exactly when a table holds it; only the tables' own way of writing it
+  // counts.
+  void staatInEenTabel() {
+    const QSet<int> alle = Waarden(sScoreTabelKwetsbaar()) | Waarden(sScoreTabelNietKwetsbaar()) |
+                           Waarden(sDownTabelKwetsbaar()) | Waarden(sDownTabelNietKwetsbaar());
+    for (int w = 0; w <= 9999; ++w)
+      QVERIFY2(StaatInEenTabel(QString::number(w)) == alle.contains(w),
+               qPrintable(QString::number(w)));
+    for (const char *s : {"", "00", "0100", "-100", "+100", " 100", "100 ", "12345", "70000",
+                          "100|1000", "|100", "n", "4e2"})
+      QVERIFY2(!StaatInEenTabel(QString::fromLatin1(s)), s);
+    QVERIFY(!StaatInEenTabel(QStringLiteral("\u0664\u0662\u0660"))); // 420 in Arabic-Indic digits
+  }
+
   // The vulnerability of duplicate bridge: every board of the cycle of 16,
   // and every board that repeats it up to 192; beyond that nobody.
   void kwetsbaarheid_data() {
