@@ -317,6 +317,20 @@ QByteArray passendSchema(const QString &naam) {
   return uit;
 }
 
+QStringList AlleTeksten(const QString &tekens, int lengte) {
+  QStringList uit;
+  QStringList vorige{QString()};
+  for (int n = 1; n <= lengte; ++n) {
+    QStringList nieuw;
+    for (const QString &t : vorige)
+      for (const QChar c : tekens)
+        nieuw.append(t + c);
+    uit += nieuw;
+    vorige = nieuw;
+  }
+  return uit;
+}
+
 void flushDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();

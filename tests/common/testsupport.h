@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -63,6 +64,9 @@ void flushDeletes();
 // begins with ("08 Paren 06 Ronden X.txt", a folder before it allowed):
 // every round pairs 1-2, 3-4, ... at its tables, all on the round's boards.
 QByteArray passendSchema(const QString &naam);
+
+// Every text of 1 to lengte characters of tekens, shortest first.
+QStringList AlleTeksten(const QString &tekens, int lengte);
 
 } // namespace testing
 

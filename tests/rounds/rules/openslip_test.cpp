@@ -28,21 +28,6 @@ QStringList Rijen(const OpenSlip &slip) {
   return uit;
 }
 
-// Every text of 1 to lengte characters of tekens.
-QStringList AlleTeksten(const QString &tekens, int lengte) {
-  QStringList uit;
-  QStringList vorige{QString()};
-  for (int n = 1; n <= lengte; ++n) {
-    QStringList nieuw;
-    for (const QString &t : vorige)
-      for (const QChar c : tekens)
-        nieuw.append(t + c);
-    uit += nieuw;
-    vorige = nieuw;
-  }
-  return uit;
-}
-
 } // namespace
 
 class OpenSlipTest : public QObject {
@@ -144,7 +129,7 @@ private slots:
     const QString tekens = QStringLiteral("0123456789-nN%");
     QSet<QPair<QString, QString>> bewaard;
     QVector<QPair<QString, QString>> paren;
-    for (const QString &nz : AlleTeksten(tekens, 5)) {
+    for (const QString &nz : testing::AlleTeksten(tekens, 5)) {
       for (const QString &ow : {scoring::Spiegel(nz), u'-' + nz, nz.mid(1), nz, QStringLiteral("n"),
                                 QStringLiteral("N"), QStringLiteral("0"), QStringLiteral("40%")}) {
         // Texts of five characters are tested for what Klaar lets stand;

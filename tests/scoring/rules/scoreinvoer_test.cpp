@@ -18,21 +18,6 @@ Q_DECLARE_METATYPE(scoring::Focus)
 namespace {
 QVector<RijInvoer> Rijen(std::initializer_list<RijInvoer> rijen) { return rijen; }
 
-// Every text of 1 to lengte characters of tekens.
-QStringList AlleTeksten(const QString &tekens, int lengte) {
-  QStringList uit;
-  QStringList vorige{QString()};
-  for (int n = 1; n <= lengte; ++n) {
-    QStringList nieuw;
-    for (const QString &t : vorige)
-      for (const QChar c : tekens)
-        nieuw.append(t + c);
-    uit += nieuw;
-    vorige = nieuw;
-  }
-  return uit;
-}
-
 // The East-West texts a North-South text can meet in its row: its mirrors,
 // made by ENTER or typed, the text itself (an adjusted score copied), and
 // the texts of another kind of score.
@@ -316,7 +301,7 @@ private slots:
   // reading, the board's scores lost.)
   void klaarBewaartLeesbaar() {
     const QString tekensNZ = QStringLiteral("1234567890-nN%");
-    QStringList teksten = AlleTeksten(tekensNZ, 5);
+    QStringList teksten = testing::AlleTeksten(tekensNZ, 5);
     teksten << "123456"
             << "-123456"
             << "7600n"
@@ -360,7 +345,7 @@ private slots:
       QCOMPARE(weer.Rijen(1).at(0).scoreNZ, nz);
       QCOMPARE(weer.Rijen(1).at(0).scoreOW, ow);
     }
-    for (const QString &nz : AlleTeksten(tekensNZ, 4)) {
+    for (const QString &nz : testing::AlleTeksten(tekensNZ, 4)) {
       for (int v = 0; v <= 3; ++v) {
         const StapUitkomst u = InvoerStapNZ(Rijen({{nz, QString(), true}}), 0, v);
         if (u.iTekst != 92 && !u.scoreNZ.isEmpty())
