@@ -14,17 +14,40 @@
 #include "scoring/windows.h"
 
 #include <QApplication>
+#include <QDateTime>
 
 int StartZemlo() {
   using namespace BAS_Zemlo;
   sProgrammaMap = QCoreApplication::applicationDirPath();
   // The folder is taken before anything in it is read or written.
   ProgrammaMapSlot slot(sProgrammaMap);
-  if (!slot.neem()) {
+  ProgrammaMapSlot::Uitkomst slotUitkomst = slot.neem();
+  if (slotUitkomst != ProgrammaMapSlot::Uitkomst::Genomen) {
     iTaal = KiesTaal(sProgrammaMap);
     ZetQtTaal(iTaal);
+  }
+  // Whether a Zemlo still works with the folder on another computer is for
+  // the director to say.
+  if (slotUitkomst == ProgrammaMapSlot::Uitkomst::AndereComputer) {
+    const QDateTime sinds = slot.sinds();
+    const QString vraag = QString(Tekst(208))
+                              .replace(u'~', slot.computer())
+                              .replace(u'#', DatumTekst(sinds.date()) + u' ' +
+                                                 sinds.time().toString(QStringLiteral("HH:mm")));
+    if (!platform::question(nullptr, Tekst(0), vraag))
+      return 0;
+    slotUitkomst = slot.neemOver();
+  }
+  switch (slotUitkomst) {
+  case ProgrammaMapSlot::Uitkomst::Genomen:
+    break;
+  case ProgrammaMapSlot::Uitkomst::InGebruik:
+  case ProgrammaMapSlot::Uitkomst::AndereComputer:
     platform::information(nullptr, Tekst(0), QString(Tekst(196)).replace(u'~', sProgrammaMap));
     return 0;
+  case ProgrammaMapSlot::Uitkomst::NietTeVerwijderen:
+    platform::critical(nullptr, Tekst(0), QString(Tekst(209)).replace(u'~', slot.bestand()));
+    return 1;
   }
   registerFrameWindows();
   registerGroupsWindows();

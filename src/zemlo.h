@@ -3,7 +3,9 @@
 
 // Takes the program folder for this run, shows the main window and runs the
 // event loop; the exit code. A second copy on a folder that a running Zemlo
-// holds says so and ends without touching a file, and a program that ends
-// while it starts (Yes to the update question) ends without a loop.
-// QApplication must exist.
+// of this computer holds says so and ends without touching a file; a lock of
+// another computer is taken over only when the director says Yes (No ends
+// the same way); a lock file that cannot be removed is named before the
+// program ends; and a program that ends while it starts (Yes to the update
+// question) ends without a loop. QApplication must exist.
 int StartZemlo();

@@ -1,5 +1,6 @@
-// The program run as a process of its own: one Zemlo a program folder, and
-// Yes to the update question while it starts.
+// The program run as a process of its own: one Zemlo a program folder, a
+// lock that no Zemlo of this computer holds, and Yes to the update question
+// while it starts.
 #include "common/httpsserver.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
@@ -13,9 +14,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -97,7 +101,23 @@ bool wachtOp(const QString &path) {
 
 const QString kGeenMailTxt = QStringLiteral("2\tfrmZemlo01\t");
 
+// Sets the time a file or folder was last written.
+bool zetTijd(const QString &path, const QDateTime &tijd) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) && f.setFileTime(tijd, QFileDevice::FileModificationTime);
+}
+
+// What stands where the lock file goes, for the table of locks.
+enum class Slot { Bestand, Map, MapMetBestand };
+
+// A lock that a Zemlo of another computer wrote.
+QByteArray vreemdSlot(const QByteArray &computer, const QByteArray &machine) {
+  return "4242\nzemlo\n" + computer + '\n' + machine + "\n6f0e1c5a-3b7d-4f59-a2c4-7d1e2b9c8a01\n";
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Slot)
 
 class TestStart : public QObject {
   Q_OBJECT
@@ -131,6 +151,9 @@ private slots:
     QVERIFY(eerste.waitForStarted(kHangMs));
     QVERIFY(wachtOp(map.path(QLatin1String(BAS_Zemlo::kSlotBestand))));
     QVERIFY(eerste.state() == QProcess::Running);
+    // However old its lock, a running Zemlo keeps its folder.
+    QVERIFY(zetTijd(map.path(QLatin1String(BAS_Zemlo::kSlotBestand)),
+                    QDateTime::currentDateTime().addSecs(-3600)));
     const QStringList voor = inhoud(map.path());
 
     Proces tweede;
@@ -141,6 +164,25 @@ private slots:
                                 QString(melding).replace(u'~', map.path())});
     QCOMPARE(inhoud(map.path()), voor);
     QVERIFY(eerste.state() == QProcess::Running);
+
+    // Nor does an hour-old lock of this computer that names the running Zemlo
+    // give its folder away, though no process holds the file open.
+    Map ander;
+    QVERIFY(ander.klaar());
+    ander.schrijf("taal.txt", taal);
+    ander.schrijf(QLatin1String(BAS_Zemlo::kSlotBestand),
+                  QByteArray::number(eerste.processId()) + "\nzemlo\n" +
+                      QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() +
+                      '\n' + QSysInfo::bootUniqueId() + '\n');
+    QVERIFY(zetTijd(ander.path(QLatin1String(BAS_Zemlo::kSlotBestand)),
+                    QDateTime::currentDateTime().addSecs(-3600)));
+    const QStringList anderVoor = inhoud(ander.path());
+    Proces vierde;
+    QVERIFY(draai(vierde, ander, {QStringLiteral("--quit")}, boxen));
+    QCOMPARE(vierde.exitCode(), 0);
+    QCOMPARE(boxen, QStringList{QStringLiteral("0\tZemlo\t") +
+                                QString(melding).replace(u'~', ander.path())});
+    QCOMPARE(inhoud(ander.path()), anderVoor);
 
     // Killed, the first leaves its lock behind.
     eerste.kill();
@@ -154,6 +196,128 @@ private slots:
     QVERIFY(QFileInfo(map.path("invoer")).isDir()); // it went through its start
     QVERIFY(!QFileInfo::exists(map.path(QLatin1String(BAS_Zemlo::kSlotBestand))));
     QCOMPARE(map.lees("standaard.ini"), QByteArray("[Standaard]\r\nprovider=1\r\n"));
+  }
+
+  // A lock that no running Zemlo of this computer holds never blocks the
+  // folder for good. What is no lock (an empty, garbled or unreadable file,
+  // an empty folder) is removed and the folder taken; a lock of another
+  // computer is taken over only when the director says so, and No ends
+  // without touching a file; what cannot be removed is named, and nothing is
+  // touched.
+  void aLockNoZemloHere_data() {
+    QTest::addColumn<QByteArray>("taal");
+    QTest::addColumn<Slot>("slot");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("onleesbaar");
+    QTest::addColumn<int>("ja");
+    QTest::addColumn<QStringList>("vragen"); // the boxes before it runs or ends
+    QTest::addColumn<bool>("draait");
+    QTest::addColumn<int>("exitCode");
+
+    const QString vraagNl =
+        QStringLiteral("1\tZemlo\tZemlo op de computer ~ werkt sinds 05-03-2024 14:30 met deze "
+                       "map.|Als daar geen Zemlo met deze map meer open is, kan deze Zemlo de map "
+                       "overnemen.|Wilt u de map overnemen?");
+    const QString vraagEn = QStringLiteral(
+        "1\tZemlo\tZemlo on the computer ~ has been working with this folder since 2024-03-05 "
+        "14:30.|If no Zemlo is open with this folder there any more, this Zemlo can take the "
+        "folder over.|Do you want to take the folder over?");
+    const QByteArray nl = "10\r\n";
+    const QByteArray en = "11\r\n";
+    const QByteArray anderMachine = "0123456789abcdef0123456789abcdef";
+    const QByteArray clubpc = vreemdSlot("clubpc", anderMachine);
+
+    QTest::newRow("empty file") << nl << Slot::Bestand << QByteArray() << false << 0
+                                << QStringList() << true << 0;
+    QTest::newRow("garbled file") << nl << Slot::Bestand << QByteArray("\x01\xff zemlo\r\n\0x")
+                                  << false << 0 << QStringList() << true << 0;
+    QTest::newRow("no process id") << en << Slot::Bestand << QByteArray("-7\nzemlo\nclubpc\n")
+                                   << false << 0 << QStringList() << true << 0;
+    QTest::newRow("unreadable lock of another computer")
+        << nl << Slot::Bestand << clubpc << true << 0 << QStringList() << true << 0;
+    QTest::newRow("empty folder") << nl << Slot::Map << QByteArray() << false << 0 << QStringList()
+                                  << true << 0;
+    QTest::newRow("folder with a file, Dutch")
+        << nl << Slot::MapMetBestand << QByteArray() << false << 0
+        << QStringList{QStringLiteral(
+               "2\tZemlo\tHet vergrendelbestand @ kan niet worden verwijderd; zolang het er "
+               "staat, kan Zemlo niet met deze map werken.|Verplaats het uit de map en start "
+               "Zemlo daarna opnieuw.")}
+        << false << 1;
+    QTest::newRow("folder with a file, English")
+        << en << Slot::MapMetBestand << QByteArray() << false << 0
+        << QStringList{QStringLiteral("2\tZemlo\tThe lock file @ cannot be removed; while it is "
+                                      "there, Zemlo cannot work with this folder.|Move it out of "
+                                      "the folder, then start Zemlo again.")}
+        << false << 1;
+    QTest::newRow("another computer, No, Dutch")
+        << nl << Slot::Bestand << clubpc << false << 0
+        << QStringList{QString(vraagNl).replace(u'~', QStringLiteral("clubpc"))} << false << 0;
+    QTest::newRow("another computer, No, English")
+        << en << Slot::Bestand << clubpc << false << 0
+        << QStringList{QString(vraagEn).replace(u'~', QStringLiteral("clubpc"))} << false << 0;
+    QTest::newRow("another computer, Yes")
+        << en << Slot::Bestand << clubpc << false << 1
+        << QStringList{QString(vraagEn).replace(u'~', QStringLiteral("clubpc"))} << true << 0;
+    QTest::newRow("another computer, written before machine ids, Yes")
+        << nl << Slot::Bestand << QByteArray("4242\nzemlo\nthuis\n") << false << 1
+        << QStringList{QString(vraagNl).replace(u'~', QStringLiteral("thuis"))} << true << 0;
+    // Two computers may bear one name; their machine ids tell them apart.
+    if (!QSysInfo::machineUniqueId().isEmpty())
+      QTest::newRow("another computer of this computer's name, No")
+          << en << Slot::Bestand << vreemdSlot(QSysInfo::machineHostName().toUtf8(), anderMachine)
+          << false << 0 << QStringList{QString(vraagEn).replace(u'~', QSysInfo::machineHostName())}
+          << false << 0;
+  }
+  void aLockNoZemloHere() {
+    QFETCH(QByteArray, taal);
+    QFETCH(Slot, slot);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, onleesbaar);
+    QFETCH(int, ja);
+    QFETCH(QStringList, vragen);
+    QFETCH(bool, draait);
+    QFETCH(int, exitCode);
+    if (onleesbaar && ::geteuid() == 0)
+      QSKIP("every file is readable to root");
+    Map map;
+    QVERIFY(map.klaar());
+    map.schrijf("taal.txt", taal);
+    map.schrijf("standaard.ini", "[Standaard]\r\nprovider=1\r\n");
+    const QString slotPad = map.path(QLatin1String(BAS_Zemlo::kSlotBestand));
+    if (slot == Slot::Bestand)
+      map.schrijf(QLatin1String(BAS_Zemlo::kSlotBestand), bytes);
+    else
+      QVERIFY(QDir().mkdir(slotPad));
+    if (slot == Slot::MapMetBestand)
+      map.schrijf(QLatin1String(BAS_Zemlo::kSlotBestand) + QStringLiteral("/notities.txt"),
+                  "Niet weggooien\r\n");
+    if (slot == Slot::Bestand)
+      QVERIFY(zetTijd(slotPad, QDateTime(QDate(2024, 3, 5), QTime(14, 30, 12))));
+    if (onleesbaar)
+      QVERIFY(QFile::setPermissions(slotPad, QFileDevice::Permissions()));
+    const QStringList voor = inhoud(map.path());
+
+    Proces zemlo;
+    QStringList boxen;
+    QVERIFY(draai(zemlo, map,
+                  {QStringLiteral("--quit"), QStringLiteral("--yes"), QString::number(ja)}, boxen));
+    QCOMPARE(zemlo.exitCode(), exitCode);
+    for (QString &vraag : vragen)
+      vraag.replace(u'@', slotPad);
+    if (draait) {
+      // Its own start runs to the end: the box of the missing MAIL.TXT, its
+      // folders made, its lock gone as it ends.
+      QCOMPARE(boxen.size(), vragen.size() + 1);
+      QVERIFY(boxen.takeLast().startsWith(kGeenMailTxt));
+      QCOMPARE(boxen, vragen);
+      QVERIFY(QFileInfo(map.path("invoer")).isDir());
+      QVERIFY(!QFileInfo::exists(slotPad));
+      QCOMPARE(map.lees("standaard.ini"), QByteArray("[Standaard]\r\nprovider=1\r\n"));
+    } else {
+      QCOMPARE(boxen, vragen);
+      QCOMPARE(inhoud(map.path()), voor);
+    }
   }
 
   // Yes to the update question while the program starts: the box says that
