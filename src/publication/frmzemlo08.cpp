@@ -271,7 +271,8 @@ void frmZemlo08::cmdVerstuur_Click() {
   }
   if (!cmdMaakHTML_Click(true))
     return; // no mail goes out without its page
-  const QString bijlagen = sHTMLMap + u'/' + sHTMLBestand + u';';
+  // The page's path is one attachment, whatever its folder's name holds.
+  const QStringList bijlagen{sHTMLMap + u'/' + sHTMLBestand};
 
   lblVerstuurDeMail->clear();
   picVerStuurDeMail->show();

@@ -185,8 +185,8 @@ void frmZemlo10::cmdOK_Click() {
   const QString adres = txtEMailAdres->text().trimmed();
   {
     venster::Zandloper wacht;
-    VerstuurMail(sEigenEmailAdres, Tekst(164), adres, QString(),
-                 QString(Tekst(165)).replace(u'|', u'\n'), this);
+    VerstuurMail(sEigenEmailAdres, Tekst(164), adres, {}, QString(Tekst(165)).replace(u'|', u'\n'),
+                 this);
   }
   if (!SchrijfIni(kSectieAdres, kSleutelAdres, BewaarAdres(adres), sIniPad))
     meldIniNietBewaard();

@@ -419,6 +419,31 @@ private slots:
     QCOMPARE(m_boxes->boxes.size(), 1); // the closing message alone
   }
 
+  // A program folder whose name holds a ";": the page's path is one
+  // attachment, and every player gets the page.
+  void mailsFromAFolderWithASemicolon() {
+    m_folder.reset(); // its end resets the shared state
+    m_folder = std::make_unique<testing::ProgramFolder>(QStringLiteral("Club;Zemlo"));
+    iTaal = 10;
+    QVERIFY(m_folder->path().contains(u';'));
+    testing::SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QVERIFY(w->cmdVerstuur->isEnabled());
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    const QList<QJsonObject> berichten = server.messages();
+    QCOMPARE(berichten.size(), 5);
+    const QByteArray pagina = m_folder->read(QStringLiteral("HTML/12-03-2024 Groep A.html"));
+    QVERIFY(!pagina.isEmpty());
+    for (int i = 0; i < berichten.size(); ++i) {
+      QCOMPARE(berichten[i][QStringLiteral("attachments")].toArray().size(), 1);
+      QCOMPARE(server.attachment(i, 0), pagina);
+    }
+    QCOMPARE(m_boxes->boxes.size(), 1); // the closing message alone
+    QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Uitslag met succes vestuurd.")));
+  }
+
   void aFailedSendStopsTheRun() {
     testing::SmtpServer server(
         {QStringLiteral("plain"), {}, {}, {QStringLiteral("anna@vries.test")}, true});
