@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -204,7 +203,9 @@ void frmZemlo02::lstNamenBestand_Click() {
   }
   const auto bestand = leesNamenBestand(namenPad(gekozen->naam));
   if (!bestand) {
-    // The file has gone since the list was filled.
+    // It cannot be read, which is said, or it has gone since the list was
+    // filled. Either way nothing offers to delete it.
+    meldOnleesbaar(this, caption(), namenPad(gekozen->naam));
     VulNamenBestanden();
     ZetFocus(this, cmdSetfocus);
     return;
@@ -462,14 +463,19 @@ bool frmZemlo02::cmdOpslaan_Click() {
   }
   cmdWissen->setEnabled(false);
   msfgNamen->hide();
-  if (!schrijfNamenBestand(naam, m_lijst.regels())) {
+  const TweelingOpslag opslag = schrijfNamenBestand(naam, m_lijst.regels());
+  if (!opslag.txt) {
     // Nothing is lost: the grid and the name stay for another try.
-    const QString bestand = QStringLiteral("namen/") + QFileInfo(namenPad(naam)).fileName();
-    platform::information(this, windowTitle(), QString(Tekst(181)).replace(u'~', bestand));
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
     msfgNamen->show();
     geefTerug();
     return false;
   }
+  // The list is saved in its ".txt"; a twin that could not follow is named.
+  if (!opslag.mail)
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
   leegRaster();
   msfgNamen->show();
   VulNamenBestanden();
@@ -478,7 +484,9 @@ bool frmZemlo02::cmdOpslaan_Click() {
 }
 
 void frmZemlo02::cmdWissen_Click() {
-  if (wisNamenBestand(this, caption(), lstNamenBestand, m_bestanden, cmdWissen)) {
+  // A list that could not be deleted stays in the grid as it was.
+  const auto gekozen = vraagWisNamen(this, caption(), lstNamenBestand, m_bestanden, cmdWissen);
+  if (gekozen && wisNamenBestand(this, caption(), *gekozen, cmdWissen)) {
     leegRaster();
     VulNamenBestanden();
     lblNaamBestand->setEnabled(false);

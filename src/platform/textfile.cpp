@@ -1,5 +1,7 @@
 #include "platform/textfile.h"
 
+#include "platform/files.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -80,7 +82,7 @@ QStringList splitLines(const QString &text) {
 
 std::optional<QStringList> readTextLines(const QString &path) {
   QFile file(path);
-  if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+  if (!openForReading(file))
     return std::nullopt;
   return splitLines(decodeAnsi(file.readAll()));
 }

@@ -3,6 +3,7 @@
 #include "frame/bas_zemlo.h"
 #include "groups/frmzemlo02.h"
 #include "groups_fixture.h"
+#include "platform/files.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -276,6 +277,64 @@ private slots:
     QCOMPARE(p.folder.read("namen/Vast.mail"), old);
     QCOMPARE(w->namen.rows(), 3);
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Vast"));
+  }
+
+  // A twin that fails after the list's ".txt" was written (a folder in its
+  // way) is named; the list counts as saved: the grid starts anew and
+  // leaving asks nothing.
+  void aMailTwinThatFailsStillSavesTheList() {
+    Program p(10);
+    QVERIFY(QDir().mkpath(p.folder.path("namen/Vast.mail"))); // in the way
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    type(w->txtNaamBestand, QStringLiteral("Vast"));
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand namen/Vast.mail kan niet worden opgeslagen.\n"
+                                         "Controleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(p.folder.read("namen/Vast.txt"),
+             QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|Mevr.|Ria|Vos|\r\n"));
+    QCOMPARE(w->namen.rows(), 2);
+    QVERIFY(w->txtNaamBestand->text().isEmpty());
+    QCOMPARE(listIndex(w->lstNamenBestand, "Vast"), 0);
+    {
+      testing::EchteBoxen boxen;
+      press(w, Qt::Key_Escape);
+      QVERIFY(boxen.teksten.isEmpty());
+    }
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+  }
+
+  // A names file that cannot be read (no read permission, which root does
+  // not feel: the stand-in refuses it) is named as such; nothing offers to
+  // delete it. One that cannot be deleted says so and stays in the grid.
+  void unreadableOrUndeletableList() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("namen/Vast.txt", fixture("namen_nl.txt"));
+    platform::setUnreadableFiles({p.folder.path("namen/Vast.txt")});
+    platform::setUndeletableFiles({p.folder.path("namen/Club.txt")});
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Vast"));
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand namen/Vast.txt kan niet worden gelezen.\n"
+                                         "Controleer de rechten van het bestand en probeer het "
+                                         "opnieuw."}));
+    QVERIFY(!w->cmdWissen->isEnabled());
+    QCOMPARE(w->namen.rows(), 2);
+
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club"));
+    QCOMPARE(w->namen.rows(), 8);
+    p.boxes.answers = {true};
+    Program::click(w->cmdWissen);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"U gaat het namen bestand (Club) wissen!\n\nZeker weten?",
+                          "Dit kon niet worden gewist:\nnamen/Club.txt\n\nControleer de rechten "
+                          "van de map en probeer het opnieuw."}));
+    QVERIFY(p.folder.exists("namen/Club.txt"));
+    QCOMPARE(w->namen.rows(), 8);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club"));
+    QVERIFY(w->cmdWissen->isEnabled());
   }
 
   void editRecognisesTitleInEitherLanguage_data() {
