@@ -270,9 +270,10 @@ void frmZemlo02::meldVerboden(const QString &tekens, QLineEdit *terug) {
   meld(QString(Tekst(44)).replace(u'~', tekens), terug);
 }
 
-// A letter the names files (Windows-1252) cannot hold would be saved as "?".
+// A letter the names files (Windows-1252) cannot hold would be saved as "?";
+// a control character (a tab, say) would be saved in a name, unseen.
 void frmZemlo02::meldNietTeBewaren(const QString &teken, QLineEdit *terug) {
-  meld(QString(Tekst(204)).replace(u'#', teken), terug);
+  meld(QString(Tekst(204)).replace(u'#', platform::shownCharacter(teken)), terug);
 }
 
 void frmZemlo02::meld(const QString &tekst, QLineEdit *terug) {
@@ -360,15 +361,16 @@ void frmZemlo02::txtNaam_KeyUp(int index) {
 }
 
 // Text that reaches a box other than by a typed key (pasting) is refused
-// when it adds a refused character, as a typed one is. A name read from a
-// file may already hold one; editing the rest of it stays possible.
+// when it adds a refused character, as a typed one is, or a character that
+// cannot be saved: beyond Windows-1252, or a control character. A name read
+// from a file may already hold one; editing the rest of it stays possible.
 void frmZemlo02::txtNaam_Edited(int index) {
   QLineEdit *box = txtNaam[index];
   const QString verboden = index == 2 ? verbodenInEmail() : verbodenInNaam();
   if (voegtVerbodenToe(m_vorige[index], box->text(), verboden)) {
     box->setText(m_vorige[index]);
     meldVerboden(verbodenTekst(), box);
-  } else if (const auto teken = platform::firstNonAnsi(box->text())) {
+  } else if (const auto teken = platform::firstUnsavableAdded(m_vorige[index], box->text())) {
     box->setText(m_vorige[index]);
     meldNietTeBewaren(*teken, box);
   }
@@ -516,7 +518,8 @@ void frmZemlo02::txtNaamBestand_Edited() {
   if (voegtVerbodenToe(m_vorigeBestand, txtNaamBestand->text(), verbodenInBestandsnaam())) {
     txtNaamBestand->setText(m_vorigeBestand);
     meldVerboden(Tekst(43) + u'"', txtNaamBestand);
-  } else if (const auto teken = platform::firstNonAnsi(txtNaamBestand->text())) {
+  } else if (const auto teken =
+                 platform::firstUnsavableAdded(m_vorigeBestand, txtNaamBestand->text())) {
     txtNaamBestand->setText(m_vorigeBestand);
     meldNietTeBewaren(*teken, txtNaamBestand);
   }

@@ -590,6 +590,48 @@ private slots:
                         "1|Dhr.|Lukasz|Wi\xeb|lukasz@klub.pl\r\n"));
   }
 
+  // A control character pasted into a box (a tab, U+0001, DEL, a C1
+  // character that a Windows-1252 byte would keep) is refused as a letter
+  // beyond Windows-1252 is, named so that it can be seen; a name read from a
+  // file that holds one can still be edited.
+  void refusesControlCharacters_data() {
+    QTest::addColumn<int>("box"); // 0 to 2 the entry boxes, 3 the file name
+    QTest::addColumn<QString>("geplakt");
+    QTest::addColumn<QString>("getoond");
+    QTest::newRow("tab in a first name") << 0 << QStringLiteral("Jan\tPiet") << "U+0009";
+    QTest::newRow("U+0001 in a last name") << 1 << QStringLiteral("de\u0001Vries") << "U+0001";
+    QTest::newRow("DEL in an address") << 2 << QStringLiteral("a\u007f@b.nl") << "U+007F";
+    QTest::newRow("U+0081 in a last name") << 1 << QStringLiteral("Vos\u0081") << "U+0081";
+    QTest::newRow("tab in a file name") << 3 << QStringLiteral("Club\t2") << "U+0009";
+  }
+  void refusesControlCharacters() {
+    QFETCH(int, box);
+    QFETCH(QString, geplakt);
+    QFETCH(QString, getoond);
+    Program p(10);
+    p.folder.write("namen/Club.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"
+                                     "1|Dhr.|Jan\tKees|Bakker|\r\n");
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QLineEdit *vak = box == 3 ? w->txtNaamBestand : w->txtNaam[box];
+    if (box == 3)
+      addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    paste(vak, geplakt);
+    QCOMPARE(vak->text(), QString());
+    QCOMPARE(p.takeBoxes(), QStringList({kNietTeBewaren.arg(getoond)}));
+    QVERIFY(vak->hasFocus());
+    // A first name with a tab, read from a file, takes more letters.
+    if (box != 0)
+      return;
+    w->lstNamenBestand->setCurrentRow(0);
+    p.boxes.answers = {false};
+    clickCell(w->msfgNamen, 1, 2);
+    QCOMPARE(w->txtNaam[0]->text(), QStringLiteral("Jan\tKees"));
+    w->txtNaam[0]->setFocus();
+    w->txtNaam[0]->end(false);
+    type(w->txtNaam[0], QStringLiteral("je"));
+    QCOMPARE(w->txtNaam[0]->text(), QStringLiteral("Jan\tKeesje"));
+  }
+
   // Escape, Back and the close box ask before names typed or changed are
   // lost: Yes saves, No lets them go, Cancel stays. Pressed on the real
   // window, each box shown and answered by a key.

@@ -58,6 +58,40 @@ private slots:
     QVERIFY(!platform::readTextLines(QStringLiteral("/nonexistent/x.txt")));
   }
 
+  // What a name box refuses besides the letters beyond Windows-1252: every
+  // control character, named so that it can be seen.
+  void charactersThatCannotBeSaved_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("eerste"); // "" : none
+    QTest::addColumn<QString>("getoond");
+    QTest::newRow("letters of Windows-1252") << QStringLiteral("Zo\u00eb \u20ac\u0153") << ""
+                                             << "";
+    QTest::newRow("tab") << QStringLiteral("Jan\tPiet") << "\t"
+                         << "U+0009";
+    QTest::newRow("U+0001") << QStringLiteral("a\u0001") << QStringLiteral("\u0001") << "U+0001";
+    QTest::newRow("DEL") << QStringLiteral("a\u007f") << QStringLiteral("\u007f") << "U+007F";
+    // A C1 character that a Windows-1252 byte would keep, unseen.
+    QTest::newRow("U+0081") << QStringLiteral("a\u0081") << QStringLiteral("\u0081") << "U+0081";
+    QTest::newRow("line feed") << QStringLiteral("a\nb") << "\n"
+                               << "U+000A";
+    QTest::newRow("beyond Windows-1252")
+        << QStringLiteral("\u0141\t") << QStringLiteral("\u0141") << QStringLiteral("\u0141");
+    QTest::newRow("a pair of surrogates")
+        << QStringLiteral("x\U0001F0A1") << QStringLiteral("\U0001F0A1")
+        << QStringLiteral("\U0001F0A1");
+  }
+  void charactersThatCannotBeSaved() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, eerste);
+    QFETCH(QString, getoond);
+    QCOMPARE(platform::firstUnsavable(tekst).value_or(QString()), eerste);
+    if (!eerste.isEmpty())
+      QCOMPARE(platform::shownCharacter(eerste), getoond);
+    // Added to a text that held it already, it is no new one.
+    QCOMPARE(platform::firstUnsavableAdded(tekst, tekst + u'x'), std::nullopt);
+    QCOMPARE(platform::firstUnsavableAdded(QString(), tekst).value_or(QString()), eerste);
+  }
+
   void profileRead_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("section");
