@@ -1,5 +1,6 @@
 #include "frame/bas_zemlo.h"
 
+#include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/online.h"
 #include "platform/profile.h"
@@ -113,6 +114,30 @@ QString ZoekBestand(const QString &sPad) {
   if (slash < 0)
     return ZoekBestand(QStringLiteral("."), sPad).mid(2);
   return ZoekBestand(sPad.left(slash), sPad.mid(slash + 1));
+}
+
+QString BestandNaam(const QString &sPad) {
+  const QString map = sProgrammaMap.isEmpty() ? QString() : QDir(sProgrammaMap).absolutePath();
+  const QString pad = QFileInfo(sPad).absoluteFilePath();
+  if (!map.isEmpty() && pad.startsWith(map + u'/'))
+    return pad.mid(map.size() + 1);
+  return sPad;
+}
+
+QString OnleesbaarTekst(const QString &sPad) {
+  if (!platform::isUnreadable(sPad))
+    return {};
+  return QString(Tekst(210)).replace(u'~', BestandNaam(sPad));
+}
+
+QString WisBestanden(const QStringList &paden) {
+  QStringList blijven;
+  for (const QString &pad : paden)
+    if (!platform::removeFile(pad))
+      blijven.append(BestandNaam(pad));
+  if (blijven.isEmpty())
+    return {};
+  return QString(Tekst(211)).replace(u'~', blijven.join(u'|'));
 }
 
 bool SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,

@@ -83,6 +83,17 @@ QString ZoekBestand(const QString &sMap, const QString &sNaam);
 // The same for a whole path: the folder as given, the file name matched.
 QString ZoekBestand(const QString &sPad);
 
+// A file as a message names it: its path from the program folder on
+// ("namen/Club.txt"); a path elsewhere whole.
+QString BestandNaam(const QString &sPad);
+// Text 210 naming the file at sPad when something stands there that cannot
+// be read (no permission, a folder of its name); "" when it reads or
+// nothing stands there.
+QString OnleesbaarTekst(const QString &sPad);
+// Removes each file (none standing there counts as removed); text 211
+// naming every one that is still there, "" when all are gone.
+QString WisBestanden(const QStringList &paden);
+
 // Writes one key of a profile file, the value on one line. False when the
 // file could not be written, or exists and could not be read (it is then
 // left as it was).

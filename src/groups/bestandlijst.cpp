@@ -4,7 +4,6 @@
 #include "groups/namenbestand.h"
 #include "platform/messagebox.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -49,18 +48,37 @@ std::optional<LijstBestand> gekozenBestand(const QListWidget *list,
   return bestanden[index];
 }
 
-bool wisNamenBestand(QWidget *window, const QString &title, const QListWidget *list,
-                     const QVector<LijstBestand> &bestanden, QPushButton *wis) {
+std::optional<LijstBestand> vraagWisNamen(QWidget *window, const QString &title,
+                                          const QListWidget *list,
+                                          const QVector<LijstBestand> &bestanden,
+                                          QPushButton *wis) {
   const auto gekozen = gekozenBestand(list, bestanden);
   wis->setEnabled(false);
   if (!gekozen)
-    return false;
+    return std::nullopt;
   const QString vraag = QString(BAS_Zemlo::Tekst(24)).replace(u'~', gekozen->naam);
   if (!platform::question(window, title, vraag)) {
     wis->setEnabled(true);
-    return false;
+    return std::nullopt;
   }
-  QFile::remove(namenPad(gekozen->naam));
+  return gekozen;
+}
+
+bool wisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand,
+                     QPushButton *wis) {
+  const QString fout = BAS_Zemlo::WisBestanden({namenPad(bestand.naam)});
+  if (fout.isEmpty())
+    return true;
+  platform::information(window, title, fout);
+  wis->setEnabled(true);
+  return false;
+}
+
+bool meldOnleesbaar(QWidget *window, const QString &title, const QString &pad) {
+  const QString fout = BAS_Zemlo::OnleesbaarTekst(pad);
+  if (fout.isEmpty())
+    return false;
+  platform::information(window, title, fout);
   return true;
 }
 

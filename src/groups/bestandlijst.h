@@ -34,11 +34,21 @@ int gekozenRij(const QListWidget *list);
 std::optional<LijstBestand> gekozenBestand(const QListWidget *list,
                                            const QVector<LijstBestand> &bestanden);
 
-// The Delete button of a list of names files: disables the button, asks
-// text 24 about the file selected and deletes its ".txt" on Yes (the ".mail"
-// twin stays for the address look-up); on No the button is enabled again.
-// True when the file was deleted; with none selected nothing is asked.
-bool wisNamenBestand(QWidget *window, const QString &title, const QListWidget *list,
-                     const QVector<LijstBestand> &bestanden, QPushButton *wis);
+// The Delete button of a list of names files: disables the button and asks
+// text 24 about the file selected; on No the button is enabled again. The
+// file to delete on Yes; nothing on No, and with none selected nothing is
+// asked.
+std::optional<LijstBestand> vraagWisNamen(QWidget *window, const QString &title,
+                                          const QListWidget *list,
+                                          const QVector<LijstBestand> &bestanden, QPushButton *wis);
+// Deletes the ".txt" of a names file (the ".mail" twin stays for the address
+// look-up). True when it is gone; when it is still there text 211 says so,
+// the button is enabled again, and false.
+bool wisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand,
+                     QPushButton *wis);
+
+// Shows text 210 when the file at pad stands there but cannot be read;
+// true when it did.
+bool meldOnleesbaar(QWidget *window, const QString &title, const QString &pad);
 
 } // namespace groups

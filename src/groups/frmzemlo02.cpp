@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -204,7 +203,9 @@ void frmZemlo02::lstNamenBestand_Click() {
   }
   const auto bestand = leesNamenBestand(namenPad(gekozen->naam));
   if (!bestand) {
-    // The file has gone since the list was filled.
+    // It cannot be read, which is said, or it has gone since the list was
+    // filled. Either way nothing offers to delete it.
+    meldOnleesbaar(this, caption(), namenPad(gekozen->naam));
     VulNamenBestanden();
     ZetFocus(this, cmdSetfocus);
     return;
@@ -269,9 +270,10 @@ void frmZemlo02::meldVerboden(const QString &tekens, QLineEdit *terug) {
   meld(QString(Tekst(44)).replace(u'~', tekens), terug);
 }
 
-// A letter the names files (Windows-1252) cannot hold would be saved as "?".
+// A letter the names files (Windows-1252) cannot hold would be saved as "?";
+// a control character (a tab, say) would be saved in a name, unseen.
 void frmZemlo02::meldNietTeBewaren(const QString &teken, QLineEdit *terug) {
-  meld(QString(Tekst(204)).replace(u'#', teken), terug);
+  meld(QString(Tekst(204)).replace(u'#', platform::shownCharacter(teken)), terug);
 }
 
 void frmZemlo02::meld(const QString &tekst, QLineEdit *terug) {
@@ -359,15 +361,16 @@ void frmZemlo02::txtNaam_KeyUp(int index) {
 }
 
 // Text that reaches a box other than by a typed key (pasting) is refused
-// when it adds a refused character, as a typed one is. A name read from a
-// file may already hold one; editing the rest of it stays possible.
+// when it adds a refused character, as a typed one is, or a character that
+// cannot be saved: beyond Windows-1252, or a control character. A name read
+// from a file may already hold one; editing the rest of it stays possible.
 void frmZemlo02::txtNaam_Edited(int index) {
   QLineEdit *box = txtNaam[index];
   const QString verboden = index == 2 ? verbodenInEmail() : verbodenInNaam();
   if (voegtVerbodenToe(m_vorige[index], box->text(), verboden)) {
     box->setText(m_vorige[index]);
     meldVerboden(verbodenTekst(), box);
-  } else if (const auto teken = platform::firstNonAnsi(box->text())) {
+  } else if (const auto teken = platform::firstUnsavableAdded(m_vorige[index], box->text())) {
     box->setText(m_vorige[index]);
     meldNietTeBewaren(*teken, box);
   }
@@ -462,14 +465,19 @@ bool frmZemlo02::cmdOpslaan_Click() {
   }
   cmdWissen->setEnabled(false);
   msfgNamen->hide();
-  if (!schrijfNamenBestand(naam, m_lijst.regels())) {
+  const TweelingOpslag opslag = schrijfNamenBestand(naam, m_lijst.regels());
+  if (!opslag.txt) {
     // Nothing is lost: the grid and the name stay for another try.
-    const QString bestand = QStringLiteral("namen/") + QFileInfo(namenPad(naam)).fileName();
-    platform::information(this, windowTitle(), QString(Tekst(181)).replace(u'~', bestand));
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
     msfgNamen->show();
     geefTerug();
     return false;
   }
+  // The list is saved in its ".txt"; a twin that could not follow is named.
+  if (!opslag.mail)
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
   leegRaster();
   msfgNamen->show();
   VulNamenBestanden();
@@ -478,7 +486,9 @@ bool frmZemlo02::cmdOpslaan_Click() {
 }
 
 void frmZemlo02::cmdWissen_Click() {
-  if (wisNamenBestand(this, caption(), lstNamenBestand, m_bestanden, cmdWissen)) {
+  // A list that could not be deleted stays in the grid as it was.
+  const auto gekozen = vraagWisNamen(this, caption(), lstNamenBestand, m_bestanden, cmdWissen);
+  if (gekozen && wisNamenBestand(this, caption(), *gekozen, cmdWissen)) {
     leegRaster();
     VulNamenBestanden();
     lblNaamBestand->setEnabled(false);
@@ -508,7 +518,8 @@ void frmZemlo02::txtNaamBestand_Edited() {
   if (voegtVerbodenToe(m_vorigeBestand, txtNaamBestand->text(), verbodenInBestandsnaam())) {
     txtNaamBestand->setText(m_vorigeBestand);
     meldVerboden(Tekst(43) + u'"', txtNaamBestand);
-  } else if (const auto teken = platform::firstNonAnsi(txtNaamBestand->text())) {
+  } else if (const auto teken =
+                 platform::firstUnsavableAdded(m_vorigeBestand, txtNaamBestand->text())) {
     txtNaamBestand->setText(m_vorigeBestand);
     meldNietTeBewaren(*teken, txtNaamBestand);
   }

@@ -11,7 +11,6 @@
 #include "platform/textfile.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -298,7 +297,9 @@ void frmZemlo03::leesNamen() {
   if (bestand) {
     samenstelling.leesNamen(*bestand);
   } else {
-    // The file has gone since the list was filled.
+    // It cannot be read, which is said, or it has gone since the list was
+    // filled. Either way nothing offers to delete it.
+    meldOnleesbaar(this, windowTitle(), namenPad(m_namenBestand));
     m_namenBestand.clear();
     fraNamenBestanden->setTitle(Tekst(9));
     samenstelling.vergeetNamen(standaardKop());
@@ -418,14 +419,20 @@ bool frmZemlo03::cmdOpslaan_Click() {
   case GroepOpslaan::Schrijven:
     break;
   }
-  if (!schrijfGroepBestand(stap.naam, samenstelling.groepRegels(), samenstelling.mailRegels())) {
+  const TweelingOpslag opslag =
+      schrijfGroepBestand(stap.naam, samenstelling.groepRegels(), samenstelling.mailRegels());
+  if (!opslag.txt) {
     // Nothing is lost: the group stays for another try.
-    platform::information(
-        this, windowTitle(),
-        QString(Tekst(181)).replace(u'~', QStringLiteral("groepen/") + stap.bestand));
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
     ZetFocus(this, cmdSetfocus);
     return false;
   }
+  // The group is saved in its ".txt"; a companion that could not follow is
+  // named.
+  if (!opslag.mail)
+    platform::information(this, windowTitle(),
+                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
   MaakGroepLeeg();
   VulGroepBestanden();
   samenstelling.wisDatumEnLetter();
@@ -464,6 +471,18 @@ void frmZemlo03::lstGroepBestand_Click() {
     return;
   }
   const QString pad = groepPad(gekozen.naam);
+  // A group or a companion that cannot be read is named and not loaded: a
+  // save would write the group without the addresses it holds. Nothing
+  // offers to delete it.
+  if (meldOnleesbaar(this, windowTitle(), pad) ||
+      meldOnleesbaar(this, windowTitle(), groepMailPad(gekozen.naam))) {
+    msfgGroepen->show();
+    markeerBestand(lstGroepBestand, m_groepBestanden, QString());
+    m_groepBestand.clear();
+    cmdWisGroepen->setEnabled(false);
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
   const auto regels = BestandBestaat(pad) == 1 ? leesGroepBestand(pad) : std::nullopt;
   if (regels) {
     const GroepNaamDelen delen = splitsGroepNaam(gekozen.naam);
@@ -498,23 +517,47 @@ void frmZemlo03::cmdWisGroepen_Click() {
     ZetFocus(this, cmdSetfocus);
     return;
   }
+  // The group file goes first: when it stays, so do its companion, its
+  // results file and the group in the window.
+  if (const QString fout = WisBestanden({wissen.paden.first()}); !fout.isEmpty()) {
+    platform::information(this, windowTitle(), fout);
+    cmdWisGroepen->setEnabled(true);
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
   samenstelling.leegGroep();
   toon();
-  for (const QString &pad : wissen.paden)
-    QFile::remove(pad);
+  const QString fout = WisBestanden(wissen.paden.mid(1));
   VulGroepBestanden();
   cmdWisGroepen->setEnabled(false);
   MaakGroepLeeg();
   samenstelling.wisDatumEnLetter();
   toon();
+  if (!fout.isEmpty())
+    platform::information(this, windowTitle(), fout);
   ZetFocus(this, cmdSetfocus);
 }
 
 void frmZemlo03::cmdWisNamen_Click() {
-  if (!wisNamenBestand(this, windowTitle(), lstNamenBestand, m_namenBestanden, cmdWisNamen)) {
+  const auto gekozen =
+      vraagWisNamen(this, windowTitle(), lstNamenBestand, m_namenBestanden, cmdWisNamen);
+  if (!gekozen) {
     ZetFocus(this, cmdSetfocus);
     return;
   }
+  // The group composed from the names read goes with them: a group not saved
+  // is saved or let go first, or nothing is deleted.
+  if (!laatGroepGaan()) {
+    cmdWisNamen->setEnabled(true);
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
+  // A file that stays leaves the window as it was.
+  if (!wisNamenBestand(this, windowTitle(), *gekozen, cmdWisNamen)) {
+    ZetFocus(this, cmdSetfocus);
+    return;
+  }
+  cmdWisNamen->setEnabled(false);
   // The whole window starts again: nothing may refer to rows that are gone.
   m_namenBestand.clear();
   namen.setRows(1);

@@ -70,12 +70,11 @@ std::optional<QVector<GroepRegel>> leesGroepBestand(const QString &pad) {
   return leesGroepRegels(*regels);
 }
 
-bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QStringList &mail) {
+TweelingOpslag schrijfGroepBestand(const QString &naam, const QStringList &groep,
+                                   const QStringList &mail) {
   QString map = BAS_Zemlo::Pad(QStringLiteral("groepen"));
   BAS_Zemlo::MaakPad(map);
-  const QString pad = groepPad(naam);
-  return platform::writeTextLines(pad, groep) &&
-         platform::writeTextLines(tweelingPad(pad, QStringLiteral(".mail")), mail);
+  return schrijfTweeling(groepPad(naam), groep, mail);
 }
 
 QString groepBestandNaam(const QString &datum, const QString &letter) {

@@ -41,7 +41,8 @@ QVector<GroepRegel> leesGroepRegels(const QStringList &regels);
 std::optional<QVector<GroepRegel>> leesGroepBestand(const QString &pad);
 
 // Writes the group file and then its companion (groepen is made when missing).
-bool schrijfGroepBestand(const QString &naam, const QStringList &groep, const QStringList &mail);
+TweelingOpslag schrijfGroepBestand(const QString &naam, const QStringList &groep,
+                                   const QStringList &mail);
 
 // The file name of a group: the date up to its first ".", text 125 and the letter.
 QString groepBestandNaam(const QString &datum, const QString &letter);

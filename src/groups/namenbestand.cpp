@@ -77,11 +77,25 @@ QString tweelingPad(const QString &pad, const QString &extensie) {
   return BAS_Zemlo::ZoekBestand(basis + extensie);
 }
 
-bool schrijfNamenBestand(const QString &naam, const QStringList &regels) {
+TweelingOpslag schrijfTweeling(const QString &pad, const QStringList &regels,
+                               const QStringList &mailRegels) {
+  TweelingOpslag uit;
+  uit.txt = platform::writeTextLines(pad, regels);
+  if (!uit.txt) {
+    uit.mislukt = pad;
+    return uit;
+  }
+  const QString mail = tweelingPad(pad, QStringLiteral(".mail"));
+  uit.mail = platform::writeTextLines(mail, mailRegels);
+  if (!uit.mail)
+    uit.mislukt = mail;
+  return uit;
+}
+
+TweelingOpslag schrijfNamenBestand(const QString &naam, const QStringList &regels) {
   QString map = BAS_Zemlo::Pad(QStringLiteral("namen"));
   BAS_Zemlo::MaakPad(map);
-  return platform::writeTextLines(namenPad(naam), regels) &&
-         platform::writeTextLines(namenMailPad(naam), regels);
+  return schrijfTweeling(namenPad(naam), regels, regels);
 }
 
 QVector<LijstBestand> txtBestanden(const QString &map, bool omgekeerd, const QString &woord) {

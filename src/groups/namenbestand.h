@@ -56,9 +56,21 @@ QString tweelingPad(const QString &pad, const QString &extensie);
 // its first ".txt", all of it when it holds none.
 QString namenLijstNaam(const QString &tekst);
 
+// What saving a ".txt" and then its ".mail" twin wrote. The twin is written
+// only after the ".txt"; a ".txt" written stands whatever its twin does.
+struct TweelingOpslag {
+  bool txt = false;  // the ".txt" was written
+  bool mail = false; // and then its ".mail" twin
+  QString mislukt;   // the path of the file that was not written; "" when both were
+};
+
 // Writes namen/<naam>.txt and then namen/<naam>.mail with the same lines,
 // each over the file of that name in any letter case.
-bool schrijfNamenBestand(const QString &naam, const QStringList &regels);
+TweelingOpslag schrijfNamenBestand(const QString &naam, const QStringList &regels);
+// Writes the lines to the ".txt" at pad and then mailRegels to its ".mail"
+// twin (tweelingPad).
+TweelingOpslag schrijfTweeling(const QString &pad, const QStringList &regels,
+                               const QStringList &mailRegels);
 
 // A file listed in a folder: as shown (without ".txt") and its file name.
 struct LijstBestand {

@@ -9,8 +9,6 @@ namespace platform {
 
 namespace {
 
-constexpr int kMaxValue = 254;
-
 // The name of a "[name]" line, or nothing for any other line.
 std::optional<QString> sectionName(const QString &line) {
   const QString t = line.trimmed();
@@ -58,7 +56,7 @@ QString readProfileString(const QString &section, const QString &key, const QStr
     const auto k = keyName(line);
     if (k && same(*k, key.trimmed())) {
       const QString value = line.mid(line.indexOf(u'=') + 1).trimmed();
-      return value.left(kMaxValue);
+      return value.left(kProfileValueLength);
     }
   }
   return {};

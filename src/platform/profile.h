@@ -4,9 +4,13 @@
 
 namespace platform {
 
+// The most characters of a value that readProfileString gives back: a box
+// whose text is kept in a profile takes no more.
+constexpr int kProfileValueLength = 254;
+
 // The value of a key: section and key names compared without regard to case,
-// the first match in the file wins, the value trimmed and cut to 254
-// characters; anything missing gives "".
+// the first match in the file wins, the value trimmed and cut to
+// kProfileValueLength characters; anything missing gives "".
 QString readProfileString(const QString &section, const QString &key, const QString &file);
 
 // Replaces the key's line in place, or adds the key to its section, or the

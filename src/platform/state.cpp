@@ -1,6 +1,7 @@
 #include "platform/state.h"
 
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/online.h"
 
 #include <optional>
@@ -10,6 +11,8 @@ namespace platform {
 void resetState() {
   setClock(std::nullopt);
   setOnlineAnswer(std::nullopt);
+  setUnreadableFiles({});
+  setUndeletableFiles({});
 }
 
 } // namespace platform

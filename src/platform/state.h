@@ -4,7 +4,9 @@
 namespace platform {
 
 // Puts back what the stand-ins answer at program start: the system clock
-// (setClock) and the system's own on-line test (setOnlineAnswer).
+// (setClock), the system's own on-line test (setOnlineAnswer), and files
+// read and removed as the system allows (setUnreadableFiles,
+// setUndeletableFiles).
 void resetState();
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/textfile.h"
 
+#include "platform/files.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -59,6 +61,51 @@ std::optional<QString> firstNonAnsi(const QString &text) {
   return std::nullopt;
 }
 
+namespace {
+bool isControl(const QString &character) {
+  if (character.size() != 1)
+    return false;
+  const char16_t u = character[0].unicode();
+  return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+
+// The characters of a text, a pair of surrogates as one.
+QStringList characters(const QString &text) {
+  QStringList out;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length =
+        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+    out.append(text.mid(i, length));
+    i += length - 1;
+  }
+  return out;
+}
+
+bool isUnsavable(const QString &character) {
+  return isControl(character) || firstNonAnsi(character).has_value();
+}
+} // namespace
+
+std::optional<QString> firstUnsavable(const QString &text) {
+  for (const QString &c : characters(text))
+    if (isUnsavable(c))
+      return c;
+  return std::nullopt;
+}
+
+std::optional<QString> firstUnsavableAdded(const QString &oldText, const QString &text) {
+  for (const QString &c : characters(text))
+    if (isUnsavable(c) && text.count(c) > oldText.count(c))
+      return c;
+  return std::nullopt;
+}
+
+QString shownCharacter(const QString &character) {
+  if (!isControl(character))
+    return character;
+  return QStringLiteral("U+%1").arg(character[0].unicode(), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 QStringList splitLines(const QString &text) {
   QStringList lines;
   QString current;
@@ -80,7 +127,7 @@ QStringList splitLines(const QString &text) {
 
 std::optional<QStringList> readTextLines(const QString &path) {
   QFile file(path);
-  if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+  if (!openForReading(file))
     return std::nullopt;
   return splitLines(decodeAnsi(file.readAll()));
 }

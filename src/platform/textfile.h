@@ -15,6 +15,19 @@ QByteArray encodeAnsi(const QString &text);
 // of surrogates stays together); nothing when it holds them all.
 std::optional<QString> firstNonAnsi(const QString &text);
 
+// The first character of a text that a file of the program cannot keep as
+// it is: one that Windows-1252 cannot hold (firstNonAnsi), or a control
+// character (U+0000 to U+001F, U+007F to U+009F); nothing when it can keep
+// them all.
+std::optional<QString> firstUnsavable(const QString &text);
+// The same for an edit from oldText to text: the first such character that
+// text holds more often than oldText did. One that was there already (a
+// name written by hand) may stay while the rest is edited.
+std::optional<QString> firstUnsavableAdded(const QString &oldText, const QString &text);
+// A character as a message names it: itself, or "U+0009" for a control
+// character, which would show nothing.
+QString shownCharacter(const QString &character);
+
 // Splits on CR LF, LF or CR; a line end after the last line adds no empty line.
 QStringList splitLines(const QString &text);
 

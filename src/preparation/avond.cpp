@@ -2,6 +2,7 @@
 
 #include "frame/bas_zemlo.h"
 #include "groups/groepbestand.h"
+#include "platform/files.h"
 #include "platform/textfile.h"
 #include "preparation/schema.h"
 #include "preparation/schemalijst.h"
@@ -59,7 +60,9 @@ SchemaToets ToetsSchema(const QString &sSchema, const std::optional<InvoerKop> &
   const AvondBestand schema = PadenVan({}, {}, sSchema).schema;
   uit.sNaam = schema.naam;
   const std::optional<QStringList> rondeRegels = LeesSchema(sSchema);
-  if (!rondeRegels)
+  if (!rondeRegels && platform::isUnreadable(schema.pad))
+    uit.iFoutTekst = 210;
+  else if (!rondeRegels)
     uit.iFoutTekst = BestandBestaat(schema.pad) == 1 ? 190 : 141;
   else if (kop && !SchemaPastBijKop(*kop, *rondeRegels))
     uit.iFoutTekst = 207;
@@ -91,7 +94,7 @@ AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
   const AvondBestand invoerBestand = PadenVan(sInvoerBestand).invoer;
   const std::optional<QStringList> invoer = LeesRegels(invoerBestand.pad);
   if (!invoer)
-    return Weigering(141, invoerBestand.naam);
+    return Weigering(platform::isUnreadable(invoerBestand.pad) ? 210 : 141, invoerBestand.naam);
   std::optional<InvoerKop> kop = LeesInvoerKop(*invoer);
   if (!kop || kop->invoerWijze != iInvoerWijze)
     return Weigering(190, invoerBestand.naam);
@@ -109,12 +112,20 @@ AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
     return Weigering(schema.iFoutTekst, schema.sNaam);
 
   const std::optional<QStringList> groepRegels = LeesRegels(paden.groep.pad);
+  if (!groepRegels && platform::isUnreadable(paden.groep.pad))
+    return Weigering(210, paden.groep.naam);
   if (!groepRegels)
     return Weigering(141, *groep);
 
   AvondOpening uit;
   uit.avond = GeopendeAvond{paden, *kop, invoer->mid(7), schema.rondeRegels, *groepRegels};
   return uit;
+}
+
+QString OnleesbaarTekst(const AvondBestand &bestand) {
+  if (!platform::isUnreadable(bestand.pad))
+    return {};
+  return QString(BAS_Zemlo::Tekst(210)).replace(u'~', bestand.naam);
 }
 
 } // namespace preparation

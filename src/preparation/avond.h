@@ -42,7 +42,8 @@ bool SchemaPastBijKop(const InvoerKop &kop, const QStringList &rondeRegels);
 struct SchemaToets {
   QStringList rondeRegels;
   // 0 when it can be used; 141 its file is missing or empty, 190 it does not
-  // read as a schema, 207 it does not fit the header given.
+  // read as a schema, 207 it does not fit the header given, 210 its file is
+  // there but cannot be read.
   int iFoutTekst = 0;
   QString sNaam; // what replaces "~" in that text: schema/<iTaal>/<name>.txt
 };
@@ -62,7 +63,7 @@ struct GeopendeAvond {
 struct AvondOpening {
   std::optional<GeopendeAvond> avond;
   // When refused: 141 a file is missing, 190 a file cannot be used, 207 the
-  // schema does not fit the header.
+  // schema does not fit the header, 210 a file is there but cannot be read.
   int iFoutTekst = 0;
   QString sFoutNaam; // what replaces "~" in that text
 };
@@ -74,7 +75,11 @@ struct AvondOpening {
 // fit the header; the group file must be there. Per board the title takes
 // the date form of the current language before the group file is looked up.
 // A missing results or schema file is named by its path, a missing group
-// file by the group name.
+// file by the group name; a file that cannot be read by its path.
 AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze);
+
+// Text 210 naming a file that stands there but cannot be read (no
+// permission, a folder of its name); "" when it reads or is not there.
+QString OnleesbaarTekst(const AvondBestand &bestand);
 
 } // namespace preparation

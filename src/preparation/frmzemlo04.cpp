@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -191,6 +190,18 @@ void frmZemlo04::lstGroepBestand_Click() {
     parkeer();
     return;
   }
+  // A group file that cannot be read is named as such; it is not chosen, and
+  // nothing offers to delete it: its pairs may be intact.
+  if (const QString fout = preparation::OnleesbaarTekst(preparation::PadenVan({}, groep).groep);
+      !fout.isEmpty()) {
+    melding(fout);
+    lstGroepBestand->clearSelection();
+    staat.groep.clear();
+    lblGroep->clear();
+    cmdWisGroepen->setEnabled(false);
+    parkeer();
+    return;
+  }
   sGroepBestand = groep + QStringLiteral(".txt");
   sInvoerBestand.clear();
 
@@ -211,9 +222,17 @@ void frmZemlo04::lstInvoer_Click() {
   const auto naam = gekozenNaam(lstInvoer, 70, 124);
   if (!naam)
     return;
-  const preparation::Avond avond = staat.kiesAvond(
-      *naam,
-      preparation::LeesInvoerKop(preparation::PadenVan(*naam + QStringLiteral(".txt")).invoer.pad));
+  const preparation::AvondBestand invoer =
+      preparation::PadenVan(*naam + QStringLiteral(".txt")).invoer;
+  // A results file that cannot be read is no damaged one: it is named as
+  // such, and nothing offers to delete the scores it may hold.
+  if (const QString fout = preparation::OnleesbaarTekst(invoer); !fout.isEmpty()) {
+    melding(fout);
+    wisKeuzes();
+    parkeer();
+    return;
+  }
+  const preparation::Avond avond = staat.kiesAvond(*naam, preparation::LeesInvoerKop(invoer.pad));
   if (!avond.bruikbaar) {
     // Not used, but it stays chosen so that it can be deleted.
     melding(avond.melding);
@@ -283,7 +302,13 @@ void frmZemlo04::cmdWisGroepen_Click() {
   if (!naam)
     return;
   const preparation::Wissen wissen = preparation::WisGroep(*naam, sGroepBestand, sInvoerBestand);
-  QFile::remove(wissen.pad);
+  if (const QString fout = WisBestanden({wissen.pad}); !fout.isEmpty()) {
+    // Still there: it stays listed and chosen, and so do the choices.
+    melding(fout);
+    cmdWisGroepen->setEnabled(true);
+    parkeer();
+    return;
+  }
   VulGroepBestanden();
   lstGroepBestand->clearSelection();
   // The chosen group is gone: nothing may start an evening for it.
@@ -298,7 +323,13 @@ void frmZemlo04::cmdWisInvoer_Click() {
   if (!naam)
     return;
   const preparation::Wissen wissen = preparation::WisInvoer(*naam);
-  QFile::remove(wissen.pad);
+  if (const QString fout = WisBestanden({wissen.pad}); !fout.isEmpty()) {
+    // Still there: it stays listed and chosen, and so do the choices.
+    melding(fout);
+    cmdWisInvoer->setEnabled(true);
+    parkeer();
+    return;
+  }
   VulInvoerBestanden();
   // The chosen results file is gone: the names and every choice go with it.
   if (wissen.keuzesWeg)

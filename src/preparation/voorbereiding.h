@@ -28,7 +28,8 @@ int Wikkel(int waarde, int aantal);
 
 // The message for a schema that cannot be used: text 141 when its file is
 // missing or empty, text 190 when it does not read as a schema, text 207 when
-// it reads but does not fit the header given (SchemaPastBijKop), each naming
+// it reads but does not fit the header given (SchemaPastBijKop), text 210
+// when its file is there but cannot be read, each naming
 // schema/<iTaal>/<name>.txt; "" when it can be used.
 QString SchemaFoutTekst(const QString &sSchema, const std::optional<InvoerKop> &kop = {});
 
@@ -42,8 +43,8 @@ struct Avond {
   // The way of entry of the header's last line; read only when its schema is
   // listed and can be used.
   std::optional<int> invoerWijze;
-  // The message to show: text 190 for a damaged header, text 141, 190 or 207
-  // for a schema that cannot be used; "" when there is none.
+  // The message to show: text 190 for a damaged header, text 141, 190, 207
+  // or 210 for a schema that cannot be used; "" when there is none.
   QString melding;
 };
 

@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -183,16 +182,20 @@ void frmZemlo08::toonUitslag() {
 void frmZemlo08::leesMailBestand() {
   lstMailingList.clear();
   const QString naam = publication::MailBestandNaam(sGroepBestand);
-  const QString pad =
-      preparation::PadenVan({}, sGroepBestand.left(sGroepBestand.lastIndexOf(u'.'))).groepMail.pad;
+  const preparation::AvondBestand mail =
+      preparation::PadenVan({}, sGroepBestand.left(sGroepBestand.lastIndexOf(u'.'))).groepMail;
   bMailBestand = false;
-  if (!sGroepBestand.isEmpty() && BestandBestaat(pad) == 1) {
-    if (const auto regels = platform::readTextLines(pad)) {
+  if (!sGroepBestand.isEmpty() && BestandBestaat(mail.pad) == 1) {
+    if (const auto regels = platform::readTextLines(mail.pad)) {
       lstMailingList = publication::LeesMailingLijst(*regels);
       bMailBestand = true;
     }
   }
-  lblGeenAdressen->setText(QString(Tekst(184)).replace(u'~', naam).replace(u'|', u'\n'));
+  // A file that is there but cannot be read is not called missing.
+  QString melding = sGroepBestand.isEmpty() ? QString() : preparation::OnleesbaarTekst(mail);
+  if (melding.isEmpty())
+    melding = QString(Tekst(184)).replace(u'~', naam);
+  lblGeenAdressen->setText(melding.replace(u'|', u'\n'));
   lblGeenAdressen->setVisible(!bMailBestand);
 }
 
@@ -216,8 +219,12 @@ bool frmZemlo08::cmdMaakHTML_Click(bool bStil) {
     const QDir dir(map);
     const QStringList paginas =
         dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList paden;
     for (qsizetype i = paginas.size() - 1; i >= 0; --i)
-      QFile::remove(dir.filePath(paginas[i]));
+      paden.append(dir.filePath(paginas[i]));
+    // A page that stays is named; the new page is made all the same.
+    if (const QString fout = WisBestanden(paden); !fout.isEmpty())
+      platform::information(this, windowTitle(), fout);
   }
   bool geschreven = false;
   {
@@ -271,7 +278,8 @@ void frmZemlo08::cmdVerstuur_Click() {
   }
   if (!cmdMaakHTML_Click(true))
     return; // no mail goes out without its page
-  const QString bijlagen = sHTMLMap + u'/' + sHTMLBestand + u';';
+  // The page's path is one attachment, whatever its folder's name holds.
+  const QStringList bijlagen{sHTMLMap + u'/' + sHTMLBestand};
 
   lblVerstuurDeMail->clear();
   picVerStuurDeMail->show();

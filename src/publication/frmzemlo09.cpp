@@ -4,6 +4,8 @@
 #include "frame/bas_zemlo.h"
 #include "frame/vensterhulp.h"
 #include "platform/messagebox.h"
+#include "platform/profile.h"
+#include "platform/textfile.h"
 #include "publication/mailbericht.h"
 
 #include <QButtonGroup>
@@ -43,10 +45,12 @@ frmZemlo09::frmZemlo09() : ZemloWindow(QStringLiteral("frmZemlo09")) {
   lblProvider = venster::maakLabel(this, "lblProvider", QRect(20, 172, 130, 24));
   txtEMailAdres = new QLineEdit(this);
   txtEMailAdres->setObjectName(QStringLiteral("txtEMailAdres"));
-  txtEMailAdres->setMaxLength(255);
+  // Each box takes no more than standaard.ini gives back.
+  txtEMailAdres->setMaxLength(platform::kProfileValueLength);
   txtEMailAdres->resize(290, 26);
   txtNaam = new QLineEdit(this);
   txtNaam->setObjectName(QStringLiteral("txtNaam"));
+  txtNaam->setMaxLength(platform::kProfileValueLength);
   txtNaam->resize(290, 26);
   auto *groep = new QButtonGroup(this);
   for (int i = 0; i < 2; ++i) {
@@ -138,8 +142,9 @@ void frmZemlo09::txtEMailAdres_Change() {
 
 void frmZemlo09::txtNaam_Change() {
   instelling.naam = txtNaam->text();
-  if (const auto teken = NietTeBewaren(instelling.naam)) {
-    platform::information(this, windowTitle(), QString(Tekst(193)).replace(u'#', *teken));
+  if (const auto teken = NaamNietTeBewaren(instelling.naam)) {
+    platform::information(this, windowTitle(),
+                          QString(Tekst(193)).replace(u'#', platform::shownCharacter(*teken)));
     cmdOK->setEnabled(false);
     return;
   }

@@ -6,6 +6,7 @@
 #include "frame/vensterhulp.h"
 #include "platform/download.h"
 #include "platform/messagebox.h"
+#include "platform/profile.h"
 #include "publication/mailbericht.h"
 #include "publication/mailinstelling.h"
 #include "publication/mailtxt.h"
@@ -99,6 +100,8 @@ frmZemlo10::frmZemlo10() : ZemloWindow(QStringLiteral("frmZemlo10")) {
   txtEMailAdres = new QLineEdit(fraMailadres);
   txtEMailAdres->setObjectName(QStringLiteral("txtEMailAdres"));
   txtEMailAdres->setGeometry(125, 30, 330, 26);
+  // The address is kept in standaard.ini, which gives no more back.
+  txtEMailAdres->setMaxLength(platform::kProfileValueLength);
 
   lblProvider = venster::maakLabel(this, "lblProvider", QRect(27, 192, 130, 24));
   auto *groep = new QButtonGroup(this);
@@ -185,8 +188,8 @@ void frmZemlo10::cmdOK_Click() {
   const QString adres = txtEMailAdres->text().trimmed();
   {
     venster::Zandloper wacht;
-    VerstuurMail(sEigenEmailAdres, Tekst(164), adres, QString(),
-                 QString(Tekst(165)).replace(u'|', u'\n'), this);
+    VerstuurMail(sEigenEmailAdres, Tekst(164), adres, {}, QString(Tekst(165)).replace(u'|', u'\n'),
+                 this);
   }
   if (!SchrijfIni(kSectieAdres, kSleutelAdres, BewaarAdres(adres), sIniPad))
     meldIniNietBewaard();

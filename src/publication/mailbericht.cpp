@@ -212,14 +212,6 @@ QString TrimSpaties(const QString &tekst) {
   return tekst.mid(begin, eind - begin);
 }
 
-QStringList SplitsBijlagen(const QString &bijlagen) {
-  if (bijlagen.isEmpty())
-    return {};
-  QStringList stukken = bijlagen.split(u';');
-  stukken.removeLast();
-  return stukken;
-}
-
 QString DatumKop(const QDateTime &moment) {
   static const char *const kDagen[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
   static const char *const kMaanden[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

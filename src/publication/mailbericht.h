@@ -34,10 +34,6 @@ bool IsVeiligeKopWaarde(const QString &waarde);
 // Blanks (character 32) removed at both ends; line breaks stay.
 QString TrimSpaties(const QString &tekst);
 
-// The attachments of a list of paths each followed by ";": the pieces before
-// the last ";" (an empty piece between two ";" included).
-QStringList SplitsBijlagen(const QString &bijlagen);
-
 struct Bijlage {
   QString naam;      // the file name the receiver sees
   QByteArray inhoud; // the file's bytes

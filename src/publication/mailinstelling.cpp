@@ -20,6 +20,10 @@ std::optional<QChar> AdresFout(const QString &adres) {
 
 std::optional<QString> NietTeBewaren(const QString &tekst) { return platform::firstNonAnsi(tekst); }
 
+std::optional<QString> NaamNietTeBewaren(const QString &naam) {
+  return platform::firstUnsavable(naam);
+}
+
 QString BewaarAdres(const QString &adres) {
   if (!NietTeBewaren(adres) || !IsGeldigAdres(adres))
     return adres;
@@ -47,7 +51,7 @@ QString TestAdresMelding(QChar fout) {
 
 bool MailInstelling::magOpslaan() const {
   return IsGeldigAdres(adres) && !naam.trimmed().isEmpty() && IsVeiligeKopWaarde(naam) &&
-         !NietTeBewaren(naam);
+         !NaamNietTeBewaren(naam);
 }
 
 bool MagTestMailSturen(bool gedownload, const QString &adres) {

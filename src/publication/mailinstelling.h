@@ -28,6 +28,10 @@ std::optional<QChar> AdresFout(const QString &adres);
 // keep, whole (a pair of surrogates stays together); nothing when it can
 // keep them all.
 std::optional<QString> NietTeBewaren(const QString &tekst);
+// The first character of a name for e-mail that may not be kept: one that
+// standaard.ini cannot keep, or a control character (a tab pasted, say),
+// which would sign the mails unseen; nothing when there is none.
+std::optional<QString> NaamNietTeBewaren(const QString &naam);
 
 // The own address as standaard.ini keeps it: as typed, unless Windows-1252
 // cannot write its domain; then with the domain in its ASCII (IDNA) form,
@@ -50,8 +54,8 @@ bool IsGeweigerdInTestAdres(QChar c);
 QString TestAdresMelding(QChar fout);
 
 // The settings window's state: OK may save when the address is a valid one
-// and the name is neither blank nor holds a line break or a character that
-// standaard.ini cannot keep.
+// and the name is neither blank nor holds a line break, another control
+// character or a character that standaard.ini cannot keep.
 struct MailInstelling {
   QString adres;
   QString naam;

@@ -53,7 +53,7 @@ bool ToetsEigenAdres(const QString &sEigenAdres, QWidget *parent) {
 }
 
 void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const QString &sAan,
-                  const QString &sBijlagen, const QString &sTekst, QWidget *parent) {
+                  const QStringList &bijlagen, const QString &sTekst, QWidget *parent) {
   if (bMailTxtFout) {
     weigerMailTxt(parent);
     return;
@@ -76,7 +76,7 @@ void VerstuurMail(const QString &sEigenAdres, const QString &sOnderwerp, const Q
   bericht.aan = publication::TrimSpaties(sAan);
   bericht.onderwerp = publication::TrimSpaties(sOnderwerp);
   bericht.tekst = publication::TrimSpaties(sTekst);
-  for (const QString &pad : publication::SplitsBijlagen(sBijlagen)) {
+  for (const QString &pad : bijlagen) {
     QFile bestand(pad);
     if (pad.isEmpty() || !bestand.open(QIODevice::ReadOnly)) {
       meldFout(parent, publication::kFoutBijlage, sAan);

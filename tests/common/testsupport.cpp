@@ -253,6 +253,12 @@ ProgramFolder::ProgramFolder() {
   BAS_Zemlo::sProgrammaMap = m_dir.path();
 }
 
+ProgramFolder::ProgramFolder(const QString &naam)
+    : m_dir(QDir::tempPath() + u'/' + naam + QStringLiteral("-XXXXXX")) {
+  resetSharedState();
+  BAS_Zemlo::sProgrammaMap = m_dir.path();
+}
+
 ProgramFolder::~ProgramFolder() {
   flushDeletes();
   resetSharedState();

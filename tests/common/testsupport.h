@@ -24,6 +24,9 @@ int runTestClasses(int argc, char *argv[]);
 class ProgramFolder {
 public:
   ProgramFolder();
+  // A program folder whose own name begins with naam: a folder name with a
+  // ";" or a blank, say.
+  explicit ProgramFolder(const QString &naam);
   ~ProgramFolder();
   QString path(const QString &relative = QString()) const;
   void write(const QString &relative, const QByteArray &bytes) const;

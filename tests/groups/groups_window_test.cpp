@@ -7,6 +7,7 @@
 #include "groups/frmzemlo05.h"
 #include "groups_fixture.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/gridview.h"
 
 #include <QAccessible>
@@ -108,6 +109,119 @@ private slots:
     QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.txt"), QByteArray("1 oud\r\n"));
     QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.mail"), QByteArray("1 oud|\r\n"));
     QCOMPARE(w->samenstelling.groepRegels().size(), 1);
+  }
+
+  // A companion that fails after its group file was written (a folder in
+  // its way) is named; the group counts as saved: the window starts a new
+  // one and leaving asks nothing.
+  void aCompanionThatFailsStillSavesTheGroup() {
+    Program p(10);
+    platform::setClock(QDateTime(QDate(2026, 12, 9), QTime(20, 0)));
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    QVERIFY(QDir().mkpath(p.folder.path("groepen/09-12-2026 Groep A.mail"))); // in the way
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    QVERIFY(testing::activeer(w));
+    w->lstNamenBestand->setCurrentRow(0);
+    pair(w, 1, 3);
+    pickDate(w);
+    p.takeBoxes();
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"Het bestand groepen/09-12-2026 Groep A.mail kan niet worden "
+                          "opgeslagen.\nControleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(p.folder.read("groepen/09-12-2026 Groep A.txt"),
+             QByteArray("1| Dhr. Jan Bakker+3| Mevr. Els Jansen\r\n"));
+    QVERIFY(w->samenstelling.groepRegels().isEmpty());
+    QCOMPARE(w->lstGroepBestand->count(), 1);
+    {
+      testing::EchteBoxen boxen;
+      press(w, Qt::Key_Escape);
+      QVERIFY(boxen.teksten.isEmpty());
+    }
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo03")));
+  }
+
+  // A names file, group file or companion that cannot be read (no read
+  // permission, which root does not feel: the stand-in refuses it) is named
+  // as such; nothing is loaded from it and nothing offers to delete it.
+  void unreadableFilesAreNamed() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("namen/Vast.txt", fixture("namen_nl.txt"));
+    p.folder.write("groepen/01-01-2027 Groep C.txt", "1| Dhr. Jan Bakker+2|  Piet de Jong\r\n");
+    p.folder.write("groepen/01-01-2027 Groep C.mail", "1|Dhr.|Jan|Bakker|jan@bakker.nl\r\n");
+    const auto onleesbaar = [](const QString &naam) {
+      return QStringLiteral("Het bestand %1 kan niet worden gelezen.\nControleer de rechten van "
+                            "het bestand en probeer het opnieuw.")
+          .arg(naam);
+    };
+    platform::setUnreadableFiles({p.folder.path("namen/Vast.txt")});
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(1);
+    QCOMPARE(p.takeBoxes(), QStringList({onleesbaar("namen/Vast.txt")}));
+    QVERIFY(!w->cmdWisNamen->isEnabled() && !w->samenstelling.namenGelezen());
+    w->lstNamenBestand->setCurrentRow(0);
+    QVERIFY(w->cmdWisNamen->isEnabled());
+    for (const QString bestand :
+         {"groepen/01-01-2027 Groep C.txt", "groepen/01-01-2027 Groep C.mail"}) {
+      platform::setUnreadableFiles({p.folder.path(bestand)});
+      w->lstGroepBestand->clearSelection();
+      w->lstGroepBestand->setCurrentRow(0);
+      QCOMPARE(p.takeBoxes(), QStringList({onleesbaar(bestand)}));
+      QVERIFY(w->samenstelling.groepRegels().isEmpty());
+      QVERIFY(w->lstGroepBestand->selectedItems().isEmpty());
+      QVERIFY(!w->cmdWisGroepen->isEnabled());
+    }
+    // Readable again, the group loads.
+    platform::setUnreadableFiles({});
+    w->lstGroepBestand->setCurrentRow(0);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 1);
+    QVERIFY(w->cmdWisGroepen->isEnabled());
+  }
+
+  // A deletion that leaves its file says so and keeps what the window
+  // holds: the group loaded with its files, or the names and the group
+  // composed from them.
+  void aFailedDeletionKeepsTheGroup() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("groepen/01-01-2027 Groep C.txt", "1| Dhr. Jan Bakker+2|  Piet de Jong\r\n");
+    p.folder.write("groepen/01-01-2027 Groep C.mail", "1|Dhr.|Jan|Bakker|jan@bakker.nl\r\n");
+    platform::setUndeletableFiles(
+        {p.folder.path("groepen/01-01-2027 Groep C.txt"), p.folder.path("namen/Club.txt")});
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    w->lstGroepBestand->setCurrentRow(0);
+    QCOMPARE(w->samenstelling.groepRegels().size(), 1);
+    p.takeBoxes();
+    p.boxes.answers = {true};
+    Program::click(w->cmdWisGroepen);
+    const QString nietGewist = QStringLiteral("Dit kon niet worden gewist:\n%1\n\nControleer de "
+                                              "rechten van de map en probeer het opnieuw.");
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"U gaat het groep bestand (01-01-2027 Groep C) wissen!\n\nZeker weten?",
+                          nietGewist.arg("groepen/01-01-2027 Groep C.txt")}));
+    // The group file stays, and so do its companion and the group shown.
+    QVERIFY(p.folder.exists("groepen/01-01-2027 Groep C.txt"));
+    QVERIFY(p.folder.exists("groepen/01-01-2027 Groep C.mail"));
+    QCOMPARE(w->samenstelling.groepRegels().size(), 1);
+    QCOMPARE(w->lstGroepBestand->selectedItems().size(), 1);
+    QVERIFY(w->cmdWisGroepen->isEnabled());
+
+    // The names file: the group composed is let go at the question, but the
+    // file stays, and so does everything in the window.
+    pair(w, 3, 4);
+    p.boxes.answers = {true};
+    p.boxes.keuzes = {platform::Keuze::Nee};
+    Program::click(w->cmdWisNamen);
+    QCOMPARE(p.takeBoxes(), QStringList({"U gaat het namen bestand (Club) wissen!\n\nZeker weten?",
+                                         kGroepOnbewaard, nietGewist.arg("namen/Club.txt")}));
+    QVERIFY(p.folder.exists("namen/Club.txt"));
+    QCOMPARE(w->samenstelling.groepRegels().size(), 2);
+    QVERIFY(w->samenstelling.namenGelezen());
+    QCOMPARE(row(w->namen, 5, 0, 2), QStringLiteral("5|Mevr.|Anna"));
+    QVERIFY(w->cmdWisNamen->isEnabled());
   }
 
   void composeSaveAndReload_data() {
@@ -471,6 +585,9 @@ private slots:
     QCOMPARE(w->lstNamenBestand->count(), 1);
   }
 
+  // Deleting the names file that the group being composed is built from
+  // asks about that group first: Cancel keeps the file and the group, No
+  // lets the group go with the file.
   void deletingTheNamesFileResetsTheWindow() {
     Program p(10);
     p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
@@ -482,10 +599,19 @@ private slots:
     p.boxes.answers = {false};
     Program::click(w->cmdWisNamen);
     QVERIFY(p.folder.exists("namen/Club.txt") && w->cmdWisNamen->isEnabled());
+    p.takeBoxes();
+    const QString vraag = QStringLiteral("U gaat het namen bestand (Club) wissen!\n\nZeker weten?");
     p.boxes.answers = {true};
+    p.boxes.keuzes = {platform::Keuze::Annuleer};
     Program::click(w->cmdWisNamen);
-    QCOMPARE(p.takeBoxes().last(),
-             QStringLiteral("U gaat het namen bestand (Club) wissen!\n\nZeker weten?"));
+    QCOMPARE(p.takeBoxes(), QStringList({vraag, kGroepOnbewaard}));
+    QVERIFY(p.folder.exists("namen/Club.txt") && w->cmdWisNamen->isEnabled());
+    QCOMPARE(w->samenstelling.groepRegels().size(), 1);
+    QVERIFY(!w->lblNaam[0]->text().isEmpty());
+    p.boxes.answers = {true};
+    p.boxes.keuzes = {platform::Keuze::Nee};
+    Program::click(w->cmdWisNamen);
+    QCOMPARE(p.takeBoxes(), QStringList({vraag, kGroepOnbewaard}));
     QVERIFY(!p.folder.exists("namen/Club.txt"));
     QVERIFY(p.folder.exists("namen/Club.mail"));
     QCOMPARE(w->namen.rows(), 2);

@@ -3,6 +3,7 @@
 #include "frame/bas_zemlo.h"
 #include "groups/frmzemlo02.h"
 #include "groups_fixture.h"
+#include "platform/files.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -278,6 +279,64 @@ private slots:
     QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Vast"));
   }
 
+  // A twin that fails after the list's ".txt" was written (a folder in its
+  // way) is named; the list counts as saved: the grid starts anew and
+  // leaving asks nothing.
+  void aMailTwinThatFailsStillSavesTheList() {
+    Program p(10);
+    QVERIFY(QDir().mkpath(p.folder.path("namen/Vast.mail"))); // in the way
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    type(w->txtNaamBestand, QStringLiteral("Vast"));
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand namen/Vast.mail kan niet worden opgeslagen.\n"
+                                         "Controleer de schijf en probeer het opnieuw."}));
+    QCOMPARE(p.folder.read("namen/Vast.txt"),
+             QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n1|Mevr.|Ria|Vos|\r\n"));
+    QCOMPARE(w->namen.rows(), 2);
+    QVERIFY(w->txtNaamBestand->text().isEmpty());
+    QCOMPARE(listIndex(w->lstNamenBestand, "Vast"), 0);
+    {
+      testing::EchteBoxen boxen;
+      press(w, Qt::Key_Escape);
+      QVERIFY(boxen.teksten.isEmpty());
+    }
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+  }
+
+  // A names file that cannot be read (no read permission, which root does
+  // not feel: the stand-in refuses it) is named as such; nothing offers to
+  // delete it. One that cannot be deleted says so and stays in the grid.
+  void unreadableOrUndeletableList() {
+    Program p(10);
+    p.folder.write("namen/Club.txt", fixture("namen_nl.txt"));
+    p.folder.write("namen/Vast.txt", fixture("namen_nl.txt"));
+    platform::setUnreadableFiles({p.folder.path("namen/Vast.txt")});
+    platform::setUndeletableFiles({p.folder.path("namen/Club.txt")});
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Vast"));
+    QCOMPARE(p.takeBoxes(), QStringList({"Het bestand namen/Vast.txt kan niet worden gelezen.\n"
+                                         "Controleer de rechten van het bestand en probeer het "
+                                         "opnieuw."}));
+    QVERIFY(!w->cmdWissen->isEnabled());
+    QCOMPARE(w->namen.rows(), 2);
+
+    w->lstNamenBestand->setCurrentRow(listIndex(w->lstNamenBestand, "Club"));
+    QCOMPARE(w->namen.rows(), 8);
+    p.boxes.answers = {true};
+    Program::click(w->cmdWissen);
+    QCOMPARE(p.takeBoxes(),
+             QStringList({"U gaat het namen bestand (Club) wissen!\n\nZeker weten?",
+                          "Dit kon niet worden gewist:\nnamen/Club.txt\n\nControleer de rechten "
+                          "van de map en probeer het opnieuw."}));
+    QVERIFY(p.folder.exists("namen/Club.txt"));
+    QCOMPARE(w->namen.rows(), 8);
+    QCOMPARE(w->txtNaamBestand->text(), QStringLiteral("Club"));
+    QVERIFY(w->cmdWissen->isEnabled());
+  }
+
   void editRecognisesTitleInEitherLanguage_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("first");
@@ -529,6 +588,48 @@ private slots:
     QCOMPARE(p.folder.read("namen/Club.txt"),
              QByteArray("Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"
                         "1|Dhr.|Lukasz|Wi\xeb|lukasz@klub.pl\r\n"));
+  }
+
+  // A control character pasted into a box (a tab, U+0001, DEL, a C1
+  // character that a Windows-1252 byte would keep) is refused as a letter
+  // beyond Windows-1252 is, named so that it can be seen; a name read from a
+  // file that holds one can still be edited.
+  void refusesControlCharacters_data() {
+    QTest::addColumn<int>("box"); // 0 to 2 the entry boxes, 3 the file name
+    QTest::addColumn<QString>("geplakt");
+    QTest::addColumn<QString>("getoond");
+    QTest::newRow("tab in a first name") << 0 << QStringLiteral("Jan\tPiet") << "U+0009";
+    QTest::newRow("U+0001 in a last name") << 1 << QStringLiteral("de\u0001Vries") << "U+0001";
+    QTest::newRow("DEL in an address") << 2 << QStringLiteral("a\u007f@b.nl") << "U+007F";
+    QTest::newRow("U+0081 in a last name") << 1 << QStringLiteral("Vos\u0081") << "U+0081";
+    QTest::newRow("tab in a file name") << 3 << QStringLiteral("Club\t2") << "U+0009";
+  }
+  void refusesControlCharacters() {
+    QFETCH(int, box);
+    QFETCH(QString, geplakt);
+    QFETCH(QString, getoond);
+    Program p(10);
+    p.folder.write("namen/Club.txt", "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n"
+                                     "1|Dhr.|Jan\tKees|Bakker|\r\n");
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QLineEdit *vak = box == 3 ? w->txtNaamBestand : w->txtNaam[box];
+    if (box == 3)
+      addName(w, QStringLiteral("Ria"), QStringLiteral("Vos"), QString(), 1);
+    paste(vak, geplakt);
+    QCOMPARE(vak->text(), QString());
+    QCOMPARE(p.takeBoxes(), QStringList({kNietTeBewaren.arg(getoond)}));
+    QVERIFY(vak->hasFocus());
+    // A first name with a tab, read from a file, takes more letters.
+    if (box != 0)
+      return;
+    w->lstNamenBestand->setCurrentRow(0);
+    p.boxes.answers = {false};
+    clickCell(w->msfgNamen, 1, 2);
+    QCOMPARE(w->txtNaam[0]->text(), QStringLiteral("Jan\tKees"));
+    w->txtNaam[0]->setFocus();
+    w->txtNaam[0]->end(false);
+    type(w->txtNaam[0], QStringLiteral("je"));
+    QCOMPARE(w->txtNaam[0]->text(), QStringLiteral("Jan\tKeesje"));
   }
 
   // Escape, Back and the close box ask before names typed or changed are

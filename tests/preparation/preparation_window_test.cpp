@@ -3,6 +3,7 @@
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/windows.h"
+#include "platform/files.h"
 #include "platform/messagebox.h"
 #include "preparation/frmzemlo04.h"
 #include "preparation/windows.h"
@@ -50,6 +51,10 @@ private slots:
   void damagedResultsFileCanBeDeleted_data();
   void damagedResultsFileCanBeDeleted();
   void refusedGroupKeepsNames();
+  void unreadableFileIsNamed_data();
+  void unreadableFileIsNamed();
+  void aFailedDeletionIsSaid_data();
+  void aFailedDeletionIsSaid();
   void deleteGroupAsksFirst();
   void deleteResultsFileClearsChoices();
   void escapeOpensEntryOnlyWhenStartCould();
@@ -477,6 +482,122 @@ void TestFrmZemlo04::refusedGroupKeepsNames() {
   QCOMPARE(m_folder->read("invoer/08-11-2023 Groep A Uitslag.txt"),
            QByteArray("08-11-2023 Groep A Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden "
                       "Howell\r\n0\r\n"));
+}
+
+// A group or results file that cannot be read (no read permission, which
+// root does not feel: the stand-in refuses it) is named as such, is not
+// chosen, and nothing offers to delete it.
+void TestFrmZemlo04::unreadableFileIsNamed_data() {
+  QTest::addColumn<QString>("lijst");
+  QTest::addColumn<QString>("naam");
+  QTest::addColumn<QString>("bestand");
+  QTest::addColumn<QString>("wis");
+  QTest::newRow("group file") << "lstGroepBestand"
+                              << "08-11-2023 Groep A"
+                              << "groepen/08-11-2023 Groep A.txt"
+                              << "cmdWisGroepen";
+  QTest::newRow("results file") << "lstInvoer"
+                                << "09-11-2023 Groep B Uitslag"
+                                << "invoer/09-11-2023 Groep B Uitslag.txt"
+                                << "cmdWisInvoer";
+}
+
+void TestFrmZemlo04::unreadableFileIsNamed() {
+  QFETCH(QString, lijst);
+  QFETCH(QString, naam);
+  QFETCH(QString, bestand);
+  QFETCH(QString, wis);
+  setUpFolder(10);
+  const QByteArray kop = "09-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 "
+                         "Ronden Howell\r\n0\r\n";
+  m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
+  m_folder->write("groepen/08-11-2023 Groep C.txt", kZevenParen);
+  m_folder->write("groepen/09-11-2023 Groep B.txt", kZevenParen);
+  m_folder->write("invoer/09-11-2023 Groep B Uitslag.txt", kop);
+  m_folder->write("invoer/10-11-2023 Groep D Uitslag.txt", QByteArray(kop).replace("B", "D"));
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
+  platform::setUnreadableFiles({m_folder->path(bestand)});
+  QVERIFY(open());
+  auto *list = get<QListWidget>(qPrintable(lijst));
+  // A file of the same list chosen before offers its deletion.
+  click(list, lijst == u"lstInvoer" ? QStringLiteral("10-11-2023 Groep D Uitslag")
+                                    : QStringLiteral("08-11-2023 Groep C"));
+  QVERIFY(get<QPushButton>(qPrintable(wis))->isEnabled());
+  QVERIFY(m_boxes->boxes.isEmpty());
+  click(list, naam);
+  QCOMPARE(m_boxes->boxes.size(), 1);
+  QCOMPARE(m_boxes->boxes[0].kind, BoxKind::Information);
+  QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Het bestand %1 kan niet worden gelezen.\n"
+                                                  "Controleer de rechten van het bestand en "
+                                                  "probeer het opnieuw.")
+                                       .arg(bestand));
+  QVERIFY(list->selectedItems().isEmpty());
+  QVERIFY(!get<QPushButton>(qPrintable(wis))->isEnabled());
+  QVERIFY(BAS_Zemlo::sInvoerBestand.isEmpty());
+  QCOMPARE(get<QLabel>("lblGroep")->text(), QString());
+  QVERIFY(!get<QPushButton>("cmdStart")->isEnabled());
+  QVERIFY(m_folder->exists(bestand));
+}
+
+// A deletion that leaves the file says so; the file stays listed and
+// chosen, with the choices made.
+void TestFrmZemlo04::aFailedDeletionIsSaid_data() {
+  QTest::addColumn<QString>("lijst");
+  QTest::addColumn<QString>("naam");
+  QTest::addColumn<QString>("bestand");
+  QTest::addColumn<QString>("wis");
+  QTest::newRow("group file") << "lstGroepBestand"
+                              << "08-11-2023 Groep A"
+                              << "groepen/08-11-2023 Groep A.txt"
+                              << "cmdWisGroepen";
+  QTest::newRow("results file") << "lstInvoer"
+                                << "09-11-2023 Groep B Uitslag"
+                                << "invoer/09-11-2023 Groep B Uitslag.txt"
+                                << "cmdWisInvoer";
+}
+
+void TestFrmZemlo04::aFailedDeletionIsSaid() {
+  QFETCH(QString, lijst);
+  QFETCH(QString, naam);
+  QFETCH(QString, bestand);
+  QFETCH(QString, wis);
+  setUpFolder(10);
+  m_folder->write("groepen/08-11-2023 Groep A.txt", kZevenParen);
+  m_folder->write("groepen/09-11-2023 Groep B.txt", kZevenParen);
+  m_folder->write("invoer/09-11-2023 Groep B Uitslag.txt",
+                  "09-11-2023 Groep B Uitslag\r\n8\r\n8\r\n6\r\n4\r\n08 Paren 06 Ronden "
+                  "Howell\r\n0\r\n");
+  m_folder->write("schema/10/08 Paren 06 Ronden Howell.txt",
+                  testing::passendSchema("schema/10/08 Paren 06 Ronden Howell.txt"));
+  platform::setUndeletableFiles({m_folder->path(bestand)});
+  QVERIFY(open());
+  auto *list = get<QListWidget>(qPrintable(lijst));
+  click(list, naam);
+  if (lijst == u"lstGroepBestand")
+    click(get<QListWidget>("lstSchema"), "08 Paren 06 Ronden Howell");
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+  m_boxes->answers = {true};
+  QTest::mouseClick(get<QPushButton>(qPrintable(wis)), Qt::LeftButton);
+  QCOMPARE(m_boxes->boxes.size(), 2);
+  QCOMPARE(m_boxes->boxes[0].kind, BoxKind::Question);
+  QCOMPARE(m_boxes->boxes[1].kind, BoxKind::Information);
+  QCOMPARE(m_boxes->boxes[1].text,
+           QStringLiteral("Dit kon niet worden gewist:\n%1\n\nControleer de rechten van de map "
+                          "en probeer het opnieuw.")
+               .arg(bestand));
+  QVERIFY(m_folder->exists(bestand));
+  QVERIFY(items(list).contains(naam));
+  QCOMPARE(list->selectedItems().size(), 1);
+  QVERIFY(get<QPushButton>(qPrintable(wis))->isEnabled());
+  QVERIFY(get<QPushButton>("cmdStart")->isEnabled());
+  QVERIFY(!BAS_Zemlo::sGroepBestand.isEmpty());
+  // Once the file can go, it goes.
+  platform::setUndeletableFiles({});
+  m_boxes->answers = {true};
+  QTest::mouseClick(get<QPushButton>(qPrintable(wis)), Qt::LeftButton);
+  QVERIFY(!m_folder->exists(bestand));
+  QVERIFY(!items(list).contains(naam));
 }
 
 void TestFrmZemlo04::deleteGroupAsksFirst() {

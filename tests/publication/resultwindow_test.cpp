@@ -6,6 +6,7 @@
 #include "frame/frmzemlo01.h"
 #include "frame/printgrid.h"
 #include "frame/windows.h"
+#include "platform/files.h"
 #include "platform/gridview.h"
 #include "platform/mail.h"
 #include "platform/messagebox.h"
@@ -223,6 +224,42 @@ private slots:
     QVERIFY(m_folder->exists(QStringLiteral("HTML/12-03-2024 Groep A.html")));
   }
 
+  // A group's addresses that cannot be read (no read permission, which root
+  // does not feel: the stand-in refuses it) are not called missing.
+  void unreadableAddressesAreNamed() {
+    venstertest::schrijfAvond(*m_folder, true, QStringLiteral("j.jansen@club.nl"),
+                              QStringLiteral("Jan"));
+    platform::setUnreadableFiles(
+        {m_folder->path(QStringLiteral("groepen/12-03-2024 Groep A.mail"))});
+    frmZemlo08 *w = openUitslag(openInvoer(6, 3), 6);
+    QVERIFY(w->lblGeenAdressen->isVisible());
+    QCOMPARE(w->lblGeenAdressen->text(),
+             QStringLiteral("Het bestand groepen/12-03-2024 Groep A.mail kan niet worden "
+                            "gelezen.\nControleer de rechten van het bestand en probeer het "
+                            "opnieuw."));
+    QVERIFY(!w->cmdVerstuur->isVisible());
+  }
+
+  // Old pages that stay when they were to be deleted are named; the new page
+  // is made all the same.
+  void oldPagesThatStayAreNamed() {
+    venstertest::schrijfAvond(*m_folder);
+    m_folder->write(QStringLiteral("HTML/05-03-2024 Groep B.html"), "oud");
+    m_folder->write(QStringLiteral("HTML/06-03-2024 Groep C.html"), "oud");
+    platform::setUndeletableFiles({m_folder->path(QStringLiteral("HTML/05-03-2024 Groep B.html"))});
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    m_boxes->answers = {true};
+    QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
+    QCOMPARE(m_boxes->boxes.size(), 3);
+    QCOMPARE(m_boxes->boxes[1].text,
+             QStringLiteral("Dit kon niet worden gewist:\nHTML/05-03-2024 Groep B.html\n\n"
+                            "Controleer de rechten van de map en probeer het opnieuw."));
+    QVERIFY(m_boxes->boxes[2].text.startsWith(QStringLiteral("HTML bestand klaar")));
+    QVERIFY(m_folder->exists(QStringLiteral("HTML/05-03-2024 Groep B.html")));
+    QVERIFY(!m_folder->exists(QStringLiteral("HTML/06-03-2024 Groep C.html")));
+    QVERIFY(m_folder->exists(QStringLiteral("HTML/12-03-2024 Groep A.html")));
+  }
+
   void htmlPageAndAddressList_data() {
     QTest::addColumn<bool>("opruimen");
     QTest::newRow("old pages kept") << false;
@@ -417,6 +454,31 @@ private slots:
       QCOMPARE(m[QStringLiteral("from_name")].toString(), naam);
     }
     QCOMPARE(m_boxes->boxes.size(), 1); // the closing message alone
+  }
+
+  // A program folder whose name holds a ";": the page's path is one
+  // attachment, and every player gets the page.
+  void mailsFromAFolderWithASemicolon() {
+    m_folder.reset(); // its end resets the shared state
+    m_folder = std::make_unique<testing::ProgramFolder>(QStringLiteral("Club;Zemlo"));
+    iTaal = 10;
+    QVERIFY(m_folder->path().contains(u';'));
+    testing::SmtpServer server({QStringLiteral("plain"), {}, {}, {}, true});
+    QVERIFY(server.isRunning());
+    avondMetServer(server.port());
+    frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
+    QVERIFY(w->cmdVerstuur->isEnabled());
+    QTest::mouseClick(w->cmdVerstuur, Qt::LeftButton);
+    const QList<QJsonObject> berichten = server.messages();
+    QCOMPARE(berichten.size(), 5);
+    const QByteArray pagina = m_folder->read(QStringLiteral("HTML/12-03-2024 Groep A.html"));
+    QVERIFY(!pagina.isEmpty());
+    for (int i = 0; i < berichten.size(); ++i) {
+      QCOMPARE(berichten[i][QStringLiteral("attachments")].toArray().size(), 1);
+      QCOMPARE(server.attachment(i, 0), pagina);
+    }
+    QCOMPARE(m_boxes->boxes.size(), 1); // the closing message alone
+    QVERIFY(m_boxes->boxes[0].text.startsWith(QStringLiteral("Uitslag met succes vestuurd.")));
   }
 
   void aFailedSendStopsTheRun() {

@@ -13,6 +13,7 @@
 #include "scoring/uitslagvenster.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -200,6 +201,54 @@ private slots:
                 .contains("\r\nNaam voor e-mail=Zo\xeb\r\n"));
   }
 
+  // A control character pasted into the name is refused as a letter that
+  // standaard.ini cannot keep is, named so that it can be seen.
+  void aControlCharacterInTheName_data() {
+    QTest::addColumn<QString>("geplakt");
+    QTest::addColumn<QString>("getoond");
+    QTest::newRow("tab") << QStringLiteral("Jan\tJansen") << "U+0009";
+    QTest::newRow("U+0001") << QStringLiteral("Jan\u0001") << "U+0001";
+    QTest::newRow("DEL") << QStringLiteral("Jan\u007f") << "U+007F";
+    QTest::newRow("U+0081") << QStringLiteral("Jan\u0081") << "U+0081";
+  }
+  void aControlCharacterInTheName() {
+    QFETCH(QString, geplakt);
+    QFETCH(QString, getoond);
+    frmZemlo09 *w = open(QByteArray());
+    QTest::keyClicks(w->txtEMailAdres, QStringLiteral("j@club.nl"));
+    plak(w->txtNaam, geplakt);
+    QVERIFY(!w->cmdOK->isEnabled());
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Het teken <%1> kan niet in de instellingen worden "
+                            "bewaard.\nGebruik een ander teken.")
+                 .arg(getoond));
+    QTest::keyClick(w->txtEMailAdres, Qt::Key_Return);
+    QVERIFY(findWindow(QStringLiteral("frmZemlo09")));
+    QVERIFY(!m_folder->read(QStringLiteral("standaard.ini")).contains("Naam voor e-mail"));
+  }
+
+  // The boxes take no more than standaard.ini gives back: a name of 300
+  // characters pasted is one of 254, saved and read back whole.
+  void aLongNameReadsBackWhole() {
+    frmZemlo09 *w = open(QByteArray());
+    // The address box likewise: an address of 255 characters cannot be typed.
+    plak(w->txtEMailAdres, QString(247, u'a') + QStringLiteral("@club.nl"));
+    QCOMPARE(w->txtEMailAdres->text().size(), 254);
+    plak(w->txtEMailAdres, QStringLiteral("j@club.nl"));
+    const QString lang = QString(150, u'J') + QString(150, u'K');
+    plak(w->txtNaam, lang);
+    QCOMPARE(w->txtNaam->text(), lang.left(254));
+    QVERIFY(w->cmdOK->isEnabled());
+    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+    testing::flushDeletes();
+    QVERIFY(!findWindow(QStringLiteral("frmZemlo09")));
+    // What the result window reads back is the name as the box held it.
+    QCOMPARE(sNaamVoorEmail, lang.left(254));
+    LeesIni(QStringLiteral("Standaard"), QStringLiteral("Naam voor e-mail"), sIniPad);
+    QCOMPARE(sIniWaarde, lang.left(254));
+  }
+
   void enterSavesOnlyWhatOkMay() {
     frmZemlo09 *w = open(QByteArray());
     QTest::keyClick(w->txtEMailAdres, Qt::Key_Return);
@@ -300,6 +349,15 @@ private slots:
   }
 
 private:
+  // Pastes a text into a box as a person does: the clipboard and Ctrl+V.
+  static void plak(QLineEdit *box, const QString &tekst) {
+    box->setFocus();
+    box->selectAll();
+    QApplication::clipboard()->setText(tekst);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+  }
+
   frmZemlo09 *open(const QByteArray &ini) {
     venstertest::schrijfAvond(*m_folder);
     if (!ini.isEmpty())

@@ -106,7 +106,7 @@ private slots:
     VerstuurMail(QStringLiteral("j.jansen@club.nl"),
                  QStringLiteral("  Uitslag 12-03-2024 Groep A "),
                  QStringLiteral(" els@voorbeeld.nl "),
-                 m_folder->path(QStringLiteral("HTML/12-03-2024 Groep A.html")) + u';',
+                 {m_folder->path(QStringLiteral("HTML/12-03-2024 Groep A.html"))},
                  QStringLiteral("Hallo Els ,\n\nHierbij de uitslag \u00e9\u00e9n\n.\n"));
     QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->boxes.value(0).text));
     QCOMPARE(lMailFout, 0L);
@@ -186,7 +186,7 @@ private slots:
       p.password = password;
     }
     leesMailTxt({p});
-    VerstuurMail(QString(), QStringLiteral("Test"), QStringLiteral(" els@voorbeeld.nl"), QString(),
+    VerstuurMail(QString(), QStringLiteral("Test"), QStringLiteral(" els@voorbeeld.nl"), {},
                  QStringLiteral("Hallo"));
     QVERIFY(lMailFout != 0);
     QVERIFY(!sMailFout.isEmpty());
@@ -217,8 +217,7 @@ private slots:
     p.tls = mode == QStringLiteral("tls") ? QStringLiteral("True") : QStringLiteral("False");
     p.startTls = mode == QStringLiteral("tls") ? QStringLiteral("False") : QStringLiteral("True");
     leesMailTxt({p});
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
-                 QStringLiteral("x"));
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), {}, QStringLiteral("x"));
     QCOMPARE(lMailFout, static_cast<long>(CURLE_PEER_FAILED_VERIFICATION));
     QVERIFY2(sMailFout.contains(QStringLiteral("name")), qPrintable(sMailFout));
     QVERIFY(server.messages().isEmpty());
@@ -235,7 +234,7 @@ private slots:
     m_boxes.reset();
     // The box comes once the send is over.
     const testing::EchteBoxen boxen;
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("weg@voorbeeld.nl"), QString(),
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("weg@voorbeeld.nl"), {},
                  QStringLiteral("x"));
     QVERIFY(lMailFout != 0);
     QCOMPARE(boxen.iconen.value(0, QMessageBox::Critical), QMessageBox::NoIcon);
@@ -252,11 +251,11 @@ private slots:
     fixture::Provider p;
     p.port = server.port();
     leesMailTxt({p});
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("weg@voorbeeld.nl"), QString(),
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("weg@voorbeeld.nl"), {},
                  QStringLiteral("x"));
     QVERIFY(lMailFout != 0);
     QVERIFY(sMailFout.contains(QStringLiteral("550")));
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("er@voorbeeld.nl"), QString(),
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("er@voorbeeld.nl"), {},
                  QStringLiteral("x"));
     QCOMPARE(lMailFout, 0L);
     QCOMPARE(server.messages().size(), 1);
@@ -271,8 +270,7 @@ private slots:
     leesMailTxt({p});
     QElapsedTimer klok;
     klok.start();
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
-                 QStringLiteral("x"));
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), {}, QStringLiteral("x"));
     QVERIFY(lMailFout != 0);
     QVERIFY(klok.elapsed() < 10000);
 
@@ -284,8 +282,7 @@ private slots:
     }
     p.port = vrij;
     leesMailTxt({p});
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
-                 QStringLiteral("x"));
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), {}, QStringLiteral("x"));
     QVERIFY(lMailFout != 0);
   }
 
@@ -327,8 +324,7 @@ private slots:
     leesMailTxt({p});
     QElapsedTimer klok;
     klok.start();
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
-                 QStringLiteral("x"));
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), {}, QStringLiteral("x"));
     QCOMPARE(lMailFout == 0, sent);
     QCOMPARE(m_boxes->boxes.size(), sent ? 0 : 1);
     QCOMPARE(server.messages().size(), sent ? 1 : 0);
@@ -347,7 +343,7 @@ private slots:
     p.naam = QStringLiteral("Club \"De Troef\" \\ Zemlo");
     leesMailTxt({p});
     VerstuurMail(QStringLiteral("jan@\u0142\u00f3d\u017a.pl"), QStringLiteral("T"),
-                 QStringLiteral("kees@caf\u00e9.nl"), QString(), QStringLiteral("x"));
+                 QStringLiteral("kees@caf\u00e9.nl"), {}, QStringLiteral("x"));
     QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->boxes.value(0).text));
     QCOMPARE(lMailFout, 0L);
     QCOMPARE(server.messages().size(), 1);
@@ -374,8 +370,7 @@ private slots:
     p1.adres = QStringLiteral("tweede@zemlo.test");
     leesMailTxt({p0, p1});
     m_folder->write(QStringLiteral("standaard.ini"), "[Standaard]\r\nprovider=1\r\n");
-    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), QString(),
-                 QStringLiteral("x"));
+    VerstuurMail(QString(), QStringLiteral("T"), QStringLiteral("a@b.nl"), {}, QStringLiteral("x"));
     QCOMPARE(lMailFout, 0L);
     QVERIFY(een.messages().isEmpty());
     QCOMPARE(twee.messages().size(), 1);
@@ -403,7 +398,8 @@ private slots:
     fixture::Provider p;
     p.port = server.port();
     leesMailTxt({p});
-    QString eigen, onderwerp = QStringLiteral("T"), aan = QStringLiteral("a@b.nl"), bijlagen;
+    QString eigen, onderwerp = QStringLiteral("T"), aan = QStringLiteral("a@b.nl");
+    QStringList bijlagen;
     switch (geval) {
     case 0:
       m_folder->write(QStringLiteral("MAIL.TXT"), "123456789\r\n");
@@ -422,7 +418,7 @@ private slots:
       eigen = QStringLiteral("a@b@c.nl");
       break;
     default:
-      bijlagen = m_folder->path(QStringLiteral("HTML/weg.html;"));
+      bijlagen = {m_folder->path(QStringLiteral("HTML/weg.html"))};
       break;
     }
     lMailFout = 0; // a refusal never leaves the success of a send before it

@@ -96,12 +96,12 @@ private slots:
     testing::ProgramFolder folder;
     BAS_Zemlo::iTaal = 10;
     folder.write("namen/Club.TXT", "x\r\n");
-    QVERIFY(schrijfNamenBestand("club", {"kop"}));
+    QVERIFY(schrijfNamenBestand("club", {"kop"}).mail);
     QCOMPARE(bestanden(folder, "namen"), QStringList({"Club.TXT", "Club.mail"}));
     QCOMPARE(folder.read("namen/Club.TXT"), QByteArray("kop\r\n"));
     folder.write("groepen/08-11-2023 groep a.txt", "x\r\n");
     folder.write("groepen/08-11-2023 GROEP A.MAIL", "x\r\n");
-    QVERIFY(schrijfGroepBestand("08-11-2023 Groep A", {"1| a+2| b"}, {"1|a", "2|b"}));
+    QVERIFY(schrijfGroepBestand("08-11-2023 Groep A", {"1| a+2| b"}, {"1|a", "2|b"}).mail);
     QCOMPARE(bestanden(folder, "groepen"),
              QStringList({"08-11-2023 GROEP A.MAIL", "08-11-2023 groep a.txt"}));
     QCOMPARE(folder.read("groepen/08-11-2023 GROEP A.MAIL"), QByteArray("1|a\r\n2|b\r\n"));

@@ -43,7 +43,7 @@ private slots:
                    {"Dhr.", "Kees", "Smit", "kees@smit.nl"}};
     else
       b.spelers = {{"Mr.", "John", "Baker", "john@baker.example"}, {"Mrs.", "Mary", "Smith", ""}};
-    QVERIFY(schrijfNamenBestand(QStringLiteral("Club"), NamenRegels(b)));
+    QVERIFY(schrijfNamenBestand(QStringLiteral("Club"), NamenRegels(b)).mail);
     QCOMPARE(folder.read("namen/Club.txt"), fixture(expected));
     QCOMPARE(folder.read("namen/Club.mail"), fixture(expected));
   }
@@ -133,7 +133,7 @@ private slots:
     QCOMPARE(bestand, taal == 10 ? QStringLiteral("09-12-2026 Groep B.txt")
                                  : QStringLiteral("2026-12-09 Group B.txt"));
     const QString basis = bestand.chopped(4);
-    QVERIFY(schrijfGroepBestand(basis, groep, mail));
+    QVERIFY(schrijfGroepBestand(basis, groep, mail).mail);
     QCOMPARE(folder.read("groepen/" + basis + ".txt"), fixture(naam + ".txt"));
     QCOMPARE(folder.read("groepen/" + basis + ".mail"), fixture(naam + ".mail"));
 

@@ -1,10 +1,12 @@
 // Text files, profile files and the number rules.
 #include "common/testsupport.h"
+#include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/profile.h"
 #include "platform/textfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -54,6 +56,40 @@ private slots:
              QStringList({"a", "b", "c", "d"}));
     QCOMPARE(platform::splitLines(QStringLiteral("\r\nx\r\n")), QStringList({"", "x"}));
     QVERIFY(!platform::readTextLines(QStringLiteral("/nonexistent/x.txt")));
+  }
+
+  // What a name box refuses besides the letters beyond Windows-1252: every
+  // control character, named so that it can be seen.
+  void charactersThatCannotBeSaved_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("eerste"); // "" : none
+    QTest::addColumn<QString>("getoond");
+    QTest::newRow("letters of Windows-1252") << QStringLiteral("Zo\u00eb \u20ac\u0153") << ""
+                                             << "";
+    QTest::newRow("tab") << QStringLiteral("Jan\tPiet") << "\t"
+                         << "U+0009";
+    QTest::newRow("U+0001") << QStringLiteral("a\u0001") << QStringLiteral("\u0001") << "U+0001";
+    QTest::newRow("DEL") << QStringLiteral("a\u007f") << QStringLiteral("\u007f") << "U+007F";
+    // A C1 character that a Windows-1252 byte would keep, unseen.
+    QTest::newRow("U+0081") << QStringLiteral("a\u0081") << QStringLiteral("\u0081") << "U+0081";
+    QTest::newRow("line feed") << QStringLiteral("a\nb") << "\n"
+                               << "U+000A";
+    QTest::newRow("beyond Windows-1252")
+        << QStringLiteral("\u0141\t") << QStringLiteral("\u0141") << QStringLiteral("\u0141");
+    QTest::newRow("a pair of surrogates")
+        << QStringLiteral("x\U0001F0A1") << QStringLiteral("\U0001F0A1")
+        << QStringLiteral("\U0001F0A1");
+  }
+  void charactersThatCannotBeSaved() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, eerste);
+    QFETCH(QString, getoond);
+    QCOMPARE(platform::firstUnsavable(tekst).value_or(QString()), eerste);
+    if (!eerste.isEmpty())
+      QCOMPARE(platform::shownCharacter(eerste), getoond);
+    // Added to a text that held it already, it is no new one.
+    QCOMPARE(platform::firstUnsavableAdded(tekst, tekst + u'x'), std::nullopt);
+    QCOMPARE(platform::firstUnsavableAdded(QString(), tekst).value_or(QString()), eerste);
   }
 
   void profileRead_data() {
@@ -161,6 +197,57 @@ private slots:
                                           QStringLiteral("1"),
                                           folder.path(QStringLiteral("map.ini"))));
     QVERIFY(QFileInfo(folder.path(QStringLiteral("map.ini"))).isDir());
+  }
+
+  // A file that is there but cannot be read is told from one that is not
+  // there; a removal that leaves the file is told from one that took it.
+  void unreadableAndUndeletable_data() {
+    QTest::addColumn<QString>("soort");
+    QTest::addColumn<bool>("onleesbaar");
+    QTest::addColumn<bool>("wisbaar");
+    QTest::newRow("missing") << "weg" << false << true;
+    QTest::newRow("a file") << "bestand" << false << true;
+    QTest::newRow("an empty file") << "leeg" << false << true;
+    QTest::newRow("a folder") << "map" << true << false;
+    QTest::newRow("a socket") << "socket" << true << true;
+    QTest::newRow("no read permission") << "rechten" << true << true;
+    QTest::newRow("refused reading") << "niet lezen" << true << true;
+    QTest::newRow("refused removal") << "niet wissen" << false << false;
+  }
+  void unreadableAndUndeletable() {
+    QFETCH(QString, soort);
+    QFETCH(bool, onleesbaar);
+    QFETCH(bool, wisbaar);
+    testing::ProgramFolder folder;
+    const QString pad = folder.path(QStringLiteral("a.txt"));
+    int fd = -1;
+    if (soort == u"map") {
+      QVERIFY(QDir().mkpath(pad));
+    } else if (soort == u"socket") {
+      fd = bindSocket(pad);
+      QVERIFY2(fd >= 0, "cannot make a Unix socket");
+    } else if (soort != u"weg") {
+      folder.write(QStringLiteral("a.txt"), soort == u"leeg" ? QByteArray() : "x\r\n");
+    }
+    if (soort == u"rechten") {
+      // Root reads any file whatever its mode: the stand-in rows cover it.
+      if (::geteuid() == 0)
+        QSKIP("root reads a file without read permission");
+      QVERIFY(QFile::setPermissions(pad, QFileDevice::WriteOwner));
+    }
+    if (soort == u"niet lezen")
+      platform::setUnreadableFiles({pad});
+    if (soort == u"niet wissen")
+      platform::setUndeletableFiles({pad});
+    QCOMPARE(platform::isUnreadable(pad), onleesbaar);
+    QCOMPARE(platform::readTextLines(pad).has_value(),
+             soort == u"bestand" || soort == u"leeg" || soort == u"niet wissen");
+    QCOMPARE(platform::removeFile(pad), wisbaar);
+    QCOMPARE(QFileInfo::exists(pad), !wisbaar);
+    if (fd >= 0)
+      ::close(fd);
+    platform::setUnreadableFiles({});
+    platform::setUndeletableFiles({});
   }
 
   // A write that fails as on a full disk: false, the old file stays byte for

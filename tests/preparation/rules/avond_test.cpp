@@ -4,6 +4,7 @@
 // that stands in the way with its message.
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
+#include "platform/files.h"
 #include "preparation/avond.h"
 
 #include <QDir>
@@ -174,8 +175,9 @@ private slots:
 
   // The files of an evening, found without regard to letter case; what is
   // missing gives text 141, what cannot be used text 190, a schema that does
-  // not fit the header text 207; both ways of entry
-  // make the same checks.
+  // not fit the header text 207, a file that is there but cannot be read (no
+  // permission, a folder of its name) text 210; both ways of entry make the
+  // same checks.
   void openen_data() {
     QTest::addColumn<int>("wijze");
     QTest::addColumn<QString>("weg");
@@ -197,6 +199,13 @@ private slots:
       rij("group outside its folder") << "groep buiten" << 190 << "invoer/a Uitslag.txt";
       rij("schema outside its folder") << "schema buiten" << 190 << "invoer/a Uitslag.txt";
       rij("title without its word") << "geen woord" << 190 << "invoer/a Uitslag.txt";
+      rij("results file unreadable") << "invoer onleesbaar" << 210 << "invoer/a Uitslag.txt";
+      rij("results file a folder") << "invoer map" << 210 << "invoer/a Uitslag.txt";
+      rij("schema unreadable") << "schema onleesbaar" << 210
+                               << "schema/10/06 Paren 03 Ronden Mitchell.txt";
+      rij("schema a folder") << "schema map" << 210 << "schema/10/06 Paren 03 Ronden Mitchell.txt";
+      rij("group unreadable") << "groep onleesbaar" << 210 << "groepen/08-11-2023 Groep A.txt";
+      rij("group a folder") << "groep map" << 210 << "groepen/08-11-2023 Groep A.txt";
       rij("schema that is none") << "geen schema" << 190
                                  << "schema/10/06 Paren 03 Ronden Mitchell.txt";
       // A schema that does not fit is named, never the results file that holds the scores.
@@ -224,15 +233,28 @@ private slots:
       kop[0] = "08-11-2023 Groep A";
     if (weg == "invoer leeg")
       m_map->write("invoer/A UITSLAG.TXT", "");
+    else if (weg == "invoer map")
+      QDir().mkpath(m_map->path("invoer/a Uitslag.txt"));
     else if (weg != "invoer")
       m_map->write("invoer/A UITSLAG.TXT", Bestand(kop + QStringList{"01*1|2|||420|-420|4|0"}));
-    if (weg != "schema")
+    if (weg == "schema map")
+      QDir().mkpath(m_map->path("schema/10/06 Paren 03 Ronden Mitchell.txt"));
+    else if (weg != "schema")
       m_map->write("schema/10/06 paren 03 ronden MITCHELL.txt",
                    weg == "geen schema" ? QByteArray("x\r\ny\r\n") : kSchema);
     if (weg == "groep leeg")
       m_map->write("groepen/08-11-2023 groep a.txt", "");
+    else if (weg == "groep map")
+      QDir().mkpath(m_map->path("groepen/08-11-2023 Groep A.txt"));
     else if (weg != "groep")
       m_map->write("groepen/08-11-2023 groep a.txt", "1| Aa+2| Bb\r\n3| Cc+4| Dd\r\n");
+    // Files without read permission, as root sees none.
+    if (weg == "invoer onleesbaar")
+      platform::setUnreadableFiles({m_map->path("invoer/A UITSLAG.TXT")});
+    if (weg == "schema onleesbaar")
+      platform::setUnreadableFiles({m_map->path("schema/10/06 paren 03 ronden MITCHELL.txt")});
+    if (weg == "groep onleesbaar")
+      platform::setUnreadableFiles({m_map->path("groepen/08-11-2023 groep a.txt")});
     QDir().mkpath(m_map->path("invoer"));
     const AvondOpening open = OpenAvond("a Uitslag.txt", wijze);
     QCOMPARE(open.iFoutTekst, tekst);

@@ -256,22 +256,6 @@ private slots:
     QVERIFY(!IsVeiligeKopWaarde(QString(QChar(0))));
   }
 
-  void attachmentsOfAList_data() {
-    QTest::addColumn<QString>("lijst");
-    QTest::addColumn<QStringList>("paden");
-    QTest::newRow("none") << "" << QStringList();
-    QTest::newRow("one") << "/p/a.html;" << QStringList{QStringLiteral("/p/a.html")};
-    QTest::newRow("two") << "a;b;" << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("last without ;") << "a;b" << QStringList{QStringLiteral("a")};
-    QTest::newRow("one without ;") << "a" << QStringList();
-    QTest::newRow("empty piece") << "a;;" << QStringList{QStringLiteral("a"), QString()};
-  }
-  void attachmentsOfAList() {
-    QFETCH(QString, lijst);
-    QFETCH(QStringList, paden);
-    QCOMPARE(SplitsBijlagen(lijst), paden);
-  }
-
   void blanksOnly() {
     QCOMPARE(TrimSpaties(QStringLiteral("  a b \n ")), QStringLiteral("a b \n"));
     QCOMPARE(TrimSpaties(QStringLiteral("   ")), QString());
