@@ -697,7 +697,18 @@ void frmZemlo06::txtScore_LostFocus(int i, bool ow) {
 bool frmZemlo06::txtScoreNZ_Verlaten(int i, bool bNaarKlaar) {
   if (!m_model || intSpelNummer == 0 || bSpelLaden || isClosing() || !isEnabled())
     return true;
-  if (!herzieRijen())
+  // The step runs once the focus has arrived, so keys typed ahead may stand
+  // in the North-South box that has the focus now: that row is the
+  // director's until it is left in turn. A control clicked runs the step
+  // for every row.
+  int typtIn = -1;
+  if (bNaarKlaar) {
+    for (int r = 0; r < rijen->aantal(); ++r) {
+      if (rijen->rij(r)->txtScoreNZ->hasFocus())
+        typtIn = r;
+    }
+  }
+  if (!herzieRijen(typtIn))
     return false;
   if (!scoring::RijenCompleet(m_model->Invoer(intSpelNummer)))
     return true;
@@ -732,8 +743,10 @@ void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
     volgFocus(i, ow, u.focus);
 }
 
-bool frmZemlo06::herzieRijen() {
+bool frmZemlo06::herzieRijen(int behalve) {
   for (const int r : m_model->TeHerzien(intSpelNummer)) {
+    if (r == behalve)
+      continue;
     invoerStap(r, false, false);
     if (!m_model->TeHerzien(intSpelNummer).contains(r) &&
         !m_model->Rijen(intSpelNummer).at(r).scoreNZ.isEmpty())

@@ -87,8 +87,8 @@ private:
   // The ENTER step of a row; bVerplaats: the focus follows the step.
   void invoerStap(int i, bool ow, bool bVerplaats);
   // Rows whose North-South score changed after its mirror was made get the
-  // ENTER step again; false when one of them was refused.
-  bool herzieRijen();
+  // ENTER step again, all but row behalve; false when one was refused.
+  bool herzieRijen(int behalve = -1);
   void toonRij(int i);
   void toonRijen();
   void wisRijen();

@@ -46,4 +46,14 @@ private:
 // gives it after a box has closed; false when it did not become active.
 bool activeer(QWidget *venster);
 
+// What the hand does ahead, as the window system hands it over: each step
+// waits in the event queue until an event loop takes it, a loop run inside
+// a handler too (as the window system's queue is seen by every loop).
+void inWachtrij(const std::function<void()> &stap);
+// Keys typed ahead: each press and release goes to the control that has the
+// focus when it is delivered, a button's Alt letter to its button. "~" is
+// Enter.
+void inWachtrij(QWidget *venster, const QString &toetsen, Qt::KeyboardModifiers mods = {});
+void inWachtrij(QWidget *venster, Qt::Key toets, Qt::KeyboardModifiers mods = {});
+
 } // namespace testing

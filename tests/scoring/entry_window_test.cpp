@@ -123,6 +123,8 @@ private slots:
   void arrowsAndLetterC();
   void klaarByItsLetter_data();
   void klaarByItsLetter();
+  void keysTypedWhileKlaarWorks_data();
+  void keysTypedWhileKlaarWorks();
   void changedScoreTestedAgain();
   void wisSpel();
   void exchangedPairs();
@@ -556,6 +558,76 @@ void TestFrmZemlo06::klaarByItsLetter() {
   }
   QCOMPARE(w->spelNummer(), 2);
   QVERIFY(w->model()->IsKlaar(1));
+}
+
+// Keys typed while Klaar's step runs wait for it: they reach the box that
+// has the focus once the next board is open, in order, and the model keeps
+// them, so the ENTER typed after them mirrors them. However Klaar is
+// pressed, and also over the ENTER steps of one board.
+void TestFrmZemlo06::keysTypedWhileKlaarWorks_data() {
+  QTest::addColumn<QString>("klaar");
+  QTest::newRow("k on Klaar") << "k";
+  QTest::newRow("Alt+K in a box") << "alt";
+  QTest::newRow("a click on Klaar") << "klik";
+  QTest::newRow("Yes to the question of another board") << "vraag";
+  QTest::newRow("ahead over the ENTER steps") << "";
+}
+
+void TestFrmZemlo06::keysTypedWhileKlaarWorks() {
+  QFETCH(QString, klaar);
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  if (klaar.isEmpty()) {
+    // Board 1, nobody vulnerable.
+    testing::inWachtrij(w, "42~100-~7");
+    QTRY_COMPARE(vakNZ(w, 2)->text(), QString("7"));
+    QCOMPARE(w->spelNummer(), 1);
+    QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
+    QCOMPARE(vakOW(w, 0)->text(), QString("-420"));
+    QCOMPARE(vakNZ(w, 1)->text(), QString("-100"));
+    QCOMPARE(vakOW(w, 1)->text(), QString("100"));
+    QCOMPARE(vakOW(w, 2)->text(), QString());
+    QCOMPARE(focus(), vakNZ(w, 2));
+    QCOMPARE(w->model()->Rijen(1).at(2).scoreNZ, QString("7"));
+    QVERIFY(meldingen().isEmpty());
+    return;
+  }
+  typMetEnter({"42", "100-"});
+  if (klaar == "vraag") {
+    typ("100-");
+    m_boxes->keuzes = {platform::Keuze::Ja};
+    testing::inWachtrij([w] { QTest::mouseClick(w->cmdSpel[4], Qt::LeftButton); });
+  } else {
+    typMetEnter({"100-"});
+    QCOMPARE(focus(), w->cmdSpelKlaar);
+    if (klaar == "k") {
+      testing::inWachtrij(w, "k");
+    } else if (klaar == "alt") {
+      QTest::mouseClick(vakNZ(w, 1), Qt::LeftButton);
+      QApplication::processEvents();
+      testing::inWachtrij(w, "k", Qt::AltModifier);
+    } else {
+      testing::inWachtrij([w] { QTest::mouseClick(w->cmdSpelKlaar, Qt::LeftButton); });
+    }
+  }
+  // Typed at once after Klaar, before its step has ended; board 2 and 4:
+  // North-South vulnerable.
+  testing::inWachtrij(w, "62~11");
+  QTRY_COMPARE(w->spelNummer(), klaar == "vraag" ? 4 : 2);
+  QTRY_COMPARE(vakNZ(w, 1)->text(), QString("11"));
+  QCOMPARE(w->model()->Regels().size(), 1);
+  QVERIFY(w->model()->IsKlaar(1));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("620"));
+  QCOMPARE(vakOW(w, 0)->text(), QString("-620"));
+  QCOMPARE(focus(), vakNZ(w, 1));
+  const int spel = w->spelNummer();
+  QCOMPARE(w->model()->Rijen(spel).at(0).scoreNZ, QString("620"));
+  QCOMPARE(w->model()->Rijen(spel).at(1).scoreNZ, QString("11"));
+  toets(Qt::Key_Return);
+  QCOMPARE(vakNZ(w, 1)->text(), QString("110"));
+  QCOMPARE(vakOW(w, 1)->text(), QString("-110"));
+  QCOMPARE(meldingen(), klaar == "vraag" ? QStringList{kVraag186} : QStringList());
 }
 
 // A North-South score changed after its mirror was made is mirrored and
