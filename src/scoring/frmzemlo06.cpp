@@ -553,6 +553,9 @@ bool frmZemlo06::neemSpelOver() {
   scrolGrid(spel);
   if (!bHerberekenen)
     GridKolomBreedte(msfgResultaat);
+  // The finished board is on disk at once; a save that fails says so, and
+  // the board stays finished here for the next save.
+  SlaInvoerOp();
   return true;
 }
 
@@ -561,7 +564,11 @@ void frmZemlo06::cmdWisSpel_Click() {
     return;
   // The rows are emptied: the step of a row left has nothing to test.
   vergeetVerlaten();
+  const QStringList regels = m_model->Regels();
   m_model->WisSpel(intSpelNummer);
+  // A finished board cleared is gone from the file too.
+  if (m_model->Regels() != regels)
+    SlaInvoerOp();
   toonRijen();
   kleurKnoppen();
   cmdSpelKlaar->setEnabled(false);
@@ -638,6 +645,8 @@ void frmZemlo06::cmdVulAllesIn_Click() {
   msfgResultaat->show();
   fraBack->show();
   bHerberekenen = false;
+  // The boards it finished are on disk, as after Klaar.
+  SlaInvoerOp();
   kleurKnoppen();
   if (intSpelNummer != 0 && !m_model->IsKlaar(intSpelNummer)) {
     // The open board keeps what was typed in it.

@@ -2,8 +2,9 @@
 // The entry per board: one button a board, one row a table with the pairs,
 // the two score boxes and the matchpoints, and the result grid. The evening
 // lives in an AvondModel; the controls show it. Klaar scores the open board,
-// Uitslag ranks the evening, and the results file is written at every result
-// step and when the window closes.
+// Uitslag ranks the evening, and the results file is written at every Klaar,
+// when a finished board is cleared, at every result step and when the window
+// closes.
 #include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
 #include "scoring/invoervenster.h"
