@@ -2,7 +2,8 @@
 // Real message boxes in a window test: while it lives, every box the program
 // shows is a real QMessageBox, which takes the focus from its window; each is
 // closed by a key pressed on it, as a person would, and its text and icon
-// are kept.
+// are kept. And keys typed ahead, waiting in the event queue as the window
+// system hands them over.
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
