@@ -16,8 +16,14 @@
 #include <QApplication>
 #include <QDateTime>
 
+#include <csignal>
+
 int StartZemlo() {
   using namespace BAS_Zemlo;
+  // A file-size limit (ulimit -f) would end the program with SIGXFSZ on a
+  // save beyond it, taking unsaved work along; ignored, the write fails
+  // (EFBIG) and the save says so, as on a full disk.
+  std::signal(SIGXFSZ, SIG_IGN);
   sProgrammaMap = QCoreApplication::applicationDirPath();
   // The folder is taken before anything in it is read or written.
   ProgrammaMapSlot slot(sProgrammaMap);

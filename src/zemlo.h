@@ -7,5 +7,6 @@
 // another computer is taken over only when the director says Yes (No ends
 // the same way); a lock file that cannot be removed is named before the
 // program ends; and a program that ends while it starts (Yes to the update
-// question) ends without a loop. QApplication must exist.
+// question) ends without a loop. A save beyond a file-size limit fails and is
+// reported rather than ending the program. QApplication must exist.
 int StartZemlo();

@@ -9,7 +9,6 @@
 #include "platform/messagebox.h"
 #include "platform/textfile.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -263,7 +262,6 @@ void frmZemlo02::chkTitel_Click(int index) {
 void frmZemlo02::focusAanEind(QLineEdit *box) {
   ZetFocus(this, box);
   SendKeys(QStringLiteral("{END}"));
-  QCoreApplication::processEvents();
 }
 
 void frmZemlo02::meldVerboden(const QString &tekens, QLineEdit *terug) {

@@ -70,6 +70,8 @@ private:
   void txtNaamBestand_Edited();
   bool txtNaamBestand_KeyPress(QKeyEvent *event);
 
+  // The focus to a box with the caret behind its text. Events waiting are
+  // not handled here: keys typed meanwhile follow once the step has ended.
   void focusAanEind(QLineEdit *box);
   void meldVerboden(const QString &tekens, QLineEdit *terug);
   void meldNietTeBewaren(const QString &teken, QLineEdit *terug);

@@ -3,7 +3,14 @@
 #include "platform/files.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -13,6 +20,24 @@ constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 
                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::function<void(const QString &)> &folderSyncObserver() {
+  static std::function<void(const QString &)> observer;
+  return observer;
+}
+
+// Writes a folder's entries to disk; false when it cannot.
+bool syncFolder(const QString &folder) {
+  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0)
+    return false;
+  int rc = 0;
+  do {
+    rc = ::fsync(fd);
+  } while (rc != 0 && errno == EINTR);
+  ::close(fd);
+  return rc == 0;
+}
 } // namespace
 
 QString decodeAnsi(const QByteArray &bytes) {
@@ -149,7 +174,21 @@ bool writeBytes(const QString &path, const QByteArray &bytes) {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  // commit() syncs the file and renames it into place.
+  if (!file.commit())
+    return false;
+  // The rename lives in the folder: synced too, a power cut right after the
+  // save keeps the new file rather than bringing back the old one. The file
+  // is in place by now, so a folder that cannot be synced (a file system
+  // without it) does not fail the save.
+  const QString folder = QFileInfo(path).absolutePath();
+  if (syncFolder(folder) && folderSyncObserver())
+    folderSyncObserver()(folder);
+  return true;
+}
+
+void setFolderSyncObserver(std::function<void(const QString &folder)> observer) {
+  folderSyncObserver() = std::move(observer);
 }
 
 bool writeTextLines(const QString &path, const QStringList &lines) {

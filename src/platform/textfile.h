@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -40,5 +41,10 @@ QString readFirstLine(const QString &path);
 // written (a full disk, for one, leaves the old file as it was); false then.
 bool writeTextLines(const QString &path, const QStringList &lines);
 bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// After a save has put its file in place, the folder that holds it is synced
+// to disk as well; observer, when set, is called with each folder so synced
+// (for tests).
+void setFolderSyncObserver(std::function<void(const QString &folder)> observer);
 
 } // namespace platform

@@ -553,6 +553,9 @@ bool frmZemlo06::neemSpelOver() {
   scrolGrid(spel);
   if (!bHerberekenen)
     GridKolomBreedte(msfgResultaat);
+  // The finished board is on disk at once; a save that fails says so, and
+  // the board stays finished here for the next save.
+  SlaInvoerOp();
   return true;
 }
 
@@ -561,7 +564,11 @@ void frmZemlo06::cmdWisSpel_Click() {
     return;
   // The rows are emptied: the step of a row left has nothing to test.
   vergeetVerlaten();
+  const QStringList regels = m_model->Regels();
   m_model->WisSpel(intSpelNummer);
+  // A finished board cleared is gone from the file too.
+  if (m_model->Regels() != regels)
+    SlaInvoerOp();
   toonRijen();
   kleurKnoppen();
   cmdSpelKlaar->setEnabled(false);
@@ -638,6 +645,8 @@ void frmZemlo06::cmdVulAllesIn_Click() {
   msfgResultaat->show();
   fraBack->show();
   bHerberekenen = false;
+  // The boards it finished are on disk, as after Klaar.
+  SlaInvoerOp();
   kleurKnoppen();
   if (intSpelNummer != 0 && !m_model->IsKlaar(intSpelNummer)) {
     // The open board keeps what was typed in it.
@@ -697,7 +706,18 @@ void frmZemlo06::txtScore_LostFocus(int i, bool ow) {
 bool frmZemlo06::txtScoreNZ_Verlaten(int i, bool bNaarKlaar) {
   if (!m_model || intSpelNummer == 0 || bSpelLaden || isClosing() || !isEnabled())
     return true;
-  if (!herzieRijen())
+  // The step runs once the focus has arrived, so keys typed ahead may stand
+  // in the North-South box that has the focus now: that row is the
+  // director's until it is left in turn. A control clicked runs the step
+  // for every row.
+  int typtIn = -1;
+  if (bNaarKlaar) {
+    for (int r = 0; r < rijen->aantal(); ++r) {
+      if (rijen->rij(r)->txtScoreNZ->hasFocus())
+        typtIn = r;
+    }
+  }
+  if (!herzieRijen(typtIn))
     return false;
   if (!scoring::RijenCompleet(m_model->Invoer(intSpelNummer)))
     return true;
@@ -732,8 +752,10 @@ void frmZemlo06::invoerStap(int i, bool ow, bool bVerplaats) {
     volgFocus(i, ow, u.focus);
 }
 
-bool frmZemlo06::herzieRijen() {
+bool frmZemlo06::herzieRijen(int behalve) {
   for (const int r : m_model->TeHerzien(intSpelNummer)) {
+    if (r == behalve)
+      continue;
     invoerStap(r, false, false);
     if (!m_model->TeHerzien(intSpelNummer).contains(r) &&
         !m_model->Rijen(intSpelNummer).at(r).scoreNZ.isEmpty())

@@ -2,8 +2,9 @@
 // The entry per board: one button a board, one row a table with the pairs,
 // the two score boxes and the matchpoints, and the result grid. The evening
 // lives in an AvondModel; the controls show it. Klaar scores the open board,
-// Uitslag ranks the evening, and the results file is written at every result
-// step and when the window closes.
+// Uitslag ranks the evening, and the results file is written at every Klaar,
+// when a finished board is cleared, at every result step and when the window
+// closes.
 #include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
 #include "scoring/invoervenster.h"
@@ -87,8 +88,8 @@ private:
   // The ENTER step of a row; bVerplaats: the focus follows the step.
   void invoerStap(int i, bool ow, bool bVerplaats);
   // Rows whose North-South score changed after its mirror was made get the
-  // ENTER step again; false when one of them was refused.
-  bool herzieRijen();
+  // ENTER step again, all but row behalve; false when one was refused.
+  bool herzieRijen(int behalve = -1);
   void toonRij(int i);
   void toonRijen();
   void wisRijen();

@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "scoring/scorerij.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -130,6 +131,17 @@ bool InvoerVenster::Form_KeyDown(QKeyEvent *event) {
 
 bool InvoerVenster::eventFilter(QObject *watched, QEvent *event) {
   switch (event->type()) {
+  case QEvent::Shortcut:
+    // A button's Alt letter clicks it at once, not after the press shown for
+    // a moment: keys typed after it then come after its step, in the rows
+    // it leaves the focus in.
+    if (auto *knop = qobject_cast<QAbstractButton *>(watched);
+        knop && knop->window() == this && knop->isEnabled() &&
+        !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+      knop->click();
+      return true;
+    }
+    break;
   case QEvent::MouseButtonPress:
   case QEvent::MouseButtonDblClick:
     if (auto *w = qobject_cast<QWidget *>(watched); w && w->window() == this)

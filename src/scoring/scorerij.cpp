@@ -138,7 +138,6 @@ void ScoreRij::focusOp(bool ow) {
     SendKeys(QStringLiteral("{END}"));
   else
     vak->end(false);
-  QCoreApplication::processEvents();
 }
 
 void ScoreRij::kleur(std::uint32_t achter) {

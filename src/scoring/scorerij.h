@@ -75,8 +75,9 @@ public:
   void toonHuidig(bool huidig);
   // One of the two boxes has the focus.
   bool heeftFocus() const;
-  // The focus to a box with the caret behind its text; events waiting
-  // meanwhile are handled, as after every move between rows.
+  // The focus to a box with the caret behind its text. Events waiting are
+  // not handled here: keys typed meanwhile reach the box once the step that
+  // moved the focus has ended, in the order typed.
   void focusOp(bool ow);
 
   // Keys before the row's own handling (all but the arrows): true when the

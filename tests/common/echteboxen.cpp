@@ -45,4 +45,52 @@ bool activeer(QWidget *venster) {
   return QTest::qWaitForWindowActive(venster);
 }
 
+void inWachtrij(const std::function<void()> &stap) {
+  QMetaObject::invokeMethod(
+      qApp,
+      [stap] {
+        // A loop run inside this step takes the events posted before it
+        // only once something new has been posted: a marker.
+        QMetaObject::invokeMethod(
+            qApp, [] {}, Qt::QueuedConnection);
+        stap();
+      },
+      Qt::QueuedConnection);
+}
+
+namespace {
+// A key's press or release goes to the control that has the focus when it
+// is delivered.
+void toetsInWachtrij(QWidget *venster, QTest::KeyAction actie, Qt::Key toets, const QString &tekst,
+                     Qt::KeyboardModifiers mods) {
+  inWachtrij([w = QPointer<QWidget>(venster), actie, toets, tekst, mods] {
+    QWidget *doel = QApplication::focusWidget();
+    if (!doel)
+      doel = w;
+    if (doel)
+      QTest::sendKeyEvent(actie, doel, toets, tekst, mods);
+  });
+}
+} // namespace
+
+void inWachtrij(QWidget *venster, const QString &toetsen, Qt::KeyboardModifiers mods) {
+  for (const QChar c : toetsen) {
+    if (c == u'~') {
+      inWachtrij(venster, Qt::Key_Return, mods);
+      continue;
+    }
+    const Qt::Key toets = QTest::asciiToKey(c.toLatin1());
+    const QString tekst =
+        mods.testAnyFlags(Qt::ControlModifier | Qt::AltModifier) ? QString() : QString(c);
+    toetsInWachtrij(venster, QTest::Press, toets, tekst, mods);
+    toetsInWachtrij(venster, QTest::Release, toets, tekst, mods);
+  }
+}
+
+void inWachtrij(QWidget *venster, Qt::Key toets, Qt::KeyboardModifiers mods) {
+  const QString tekst = toets == Qt::Key_Return ? QStringLiteral("\r") : QString();
+  toetsInWachtrij(venster, QTest::Press, toets, tekst, mods);
+  toetsInWachtrij(venster, QTest::Release, toets, tekst, mods);
+}
+
 } // namespace testing

@@ -2,7 +2,8 @@
 // Real message boxes in a window test: while it lives, every box the program
 // shows is a real QMessageBox, which takes the focus from its window; each is
 // closed by a key pressed on it, as a person would, and its text and icon
-// are kept.
+// are kept. And keys typed ahead, waiting in the event queue as the window
+// system hands them over.
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -45,5 +46,15 @@ private:
 // The window gets the focus back from the window system, as a window manager
 // gives it after a box has closed; false when it did not become active.
 bool activeer(QWidget *venster);
+
+// What the hand does ahead, as the window system hands it over: each step
+// waits in the event queue until an event loop takes it, a loop run inside
+// a handler too (as the window system's queue is seen by every loop).
+void inWachtrij(const std::function<void()> &stap);
+// Keys typed ahead: each press and release goes to the control that has the
+// focus when it is delivered, a button's Alt letter to its button. "~" is
+// Enter.
+void inWachtrij(QWidget *venster, const QString &toetsen, Qt::KeyboardModifiers mods = {});
+void inWachtrij(QWidget *venster, Qt::Key toets, Qt::KeyboardModifiers mods = {});
 
 } // namespace testing

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -764,6 +765,45 @@ private slots:
     QCOMPARE(w->txtNaam[0]->text() + ' ' + w->txtNaam[1]->text(), QStringLiteral("Piet de Jong"));
     QCOMPARE(row(w->namen, 1), QStringLiteral("1|Dhr.|Jan|Bakker|jan@bakker.nl"));
     QCOMPARE(w->namen.rows(), 8);
+  }
+
+  // Keys typed ahead while a step moves the focus or repairs a box reach the
+  // box that has the focus once the step has ended, in the order typed.
+  void keysTypedAheadReachTheirBox() {
+    Program p(10);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    w->txtNaam[0]->setFocus();
+    // ENTER in the first-name box goes on to the empty last-name box, Down
+    // to the e-mail box, where a doubled "." and "@" and a second "@" are
+    // repaired as they are typed; Down twice to the last-name box again, and
+    // ENTER there adds the name.
+    testing::inWachtrij(w, "Jan~Bakke");
+    testing::inWachtrij(w, Qt::Key_Down);
+    testing::inWachtrij(w, "a..b@@c@d@");
+    testing::inWachtrij(w, Qt::Key_Down);
+    testing::inWachtrij(w, Qt::Key_Down);
+    testing::inWachtrij(w, "rs~Pie");
+    QTRY_COMPARE(w->txtNaam[0]->text(), QStringLiteral("Pie"));
+    QCOMPARE(row(w->namen, 1), QStringLiteral("1||Jan|Bakkers|a.b@cd"));
+    QCOMPARE(w->txtNaam[1]->text(), QString());
+    QCOMPARE(w->txtNaam[2]->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), w->txtNaam[0]);
+    testing::inWachtrij(w, "t");
+    QTRY_COMPARE(w->txtNaam[0]->text(), QStringLiteral("Piet"));
+    QVERIFY(p.takeBoxes().isEmpty());
+
+    // Escape typed after ENTER closes the window once ENTER's step has
+    // ended, not inside it.
+    const QPointer<frmZemlo02> venster(w);
+    p.boxes.keuzes = {platform::Keuze::Nee};
+    testing::inWachtrij(w, "~");
+    testing::inWachtrij(w, Qt::Key_Escape);
+    QTRY_VERIFY(!venster || venster->isHidden());
+    testing::flushDeletes();
+    QVERIFY(!venster);
+    QCOMPARE(p.takeBoxes(), QStringList{kLijstOnbewaard});
+    QVERIFY(p.main->isEnabled());
   }
 };
 

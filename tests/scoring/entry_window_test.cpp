@@ -18,16 +18,22 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QtTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using platform::BoxKind;
 
@@ -123,6 +129,8 @@ private slots:
   void arrowsAndLetterC();
   void klaarByItsLetter_data();
   void klaarByItsLetter();
+  void keysTypedWhileKlaarWorks_data();
+  void keysTypedWhileKlaarWorks();
   void changedScoreTestedAgain();
   void wisSpel();
   void exchangedPairs();
@@ -141,6 +149,9 @@ private slots:
   void cannotOpen();
   void unwritableFileKeepsWindow_data();
   void unwritableFileKeepsWindow();
+  void everyKlaarSaves();
+  void klaarSurvivesTheProgramKilled();
+  void fileSizeLimitFailsTheSave();
   void unsavedBoard_data();
   void unsavedBoard();
   void unsavedBoardRealBox();
@@ -175,6 +186,7 @@ private:
   // A press and, after the events it started, the release: as a hand clicks.
   void drukKlik(QWidget *w);
   QStringList meldingen();
+  bool draaiProces(QProcess &p, const QStringList &toetsen, QStringList &boxen);
 
   frmZemlo01 *m_main = nullptr;
   std::unique_ptr<testing::ProgramFolder> m_map;
@@ -399,8 +411,8 @@ void TestFrmZemlo06::typingAndKlaar() {
   QCOMPARE(kolom, QStringList({"4", "0", "1", "3", "1", "3"}));
   QVERIFY(!w->cmdUitslag->isEnabled());
 
-  // Nothing is written before the window closes or ranks.
-  QCOMPARE(bestand(), Regels(Kop()));
+  // Klaar has written the board; closing writes the same bytes.
+  QCOMPARE(bestand(), Regels(Kop() + QStringList{kAvond.at(0)}));
   klik(w->cmdTerug);
   QCOMPARE(bestand(), Regels(Kop() + QStringList{kAvond.at(0)}));
   QVERIFY(m_main->isEnabled());
@@ -556,6 +568,76 @@ void TestFrmZemlo06::klaarByItsLetter() {
   }
   QCOMPARE(w->spelNummer(), 2);
   QVERIFY(w->model()->IsKlaar(1));
+}
+
+// Keys typed while Klaar's step runs wait for it: they reach the box that
+// has the focus once the next board is open, in order, and the model keeps
+// them, so the ENTER typed after them mirrors them. However Klaar is
+// pressed, and also over the ENTER steps of one board.
+void TestFrmZemlo06::keysTypedWhileKlaarWorks_data() {
+  QTest::addColumn<QString>("klaar");
+  QTest::newRow("k on Klaar") << "k";
+  QTest::newRow("Alt+K in a box") << "alt";
+  QTest::newRow("a click on Klaar") << "klik";
+  QTest::newRow("Yes to the question of another board") << "vraag";
+  QTest::newRow("ahead over the ENTER steps") << "";
+}
+
+void TestFrmZemlo06::keysTypedWhileKlaarWorks() {
+  QFETCH(QString, klaar);
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  if (klaar.isEmpty()) {
+    // Board 1, nobody vulnerable.
+    testing::inWachtrij(w, "42~100-~7");
+    QTRY_COMPARE(vakNZ(w, 2)->text(), QString("7"));
+    QCOMPARE(w->spelNummer(), 1);
+    QCOMPARE(vakNZ(w, 0)->text(), QString("420"));
+    QCOMPARE(vakOW(w, 0)->text(), QString("-420"));
+    QCOMPARE(vakNZ(w, 1)->text(), QString("-100"));
+    QCOMPARE(vakOW(w, 1)->text(), QString("100"));
+    QCOMPARE(vakOW(w, 2)->text(), QString());
+    QCOMPARE(focus(), vakNZ(w, 2));
+    QCOMPARE(w->model()->Rijen(1).at(2).scoreNZ, QString("7"));
+    QVERIFY(meldingen().isEmpty());
+    return;
+  }
+  typMetEnter({"42", "100-"});
+  if (klaar == "vraag") {
+    typ("100-");
+    m_boxes->keuzes = {platform::Keuze::Ja};
+    testing::inWachtrij([w] { QTest::mouseClick(w->cmdSpel[4], Qt::LeftButton); });
+  } else {
+    typMetEnter({"100-"});
+    QCOMPARE(focus(), w->cmdSpelKlaar);
+    if (klaar == "k") {
+      testing::inWachtrij(w, "k");
+    } else if (klaar == "alt") {
+      QTest::mouseClick(vakNZ(w, 1), Qt::LeftButton);
+      QApplication::processEvents();
+      testing::inWachtrij(w, "k", Qt::AltModifier);
+    } else {
+      testing::inWachtrij([w] { QTest::mouseClick(w->cmdSpelKlaar, Qt::LeftButton); });
+    }
+  }
+  // Typed at once after Klaar, before its step has ended; board 2 and 4:
+  // North-South vulnerable.
+  testing::inWachtrij(w, "62~11");
+  QTRY_COMPARE(w->spelNummer(), klaar == "vraag" ? 4 : 2);
+  QTRY_COMPARE(vakNZ(w, 1)->text(), QString("11"));
+  QCOMPARE(w->model()->Regels().size(), 1);
+  QVERIFY(w->model()->IsKlaar(1));
+  QCOMPARE(vakNZ(w, 0)->text(), QString("620"));
+  QCOMPARE(vakOW(w, 0)->text(), QString("-620"));
+  QCOMPARE(focus(), vakNZ(w, 1));
+  const int spel = w->spelNummer();
+  QCOMPARE(w->model()->Rijen(spel).at(0).scoreNZ, QString("620"));
+  QCOMPARE(w->model()->Rijen(spel).at(1).scoreNZ, QString("11"));
+  toets(Qt::Key_Return);
+  QCOMPARE(vakNZ(w, 1)->text(), QString("110"));
+  QCOMPARE(vakOW(w, 1)->text(), QString("-110"));
+  QCOMPARE(meldingen(), klaar == "vraag" ? QStringList{kVraag186} : QStringList());
 }
 
 // A North-South score changed after its mirror was made is mirrored and
@@ -1091,6 +1173,122 @@ void TestFrmZemlo06::unwritableFileKeepsWindow() {
   QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));
 }
 
+// Every Klaar writes the results file at once, as closing would write it; a
+// save that fails says so and keeps the board finished in the window, and
+// the next save writes it. Clearing a finished board writes the file too.
+void TestFrmZemlo06::everyKlaarSaves() {
+  schrijf({});
+  auto *w = open();
+  QVERIFY(w);
+  typMetEnter({"42", "100-", "100-"});
+  typ("k");
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));
+
+  // Board 2 through Yes to the question of another board, on a full disk.
+  {
+    testing::FullDisk vol;
+    QVERIFY(vol.isActive());
+    typMetEnter({"11", "14", "11"});
+    m_boxes->keuzes = {platform::Keuze::Ja};
+    klik(w->cmdSpel[3]);
+  }
+  QCOMPARE(meldingen(), QStringList({kVraag186, "Het bestand invoer/" + kInvoer +
+                                                    " kan niet worden opgeslagen.\nControleer "
+                                                    "de schijf en probeer het opnieuw."}));
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));
+  QVERIFY(w->model()->IsKlaar(2));
+  QCOMPARE(w->spelNummer(), 3);
+  QCOMPARE(w->cmdSpel[2]->palette().color(QPalette::Button), QColor(Qt::white));
+  QCOMPARE(w->msfgResultaat->grid()->textMatrix(1, 3), QString("1"));
+
+  // With room again the next Klaar writes both.
+  typMetEnter({"5-", "62", "17"});
+  klik(w->cmdSpelKlaar);
+  QCOMPARE(meldingen(), QStringList{"De score <620> klopt niet met de kwetsbaarheid.\nDit moet "
+                                    "u zelf aanpassen."});
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 3)));
+
+  klik(w->cmdSpel[2]);
+  klik(w->cmdWisSpel);
+  QCOMPARE(bestand(), Regels(Kop() + QStringList{kAvond.at(0), kAvond.at(2)}));
+  klik(w->cmdTerug);
+  QVERIFY(meldingen().isEmpty());
+  QCOMPARE(bestand(), Regels(Kop() + QStringList{kAvond.at(0), kAvond.at(2)}));
+}
+
+// Zemlo as a process of its own in the program folder, opening the entry
+// per board on the evening and typing the keys given; true once they have
+// been typed and handled. Its boxes, one a line, are in boxen.
+bool TestFrmZemlo06::draaiProces(QProcess &p, const QStringList &toetsen, QStringList &boxen) {
+  const QString programma = m_map->path("zemlo_proef");
+  if (!QFile::exists(programma) && !QFile::copy(QStringLiteral(ZEMLO_PROEF), programma))
+    return false;
+  QStringList args{"--invoer", "08-11-2023 Groep A.txt", kInvoer};
+  for (const QString &t : toetsen)
+    args << "--toetsen" << t;
+  p.setWorkingDirectory(m_map->path());
+  p.start(programma, args);
+  QByteArray uit;
+  QDeadlineTimer deadline(60000);
+  while (!uit.contains("getypt\n") && !deadline.hasExpired() && p.state() != QProcess::NotRunning) {
+    p.waitForReadyRead(100);
+    uit += p.readAllStandardOutput();
+  }
+  boxen = QString::fromUtf8(uit).split(u'\n', Qt::SkipEmptyParts);
+  return boxen.removeAll("getypt") == 1;
+}
+
+// Klaar in a program that is killed at once after it: the evening opened
+// again holds the board.
+void TestFrmZemlo06::klaarSurvivesTheProgramKilled() {
+  schrijf({});
+  QProcess p;
+  QStringList boxen;
+  QVERIFY(draaiProces(p, {"42~", "100-~", "100-~", "k"}, boxen));
+  p.kill();
+  QVERIFY(p.waitForFinished(60000));
+  QCOMPARE(bestand(), Regels(Kop() + kAvond.mid(0, 1)));
+  auto *w = open();
+  QVERIFY(w);
+  QVERIFY(w->model()->IsKlaar(1));
+  QCOMPARE(w->spelNummer(), 2);
+  QVERIFY(meldingen().isEmpty());
+}
+
+// A file-size limit (ulimit -f) does not end the program on a save beyond
+// it: the save fails and says so, the file stays as it was, and the
+// program goes on.
+void TestFrmZemlo06::fileSizeLimitFailsTheSave() {
+  schrijf(kAvond.mid(0, 5));
+  const QByteArray oud = bestand();
+  QProcess p;
+  // The limit lets the old file and the folder lock be, not the board added;
+  // the program starts with the signal of the limit as a program gets it.
+  const rlim_t grens = static_cast<rlim_t>(oud.size() + 16);
+  p.setChildProcessModifier([grens] {
+    struct sigaction standaard {};
+    standaard.sa_handler = SIG_DFL;
+    ::sigaction(SIGXFSZ, &standaard, nullptr);
+    rlimit limiet{};
+    ::getrlimit(RLIMIT_FSIZE, &limiet);
+    limiet.rlim_cur = grens;
+    ::setrlimit(RLIMIT_FSIZE, &limiet);
+  });
+  QStringList boxen;
+  const bool getypt = draaiProces(p, {"14~", "14~", "14~", "k"}, boxen);
+  QVERIFY2(
+      getypt,
+      qPrintable(QStringLiteral("exit status %1, code %2").arg(p.exitStatus()).arg(p.exitCode())));
+  QCOMPARE(p.state(), QProcess::Running);
+  QVERIFY(boxen.contains("0\tInvoer scores per spel (08-11-2023 Groep A)\tHet bestand invoer/" +
+                         kInvoer +
+                         " kan niet worden opgeslagen.|Controleer de schijf en probeer het "
+                         "opnieuw."));
+  QCOMPARE(bestand(), oud);
+  p.kill();
+  QVERIFY(p.waitForFinished(60000));
+}
+
 // A board that holds scores Klaar has not taken is not left without a
 // question: Yes takes them as Klaar does, No drops them, Cancel stays. A
 // board Klaar cannot take (a row is empty) keeps the director there.
@@ -1342,6 +1540,7 @@ void TestFrmZemlo06::sampleFill() {
   QVERIFY(w->cmdVulAllesIn->isHidden());
   QVERIFY(w->model()->AlleKlaar());
   QCOMPARE(w->model()->Regels().at(0), kAvond.at(2));
+  QCOMPARE(bestand(), Regels(Kop() + w->model()->Regels())); // written, as after Klaar
   QCOMPARE(w->windowTitle(), QString("Invoer scores per spel (08-11-2023 Groep A)"));
   QCOMPARE(w->spelNummer(), 0);
   QVERIFY(w->cmdUitslag->isEnabled());

@@ -290,6 +290,21 @@ private slots:
     QCOMPARE(platform::readTextLines(path)->size(), lines);
   }
 
+  // After a save has put its file in place the folder is synced too, so that
+  // a power cut right after keeps the new file; a save that failed has
+  // nothing to sync.
+  void aSaveSyncsItsFolder() {
+    testing::ProgramFolder folder;
+    QDir().mkpath(folder.path(QStringLiteral("invoer/a.txt")));
+    QStringList synced;
+    platform::setFolderSyncObserver([&synced](const QString &f) { synced.append(f); });
+    const bool written = platform::writeTextLines(folder.path(QStringLiteral("invoer/b.txt")), {});
+    const bool failed = !platform::writeTextLines(folder.path(QStringLiteral("invoer/a.txt")), {});
+    platform::setFolderSyncObserver({});
+    QVERIFY(written && failed);
+    QCOMPARE(synced, QStringList{QDir(folder.path(QStringLiteral("invoer"))).absolutePath()});
+  }
+
   void numberRules_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
