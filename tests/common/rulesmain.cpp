@@ -2,10 +2,10 @@
 #include "testsupport.h"
 
 #include <QCoreApplication>
-#include <QTest>
-#include <memory>
 
 int main(int argc, char *argv[]) {
+  if (testing::asksForAList(argc, argv))
+    return testing::runTestClasses(argc, argv);
   QCoreApplication app(argc, argv);
   return testing::runTestClasses(argc, argv);
 }

@@ -35,6 +35,12 @@ QList<TestClass> &classes() {
   return list;
 }
 
+// What the class that runs now leaves to be done when it ends.
+std::vector<std::function<void()>> &classEnds() {
+  static std::vector<std::function<void()>> ends;
+  return ends;
+}
+
 // QtTest's options that take the next argument as their value.
 bool takesValue(const QByteArray &option) {
   static const QByteArrayList withValue = {
@@ -155,7 +161,15 @@ int runClass(const TestClass &c, const QByteArrayList &arguments) {
     argv.push_back(a.data());
   argv.push_back(nullptr);
   std::unique_ptr<QObject> test(c.make());
-  return QTest::qExec(test.get(), static_cast<int>(storage.size()), argv.data());
+  const int failed = QTest::qExec(test.get(), static_cast<int>(storage.size()), argv.data());
+  test.reset();
+  // Last asked, first done; an end may ask for another.
+  while (!classEnds().empty()) {
+    const std::function<void()> end = std::move(classEnds().back());
+    classEnds().pop_back();
+    end();
+  }
+  return failed;
 }
 
 } // namespace
@@ -165,6 +179,19 @@ int addTestClass(const QMetaObject *meta, std::function<QObject *()> make) {
   return static_cast<int>(classes().size());
 }
 
+void atClassEnd(std::function<void()> end) { classEnds().push_back(std::move(end)); }
+
+bool asksForAList(int argc, char *argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (argument == "-classes" || argument == "-functions")
+      return true;
+    if (argument == "-class" || takesValue(argument))
+      ++i;
+  }
+  return false;
+}
+
 // QtTest runs one object at a time and ends the process when asked for its
 // functions, so the names and the list are handled here: each class gets the
 // options and the names of its own functions, and runs only when it has one
@@ -172,11 +199,21 @@ int addTestClass(const QMetaObject *meta, std::function<QObject *()> make) {
 int runTestClasses(int argc, char *argv[]) {
   QByteArrayList options{QByteArray(argv[0])};
   QByteArrayList names;
+  QByteArrayList classNames;
   bool listFunctions = false;
+  bool listClasses = false;
   for (int i = 1; i < argc; ++i) {
     const QByteArray argument(argv[i]);
     if (argument == "-functions") {
       listFunctions = true;
+    } else if (argument == "-classes") {
+      listClasses = true;
+    } else if (argument == "-class") {
+      if (i + 1 == argc) {
+        std::fprintf(stderr, "%s: -class needs the name of a test class\n", argv[0]);
+        return 1;
+      }
+      classNames.append(QByteArray(argv[++i]));
     } else if (argument.startsWith('-')) {
       options.append(argument);
       if (takesValue(argument) && i + 1 < argc)
@@ -186,10 +223,32 @@ int runTestClasses(int argc, char *argv[]) {
     }
   }
 
-  if (listFunctions) {
+  // The classes that may run: those named, or all.
+  QList<bool> chosen(classes().size(), classNames.isEmpty());
+  for (const QByteArray &className : classNames) {
+    bool found = false;
+    for (qsizetype i = 0; i < classes().size(); ++i)
+      if (className == classes()[i].meta->className()) {
+        chosen[i] = true;
+        found = true;
+      }
+    if (!found) {
+      std::fprintf(stderr, "%s: no test class is named \"%s\" (-classes lists them)\n", argv[0],
+                   className.constData());
+      return 1;
+    }
+  }
+
+  if (listClasses) {
     for (const TestClass &c : classes())
-      for (const QByteArray &name : testFunctions(*c.meta))
-        std::printf("%s()\n", name.constData());
+      std::printf("%s\n", c.meta->className());
+    return 0;
+  }
+  if (listFunctions) {
+    for (qsizetype i = 0; i < classes().size(); ++i)
+      if (chosen[i])
+        for (const QByteArray &name : testFunctions(*classes()[i].meta))
+          std::printf("%s()\n", name.constData());
     return 0;
   }
 
@@ -197,7 +256,7 @@ int runTestClasses(int argc, char *argv[]) {
   for (const QByteArray &name : names) {
     bool found = false;
     for (qsizetype i = 0; i < classes().size(); ++i)
-      if (testFunctions(*classes()[i].meta).contains(functionOf(name))) {
+      if (chosen[i] && testFunctions(*classes()[i].meta).contains(functionOf(name))) {
         own[i].append(name);
         found = true;
       }
@@ -224,7 +283,7 @@ int runTestClasses(int argc, char *argv[]) {
 
   int failures = 0;
   for (qsizetype i = 0; i < classes().size(); ++i) {
-    if (!names.isEmpty() && own[i].isEmpty())
+    if (!chosen[i] || (!names.isEmpty() && own[i].isEmpty()))
       continue;
     for (qsizetype k = 0; k < outputs.size(); ++k) {
       Output &o = outputs[k];

@@ -14,10 +14,21 @@ int addTestClass(const QMetaObject *meta, std::function<QObject *()> make);
 // Runs the registered classes with QtTest's arguments; 0 when all passed.
 // Without test function names every class runs; with names, each class that
 // has one of them runs those alone, and a name that no class has fails
-// before any test runs. -functions lists the functions of every class. A
-// file that -o names holds the results of every class that ran (JUnit XML
-// as one document of one <testsuite> a class).
+// before any test runs. "-class NAME" (as often as wanted) runs only the
+// classes named, the names then chosen among their functions; a class that
+// the program lacks fails before any test runs. -functions lists the
+// functions of every class (of the classes named), -classes the names of the
+// classes, one a line. A file that -o names holds the results of every class
+// that ran (JUnit XML as one document of one <testsuite> a class).
 int runTestClasses(int argc, char *argv[]);
+// Whether the arguments ask only for a list (-classes, -functions): then
+// runTestClasses needs no application object.
+bool asksForAList(int argc, char *argv[]);
+
+// Runs `end` once the test class that runs now has ended, after its
+// cleanupTestCase: for what the cases of one class share, such as a test
+// server started for the first case that needs it.
+void atClassEnd(std::function<void()> end);
 
 // A temporary program folder, made the program folder while it lives; the
 // shared state is reset to what it is at program start.

@@ -3,11 +3,12 @@
 // STARTTLS, implicit TLS or silent, with or without a required login,
 // recipients it refuses, and what it does once a message's data has come. It
 // keeps every message it takes; with TLS, its throw-away certificate is the
-// one the mail sender trusts while it lives.
+// one the mail sender trusts while it lives. Its port is closed when it ends.
+// The servers of a test class share one server process (a listener each),
+// started for the first of them and ended with the class.
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -46,7 +47,8 @@ public:
 
 private:
   QTemporaryDir m_dir;
-  QProcess m_process;
+  int m_host = 0; // the server process it runs in
+  int m_id = 0;   // its number there
   int m_port = 0;
 };
 

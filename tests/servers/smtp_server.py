@@ -1,31 +1,42 @@
 #!/usr/bin/python3
-"""A small SMTP server for the mail tests, on Debian's aiosmtpd.
+"""Small SMTP servers for the mail tests, on Debian's aiosmtpd.
 
-Listens on 127.0.0.1 on a free port that it writes to --port-file once it
-listens. --mode says how:
+One process runs the servers of a test program's class: each is a listener of
+its own on 127.0.0.1, on a free port, started and stopped on command, so that
+Python and aiosmtpd start once for many servers. The commands come on standard
+input, one JSON object a line, and each gets its answer on standard output,
+one JSON object a line, once it has taken effect:
+  {"start": {options}}  starts a server: {"id": n, "port": p}, or
+                        {"error": text} when it could not;
+  {"release": n}        ends every stall of server n after a message taken,
+                        now and later: its sessions go on as with accept;
+                        {"released": n};
+  {"stop": n}           closes server n and every connection it has, as the
+                        end of a server process of its own would:
+                        {"stopped": n}.
+The options of a server: "mode" says how it listens:
   plain     plain SMTP;
   starttls  STARTTLS offered and required before anything else;
   tls       TLS from the first byte (implicit TLS);
   nostarttls plain SMTP that offers no STARTTLS;
-  stall     the connection is accepted and never answered.
-With --user and --password a login is required and only that one is taken.
-Each --refuse address is refused as a recipient (550). --on-data says what
-follows the end of a message's data:
+  stall     the connection is accepted and never answered;
+"cert" and "key" are the certificate files for the TLS modes. With "user"
+and "password" a login is required and only that one is taken. Each address
+of "refuse" is refused as a recipient (550). "on_data" says what follows the
+end of a message's data:
   accept       the message is taken (250) and the session goes on;
   accept-stall the message is taken (250), then nothing is answered again
-               until the server is released (below);
+               until the server is released;
   accept-drop  the message is taken (250), then the connection is closed;
   no-reply     the data is read and never answered (the message is not taken).
-Every message taken is written to --out-dir as <n>.json, n counting from 1:
-the envelope (sender, recipients), the greeting name, the login, whether the
-connection was encrypted, the subject and sender decoded (the sender's display
-name also on its own), the text body
-decoded, and per attachment its file name, content type and character set;
-each attachment's bytes go to <n>.<i>.bin, and the message as received to
-<n>.eml. A line "release" on the server's standard input ends every stall
-after a message taken, now and later: the sessions go on as with accept. The
-server ends itself after --lifetime seconds, or as soon as its standard input
-reaches its end (the process that started it is gone).
+Every message a server takes is written to its "out_dir" as <n>.json, n
+counting from 1: the envelope (sender, recipients), the greeting name, the
+login, whether the connection was encrypted, the subject and sender decoded
+(the sender's display name also on its own), the text body decoded, and per
+attachment its file name, content type and character set; each attachment's
+bytes go to <n>.<i>.bin, and the message as received to <n>.eml. The process
+ends itself after --lifetime seconds, or as soon as its standard input reaches
+its end (the process that started it is gone).
 """
 
 import argparse
@@ -111,13 +122,26 @@ class Handler:
 
 
 class Server(SMTP):
-    """aiosmtpd's server, which after a message it took may stall or drop."""
+    """aiosmtpd's server, which after a message it took may stall or drop,
+    and which its listener can close."""
 
-    def __init__(self, handler, on_data, released, **options):
+    def __init__(self, handler, listener, **options):
         super().__init__(handler, **options)
-        self.on_data = on_data
-        self.released = released
+        self.listener = listener
+        self.on_data = listener.on_data
         self.accepted = False
+        self.connection = None
+
+    def connection_made(self, transport):
+        # Made again, over TLS, after STARTTLS: the first is the connection.
+        if self.connection is None:
+            self.connection = transport
+            self.listener.connections.add(self)
+        super().connection_made(transport)
+
+    def connection_lost(self, error):
+        self.listener.connections.discard(self)
+        super().connection_lost(error)
 
     async def smtp_DATA(self, arg):
         await super().smtp_DATA(arg)
@@ -126,7 +150,7 @@ class Server(SMTP):
         if self.on_data == "accept-drop":
             self.transport.close()
         elif self.on_data == "accept-stall":
-            await self.released.wait()
+            await self.listener.released.wait()
 
 
 class Authenticator:
@@ -143,68 +167,117 @@ class Authenticator:
 class Silent(asyncio.Protocol):
     """Takes the connection and says nothing."""
 
+    def __init__(self, listener):
+        self.listener = listener
+        self.connection = None
 
-async def serve(args, stop, released):
-    loop = asyncio.get_running_loop()
-    context = None
-    if args.cert:
-        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-        context.load_cert_chain(args.cert, args.key)
+    def connection_made(self, transport):
+        self.connection = transport
+        self.listener.connections.add(self)
 
-    handler = Handler(args.out_dir, args.refuse, args.on_data)
-    authenticator = Authenticator(args.user, args.password) if args.user else None
+    def connection_lost(self, error):
+        self.listener.connections.discard(self)
 
-    def factory():
-        options = dict(hostname="zemlo-test", authenticator=authenticator,
-                       auth_required=authenticator is not None)
-        if args.mode == "starttls":
-            options.update(tls_context=context, require_starttls=True, auth_require_tls=True)
+
+MODES = ("plain", "starttls", "tls", "nostarttls", "stall")
+ON_DATA = ("accept", "accept-stall", "accept-drop", "no-reply")
+
+
+class Listener:
+    """One server: its options, its messages and its connections."""
+
+    def __init__(self, options):
+        self.mode = options.get("mode", "plain")
+        self.on_data = options.get("on_data", "accept")
+        if self.mode not in MODES or self.on_data not in ON_DATA:
+            raise ValueError("mode %r, on_data %r" % (self.mode, self.on_data))
+        self.out_dir = options["out_dir"]
+        os.makedirs(self.out_dir, exist_ok=True)
+        self.context = None
+        if options.get("cert"):
+            self.context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+            self.context.load_cert_chain(options["cert"], options["key"])
+        self.handler = Handler(self.out_dir, options.get("refuse", []), self.on_data)
+        user = options.get("user")
+        self.authenticator = (Authenticator(user, options.get("password", ""))
+                              if user else None)
+        self.released = asyncio.Event()
+        self.connections = set()
+        self.server = None
+
+    def smtp(self):
+        options = dict(hostname="zemlo-test", authenticator=self.authenticator,
+                       auth_required=self.authenticator is not None)
+        if self.mode == "starttls":
+            options.update(tls_context=self.context, require_starttls=True,
+                           auth_require_tls=True)
         else:
             options.update(auth_require_tls=False)
-        return Server(handler, args.on_data, released, **options)
+        return Server(self.handler, self, **options)
 
-    if args.mode == "stall":
-        server = await loop.create_server(Silent, "127.0.0.1", 0)
-    elif args.mode == "tls":
-        server = await loop.create_server(factory, "127.0.0.1", 0, ssl=context)
-    else:
-        server = await loop.create_server(factory, "127.0.0.1", 0)
+    async def start(self):
+        loop = asyncio.get_running_loop()
+        if self.mode == "stall":
+            self.server = await loop.create_server(lambda: Silent(self), "127.0.0.1", 0)
+        elif self.mode == "tls":
+            self.server = await loop.create_server(self.smtp, "127.0.0.1", 0,
+                                                   ssl=self.context)
+        else:
+            self.server = await loop.create_server(self.smtp, "127.0.0.1", 0)
+        return self.server.sockets[0].getsockname()[1]
 
-    port = server.sockets[0].getsockname()[1]
-    temp = args.port_file + ".tmp"
-    with open(temp, "w", encoding="ascii") as f:
-        f.write("%d\n" % port)
-    os.replace(temp, args.port_file)
-    await stop.wait()
-    server.close()
+    def stop(self):
+        # The port is closed once close() returns; the connections go at once.
+        self.server.close()
+        for protocol in list(self.connections):
+            if not protocol.connection.is_closing():
+                protocol.connection.abort()
+        self.connections.clear()
+
+
+class Host:
+    def __init__(self):
+        self.listeners = {}
+        self.count = 0
+
+    async def answer(self, command):
+        if "start" in command:
+            try:
+                listener = Listener(command["start"])
+                port = await listener.start()
+            except (OSError, KeyError, ValueError, ssl.SSLError) as error:
+                return {"error": str(error)}
+            self.count += 1
+            self.listeners[self.count] = listener
+            return {"id": self.count, "port": port}
+        if "release" in command:
+            n = command["release"]
+            if n in self.listeners:
+                self.listeners[n].released.set()
+            return {"released": n}
+        if "stop" in command:
+            n = command["stop"]
+            listener = self.listeners.pop(n, None)
+            if listener is not None:
+                listener.stop()
+            return {"stopped": n}
+        return {"error": "unknown command"}
 
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--mode", default="plain",
-                        choices=["plain", "starttls", "tls", "nostarttls", "stall"])
-    parser.add_argument("--cert")
-    parser.add_argument("--key")
-    parser.add_argument("--user")
-    parser.add_argument("--password", default="")
-    parser.add_argument("--refuse", action="append", default=[])
-    parser.add_argument("--on-data", default="accept",
-                        choices=["accept", "accept-stall", "accept-drop", "no-reply"])
-    parser.add_argument("--out-dir", required=True)
-    parser.add_argument("--port-file", required=True)
-    parser.add_argument("--lifetime", type=float, default=300)
+    parser.add_argument("--lifetime", type=float, default=600)
     args = parser.parse_args()
     # The tests look at what arrives; refused handshakes and logins, and the
     # server's advice on plain logins, are no news to them.
     warnings.simplefilter("ignore")
     logging.getLogger("mail.log").setLevel(logging.CRITICAL + 1)
     logging.getLogger("asyncio").setLevel(logging.CRITICAL + 1)
-    os.makedirs(args.out_dir, exist_ok=True)
 
     loop = asyncio.new_event_loop()
     asyncio.set_event_loop(loop)
     stop = asyncio.Event()
-    released = asyncio.Event()
+    host = Host()
 
     def end():
         loop.call_soon_threadsafe(stop.set)
@@ -212,9 +285,20 @@ def main():
     def watch_stdin():
         try:
             for line in sys.stdin.buffer:
-                if line.strip() == b"release":
-                    loop.call_soon_threadsafe(released.set)
-        except (OSError, ValueError):
+                if not line.strip():
+                    continue
+                try:
+                    command = json.loads(line)
+                except ValueError:
+                    command = {}
+                try:
+                    answer = asyncio.run_coroutine_threadsafe(host.answer(command),
+                                                              loop).result()
+                except Exception as error:  # an answer all the same: the tests wait for it
+                    answer = {"error": repr(error)}
+                sys.stdout.write(json.dumps(answer) + "\n")
+                sys.stdout.flush()
+        except (OSError, ValueError, RuntimeError):
             pass
         end()
 
@@ -222,7 +306,7 @@ def main():
     timer = threading.Timer(args.lifetime, end)
     timer.daemon = True
     timer.start()
-    loop.run_until_complete(serve(args, stop, released))
+    loop.run_until_complete(stop.wait())
 
 
 if __name__ == "__main__":
