@@ -13,8 +13,8 @@
 #
 #   cmake -DCONFIG=<target>_check.cmake -P this -- <compile command>
 # CONFIG sets FOLDER, ALLOWED, KNOWN, RULES, SOURCE_ROOT, BINARY_ROOT, and for a
-# rules library also WINDOWS_<folder> per folder, QT_ROOT, QTCORE_DIR,
-# CURL_DIR and HEADERS_TU (the generated file that includes all its headers).
+# rules library also WINDOWS_<folder> per folder, QT_ROOT (where QtCore and
+# the other Qt modules lie), CURL_DIR and HEADERS_TU (the generated file that includes all its headers).
 cmake_minimum_required(VERSION 3.25)
 include("${CONFIG}")
 
@@ -91,13 +91,17 @@ function(refusal real out)
   elseif(in_source EQUAL 0)
     set(why "not a source file of the program")
   elseif(RULES)
+    # Qt's modules lie side by side in QT_ROOT: QtCore, QtGui, QtWidgets, ...
+    set(module "")
     string(FIND "${real}" "${QT_ROOT}/" in_qt)
-    string(FIND "${real}" "${QTCORE_DIR}/" in_qtcore)
-    string(FIND "${real}" "${CURL_DIR}/" in_curl)
-    if(QT_ROOT AND in_qt EQUAL 0 AND NOT in_qtcore EQUAL 0)
+    if(QT_ROOT AND in_qt EQUAL 0)
       string(LENGTH "${QT_ROOT}/" qt_length)
       string(SUBSTRING "${real}" ${qt_length} -1 rel)
-      string(REGEX MATCH "^[^/]+" module "${rel}")
+      string(REGEX MATCH "^Qt[^/]*/" module "${rel}")
+      string(REPLACE "/" "" module "${module}")
+    endif()
+    string(FIND "${real}" "${CURL_DIR}/" in_curl)
+    if(module AND NOT module STREQUAL "QtCore")
       set(why "a header of ${module}, not of QtCore")
     elseif(CURL_DIR AND in_curl EQUAL 0)
       set(why "a header of libcurl")
