@@ -54,16 +54,14 @@ if(NOT depfile OR NOT EXISTS "${depfile}")
                       "it read needs the compiler's dependency output.")
 endif()
 
-# A path as the message shows it: relative to the source tree or the build.
+# A path as the message shows it: relative to the source tree when it lies in
+# it (a build inside it too), else in full.
 function(shown path out)
   cmake_path(ABSOLUTE_PATH path BASE_DIRECTORY "${work}" NORMALIZE OUTPUT_VARIABLE path)
-  foreach(root IN ITEMS "${BINARY_ROOT}" "${SOURCE_ROOT}")
-    cmake_path(IS_PREFIX root "${path}" NORMALIZE inside)
-    if(inside)
-      cmake_path(RELATIVE_PATH path BASE_DIRECTORY "${root}")
-      break()
-    endif()
-  endforeach()
+  cmake_path(IS_PREFIX SOURCE_ROOT "${path}" NORMALIZE inside)
+  if(inside)
+    cmake_path(RELATIVE_PATH path BASE_DIRECTORY "${SOURCE_ROOT}")
+  endif()
   set(${out} "${path}" PARENT_SCOPE)
 endfunction()
 
@@ -196,9 +194,14 @@ foreach(real IN LISTS faults)
     continue()
   endif()
   shown("${real}" header)
+  shown("${spelled_${key}}" spelled)
+  if(source_real STREQUAL HEADERS_TU AND DEFINED chain_${key} AND NOT chain_${key})
+    # A rules header of the folder itself refused: a link to another file.
+    list(APPEND lines "${spelled} links to ${header}: ${why_${key}}")
+    continue()
+  endif()
   # A header read through a symlink: the name it was read by as well.
   if(NOT spelled_${key} STREQUAL real)
-    shown("${spelled_${key}}" spelled)
     string(APPEND header " (as ${spelled})")
   endif()
   set(file "${source_shown}")

@@ -87,6 +87,11 @@ file(WRITE "${WORK}/headers_check.cmake"
   "include(\"${rules_config}\")\nset(HEADERS_TU \"${work_real}/headers_tu/probe.cpp\")\n")
 check_case(headers_tu "${WORK}/headers_check.cmake" "#include \"postbus.h\""
   "${scoring_rule} [^ ]*via/postbus.h ${window}" -I${WORK}/via)
+file(WRITE "${WORK}/links_check.cmake"
+  "include(\"${rules_config}\")\nset(HEADERS_TU \"${work_real}/headers_tu_link/probe.cpp\")\n")
+check_case(headers_tu_link "${WORK}/links_check.cmake" "#include \"postvak.h\""
+  "${scoring_rule} [^ ]*link/postvak.h links to src/platform/mail.h: a window or system file of platform"
+  -I${WORK}/link)
 check_case(qt_widgets "${rules_config}" "#include <QtWidgets/qtwidgetsglobal.h>"
   "[^ ]*probe.cpp includes [^ ]*/QtWidgets/qtwidgetsglobal.h: a header of QtWidgets, not of QtCore")
 include("${rules_config}")
