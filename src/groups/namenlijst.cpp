@@ -9,7 +9,7 @@
 namespace groups {
 
 namespace {
-// A grid keeps a short account of changes; a longer one is written whole.
+// The list keeps account of a few changes; after more it writes the grid whole.
 constexpr int kMeesteWijzigingen = 64;
 } // namespace
 
@@ -174,11 +174,11 @@ void NamenLijst::schrijfAlles(platform::GridModel &grid, Nummering nummering) co
   zetRij(grid, aantal() + 1, {});
 }
 
-// Brings the grid from what the list was when last written to what it is
-// now; false when it no longer holds that (then nothing is done, or the rows
-// come and go as they did in the list and the caller writes everything).
+// Brings the grid from the list as it was last written into it to the list
+// as it is; false when the grid is not as the list left it, and the caller
+// writes it whole.
 bool NamenLijst::werkBij(platform::GridModel &grid, Nummering nummering) const {
-  if (m_alles || m_raster != &grid || grid.rows() != m_rasterRijen || nummering != m_nummering)
+  if (m_alles || m_raster.grid != &grid || grid.rows() != m_rasterRijen || nummering != m_nummering)
     return false;
   QVector<int> rijen;      // rows to write whole, by their numbers now
   int hernummer = INT_MAX; // the first row whose number changed
@@ -223,7 +223,7 @@ bool NamenLijst::werkBij(platform::GridModel &grid, Nummering nummering) const {
 void NamenLijst::schrijfIn(platform::GridModel &grid, Nummering nummering) {
   if (!werkBij(grid, nummering))
     schrijfAlles(grid, nummering);
-  m_raster = &grid;
+  m_raster.grid = &grid;
   m_rasterRijen = grid.rows();
   m_nummering = nummering;
   m_alles = false;

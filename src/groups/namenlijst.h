@@ -124,11 +124,23 @@ private:
   // "1", "2", ...: the numbers shown, made once, as a grid renumbers many.
   mutable QStringList m_nummerTeksten;
 
+  // The grid the list was written into last. A copy of the list was
+  // written into none: it writes any grid whole.
+  struct Raster {
+    QPointer<platform::GridModel> grid;
+    Raster() = default;
+    Raster(const Raster &) {}
+    Raster &operator=(const Raster &) {
+      grid.clear();
+      return *this;
+    }
+  };
+
   // What changed since the list was written into m_raster, which had
   // m_rasterRijen rows then; m_alles: everything.
   QVector<Wijziging> m_wijzigingen;
   bool m_alles = true;
-  QPointer<platform::GridModel> m_raster;
+  Raster m_raster;
   int m_rasterRijen = 0;
   Nummering m_nummering = NummerMetTekst;
 };

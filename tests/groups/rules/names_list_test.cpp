@@ -392,6 +392,13 @@ private slots:
     cellen.clear();
     l.schrijfIn(grid, NamenLijst::ElkNummer);
     QVERIFY(cellen.isEmpty());
+    // A copy of the list writes the grid whole: it cannot know what the list
+    // wrote into it since.
+    const NamenLijst kopie = l;
+    l.neem(5);
+    l.schrijfIn(grid, NamenLijst::ElkNummer);
+    NamenLijst(kopie).schrijfIn(grid, NamenLijst::ElkNummer);
+    QCOMPARE(grid.textMatrix(5, kAchternaam), kopie.speler(5).achternaam);
   }
 
   // The grid is written over in place, so the view keeps its place; a list
