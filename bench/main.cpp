@@ -2,10 +2,12 @@
 // 12 rounds of 9 boards, every board entered. It opens the window on that
 // evening (which reads and scores every board again) and on the same evening
 // with no board entered, and times the scoring rules alone on the 108 boards.
-// Run by hand; it prints its figures and changes nothing outside a temporary
-// folder.
+// Then it times the names and groups windows on short and long names files
+// (lijsten.cpp). Run by hand; it prints its figures and changes nothing
+// outside a temporary folder.
 #include "frame/bas_zemlo.h"
 #include "frame/window.h"
+#include "lijsten.h"
 #include "platform/textfile.h"
 #include "scoring/avondbestand.h"
 #include "scoring/avondmodel.h"
@@ -181,5 +183,5 @@ int main(int argc, char *argv[]) {
   std::printf("Rules alone, median of %d runs\n", 20 * keer);
   std::printf("  read and score the 108 board lines         : %8.3f ms\n", Mediaan(tijdRegels));
   std::printf("  matchpoints of the 108 boards              : %8.3f ms\n", Mediaan(tijdScoor));
-  return 0;
+  return TijdLijsten(keer) ? 0 : 1;
 }

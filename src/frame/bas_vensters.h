@@ -16,8 +16,10 @@ namespace BAS_Zemlo {
 void ZetFocus(QWidget *frm, QWidget *ctl);
 
 // Fits every column to its widest text followed by "W", measured in the main
-// window's font (at pointSize when that is above 0). The view is hidden
-// meanwhile and shown again, or left hidden.
+// window's font (at pointSize when that is above 0), and leaves the current
+// cell in row 0 of the last column. A fit measures only the cells written
+// since the grid's last one. The view is hidden meanwhile and shown again,
+// or left hidden.
 enum class NaMeten { Tonen, Verborgen };
 void GridKolomBreedte(platform::GridView *grid, double pointSize = 0, NaMeten na = NaMeten::Tonen);
 void GridKolomBreedte(platform::GridModel &grid, double pointSize = 0);

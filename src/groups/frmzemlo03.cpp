@@ -212,8 +212,8 @@ bool frmZemlo03::eventFilter(QObject *watched, QEvent *event) {
 // Shows the state of the composition: the names grid, the slots, the group
 // grid, the pair count and its warning, and which buttons may be used.
 void frmZemlo03::toon() {
+  samenstelling.namenLijst.schrijfIn(namen, NamenLijst::ElkNummer);
   const Samenstelling &s = samenstelling;
-  s.namenLijst.schrijfIn(namen, NamenLijst::ElkNummer);
   for (int i = 0; i < 2; ++i)
     lblNaam[i]->setText(s.vakken[i].naam);
   s.vulGroepRaster(groepen);

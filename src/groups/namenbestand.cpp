@@ -11,7 +11,15 @@ using BAS_Zemlo::Tekst;
 
 namespace groups {
 
-bool Speler::leeg() const { return (titel + voornaam + achternaam + email).trimmed().isEmpty(); }
+bool Speler::leeg() const {
+  // Every character a blank, as (titel + voornaam + achternaam + email).trimmed()
+  // would find, without joining them.
+  for (const QString *veld : {&titel, &voornaam, &achternaam, &email})
+    for (const QChar c : *veld)
+      if (!c.isSpace())
+        return false;
+  return true;
+}
 
 QStringList standaardKop() {
   QString titel = Tekst(20);

@@ -28,8 +28,33 @@ void GridModel::clampPositions() {
 }
 
 void GridModel::emitCells(int firstRow, int firstCol, int lastRow, int lastCol) {
-  if (firstRow <= lastRow && firstCol <= lastCol)
+  if (firstRow > lastRow || firstCol > lastCol)
+    return;
+  if (m_changes == 0) {
     emit cellsChanged(firstRow, firstCol, lastRow, lastCol);
+    return;
+  }
+  if (!m_held) {
+    m_held = Span{firstRow, firstCol, lastRow, lastCol};
+    return;
+  }
+  m_held->firstRow = std::min(m_held->firstRow, firstRow);
+  m_held->firstCol = std::min(m_held->firstCol, firstCol);
+  m_held->lastRow = std::max(m_held->lastRow, lastRow);
+  m_held->lastCol = std::max(m_held->lastCol, lastCol);
+}
+
+void GridModel::flushChanges() {
+  if (!m_held)
+    return;
+  const Span span = *m_held;
+  m_held.reset();
+  emit cellsChanged(span.firstRow, span.firstCol, span.lastRow, span.lastCol);
+}
+
+void GridModel::endChanges() {
+  if (m_changes > 0 && --m_changes == 0)
+    flushChanges();
 }
 
 void GridModel::setRows(int rows) {
@@ -38,6 +63,7 @@ void GridModel::setRows(int rows) {
     return;
   if (rows < m_fixedRows) {
     // The fixed rows change: a view reads the grid anew.
+    flushChanges();
     emit aboutToBeReset();
     m_cells.resize(rows);
     m_rowHeights.resize(rows);
@@ -59,6 +85,7 @@ void GridModel::setCols(int cols) {
     return;
   const bool fixedChange = cols < m_fixedCols;
   const int old = m_cols;
+  flushChanges();
   if (fixedChange)
     emit aboutToBeReset();
   else if (cols > old)
@@ -82,6 +109,7 @@ void GridModel::setCols(int cols) {
 bool GridModel::insertRows(int row, int count) {
   if (count <= 0 || row < m_fixedRows || row > m_rows)
     return false;
+  flushChanges();
   emit rowsAboutToBeInserted(row, row + count - 1);
   m_cells.insert(row, count, QVector<GridCell>(m_cols));
   m_rowHeights.insert(row, count, -1);
@@ -94,6 +122,7 @@ bool GridModel::insertRows(int row, int count) {
 bool GridModel::removeRows(int row, int count) {
   if (count <= 0 || row < m_fixedRows || row + count > m_rows)
     return false;
+  flushChanges();
   emit rowsAboutToBeRemoved(row, row + count - 1);
   m_cells.remove(row, count);
   m_rowHeights.remove(row, count);
@@ -107,6 +136,7 @@ void GridModel::setFixedRows(int n) {
   n = std::clamp(n, 0, m_rows);
   if (n == m_fixedRows)
     return;
+  flushChanges();
   emit aboutToBeReset();
   m_fixedRows = n;
   emit reset();
@@ -116,6 +146,7 @@ void GridModel::setFixedCols(int n) {
   n = std::clamp(n, 0, m_cols);
   if (n == m_fixedCols)
     return;
+  flushChanges();
   emit aboutToBeReset();
   m_fixedCols = n;
   emit reset();
@@ -162,7 +193,7 @@ QString GridModel::textMatrix(int row, int col) const {
 GridCell &GridModel::at(int row, int col) { return m_cells[row][col]; }
 
 void GridModel::setTextMatrix(int row, int col, const QString &text) {
-  if (!contains(row, col))
+  if (!contains(row, col) || at(row, col).text == text)
     return;
   at(row, col).text = text;
   emitCells(row, col, row, col);
@@ -173,7 +204,7 @@ const GridCell &GridModel::cell(int row, int col) const {
 }
 
 void GridModel::setCell(int row, int col, const GridCell &cell) {
-  if (!contains(row, col))
+  if (!contains(row, col) || at(row, col) == cell)
     return;
   at(row, col) = cell;
   emitCells(row, col, row, col);
@@ -189,7 +220,7 @@ void GridModel::setCell(int row, int col, const QString &text, int alignment,
 }
 
 void GridModel::setCellBackColor(std::uint32_t bgr) {
-  if (!contains(m_row, m_col))
+  if (!contains(m_row, m_col) || at(m_row, m_col).backColor == bgr)
     return;
   at(m_row, m_col).backColor = bgr;
   emitCells(m_row, m_col, m_row, m_col);
@@ -228,16 +259,40 @@ void GridModel::setFontSize(double points) {
   emit fontChanged();
 }
 
+bool isGenericNumber(const QString &text) {
+  bool number = false;
+  const double value = text.trimmed().toDouble(&number);
+  // "nan" and "inf" are texts here: a NaN would compare equal to every
+  // number and leave the order undefined.
+  return number && std::isfinite(value);
+}
+
 QVector<int> sortedOrder(const QStringList &keys, GridSort order) {
-  auto numeric = [](const QString &s) { return val(s); };
+  // The numbers the order reads, read once a key rather than once a comparison.
+  const bool generic = order == SortGenericAscending || order == SortGenericDescending;
+  const bool numeric = order == SortNumericAscending || order == SortNumericDescending;
+  QVector<double> values;
+  QVector<bool> isNumber;
+  if (generic || numeric) {
+    values.resize(keys.size());
+    isNumber.resize(keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+      if (numeric) {
+        values[i] = val(keys[i]);
+      } else if (isGenericNumber(keys[i])) {
+        isNumber[i] = true;
+        values[i] = keys[i].trimmed().toDouble();
+      }
+    }
+  }
   auto less = [&](int a, int b) {
     const QString &x = keys[a];
     const QString &y = keys[b];
     switch (order) {
     case SortNumericAscending:
-      return numeric(x) < numeric(y);
+      return values[a] < values[b];
     case SortNumericDescending:
-      return numeric(x) > numeric(y);
+      return values[a] > values[b];
     case SortNoCaseAscending:
       return x.compare(y, Qt::CaseInsensitive) < 0;
     case SortNoCaseDescending:
@@ -248,16 +303,9 @@ QVector<int> sortedOrder(const QStringList &keys, GridSort order) {
       return x.compare(y, Qt::CaseSensitive) > 0;
     case SortGenericAscending:
     case SortGenericDescending: {
-      bool xn = false, yn = false;
-      const double xv = x.trimmed().toDouble(&xn);
-      const double yv = y.trimmed().toDouble(&yn);
-      // "nan" and "inf" are texts here: a NaN would compare equal to every
-      // number and leave the order undefined.
-      xn = xn && std::isfinite(xv);
-      yn = yn && std::isfinite(yv);
       const bool asc = order == SortGenericAscending;
-      if (xn && yn)
-        return asc ? xv < yv : xv > yv;
+      if (isNumber[a] && isNumber[b])
+        return asc ? values[a] < values[b] : values[a] > values[b];
       const int c = x.compare(y, Qt::CaseInsensitive);
       return asc ? c < 0 : c > 0;
     }

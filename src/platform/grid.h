@@ -4,7 +4,10 @@
 // alignment, colours and font. Column widths are in twips.
 //
 // Every change emits a signal that says what changed (which cells, which rows
-// were inserted or removed, ...), which a view that shows the grid follows.
+// were inserted or removed, ...), which a view that shows the grid follows. A
+// write that leaves a cell as it was emits nothing, and the cell changes made
+// between beginChanges and endChanges emit one signal together, so that a
+// change costs what it changes.
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -47,6 +50,11 @@ enum GridSort {
 // value and anything else as text without regard to case. Every list that
 // must sort as a grid sorts its rows sorts by it.
 QVector<int> sortedOrder(const QStringList &keys, GridSort order);
+// Whether the generic orders read a text as a number: a finite one, blanks
+// around it allowed. Texts that are not numbers compare among themselves
+// without regard to case, which is a consistent order; numbers mixed with
+// other texts need not be.
+bool isGenericNumber(const QString &text);
 
 struct GridCell {
   QString text;
@@ -56,6 +64,8 @@ struct GridCell {
   QString fontName;    // "" : the grid's font
   double fontSize = 0; // 0 : the grid's font size
   bool fontBold = false;
+
+  bool operator==(const GridCell &) const = default;
 };
 
 class GridModel : public QObject {
@@ -121,6 +131,12 @@ public:
 
   void clear(); // every cell's text and attributes, the sizes kept
 
+  // The cell changes from here to the matching endChanges are announced as
+  // one cellsChanged for the rows and columns they span, at the end, or
+  // before rows or columns come or go. The calls nest.
+  void beginChanges() { ++m_changes; }
+  void endChanges();
+
 signals:
   // The texts or attributes of the cells in these rows and columns.
   void cellsChanged(int firstRow, int firstCol, int lastRow, int lastCol);
@@ -148,6 +164,8 @@ private:
   GridCell &at(int row, int col);
   void clampPositions();
   void emitCells(int firstRow, int firstCol, int lastRow, int lastCol);
+  // Announces the cell changes held back so far.
+  void flushChanges();
 
   int m_rows = 0, m_cols = 0, m_fixedRows = 0, m_fixedCols = 0;
   int m_row = 0, m_col = 0, m_topRow = 0, m_leftCol = 0;
@@ -156,6 +174,24 @@ private:
   QVector<int> m_rowHeights;
   QString m_fontName;
   double m_fontSize = kDefaultFontSize;
+  int m_changes = 0; // depth of beginChanges
+  struct Span {
+    int firstRow, firstCol, lastRow, lastCol;
+  };
+  std::optional<Span> m_held; // the cells changed and not yet announced
+};
+
+// Holds back a grid's cell change signals while it lives (beginChanges and
+// endChanges).
+class GridChanges {
+public:
+  explicit GridChanges(GridModel &grid) : m_grid(grid) { m_grid.beginChanges(); }
+  ~GridChanges() { m_grid.endChanges(); }
+  GridChanges(const GridChanges &) = delete;
+  GridChanges &operator=(const GridChanges &) = delete;
+
+private:
+  GridModel &m_grid;
 };
 
 } // namespace platform

@@ -73,6 +73,15 @@ public:
                               : twipsToPixels(GridModel::kDefaultRowHeight));
   }
 
+  // The grid gives a header its breadth (a fixed height or width), so the
+  // hint is that breadth: Qt's own measures the contents of up to 200
+  // sections after every change of the rows, which the table view asks for
+  // whenever it lays itself out.
+  QSize sizeHint() const override {
+    return orientation() == Qt::Horizontal ? QSize(length(), minimumHeight())
+                                           : QSize(minimumWidth(), length());
+  }
+
 signals:
   void sectionCellPressed(int section);
   void sectionCellDoubleClicked(int section);
@@ -257,14 +266,28 @@ void GridView::connectGrid() {
       horizontalHeader()->resizeSection(col - m_table->headerCols(),
                                         twipsToPixels(m_model->colWidth(col)));
   });
-  auto structure = [this] {
-    syncSizes();
+  // Rows or columns that come get their sizes; the others keep theirs, so a
+  // row added to a long grid costs a row.
+  connect(g, &GridModel::rowsInserted, this, [this](int first, int last) {
+    syncHeaders();
+    const int hr = m_table->headerRows();
+    for (int r = first; r <= last; ++r)
+      verticalHeader()->resizeSection(r - hr, twipsToPixels(m_model->rowHeight(r)));
+    syncCurrent();
+  });
+  connect(g, &GridModel::colsInserted, this, [this](int first, int last) {
+    syncHeaders();
+    const int hc = m_table->headerCols();
+    for (int c = first; c <= last; ++c)
+      horizontalHeader()->resizeSection(c - hc, twipsToPixels(m_model->colWidth(c)));
+    syncCurrent();
+  });
+  auto removed = [this] {
+    syncHeaders();
     syncCurrent();
   };
-  connect(g, &GridModel::rowsInserted, this, structure);
-  connect(g, &GridModel::rowsRemoved, this, structure);
-  connect(g, &GridModel::colsInserted, this, structure);
-  connect(g, &GridModel::colsRemoved, this, structure);
+  connect(g, &GridModel::rowsRemoved, this, removed);
+  connect(g, &GridModel::colsRemoved, this, removed);
   // A new set of fixed rows or columns: the view keeps its place.
   auto kept = std::make_shared<QPoint>();
   connect(g, &GridModel::aboutToBeReset, this, [this, kept] {

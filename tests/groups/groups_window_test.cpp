@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/gridview.h"
+#include "platform/gridviewmodel.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -731,6 +733,44 @@ private slots:
       QCOMPARE(rowHeader[0]->text(QAccessible::Name), w->groepen.textMatrix(r, 0));
     }
     QCOMPARE(iface->child(0)->text(QAccessible::Name), QStringLiteral("Nr."));
+  }
+
+  // A player picked from a long list changes that player's row alone, in
+  // place, and so does one put back: the grid shows what writing the list
+  // into a new grid shows.
+  void pickingFromALongList() {
+    Program p(10);
+    p.folder.write("namen/Veel.txt", manyPlayers(2000));
+    auto *w = p.open<frmZemlo03>(p.main->cmdGroepenMaken);
+    w->lstNamenBestand->setCurrentRow(0);
+    QCOMPARE(w->namen.rows(), 2002);
+    QSignalSpy changed(&w->namen, &platform::GridModel::cellsChanged);
+    QSignalSpy inserted(&w->namen, &platform::GridModel::rowsInserted);
+    w->msfgNamen->scrollTo(w->msfgNamen->tableModel()->indexOfCell(1500, 2));
+    const int top = w->msfgNamen->rowAt(0);
+    clickCell(w->msfgNamen, 1500, 2);
+    QCOMPARE(w->msfgNamen->rowAt(0), top);
+    QCOMPARE(changed, QList<QVariantList>({{1500, 1, 1500, 4}}));
+    QCOMPARE(row(w->namen, 1500), QStringLiteral("1500||||"));
+    QCOMPARE(row(w->namen, 1501), QStringLiteral("1501|Dhr.|V1501|A1601|p1501@club.nl"));
+    QCOMPARE(w->lblNaam[0]->text(), QStringLiteral(" Dhr. V1500 A1600"));
+    changed.clear();
+    clickCell(w->msfgNamen, 7, 2);
+    Program::click(w->cmdToevoegen);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(row(w->namen, 7), QStringLiteral("7||||"));
+    // Taken out of the group, both come back.
+    clickCell(w->msfgGroepen, 1, 1);
+    QCOMPARE(row(w->namen, 7), QStringLiteral("7|Dhr.|V7|A107|p7@club.nl"));
+    QCOMPARE(row(w->namen, 1500), QStringLiteral("1500|Dhr.|V1500|A1600|p1500@club.nl"));
+    QVERIFY(inserted.isEmpty());
+
+    platform::GridModel fresh;
+    fresh.setCols(groups::kNamenKolommen);
+    groups::NamenLijst lijst = w->samenstelling.namenLijst;
+    lijst.schrijfIn(fresh, groups::NamenLijst::ElkNummer);
+    for (int r = 0; r < fresh.rows(); ++r)
+      QCOMPARE(row(w->namen, r), row(fresh, r));
   }
 
   // Escape, Back, the close box and another names file or group file ask

@@ -1,9 +1,11 @@
 // The names window, driven like a person.
 #include "common/echteboxen.h"
+#include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "groups/frmzemlo02.h"
 #include "groups_fixture.h"
 #include "platform/files.h"
+#include "platform/gridviewmodel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +17,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace groupstest;
@@ -65,6 +69,20 @@ const QString kNietTeBewaren = QStringLiteral("Het teken <%1> kan niet worden op
 const QString kLijstOnbewaard = QStringLiteral("Er zijn namen ingevoerd of gewijzigd die nog niet "
                                                "zijn opgeslagen.\nWilt u de namenlijst nu "
                                                "opslaan?");
+// Every cell of a grid, text and alignment, and the widths of its columns.
+QStringList cells(const platform::GridModel &grid) {
+  QStringList out;
+  for (int r = 0; r < grid.rows(); ++r)
+    for (int c = 0; c < grid.cols(); ++c)
+      out.append(QStringLiteral("%1,%2 %3 %4")
+                     .arg(r)
+                     .arg(c)
+                     .arg(grid.cell(r, c).alignment)
+                     .arg(grid.textMatrix(r, c)));
+  for (int c = 0; c < grid.cols(); ++c)
+    out.append(QStringLiteral("width %1 %2").arg(c).arg(grid.colWidth(c)));
+  return out;
+}
 int listIndex(QListWidget *list, const QString &text) {
   for (int i = 0; i < list->count(); ++i)
     if (list->item(i)->text() == text)
@@ -192,6 +210,59 @@ private slots:
     testing::flushDeletes();
     QVERIFY(p.main->isEnabled());
     QVERIFY(!findWindow(QStringLiteral("frmZemlo02")));
+  }
+
+  // A player added to a long list comes in at their place: the grid shows
+  // what opening the list with that player shows, its columns fitted as a
+  // fresh fit does, the view keeps its place, and the grid changes by the
+  // row added and the numbers under it alone.
+  void addingToALongList() {
+    Program p(10);
+    QByteArray file = "Nr.|Dhr / Mevr|Voornaam|Achternaam|E-mailadres\r\n";
+    for (int k = 1; k <= 400; ++k)
+      file += QByteArray::number(k) + "|Dhr.|V" + QByteArray::number(k) + "|Naam" +
+              QByteArray::number(1000 + (k * 7) % 400) + "|p" + QByteArray::number(k) +
+              "@club.nl\r\n";
+    file += "401|||Zwart|\r\n";
+    p.folder.write("namen/Lang.txt", file);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    w->lstNamenBestand->setCurrentRow(0);
+    QCOMPARE(w->namen.rows(), 403);
+    w->msfgNamen->verticalScrollBar()->setValue(300);
+    const int top = w->msfgNamen->rowAt(0);
+    QVERIFY(top > 250);
+
+    QSignalSpy changed(&w->namen, &platform::GridModel::cellsChanged);
+    QSignalSpy inserted(&w->namen, &platform::GridModel::rowsInserted);
+    addName(w, QStringLiteral("Els"), QStringLiteral("Naam1199 with a name wider than any"),
+            QStringLiteral("els@club.nl"), 1);
+    QCOMPARE(inserted, QList<QVariantList>({{201, 201}}));
+    QCOMPARE(changed.size(), 2); // the row added, the numbers under it
+    QCOMPARE(w->namen.rows(), 404);
+    QCOMPARE(row(w->namen, 200), QStringLiteral("200|Dhr.|V257|Naam1199|p257@club.nl"));
+    QCOMPARE(row(w->namen, 201),
+             QStringLiteral("201|Mevr.|Els|Naam1199 with a name wider than any|els@club.nl"));
+    QCOMPARE(row(w->namen, 402), QStringLiteral("402|||Zwart|"));
+    QCOMPARE(w->msfgNamen->tableModel()->rowCount(), 403);
+    QCOMPARE(w->msfgNamen->rowAt(0), top);
+
+    // The columns as a fit of the same cells in a new grid makes them.
+    platform::GridModel fresh;
+    fresh.setCols(w->namen.cols());
+    fresh.setRows(w->namen.rows());
+    for (int r = 0; r < fresh.rows(); ++r)
+      for (int c = 0; c < fresh.cols(); ++c)
+        fresh.setCell(r, c, w->namen.cell(r, c));
+    BAS_Zemlo::GridKolomBreedte(fresh);
+    QCOMPARE(cells(w->namen), cells(fresh));
+
+    // Saved and opened again, the list shows as it did.
+    const QStringList shown = cells(w->namen);
+    p.boxes.answers = {true}; // the file is overwritten
+    Program::click(w->cmdOpslaan);
+    QCOMPARE(w->namen.rows(), 2);
+    w->lstNamenBestand->setCurrentRow(0);
+    QCOMPARE(cells(w->namen), shown);
   }
 
   void saveQuestions() {

@@ -37,9 +37,11 @@ struct Shown {
     g.setCols(cols);
     g.setFixedRows(fixedRows);
     g.setFixedCols(fixedCols);
+    g.beginChanges();
     for (int r = 0; r < rows; ++r)
       for (int c = 0; c < cols; ++c)
         g.setTextMatrix(r, c, QStringLiteral("r%1c%2").arg(r).arg(c));
+    g.endChanges();
     view.resize(size);
     view.show();
     ok = QTest::qWaitForWindowExposed(&view);
@@ -548,6 +550,40 @@ private slots:
     QCOMPARE(counts(), qMakePair(2, 2));
     s.view.setGrid(&g);
     QCOMPARE(counts(), qMakePair(3, 2));
+  }
+
+  // A row inserted into the middle of a long grid, and a change of many
+  // cells announced at once: the table shows them where they are, the new
+  // row takes its height from the grid, the others keep theirs.
+  void aLongGridFollowsARowInsertedAndCellsChangedAtOnce() {
+    Shown s(3001, 3);
+    QVERIFY(s.ok);
+    GridModel &g = s.grid();
+    g.setRowHeight(1500, 600);
+    g.setRowHeight(1501, 700);
+    s.view.verticalScrollBar()->setValue(1495);
+    QVERIFY(g.insertRows(1501));
+    g.setRowHeight(1501, 400);
+    {
+      const platform::GridChanges together(g);
+      g.setTextMatrix(1501, 1, QStringLiteral("new"));
+      for (int r = 1502; r < g.rows(); ++r)
+        g.setTextMatrix(r, 0, QString::number(r));
+    }
+    QCOMPARE(s.table().rowCount(), 3001);
+    QCOMPARE(s.table().index(1500, 0).data().toString(), QStringLiteral("new"));
+    QCOMPARE(s.table().index(1501, 0).data().toString(), QStringLiteral("r1501c1"));
+    QCOMPARE(s.table().headerData(1501, Qt::Vertical).toString(), QStringLiteral("1502"));
+    QCOMPARE(s.table().headerData(1499, Qt::Vertical).toString(), QStringLiteral("r1500c0"));
+    QHeaderView *rows = s.view.verticalHeader();
+    QCOMPARE(rows->sectionSize(1499), 600 / 15);
+    QCOMPARE(rows->sectionSize(1500), 400 / 15);
+    QCOMPARE(rows->sectionSize(1501), 700 / 15);
+    QCOMPARE(s.firstRow(), 1496);
+    // The rows shown are drawn anew: the new row is where the view shows it.
+    const QRect cell = s.view.cellRect(1501, 1);
+    QVERIFY(s.area().intersects(cell));
+    QCOMPARE(s.view.cellAt(cell.center()), qMakePair(1501, 1));
   }
 
   void gridDeletedBeforeItsView() {

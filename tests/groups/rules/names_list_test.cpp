@@ -7,6 +7,7 @@
 #include "groups/namenlijst.h"
 #include "platform/grid.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace groups;
@@ -40,6 +41,46 @@ QStringList rijen(const platform::GridModel &g, int first, int last) {
     for (int c = 0; c < g.cols(); ++c)
       cells.append(g.textMatrix(r, c));
     out.append(cells.join(u'|'));
+  }
+  return out;
+}
+// Every cell of a grid, text and alignment.
+QStringList cellen(const platform::GridModel &g) {
+  QStringList out;
+  for (int r = 0; r < g.rows(); ++r)
+    for (int c = 0; c < g.cols(); ++c)
+      out.append(QStringLiteral("%1,%2 %3 %4")
+                     .arg(r)
+                     .arg(c)
+                     .arg(g.cell(r, c).alignment)
+                     .arg(g.textMatrix(r, c)));
+  return out;
+}
+// A names grid as the windows make it: five columns under a fixed header row.
+void namenRaster(platform::GridModel &grid) {
+  grid.setRows(2);
+  grid.setCols(kNamenKolommen);
+  grid.setFixedRows(1);
+  grid.setFixedCols(1);
+}
+// Players with last names of every kind the generic order meets: equal but
+// for case, numbers (unless getallen is false: then texts that end in one),
+// texts that look like numbers, blanks and none.
+QVector<Speler> gemengd(int n, quint32 zaad, bool getallen = true) {
+  const QStringList namen = {"Bakker", "bakker", "Aalders", "Zwart", "de Vries", "10",   "9",
+                             " 3",     "5x",     "",        "nan",   "Ánne",     "anne", "-2"};
+  QVector<Speler> out;
+  for (int i = 0; i < n; ++i) {
+    zaad = zaad * 1103515245 + 12345;
+    const int k = static_cast<int>((zaad >> 16) % (namen.size() + 3));
+    if (k >= namen.size()) {
+      out.append({"", "", "", ""}); // a player without any text
+      continue;
+    }
+    QString naam = namen[k];
+    if (!getallen && platform::isGenericNumber(naam))
+      naam.prepend(u'N');
+    out.append({i % 3 ? "Dhr." : "", "V" + QString::number(i), naam, ""});
   }
   return out;
 }
@@ -198,6 +239,166 @@ private slots:
     QCOMPARE(rijen(grid, 1, 4), QStringList({"1|Dhr.|Jan|Bakker|", "||||", "|| ||", "||||"}));
     for (int r = 0; r < grid.rows(); ++r)
       QCOMPARE(grid.cell(r, kNummer).alignment, int(platform::AlignCenterCenter));
+  }
+
+  // A player added goes where sorting the list with them at the end puts
+  // them, also among last names that the generic order reads as numbers,
+  // and after a sort on another column or a player taken out.
+  void addingKeepsTheOrderOfASortByLastName_data() {
+    QTest::addColumn<bool>("getallen");
+    QTest::newRow("texts only") << false;
+    QTest::newRow("numbers among the texts") << true;
+  }
+  void addingKeepsTheOrderOfASortByLastName() {
+    QFETCH(bool, getallen);
+    const QVector<Speler> spelers = gemengd(400, 7, getallen);
+    NamenLijst l = lijst(spelers.mid(0, 100));
+    l.sorteer(kAchternaam);
+    // The same list the long way: every player appended, then sorted.
+    NamenLijst verwacht = l;
+    for (int i = 100; i < spelers.size(); ++i) {
+      if (i == 200) {
+        l.sorteer(kVoornaam);
+        verwacht.sorteer(kVoornaam);
+      }
+      if (i % 50 == 7) {
+        l.neemWeg(i % l.aantal() + 1);
+        verwacht.neemWeg(i % verwacht.aantal() + 1);
+      }
+      l.voegToe(spelers[i]);
+      NamenBestand alle{verwacht.kop, {}};
+      for (int n = 1; n <= verwacht.aantal(); ++n)
+        alle.spelers.append(verwacht.speler(n));
+      alle.spelers.append(spelers[i]);
+      verwacht.zet(alle);
+      verwacht.sorteer(kAchternaam);
+      QCOMPARE(rijen(l), rijen(verwacht));
+    }
+  }
+
+  // Written again into the same grid, the list changes only what changed:
+  // the grid then holds what writing the list into a new grid gives, in
+  // every cell, and keeps its place.
+  void writingAgainGivesTheGridAFreshWriteGives_data() {
+    QTest::addColumn<int>("nummering");
+    QTest::addColumn<bool>("getallen");
+    QTest::addColumn<QString>("stappen");
+    const int metTekst = NamenLijst::NummerMetTekst, elk = NamenLijst::ElkNummer;
+    QTest::newRow("added") << metTekst << false << "voeg:Mol voeg:Aap voeg:Zee voeg:";
+    QTest::newRow("added among numbers") << metTekst << true << "voeg:Mol voeg:9 voeg:Aap";
+    QTest::newRow("added, two at a time")
+        << metTekst << false << "voeg:Mol+ voeg:Aap voeg:Kat+ voeg:Kat";
+    QTest::newRow("taken out") << metTekst << false << "weg:1 weg:20 weg:last";
+    QTest::newRow("added and taken out at once")
+        << metTekst << false << "voeg:Mol+ weg:3+ voeg:Aap+ weg:last";
+    QTest::newRow("sorted, then added") << metTekst << false << "sorteer:2 voeg:Mol voeg:10";
+    QTest::newRow("taken and put back") << elk << false << "neem:3 neem:7+ terug:3 neem:last";
+    QTest::newRow("taken, then added before them")
+        << elk << false << "neem:30+ voeg:Aap+ terug:31 voeg:Zee";
+    QTest::newRow("taken, the list set anew") << elk << false << "neem:2+ zet";
+    QTest::newRow("another numbering") << metTekst << false << "voeg:Mol nummering neem:4";
+    QTest::newRow("emptied, then added") << metTekst << false << "leeg voeg:Mol voeg:Aap";
+    QTest::newRow("many changes at once")
+        << elk << false << QString("neem:1+ terug:1+ ").repeated(40);
+  }
+  void writingAgainGivesTheGridAFreshWriteGives() {
+    QFETCH(int, nummering);
+    QFETCH(bool, getallen);
+    QFETCH(QString, stappen);
+    auto n = static_cast<NamenLijst::Nummering>(nummering);
+    NamenLijst l = lijst(gemengd(40, 3, getallen));
+    l.sorteer(kAchternaam);
+    platform::GridModel grid;
+    namenRaster(grid);
+    l.schrijfIn(grid, n);
+    grid.setTopRow(12);
+    grid.setRow(15);
+    grid.setCol(2);
+    int boven = 12, rij = 15; // as far as the grid keeps them
+    for (const QString &stap : stappen.split(u' ', Qt::SkipEmptyParts)) {
+      // "+": the next step comes before the list is written again.
+      const bool samen = stap.endsWith(u'+');
+      const QString soort = stap.section(u':', 0, 0);
+      QString waarde = stap.section(u':', 1).remove(u'+');
+      const int nummer = waarde == "last" ? l.aantal() : waarde.toInt();
+      if (soort == "voeg")
+        l.voegToe({"Mevr.", "Nieuw", waarde, ""});
+      else if (soort == "weg")
+        l.neemWeg(nummer);
+      else if (soort == "neem")
+        l.neem(nummer);
+      else if (soort == "terug")
+        l.zetTerug(nummer);
+      else if (soort == "sorteer")
+        l.sorteer(nummer);
+      else if (soort == "zet")
+        l.zet({standaardKop(), gemengd(30, 11)});
+      else if (soort == "leeg")
+        l.leeg();
+      else if (soort == "nummering")
+        n = n == NamenLijst::ElkNummer ? NamenLijst::NummerMetTekst : NamenLijst::ElkNummer;
+      if (samen)
+        continue;
+      l.schrijfIn(grid, n);
+      platform::GridModel vers;
+      namenRaster(vers);
+      NamenLijst kopie = l;
+      kopie.schrijfIn(vers, n);
+      QCOMPARE(cellen(grid), cellen(vers));
+      boven = std::min(boven, grid.rows() - 1);
+      rij = std::min(rij, grid.rows() - 1);
+      QCOMPARE(grid.topRow(), boven);
+      QCOMPARE(grid.row(), rij);
+      QCOMPARE(grid.col(), 2);
+    }
+  }
+
+  // A player added to a long list that the grid shows costs the grid that
+  // player's row, the numbers under it and nothing else; a player taken
+  // costs their row.
+  void writingAgainChangesOnlyWhatChanged() {
+    QVector<Speler> spelers;
+    for (int i = 0; i < 3000; ++i)
+      spelers.append({"", "V", QStringLiteral("Naam%1").arg(i, 4, 10, QLatin1Char('0')), ""});
+    NamenLijst l = lijst(spelers);
+    l.sorteer(kAchternaam);
+    platform::GridModel grid;
+    namenRaster(grid);
+    l.schrijfIn(grid, NamenLijst::NummerMetTekst);
+    QSignalSpy cellen(&grid, &platform::GridModel::cellsChanged);
+    QSignalSpy erbij(&grid, &platform::GridModel::rowsInserted);
+    QSignalSpy eraf(&grid, &platform::GridModel::rowsRemoved);
+    l.voegToe({"", "Els", "Naam1000x", "els@club.nl"});
+    l.schrijfIn(grid, NamenLijst::NummerMetTekst);
+    QCOMPARE(erbij, QList<QVariantList>({{1002, 1002}}));
+    QCOMPARE(cellen, QList<QVariantList>({{1002, 0, 1002, 4}, {1003, 0, 3001, 0}}));
+    QCOMPARE(grid.textMatrix(1002, kAchternaam), QStringLiteral("Naam1000x"));
+    QCOMPARE(grid.textMatrix(3001, kNummer), QStringLiteral("3001"));
+    cellen.clear();
+    erbij.clear();
+    l.neem(2000);
+    l.schrijfIn(grid, NamenLijst::ElkNummer); // another numbering: written whole
+    cellen.clear();
+    l.zetTerug(2000);
+    l.schrijfIn(grid, NamenLijst::ElkNummer);
+    QCOMPARE(cellen, QList<QVariantList>({{2000, kVoornaam, 2000, kAchternaam}}));
+    cellen.clear();
+    l.neemWeg(2);
+    l.schrijfIn(grid, NamenLijst::ElkNummer);
+    QCOMPARE(eraf, QList<QVariantList>({{2, 2}}));
+    QCOMPARE(cellen, QList<QVariantList>({{2, 0, 3000, 0}}));
+    QVERIFY(erbij.isEmpty());
+    // Written again with nothing changed, nothing changes.
+    cellen.clear();
+    l.schrijfIn(grid, NamenLijst::ElkNummer);
+    QVERIFY(cellen.isEmpty());
+    // A copy of the list writes the grid whole: it cannot know what the list
+    // wrote into it since.
+    const NamenLijst kopie = l;
+    l.neem(5);
+    l.schrijfIn(grid, NamenLijst::ElkNummer);
+    NamenLijst(kopie).schrijfIn(grid, NamenLijst::ElkNummer);
+    QCOMPARE(grid.textMatrix(5, kAchternaam), kopie.speler(5).achternaam);
   }
 
   // The grid is written over in place, so the view keeps its place; a list

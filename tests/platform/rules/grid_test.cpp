@@ -90,6 +90,60 @@ private slots:
     QCOMPARE(grid.col(), 2);
   }
 
+  // A write that leaves a cell as it is announces nothing. The cell changes
+  // made between beginChanges and endChanges, nested or not, are announced
+  // once, spanning them; held changes go out before rows or columns come or
+  // go, numbered as the rows were.
+  void changesAreAnnouncedOnceTheyAreMade() {
+    GridModel grid;
+    fill(grid, 8, 3);
+    QStringList log;
+    connect(&grid, &GridModel::cellsChanged, &grid, [&](int r0, int c0, int r1, int c1) {
+      log.append(QStringLiteral("cells %1,%2-%3,%4").arg(r0).arg(c0).arg(r1).arg(c1));
+    });
+    connect(&grid, &GridModel::rowsAboutToBeInserted, &grid,
+            [&](int first) { log.append(QStringLiteral("insert %1").arg(first)); });
+    connect(&grid, &GridModel::colsAboutToBeRemoved, &grid,
+            [&](int first) { log.append(QStringLiteral("remove col %1").arg(first)); });
+
+    grid.setTextMatrix(2, 1, QStringLiteral("r2"));
+    grid.setCell(3, 0, grid.cell(3, 0));
+    grid.setRow(5);
+    grid.setCol(0);
+    grid.setCellBackColor(5);
+    QCOMPARE(log, QStringList());
+    grid.setCellBackColor(6);
+    QCOMPARE(log.takeFirst(), QStringLiteral("cells 5,0-5,0"));
+    QCOMPARE(grid.cell(5, 0).backColor, std::optional<std::uint32_t>(6));
+
+    grid.beginChanges();
+    grid.setTextMatrix(2, 1, QStringLiteral("x"));
+    {
+      const platform::GridChanges nested(grid);
+      grid.setTextMatrix(4, 2, QStringLiteral("y"));
+      grid.setTextMatrix(4, 2, QStringLiteral("y"));
+    }
+    QCOMPARE(log, QStringList());
+    grid.setCell(6, 0, QStringLiteral("z"), platform::AlignCenterCenter);
+    grid.endChanges();
+    QCOMPARE(log, QStringList({"cells 2,0-6,2"}));
+    QCOMPARE(grid.textMatrix(4, 2), QStringLiteral("y"));
+    QCOMPARE(grid.cell(6, 0).alignment, int(platform::AlignCenterCenter));
+    grid.endChanges(); // one too many: nothing happens
+    log.clear();
+
+    {
+      const platform::GridChanges held(grid);
+      grid.setTextMatrix(5, 1, QStringLiteral("a"));
+      QVERIFY(grid.insertRows(1));
+      grid.setTextMatrix(7, 2, QStringLiteral("b"));
+      grid.setCols(2);
+      grid.clear();
+    }
+    QCOMPARE(log, QStringList({"cells 5,1-5,1", "insert 1", "cells 7,2-7,2", "remove col 2",
+                               "cells 0,0-8,1"}));
+  }
+
   void setRowsBelowTheFixedRows() {
     GridModel grid;
     fill(grid, 4, 2);
