@@ -81,20 +81,8 @@ SpelIndeling MaakSpelIndeling(const SpelMaten &maten) {
   }
   const int rijenOnder = uit.rijen.isEmpty() ? kRijTop : onder(uit.rijen.back()[5]);
 
-  // Klaar under the last row at its right edge, Wis spel at its left, the
-  // hint between them and the open board's number beside Klaar.
-  const int klaarBreedte = std::max(1200, pixelsToTwips(maten.klaarKnop) + 450);
-  const int wisBreedte = std::max(1200, pixelsToTwips(maten.wisKnop) + 450);
-  const int rijenRechts = rechts(uit.koppen[5]);
-  uit.klaar = plaats(rijenRechts - klaarBreedte, rijenOnder + 30, klaarBreedte, kKlaarHoogte);
-  uit.wisSpel = plaats(links(uit.koppen[0]), rijenOnder + 30, wisBreedte, kKlaarHoogte);
-  const int hintBreedte = pixelsToTwips(maten.klaarHint.width());
-  const int hintHoogte = pixelsToTwips(maten.klaarHint.height());
-  uit.klaarHint = plaats((rechts(uit.wisSpel) + links(uit.klaar) - hintBreedte) / 2,
-                         onder(uit.wisSpel) - hintHoogte, hintBreedte, hintHoogte);
-  uit.nummer = plaats(rechts(uit.klaar) + 60, onder(uit.klaar) - kKopHoogte, 600, kKopHoogte);
-
   // The vulnerability beside the headers, the hints under it.
+  const int rijenRechts = rechts(uit.koppen[5]);
   const int infoLinks = rijenRechts + 240;
   int infoRechts = infoLinks;
   for (int i = 0; i < 4; ++i) {
@@ -103,6 +91,21 @@ SpelIndeling MaakSpelIndeling(const SpelMaten &maten) {
     infoRechts = std::max(infoRechts, infoLinks + b);
   }
   uit.kwetsbaar = plaats(rijenRechts + 30, kKopTop, 1500, kKopHoogte);
+
+  // Klaar under the last row at its right edge, Wis spel at its left, the
+  // hint between them and the open board's number beside Klaar. The number
+  // reaches into the hints' column: under few rows, Klaar stands low enough
+  // to keep it under the last hint.
+  const int klaarBreedte = std::max(1200, pixelsToTwips(maten.klaarKnop) + 450);
+  const int wisBreedte = std::max(1200, pixelsToTwips(maten.wisKnop) + 450);
+  const int klaarTop = std::max(rijenOnder + 30, onder(uit.info[3]) + kKopHoogte - kKlaarHoogte);
+  uit.klaar = plaats(rijenRechts - klaarBreedte, klaarTop, klaarBreedte, kKlaarHoogte);
+  uit.wisSpel = plaats(links(uit.koppen[0]), klaarTop, wisBreedte, kKlaarHoogte);
+  const int hintBreedte = pixelsToTwips(maten.klaarHint.width());
+  const int hintHoogte = pixelsToTwips(maten.klaarHint.height());
+  uit.klaarHint = plaats((rechts(uit.wisSpel) + links(uit.klaar) - hintBreedte) / 2,
+                         onder(uit.wisSpel) - hintHoogte, hintBreedte, hintHoogte);
+  uit.nummer = plaats(rechts(uit.klaar) + 60, onder(uit.klaar) - kKopHoogte, 600, kKopHoogte);
 
   // The grid whole: room for matchpoints with decimals in the board columns
   // (all but the first two and the last two), a scroll bar and its frame.

@@ -120,8 +120,9 @@ private slots:
 
     QVERIFY(QRect(QPoint(), indeling.venster).contains(indeling.kader));
     const QRect binnen(QPoint(), indeling.kader.size());
-    QList<QRect> getoond{indeling.spelNummer, indeling.klaar, indeling.wisSpel, indeling.klaarHint,
-                         indeling.kwetsbaar,  indeling.grid,  indeling.terug,   indeling.uitslag};
+    QList<QRect> getoond{indeling.spelNummer, indeling.klaar,  indeling.wisSpel,
+                         indeling.klaarHint,  indeling.nummer, indeling.kwetsbaar,
+                         indeling.grid,       indeling.terug,  indeling.uitslag};
     getoond += indeling.spellen;
     for (int k = 0; k < 6; ++k) {
       getoond.append(indeling.koppen[k]);
