@@ -38,20 +38,8 @@ constexpr std::uint32_t kRood = 0x0000FF;
 constexpr std::uint32_t kBleekGeel = 0xC0FFFF;
 constexpr std::uint32_t kBleekBlauw = 0xFFC0C0;
 
-// Layout in pixels.
-constexpr int kMarge = 10;
-constexpr int kBreedte = 1000;
-constexpr int kRijStap = 26;
-constexpr int kRijHoogte = 24;
-constexpr int kBoven = 36;
-constexpr int kRondeX = 10, kRondeB = 90;
-constexpr int kTafelX = 110, kTafelB = 150;
-constexpr int kSpelX = 270, kSpelB = 80;
-constexpr int kNZX = 355, kOWX = 440, kScoreB = 80;
-constexpr int kKwetsbaarX = 525;
-constexpr int kRechtsX = 640;
-constexpr int kTitelRuimte = 50;  // the window's frame and title bar
-constexpr int kMinOverzicht = 60; // the overview's least height: its header and a row or two
+// The window's width, fixed across.
+constexpr int kBreedte = rounds::kRondeVensterBreedte;
 
 // The characters a score box takes.
 const QString kScoreTekens = QStringLiteral("0123456789-nN%");
@@ -67,30 +55,26 @@ frmZemlo07::frmZemlo07() : InvoerVenster(QStringLiteral("frmZemlo07")) {
   f.setPointSize(9);
   setFont(f);
 
-  lblScoreNZKop = venster::maakLabel(this, "lblScoreNZKop", {kNZX, kBoven - 22, kScoreB, 20});
-  lblScoreOWKop = venster::maakLabel(this, "lblScoreOWKop", {kOWX, kBoven - 22, kScoreB, 20});
+  lblScoreNZKop = venster::maakLabel(this, "lblScoreNZKop", {});
+  lblScoreOWKop = venster::maakLabel(this, "lblScoreOWKop", {});
   for (QLabel *l : {lblScoreNZKop, lblScoreOWKop})
     l->setAlignment(Qt::AlignCenter);
-  lblKwetsbaar = venster::maakLabel(this, "lblKwetsbaar", {kKwetsbaarX, kBoven, 100, kRijHoogte});
+  lblKwetsbaar = venster::maakLabel(this, "lblKwetsbaar", {});
   lblKwetsbaar->setAlignment(Qt::AlignCenter);
   lblKwetsbaar->hide();
-  lblRonde =
-      venster::maakLabel(this, "lblRonde", {kRechtsX, kBoven, kBreedte - kRechtsX - kMarge, 20});
+  lblRonde = venster::maakLabel(this, "lblRonde", {});
   QFont vet = lblRonde->font();
   vet.setBold(true);
   lblRonde->setFont(vet);
   for (int i = 0; i < 2; ++i)
-    lblPaar[i] =
-        venster::maakLabel(this, i == 0 ? "lblPaar0" : "lblPaar1",
-                           {kRechtsX, kBoven + 22 + 20 * i, kBreedte - kRechtsX - kMarge, 20});
+    lblPaar[i] = venster::maakLabel(this, i == 0 ? "lblPaar0" : "lblPaar1", {});
   const char *const infoNamen[] = {"lblInfo0", "lblInfo1", "lblInfo2", "lblInfo3"};
   for (int i = 0; i < 4; ++i)
-    lblInfo[i] = venster::maakLabel(
-        this, infoNamen[i], {kRechtsX, kBoven + 76 + 20 * i, kBreedte - kRechtsX - kMarge, 20});
-  lblLetterKlaar = venster::maakLabel(this, "lblLetterKlaar", {kRechtsX, 0, 340, 20});
+    lblInfo[i] = venster::maakLabel(this, infoNamen[i], {});
+  lblLetterKlaar = venster::maakLabel(this, "lblLetterKlaar", {});
   lblLetterKlaar->hide();
-  cmdSpelKlaar = venster::maakKnop(this, "cmdSpelKlaar", {kRechtsX, 0, 110, 30});
-  cmdWisSpel = venster::maakKnop(this, "cmdWisSpel", {kRechtsX + 120, 0, 110, 30});
+  cmdSpelKlaar = venster::maakKnop(this, "cmdSpelKlaar", {});
+  cmdWisSpel = venster::maakKnop(this, "cmdWisSpel", {});
 
   fraBack = new QGroupBox(this);
   fraBack->setObjectName(QStringLiteral("fraBack"));
@@ -159,16 +143,9 @@ void frmZemlo07::Form_Load() {
 }
 
 void frmZemlo07::maakVenster() {
-  const rounds::RondeSchema &schema = m_avond->opslag.Schema();
-  const int ronden = schema.AantalRonden();
-  const int spellen = schema.SpellenPerRonde();
-  int tafels = 0;
-  for (int r = 1; r <= ronden; ++r)
-    tafels = std::max(tafels, static_cast<int>(schema.Slips(r).size()));
-
-  for (int r = 1; r <= ronden; ++r) {
-    QPushButton *knop = venster::maakKnop(
-        this, "cmdRonde", {kRondeX, kBoven + (r - 1) * kRijStap, kRondeB, kRijHoogte});
+  const rounds::RondeMaten maten = indelingMaten();
+  for (int r = 1; r <= maten.ronden; ++r) {
+    QPushButton *knop = venster::maakKnop(this, "cmdRonde", {});
     knop->setObjectName(QStringLiteral("cmdRonde%1").arg(r));
     knop->setText(Tekst(103) + u' ' + QString::number(r));
     kleur(knop, kWit);
@@ -178,10 +155,9 @@ void frmZemlo07::maakVenster() {
     });
     cmdRonde.append(knop);
   }
-  for (int t = 0; t < tafels; ++t) {
+  for (int t = 0; t < maten.tafels; ++t) {
     auto *knop = new QRadioButton(this);
     knop->setObjectName(QStringLiteral("optRonde%1").arg(t));
-    knop->setGeometry(kTafelX, kBoven + t * kRijStap, kTafelB, kRijHoogte);
     connect(knop, &QRadioButton::toggled, this, [this, t](bool aan) {
       if (!aan)
         return;
@@ -200,15 +176,12 @@ void frmZemlo07::maakVenster() {
   opmaak.maxLengte = 12;
   opmaak.huidig = kBleekBlauw;
   opmaak.tekst = kZwart;
-  for (int i = 0; i < spellen; ++i) {
-    const int y = kBoven + i * kRijStap;
-    QLabel *label = venster::maakLabel(this, "lblSPel", {kSpelX, y, kSpelB, kRijHoogte});
+  for (int i = 0; i < maten.spellen; ++i) {
+    QLabel *label = venster::maakLabel(this, "lblSPel", {});
     label->setObjectName(QStringLiteral("lblSPel%1").arg(i));
     label->setText(Tekst(82) + QStringLiteral(": "));
     lblSPel.append(label);
     scoring::ScoreRij *rij = rijen->voegToe(this, opmaak);
-    rij->txtScoreNZ->setGeometry(kNZX, y, kScoreB, kRijHoogte);
-    rij->txtScoreOW->setGeometry(kOWX, y, kScoreB, kRijHoogte);
     rij->kleurMee(label);
     rij->voorToets = [this, i](bool ow, QKeyEvent *event) {
       return !ow && txtScoreNZ_KeyPress(i, event);
@@ -225,35 +198,56 @@ void frmZemlo07::maakVenster() {
     rij->toon({});
   }
 
-  // The right column: the labels of the open row, the hints, Klaar and Wis slip.
-  const int regels = std::max({ronden, tafels, spellen});
-  const int klaarY = std::max(kBoven + 196, kBoven + (regels - 1) * kRijStap - 6);
-  cmdSpelKlaar->move(kRechtsX, klaarY);
-  cmdWisSpel->move(kRechtsX + 120, klaarY);
-  lblLetterKlaar->move(kRechtsX, klaarY - lblLetterKlaar->height() - 4);
-  const int boven = std::max(klaarY + 30, kBoven + regels * kRijStap) + kMarge;
+  m_indeling = rounds::MaakRondeIndeling(maten);
+  zetIndeling();
+}
 
-  // The overview: as high as its rows need, up to a limit, and no higher
-  // than lets the window fit its screen, title bar and all, as the result
-  // window does; it scrolls beyond. The rows above it keep their room.
-  const int gridRijen = static_cast<int>(rounds::DeelIn(schema).rijen.size()) + 1;
-  int gridHoogte = std::clamp(gridRijen * 18 + 24, 80, 330);
-  if (const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen()) {
-    const int ruimte = scherm->availableGeometry().height() - kTitelRuimte;
-    const int rest = boven + 32 + kMarge + 40; // the window without its overview
-    gridHoogte = std::max(std::min(gridHoogte, ruimte - rest), kMinOverzicht);
+// What the layout is made of: the evening's numbers and the screen.
+rounds::RondeMaten frmZemlo07::indelingMaten() const {
+  const rounds::RondeSchema &schema = m_avond->opslag.Schema();
+  rounds::RondeMaten maten;
+  maten.ronden = schema.AantalRonden();
+  maten.spellen = schema.SpellenPerRonde();
+  for (int r = 1; r <= maten.ronden; ++r)
+    maten.tafels = std::max(maten.tafels, static_cast<int>(schema.Slips(r).size()));
+  maten.overzichtRijen = static_cast<int>(rounds::DeelIn(schema).rijen.size());
+  if (const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen())
+    maten.scherm = scherm->availableGeometry().size();
+  return maten;
+}
+
+// Every control where the layout puts it, the window as large as it says.
+void frmZemlo07::zetIndeling() {
+  const rounds::RondeIndeling &indeling = m_indeling;
+  for (int r = 0; r < cmdRonde.size(); ++r)
+    cmdRonde[r]->setGeometry(indeling.ronden.at(r));
+  for (int t = 0; t < optRonde.size(); ++t)
+    optRonde[t]->setGeometry(indeling.tafels.at(t));
+  for (int i = 0; i < lblSPel.size(); ++i) {
+    lblSPel[i]->setGeometry(indeling.rijen.at(i).spel);
+    rijen->rij(i)->txtScoreNZ->setGeometry(indeling.rijen.at(i).nz);
+    rijen->rij(i)->txtScoreOW->setGeometry(indeling.rijen.at(i).ow);
   }
-  fraBack->setGeometry(kMarge, boven, kBreedte - 2 * kMarge, gridHoogte + 32);
-  msfgScore->setGeometry(kMarge, 22, fraBack->width() - 2 * kMarge, gridHoogte);
-
-  const int onder = fraBack->geometry().bottom() + kMarge;
-  cmdDitMoetNog->setGeometry(kMarge, onder, 160, 30);
-  lblKlaar->setGeometry(kMarge + 170, onder + 5, 300, 20);
-  cmdVulSpellen->setGeometry(kBreedte - 340, onder, 100, 30);
-  cmdUitslag->setGeometry(kBreedte - 230, onder, 100, 30);
-  cmdTerug->setGeometry(kBreedte - 120, onder, 110, 30);
-  msfgResultaat->setGeometry(kMarge, onder + 40, kBreedte - 2 * kMarge, 240);
-  setFixedSize(kBreedte, onder + 40);
+  lblScoreNZKop->setGeometry(indeling.scoreNZKop);
+  lblScoreOWKop->setGeometry(indeling.scoreOWKop);
+  lblKwetsbaar->setGeometry(indeling.kwetsbaar);
+  lblRonde->setGeometry(indeling.ronde);
+  for (int i = 0; i < 2; ++i)
+    lblPaar[i]->setGeometry(indeling.paar[i]);
+  for (int i = 0; i < 4; ++i)
+    lblInfo[i]->setGeometry(indeling.info[i]);
+  lblLetterKlaar->setGeometry(indeling.letterKlaar);
+  cmdSpelKlaar->setGeometry(indeling.klaar);
+  cmdWisSpel->setGeometry(indeling.wisSlip);
+  fraBack->setGeometry(indeling.kader);
+  msfgScore->setGeometry(indeling.overzicht);
+  cmdDitMoetNog->setGeometry(indeling.ditMoetNog);
+  lblKlaar->setGeometry(indeling.allesKlaar);
+  cmdVulSpellen->setGeometry(indeling.vulIn);
+  cmdUitslag->setGeometry(indeling.uitslag);
+  cmdTerug->setGeometry(indeling.terug);
+  msfgResultaat->setGeometry(indeling.resultaat);
+  setFixedSize(indeling.venster);
 }
 
 // --- Activation and closing ---------------------------------------------------
@@ -623,14 +617,13 @@ void frmZemlo07::verversOverzicht() {
   if (m_resultaatGetoond) {
     m_resultaatGetoond = false;
     msfgResultaat->hide();
-    setFixedSize(width(), msfgResultaat->y());
+    setFixedSize(m_indeling.venster);
   }
   m_nietGevuld = rounds::NietGevuld(m_avond->opslag, teksten);
   lstNietGevuld->clear();
   lstNietGevuld->addItems(m_nietGevuld);
-  // The list opens over the overview, from the button's top edge upwards.
-  const int hoogte = std::min(static_cast<int>(m_nietGevuld.size()), 14) * 18 + 6;
-  lstNietGevuld->setGeometry(cmdDitMoetNog->x(), cmdDitMoetNog->y() - hoogte, 220, hoogte);
+  lstNietGevuld->setGeometry(
+      rounds::NietGevuldPlaats(m_indeling, static_cast<int>(m_nietGevuld.size())));
   markeerKlareSlips();
   zetKnoppen();
 }
@@ -682,7 +675,7 @@ void frmZemlo07::cmdUitslag_Click() {
   // Without the result window the ranked grid is shown here.
   if (!m_resultaatGetoond) {
     m_resultaatGetoond = true;
-    setFixedSize(width(), msfgResultaat->geometry().bottom() + kMarge);
+    setFixedSize(m_indeling.metUitslag);
     msfgResultaat->show();
   }
 }

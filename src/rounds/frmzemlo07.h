@@ -5,6 +5,7 @@
 // result step ranks the evening with the same rules as the entry per board.
 #include "rounds/openslip.h"
 #include "rounds/rondeavond.h"
+#include "rounds/rondeindeling.h"
 #include "scoring/invoervenster.h"
 #include "scoring/scorerij.h"
 
@@ -78,7 +79,10 @@ private:
   void cmdUitslag_Click();
   void cmdVulSpellen_Click();
 
+  // The controls of the evening's rounds, tables and rows, and the layout.
   void maakVenster();
+  rounds::RondeMaten indelingMaten() const;
+  void zetIndeling();
   void toonRij(int i);
   void toonRijen();
   // The leaving step of a box of row i (ow: its East-West box) of the slip
@@ -105,4 +109,8 @@ private:
   bool m_resultaatGetoond = false; // the ranking stands under the overview
   int intSpelNummer = 0;           // the board of the row whose North-South box has the focus
   int intKwetsbaar = 0;
+
+  // Where the controls stand, and the window's size with and without the
+  // ranking.
+  rounds::RondeIndeling m_indeling;
 };

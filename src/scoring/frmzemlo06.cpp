@@ -41,20 +41,6 @@ constexpr std::uint32_t kOnafgemaakt = 0xE0E0E0; // a board button not finished
 constexpr std::uint32_t kGeenTafel = 0xC0C0FF;   // a row that does not play the board
 constexpr std::uint32_t kKwetsbaar = 0x0000FF;
 
-// The design, in twips, inside the frame: the board buttons and the rows
-// start level with each other, the column headers above the rows.
-constexpr int kMarge = 120;
-constexpr int kKnopTop = 360; // Back and Result
-constexpr int kKnopHoogte = 420;
-constexpr int kKopTop = 900; // board caption and column headers
-constexpr int kKopHoogte = 300;
-constexpr int kRijTop = kKopTop + kKopHoogte + 15;
-constexpr int kRijHoogte = 315;
-constexpr int kSpelBreedte = 420; // a board button
-constexpr int kSpelHoogte = kRijHoogte + 15;
-constexpr int kKlaarHoogte = 450;
-constexpr int kInfoHoogte = 270;
-
 // A label that can be clicked (the North-South pair of a row).
 class KlikLabel : public QLabel {
 public:
@@ -72,20 +58,6 @@ protected:
 QString naam(const char *basis, int index) {
   return QString::fromLatin1(basis) + QString::number(index);
 }
-
-int tekstBreedte(const QWidget *w, const QString &tekst) {
-  return platform::pixelsToTwips(QFontMetrics(w->font()).horizontalAdvance(tekst));
-}
-
-void zetPlaats(QWidget *w, int left, int top, int width, int height) {
-  w->setGeometry(twips(left, top, width, height));
-}
-
-int rechts(const QWidget *w) { return platform::pixelsToTwips(w->geometry().right() + 1); }
-int onder(const QWidget *w) { return platform::pixelsToTwips(w->geometry().bottom() + 1); }
-int links(const QWidget *w) { return platform::pixelsToTwips(w->x()); }
-int breedte(const QWidget *w) { return platform::pixelsToTwips(w->width()); }
-int hoogte(const QWidget *w) { return platform::pixelsToTwips(w->height()); }
 
 } // namespace
 
@@ -266,113 +238,74 @@ void frmZemlo06::maakRijen(int tafels) {
   }
 }
 
-// Places every control: the board buttons a round a row, the headers half a
-// button right of them with the rows under them, Klaar and Wis spel under the
-// rows, the hints beside them and the result grid below all of it.
-void frmZemlo06::zetIndeling() {
+// What the layout is made of: the evening's numbers, the texts in the
+// controls' fonts, the result grid as its columns and rows ask, the screen.
+scoring::SpelMaten frmZemlo06::indelingMaten() const {
+  const auto breedte = [](const QWidget *w, const QString &tekst) {
+    return QFontMetrics(w->font()).horizontalAdvance(tekst);
+  };
+  scoring::SpelMaten maten;
   const int perRonde = m_model->Kop().intSpellenPerRonde;
   const int ronden = m_model->Kop().intAantalRonden;
-  const int tafels = static_cast<int>(lblNZ.size());
-
-  zetPlaats(cmdSpel[0], kMarge, kRijTop, kSpelBreedte, kSpelHoogte);
-  for (int b = 1; b < static_cast<int>(cmdSpel.size()); ++b)
-    zetPlaats(cmdSpel[b], kMarge + (b - 1) % perRonde * kSpelBreedte,
-              kRijTop + (b - 1) / perRonde * kSpelHoogte, kSpelBreedte, kSpelHoogte);
-  const int knoppenOnder = kRijTop + ronden * kSpelHoogte;
-  // The board caption above the buttons, as wide as its longest text
-  // ("Game: 12") where the buttons of a round are narrower.
-  const int knoppenBreedte = perRonde * kSpelBreedte;
+  maten.spellenPerRonde = perRonde;
+  maten.ronden = ronden;
+  maten.tafels = m_model->AantalTafels();
+  const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen();
+  maten.scherm = scherm ? scherm->availableGeometry().size() : QSize(1280, 1024);
   const QString langsteKop = Tekst(82) + QStringLiteral(": ") + QString::number(ronden * perRonde);
-  const int spelKopBreedte = std::max(knoppenBreedte, tekstBreedte(lblSpelNummer, langsteKop) + 60);
-  zetPlaats(lblSpelNummer, kMarge, kKopTop - 60, spelKopBreedte, kKopHoogte + 60);
+  maten.spelKop = breedte(lblSpelNummer, langsteKop);
+  const std::array<const QLabel *, 6> koppen{lblNZKop,      lblOWKop,   lblScoreNZKop,
+                                             lblScoreOWKop, lblMPNZKop, lblMPOWKop};
+  for (int k = 0; k < 6; ++k)
+    maten.koppen[k] = breedte(koppen[k], koppen[k]->text());
+  maten.klaarKnop = breedte(cmdSpelKlaar, cmdSpelKlaar->text());
+  maten.wisKnop = breedte(cmdWisSpel, cmdWisSpel->text());
+  maten.klaarHint = lblKlaar->sizeHint();
+  for (int i = 0; i < 4; ++i)
+    maten.info[i] = breedte(lblInfo[i], lblInfo[i]->text());
+  const platform::GridModel &grid = *msfgResultaat->grid();
+  for (int c = 0; c < grid.cols(); ++c)
+    maten.gridKolommen.append(grid.colWidth(c));
+  for (int r = 0; r < grid.rows(); ++r)
+    maten.gridRijen += grid.rowHeight(r);
+  maten.spelKolom = breedte(this, QStringLiteral("00.00W"));
+  maten.schuif = msfgResultaat->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return maten;
+}
 
-  // Each header at least as wide as its text, the two pair headers alike;
-  // they start half a button right of the buttons, and clear of the caption.
-  const int paarBreedte = std::max({600, tekstBreedte(lblNZKop, lblNZKop->text()) + 150,
-                                    tekstBreedte(lblOWKop, lblOWKop->text()) + 150});
-  int x = kMarge + std::max(knoppenBreedte + kSpelBreedte / 2, spelKopBreedte + 60);
-  const std::array<std::pair<QLabel *, int>, 6> koppen{{
-      {lblNZKop, paarBreedte},
-      {lblOWKop, paarBreedte},
-      {lblScoreNZKop, std::max(1050, tekstBreedte(lblScoreNZKop, lblScoreNZKop->text()) + 150)},
-      {lblScoreOWKop, std::max(1050, tekstBreedte(lblScoreOWKop, lblScoreOWKop->text()) + 150)},
-      {lblMPNZKop, std::max(900, tekstBreedte(lblMPNZKop, lblMPNZKop->text()) + 150)},
-      {lblMPOWKop, std::max(900, tekstBreedte(lblMPOWKop, lblMPOWKop->text()) + 150)},
-  }};
-  for (const auto &[label, b] : koppen) {
-    zetPlaats(label, x, kKopTop, b, kKopHoogte);
-    x += b + 15;
-  }
-  for (int i = 0; i < tafels; ++i) {
-    const int y = kRijTop + i * (kRijHoogte + 15);
+// Every control where the layout puts it, the window as large as it says,
+// centred on its screen.
+void frmZemlo06::zetIndeling() {
+  const scoring::SpelIndeling indeling = scoring::MaakSpelIndeling(indelingMaten());
+  fraBack->setGeometry(indeling.kader);
+  cmdSpel[0]->setGeometry(indeling.sjabloon);
+  for (int b = 1; b < static_cast<int>(cmdSpel.size()); ++b)
+    cmdSpel[b]->setGeometry(indeling.spellen.at(b - 1));
+  lblSpelNummer->setGeometry(indeling.spelNummer);
+  const std::array<QLabel *, 6> koppen{lblNZKop,      lblOWKop,   lblScoreNZKop,
+                                       lblScoreOWKop, lblMPNZKop, lblMPOWKop};
+  for (int k = 0; k < 6; ++k)
+    koppen[k]->setGeometry(indeling.koppen[k]);
+  for (int i = 0; i < rijen->aantal(); ++i) {
     const scoring::ScoreRij *vakken = rijen->rij(i);
     const std::array<QWidget *, 6> rij{lblNZ[i],           lblOW[i],   vakken->txtScoreNZ,
                                        vakken->txtScoreOW, lblMPNZ[i], lblMPOW[i]};
     for (int k = 0; k < 6; ++k)
-      zetPlaats(rij[k], links(koppen[k].first), y, koppen[k].second, kRijHoogte);
+      rij[k]->setGeometry(indeling.rijen.at(i)[k]);
   }
-  const int rijenOnder = tafels > 0 ? onder(lblMPOW.back()) : kRijTop;
+  cmdSpelKlaar->setGeometry(indeling.klaar);
+  cmdWisSpel->setGeometry(indeling.wisSpel);
+  lblKlaar->setGeometry(indeling.klaarHint);
+  lblNummer->setGeometry(indeling.nummer);
+  for (int i = 0; i < 4; ++i)
+    lblInfo[i]->setGeometry(indeling.info[i]);
+  lblKwetsbaar->setGeometry(indeling.kwetsbaar);
+  msfgResultaat->setGeometry(indeling.grid);
+  cmdTerug->setGeometry(indeling.terug);
+  cmdUitslag->setGeometry(indeling.uitslag);
+  cmdVulAllesIn->setGeometry(indeling.vulAllesIn);
 
-  // Klaar under the last row at its right edge, Wis spel at its left, the
-  // hint between them and the open board's number beside Klaar.
-  const int klaarBreedte = std::max(1200, tekstBreedte(cmdSpelKlaar, cmdSpelKlaar->text()) + 450);
-  const int wisBreedte = std::max(1200, tekstBreedte(cmdWisSpel, cmdWisSpel->text()) + 450);
-  const int rijenRechts = rechts(lblMPOWKop);
-  zetPlaats(cmdSpelKlaar, rijenRechts - klaarBreedte, rijenOnder + 30, klaarBreedte, kKlaarHoogte);
-  zetPlaats(cmdWisSpel, links(lblNZKop), rijenOnder + 30, wisBreedte, kKlaarHoogte);
-  lblKlaar->adjustSize();
-  const int klaarTekst = breedte(lblKlaar);
-  zetPlaats(lblKlaar, (rechts(cmdWisSpel) + links(cmdSpelKlaar) - klaarTekst) / 2,
-            onder(cmdWisSpel) - hoogte(lblKlaar), klaarTekst, hoogte(lblKlaar));
-  zetPlaats(lblNummer, rechts(cmdSpelKlaar) + 60, onder(cmdSpelKlaar) - kKopHoogte, 600,
-            kKopHoogte);
-
-  // The vulnerability beside the headers, the hints under it.
-  const int infoLinks = rijenRechts + 240;
-  int infoRechts = infoLinks;
-  for (int i = 0; i < 4; ++i) {
-    const int b = tekstBreedte(lblInfo[i], lblInfo[i]->text()) + 60;
-    zetPlaats(lblInfo[i], infoLinks, kRijTop + i * kInfoHoogte, b, kInfoHoogte);
-    infoRechts = std::max(infoRechts, infoLinks + b);
-  }
-  zetPlaats(lblKwetsbaar, rijenRechts + 30, kKopTop, 1500, kKopHoogte);
-
-  // The frame is as wide as its contents and the grid's columns ask, and as
-  // high as the grid's rows ask, within the screen.
-  const platform::GridModel &grid = *msfgResultaat->grid();
-  // Room for matchpoints with decimals in the board columns.
-  const int spelKolom = tekstBreedte(this, QStringLiteral("00.00W"));
-  int gridBreedte = 0;
-  for (int c = 0; c < grid.cols(); ++c)
-    gridBreedte +=
-        c >= 2 && c < grid.cols() - 2 ? std::max(grid.colWidth(c), spelKolom) : grid.colWidth(c);
-  const int schuif =
-      platform::pixelsToTwips(msfgResultaat->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-  gridBreedte += schuif + 60;
-  int gridHoogte = schuif + 60;
-  for (int r = 0; r < grid.rows(); ++r)
-    gridHoogte += grid.rowHeight(r);
-
-  const int t = std::max(knoppenOnder, rijenOnder) + kKlaarHoogte;
-  const int gridTop = t + 60;
-  const QScreen *scherm = screen() ? screen() : QGuiApplication::primaryScreen();
-  const QRect ruimte = scherm ? scherm->availableGeometry() : QRect(0, 0, 1280, 1024);
-  const int maxBreedte = platform::pixelsToTwips(ruimte.width()) - 600;
-  const int maxHoogte = platform::pixelsToTwips(ruimte.height()) - 900;
-  const int inhoud = std::max(infoRechts, rijenRechts + 1800) + kMarge;
-  const int fraBreedte =
-      std::clamp(std::max(inhoud, gridBreedte + 2 * kMarge), 10800, std::max(10800, maxBreedte));
-  const int fraHoogte =
-      std::clamp(gridTop + gridHoogte + 150, gridTop + 2400, std::max(gridTop + 2400, maxHoogte));
-  zetPlaats(fraBack, 60, 60, fraBreedte, fraHoogte);
-  msfgResultaat->setGeometry(
-      twips(kMarge, gridTop, fraBreedte - 2 * kMarge, fraHoogte - (t + 150)));
-
-  zetPlaats(cmdTerug, kMarge, kKnopTop, 1350, kKnopHoogte);
-  zetPlaats(cmdUitslag, fraBreedte - kMarge - 1350, kKnopTop, 1350, kKnopHoogte);
-  zetPlaats(cmdVulAllesIn, rechts(cmdTerug) + 60, kKnopTop, 1500, kKnopHoogte);
-
-  setFixedSize(twips(fraBreedte + 120), twips(fraHoogte + 120));
+  setFixedSize(indeling.venster);
   venster::centreer(this);
   cmdSetfocus->move(width() + twips(100), 0);
 }

@@ -9,6 +9,7 @@
 #include "scoring/avondmodel.h"
 #include "scoring/invoervenster.h"
 #include "scoring/scorerij.h"
+#include "scoring/spelindeling.h"
 
 #include <QStringList>
 #include <array>
@@ -83,6 +84,9 @@ private:
   void maakRijen(int tafels);
   void maakKnoppen(int spellen);
   void zetIndeling();
+  // What the layout is made of: the evening's numbers, the texts as the
+  // controls' fonts draw them, the result grid and the screen.
+  scoring::SpelMaten indelingMaten() const;
   void zetTabVolgorde();
 
   // The ENTER step of a row; bVerplaats: the focus follows the step.
