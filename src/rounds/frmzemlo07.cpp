@@ -418,7 +418,7 @@ void frmZemlo07::optRonde_RechterKlik(int index) {
   }
   bewaar();
   verversOverzicht();
-  melding(scoring::TekstMet(111, voor).replace(u'#', na));
+  melding(TekstMet(111, {{u'~', voor}, {u'#', na}}));
   if (rijen->aantal() > 0)
     rijen->rij(0)->focusOp(false);
 }

@@ -185,7 +185,7 @@ void frmZemlo06::Form_Load() {
   lblInfo[1]->setText(Tekst(94));
   lblInfo[2]->setText(Tekst(95));
   lblInfo[3]->setText(Tekst(97));
-  lblKlaar->setText(QString(Tekst(118)).replace(u'|', u'\n'));
+  lblKlaar->setText(TekstMetRegels(118));
 
   const preparation::AvondOpening open = preparation::OpenAvond(sInvoerBestand, 0);
   if (!open.avond) {
@@ -441,9 +441,9 @@ void frmZemlo06::Form_Activate() {
   if (bEerste) {
     QStringList teksten;
     if (const QVector<int> onleesbaar = m_model->OnleesbareSpellen(); !onleesbaar.isEmpty())
-      teksten.append(scoring::TekstMet(185, scoring::SpelNummers(onleesbaar)));
+      teksten.append(TekstMet(185, scoring::SpelNummers(onleesbaar)));
     if (const QVector<int> onbekend = m_model->OnbekendeRegels(); !onbekend.isEmpty())
-      teksten.append(scoring::TekstMet(
+      teksten.append(TekstMet(
           205,
           scoring::RegelNummers(onbekend, static_cast<int>(m_avond.bestanden.kop.regels.size()))));
     if (!teksten.isEmpty())

@@ -10,6 +10,7 @@
 // would otherwise take the release, and with it the click. A control the
 // director clicks runs the waiting step itself before it acts, so every
 // click acts at once.
+#include "frame/bas_zemlo.h"
 #include "frame/window.h"
 #include "scoring/scoreinvoer.h"
 
@@ -22,9 +23,6 @@ class QPushButton;
 namespace scoring {
 
 class ScoreRijen;
-
-// Text iTekst with every "~" replaced by plaats.
-QString TekstMet(int iTekst, const QString &plaats);
 
 class InvoerVenster : public ZemloWindow {
   Q_OBJECT
@@ -61,7 +59,7 @@ protected:
   // The focus to the sink.
   void parkeer();
   void melding(const QString &tekst);
-  void melding(int iTekst, const QString &plaats) { melding(TekstMet(iTekst, plaats)); }
+  void melding(int iTekst, const QString &plaats) { melding(BAS_Zemlo::TekstMet(iTekst, plaats)); }
   // After the ENTER step of row i (ow: in its East-West box), the focus goes
   // where the step says.
   void volgFocus(int i, bool ow, Focus focus);
