@@ -78,8 +78,6 @@ private:
 using WindowFactory = std::function<ZemloWindow *()>;
 void registerWindow(const QString &name, WindowFactory factory);
 bool isWindowRegistered(const QString &name);
-// The live instance of a window, or nullptr.
-ZemloWindow *findWindow(const QString &name);
 
 // What a window is handed when it is made, before it loads: the values it
 // shows, given by the window that opens it.

@@ -150,7 +150,6 @@ void frmZemlo07::Form_Load() {
     return;
   }
   m_avond = rounds::MaakRondeAvond(*open.avond);
-  lstVoorMail = m_avond->paren.voorMail;
   fraBack->setTitle(preparation::KaderTekst(m_avond->kop));
 
   maakVenster();
@@ -676,7 +675,7 @@ void frmZemlo07::cmdUitslag_Click() {
   parkeer();
   if (scoring::HeeftUitslagVenster()) {
     cmdUitslag->setEnabled(false);
-    scoring::OpenUitslagVenster(this, 7, uitslag, lstVoorMail);
+    scoring::OpenUitslagVenster(this, 7, uitslag, m_avond->paren.voorMail);
     return;
   }
   // Without the result window the ranked grid is shown here.

@@ -199,7 +199,6 @@ void frmZemlo06::Form_Load() {
   }
   m_avond = scoring::MaakSpelAvond(*open.avond);
   m_model = std::make_unique<scoring::AvondModel>(m_avond.getallen, m_avond.tafels);
-  lstVoorMail = m_avond.paren.voorMail;
   fraBack->setTitle(preparation::KaderTekst(m_avond.bestanden.kop));
 
   maakKnoppen(m_model->AantalSpellen());
@@ -619,7 +618,7 @@ void frmZemlo06::cmdUitslag_Click() {
   GridKolomBreedte(msfgResultaat, 0, NaMeten::Verborgen);
   zetLinkerKolom(msfgResultaat->grid()->cols() - 1);
   // The result window shows the ranking and hands the window back.
-  if (scoring::OpenUitslagVenster(this, 6, uitslag, lstVoorMail))
+  if (scoring::OpenUitslagVenster(this, 6, uitslag, m_avond.paren.voorMail))
     return;
   msfgResultaat->show();
 }

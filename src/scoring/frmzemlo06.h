@@ -10,7 +10,6 @@
 #include "scoring/invoervenster.h"
 #include "scoring/scorerij.h"
 
-#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
@@ -32,8 +31,6 @@ public:
   void Form_Load() override;
   void Form_Activate() override;
 
-  // The players of the group, two a pair line, for the result window.
-  QStringList lstVoorMail;
   // The pairs with their matchpoints a board, totals and percentages.
   platform::GridView *msfgResultaat;
 

@@ -30,10 +30,10 @@ public:
   explicit InvoerVenster(const QString &name);
   ~InvoerVenster() override;
 
+protected:
   ScoreRijen *rijen;        // the rows' score boxes
   QPushButton *cmdSetfocus; // out of sight: holds the focus where no box should
 
-protected:
   // The window's buttons that the shared steps drive: Klaar (clicked or
   // its letter typed on it), the hidden sample fill (Ctrl+Shift+T shows and
   // hides it) and Back.
