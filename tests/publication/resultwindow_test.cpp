@@ -226,6 +226,18 @@ private slots:
     QVERIFY(m_folder->exists(QStringLiteral("HTML/12-03-2024 Groep A.html")));
   }
 
+  // A bar in the name of a group file named by hand stays a bar: only the
+  // text's own bars break its lines.
+  void aBarInTheGroupNameStays() {
+    venstertest::schrijfAvond(*m_folder, false);
+    BAS_Zemlo::sGroepBestand = QStringLiteral("12-03-2024 Groep A|B.txt");
+    frmZemlo08 *w = openUitslag(openInvoer(6, 3), 6);
+    QVERIFY(w->lblGeenAdressen->isVisible());
+    QCOMPARE(w->lblGeenAdressen->text(),
+             QStringLiteral("Van deze groep zijn geen e-mailadressen bekend.\nHet bestand "
+                            "12-03-2024 Groep A|B.mail ontbreekt."));
+  }
+
   // A group's addresses that cannot be read (no read permission, which root
   // does not feel: the stand-in refuses it) are not called missing.
   void unreadableAddressesAreNamed() {
