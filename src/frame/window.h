@@ -22,7 +22,6 @@ public:
   explicit ZemloWindow(const QString &name, QWidget *parent = nullptr);
   ~ZemloWindow() override;
 
-  ZemloWindow *opener() const { return m_opener; }
   void setOpener(ZemloWindow *opener) { m_opener = opener; }
 
   virtual void Form_Load() {}
