@@ -36,10 +36,10 @@ int StartZemlo() {
   // the director to say.
   if (slotUitkomst == ProgrammaMapSlot::Uitkomst::AndereComputer) {
     const QDateTime sinds = slot.sinds();
-    const QString vraag = QString(Tekst(208))
-                              .replace(u'~', slot.computer())
-                              .replace(u'#', DatumTekst(sinds.date()) + u' ' +
-                                                 sinds.time().toString(QStringLiteral("HH:mm")));
+    const QString vraag = TekstMet(
+        208,
+        {{u'~', slot.computer()},
+         {u'#', DatumTekst(sinds.date()) + u' ' + sinds.time().toString(QStringLiteral("HH:mm"))}});
     if (!platform::question(nullptr, Tekst(0), vraag))
       return 0;
     slotUitkomst = slot.neemOver();
@@ -49,10 +49,10 @@ int StartZemlo() {
     break;
   case ProgrammaMapSlot::Uitkomst::InGebruik:
   case ProgrammaMapSlot::Uitkomst::AndereComputer:
-    platform::information(nullptr, Tekst(0), QString(Tekst(196)).replace(u'~', sProgrammaMap));
+    platform::information(nullptr, Tekst(0), TekstMet(196, sProgrammaMap));
     return 0;
   case ProgrammaMapSlot::Uitkomst::NietTeVerwijderen:
-    platform::critical(nullptr, Tekst(0), QString(Tekst(209)).replace(u'~', slot.bestand()));
+    platform::critical(nullptr, Tekst(0), TekstMet(209, slot.bestand()));
     return 1;
   }
   registerFrameWindows();

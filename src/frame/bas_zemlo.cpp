@@ -12,6 +12,10 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+#include <span>
+#include <vector>
+
 static void initTextResources() { Q_INIT_RESOURCE(texts); }
 
 namespace BAS_Zemlo {
@@ -62,6 +66,43 @@ QString Tekst(int iIndex) {
   if (!ok)
     return {};
   return textTable().value(number);
+}
+
+namespace {
+
+// Each character of sTekst that the first matching item names becomes its value.
+QString vulIn(const QString &sTekst, std::span<const Invulling> invullingen) {
+  QString uit;
+  uit.reserve(sTekst.size());
+  for (const QChar c : sTekst) {
+    const auto it = std::find_if(invullingen.begin(), invullingen.end(),
+                                 [c](const Invulling &i) { return i.teken == c; });
+    if (it == invullingen.end())
+      uit.append(c);
+    else
+      uit.append(it->waarde);
+  }
+  return uit;
+}
+
+} // namespace
+
+QString VulIn(const QString &sTekst, std::initializer_list<Invulling> invullingen) {
+  return vulIn(sTekst, {invullingen.begin(), invullingen.size()});
+}
+
+QString TekstMet(int iIndex, const QString &sWaarde) {
+  return VulIn(Tekst(iIndex), {{u'~', sWaarde}});
+}
+
+QString TekstMet(int iIndex, std::initializer_list<Invulling> invullingen) {
+  return vulIn(Tekst(iIndex), {invullingen.begin(), invullingen.size()});
+}
+
+QString TekstMetRegels(int iIndex, std::initializer_list<Invulling> invullingen) {
+  std::vector<Invulling> alle(invullingen);
+  alle.push_back({u'|', QStringLiteral("\n")});
+  return vulIn(Tekst(iIndex), alle);
 }
 
 int KiesTaal(const QString &programFolder) {
@@ -127,7 +168,7 @@ QString BestandNaam(const QString &sPad) {
 QString OnleesbaarTekst(const QString &sPad) {
   if (!platform::isUnreadable(sPad))
     return {};
-  return QString(Tekst(210)).replace(u'~', BestandNaam(sPad));
+  return TekstMet(210, BestandNaam(sPad));
 }
 
 QString WisBestanden(const QStringList &paden) {
@@ -137,7 +178,7 @@ QString WisBestanden(const QStringList &paden) {
       blijven.append(BestandNaam(pad));
   if (blijven.isEmpty())
     return {};
-  return QString(Tekst(211)).replace(u'~', blijven.join(u'|'));
+  return TekstMet(211, blijven.join(u'|'));
 }
 
 bool SchrijfIni(const QString &sSectie, const QString &sSleutel, const QString &sWaarde,

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 namespace BAS_Zemlo {
@@ -62,6 +63,23 @@ void HerstelBeginstand();
 // The text of an index in the language iTaal; an index of five digits is a
 // text number in any language. "" when there is none.
 QString Tekst(int iIndex);
+
+// A placeholder character of a text ("~", "#", "$", ...) and what fills it in.
+struct Invulling {
+  QChar teken;
+  QString waarde;
+};
+// sTekst with its placeholders filled in, all in one pass: only the
+// characters of sTekst itself are replaced, never one that a value brought,
+// so a folder named "Club #2" stays whole in a text that also fills "#".
+QString VulIn(const QString &sTekst, std::initializer_list<Invulling> invullingen);
+// Text iIndex with every "~" filled in by sWaarde.
+QString TekstMet(int iIndex, const QString &sWaarde);
+// Text iIndex with its placeholders filled in.
+QString TekstMet(int iIndex, std::initializer_list<Invulling> invullingen);
+// The same for a label or a mail: the text's own "|" become line breaks too
+// (a message box makes them itself).
+QString TekstMetRegels(int iIndex, std::initializer_list<Invulling> invullingen = {});
 
 // The language from the first line of taal.txt in the given folder.
 int KiesTaal(const QString &programFolder);

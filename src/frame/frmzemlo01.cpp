@@ -115,6 +115,10 @@ frmZemlo01::frmZemlo01() : ZemloWindow(QStringLiteral("frmZemlo01")) {
   connect(cmdAfsluiten, &QPushButton::clicked, this, &frmZemlo01::beeindigProgramma);
 }
 
+UpdateWindow frmZemlo01::updateWindow() {
+  return {this, cmdSetfocus, [this] { beeindigProgramma(); }};
+}
+
 frmZemlo01::~frmZemlo01() {
   if (gInstance == this)
     gInstance = nullptr;

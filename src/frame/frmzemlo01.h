@@ -1,5 +1,6 @@
 #pragma once
 // The main window: it sets up what every window shares and offers the tasks.
+#include "frame/updatecheck.h"
 #include "frame/window.h"
 
 #include <QStringList>
@@ -23,10 +24,10 @@ public:
   void beeindigProgramma();
   // Whether the program was ended (also before the event loop ran).
   bool isBeeindigd() const { return m_ended; }
+  // The window as the update check needs it: itself, its focus sink and the
+  // end of the program.
+  UpdateWindow updateWindow();
 
-  // The raw lines of MAIL.TXT and the settings of the two mail providers.
-
-  QPushButton *cmdSetfocus;
   QPushButton *cmdNamenInvoeren;
   QPushButton *cmdGroepenMaken;
   QPushButton *cmdInVoerScores;
@@ -56,4 +57,6 @@ protected:
 private:
   void openTask(const QString &window, bool parkFocus, int vanForm = -1);
   bool m_ended = false;
+
+  QPushButton *cmdSetfocus;
 };

@@ -103,8 +103,7 @@ void HaalNieuweVersie(const UpdateWindow &w) {
   oud.close();
   const bool marked = platform::writeTextLines(marker, {DatumTekst(platform::today())});
   if (!marked)
-    platform::information(w.window, w.window->windowTitle(),
-                          QString(Tekst(181)).replace(u'~', kMarkerFile));
+    platform::information(w.window, w.window->windowTitle(), TekstMet(181, kMarkerFile));
   const bool executable =
       QFile::setPermissions(setup, QFile::permissions(setup) | QFile::ExeOwner | QFile::ExeUser |
                                        QFile::ExeGroup | QFile::ExeOther);

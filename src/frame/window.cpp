@@ -130,11 +130,6 @@ bool isWindowRegistered(const QString &name) {
   return registry().contains(name) && registry()[name].factory;
 }
 
-ZemloWindow *findWindow(const QString &name) {
-  const auto it = registry().constFind(name);
-  return it == registry().constEnd() ? nullptr : it->instance.data();
-}
-
 ZemloWindow *showWindow(const QString &name, ZemloWindow *opener, const WindowValues &values) {
   auto it = registry().find(name);
   if (it == registry().end() || !it->factory)

@@ -22,7 +22,6 @@ public:
   explicit ZemloWindow(const QString &name, QWidget *parent = nullptr);
   ~ZemloWindow() override;
 
-  ZemloWindow *opener() const { return m_opener; }
   void setOpener(ZemloWindow *opener) { m_opener = opener; }
 
   virtual void Form_Load() {}
@@ -78,8 +77,6 @@ private:
 using WindowFactory = std::function<ZemloWindow *()>;
 void registerWindow(const QString &name, WindowFactory factory);
 bool isWindowRegistered(const QString &name);
-// The live instance of a window, or nullptr.
-ZemloWindow *findWindow(const QString &name);
 
 // What a window is handed when it is made, before it loads: the values it
 // shows, given by the window that opens it.

@@ -56,7 +56,7 @@ std::optional<LijstBestand> vraagWisNamen(QWidget *window, const QString &title,
   wis->setEnabled(false);
   if (!gekozen)
     return std::nullopt;
-  const QString vraag = QString(BAS_Zemlo::Tekst(24)).replace(u'~', gekozen->naam);
+  const QString vraag = BAS_Zemlo::TekstMet(24, gekozen->naam);
   if (!platform::question(window, title, vraag)) {
     wis->setEnabled(true);
     return std::nullopt;

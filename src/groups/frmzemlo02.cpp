@@ -265,13 +265,13 @@ void frmZemlo02::focusAanEind(QLineEdit *box) {
 }
 
 void frmZemlo02::meldVerboden(const QString &tekens, QLineEdit *terug) {
-  meld(QString(Tekst(44)).replace(u'~', tekens), terug);
+  meld(TekstMet(44, tekens), terug);
 }
 
 // A letter the names files (Windows-1252) cannot hold would be saved as "?";
 // a control character (a tab, say) would be saved in a name, unseen.
 void frmZemlo02::meldNietTeBewaren(const QString &teken, QLineEdit *terug) {
-  meld(QString(Tekst(204)).replace(u'#', platform::shownCharacter(teken)), terug);
+  meld(TekstMet(204, {{u'#', platform::shownCharacter(teken)}}), terug);
 }
 
 void frmZemlo02::meld(const QString &tekst, QLineEdit *terug) {
@@ -385,9 +385,7 @@ void frmZemlo02::msfgNamen_Click(int row, int col) {
     ZetFocus(this, txtNaam[0]);
     return;
   }
-  QString vraag = Tekst(113);
-  vraag.replace(u'~', m_lijst.beschrijving(nummer));
-  const bool weg = platform::question(this, caption(), vraag);
+  const bool weg = platform::question(this, caption(), TekstMet(113, m_lijst.beschrijving(nummer)));
   // On No the player goes into the entry boxes: a name typed there and not
   // added is first added (Yes) or let go (No); Cancel leaves both as they are.
   bool voegToe = false;
@@ -454,9 +452,7 @@ bool frmZemlo02::cmdOpslaan_Click() {
   // Names are told apart without regard to case: an existing list of the
   // same name is the file replaced.
   if (BestandBestaat(namenPad(naam)) == 1) {
-    QString vraag = Tekst(26);
-    vraag.replace(u'~', naam);
-    if (!platform::question(this, caption(), vraag)) {
+    if (!platform::question(this, caption(), TekstMet(26, naam))) {
       geefTerug();
       return false;
     }
@@ -466,16 +462,14 @@ bool frmZemlo02::cmdOpslaan_Click() {
   const TweelingOpslag opslag = schrijfNamenBestand(naam, m_lijst.regels());
   if (!opslag.txt) {
     // Nothing is lost: the grid and the name stay for another try.
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
+    platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
     msfgNamen->show();
     geefTerug();
     return false;
   }
   // The list is saved in its ".txt"; a twin that could not follow is named.
   if (!opslag.mail)
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
+    platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
   leegRaster();
   msfgNamen->show();
   VulNamenBestanden();

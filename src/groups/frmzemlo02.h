@@ -39,7 +39,6 @@ public:
   QCheckBox *chkSorteer;
   QPushButton *cmdWissen;
   QPushButton *cmdTerug;
-  QPushButton *cmdSetfocus;
   platform::GridView *msfgNamen;
   platform::GridModel namen; // shows m_lijst: header, players, one empty row
 
@@ -85,4 +84,6 @@ private:
   QString m_keuze; // the file of the list entry chosen last; "" none
   std::array<QString, 3> m_vorige;
   QString m_vorigeBestand;
+
+  QPushButton *cmdSetfocus;
 };

@@ -423,16 +423,14 @@ bool frmZemlo03::cmdOpslaan_Click() {
       schrijfGroepBestand(stap.naam, samenstelling.groepRegels(), samenstelling.mailRegels());
   if (!opslag.txt) {
     // Nothing is lost: the group stays for another try.
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
+    platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
     ZetFocus(this, cmdSetfocus);
     return false;
   }
   // The group is saved in its ".txt"; a companion that could not follow is
   // named.
   if (!opslag.mail)
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', BestandNaam(opslag.mislukt)));
+    platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
   MaakGroepLeeg();
   VulGroepBestanden();
   samenstelling.wisDatumEnLetter();

@@ -54,7 +54,6 @@ public:
   QPushButton *cmdKalender;
   QPushButton *cmdOpslaan;
   QPushButton *cmdTerug;
-  QPushButton *cmdSetfocus;
 
   // What the window works on: the names file read, the slots, the group.
   groups::Samenstelling samenstelling;
@@ -92,4 +91,6 @@ private:
   QString m_namenBestand; // the names file read, as listed; "" none
   QString m_groepBestand; // the group file chosen in its list; "" none
   bool m_laden = false;
+
+  QPushButton *cmdSetfocus;
 };

@@ -16,7 +16,6 @@ public:
   frmZemlo05();
   void Form_Load() override;
   void Form_Activate() override;
-  void ToonDatum();
 
   std::array<QLabel *, 43> lblDatum{}; // 1 to 42
   std::array<QLabel *, 8> lblDag{};    // 1 to 7
@@ -24,14 +23,7 @@ public:
   QComboBox *comJaar;
   QPushButton *cmdOK;
   QPushButton *cmdTerug;
-  QPushButton *cmdFocus;
   QFrame *fraBackGround;
-
-  int iDag = 1;
-  int iMaand = 1;
-  int iJaar = 2024;
-  QString sDatum;
-  QString cmdTerugTag;
 
 protected:
   void sluitVerzoek(Sluiten hoe) override;
@@ -39,6 +31,7 @@ protected:
   void resizeEvent(QResizeEvent *event) override;
 
 private:
+  void ToonDatum();
   void lblDatum_Click(int index);
   void kiesMaandOfJaar();
   void cmdOK_Click();
@@ -48,4 +41,12 @@ private:
   QStringList m_maanden;
   std::array<int, 43> m_cellen{}; // the day each cell shows, 0 none
   bool bLaden = false;
+
+  QPushButton *cmdFocus;
+
+  int iDag = 1;
+  int iMaand = 1;
+  int iJaar = 2024;
+  QString sDatum;
+  QString cmdTerugTag;
 };

@@ -74,10 +74,6 @@ QString namenPad(const QString &naam) {
                                 naam + QStringLiteral(".txt"));
 }
 
-QString namenMailPad(const QString &naam) {
-  return tweelingPad(namenPad(naam), QStringLiteral(".mail"));
-}
-
 QString tweelingPad(const QString &pad, const QString &extensie) {
   const qsizetype slash = pad.lastIndexOf(u'/');
   const qsizetype punt = pad.lastIndexOf(u'.');

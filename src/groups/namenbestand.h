@@ -41,12 +41,10 @@ NamenBestand leesNamenRegels(const QStringList &regels);
 // Reads namen/<naam>.txt (any path); nothing when it cannot be read.
 std::optional<NamenBestand> leesNamenBestand(const QString &pad);
 
-// The path of a names file and of its twin, found without regard to letter
-// case: namen/Club.TXT is the file of the names "Club" and "club". A file
-// that is not there yet gets the name as given; a new twin takes the letters
-// of its names file.
+// The path of a names file, found without regard to letter case:
+// namen/Club.TXT is the file of the names "Club" and "club". A file that is
+// not there yet gets the name as given.
 QString namenPad(const QString &naam);
-QString namenMailPad(const QString &naam);
 
 // The path of the twin (extension ".mail") of a file in the same folder,
 // found without regard to letter case; a new one takes the file's letters.

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 using BAS_Zemlo::Tekst;
+using BAS_Zemlo::TekstMet;
 
 namespace groups {
 
@@ -197,10 +198,9 @@ void Samenstelling::vulGroepRaster(platform::GridModel &groepen) const {
 }
 
 QString groepVastTekst(const QString &naam) {
-  QString tekst = Tekst(176);
-  tekst.replace(u'[', u'"').replace(u']', u'"');
-  tekst.replace(u'#', u'<' + naam + u'>');
-  return tekst;
+  return TekstMet(
+      176,
+      {{u'[', QStringLiteral("\"")}, {u']', QStringLiteral("\"")}, {u'#', u'<' + naam + u'>'}});
 }
 
 GroepOpslaan opslaanStap(const Samenstelling &s) {
@@ -230,7 +230,7 @@ GroepOpslaan opslaanStap(const Samenstelling &s) {
   }
   if (BAS_Zemlo::BestandBestaat(groepPad(uit.naam)) == 1) {
     uit.stap = GroepOpslaan::Vragen;
-    uit.tekst = QString(Tekst(26)).replace(u'~', uit.bestand);
+    uit.tekst = TekstMet(26, uit.bestand);
     return uit;
   }
   uit.stap = GroepOpslaan::Schrijven;
@@ -242,10 +242,10 @@ GroepWissen wisGroepStap(const QString &naam) {
   // The companion and the results file are found before the group goes.
   uit.paden = {groepPad(naam), groepMailPad(naam)};
   if (BAS_Zemlo::BestandBestaat(uitslagPad(naam)) == 1) {
-    uit.vraag = QString(Tekst(177)).replace(u'#', QStringLiteral("< ") + naam + u'>');
+    uit.vraag = TekstMet(177, {{u'#', QStringLiteral("< ") + naam + u'>'}});
     uit.paden.append(uitslagPad(naam));
   } else {
-    uit.vraag = QString(Tekst(47)).replace(u'~', naam);
+    uit.vraag = TekstMet(47, naam);
   }
   return uit;
 }

@@ -104,8 +104,6 @@ Busy::~Busy() {
   gCursor = false;
 }
 
-bool isBusy() { return gBusy > 0; }
-
 void runWhilePainting(const std::function<void()> &work) {
   QCoreApplication *app = QCoreApplication::instance();
   if (!app || QThread::currentThread() != app->thread() || gTransfer) {

@@ -20,9 +20,6 @@ public:
   Busy &operator=(const Busy &) = delete;
 };
 
-// True while a Busy lives.
-bool isBusy();
-
 // Runs work on a thread of its own under a Busy, while the calling thread
 // handles its events: the windows keep painting, and whatever is typed or
 // clicked meanwhile is dropped, not kept for later. Work asked for by an

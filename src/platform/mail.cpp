@@ -18,7 +18,6 @@ namespace platform {
 namespace {
 
 SmtpMailSender gSmtp;
-MailSender *gSender = nullptr;
 QString gCaFile;
 long gTimeLimit = 120;
 // Once the server has taken the message, its goodbye (the reply to QUIT) is
@@ -194,8 +193,7 @@ MailOutcome SmtpMailSender::send(const MailServer &server, const QString &sender
   return {outcome, text};
 }
 
-MailSender &mailSender() { return gSender ? *gSender : gSmtp; }
-void setMailSender(MailSender *sender) { gSender = sender; }
+MailSender &mailSender() { return gSmtp; }
 void setTrustedMailCaFile(const QString &caFile) { gCaFile = caFile; }
 void setMailTimeLimit(long seconds) { gTimeLimit = std::max(1L, seconds); }
 void setMailGoodbyeLimit(long seconds) { gGoodbyeSeconds = std::clamp(seconds, 1L, 5L); }

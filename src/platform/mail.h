@@ -44,10 +44,8 @@ public:
                    const QByteArray &message) override;
 };
 
-// The sender the program uses: the SMTP one unless another was installed.
+// The sender the program uses: the SMTP one.
 MailSender &mailSender();
-// Installs another sender (nullptr: the SMTP one again).
-void setMailSender(MailSender *sender);
 
 // True for "localhost" and loopback addresses.
 bool isLocalHost(const QString &host);

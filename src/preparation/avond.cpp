@@ -125,7 +125,7 @@ AvondOpening OpenAvond(const QString &sInvoerBestand, int iInvoerWijze) {
 QString OnleesbaarTekst(const AvondBestand &bestand) {
   if (!platform::isUnreadable(bestand.pad))
     return {};
-  return QString(BAS_Zemlo::Tekst(210)).replace(u'~', bestand.naam);
+  return BAS_Zemlo::TekstMet(210, bestand.naam);
 }
 
 } // namespace preparation

@@ -183,7 +183,7 @@ void frmZemlo04::lstGroepBestand_Click() {
   lblGroep->setText(groep);
   const QString invoer = preparation::InvoerNaam(groep + QStringLiteral(".txt"));
   if (BestandBestaat(preparation::PadenVan(invoer).invoer.pad) == 1) {
-    melding(QString(Tekst(102)).replace(u'~', groep));
+    melding(TekstMet(102, groep));
     lstGroepBestand->clearSelection();
     staat.groep.clear();
     lblGroep->clear();
@@ -352,7 +352,7 @@ void frmZemlo04::cmdStart_Click() {
   if (!preparation::SchrijfStart(iInvoerWijze)) {
     // A disk that cannot take start.txt cannot take the evening's scores
     // either: the director hears it before entering any.
-    melding(QString(Tekst(181)).replace(u'~', QStringLiteral("start.txt")));
+    melding(TekstMet(181, QStringLiteral("start.txt")));
     parkeer();
     return;
   }
@@ -364,7 +364,7 @@ void frmZemlo04::cmdStart_Click() {
   const preparation::AvondBestand invoer = preparation::PadenVan(sInvoerBestand).invoer;
   if (!preparation::MaakInvoerBestand(invoer.pad, staat.kop(sGroepBestand, iInvoerWijze))) {
     // No results file: the evening cannot begin; the choices stay for another try.
-    melding(QString(Tekst(181)).replace(u'~', invoer.naam));
+    melding(TekstMet(181, invoer.naam));
     if (nieuw)
       sInvoerBestand.clear();
     parkeer();
@@ -429,7 +429,7 @@ void frmZemlo04::meldNietBewaard(const QStringList &bestanden) {
     if (m_nietBewaardGemeld.contains(bestand))
       continue;
     m_nietBewaardGemeld.append(bestand);
-    melding(QString(Tekst(181)).replace(u'~', bestand));
+    melding(TekstMet(181, bestand));
   }
 }
 
@@ -489,7 +489,7 @@ std::optional<QString> frmZemlo04::gekozenNaam(QListWidget *lijst, int woord, in
   const QString naam = gekozen.first()->text();
   if (naam.contains(Tekst(woord)))
     return naam;
-  melding(QString(Tekst(weigering)).replace(u'~', Tekst(woord)));
+  melding(TekstMet(weigering, Tekst(woord)));
   lijst->clearSelection();
   parkeer();
   return std::nullopt;
@@ -503,7 +503,7 @@ std::optional<QString> frmZemlo04::vraagWissen(QListWidget *lijst, QPushButton *
   }
   const QString naam = gekozen.first()->text();
   knop->setEnabled(false);
-  if (!platform::question(this, windowTitle(), QString(Tekst(vraag)).replace(u'~', naam))) {
+  if (!platform::question(this, windowTitle(), TekstMet(vraag, naam))) {
     knop->setEnabled(true);
     parkeer();
     return std::nullopt;

@@ -27,11 +27,6 @@ public:
   void Form_Activate() override;
 
   int iInvoerWijze = 0; // 0 per board, 1 per round
-  // Set while the window's own code moves the spinners or the schema choice:
-  // their handlers then return at once.
-  bool bBezig = false;
-  // What the window shows and has chosen; the controls show it.
-  preparation::Voorbereiding staat;
 
   QGroupBox *fraGroepBestanden;
   QListWidget *lstGroepBestand;
@@ -57,18 +52,16 @@ public:
   std::array<QRadioButton *, 2> optInvoer;
   QPushButton *cmdStart;
   QPushButton *cmdTerug;
-  QPushButton *cmdSetfocus;
-
-  // The hand-over to the entry window of the way of entry: true when it was
-  // opened. Until the entry windows exist, nothing opens and the closing step
-  // goes back to the main window.
-  bool openInvoerVenster();
 
 protected:
   void sluitVerzoek(Sluiten hoe) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  // The hand-over to the entry window of the way of entry: true when it was
+  // opened. Until the entry windows exist, nothing opens and the closing step
+  // goes back to the main window.
+  bool openInvoerVenster();
   void chkSorteerGroepen_Click();
   void chkSorteerInvoer_Click();
   void lstGroepBestand_Click();
@@ -117,4 +110,11 @@ private:
   void melding(const QString &text);
 
   QStringList m_nietBewaardGemeld;
+
+  // Set while the window's own code moves the spinners or the schema choice:
+  // their handlers then return at once.
+  bool bBezig = false;
+  // What the window shows and has chosen; the controls show it.
+  preparation::Voorbereiding staat;
+  QPushButton *cmdSetfocus;
 };

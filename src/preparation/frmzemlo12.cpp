@@ -156,7 +156,7 @@ void frmZemlo12::cmdDownLoad_Click() {
     if (gelukt)
       item->setSelected(false);
     else
-      platform::information(this, Tekst(0), QString(Tekst(173)).replace(u'#', item->text()));
+      platform::information(this, Tekst(0), TekstMet(173, {{u'#', item->text()}}));
   }
   zetDownLoad();
   parkeer();

@@ -23,9 +23,6 @@ public:
   void Form_Load() override;
   void Form_Activate() override;
 
-  // The groups of the list file, the spinner's pair counts and what is shown.
-  preparation::SchemaKeuze staat;
-
   std::array<QLabel *, 2> lblInfo;
   QLineEdit *txtSchema;
   QScrollBar *vscrSchema;
@@ -34,7 +31,6 @@ public:
   QCheckBox *chkSelecteer;
   QPushButton *cmdDownLoad;
   QPushButton *cmdTerug;
-  QPushButton *cmdFocus;
 
 protected:
   void sluitVerzoek(Sluiten hoe) override;
@@ -51,4 +47,9 @@ private:
   // The check box offers to select all, or (deselecteer) to deselect all.
   void zetSelecteer(bool deselecteer);
   void parkeer();
+
+  // The groups of the list file, the spinner's pair counts and what is shown.
+  preparation::SchemaKeuze staat;
+
+  QPushButton *cmdFocus;
 };

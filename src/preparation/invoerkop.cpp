@@ -83,31 +83,19 @@ QString TitelInTaal(const QString &titel) {
 }
 
 QString KaderTekst(const InvoerKop &kop) {
-  // Each placeholder of the text is filled once, so that what is filled in is
-  // never read as a placeholder itself.
-  const QChar geenStilzit(0xE000);
+  // Without a sit-out pair the line shows the sit-out line ("Geen") alone,
+  // without the word for pair before it.
   const QString stilzitRegel = kop.regels.value(2);
   QString sjabloon = Tekst(73);
   if (platform::val(stilzitRegel) == 0) {
-    sjabloon.replace(QStringLiteral("paar #"), geenStilzit);
-    sjabloon.replace(QStringLiteral("pair #"), geenStilzit);
+    sjabloon.replace(QStringLiteral("paar #"), QStringLiteral("#"));
+    sjabloon.replace(QStringLiteral("pair #"), QStringLiteral("#"));
   }
-  QString uit;
-  for (const QChar c : sjabloon) {
-    if (c == u'!')
-      uit += QString::number(kop.paren);
-    else if (c == u'#' || c == geenStilzit)
-      uit += stilzitRegel;
-    else if (c == u'@')
-      uit += QString::number(kop.ronden);
-    else if (c == u'$')
-      uit += QString::number(kop.spellen);
-    else if (c == u'%')
-      uit += kop.schema;
-    else
-      uit += c;
-  }
-  return uit;
+  return BAS_Zemlo::VulIn(sjabloon, {{u'!', QString::number(kop.paren)},
+                                     {u'#', stilzitRegel},
+                                     {u'@', QString::number(kop.ronden)},
+                                     {u'$', QString::number(kop.spellen)},
+                                     {u'%', kop.schema}});
 }
 
 bool SchrijfStart(int iInvoerWijze) {

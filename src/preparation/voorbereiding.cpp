@@ -10,6 +10,7 @@
 namespace preparation {
 
 using BAS_Zemlo::Tekst;
+using BAS_Zemlo::TekstMet;
 
 namespace {
 
@@ -58,7 +59,7 @@ QString SchemaFoutTekst(const QString &sSchema, const std::optional<InvoerKop> &
   const SchemaToets toets = ToetsSchema(sSchema, kop);
   if (toets.iFoutTekst == 0)
     return {};
-  return QString(Tekst(toets.iFoutTekst)).replace(u'~', toets.sNaam);
+  return TekstMet(toets.iFoutTekst, toets.sNaam);
 }
 
 Wissen WisGroep(const QString &naam, const QString &sGroepBestand, const QString &sInvoerBestand) {
@@ -120,7 +121,7 @@ Avond Voorbereiding::kiesAvond(const QString &naam, const std::optional<InvoerKo
   const auto groepNaam = GroepNaamVan(naam);
   if (!kop || !groepNaam) {
     // The file stays listed, so that it can be deleted.
-    avond.melding = QString(Tekst(190)).replace(u'~', avond.sInvoerBestand);
+    avond.melding = TekstMet(190, avond.sInvoerBestand);
     avond.sInvoerBestand.clear();
     return avond;
   }

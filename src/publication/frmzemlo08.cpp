@@ -5,6 +5,7 @@
 #include "frame/printgrid.h"
 #include "frame/vensterhulp.h"
 #include "platform/busy.h"
+#include "platform/files.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"
 #include "platform/textfile.h"
@@ -192,10 +193,9 @@ void frmZemlo08::leesMailBestand() {
     }
   }
   // A file that is there but cannot be read is not called missing.
-  QString melding = sGroepBestand.isEmpty() ? QString() : preparation::OnleesbaarTekst(mail);
-  if (melding.isEmpty())
-    melding = QString(Tekst(184)).replace(u'~', naam);
-  lblGeenAdressen->setText(melding.replace(u'|', u'\n'));
+  const bool onleesbaar = !sGroepBestand.isEmpty() && platform::isUnreadable(mail.pad);
+  lblGeenAdressen->setText(onleesbaar ? TekstMetRegels(210, {{u'~', mail.naam}})
+                                      : TekstMetRegels(184, {{u'~', naam}}));
   lblGeenAdressen->setVisible(!bMailBestand);
 }
 
@@ -243,16 +243,15 @@ bool frmZemlo08::cmdMaakHTML_Click(bool bStil) {
       klembord->setText(publication::AdresKopie(ontvangers));
   }
   if (!geschreven) {
-    platform::information(
-        this, windowTitle(),
-        QString(Tekst(181)).replace(u'~', QStringLiteral("HTML/") + sHTMLBestand));
+    platform::information(this, windowTitle(),
+                          TekstMet(181, QStringLiteral("HTML/") + sHTMLBestand));
     parkeer();
     return false;
   }
   if (!bStil)
     platform::information(this, windowTitle(),
-                          QString(Tekst(129)).replace(u'~', Tekst(83).toLower()) +
-                              QStringLiteral("\n\n") + sHTMLMap + u'/' + sHTMLBestand);
+                          TekstMet(129, Tekst(83).toLower()) + QStringLiteral("\n\n") + sHTMLMap +
+                              u'/' + sHTMLBestand);
   parkeer();
   return true;
 }

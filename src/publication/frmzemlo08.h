@@ -32,12 +32,6 @@ public:
   // of the group's .mail file.
   QStringList lstWieMailen;
   QVector<publication::MailRegel> lstMailingList;
-  // The group's .mail file was there; without it no address is known.
-  bool bMailBestand = false;
-  QString sHTMLMap;
-  QString sHTMLBestand;
-
-  platform::GridModel resultaat;
   platform::GridView *msfgResultaat;
   QFrame *picVerStuurDeMail;
   QLabel *lblVerstuurDeMail;
@@ -47,7 +41,6 @@ public:
   QPushButton *cmdVerstuur;
   QPushButton *cmdInstelling;
   QPushButton *cmdTerug;
-  QPushButton *cmdSetfocus;
 
 protected:
   void Form_QueryUnload() override;
@@ -67,4 +60,12 @@ private:
   int m_vanForm = 0; // iVanForm when the window loaded
   scoring::Uitslag m_uitslag;
   QStringList m_voorMail;
+
+  // The group's .mail file was there; without it no address is known.
+  bool bMailBestand = false;
+  QString sHTMLMap;
+  QString sHTMLBestand;
+
+  platform::GridModel resultaat;
+  QPushButton *cmdSetfocus;
 };

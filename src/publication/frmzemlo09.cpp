@@ -94,7 +94,7 @@ void frmZemlo09::Form_Load() {
     sEigenEmailAdres = sIniWaarde;
   txtEMailAdres->setText(sIniWaarde);
 
-  lblWaarvoor->setText(QString(Tekst(144)).replace(u'|', u'\n'));
+  lblWaarvoor->setText(TekstMetRegels(144));
   const int links = lblInfo->x() + lblInfo->width() + 4;
   txtEMailAdres->move(links, lblInfo->y() - 1);
   txtNaam->move(links, txtEMailAdres->y() + 36);
@@ -126,7 +126,7 @@ void frmZemlo09::txtEMailAdres_Change() {
   const QString vorig = instelling.adres;
   instelling.adres = txtEMailAdres->text();
   if (const auto fout = AdresFout(instelling.adres)) {
-    platform::information(this, windowTitle(), QString(Tekst(149)).replace(u'#', *fout));
+    platform::information(this, windowTitle(), TekstMet(149, {{u'#', *fout}}));
     cmdOK->setEnabled(false);
     return;
   }
@@ -144,7 +144,7 @@ void frmZemlo09::txtNaam_Change() {
   instelling.naam = txtNaam->text();
   if (const auto teken = NaamNietTeBewaren(instelling.naam)) {
     platform::information(this, windowTitle(),
-                          QString(Tekst(193)).replace(u'#', platform::shownCharacter(*teken)));
+                          TekstMet(193, {{u'#', platform::shownCharacter(*teken)}}));
     cmdOK->setEnabled(false);
     return;
   }
@@ -163,8 +163,7 @@ void frmZemlo09::cmdOK_Click() {
       SchrijfIni(kSectie, kSleutelProvider, QString::number(instelling.provider), sIniPad);
   if (!ok) {
     // The window stays open with what was typed.
-    platform::information(this, windowTitle(),
-                          QString(Tekst(181)).replace(u'~', QStringLiteral("standaard.ini")));
+    platform::information(this, windowTitle(), TekstMet(181, QStringLiteral("standaard.ini")));
     return;
   }
   sEigenEmailAdres = instelling.adres;

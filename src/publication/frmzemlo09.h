@@ -30,10 +30,6 @@ public:
   QPushButton *cmdOK;
   QPushButton *cmdTerug;
   QPushButton *cmdDownLoad;
-  QPushButton *cmdFocus;
-
-  // What the boxes hold and the provider chosen last.
-  publication::MailInstelling instelling;
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,4 +40,9 @@ private:
   void optProvider_Click(int index);
   void cmdOK_Click();
   void cmdDownLoad_Click();
+
+  QPushButton *cmdFocus;
+
+  // What the boxes hold and the provider chosen last.
+  publication::MailInstelling instelling;
 };

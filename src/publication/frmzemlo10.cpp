@@ -147,7 +147,7 @@ void frmZemlo10::Form_Load() {
     optProvider[i]->move(links + i * 130, optProvider[i]->y());
   fraMailadres->setTitle(Tekst(162));
   cmdFocus->move(width() + 10, 0);
-  lblInfo->setText(QString(Tekst(159)).replace(u'|', u'\n'));
+  lblInfo->setText(TekstMetRegels(159));
   VulPictureWit();
   picVerStuurDeMail->show();
 
@@ -188,8 +188,7 @@ void frmZemlo10::cmdOK_Click() {
   const QString adres = txtEMailAdres->text().trimmed();
   {
     venster::Zandloper wacht;
-    VerstuurMail(sEigenEmailAdres, Tekst(164), adres, {}, QString(Tekst(165)).replace(u'|', u'\n'),
-                 this);
+    VerstuurMail(sEigenEmailAdres, Tekst(164), adres, {}, TekstMetRegels(165), this);
   }
   if (!SchrijfIni(kSectieAdres, kSleutelAdres, BewaarAdres(adres), sIniPad))
     meldIniNietBewaard();
@@ -210,8 +209,7 @@ void frmZemlo10::optProvider_Click(int index) {
 }
 
 void frmZemlo10::meldIniNietBewaard() {
-  platform::information(this, windowTitle(),
-                        QString(Tekst(181)).replace(u'~', QStringLiteral("standaard.ini")));
+  platform::information(this, windowTitle(), TekstMet(181, QStringLiteral("standaard.ini")));
 }
 
 void frmZemlo10::txtEMailAdres_Change() {

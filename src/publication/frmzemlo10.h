@@ -33,10 +33,6 @@ public:
   QPushButton *cmdDownLoad;
   QPushButton *cmdOK;
   QPushButton *cmdTerug;
-  QPushButton *cmdFocus;
-
-  bool bGedownload = false; // MAIL.TXT was fetched in this window
-  int iProvider = 0;        // the provider index stored when the window loaded
 
 protected:
   void Form_QueryUnload() override;
@@ -53,4 +49,9 @@ private:
   void meldIniNietBewaard();
 
   QString m_adres; // the address box trimmed, as its last change left it
+
+  QPushButton *cmdFocus;
+
+  bool bGedownload = false; // MAIL.TXT was fetched in this window
+  int iProvider = 0;        // the provider index stored when the window loaded
 };

@@ -95,25 +95,20 @@ QString UitslagTitel(const QString &caption) { return caption.trimmed().remove(u
 
 QString UitslagMailTekst(const QString &tekst155, const QString &versie, const QString &titel,
                          const QString &naam, const QString &namen) {
-  QString t = tekst155;
-  t.replace(u'*', versie);
-  t.replace(u'$', titel);
-  t.replace(u'%', naam);
-  t.replace(u'|', u'\n');
-  t.replace(u'#', namen);
-  return t;
+  return BAS_Zemlo::VulIn(
+      tekst155,
+      {{u'*', versie}, {u'$', titel}, {u'%', naam}, {u'|', QStringLiteral("\n")}, {u'#', namen}});
 }
 
 QString MailingMelding(bool mislukt, int verstuurd, int spelers, const QStringList &nietVerstuurd) {
   using BAS_Zemlo::Tekst;
+  using BAS_Zemlo::TekstMet;
   QStringList delen;
   if (mislukt)
     delen << Tekst(156);
   else if (verstuurd > 0)
     delen << Tekst(157);
-  delen << Tekst(182)
-               .replace(u'#', QString::number(verstuurd))
-               .replace(u'$', QString::number(spelers));
+  delen << TekstMet(182, {{u'#', QString::number(verstuurd)}, {u'$', QString::number(spelers)}});
   if (!nietVerstuurd.isEmpty()) {
     QStringList namen;
     for (const QString &naam : nietVerstuurd)

@@ -46,8 +46,7 @@ bool ToetsEigenAdres(const QString &sEigenAdres, QWidget *parent) {
   const QString adres = sEigenAdres.trimmed();
   if (adres.isEmpty() || publication::IsGeldigAdres(adres))
     return true;
-  platform::information(parent, parent ? parent->windowTitle() : Tekst(0),
-                        QString(Tekst(192)).replace(u'~', adres));
+  platform::information(parent, parent ? parent->windowTitle() : Tekst(0), TekstMet(192, adres));
   zetFout(publication::kFoutEigenAdres, adres);
   return false;
 }

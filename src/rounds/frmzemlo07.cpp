@@ -134,7 +134,6 @@ void frmZemlo07::Form_Load() {
     return;
   }
   m_avond = rounds::MaakRondeAvond(*open.avond);
-  lstVoorMail = m_avond->paren.voorMail;
   fraBack->setTitle(preparation::KaderTekst(m_avond->kop));
 
   maakVenster();
@@ -412,7 +411,7 @@ void frmZemlo07::optRonde_RechterKlik(int index) {
   }
   bewaar();
   verversOverzicht();
-  melding(scoring::TekstMet(111, voor).replace(u'#', na));
+  melding(TekstMet(111, {{u'~', voor}, {u'#', na}}));
   if (rijen->aantal() > 0)
     rijen->rij(0)->focusOp(false);
 }
@@ -669,7 +668,7 @@ void frmZemlo07::cmdUitslag_Click() {
   parkeer();
   if (scoring::HeeftUitslagVenster()) {
     cmdUitslag->setEnabled(false);
-    scoring::OpenUitslagVenster(this, 7, uitslag, lstVoorMail);
+    scoring::OpenUitslagVenster(this, 7, uitslag, m_avond->paren.voorMail);
     return;
   }
   // Without the result window the ranked grid is shown here.

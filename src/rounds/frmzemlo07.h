@@ -47,9 +47,6 @@ public:
   platform::GridView *msfgScore;
   platform::GridView *msfgResultaat;
 
-  // The players of the group, two a pair line, for the result window.
-  QStringList lstVoorMail;
-
 protected:
   void klaar() override { cmdSpelKlaar_Click(); }
   void vulIn() override { cmdVulSpellen_Click(); }

@@ -157,7 +157,7 @@ void frmZemlo06::Form_Load() {
   lblInfo[1]->setText(Tekst(94));
   lblInfo[2]->setText(Tekst(95));
   lblInfo[3]->setText(Tekst(97));
-  lblKlaar->setText(QString(Tekst(118)).replace(u'|', u'\n'));
+  lblKlaar->setText(TekstMetRegels(118));
 
   const preparation::AvondOpening open = preparation::OpenAvond(sInvoerBestand, 0);
   if (!open.avond) {
@@ -171,7 +171,6 @@ void frmZemlo06::Form_Load() {
   }
   m_avond = scoring::MaakSpelAvond(*open.avond);
   m_model = std::make_unique<scoring::AvondModel>(m_avond.getallen, m_avond.tafels);
-  lstVoorMail = m_avond.paren.voorMail;
   fraBack->setTitle(preparation::KaderTekst(m_avond.bestanden.kop));
 
   maakKnoppen(m_model->AantalSpellen());
@@ -374,9 +373,9 @@ void frmZemlo06::Form_Activate() {
   if (bEerste) {
     QStringList teksten;
     if (const QVector<int> onleesbaar = m_model->OnleesbareSpellen(); !onleesbaar.isEmpty())
-      teksten.append(scoring::TekstMet(185, scoring::SpelNummers(onleesbaar)));
+      teksten.append(TekstMet(185, scoring::SpelNummers(onleesbaar)));
     if (const QVector<int> onbekend = m_model->OnbekendeRegels(); !onbekend.isEmpty())
-      teksten.append(scoring::TekstMet(
+      teksten.append(TekstMet(
           205,
           scoring::RegelNummers(onbekend, static_cast<int>(m_avond.bestanden.kop.regels.size()))));
     if (!teksten.isEmpty())
@@ -552,7 +551,7 @@ void frmZemlo06::cmdUitslag_Click() {
   GridKolomBreedte(msfgResultaat, 0, NaMeten::Verborgen);
   zetLinkerKolom(msfgResultaat->grid()->cols() - 1);
   // The result window shows the ranking and hands the window back.
-  if (scoring::OpenUitslagVenster(this, 6, uitslag, lstVoorMail))
+  if (scoring::OpenUitslagVenster(this, 6, uitslag, m_avond.paren.voorMail))
     return;
   msfgResultaat->show();
 }

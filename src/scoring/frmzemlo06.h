@@ -11,7 +11,6 @@
 #include "scoring/scorerij.h"
 #include "scoring/spelindeling.h"
 
-#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
@@ -33,8 +32,6 @@ public:
   void Form_Load() override;
   void Form_Activate() override;
 
-  // The players of the group, two a pair line, for the result window.
-  QStringList lstVoorMail;
   // The pairs with their matchpoints a board, totals and percentages.
   platform::GridView *msfgResultaat;
 

@@ -15,10 +15,6 @@
 
 namespace scoring {
 
-QString TekstMet(int iTekst, const QString &plaats) {
-  return QString(BAS_Zemlo::Tekst(iTekst)).replace(u'~', plaats);
-}
-
 InvoerVenster::InvoerVenster(const QString &name)
     : ZemloWindow(name), rijen(new ScoreRijen(this)),
       cmdSetfocus(venster::maakKnop(this, "cmdSetfocus", {0, 0, 10, 10})) {

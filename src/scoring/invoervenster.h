@@ -10,6 +10,7 @@
 // would otherwise take the release, and with it the click. A control the
 // director clicks runs the waiting step itself before it acts, so every
 // click acts at once.
+#include "frame/bas_zemlo.h"
 #include "frame/window.h"
 #include "scoring/scoreinvoer.h"
 
@@ -23,19 +24,16 @@ namespace scoring {
 
 class ScoreRijen;
 
-// Text iTekst with every "~" replaced by plaats.
-QString TekstMet(int iTekst, const QString &plaats);
-
 class InvoerVenster : public ZemloWindow {
   Q_OBJECT
 public:
   explicit InvoerVenster(const QString &name);
   ~InvoerVenster() override;
 
+protected:
   ScoreRijen *rijen;        // the rows' score boxes
   QPushButton *cmdSetfocus; // out of sight: holds the focus where no box should
 
-protected:
   // The window's buttons that the shared steps drive: Klaar (clicked or
   // its letter typed on it), the hidden sample fill (Ctrl+Shift+T shows and
   // hides it) and Back.
@@ -61,7 +59,7 @@ protected:
   // The focus to the sink.
   void parkeer();
   void melding(const QString &tekst);
-  void melding(int iTekst, const QString &plaats) { melding(TekstMet(iTekst, plaats)); }
+  void melding(int iTekst, const QString &plaats) { melding(BAS_Zemlo::TekstMet(iTekst, plaats)); }
   // After the ENTER step of row i (ow: in its East-West box), the focus goes
   // where the step says.
   void volgFocus(int i, bool ow, Focus focus);

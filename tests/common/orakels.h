@@ -1,7 +1,7 @@
 #pragma once
 // Routines that only the tests and the fuzz targets use: a grid's cells set
-// one attribute at a time and its rows sorted, a names file's lines, the
-// board sets as text, the tables of one board, the lines an evening did not
+// one attribute at a time and its rows sorted, a names file's lines and the
+// path of its twin, the board sets as text, the tables of one board, the lines an evening did not
 // read and the result of an evening straight from its board lines. They set
 // up what a test needs, or check the program's own routines against a second
 // way to the same answer.
@@ -80,6 +80,11 @@ inline QStringList NamenRegels(const NamenBestand &bestand) {
   NamenLijst lijst;
   lijst.zet(bestand);
   return lijst.regels();
+}
+
+// The ".mail" twin of a names file, found as the names window writes it.
+inline QString namenMailPad(const QString &naam) {
+  return tweelingPad(namenPad(naam), QStringLiteral(".mail"));
 }
 
 } // namespace groups

@@ -13,6 +13,7 @@
 // Every message box is answered unseen and written on standard output as one
 // line: its kind (0 information, 1 question, 2 critical, ...), a tab, its
 // title, a tab, and its text with each line break as "|".
+#include "vensters.h"
 #include "zemlo.h"
 
 #include "frame/bas_zemlo.h"

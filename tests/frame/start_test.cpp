@@ -256,6 +256,10 @@ private slots:
     QTest::newRow("another computer, No, English")
         << en << Slot::Bestand << clubpc << false << 0
         << QStringList{QString(vraagEn).replace(u'~', QStringLiteral("clubpc"))} << false << 0;
+    // A "#" in the computer's name is part of the name, not the time.
+    QTest::newRow("another computer whose name holds a #")
+        << nl << Slot::Bestand << vreemdSlot("club#2", anderMachine) << false << 0
+        << QStringList{QString(vraagNl).replace(u'~', QStringLiteral("club#2"))} << false << 0;
     QTest::newRow("another computer, Yes")
         << en << Slot::Bestand << clubpc << false << 1
         << QStringList{QString(vraagEn).replace(u'~', QStringLiteral("clubpc"))} << true << 0;

@@ -1,4 +1,5 @@
 // The calendar: the month drawn, the date forms, the ways it closes.
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "groups/frmzemlo03.h"
 #include "groups/frmzemlo05.h"
@@ -139,18 +140,20 @@ private slots:
     groups->txtNaamBestand->setText(QStringLiteral("01-01-2024"));
     QTest::mouseClick(c->lblDatum[groups::cel(10, 6, 2024)], Qt::LeftButton);
     QTest::mouseClick(c->lblDatum[groups::cel(12, 6, 2024)], Qt::LeftButton);
+    QWidget *focusSink = c->findChild<QWidget *>(QStringLiteral("cmdFocus"));
+    QVERIFY(focusSink);
     switch (way) {
     case 0:
       Program::click(c->cmdTerug);
       break;
     case 1:
-      QTest::keyClick(c->cmdFocus, Qt::Key_Escape);
+      QTest::keyClick(focusSink, Qt::Key_Escape);
       break;
     case 2:
-      QTest::keyClick(c->cmdFocus, Qt::Key_F4, Qt::ControlModifier);
+      QTest::keyClick(focusSink, Qt::Key_F4, Qt::ControlModifier);
       break;
     case 4:
-      QTest::keyClick(c->cmdFocus, Qt::Key_F4, Qt::ControlModifier | Qt::ShiftModifier);
+      QTest::keyClick(focusSink, Qt::Key_F4, Qt::ControlModifier | Qt::ShiftModifier);
       testing::flushDeletes();
       QVERIFY(findWindow(QStringLiteral("frmZemlo05")));
       Program::click(c->cmdTerug);

@@ -1,5 +1,6 @@
 #include "groups_fixture.h"
 
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/windows.h"
 #include "groups/windows.h"

@@ -2,6 +2,7 @@
 // What the window tests of this folder share: a program folder with the main
 // window started in a language, and clicks on grid cells.
 #include "common/testsupport.h"
+#include "common/vensters.h"
 #include "frame/frmzemlo01.h"
 #include "platform/gridview.h"
 #include "platform/messagebox.h"

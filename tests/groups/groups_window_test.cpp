@@ -1,6 +1,7 @@
 // The groups window, driven like a person: composing, saving, reloading,
 // deleting and printing groups.
 #include "common/echteboxen.h"
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/printgrid.h"
 #include "groups/frmzemlo03.h"

@@ -1,5 +1,6 @@
 // The names window, driven like a person.
 #include "common/echteboxen.h"
+#include "common/vensters.h"
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
 #include "groups/frmzemlo02.h"

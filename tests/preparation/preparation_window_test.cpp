@@ -1,5 +1,6 @@
 // The preparation window driven as the director uses it.
 #include "common/testsupport.h"
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/windows.h"

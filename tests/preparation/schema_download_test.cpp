@@ -1,6 +1,7 @@
 // The schema download window against a loopback HTTPS server.
 #include "common/httpsserver.h"
 #include "common/testsupport.h"
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/windows.h"

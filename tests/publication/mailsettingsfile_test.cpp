@@ -2,6 +2,7 @@
 // a loopback HTTPS server and sending the test mail to a loopback SMTP server.
 #include "common/httpsserver.h"
 #include "common/testsupport.h"
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/windows.h"

@@ -2,6 +2,7 @@
 // page and the address list, printing, mailing every player through a real
 // SMTP server, and the way back to the entry window that opened it.
 #include "common/testsupport.h"
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/printgrid.h"
@@ -93,7 +94,7 @@ private slots:
     QCOMPARE(w->windowTitle(), QStringLiteral("Uitslag (12-03-2024 Groep A)"));
     QVERIFY(!invoer->isEnabled());
     // An opener grid of 9 rows gives 8 rows of rank, pair, total and percentage.
-    const platform::GridModel &g = w->resultaat;
+    const platform::GridModel &g = *w->msfgResultaat->grid();
     QCOMPARE(g.rows(), 8);
     QCOMPARE(g.cols(), 4);
     QCOMPARE(g.textMatrix(0, 3), QStringLiteral("Percentage"));
@@ -142,9 +143,10 @@ private slots:
     const QRect scherm = w->screen()->availableGeometry();
     QVERIFY(w->width() <= scherm.width() && w->height() <= scherm.height());
     QApplication::processEvents();
+    const platform::GridModel &g = *w->msfgResultaat->grid();
     int kolommen = 0;
-    for (int c = 0; c < w->resultaat.cols(); ++c)
-      kolommen += w->resultaat.colWidth(c) / 15;
+    for (int c = 0; c < g.cols(); ++c)
+      kolommen += g.colWidth(c) / 15;
     const bool past = kolommen + 2 * w->msfgResultaat->frameWidth() + 30 + 40 <= scherm.width();
     QCOMPARE(w->msfgResultaat->horizontalScrollBar()->isVisible(), !past);
     if (past)
@@ -152,8 +154,8 @@ private slots:
     // Rows the screen holds all show, under the columns' scroll bar too (the
     // fixed row stands above the scrolling ones).
     int rijen = 0;
-    for (int r = w->resultaat.fixedRows(); r < w->resultaat.rows(); ++r)
-      rijen += w->resultaat.rowHeight(r) / 15;
+    for (int r = g.fixedRows(); r < g.rows(); ++r)
+      rijen += g.rowHeight(r) / 15;
     QCOMPARE(w->msfgResultaat->verticalScrollBar()->isVisible(), !rijenPassen);
     if (rijenPassen)
       QVERIFY2(
@@ -170,10 +172,10 @@ private slots:
     venstertest::schrijfAvond(*m_folder);
     Invoer *invoer = openInvoer(6, 1);
     frmZemlo08 *w = openUitslag(invoer, 6);
-    QCOMPARE(w->resultaat.rows(), 2);
+    QCOMPARE(w->msfgResultaat->grid()->rows(), 2);
     QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
     QCOMPARE(m_folder->read(QStringLiteral("HTML/12-03-2024 Groep A.html")),
-             publication::UitslagPagina(w->resultaat, w->windowTitle()));
+             publication::UitslagPagina(*w->msfgResultaat->grid(), w->windowTitle()));
   }
 
   void sendButtonFollowsTheSettings() {
@@ -222,6 +224,18 @@ private slots:
     QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->text(), QString());
     QVERIFY(m_folder->exists(QStringLiteral("HTML/12-03-2024 Groep A.html")));
+  }
+
+  // A bar in the name of a group file named by hand stays a bar: only the
+  // text's own bars break its lines.
+  void aBarInTheGroupNameStays() {
+    venstertest::schrijfAvond(*m_folder, false);
+    BAS_Zemlo::sGroepBestand = QStringLiteral("12-03-2024 Groep A|B.txt");
+    frmZemlo08 *w = openUitslag(openInvoer(6, 3), 6);
+    QVERIFY(w->lblGeenAdressen->isVisible());
+    QCOMPARE(w->lblGeenAdressen->text(),
+             QStringLiteral("Van deze groep zijn geen e-mailadressen bekend.\nHet bestand "
+                            "12-03-2024 Groep A|B.mail ontbreekt."));
   }
 
   // A group's addresses that cannot be read (no read permission, which root
@@ -285,7 +299,7 @@ private slots:
     QVERIFY(m_folder->exists(QStringLiteral("HTML/notities.txt")));
 
     const QByteArray pagina = m_folder->read(QStringLiteral("HTML/12-03-2024 Groep A.html"));
-    QCOMPARE(pagina, publication::UitslagPagina(w->resultaat, w->windowTitle()));
+    QCOMPARE(pagina, publication::UitslagPagina(*w->msfgResultaat->grid(), w->windowTitle()));
     QVERIFY(pagina.contains("<title>Uitslag (12-03-2024 Groep A)</title>"));
     QVERIFY(pagina.contains("&nbsp;&nbsp;2. Paar &amp; &lt;2&gt;</font>"));
     QVERIFY(pagina.contains("bgColor=\"#FFFFC0\""));
@@ -639,7 +653,7 @@ private slots:
     frmZemlo08 *w = openUitslag(openInvoer(6, 4), 6);
     QTest::mouseClick(w->cmdMaakHTML, Qt::LeftButton);
     const QByteArray pagina = m_folder->read(QStringLiteral("HTML/12-03-2024 GROEP A.HTML"));
-    QCOMPARE(pagina, publication::UitslagPagina(w->resultaat, w->windowTitle()));
+    QCOMPARE(pagina, publication::UitslagPagina(*w->msfgResultaat->grid(), w->windowTitle()));
     QVERIFY(!m_folder->exists(QStringLiteral("HTML/12-03-2024 Groep A.html")));
     QCOMPARE(m_boxes->boxes.size(), 2);
     QVERIFY2(m_boxes->boxes[1].text.endsWith(QStringLiteral("/HTML/12-03-2024 GROEP A.HTML")),

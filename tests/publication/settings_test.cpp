@@ -1,6 +1,7 @@
 // The e-mail settings window driven like a person, opened from a result window.
 #include "common/echteboxen.h"
 #include "common/testsupport.h"
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
 #include "frame/windows.h"

@@ -3,6 +3,7 @@
 // written after every slip, and the result is the one the entry per board
 // gives for the same scores, cell for cell.
 #include "common/orakels.h"
+#include "common/vensters.h"
 #include "rounds_fixture.h"
 #include "scoring/avondbestand.h"
 #include "scoring/uitslagvenster.h"

@@ -1,5 +1,6 @@
 #include "rounds_fixture.h"
 
+#include "common/vensters.h"
 #include "frame/bas_zemlo.h"
 #include "frame/windows.h"
 #include "platform/grid.h"

@@ -1,6 +1,7 @@
 // The slips of the entry per round: the ENTER step in the score boxes,
 // Klaar, Wis slip, exchanging a slip's pairs, the missing list, the sample
 // scores, opening and closing the window.
+#include "common/vensters.h"
 #include "rounds_fixture.h"
 
 #include "common/echteboxen.h"
@@ -35,7 +36,7 @@ QString focusName() {
 
 QStringList rows(const frmZemlo07 *w) {
   QStringList out;
-  for (int i = 0; i < w->rijen->aantal(); ++i)
+  for (int i = 0; vakNZ(w, i); ++i)
     out.append(vakNZ(w, i)->text() + u'|' + vakOW(w, i)->text());
   return out;
 }

@@ -46,6 +46,83 @@ private slots:
     QCOMPARE(Tekst(index), text);
   }
 
+  // Placeholders are filled in one pass: what a value brings is never read
+  // as a placeholder, nor as a line break.
+  void vulIn_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("tilde");
+    QTest::addColumn<QString>("hekje");
+    QTest::addColumn<QString>("uit");
+    QTest::newRow("each placeholder") << "Bestand ~ van #."
+                                      << "a"
+                                      << "b"
+                                      << "Bestand a van b.";
+    QTest::newRow("a placeholder twice") << "~ en ~"
+                                         << "x"
+                                         << ""
+                                         << "x en x";
+    QTest::newRow("none in the text") << "Klaar"
+                                      << "x"
+                                      << "y"
+                                      << "Klaar";
+    QTest::newRow("empty values") << "[~|#]"
+                                  << ""
+                                  << ""
+                                  << "[\n]";
+    QTest::newRow("a value with the next placeholder") << "De map ~ werkt sinds #."
+                                                       << "Club #2"
+                                                       << "05-03-2024"
+                                                       << "De map Club #2 werkt sinds 05-03-2024.";
+    QTest::newRow("a value with an earlier placeholder") << "~ en #"
+                                                         << "a"
+                                                         << "b~c"
+                                                         << "a en b~c";
+    QTest::newRow("a value with its own placeholder") << "(~)"
+                                                      << "~~"
+                                                      << ""
+                                                      << "(~~)";
+    QTest::newRow("a bar in a value stays") << "Bestand ~|ontbreekt"
+                                            << "A|B"
+                                            << ""
+                                            << "Bestand A|B\nontbreekt";
+    QTest::newRow("letters beyond ASCII") << "één ~"
+                                          << "Łódź #"
+                                          << "x"
+                                          << "één Łódź #";
+  }
+
+  void vulIn() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, tilde);
+    QFETCH(QString, hekje);
+    QFETCH(QString, uit);
+    QCOMPARE(VulIn(tekst, {{u'~', tilde}, {u'#', hekje}, {u'|', QStringLiteral("\n")}}), uit);
+  }
+
+  // The texts of the table filled in: "~" alone, other placeholders, and
+  // the bars of a text for a label.
+  void tekstMet() {
+    testing::resetSharedState();
+    iTaal = 11;
+    // The "#" of text 111 is not the "~" it fills, and stays.
+    QCOMPARE(TekstMet(111, QStringLiteral("1-2 #")),
+             QStringLiteral("The pairs 1-2 # have been switched to #|| If you want to make the "
+                            "changeover, right-click on the pairs again"));
+    QCOMPARE(TekstMet(182, {{u'#', QStringLiteral("3")}, {u'$', QStringLiteral("#4")}}),
+             QStringLiteral("The result has been sent to 3 of the #4 players."));
+    // A message box turns every bar into a line break itself; text 211 lists
+    // its files so.
+    QCOMPARE(TekstMet(11211, QStringLiteral("a|b")),
+             QStringLiteral("This could not be deleted:|a|b||Check the permissions of the folder "
+                            "and try again."));
+    QCOMPARE(TekstMetRegels(184, {{u'~', QStringLiteral("Groep A|B.mail")}}),
+             QStringLiteral("No e-mail addresses are known for this group.\nThe file Groep "
+                            "A|B.mail is missing."));
+    QCOMPARE(TekstMetRegels(118), QStringLiteral("Click Done or\npress the letter D"));
+    // An index without a text gives nothing to fill.
+    QCOMPARE(TekstMet(1, QStringLiteral("x")), QString());
+  }
+
   void everyTextInBothLanguages() {
     // Each index has a text in both languages or in neither.
     for (int i = 0; i <= 178; ++i)

@@ -1,5 +1,6 @@
 // Names files, group files and their companions are found, listed and named
 // without regard to letter case.
+#include "common/orakels.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "groups/groepbestand.h"

@@ -95,11 +95,14 @@ private slots:
              tekst);
   }
 
-  void placeholdersInOrder() {
-    // A "#" in the title or the name is filled by the player's names later.
+  void placeholdersOfTheTextOnly() {
+    // Only the text's own placeholders are filled: a title or a name that
+    // holds "#", "%", "$", "*" or "|" (a group file named by hand, a club
+    // called "Club #2") goes into the mail as it is.
     QCOMPARE(UitslagMailTekst(QStringLiteral("*|$|%|#"), QStringLiteral("1.0"),
-                              QStringLiteral("T#"), QStringLiteral("N|"), QStringLiteral("P")),
-             QStringLiteral("1.0\nTP\nN\n\nP"));
+                              QStringLiteral("Groep A#1 (%$*)"), QStringLiteral("Club #2 | %"),
+                              QStringLiteral("P#")),
+             QStringLiteral("1.0\nGroep A#1 (%$*)\nClub #2 | %\nP#"));
   }
 
   // The run: every player with an address once, in order, the first failed
