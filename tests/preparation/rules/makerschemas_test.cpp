@@ -45,8 +45,8 @@ QStringList makerNames() {
   return names;
 }
 
-using TafelPaar = QPair<int, int>;        // two tables (1-based) that share a set
-using Delen = QList<QList<TafelPaar>>;    // per round, sorted
+using TafelPaar = QPair<int, int>;     // two tables (1-based) that share a set
+using Delen = QList<QList<TafelPaar>>; // per round, sorted
 
 // "1+2 and 5+6": the pairs of tables of a title.
 QList<TafelPaar> tafelParen(const QString &text) {
@@ -67,7 +67,8 @@ QList<TafelPaar> tafelParen(const QString &text) {
 std::optional<Delen> genoemdDelen(const QString &titel, int ronden) {
   const QString en = titel.section(QStringLiteral(" / "), 1);
   Delen out(ronden);
-  static const QRegularExpression elke(QStringLiteral("tables ([0-9+ and]+) share a set every round"));
+  static const QRegularExpression elke(
+      QStringLiteral("tables ([0-9+ and]+) share a set every round"));
   static const QRegularExpression per(QStringLiteral("tables sharing a set: ([^;]*)"));
   static const QRegularExpression ronde(QStringLiteral("^round (\\d+) ([0-9+ and]+)$"));
   if (const auto m = elke.match(en); m.hasMatch()) {
@@ -311,7 +312,8 @@ void TestMakerSchemas::mitchellMovesUpOne() {
     QVERIFY2(anders > 0 && anders <= geenOpschuiven()[maat], qPrintable(QString::number(anders)));
     // The title tells the director which pairs move otherwise.
     const auto lines = platform::readTextLines(schemaFile(name));
-    QVERIFY(lines->first().contains(QStringLiteral("East-West move up one table, except after round")));
+    QVERIFY(
+        lines->first().contains(QStringLiteral("East-West move up one table, except after round")));
   } else {
     QCOMPARE(anders, 0);
   }
@@ -397,8 +399,10 @@ void TestMakerSchemas::titleNamesSharing() {
   }
   QCOMPARE(*genoemd, echt);
   // Both halves of the title speak of it.
-  const bool gedeeld = std::any_of(echt.cbegin(), echt.cend(), [](const auto &r) { return !r.isEmpty(); });
-  QCOMPARE(lines->first().section(QStringLiteral(" / "), 0, 0).contains(QStringLiteral("delen")), gedeeld);
+  const bool gedeeld =
+      std::any_of(echt.cbegin(), echt.cend(), [](const auto &r) { return !r.isEmpty(); });
+  QCOMPARE(lines->first().section(QStringLiteral(" / "), 0, 0).contains(QStringLiteral("delen")),
+           gedeeld);
 }
 
 void TestMakerSchemas::nameInLanguage_data() {
