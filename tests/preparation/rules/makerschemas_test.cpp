@@ -113,8 +113,8 @@ const QMap<QPair<int, int>, int> &geenOpschuiven() {
 // was found, or it was proven that none exists.
 const QSet<QPair<int, int>> &deeltMetBuren() {
   static const QSet<QPair<int, int>> s{
-      {12, 6},  {16, 7}, {16, 8},  {18, 6},  {18, 8},  {20, 8},  {20, 9},
-      {20, 10}, {22, 9}, {22, 10}, {24, 10}, {24, 11}, {24, 12}, {24, 6},
+      {12, 6}, {16, 7},  {16, 8},  {18, 6},  {18, 8},  {20, 8}, {20, 9},  {20, 10},
+      {22, 9}, {22, 10}, {24, 10}, {24, 11}, {24, 12}, {24, 6}, {26, 12},
   };
   return s;
 }
