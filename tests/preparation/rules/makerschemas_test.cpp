@@ -119,6 +119,14 @@ const QSet<QPair<int, int>> &deeltMetBuren() {
   return s;
 }
 
+// The Howells with at least as many tables as rounds whose guide-card
+// movement leaves a set idle in some round, so that more tables share than
+// must; every other such Howell plays every set every round.
+const QSet<QPair<int, int>> &howellMetRustendeSet() {
+  static const QSet<QPair<int, int>> s{{14, 5}, {14, 6}, {16, 6}, {16, 7}};
+  return s;
+}
+
 bool runInstall(const QString &folder) {
   QProcess p;
   p.start(QStringLiteral("bash"), {QStringLiteral(ZEMLO_SCRIPTS "/install-schemas"), folder});
@@ -392,6 +400,14 @@ void TestMakerSchemas::howellComparesEvenly() {
     kwadraten += (w - gemiddeld) * (w - gemiddeld);
   const double spreiding = std::sqrt(kwadraten / waarden.size());
   QVERIFY2(spreiding <= 1.25, qPrintable(QString::number(spreiding)));
+  if (paren / 2 >= ronden && !howellMetRustendeSet().contains({paren, ronden})) {
+    for (int r = 0; r < ronden; ++r) {
+      QSet<int> sets;
+      for (const TafelVeld &v : rondes[r])
+        sets.insert(v.eersteSpel);
+      QVERIFY2(sets.size() == ronden, qPrintable(QStringLiteral("round %1").arg(r + 1)));
+    }
+  }
   QList<int> eenKant;
   for (int p = 1; p <= paren; ++p)
     if (kanten[p].size() == 1)
