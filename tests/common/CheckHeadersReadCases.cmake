@@ -4,7 +4,9 @@
 # an include of a window or system header, a symlink, a header included by
 # another, the Qt modules and libcurl, folders below, files outside src/.
 #   cmake -DSOURCE_DIR=... -DBINARY_DIR=... -DCOMPILER=... -DQT_INCLUDES=a;b
-#         -DWORK=... -P this
+#         -DWORK=... [-DGROUP=name] -P this
+# GROUP runs one group of cases (see case_group below), so that CTest can run
+# the groups side by side; without it every case runs.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/link" "${WORK}/via")
@@ -27,9 +29,20 @@ foreach(dir IN LISTS QT_INCLUDES)
 endforeach()
 
 set(failures "")
+set(cases_run FALSE)
+set(current_group "")
+# The cases after this call belong to the group `name`.
+macro(case_group name)
+  set(current_group "${name}")
+endmacro()
+
 # check_case(<name> <config> <probe text> <expected: PASS or a regex of the
 # failure> [extra compile flags...])
 function(check_case name config text expect)
+  if(GROUP AND NOT GROUP STREQUAL current_group)
+    return()
+  endif()
+  set(cases_run TRUE PARENT_SCOPE)
   set(dir "${WORK}/${name}")
   file(MAKE_DIRECTORY "${dir}")
   file(WRITE "${dir}/probe.cpp" "${text}\nint probe() { return 0; }\n")
@@ -67,6 +80,7 @@ endfunction()
 set(window "includes src/platform/mail.h: a window or system file of platform")
 set(scoring_rule "The rules of scoring may read only QtCore, the standard library and the rules of platform/, frame/, groups/, preparation/ and scoring/:")
 
+case_group(spellings)
 check_case(rules_clean "${rules_config}"
   "#include \"platform/mailoutcome.h\"\n#include \"scoring/waarde.h\"\n#include <QString>\n#include <vector>\n#include \"eigen.h\""
   PASS -I${WORK}/via)
@@ -76,6 +90,7 @@ check_case(double_slash "${rules_config}" "#include \"platform//mail.h\""
   "[^ ]*probe.cpp ${window}")
 check_case(dot_dot "${rules_config}" "#include \"../platform/mail.h\""
   "[^ ]*probe.cpp ${window}" -I${SOURCE_DIR}/src/scoring)
+case_group(links)
 check_case(symlink "${rules_config}" "#include \"postvak.h\""
   "[^ ]*probe.cpp includes src/platform/mail.h \\(as [^ ]*link/postvak.h\\): a window or system file of platform"
   -I${WORK}/link)
@@ -92,6 +107,7 @@ file(WRITE "${WORK}/links_check.cmake"
 check_case(headers_tu_link "${WORK}/links_check.cmake" "#include \"postvak.h\""
   "${scoring_rule} [^ ]*link/postvak.h links to src/platform/mail.h: a window or system file of platform"
   -I${WORK}/link)
+case_group(libraries)
 check_case(qt_widgets "${rules_config}" "#include <QtWidgets/qtwidgetsglobal.h>"
   "[^ ]*probe.cpp includes [^ ]*/QtWidgets/qtwidgetsglobal.h: a header of QtWidgets, not of QtCore")
 include("${rules_config}")
@@ -101,6 +117,7 @@ if(CURL_DIR)
 endif()
 check_case(folder_below "${rules_config}" "#include \"rounds/slipstap.h\""
   "[^ ]*probe.cpp includes src/rounds/slipstap.h: rounds lies below scoring")
+case_group(files)
 check_case(no_folder "${rules_config}" "#include \"zemlo.h\""
   "[^ ]*probe.cpp includes src/zemlo.h: a file of no source folder")
 check_case(outside_src "${rules_config}" "#include \"../fuzz/fuzzsupport.h\""
@@ -112,9 +129,13 @@ check_case(window_folder_below "${windows_config}" "#include \"rounds//slipstap.
   "The files of scoring may read only headers of platform/, frame/, groups/, preparation/ and scoring/: [^ ]*probe.cpp includes src/rounds/slipstap.h: rounds lies below scoring")
 
 # A compile that fails is the compiler's to report; no dependency file is a fault.
+case_group(failures)
 check_case(compile_error "${rules_config}" "#error planted fault" "planted fault")
 check_case(no_dependency_file "${rules_config}" "#include <QString>" NODEPS)
 
+if(NOT cases_run)
+  message(FATAL_ERROR "No case of the group \"${GROUP}\"")
+endif()
 if(failures)
   message(FATAL_ERROR "The check of the headers read:${failures}")
 endif()
