@@ -119,7 +119,15 @@ bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
   m_lastKey = {event, widget, key->key(), key->modifiers()};
   if (travelling)
     return false;
-  return venstertoets(key);
+  if (venstertoets(key))
+    return true;
+  // An Alt letter that no enabled control took as its shortcut types
+  // nothing, as on Windows: X11 gives it its letter as text, and a box would
+  // take "o" from Alt+O pressed while Add is disabled. AltGr typing comes as
+  // Ctrl+Alt and goes on.
+  const Qt::KeyboardModifiers toetsen =
+      key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  return toetsen == Qt::AltModifier && key->text().size() == 1 && key->text().at(0).isPrint();
 }
 
 void registerWindow(const QString &name, WindowFactory factory) {

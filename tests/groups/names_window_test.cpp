@@ -839,6 +839,31 @@ private slots:
     QCOMPARE(w->namen.rows(), 8);
   }
 
+  // An Alt letter that no enabled button takes types nothing: Alt+O while
+  // Add and Save are disabled leaves the last name as typed; once Add is
+  // enabled, Alt+O adds the name.
+  void altLetterOfADisabledButtonTypesNothing() {
+    Program p(10);
+    auto *w = p.open<frmZemlo02>(p.main->cmdNamenInvoeren);
+    QVERIFY(testing::activeer(w));
+    w->txtNaam[0]->setFocus();
+    testing::inWachtrij(w, "Anna");
+    testing::inWachtrij(w, Qt::Key_Down);
+    testing::inWachtrij(w, "Bos");
+    testing::inWachtrij(w, "o", Qt::AltModifier);
+    testing::inWachtrij(w, "O", Qt::AltModifier | Qt::ShiftModifier);
+    testing::inWachtrij(w, "x", Qt::AltModifier);
+    testing::inWachtrij(w, "s");
+    QTRY_COMPARE(w->txtNaam[1]->text(), QStringLiteral("Boss"));
+    QVERIFY(!w->cmdToevoegen->isEnabled() && !w->cmdOpslaan->isEnabled());
+    w->chkTitel[1]->click();
+    QVERIFY(w->cmdToevoegen->isEnabled());
+    w->txtNaam[1]->setFocus();
+    testing::inWachtrij(w, "o", Qt::AltModifier);
+    QTRY_COMPARE(row(w->namen, 1), QStringLiteral("1|Mevr.|Anna|Boss|"));
+    QVERIFY(p.takeBoxes().isEmpty());
+  }
+
   // Keys typed ahead while a step moves the focus or repairs a box reach the
   // box that has the focus once the step has ended, in the order typed.
   void keysTypedAheadReachTheirBox() {
