@@ -123,7 +123,7 @@ const QSet<QPair<int, int>> &deeltMetBuren() {
 // movement leaves a set idle in some round, so that more tables share than
 // must; every other such Howell plays every set every round.
 const QSet<QPair<int, int>> &howellMetRustendeSet() {
-  static const QSet<QPair<int, int>> s{{14, 5}, {14, 6}, {16, 6}, {16, 7}};
+  static const QSet<QPair<int, int>> s{{14, 5}, {14, 6}, {16, 7}};
   return s;
 }
 
