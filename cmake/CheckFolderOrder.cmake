@@ -5,15 +5,8 @@
 #   cmake -DFOLDER=frame -DALLOWED=platform;frame -DKNOWN=platform;frame;...
 #         -DSOURCES=a;b -DSTAMP=... -P this
 cmake_minimum_required(VERSION 3.25)
-# "platform/, frame/ and groups/"
-list(TRANSFORM ALLOWED APPEND "/" OUTPUT_VARIABLE allowed_text)
-list(POP_BACK allowed_text last)
-list(JOIN allowed_text ", " allowed_text)
-if(allowed_text)
-  set(allowed_text "${allowed_text} and ${last}")
-else()
-  set(allowed_text "${last}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/FoldersText.cmake")
+folders_text(allowed_text ${ALLOWED})
 set(bad "")
 foreach(source IN LISTS SOURCES)
   file(READ "${source}" content)

@@ -16,6 +16,7 @@
 # rules library also WINDOWS_<folder> per folder, QT_ROOT (where QtCore and
 # the other Qt modules lie), CURL_DIR and HEADERS_TU (the generated file that includes all its headers).
 cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/FoldersText.cmake")
 include("${CONFIG}")
 
 set(command "")
@@ -229,14 +230,7 @@ foreach(real IN LISTS faults)
 endforeach()
 list(JOIN lines "\n  " text)
 
-list(TRANSFORM ALLOWED APPEND "/" OUTPUT_VARIABLE allowed_text)
-list(POP_BACK allowed_text last)
-list(JOIN allowed_text ", " allowed_text)
-if(allowed_text)
-  set(allowed_text "${allowed_text} and ${last}")
-else()
-  set(allowed_text "${last}")
-endif()
+folders_text(allowed_text ${ALLOWED})
 if(RULES)
   string(CONCAT rule "The rules of ${FOLDER} may read only QtCore, the standard library "
                 "and the rules of ${allowed_text}")
