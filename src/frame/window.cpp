@@ -94,7 +94,31 @@ void ZemloWindow::closeEvent(QCloseEvent *event) {
     sluitVerzoek(Sluiten::SluitKnop);
 }
 
+ZemloWindow *ZemloWindow::wachtOp() const {
+  for (const auto &entry : registry()) {
+    ZemloWindow *w = entry.instance;
+    if (w && w != this && w->m_opener == this && w->isVisible() && !w->m_closing) {
+      ZemloWindow *verder = w->isEnabled() ? nullptr : w->wachtOp();
+      return verder ? verder : w;
+    }
+  }
+  return nullptr;
+}
+
 bool ZemloWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::WindowActivate && watched == this && !isEnabled()) {
+    // A window manager raises and activates a window clicked while it
+    // waits disabled; the window that takes input comes back on top.
+    if (ZemloWindow *w = wachtOp())
+      QMetaObject::invokeMethod(
+          w,
+          [w] {
+            w->raise();
+            w->activateWindow();
+          },
+          Qt::QueuedConnection);
+    return false;
+  }
   if (event->type() == QEvent::ChildAdded) {
     QObject *child = static_cast<QChildEvent *>(event)->child();
     if (child->isWidgetType())

@@ -57,6 +57,9 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  // The open window this one waits on while disabled: the window it opened,
+  // or the one that window waits on in turn.
+  ZemloWindow *wachtOp() const;
   // Sees the events of a widget of the window and of every widget added to it.
   void volg(QObject *object);
   bool venstertoets(QKeyEvent *event);

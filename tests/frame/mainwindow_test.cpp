@@ -1,4 +1,5 @@
 // The main window: start-up, captions, folders, the window protocol, ending.
+#include "common/echteboxen.h"
 #include "common/testsupport.h"
 #include "frame/bas_zemlo.h"
 #include "frame/frmzemlo01.h"
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
+#include <algorithm>
 
 using namespace BAS_Zemlo;
 
@@ -151,6 +154,15 @@ private slots:
     QCOMPARE(iVanForm, 1);
     QCOMPARE(task->activations, 1);
     QVERIFY(!w->isEnabled());
+    // The main window activated while it waits (a window manager raises a
+    // window clicked) hands the focus back to the task window.
+    QVERIFY(testing::activeer(task));
+    QSignalSpy focus(qApp, &QGuiApplication::focusWindowChanged);
+    w->activateWindow();
+    QTRY_VERIFY(std::any_of(focus.cbegin(), focus.cend(), [w](const QList<QVariant> &args) {
+      return args.at(0).value<QWindow *>() == w->windowHandle();
+    }));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(task));
     // Only one instance of a window.
     QCOMPARE(showWindow(QStringLiteral("frmTaak"), w), task);
 
