@@ -156,7 +156,6 @@ public:
 private:
   static constexpr double kOngemeten = -1;
   static constexpr qsizetype kMeesteTeksten = 100000;
-  static constexpr int kGrootsteGetal = 99999;
 
   struct Bereik {
     int eerste, laatste;

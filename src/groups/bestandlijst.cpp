@@ -64,14 +64,18 @@ std::optional<LijstBestand> vraagWisNamen(QWidget *window, const QString &title,
   return gekozen;
 }
 
-bool wisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand,
-                     QPushButton *wis) {
-  const QString fout = BAS_Zemlo::WisBestanden({namenPad(bestand.naam)});
+bool wisBestand(QWidget *window, const QString &title, const QString &pad, QPushButton *wis) {
+  const QString fout = BAS_Zemlo::WisBestanden({pad});
   if (fout.isEmpty())
     return true;
   platform::information(window, title, fout);
   wis->setEnabled(true);
   return false;
+}
+
+bool wisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand,
+                     QPushButton *wis) {
+  return wisBestand(window, title, namenPad(bestand.naam), wis);
 }
 
 bool meldOnleesbaar(QWidget *window, const QString &title, const QString &pad) {

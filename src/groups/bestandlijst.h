@@ -41,9 +41,11 @@ std::optional<LijstBestand> gekozenBestand(const QListWidget *list,
 std::optional<LijstBestand> vraagWisNamen(QWidget *window, const QString &title,
                                           const QListWidget *list,
                                           const QVector<LijstBestand> &bestanden, QPushButton *wis);
+// Deletes the file at pad. True when it is gone; when it is still there text
+// 211 says so, the button is enabled again, and false.
+bool wisBestand(QWidget *window, const QString &title, const QString &pad, QPushButton *wis);
 // Deletes the ".txt" of a names file (the ".mail" twin stays for the address
-// look-up). True when it is gone; when it is still there text 211 says so,
-// the button is enabled again, and false.
+// look-up), as wisBestand.
 bool wisNamenBestand(QWidget *window, const QString &title, const LijstBestand &bestand,
                      QPushButton *wis);
 

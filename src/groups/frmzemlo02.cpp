@@ -460,16 +460,16 @@ bool frmZemlo02::cmdOpslaan_Click() {
   cmdWissen->setEnabled(false);
   msfgNamen->hide();
   const TweelingOpslag opslag = schrijfNamenBestand(naam, m_lijst.regels());
-  if (!opslag.txt) {
-    // Nothing is lost: the grid and the name stay for another try.
+  // The file that could not be written is named. Without its ".txt" nothing
+  // is lost: the grid and the name stay for another try; a twin that could
+  // not follow leaves the list saved.
+  if (!opslag.mislukt.isEmpty())
     platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
+  if (!opslag.txt) {
     msfgNamen->show();
     geefTerug();
     return false;
   }
-  // The list is saved in its ".txt"; a twin that could not follow is named.
-  if (!opslag.mail)
-    platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
   leegRaster();
   msfgNamen->show();
   VulNamenBestanden();

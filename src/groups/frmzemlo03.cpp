@@ -421,16 +421,15 @@ bool frmZemlo03::cmdOpslaan_Click() {
   }
   const TweelingOpslag opslag =
       schrijfGroepBestand(stap.naam, samenstelling.groepRegels(), samenstelling.mailRegels());
-  if (!opslag.txt) {
-    // Nothing is lost: the group stays for another try.
+  // The file that could not be written is named. Without its ".txt" nothing
+  // is lost: the group stays for another try; a companion that could not
+  // follow leaves the group saved.
+  if (!opslag.mislukt.isEmpty())
     platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
+  if (!opslag.txt) {
     ZetFocus(this, cmdSetfocus);
     return false;
   }
-  // The group is saved in its ".txt"; a companion that could not follow is
-  // named.
-  if (!opslag.mail)
-    platform::information(this, windowTitle(), TekstMet(181, BestandNaam(opslag.mislukt)));
   MaakGroepLeeg();
   VulGroepBestanden();
   samenstelling.wisDatumEnLetter();
@@ -517,9 +516,7 @@ void frmZemlo03::cmdWisGroepen_Click() {
   }
   // The group file goes first: when it stays, so do its companion, its
   // results file and the group in the window.
-  if (const QString fout = WisBestanden({wissen.paden.first()}); !fout.isEmpty()) {
-    platform::information(this, windowTitle(), fout);
-    cmdWisGroepen->setEnabled(true);
+  if (!wisBestand(this, windowTitle(), wissen.paden.first(), cmdWisGroepen)) {
     ZetFocus(this, cmdSetfocus);
     return;
   }

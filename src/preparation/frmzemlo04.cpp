@@ -302,13 +302,8 @@ void frmZemlo04::cmdWisGroepen_Click() {
   if (!naam)
     return;
   const preparation::Wissen wissen = preparation::WisGroep(*naam, sGroepBestand, sInvoerBestand);
-  if (const QString fout = WisBestanden({wissen.pad}); !fout.isEmpty()) {
-    // Still there: it stays listed and chosen, and so do the choices.
-    melding(fout);
-    cmdWisGroepen->setEnabled(true);
-    parkeer();
+  if (!wisBestand(wissen.pad, cmdWisGroepen))
     return;
-  }
   VulGroepBestanden();
   lstGroepBestand->clearSelection();
   // The chosen group is gone: nothing may start an evening for it.
@@ -318,18 +313,24 @@ void frmZemlo04::cmdWisGroepen_Click() {
   parkeer();
 }
 
+bool frmZemlo04::wisBestand(const QString &pad, QPushButton *wis) {
+  const QString fout = WisBestanden({pad});
+  if (fout.isEmpty())
+    return true;
+  // Still there: it stays listed and chosen, and so do the choices.
+  melding(fout);
+  wis->setEnabled(true);
+  parkeer();
+  return false;
+}
+
 void frmZemlo04::cmdWisInvoer_Click() {
   const auto naam = vraagWissen(lstInvoer, cmdWisInvoer, 65);
   if (!naam)
     return;
   const preparation::Wissen wissen = preparation::WisInvoer(*naam);
-  if (const QString fout = WisBestanden({wissen.pad}); !fout.isEmpty()) {
-    // Still there: it stays listed and chosen, and so do the choices.
-    melding(fout);
-    cmdWisInvoer->setEnabled(true);
-    parkeer();
+  if (!wisBestand(wissen.pad, cmdWisInvoer))
     return;
-  }
   VulInvoerBestanden();
   // The chosen results file is gone: the names and every choice go with it.
   if (wissen.keuzesWeg)

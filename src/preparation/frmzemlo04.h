@@ -106,6 +106,8 @@ private:
   // The question before deleting the name selected in the list, its button
   // disabled meanwhile; the name when Yes was answered.
   std::optional<QString> vraagWissen(QListWidget *lijst, QPushButton *knop, int vraag);
+  // Deletes the file at pad; when it stays, says so and enables wis again.
+  bool wisBestand(const QString &pad, QPushButton *wis);
   void parkeer();
   void melding(const QString &text);
 

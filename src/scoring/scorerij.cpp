@@ -79,16 +79,13 @@ bool ScoreRij::toets(bool ow, QKeyEvent *event) {
     return true;
   }
   // Only keys that type a character are filtered (AltGr typing comes as
-  // Ctrl+Alt); Ctrl shortcuts go on. An Alt letter that an enabled button
-  // owns clicks it before the box sees the key; one that no button takes is
-  // swallowed, so that it never types its letter.
+  // Ctrl+Alt); Ctrl shortcuts go on. Alt letters never reach the box: the
+  // window clicks the button that owns one and swallows the others.
   const Qt::KeyboardModifiers toetsen =
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   const QString tekst = event->text();
   if (tekst.size() != 1 || !tekst.at(0).isPrint())
     return false;
-  if (toetsen == Qt::AltModifier)
-    return true;
   if (toetsen != Qt::NoModifier && toetsen != (Qt::ControlModifier | Qt::AltModifier))
     return false;
   const QChar c = tekst.at(0);
