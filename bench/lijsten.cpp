@@ -89,15 +89,8 @@ public:
   ~LaatGaan() override { platform::setMessageAnswerer(nullptr); }
   LaatGaan(const LaatGaan &) = delete;
   LaatGaan &operator=(const LaatGaan &) = delete;
-  bool answer(const platform::BoxRecord &) override {
-    ++vragen;
-    return false;
-  }
-  platform::Keuze kies(const platform::BoxRecord &) override {
-    ++vragen;
-    return platform::Keuze::Nee;
-  }
-  int vragen = 0;
+  bool answer(const platform::BoxRecord &) override { return false; }
+  platform::Keuze kies(const platform::BoxRecord &) override { return platform::Keuze::Nee; }
 };
 
 // The time of a click and of what follows it.

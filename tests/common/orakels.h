@@ -42,6 +42,19 @@ inline void setCellFont(platform::GridModel &grid, const QString &name, double s
   grid.setCell(grid.row(), grid.col(), cell);
 }
 
+// Every cell of a grid as "row,col alignment text", row by row.
+inline QStringList cellTexts(const platform::GridModel &grid) {
+  QStringList out;
+  for (int r = 0; r < grid.rows(); ++r)
+    for (int c = 0; c < grid.cols(); ++c)
+      out.append(QStringLiteral("%1,%2 %3 %4")
+                     .arg(r)
+                     .arg(c)
+                     .arg(grid.cell(r, c).alignment)
+                     .arg(grid.textMatrix(r, c)));
+  return out;
+}
+
 // Stable sort of the rows first..last of a grid on the text of one column,
 // in the order of platform::sortedOrder: whole rows move, with their cell
 // attributes and heights.

@@ -1,5 +1,6 @@
 // The names window, driven like a person.
 #include "common/echteboxen.h"
+#include "common/orakels.h"
 #include "common/vensters.h"
 #include "frame/bas_vensters.h"
 #include "frame/bas_zemlo.h"
@@ -72,14 +73,7 @@ const QString kLijstOnbewaard = QStringLiteral("Er zijn namen ingevoerd of gewij
                                                "opslaan?");
 // Every cell of a grid, text and alignment, and the widths of its columns.
 QStringList cells(const platform::GridModel &grid) {
-  QStringList out;
-  for (int r = 0; r < grid.rows(); ++r)
-    for (int c = 0; c < grid.cols(); ++c)
-      out.append(QStringLiteral("%1,%2 %3 %4")
-                     .arg(r)
-                     .arg(c)
-                     .arg(grid.cell(r, c).alignment)
-                     .arg(grid.textMatrix(r, c)));
+  QStringList out = testing::cellTexts(grid);
   for (int c = 0; c < grid.cols(); ++c)
     out.append(QStringLiteral("width %1 %2").arg(c).arg(grid.colWidth(c)));
   return out;

@@ -44,18 +44,6 @@ QStringList rijen(const platform::GridModel &g, int first, int last) {
   }
   return out;
 }
-// Every cell of a grid, text and alignment.
-QStringList cellen(const platform::GridModel &g) {
-  QStringList out;
-  for (int r = 0; r < g.rows(); ++r)
-    for (int c = 0; c < g.cols(); ++c)
-      out.append(QStringLiteral("%1,%2 %3 %4")
-                     .arg(r)
-                     .arg(c)
-                     .arg(g.cell(r, c).alignment)
-                     .arg(g.textMatrix(r, c)));
-  return out;
-}
 // A names grid as the windows make it: five columns under a fixed header row.
 void namenRaster(platform::GridModel &grid) {
   grid.setRows(2);
@@ -344,7 +332,7 @@ private slots:
       namenRaster(vers);
       NamenLijst kopie = l;
       kopie.schrijfIn(vers, n);
-      QCOMPARE(cellen(grid), cellen(vers));
+      QCOMPARE(testing::cellTexts(grid), testing::cellTexts(vers));
       boven = std::min(boven, grid.rows() - 1);
       rij = std::min(rij, grid.rows() - 1);
       QCOMPARE(grid.topRow(), boven);
